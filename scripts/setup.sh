@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Shared by test.sh and demo.sh: installs the Debian packages the project needs (only what is missing) and
+# configures a build folder. Usage: source scripts/setup.sh; qvr_install_packages; qvr_configure DIR [cmake args]
+set -euo pipefail
+
+QVR_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev
+  libbenchmark-dev xvfb xauth clang-format)
+
+qvr_install_packages() {
+  local missing=()
+  local package
+  for package in "${QVR_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+qvr_configure() {
+  local dir=$1
+  shift
+  cmake -S "$QVR_SOURCE_DIR" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+}
+
+QVR_SOURCE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export QVR_SOURCE_DIR

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "framework/ErrObject.h"
+#include "platform/registry/RegistryStore.h"
+
+namespace qvr {
+
+// The system's only way into the registry (the store of the machine root). A "section" is a key path, a
+// "key" is the name of a value in it ("" is the key's default value). Values are read and written as
+// REG_SZ texts; a read gives the text before its first NUL character, or "" when anything is missing.
+// Every routine makes its own instance; each operation opens the store anew and caches nothing.
+class CRegistry {
+ public:
+  // The number a refused write leaves in the ErrObject (the object-error base plus 513).
+  static constexpr long kWriteRefused = -2147220991;
+
+  // A refused write reports into `err` without raising.
+  explicit CRegistry(ErrObject& err);
+
+  // Starts a walk over the subkeys of HKLM\sSection: the first subkey's name, "" when the key cannot be
+  // opened or has none.
+  std::string FindFirstMachineKey(const std::string& sSection);
+  // The next subkey's name of that walk; "" at its end, and when no walk was started.
+  std::string GetNextMachineKey();
+
+  // Value sKey of HKCU\SOFTWARE\LonWorks\LCA\Applets\Calyxtern_qvr_lon_PlugIn\sSection.
+  std::string AppSetting(const std::string& sSection, const std::string& sKey);
+  void AppSetting(const std::string& sSection, const std::string& sKey, const std::string& sSetting);
+
+  // Value sKey of HKLM\sSection; writing creates every missing key of the path.
+  std::string MachineSetting(const std::string& sSection, const std::string& sKey);
+  void MachineSetting(const std::string& sSection, const std::string& sKey, const std::string& sSetting);
+
+  // Deletes HKLM\sKey with everything below it; true when the key is gone. The hive itself is never
+  // deleted: an empty path gives false.
+  bool DeleteMachineKey(const std::string& sKey);
+
+  // Value sKey of HKCU\sSection.
+  std::string Werte(const std::string& sSection, const std::string& sKey);
+
+ private:
+  // An open key as the store sees it: a hive and a path below it ("" stands for the hive itself).
+  struct KeyHandle {
+    reg::Hive hive;
+    std::string path;
+  };
+
+  static std::unique_ptr<reg::RegistryStore> OpenStore();
+  bool QueryStringValue(reg::Hive hive, const std::string& keyPath, const std::string& valueName,
+                        std::string& value);
+  bool SetStringValue(reg::Hive hive, const std::string& keyPath, const std::string& valueName,
+                      const std::string& value);
+  void SetWriteRefused();
+  bool DeleteKeyTree(reg::RegistryStore& store, const KeyHandle& parent, const std::string& keyName);
+  static std::string StripNull(const std::string& text);
+
+  ErrObject& err_;
+  std::optional<std::string> hEnumKey;  // the HKLM key path being walked; none before a walk
+  std::int32_t lEnumIndex = 0;          // index of the next subkey to read
+};
+
+}  // namespace qvr

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/CommandTable.h"
+#include "framework/ErrObject.h"
+#include "datapoints/DataPoint.h"
+#include "devicemodel/DeviceModelState.h"
+#include "platform/lns/LnsAppDevice.h"
+#include "platform/lns/LnsNetwork.h"
+#include "platform/lns/LnsSystem.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/FormRegistry.h"
+#include "platform/ui/Services.h"
+#include "texts/TextTables.h"
+
+namespace qvr {
+
+class fMain;
+class fProgress;
+class fStartbild;
+
+// Program-wide state of the plug-in framework.
+struct FrameworkState {
+  std::int16_t InstanceCount = 0;
+  bool NetworkIsOpen = false;
+  bool ObjectServerIsOpen = false;
+  bool IsRemoteClient = false;
+  bool ShowProgress = false;
+  std::string CurrentNetworkName;
+  std::optional<lns::LnsNetwork> CurrentNetwork;
+  std::optional<lns::LnsSystem> CurrentSystem;
+  std::optional<lns::LnsAppDevice> CurrentDevice;
+  CommandTableRows CommandTable;
+  std::vector<std::string> ObjectNameParts;
+  std::int16_t ObjectNamePartCount = 0;
+  std::string DevProgramId;
+};
+
+// The one object per process that owns what the system keeps program-wide: the state of each subsystem,
+// the single-instance windows and the platform services (UI back end, machine root). Tests make a fresh one
+// per test on a fresh machine root and the headless back end.
+class Program {
+ public:
+  // The title of message boxes that have no caption of their own.
+  static constexpr const char* kApplicationTitle = "Calyxtern_qvr_lon_PlugIn";
+
+  Program(ui::Services& services, ui::FormBackend& backend, std::filesystem::path machineRoot);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  ui::Services& Ui() const { return services_; }
+  ui::Application& App() { return app_; }
+  const std::filesystem::path& MachineRoot() const { return machineRoot_; }
+
+  // The single-instance windows; each accessor creates the window on first use and loads it.
+  qvr::fMain& fMain();
+  qvr::fProgress& fProgress();
+  qvr::fStartbild& fStartbild();
+  ui::FormRegistry& Windows() { return windows_; }
+
+  // Ends the program: the windows are unloaded by the caller, serving stops, and the program's main
+  // returns. Tests observe it through HasEnded().
+  void EndProgram();
+  bool HasEnded() const { return ended_; }
+  void OnEnd(std::function<void()> callback) { onEnd_ = std::move(callback); }
+
+  FrameworkState framework;
+  DataPointTables datapoints;
+  DeviceModelState model;
+  TextTables texts;
+  ErrObject Err;
+
+ private:
+  ui::Services& services_;
+  ui::Application app_;
+  std::filesystem::path machineRoot_;
+  ui::FormRegistry windows_;
+  bool ended_ = false;
+  std::function<void()> onEnd_;
+};
+
+}  // namespace qvr

@@ -1,0 +1,115 @@
+#include "mainwindow/fMain.h"
+
+#include "framework/Program.h"
+#include "framework/ResumeNext.h"
+#include "framework/fProgress.h"
+#include "mainwindow/fStartbild.h"
+#include "texts/SetLanguageTexts.h"
+#include "texts/WindowTexts.h"
+
+namespace qvr {
+
+fMain::fMain(Program& program)
+    : ui::Form(program.App(), "fMain"),
+      tabData(*this, "tabData"),
+      fraBlock(*this, "fraBlock"),
+      fraSccInner(*this, "fraSccInner"),
+      txtNci(*this, "txtNci"),
+      txtNvi(*this, "txtNvi"),
+      txtNvo(*this, "txtNvo"),
+      txtnviset(*this, "txtnviset"),
+      lblNci(*this, "lblNci"),
+      lblNvi(*this, "lblNvi"),
+      lblNvo(*this, "lblNvo"),
+      cmb_nci(*this, "cmb_nci"),
+      cmb_nvi(*this, "cmb_nvi"),
+      cmd_Nvi_Reset(*this, "cmd_Nvi_Reset"),
+      UpD_nci(*this, "UpD_nci"),
+      UpD_nvi(*this, "UpD_nvi"),
+      PlugInStatus(*this, "PlugInStatus"),
+      RTHinweis(*this, "RTHinweis"),
+      EchLog(*this, "EchLog"),
+      chkMonitor(*this, "chkMonitor"),
+      txtPoll(*this, "txtPoll"),
+      cmd_Poll_ok(*this, "cmd_Poll_ok"),
+      cmdGerAuswahl(*this, "cmdGerAuswahl"),
+      cmdApply(*this, "cmdApply"),
+      cmdCancel(*this, "cmdCancel"),
+      Timer(*this, "Timer"),
+      Timer2(*this, "Timer2"),
+      mnuOptionen(*this, "mnuOptionen"),
+      mnuClearLog(*this, "mnuClearLog"),
+      mnuSaveLog(*this, "mnuSaveLog"),
+      mnuSaveLogAs(*this, "mnuSaveLogAs"),
+      mnuSeparator1(*this, "mnuSeparator1"),
+      mnuParameter_laden(*this, "mnuParameter_laden"),
+      mnuParameter_speichern(*this, "mnuParameter_speichern"),
+      mnuSeparator2(*this, "mnuSeparator2"),
+      mnuDrucken(*this, "mnuDrucken"),
+      mnuSeparator3(*this, "mnuSeparator3"),
+      mnuExit(*this, "mnuExit"),
+      mnuHilfe(*this, "mnuHilfe"),
+      mnuAbout(*this, "mnuAbout"),
+      mnuBeschreibung(*this, "mnuBeschreibung"),
+      mnuReadme(*this, "mnuReadme"),
+      program_(program),
+      lcaOS_(std::make_unique<lns::LnsObjectServer>(program.Ui().Loop(), program.MachineRoot())) {
+  App().SetMainForm(this);
+  DesignControls();
+}
+
+fMain::~fMain() = default;
+
+lns::LnsObjectServer& fMain::lcaOS() {
+  Load();
+  return *lcaOS_;
+}
+
+void fMain::Form_Load() {
+  SetCaption(kCaption);
+  const ui::Screen& screen = program_.Ui().Screen();
+  Move((screen.Width() - Width()) / 2, (screen.Height() - Height()) / 2);
+  SetLanguageTexts(program_, *this, kMainWindowTexts);
+
+  program_.fStartbild().Show();
+  qvr::fProgress& progress = program_.fProgress();
+  const double splashHeight = program_.fStartbild().Height();
+  progress.Move(static_cast<float>((screen.Width() - (Width() + splashHeight / 2.1)) / 2),
+                static_cast<float>((screen.Height() - (Height() - splashHeight / 1.1)) / 2));
+  progress.Show(ui::Modality::Modeless, this);
+}
+
+void fMain::Form_Resize() {
+  ResumeNext(program_.Err, [&] {
+    const auto& device = program_.framework.CurrentDevice;
+    SetCaption(WindowState() == ui::vbMinimized && device ? device->GetName() : kCaption);
+  });
+}
+
+void fMain::ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& /*commandId*/) {
+  program_.framework.CurrentDevice = TheDevice;
+}
+
+void fMain::EndPlugIn() {
+  FrameworkState& state = program_.framework;
+  ErrObject& err = program_.Err;
+  ResumeNext(err, [&] { Hide(); });
+  state.CurrentDevice.reset();
+  ResumeNext(err, [&] {
+    if (state.CurrentSystem && state.CurrentSystem->GetIsOpen()) state.CurrentSystem->Close();
+  });
+  state.CurrentSystem.reset();
+  ResumeNext(err, [&] {
+    if (state.CurrentNetwork && state.CurrentNetwork->GetIsOpen()) state.CurrentNetwork->Close();
+  });
+  state.CurrentNetwork.reset();
+  ResumeNext(err, [&] {
+    if (lcaOS_->IsOpen()) lcaOS_->Close();
+  });
+  state.ObjectServerIsOpen = false;
+  state.NetworkIsOpen = false;
+  ResumeNext(err, [&] { Unload(); });
+  program_.EndProgram();
+}
+
+}  // namespace qvr

@@ -1,0 +1,58 @@
+#include "platform/MachineRoot.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+std::string EnvOrEmpty(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? std::string(value) : std::string();
+}
+
+}  // namespace
+
+std::filesystem::path MachineRoot() {
+  if (std::string root = EnvOrEmpty("LNS_ROOT"); !root.empty()) return root;
+  std::string dataHome = EnvOrEmpty("XDG_DATA_HOME");
+  if (dataHome.empty()) dataHome = EnvOrEmpty("HOME") + "/.local/share";
+  return std::filesystem::path(dataHome) / "lns-machine";
+}
+
+std::filesystem::path MapWindowsPath(const std::filesystem::path& base, std::string_view windowsPath) {
+  std::string_view rest = windowsPath;
+  if (rest.size() >= 2 && std::isalpha(static_cast<unsigned char>(rest[0])) && rest[1] == ':') rest.remove_prefix(2);
+
+  std::vector<std::string> parts;
+  std::string current;
+  auto flush = [&] {
+    if (current == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!current.empty() && current != ".") {
+      parts.push_back(current);
+    }
+    current.clear();
+  };
+  for (char c : rest) {
+    if (c == '\\' || c == '/') {
+      flush();
+    } else {
+      current += c;
+    }
+  }
+  flush();
+
+  std::filesystem::path mapped = base;
+  for (const std::string& part : parts) mapped /= part;
+  return mapped;
+}
+
+std::filesystem::path DataDir() {
+  if (std::string dir = EnvOrEmpty("QVR_DATA_DIR"); !dir.empty()) return dir;
+  return QVR_DATA_DIR;
+}
+
+}  // namespace platform

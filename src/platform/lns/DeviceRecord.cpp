@@ -1,0 +1,80 @@
+#include "platform/lns/DeviceRecord.h"
+
+#include <cstdio>
+
+#include "platform/lns/DeviceStates.h"
+#include "platform/lns/LnsError.h"
+#include "platform/lns/Sqlite.h"
+
+namespace lns {
+
+namespace {
+
+// The Neuron IDs of this substitute's devices: a fixed maker part and the device's number.
+std::string NeuronIdFor(std::int64_t deviceId) {
+  char text[16];
+  std::snprintf(text, sizeof text, "05%010llX", static_cast<unsigned long long>(0x00A1000000LL + deviceId));
+  return text;
+}
+
+}  // namespace
+
+bool DeviceRecord::Online() const {
+  return networkMode == kNetworkModeOnNet && commissioned && state == kStateConfiguredOnline;
+}
+
+DeviceRecord LoadDevice(SqliteDatabase& db, std::int64_t id) {
+  auto query = db.Query(
+      "SELECT d.subsystem_id, d.template_id, t.revision, d.name, t.program_id, d.neuron_id, d.state, "
+      "d.commissioned, d.state_unknown, d.refuse_writes, d.times_out, s.network_mode "
+      "FROM devices d JOIN templates t ON t.id = d.template_id JOIN system s ON s.id = 1 WHERE d.id = ?",
+      id);
+  if (!query.Step()) throw LnsError(kLnsNotFound, "the device no longer exists in the network");
+  DeviceRecord device;
+  device.id = id;
+  device.subsystemId = query.Int(0);
+  device.templateId = query.Int(1);
+  device.templateRevision = query.Int(2);
+  device.name = query.Text(3);
+  device.programId = query.Text(4);
+  device.neuronId = query.Text(5);
+  device.state = static_cast<long>(query.Int(6));
+  device.commissioned = query.Int(7) != 0;
+  device.stateUnknown = query.Int(8) != 0;
+  device.refuseWrites = static_cast<long>(query.Int(9));
+  device.timesOut = query.Int(10) != 0;
+  device.networkMode = static_cast<long>(query.Int(11));
+  return device;
+}
+
+std::int64_t InsertDevice(SqliteDatabase& db, std::int64_t subsystemId, std::int64_t templateId,
+                          std::string_view name) {
+  if (name.empty()) throw LnsError(kLnsInvalidArgument, "a device needs a name");
+  SqliteTransaction transaction(db);
+  if (db.Query("SELECT 1 FROM devices WHERE subsystem_id = ? AND name = ?", subsystemId, name).Step()) {
+    throw LnsError(kLnsAlreadyExists, "the subsystem has a device named \"" + std::string(name) + "\" already");
+  }
+  db.Run(
+      "INSERT INTO devices (subsystem_id, template_id, name, neuron_id, state, commissioned) "
+      "VALUES (?, ?, ?, '', ?, 0)",
+      subsystemId, templateId, name, static_cast<long>(kStateUnconfigured));
+  std::int64_t id = db.LastInsertId();
+  db.Run("UPDATE devices SET neuron_id = ? WHERE id = ?", NeuronIdFor(id), id);
+  transaction.Commit();
+  return id;
+}
+
+void UpdateDevice(SqliteDatabase& db, std::int64_t id, std::string_view column, std::int64_t value) {
+  static const char* const kColumns[] = {"state", "commissioned", "state_unknown", "refuse_writes", "times_out"};
+  for (const char* known : kColumns) {
+    if (column != known) continue;
+    SqliteTransaction transaction(db);
+    db.Run(std::string("UPDATE devices SET ") + known + " = ? WHERE id = ?", value, id);
+    if (db.Changes() == 0) throw LnsError(kLnsNotFound, "the device no longer exists in the network");
+    transaction.Commit();
+    return;
+  }
+  throw LnsError(kLnsInvalidArgument, "a device has no setting " + std::string(column));
+}
+
+}  // namespace lns

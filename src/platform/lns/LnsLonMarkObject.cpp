@@ -1,0 +1,73 @@
+#include "platform/lns/LnsLonMarkObject.h"
+
+#include "platform/lns/LnsCollection.h"
+#include "platform/lns/LnsComponentApp.h"
+#include "platform/lns/LnsConfigProperty.h"
+#include "platform/lns/LnsError.h"
+#include "platform/lns/NetworkState.h"
+#include "platform/lns/Sqlite.h"
+
+namespace lns {
+
+namespace {
+
+constexpr int kHighestScope = 6;
+
+}  // namespace
+
+int LnsLonMarkObject::GetMode() const {
+  SqliteDatabase& db = ref_.network->Database();
+  if (!ref_.OfDevice()) return 0;
+  auto query = db.Query("SELECT mode FROM block_modes WHERE device_id = ? AND block_index = ?", ref_.deviceId,
+                        block_->index);
+  return query.Step() ? static_cast<int>(query.Int(0)) : 0;
+}
+
+void LnsLonMarkObject::PutMode(int mode) {
+  if (mode < 0 || mode > kHighestScope) {
+    throw LnsError(kLnsInvalidArgument, "mode " + std::to_string(mode) + " is not a resource scope from 0 to 6");
+  }
+  if (!ref_.OfDevice()) {
+    throw LnsError(kLnsInvalidArgument, "the LonMark object " + block_->name + " of a device template has no mode");
+  }
+  SqliteDatabase& db = ref_.network->Database();
+  SqliteTransaction transaction(db);
+  db.Run(
+      "INSERT INTO block_modes (device_id, block_index, mode) VALUES (?, ?, ?) "
+      "ON CONFLICT (device_id, block_index) DO UPDATE SET mode = excluded.mode",
+      ref_.deviceId, block_->index, mode);
+  transaction.Commit();
+}
+
+LnsConfigProperties LnsLonMarkObject::GetConfigProperties() const {
+  return LnsConfigProperties(ref_, ref_.interface->PropertiesOf(CpOwner::Block, block_->index));
+}
+
+LnsComponentApps LnsLonMarkObject::GetComponentApps() const {
+  ref_.network->Database();
+  return LnsComponentApps(ref_.network, ComponentAppKey{ComponentAppOwner::TemplateBlock, ref_.templateId, block_->index});
+}
+
+long LnsLonMarkObjects::Count() const {
+  ref_.network->Database();
+  return static_cast<long>(ref_.interface->blocks.size());
+}
+
+LnsLonMarkObject LnsLonMarkObjects::Item(long position) const {
+  const auto& blocks = ref_.interface->blocks;
+  if (position < 1 || static_cast<std::size_t>(position) > blocks.size()) {
+    ThrowBadPosition(position, blocks.size(), "the LonMark objects of " + ref_.OwnerLabel());
+  }
+  ref_.network->Database();
+  return LnsLonMarkObject(ref_, blocks[static_cast<std::size_t>(position - 1)]);
+}
+
+LnsLonMarkObject LnsLonMarkObjects::Item(std::string_view name) const {
+  ref_.network->Database();
+  for (const auto& block : ref_.interface->blocks) {
+    if (SameName(block.name, name)) return LnsLonMarkObject(ref_, block);
+  }
+  ThrowNoItemNamed(ref_.OwnerLabel(), "LonMark object", name);
+}
+
+}  // namespace lns

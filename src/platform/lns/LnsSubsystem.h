@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/lns/LnsNamedObject.h"
+
+namespace lns {
+
+class LnsAppDevices;
+class LnsSubsystems;
+class NetworkState;
+
+// A subsystem of the system: a folder of devices that may hold further subsystems.
+class LnsSubsystem {
+ public:
+  LnsSubsystem(std::shared_ptr<NetworkState> state, std::int64_t id) : state_(std::move(state)), id_(id) {}
+
+  std::string GetName() const;
+  // The names from the top-level subsystem down to this one, joined by "/" ("Floor 1/Wing A").
+  std::string GetPath() const;
+  LnsSubsystems GetSubsystems() const;
+  LnsAppDevices GetAppDevices() const;
+  // Routers are not simulated: the collection is empty.
+  LnsRouters GetRouters() const;
+
+ private:
+  std::shared_ptr<NetworkState> state_;
+  std::int64_t id_;
+};
+
+// Subsystems in the order they were created. The collection is read when it is fetched.
+class LnsSubsystems {
+ public:
+  struct Entry {
+    std::int64_t id = 0;
+    std::string name;
+  };
+
+  // The subsystems below `parentId` (0: the top-level subsystems of the system).
+  static LnsSubsystems Children(std::shared_ptr<NetworkState> state, std::int64_t parentId);
+  // A fixed list (a device's subsystems), to which nothing can be added.
+  LnsSubsystems(std::shared_ptr<NetworkState> state, std::vector<Entry> entries, std::string owner);
+
+  long Count() const { return static_cast<long>(entries_.size()); }
+  LnsSubsystem Item(long position) const;
+  LnsSubsystem Item(std::string_view name) const;
+  // Creates a subsystem here; throws LnsError (kLnsAlreadyExists) when the name is taken.
+  LnsSubsystem Add(std::string_view name);
+
+ private:
+  std::shared_ptr<NetworkState> state_;
+  std::vector<Entry> entries_;
+  std::string owner_;
+  std::int64_t parentId_ = -1;  // -1: a fixed list
+};
+
+}  // namespace lns

@@ -1,0 +1,27 @@
+#include "platform/lns/MachineSettings.h"
+
+#include "platform/MachineRoot.h"
+#include "platform/registry/RegistryStore.h"
+
+namespace lns {
+
+MachineSettings ReadMachineSettings(const std::filesystem::path& machineRoot) {
+  MachineSettings settings{machineRoot / "LonWorks", "."};
+  reg::RegistryStore store(reg::RegistryStore::FileIn(machineRoot));
+  if (auto path = reg::ReadText(store, reg::Hive::LocalMachine, "SOFTWARE\\LonWorks", "LonWorks Path");
+      path && !path->empty()) {
+    settings.lonWorksFolder = MapFilePath(machineRoot, *path);
+  }
+  if (auto separator = reg::ReadText(store, reg::Hive::CurrentUser, "Control Panel\\International", "sDecimal");
+      separator && !separator->empty()) {
+    settings.decimalSeparator = *separator;
+  }
+  return settings;
+}
+
+std::filesystem::path MapFilePath(const std::filesystem::path& machineRoot, std::string_view path) {
+  if (!path.empty() && path.front() == '/') return std::filesystem::path(path);
+  return platform::MapWindowsPath(machineRoot, path);
+}
+
+}  // namespace lns

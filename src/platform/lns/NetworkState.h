@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/lns/DatabaseSource.h"
+#include "platform/lns/NvMonitor.h"
+#include "platform/lns/ServerDatabase.h"
+#include "platform/lns/Sqlite.h"
+
+namespace lns {
+
+class LnsError;
+class ServerState;
+struct TemplateInterface;
+
+// What a system keeps for its clients besides its database: the puts of the remote set-up and the open
+// setting, and the last error of a device operation.
+struct SystemSettings {
+  bool remoteSetupFlag = false;
+  long remoteSetupValue = 0;
+  long openSetting = 0;
+};
+
+struct RecordedError {
+  long number = 0;
+  std::string description;
+};
+
+// One network as this Object Server has it: open or closed, its system open or closed, its database while
+// open, the cache of template interfaces and the monitored network variables of its system.
+class NetworkState : public DatabaseSource, public std::enable_shared_from_this<NetworkState> {
+ public:
+  NetworkState(std::shared_ptr<ServerState> server, ServerDatabase::Network network);
+  ~NetworkState() override;
+
+  ServerState& Server() { return *server_; }
+  std::int64_t Id() const { return network_.id; }
+  const std::string& Name() const { return network_.name; }
+
+  void OpenNetwork();
+  // Closes the system too.
+  void CloseNetwork();
+  bool NetworkOpen() const { return database_ != nullptr; }
+  void RequireNetworkOpen() const;
+
+  void OpenSystem();
+  void CloseSystem();
+  bool SystemOpen() const { return monitor_ != nullptr; }
+
+  // The database; throws LnsError (kLnsNotOpen) unless the system is open.
+  SqliteDatabase& Database() override;
+  // The database while only the network needs to be open.
+  SqliteDatabase& NetworkDatabase();
+
+  // A template's interface at the given revision, loaded once.
+  std::shared_ptr<const TemplateInterface> Interface(std::int64_t templateId, std::int64_t revision);
+  // A template's interface at its current revision.
+  std::shared_ptr<const TemplateInterface> Interface(std::int64_t templateId);
+
+  NvMonitor& Monitor();
+
+  // One transaction around many changes of the system's clients (kLnsInvalidArgument when one is running
+  // already, or none is to end); closing the system cancels it.
+  void StartTransaction();
+  void CommitTransaction();
+  void CancelTransaction();
+
+  SystemSettings& Settings() { return settings_; }
+  void RecordError(const LnsError& error);
+  const RecordedError& LastError() const { return lastError_; }
+
+ private:
+  void Poll(std::int64_t deviceId, int nvIndex, long tag);
+
+  std::shared_ptr<ServerState> server_;
+  ServerDatabase::Network network_;
+  std::unique_ptr<SqliteDatabase> database_;
+  std::unique_ptr<SqliteTransaction> transaction_;  // after the database: it ends first
+  std::unique_ptr<NvMonitor> monitor_;
+  std::map<std::int64_t, std::pair<std::int64_t, std::shared_ptr<const TemplateInterface>>> interfaces_;
+  SystemSettings settings_;
+  RecordedError lastError_;
+};
+
+}  // namespace lns

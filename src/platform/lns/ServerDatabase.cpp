@@ -1,0 +1,108 @@
+#include "platform/lns/ServerDatabase.h"
+
+#include <cctype>
+
+#include "platform/lns/ComponentAppStore.h"
+#include "platform/lns/LnsError.h"
+#include "platform/lns/NetworkDatabase.h"
+
+namespace lns {
+
+namespace {
+
+const char* const kServerSchema = R"sql(
+CREATE TABLE IF NOT EXISTS networks (
+  id INTEGER PRIMARY KEY AUTOINCREMENT,
+  name TEXT NOT NULL UNIQUE COLLATE NOCASE,
+  folder TEXT NOT NULL UNIQUE
+);
+CREATE TABLE IF NOT EXISTS network_interfaces (
+  id INTEGER PRIMARY KEY AUTOINCREMENT,
+  name TEXT NOT NULL UNIQUE COLLATE NOCASE
+);
+INSERT OR IGNORE INTO network_interfaces (name) VALUES ('LON1');
+)sql";
+
+constexpr const char* kDatabaseFileName = "network.sqlite";
+
+std::filesystem::path ServerFile(const std::filesystem::path& lonWorksFolder) {
+  std::filesystem::path folder = lonWorksFolder / "ObjectServer";
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (error) throw LnsError(kLnsDatabase, "cannot create the folder " + folder.string() + ": " + error.message());
+  return folder / "ObjectServer.sqlite";
+}
+
+// A folder name from the network's name: letters, digits, blanks, '-' and '_' kept, anything else '_'.
+std::string FolderNameFor(std::string_view name) {
+  std::string folder;
+  for (char c : name) {
+    bool keep = std::isalnum(static_cast<unsigned char>(c)) || c == ' ' || c == '-' || c == '_';
+    folder += keep ? c : '_';
+  }
+  return folder;
+}
+
+}  // namespace
+
+ServerDatabase::ServerDatabase(const std::filesystem::path& lonWorksFolder)
+    : lonWorksFolder_(lonWorksFolder), db_(ServerFile(lonWorksFolder)) {
+  SqliteTransaction transaction(db_);
+  db_.Execute(kServerSchema);
+  db_.Execute(kComponentAppSchema);
+  transaction.Commit();
+}
+
+ServerDatabase::Network ServerDatabase::ToNetwork(const SqliteStatement& row) const {
+  return Network{row.Int(0), row.Text(1), lonWorksFolder_ / "Databases" / row.Text(2) / kDatabaseFileName};
+}
+
+std::vector<ServerDatabase::Network> ServerDatabase::Networks() {
+  std::vector<Network> networks;
+  auto query = db_.Query("SELECT id, name, folder FROM networks ORDER BY id");
+  while (query.Step()) networks.push_back(ToNetwork(query));
+  return networks;
+}
+
+std::optional<ServerDatabase::Network> ServerDatabase::NetworkNamed(std::string_view name) {
+  auto query = db_.Query("SELECT id, name, folder FROM networks WHERE name = ?", name);
+  if (!query.Step()) return std::nullopt;
+  return ToNetwork(query);
+}
+
+ServerDatabase::Network ServerDatabase::AddNetwork(std::string_view name) {
+  if (name.empty()) throw LnsError(kLnsInvalidArgument, "a network needs a name");
+  SqliteTransaction transaction(db_);
+  if (NetworkNamed(name)) {
+    throw LnsError(kLnsAlreadyExists, "a network named \"" + std::string(name) + "\" exists already");
+  }
+  // Folder names may clash where names differ only in replaced characters; number them apart.
+  std::string base = FolderNameFor(name);
+  std::string folder = base;
+  for (int n = 2; std::filesystem::exists(lonWorksFolder_ / "Databases" / folder) ||
+                  db_.Query("SELECT 1 FROM networks WHERE folder = ?", folder).Step();
+       ++n) {
+    folder = base + " " + std::to_string(n);
+  }
+  std::filesystem::path file = lonWorksFolder_ / "Databases" / folder / kDatabaseFileName;
+  try {
+    CreateNetworkDatabase(file, name);
+    db_.Run("INSERT INTO networks (name, folder) VALUES (?, ?)", name, folder);
+    std::int64_t id = db_.LastInsertId();
+    transaction.Commit();
+    return Network{id, std::string(name), file};
+  } catch (...) {
+    std::error_code ignored;
+    std::filesystem::remove_all(file.parent_path(), ignored);
+    throw;
+  }
+}
+
+std::vector<std::string> ServerDatabase::NetworkInterfaces() {
+  std::vector<std::string> names;
+  auto query = db_.Query("SELECT name FROM network_interfaces ORDER BY id");
+  while (query.Step()) names.push_back(query.Text(0));
+  return names;
+}
+
+}  // namespace lns

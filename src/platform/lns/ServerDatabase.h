@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/lns/Sqlite.h"
+
+namespace lns {
+
+// The Object Server's own data: the networks it knows with the folders of their databases, the machine's
+// network interfaces and the server-level component applications. One SQLite file under the LonWorks folder.
+class ServerDatabase {
+ public:
+  struct Network {
+    std::int64_t id = 0;
+    std::string name;
+    std::filesystem::path databaseFile;
+  };
+
+  // Opens (creating when missing) <lonWorksFolder>/ObjectServer/ObjectServer.sqlite.
+  explicit ServerDatabase(const std::filesystem::path& lonWorksFolder);
+
+  SqliteDatabase& Db() { return db_; }
+
+  std::vector<Network> Networks();
+  std::optional<Network> NetworkNamed(std::string_view name);
+  // Creates the network's database (under Databases/) and records it; throws LnsError (kLnsAlreadyExists)
+  // when a network of that name exists.
+  Network AddNetwork(std::string_view name);
+
+  std::vector<std::string> NetworkInterfaces();
+
+ private:
+  Network ToNetwork(const SqliteStatement& row) const;
+
+  std::filesystem::path lonWorksFolder_;
+  SqliteDatabase db_;
+};
+
+}  // namespace lns

@@ -1,0 +1,50 @@
+#include "platform/lns/ServerState.h"
+
+#include "platform/lns/LnsError.h"
+#include "platform/lns/LnsNetworkVariable.h"
+#include "platform/lns/MachineSettings.h"
+#include "platform/lns/NetworkState.h"
+
+namespace lns {
+
+ServerState::ServerState(ui::EventLoop& loop, std::filesystem::path machineRoot)
+    : loop_(loop), machineRoot_(std::move(machineRoot)) {}
+
+ServerState::~ServerState() = default;
+
+void ServerState::Open() {
+  if (IsOpen()) return;
+  MachineSettings settings = ReadMachineSettings(machineRoot_);
+  database_ = std::make_unique<ServerDatabase>(settings.lonWorksFolder);
+  decimalSeparator_ = settings.decimalSeparator;
+}
+
+void ServerState::Close() {
+  for (auto& [id, weak] : networks_) {
+    if (auto network = weak.lock()) network->CloseNetwork();
+  }
+  networks_.clear();
+  database_.reset();
+  activeNetworkInterface.clear();
+}
+
+void ServerState::RequireOpen() const {
+  if (!IsOpen()) throw LnsError(kLnsNotOpen, "the Object Server is not open");
+}
+
+SqliteDatabase& ServerState::Database() { return Server().Db(); }
+
+ServerDatabase& ServerState::Server() {
+  RequireOpen();
+  return *database_;
+}
+
+std::shared_ptr<NetworkState> ServerState::NetworkStateFor(const ServerDatabase::Network& network) {
+  RequireOpen();
+  if (auto existing = networks_[network.id].lock()) return existing;
+  auto state = std::make_shared<NetworkState>(shared_from_this(), network);
+  networks_[network.id] = state;
+  return state;
+}
+
+}  // namespace lns

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/lns/DatabaseSource.h"
+#include "platform/lns/LnsEvent.h"
+#include "platform/lns/ServerDatabase.h"
+#include "platform/ui/EventLoop.h"
+
+namespace lns {
+
+class LnsError;
+class LnsNetworkVariable;
+class NetworkState;
+
+// The Object Server's state, shared by the control and every object reached through it.
+class ServerState : public DatabaseSource, public std::enable_shared_from_this<ServerState> {
+ public:
+  ServerState(ui::EventLoop& loop, std::filesystem::path machineRoot);
+  ~ServerState() override;
+
+  ui::EventLoop& Loop() { return loop_; }
+  const std::filesystem::path& MachineRoot() const { return machineRoot_; }
+
+  // Opening reads the machine's settings (LonWorks folder, decimal separator) and the server's database.
+  void Open();
+  // Closing closes every network opened through the server.
+  void Close();
+  bool IsOpen() const { return database_ != nullptr; }
+  void RequireOpen() const;
+
+  SqliteDatabase& Database() override;
+  ServerDatabase& Server();
+  const std::string& DecimalSeparator() const { return decimalSeparator_; }
+
+  // The one state of a network in this server, so that every handle of it sees the same open state.
+  std::shared_ptr<NetworkState> NetworkStateFor(const ServerDatabase::Network& network);
+
+  bool remote = false;
+  long remoteFlags = 0;
+  bool preOpenFlag = false;
+  std::string activeNetworkInterface;
+
+  LnsEvent<long, std::string, LnsNetworkVariable> networkVariableUpdate;
+  LnsEvent<long, LnsError> nvUpdateError;
+
+ private:
+  ui::EventLoop& loop_;
+  std::filesystem::path machineRoot_;
+  std::string decimalSeparator_ = ".";
+  std::unique_ptr<ServerDatabase> database_;
+  std::map<std::int64_t, std::weak_ptr<NetworkState>> networks_;
+};
+
+}  // namespace lns

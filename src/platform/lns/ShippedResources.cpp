@@ -1,0 +1,44 @@
+#include "platform/lns/ShippedResources.h"
+
+#include <vector>
+
+#include "platform/MachineRoot.h"
+#include "platform/lns/LnsError.h"
+
+namespace lns {
+
+namespace {
+
+void CopyIntoPlace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::filesystem::create_directories(to.parent_path());
+  const std::filesystem::path temporary = to.string() + ".new";
+  std::filesystem::copy_file(from, temporary, std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::rename(temporary, to);
+}
+
+// The regular files of a shipped folder, which must exist and hold some.
+std::vector<std::filesystem::path> ShippedFiles(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> files;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (entry.is_regular_file()) files.push_back(entry.path());
+  }
+  if (files.empty()) throw LnsError(kLnsNotFound, "The shipped files are missing: " + folder.string());
+  return files;
+}
+
+}  // namespace
+
+void InstallShippedResources(const std::filesystem::path& lonWorksFolder) {
+  const std::filesystem::path data = platform::DataDir();
+  for (const auto& file : ShippedFiles(data / "resources" / "Calyxtern")) {
+    CopyIntoPlace(file, lonWorksFolder / "Types" / "User" / "Calyxtern" / file.filename());
+  }
+  for (const auto& file : ShippedFiles(data / "interfaces")) {
+    if (file.extension() != ".xif") continue;
+    const std::string model = file.stem().string();
+    CopyIntoPlace(file, lonWorksFolder / "Import" / "Calyxtern" / model / file.filename());
+  }
+}
+
+}  // namespace lns

@@ -1,0 +1,45 @@
+#include "framework/PlugInIdentity.h"
+#include "platform/MachineRoot.h"
+#include "platform/lns/DemoNetwork.h"
+#include "platform/lns/LnsError.h"
+#include "platform/lns/ShippedResources.h"
+#include "platform/lnstool/Commands.h"
+#include "platform/registry/MachineSetup.h"
+#include "platform/registry/RegistryStore.h"
+
+namespace lnstool {
+
+namespace {
+
+// The demo machine speaks English: what registering the plug-in with "/regplugin /english" writes.
+void SetDemoLanguage(const std::filesystem::path& root) {
+  reg::RegistryStore store(reg::RegistryStore::FileIn(root));
+  store.AddValueIfMissing(reg::Hive::LocalMachine, qvr::kPlugInKey, "Language",
+                          reg::RegValue{reg::ValueType::Sz, "english"});
+}
+
+int CreateDemo(ToolContext& context) {
+  SetDemoLanguage(context.root);
+  try {
+    lns::CreateDemoNetwork(context.root, platform::DataDir() / "interfaces");
+  } catch (const lns::LnsError& error) {
+    if (error.Number() != lns::kLnsAlreadyExists) throw;
+    context.out << "network Demo exists already; kept as it is\n";
+    return kOk;
+  }
+  context.out << "network Demo created\n";
+  return kOk;
+}
+
+}  // namespace
+
+int RunInit(ToolContext& context, const Args& args) {
+  const bool demo = args.size() == 1 && args.front() == "--demo";
+  if (!args.empty() && !demo) return Usage(context, "init [--demo]");
+  reg::InitMachineRoot(context.root);
+  lns::InstallShippedResources(reg::LonWorksFolderIn(context.root));
+  context.out << "machine root ready: " << context.root.string() << '\n';
+  return demo ? CreateDemo(context) : kOk;
+}
+
+}  // namespace lnstool

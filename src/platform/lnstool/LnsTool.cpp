@@ -1,0 +1,59 @@
+#include "platform/lnstool/LnsTool.h"
+
+#include <functional>
+#include <map>
+
+#include "platform/Error.h"
+#include "platform/MachineRoot.h"
+#include "platform/lnstool/Commands.h"
+
+namespace lnstool {
+
+namespace {
+
+using Command = std::function<int(ToolContext&, const Args&)>;
+
+const std::map<std::string, Command>& CommandTable() {
+  static const std::map<std::string, Command> table = {
+      {"init", RunInit},
+      {"reg", RunReg},
+      {"networks", RunNetworks},
+      {"network", RunNetwork},
+      {"devices", RunDevices},
+      {"device", RunDevice},
+      {"nv", RunNv},
+      {"cp", RunCp},
+  };
+  return table;
+}
+
+int GeneralUsage(ToolContext& context) {
+  context.err << "usage: lns COMMAND [ARGS...]\ncommands:";
+  for (const auto& [name, command] : CommandTable()) context.err << ' ' << name;
+  context.err << '\n';
+  return kUsage;
+}
+
+}  // namespace
+
+int Usage(ToolContext& context, const std::string& synopsis) {
+  context.err << "usage: lns " << synopsis << '\n';
+  return kUsage;
+}
+
+int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err) {
+  ToolContext context{platform::MachineRoot(), out, err};
+  if (args.empty()) return GeneralUsage(context);
+  auto command = CommandTable().find(args.front());
+  if (command == CommandTable().end()) return GeneralUsage(context);
+  try {
+    return command->second(context, Args(args.begin() + 1, args.end()));
+  } catch (const platform::RaisedError& error) {
+    err << "lns " << args.front() << ": " << error.Description() << '\n';
+  } catch (const std::exception& error) {
+    err << "lns " << args.front() << ": " << error.what() << '\n';
+  }
+  return kFailed;
+}
+
+}  // namespace lnstool

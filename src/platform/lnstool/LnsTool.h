@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace lnstool {
+
+// Exit codes of the tool: 0 done, 1 the operation failed (reason printed), 2 bad arguments (usage printed).
+enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };
+
+struct ToolContext {
+  std::filesystem::path root;  // the machine root
+  std::ostream& out;
+  std::ostream& err;
+};
+
+using Args = std::vector<std::string>;
+
+// Runs one `lns` command line (without the program name).
+int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err);
+
+// Prints "usage: lns ..." for one command and returns kUsage.
+int Usage(ToolContext& context, const std::string& synopsis);
+
+}  // namespace lnstool

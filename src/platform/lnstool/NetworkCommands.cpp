@@ -1,0 +1,63 @@
+#include <functional>
+
+#include "platform/MachineRoot.h"
+#include "platform/lns/ScaleNetwork.h"
+#include "platform/lnstool/Commands.h"
+#include "platform/lnstool/NetworkSession.h"
+#include "platform/lnstool/WholeNumber.h"
+
+namespace lnstool {
+
+namespace {
+
+void PrintDevices(ToolContext& context, lns::LnsSubsystems subsystems) {
+  for (long position = 1; position <= subsystems.Count(); ++position) {
+    lns::LnsSubsystem subsystem = subsystems.Item(position);
+    std::string path = subsystem.GetPath();
+    lns::LnsAppDevices devices = subsystem.GetAppDevices();
+    for (long index = 1; index <= devices.Count(); ++index) {
+      lns::LnsAppDevice device = devices.Item(index);
+      context.out << path << '\t' << device.GetName() << '\t' << device.GetProgramId() << '\t'
+                  << device.GetNeuronId() << '\t' << lns::DeviceStateName(device.GetState()) << '\n';
+    }
+    PrintDevices(context, subsystem.GetSubsystems());
+  }
+}
+
+int CreateNetwork(ToolContext& context, const Args& args) {
+  const char* synopsis = "network create NAME --devices N";
+  if (args.size() != 4 || args[2] != "--devices") return Usage(context, synopsis);
+  auto count = ParseWholeNumber(args[3]);
+  if (!count) return Usage(context, synopsis);
+  ui::HeadlessEventLoop loop;
+  lns::LnsObjectServer server(loop, context.root);
+  server.Open();
+  lns::CreateScaleNetwork(server, args[1], *count, platform::DataDir() / "interfaces");
+  return kOk;
+}
+
+}  // namespace
+
+int RunNetworks(ToolContext& context, const Args& args) {
+  if (!args.empty()) return Usage(context, "networks");
+  ui::HeadlessEventLoop loop;
+  lns::LnsObjectServer server(loop, context.root);
+  server.Open();
+  lns::LnsNetworks networks = server.GetNetworks();
+  for (long position = 1; position <= networks.Count(); ++position) context.out << networks.Item(position).GetName() << '\n';
+  return kOk;
+}
+
+int RunDevices(ToolContext& context, const Args& args) {
+  if (args.size() != 1) return Usage(context, "devices NETWORK");
+  NetworkSession session(context.root, args[0]);
+  PrintDevices(context, session.System().GetSubsystems());
+  return kOk;
+}
+
+int RunNetwork(ToolContext& context, const Args& args) {
+  if (!args.empty() && args[0] == "create") return CreateNetwork(context, args);
+  return Usage(context, "network create NAME --devices N");
+}
+
+}  // namespace lnstool

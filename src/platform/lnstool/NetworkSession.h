@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "platform/lns/LnsObjectModel.h"
+#include "platform/ui/HeadlessEventLoop.h"
+
+namespace lnstool {
+
+// The Object Server of the machine root with one network and its system open, for one `lns` command.
+class NetworkSession {
+ public:
+  NetworkSession(const std::filesystem::path& root, std::string_view networkName);
+
+  lns::LnsSystem& System() { return system_; }
+
+  // A device by its path "SUBSYSTEM/DEVICE", where SUBSYSTEM may itself be a path of nested subsystems.
+  lns::LnsAppDevice Device(std::string_view path);
+
+ private:
+  ui::HeadlessEventLoop loop_;
+  lns::LnsObjectServer server_;
+  lns::LnsSystem system_;
+};
+
+// True for a device path of the form "SUBSYSTEM/DEVICE".
+bool IsDevicePath(std::string_view path);
+
+}  // namespace lnstool

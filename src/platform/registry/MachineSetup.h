@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace reg {
+
+// Where the system finds the LonWorks folder and the user's decimal separator.
+inline constexpr std::string_view kLonWorksKey = "SOFTWARE\\LonWorks";
+inline constexpr std::string_view kLonWorksPathValue = "LonWorks Path";
+inline constexpr std::string_view kInternationalKey = "Control Panel\\International";
+inline constexpr std::string_view kDecimalSeparatorValue = "sDecimal";
+
+// The LonWorks folder of a machine root (absolute).
+std::filesystem::path LonWorksFolderIn(const std::filesystem::path& machineRoot);
+
+// Creates a machine root, or completes one: the folder itself, the LonWorks folder with Types, Import
+// and PlugIns, and the registry store with HKLM\SOFTWARE\LonWorks "LonWorks Path" (the LonWorks folder)
+// and HKCU\Control Panel\International "sDecimal" (the user's decimal point). A value that is already
+// there is kept. Throws platform::RaisedError when a folder or the store cannot be written.
+void InitMachineRoot(const std::filesystem::path& root);
+
+}  // namespace reg

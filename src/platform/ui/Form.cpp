@@ -1,0 +1,262 @@
+#include "platform/ui/Form.h"
+
+#include <algorithm>
+
+#include "platform/ui/Application.h"
+#include "platform/ui/Control.h"
+#include "platform/ui/FormBackend.h"
+#include "platform/ui/UiError.h"
+
+namespace ui {
+
+Form::Form(Application& app, std::string name) : app_(app), name_(std::move(name)) { app_.AddForm(*this); }
+
+Form::~Form() {
+  if (loaded_) app_.Backend().FormUnloaded(*this);
+  if (app_.ActiveForm() == this) app_.SetActiveForm(nullptr);
+  if (app_.MainForm() == this) app_.SetMainForm(nullptr);
+  app_.RemoveForm(*this);
+}
+
+void Form::AddControl(Control& control) { controls_.push_back(&control); }
+
+void Form::RemoveControl(Control& control) {
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
+  if (activeControl_ == &control) activeControl_ = nullptr;
+}
+
+void Form::EnsureLoaded() {
+  if (!loaded_ && designCaptured_) Load();
+}
+
+void Form::Load() {
+  if (loaded_) return;
+  if (!designCaptured_) {
+    design_ = state_;
+    for (Control* control : controls_) control->CaptureDesign();
+    designCaptured_ = true;
+  } else {
+    state_ = design_;
+    for (Control* control : controls_) control->RestoreDesign();
+  }
+  loaded_ = true;
+  activeControl_ = nullptr;
+  for (Control* control : controls_) control->FormLoadedChanged(true);
+  app_.Backend().FormLoaded(*this);
+  Form_Load();
+}
+
+void Form::Unload() {
+  if (!loaded_ || unloading_) return;
+  unloading_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{unloading_};
+  Form_Unload();
+  if (app_.MainForm() == this) app_.UnloadAllBut(*this);
+  SetShown(false);
+  owner_ = nullptr;
+  loaded_ = false;
+  activeControl_ = nullptr;
+  for (Control* control : controls_) control->FormLoadedChanged(false);
+  app_.Backend().FormUnloaded(*this);
+  peer_ = nullptr;
+  for (Control* control : controls_) control->AttachPeer(nullptr);
+}
+
+void Form::Show(Modality modality, Form* owner) {
+  Load();
+  if (!loaded_) return;  // Form_Load unloaded it again
+  if (modality == Modality::Modal) {
+    if (state_.visible) {
+      RaiseUiError(errAlreadyShown, "Form already displayed; can't show modally: " + name_);
+    }
+    owner_ = owner;
+    modal_ = true;
+    SetShown(true);
+    Activate();
+    app_.Backend().RunModal(*this);
+    modal_ = false;
+    return;
+  }
+  if (owner) owner_ = owner;
+  SetShown(true);
+  Activate();
+}
+
+void Form::Hide() {
+  EnsureLoaded();
+  SetShown(false);
+}
+
+void Form::SetShown(bool shown) {
+  if (!shown) modal_ = false;
+  if (!shown && app_.ActiveForm() == this) app_.SetActiveForm(nullptr);
+  if (state_.visible == shown) return;
+  state_.visible = shown;
+  Notify(FormProperty::Visible);
+}
+
+void Form::Activate() {
+  if (!state_.visible || app_.ActiveForm() == this) return;
+  app_.SetActiveForm(this);
+  Form_Activate();
+}
+
+bool Form::Visible() const {
+  const_cast<Form*>(this)->EnsureLoaded();
+  return state_.visible;
+}
+
+void Form::SetVisible(bool visible) {
+  if (visible) {
+    Show();
+  } else {
+    Hide();
+  }
+}
+
+const std::string& Form::Caption() const {
+  const_cast<Form*>(this)->EnsureLoaded();
+  return state_.caption;
+}
+
+void Form::SetCaption(std::string caption) {
+  EnsureLoaded();
+  if (state_.caption == caption) return;
+  state_.caption = std::move(caption);
+  Notify(FormProperty::Caption);
+}
+
+float Form::Left() const {
+  const_cast<Form*>(this)->EnsureLoaded();
+  return state_.left;
+}
+float Form::Top() const {
+  const_cast<Form*>(this)->EnsureLoaded();
+  return state_.top;
+}
+float Form::Width() const {
+  const_cast<Form*>(this)->EnsureLoaded();
+  return state_.width;
+}
+float Form::Height() const {
+  const_cast<Form*>(this)->EnsureLoaded();
+  return state_.height;
+}
+
+void Form::SetLeft(float left) { Move(left, Top(), Width(), Height()); }
+void Form::SetTop(float top) { Move(Left(), top, Width(), Height()); }
+void Form::SetWidth(float width) { Move(Left(), Top(), width, Height()); }
+void Form::SetHeight(float height) { Move(Left(), Top(), Width(), height); }
+void Form::Move(float left, float top) { Move(left, top, Width(), Height()); }
+void Form::Move(float left, float top, float width, float height) {
+  SetGeometry(left, top, width, height, false);
+}
+
+void Form::SetGeometry(float left, float top, float width, float height, bool byUser) {
+  EnsureLoaded();
+  if (!byUser && state_.windowState != vbNormal) {
+    RaiseUiError(errMoveWhileMinOrMax, "A form can't be moved or sized while minimized or maximized: " + name_);
+  }
+  if (width < 0 || height < 0) RaiseUiError(errInvalidPropertyValue, "Invalid property value: negative size");
+  const bool resized = state_.width != width || state_.height != height;
+  if (!resized && state_.left == left && state_.top == top) return;
+  state_.left = left;
+  state_.top = top;
+  state_.width = width;
+  state_.height = height;
+  Notify(FormProperty::Geometry);
+  if (resized && loaded_) Form_Resize();
+}
+
+int Form::WindowState() const {
+  const_cast<Form*>(this)->EnsureLoaded();
+  return state_.windowState;
+}
+
+void Form::SetWindowState(int state) {
+  if (state < vbNormal || state > vbMaximized) {
+    RaiseUiError(errInvalidPropertyValue, "Invalid property value: window state " + std::to_string(state));
+  }
+  EnsureLoaded();
+  ApplyWindowState(state);
+}
+
+void Form::ApplyWindowState(int state) {
+  if (state_.windowState == state) return;
+  state_.windowState = state;
+  Notify(FormProperty::WindowState);
+  if (loaded_) Form_Resize();
+}
+
+int Form::BorderStyle() const {
+  const_cast<Form*>(this)->EnsureLoaded();
+  return state_.borderStyle;
+}
+
+void Form::SetBorderStyle(int style) {
+  if (style < vbBSNone || style > vbSizableToolWindow) {
+    RaiseUiError(errInvalidPropertyValue, "Invalid property value: border style " + std::to_string(style));
+  }
+  EnsureLoaded();
+  if (state_.borderStyle == style) return;
+  state_.borderStyle = style;
+  Notify(FormProperty::BorderStyle);
+}
+
+int Form::MousePointer() const {
+  const_cast<Form*>(this)->EnsureLoaded();
+  return state_.mousePointer;
+}
+
+void Form::SetMousePointer(int pointer) {
+  if (pointer < 0 || (pointer > 15 && pointer != 99)) {
+    RaiseUiError(errInvalidPropertyValue, "Invalid property value: mouse pointer " + std::to_string(pointer));
+  }
+  EnsureLoaded();
+  if (state_.mousePointer == pointer) return;
+  state_.mousePointer = pointer;
+  Notify(FormProperty::MousePointer);
+}
+
+void Form::MoveFocus(Control& control) {
+  if (activeControl_ == &control) return;
+  Control* losing = activeControl_;
+  activeControl_ = nullptr;
+  if (losing && losing->OnLostFocus) losing->OnLostFocus();
+  // A LostFocus handler that moved the focus itself has the last word; so has one that disabled the target.
+  if (activeControl_ || !control.CanTakeFocus()) return;
+  activeControl_ = &control;
+  if (control.OnGotFocus) control.OnGotFocus();
+}
+
+void Form::UserMovesFocus(Control& control) {
+  if (&control.Parent() != this || !control.CanTakeFocus()) return;
+  MoveFocus(control);
+}
+
+void Form::UserCloses() { Unload(); }
+
+void Form::UserActivates() {
+  if (loaded_) Activate();
+}
+
+void Form::UserMoves(float left, float top) {
+  if (loaded_) SetGeometry(left, top, state_.width, state_.height, true);
+}
+
+void Form::UserResizes(float width, float height) {
+  if (loaded_) SetGeometry(state_.left, state_.top, width, height, true);
+}
+
+void Form::UserSetsWindowState(int state) {
+  if (loaded_ && state >= vbNormal && state <= vbMaximized) ApplyWindowState(state);
+}
+
+void Form::Notify(FormProperty property) {
+  if (peer_) peer_->OnFormChanged(*this, property);
+}
+
+}  // namespace ui

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/ui/HeadlessEventLoop.h"
+#include "platform/ui/HeadlessServicesBoxes.h"
+#include "platform/ui/HeadlessServicesDialogs.h"
+#include "platform/ui/HeadlessServicesPrinter.h"
+#include "platform/ui/HeadlessServicesScreen.h"
+#include "platform/ui/HeadlessServicesShell.h"
+#include "platform/ui/Services.h"
+
+namespace ui {
+
+// The deterministic services every test of the system runs on: a virtual clock, a fixed screen, scripted
+// message boxes and dialogs, a recording printer and a recording shell. The typed accessors give tests
+// the scripting and recording side of each service.
+class HeadlessServices : public Services {
+ public:
+  HeadlessServices() : printer_(printOutput_) {}
+
+  ui::EventLoop& Loop() override { return loop_; }
+  ui::Screen& Screen() override { return screen_; }
+  ui::MessageBoxes& MessageBoxes() override { return boxes_; }
+  ui::CommonDialogs& Dialogs() override { return dialogs_; }
+  ui::Printer& Printer() override { return printer_; }
+  ui::Shell& Shell() override { return shell_; }
+
+  HeadlessEventLoop& TestLoop() { return loop_; }
+  HeadlessScreen& TestScreen() { return screen_; }
+  HeadlessMessageBoxes& TestBoxes() { return boxes_; }
+  HeadlessDialogs& TestDialogs() { return dialogs_; }
+  const std::vector<PrintedDocument>& TestPrinted() const { return printOutput_.Documents(); }
+  HeadlessShell& TestShell() { return shell_; }
+
+ private:
+  HeadlessEventLoop loop_;
+  HeadlessScreen screen_;
+  HeadlessMessageBoxes boxes_;
+  HeadlessDialogs dialogs_;
+  HeadlessPrintOutput printOutput_;
+  ui::Printer printer_;
+  HeadlessShell shell_;
+};
+
+}  // namespace ui

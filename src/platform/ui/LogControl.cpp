@@ -1,0 +1,113 @@
+#include "platform/ui/LogControl.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "platform/ui/Application.h"
+#include "platform/ui/CommonDialog.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/Services.h"
+#include "platform/ui/Snapshot.h"
+#include "platform/ui/UiError.h"
+
+namespace ui {
+
+namespace {
+
+constexpr long errPathFileAccess = 75;
+constexpr const char* kErrorPrefix = "ERROR: ";
+
+// Writes beside the target and renames, so that a failed write never leaves half a log behind.
+void WriteFileAtomically(const std::string& path, const std::string& content) {
+  const std::filesystem::path target(path);
+  std::filesystem::path temporary = target;
+  temporary += ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out << content;
+    out.flush();
+    if (!out) {
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      RaiseUiError(errPathFileAccess, "Path/File access error: cannot write " + path);
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, target, error);
+  if (error) {
+    std::filesystem::remove(temporary, error);
+    RaiseUiError(errPathFileAccess, "Path/File access error: cannot replace " + path);
+  }
+}
+
+}  // namespace
+
+LogControl::LogControl(Form& form, std::string name, int index) : StatefulControl(form, std::move(name), index) {}
+
+void LogControl::Append(std::string text, bool error) {
+  auto& lines = MutableS().lines;
+  lines.push_back({std::move(text), error});
+  Notify(Property::LogLineAdded, static_cast<int>(lines.size()) - 1);
+}
+
+void LogControl::LogLine(std::string text) { Append(std::move(text), false); }
+void LogControl::ErrorLine(std::string text) { Append(std::move(text), true); }
+
+void LogControl::ClearLog() {
+  auto& lines = MutableS().lines;
+  if (lines.empty()) return;
+  lines.clear();
+  Notify(Property::LogCleared);
+}
+
+const std::vector<ui::LogLine>& LogControl::Lines() const { return S().lines; }
+
+std::vector<std::string> LogControl::ErrorLines() const {
+  std::vector<std::string> errors;
+  for (const auto& line : S().lines) {
+    if (line.error) errors.push_back(line.text);
+  }
+  return errors;
+}
+
+const std::string& LogControl::LogFile() const { return S().logFile; }
+void LogControl::SetLogFile(std::string path) { MutableS().logFile = std::move(path); }
+
+std::string LogControl::FileText() const {
+  std::string text;
+  for (const auto& line : S().lines) {
+    if (line.error) text += kErrorPrefix;
+    text += line.text;
+    text += '\n';
+  }
+  return text;
+}
+
+void LogControl::SaveLog() {
+  if (LogFile().empty()) {
+    SaveLogAs();
+    return;
+  }
+  WriteFileAtomically(LogFile(), FileText());
+}
+
+void LogControl::SaveLogAs() {
+  FileDialogRequest request;
+  request.kind = FileDialogKind::Save;
+  request.title = "Save Log As";
+  request.filter = "Log (*.log)|*.log|Text (*.txt)|*.txt";
+  request.flags = cdlOFNOverwritePrompt;
+  request.fileName = LogFile();
+  const std::optional<std::string> chosen = Parent().App().UiServices().Dialogs().ShowFile(request);
+  if (!chosen || chosen->empty()) return;
+  WriteFileAtomically(*chosen, FileText());
+  SetLogFile(*chosen);
+}
+
+void LogControl::Describe(SnapshotFields& out) const {
+  out.Number("lines", static_cast<long>(Raw().lines.size()));
+  for (const auto& line : Raw().lines) out.SubLine(line.error ? "error" : "line").Text("text", line.text);
+}
+
+}  // namespace ui

@@ -1,0 +1,91 @@
+#include "platform/ui/PosixShell.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/Error.h"
+
+namespace ui {
+
+namespace {
+
+[[noreturn]] void RaiseStartFailure(const std::string& program, int error) {
+  const long number = error == ENOENT ? 53 : 75;  // file not found; path/file access error
+  throw platform::RaisedError(number, "Shell", "Cannot start " + program + ": " + std::strerror(error));
+}
+
+// Writes the whole of `value` to `fd`; used in the forked child, where only async-signal-safe calls are
+// allowed.
+void WriteErrno(int fd, int value) {
+  const char* bytes = reinterpret_cast<const char*>(&value);
+  std::size_t left = sizeof value;
+  while (left > 0) {
+    const ssize_t written = write(fd, bytes, left);
+    if (written <= 0) return;
+    bytes += written;
+    left -= static_cast<std::size_t>(written);
+  }
+}
+
+}  // namespace
+
+void PosixShell::Open(const std::string& target, int /*showCommand: the desktop places its windows*/) {
+  StartProgram({"xdg-open", target});
+}
+
+void PosixShell::StartProgram(const std::vector<std::string>& argv) {
+  if (argv.empty() || argv.front().empty()) {
+    throw platform::RaisedError(5, "Shell", "Invalid procedure call or argument: no program to start");
+  }
+  // Everything the children need is prepared before fork.
+  std::vector<char*> args;
+  for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+  args.push_back(nullptr);
+
+  // The grandchild reports a failed exec through this pipe; a successful exec closes it silently.
+  int report[2];
+  if (pipe2(report, O_CLOEXEC) != 0) RaiseStartFailure(argv.front(), errno);
+
+  const pid_t child = fork();
+  if (child < 0) {
+    const int error = errno;
+    close(report[0]);
+    close(report[1]);
+    RaiseStartFailure(argv.front(), error);
+  }
+  if (child == 0) {
+    // The intermediate child exits at once, so the program is adopted by init and never becomes our
+    // zombie.
+    close(report[0]);
+    const pid_t grandchild = fork();
+    if (grandchild < 0) {
+      WriteErrno(report[1], errno);
+      _exit(127);
+    }
+    if (grandchild == 0) {
+      setsid();
+      execvp(args[0], args.data());
+      WriteErrno(report[1], errno);
+      _exit(127);
+    }
+    _exit(0);
+  }
+
+  close(report[1]);
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  int error = 0;
+  ssize_t got = 0;
+  do {
+    got = read(report[0], &error, sizeof error);
+  } while (got < 0 && errno == EINTR);
+  close(report[0]);
+  if (got == static_cast<ssize_t>(sizeof error)) RaiseStartFailure(argv.front(), error);
+}
+
+}  // namespace ui

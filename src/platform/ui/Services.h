@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "platform/ui/CommonDialog.h"
+#include "platform/ui/EventLoop.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/Printer.h"
+#include "platform/ui/Screen.h"
+#include "platform/ui/Shell.h"
+
+namespace ui {
+
+// Everything outside the forms that the system asks of its surroundings: the event loop, the screen,
+// message boxes, the file and printer dialogs, the printer and the desktop shell. A back end (headless
+// or Qt) provides one set; the system reaches it through this interface only.
+class Services {
+ public:
+  virtual ~Services() = default;
+
+  virtual ui::EventLoop& Loop() = 0;
+  virtual ui::Screen& Screen() = 0;
+  virtual ui::MessageBoxes& MessageBoxes() = 0;
+  virtual ui::CommonDialogs& Dialogs() = 0;
+  virtual ui::Printer& Printer() = 0;
+  virtual ui::Shell& Shell() = 0;
+
+  // Shows a message box and returns its answer (vbOK, vbYes, ...). `style` adds up the button set, the
+  // icon and the default button; an empty title shows the application title.
+  int MsgBox(const std::string& prompt, int style = vbOKOnly, const std::string& title = {});
+
+  // Lets pending window events, posted work and due timers run once, then returns.
+  void DoEvents() { Loop().DoEvents(); }
+
+  // The title of message boxes that have none of their own.
+  const std::string& ApplicationTitle() const { return applicationTitle_; }
+  void SetApplicationTitle(std::string title) { applicationTitle_ = std::move(title); }
+
+ private:
+  std::string applicationTitle_;
+};
+
+}  // namespace ui

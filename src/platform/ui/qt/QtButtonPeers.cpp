@@ -1,0 +1,48 @@
+#include "platform/ui/qt/QtButtonPeers.h"
+
+#include "platform/ui/qt/QtText.h"
+
+namespace ui {
+
+QtCommandButtonPeer::QtCommandButtonPeer(QtFormWindow& window, CommandButton& button, QWidget* parent)
+    : QtControlPeer(window, button, new QPushButton(parent)),
+      button_(button),
+      push_(static_cast<QPushButton*>(Widget())) {
+  push_->setAutoDefault(false);
+  QObject::connect(push_, &QPushButton::clicked, this, [this] {
+    if (!showing_) UserInput([this] { button_.UserClicks(); });
+  });
+}
+
+void QtCommandButtonPeer::ShowProperty(Property property, int /*item*/) {
+  if (property == Property::Caption) push_->setText(QtTextOf(button_.Caption()));
+}
+
+QtCheckBoxPeer::QtCheckBoxPeer(QtFormWindow& window, CheckBox& box, QWidget* parent)
+    : QtControlPeer(window, box, new QCheckBox(parent)), box_(box), check_(static_cast<QCheckBox*>(Widget())) {
+  check_->setTristate(true);
+  QObject::connect(check_, &QCheckBox::clicked, this, [this] {
+    if (!showing_) UserInput([this] { box_.UserClicks(); });
+  });
+}
+
+void QtCheckBoxPeer::ShowProperty(Property property, int /*item*/) {
+  if (property == Property::Caption) check_->setText(QtTextOf(box_.Caption()));
+  if (property == Property::Value) ShowValue();
+}
+
+void QtCheckBoxPeer::ShowValue() {
+  switch (box_.Value()) {
+    case vbChecked:
+      check_->setCheckState(Qt::Checked);
+      break;
+    case vbGrayed:
+      check_->setCheckState(Qt::PartiallyChecked);
+      break;
+    default:
+      check_->setCheckState(Qt::Unchecked);
+      break;
+  }
+}
+
+}  // namespace ui

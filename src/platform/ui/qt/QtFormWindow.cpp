@@ -1,0 +1,290 @@
+#include "platform/ui/qt/QtFormWindow.h"
+
+#include <QEvent>
+#include <QMenuBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/ui/Control.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/Screen.h"
+#include "platform/ui/qt/QtControlPeer.h"
+#include "platform/ui/qt/QtMenuPeer.h"
+#include "platform/ui/qt/QtPeerFactory.h"
+#include "platform/ui/qt/QtPointers.h"
+#include "platform/ui/qt/QtText.h"
+
+namespace ui {
+
+QtFormWindow::QtFormWindow(Form& form, const Screen& screen) : form_(form), screen_(screen) {
+  ShowingGuard guard(showing_);
+  window_ = new QWidget;
+  window_->setObjectName(QString::fromStdString(form_.Name()));
+  auto* layout = new QVBoxLayout(window_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  client_ = new QWidget(window_);
+  layout->addWidget(client_);
+  window_->installEventFilter(this);
+  client_->installEventFilter(this);
+
+  BuildControls();
+  BuildMenus();
+  for (const auto& peer : peers_) peer->ShowAll();
+  for (const auto& peer : peers_) peer->ApplyGeometry();
+
+  form_.AttachPeer(this);
+  window_->setWindowTitle(QtTextOf(form_.RawState().caption));
+  ShowBorderStyle();
+  ShowGeometry();
+  ShowWindowState();
+  OnFormChanged(form_, FormProperty::MousePointer);
+  ShowVisible();
+}
+
+QtFormWindow::~QtFormWindow() {
+  // The peers watch widgets of the window; they go first.
+  peers_.clear();
+  delete window_;
+}
+
+void QtFormWindow::Detach() {
+  attached_ = false;
+  if (window_) window_->hide();
+}
+
+QtControlPeer* QtFormWindow::PeerOf(const Control* control) const {
+  const auto found = peerOf_.find(control);
+  return found == peerOf_.end() ? nullptr : found->second;
+}
+
+void QtFormWindow::BuildControls() {
+  for (Control* control : form_.Controls()) {
+    if (dynamic_cast<Menu*>(control)) continue;
+    std::unique_ptr<QtControlPeer> peer = CreateControlPeer(*this, *control, client_);
+    if (!peer) continue;
+    peerOf_[control] = peer.get();
+    peers_.push_back(std::move(peer));
+  }
+  // Containers may have been created after the controls they hold: move each widget in afterwards.
+  for (const auto& peer : peers_) {
+    if (QWidget* widget = peer->Widget(); widget && HolderOf(peer->Model()) != client_) {
+      widget->setParent(HolderOf(peer->Model()));
+    }
+  }
+}
+
+void QtFormWindow::BuildMenus() {
+  std::vector<Menu*> menus;
+  std::map<const Control*, bool> hasEntries;
+  for (Control* control : form_.Controls()) {
+    if (auto* menu = dynamic_cast<Menu*>(control)) {
+      menus.push_back(menu);
+      if (menu->GetContainer().control) hasEntries[menu->GetContainer().control] = true;
+    }
+  }
+  if (menus.empty()) return;
+  menuBar_ = new QMenuBar(window_);
+  window_->layout()->setMenuBar(menuBar_);
+  std::vector<QtMenuPeer*> created;
+  for (Menu* menu : menus) {
+    auto peer = std::make_unique<QtMenuPeer>(*this, *menu, hasEntries[menu]);
+    created.push_back(peer.get());
+    peerOf_[menu] = peer.get();
+    peers_.push_back(std::move(peer));
+  }
+  for (QtMenuPeer* peer : created) {
+    auto* parent = dynamic_cast<QtMenuPeer*>(PeerOf(peer->Model().GetContainer().control));
+    peer->AddTo(parent ? static_cast<QWidget*>(parent->Entries()) : menuBar_);
+  }
+}
+
+QWidget* QtFormWindow::HolderOf(const Control& control) const {
+  const Container& container = control.GetContainer();
+  if (QtControlPeer* peer = PeerOf(container.control)) {
+    if (QWidget* content = peer->ContentFor(container.tab)) return content;
+  }
+  return client_;
+}
+
+QPoint QtFormWindow::OriginOf(const Control& control) const {
+  const Container& container = control.GetContainer();
+  QtControlPeer* peer = PeerOf(container.control);
+  return peer ? peer->OriginFor(container.tab) : QPoint();
+}
+
+void QtFormWindow::PlaceChildrenOf(const Control& container) {
+  if (!attached_) return;
+  for (const auto& peer : peers_) {
+    if (peer->Model().GetContainer().control == &container) peer->ApplyGeometry();
+  }
+}
+
+int QtFormWindow::ToPixelsX(float twips) const {
+  return static_cast<int>(std::lround(twips / static_cast<float>(screen_.TwipsPerPixelX())));
+}
+int QtFormWindow::ToPixelsY(float twips) const {
+  return static_cast<int>(std::lround(twips / static_cast<float>(screen_.TwipsPerPixelY())));
+}
+float QtFormWindow::ToTwipsX(int pixels) const { return static_cast<float>(pixels * screen_.TwipsPerPixelX()); }
+float QtFormWindow::ToTwipsY(int pixels) const { return static_cast<float>(pixels * screen_.TwipsPerPixelY()); }
+
+void QtFormWindow::OnFormChanged(Form& /*form*/, FormProperty property) {
+  if (!attached_ || !window_) return;
+  ShowingGuard guard(showing_);
+  switch (property) {
+    case FormProperty::Caption:
+      window_->setWindowTitle(QtTextOf(form_.RawState().caption));
+      break;
+    case FormProperty::Geometry:
+      ShowGeometry();
+      break;
+    case FormProperty::WindowState:
+      ShowWindowState();
+      break;
+    case FormProperty::Visible:
+      ShowVisible();
+      break;
+    case FormProperty::BorderStyle:
+      ShowBorderStyle();
+      ShowVisible();  // new window flags hide the window
+      break;
+    case FormProperty::MousePointer:
+      if (form_.RawState().mousePointer == 0) {
+        window_->unsetCursor();
+      } else {
+        window_->setCursor(CursorShapeOf(form_.RawState().mousePointer));
+      }
+      break;
+  }
+}
+
+void QtFormWindow::ShowGeometry() {
+  const Form::State& state = form_.RawState();
+  if (state.width > 0 && state.height > 0) {
+    shownSize_ = QSize(ToPixelsX(state.width), ToPixelsY(state.height));
+    window_->resize(shownSize_);
+  } else {
+    // A form without a size of its own fits its controls.
+    const QRect used = client_->childrenRect();
+    const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
+    shownSize_ = QSize(std::max(used.right(), 0) + 8, std::max(used.bottom(), 0) + 8 + menuHeight);
+    window_->resize(shownSize_);
+  }
+  shownPosition_ = QPoint(ToPixelsX(state.left), ToPixelsY(state.top));
+  window_->move(shownPosition_);
+}
+
+void QtFormWindow::ShowWindowState() {
+  switch (form_.RawState().windowState) {
+    case vbMinimized:
+      window_->setWindowState(Qt::WindowMinimized);
+      break;
+    case vbMaximized:
+      window_->setWindowState(Qt::WindowMaximized);
+      break;
+    default:
+      window_->setWindowState(Qt::WindowNoState);
+      break;
+  }
+}
+
+void QtFormWindow::ShowBorderStyle() {
+  Qt::WindowFlags flags = Qt::Window;
+  switch (form_.RawState().borderStyle) {
+    case vbBSNone:
+      flags = Qt::Window | Qt::FramelessWindowHint;
+      break;
+    case vbFixedSingle:
+    case vbFixedDialog:
+      flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint;
+      break;
+    case vbFixedToolWindow:
+    case vbSizableToolWindow:
+      flags = Qt::Tool;
+      break;
+    default:
+      break;
+  }
+  window_->setWindowFlags(flags);
+}
+
+void QtFormWindow::ShowVisible() {
+  if (!form_.RawState().visible) {
+    window_->hide();
+    return;
+  }
+  window_->setWindowModality(form_.IsModal() ? Qt::ApplicationModal : Qt::NonModal);
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void QtFormWindow::ScheduleFocusSync() {
+  if (focusSyncPending_) return;
+  focusSyncPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    focusSyncPending_ = false;
+    SyncFocus();
+  });
+}
+
+void QtFormWindow::SyncFocus() {
+  if (!attached_) return;
+  QtControlPeer* peer = PeerOf(form_.ActiveControl());
+  QWidget* widget = peer ? peer->Widget() : nullptr;
+  if (widget && widget->isVisible() && !widget->hasFocus()) widget->setFocus(Qt::OtherFocusReason);
+}
+
+bool QtFormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (!attached_) return QObject::eventFilter(watched, event);
+  if (watched == client_) {
+    // Docked controls follow the client area, whoever resized it.
+    if (event->type() == QEvent::Resize) {
+      for (const auto& peer : peers_) peer->ApplyGeometry();
+    }
+    return QObject::eventFilter(watched, event);
+  }
+  if (showing_) return QObject::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::Close:
+      event->ignore();
+      form_.UserCloses();
+      return true;
+    case QEvent::Move:
+      if (window_->pos() != shownPosition_) {
+        shownPosition_ = window_->pos();
+        form_.UserMoves(ToTwipsX(shownPosition_.x()), ToTwipsY(shownPosition_.y()));
+      }
+      break;
+    case QEvent::Resize:
+      UserResized();
+      break;
+    case QEvent::WindowStateChange: {
+      const Qt::WindowStates states = window_->windowState();
+      form_.UserSetsWindowState((states & Qt::WindowMinimized)   ? vbMinimized
+                                : (states & Qt::WindowMaximized) ? vbMaximized
+                                                                 : vbNormal);
+      break;
+    }
+    case QEvent::ActivationChange:
+      if (window_->isActiveWindow()) {
+        form_.UserActivates();
+        if (attached_) ScheduleFocusSync();
+      }
+      break;
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void QtFormWindow::UserResized() {
+  if (window_->size() == shownSize_ || form_.RawState().windowState != vbNormal) return;
+  shownSize_ = window_->size();
+  form_.UserResizes(ToTwipsX(shownSize_.width()), ToTwipsY(shownSize_.height()));
+}
+
+}  // namespace ui

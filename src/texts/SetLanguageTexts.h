@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/ui/Form.h"
+
+namespace qvr {
+
+class Program;
+
+// Sets the texts of `window` (window number 0 main window, 1 device selection, 2 about, 3 print choice) in
+// the language of the plug-in key's "Language" value; for the main window it first fills the program's
+// text tables. A language other than "english" or "german" sets nothing.
+void SetLanguageTexts(Program& program, ui::Form& window, int windowNumber);
+
+}  // namespace qvr

@@ -1,0 +1,36 @@
+#include "platform/MachineRoot.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "TempMachineRoot.h"
+
+namespace {
+
+TEST(MachineRoot, FollowsLnsRootThenXdgDataHome) {
+  testsupport::TempMachineRoot root;
+  EXPECT_EQ(platform::MachineRoot(), root.Path());
+
+  unsetenv("LNS_ROOT");
+  const char* previousXdg = std::getenv("XDG_DATA_HOME");
+  std::string savedXdg = previousXdg ? previousXdg : "";
+  setenv("XDG_DATA_HOME", "/tmp/xdg-here", 1);
+  EXPECT_EQ(platform::MachineRoot(), std::filesystem::path("/tmp/xdg-here/lns-machine"));
+  unsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(platform::MachineRoot().filename(), "lns-machine");
+  EXPECT_NE(platform::MachineRoot(), std::filesystem::path("/tmp/xdg-here/lns-machine"));
+  if (previousXdg) setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
+}
+
+TEST(MachineRoot, MapsWindowsPathsInsideTheBase) {
+  const std::filesystem::path base = "/m/LonWorks";
+  EXPECT_EQ(platform::MapWindowsPath(base, "\\Import\\Calyxtern\\"), "/m/LonWorks/Import/Calyxtern");
+  EXPECT_EQ(platform::MapWindowsPath(base, "Types\\User\\Calyxtern"), "/m/LonWorks/Types/User/Calyxtern");
+  EXPECT_EQ(platform::MapWindowsPath(base, "C:\\LonWorks\\x.xif"), "/m/LonWorks/LonWorks/x.xif");
+  EXPECT_EQ(platform::MapWindowsPath(base, "\\a\\..\\..\\..\\etc\\passwd"), "/m/LonWorks/etc/passwd");
+  EXPECT_EQ(platform::MapWindowsPath(base, ""), base);
+  EXPECT_EQ(platform::MapWindowsPath(base, "\\Dokumentation\\qvrl207.pdf"), "/m/LonWorks/Dokumentation/qvrl207.pdf");
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "TempMachineRoot.h"
+#include "platform/lns/LnsObjectModel.h"
+#include "platform/ui/HeadlessEventLoop.h"
+
+namespace lnstest {
+
+// The shipped interface files of the four models.
+std::filesystem::path InterfaceFolder();
+
+// Writes the user's decimal separator (HKCU\Control Panel\International\sDecimal) into a machine root.
+void SetDecimalSeparator(const std::filesystem::path& root, std::string_view separator);
+
+// A fresh machine root holding the demo network, with an Object Server on a headless loop and the demo's
+// system open.
+class LnsDemo {
+ public:
+  // With a separator, sDecimal is written before the server opens.
+  explicit LnsDemo(std::string_view decimalSeparator = "");
+
+  const std::filesystem::path& Root() const { return root_.Path(); }
+  ui::HeadlessEventLoop& Loop() { return loop_; }
+  lns::LnsObjectServer& Server() { return server_; }
+  lns::LnsNetwork& Network() { return *network_; }
+  lns::LnsSystem& System() { return *system_; }
+  lns::LnsAppDevice Device(std::string_view subsystem, std::string_view device);
+
+ private:
+  testsupport::TempMachineRoot root_;
+  ui::HeadlessEventLoop loop_;
+  lns::LnsObjectServer server_;
+  std::optional<lns::LnsNetwork> network_;
+  std::optional<lns::LnsSystem> system_;
+};
+
+}  // namespace lnstest

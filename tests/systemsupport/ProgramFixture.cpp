@@ -1,0 +1,30 @@
+#include "ProgramFixture.h"
+
+#include "framework/CRegistry.h"
+#include "framework/PlugInIdentity.h"
+#include "platform/MachineRoot.h"
+#include "platform/lns/DemoNetwork.h"
+#include "platform/lns/ShippedResources.h"
+#include "platform/registry/MachineSetup.h"
+
+namespace testsupport {
+
+ProgramFixture::ProgramFixture() {
+  reg::InitMachineRoot(root_.Path());
+  lns::InstallShippedResources(reg::LonWorksFolderIn(root_.Path()));
+  SetLanguage("english");
+  program_ = std::make_unique<qvr::Program>(services_, backend_, root_.Path());
+}
+
+ProgramFixture::~ProgramFixture() = default;
+
+void ProgramFixture::SetLanguage(const std::string& language) {
+  qvr::ErrObject err;
+  qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, "Language", language);
+}
+
+void ProgramFixture::CreateDemoNetwork() {
+  lns::CreateDemoNetwork(root_.Path(), platform::DataDir() / "interfaces");
+}
+
+}  // namespace testsupport

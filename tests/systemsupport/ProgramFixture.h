@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "TempMachineRoot.h"
+#include "framework/Program.h"
+#include "platform/ui/HeadlessFormBackend.h"
+#include "platform/ui/HeadlessServices.h"
+
+namespace testsupport {
+
+// A fresh machine root (registry, LonWorks folder, the maker's resources installed), the headless UI and a
+// Program on them: what every test of the system starts from. The plug-in key's language is "english"
+// unless a test changes it before the main window loads.
+class ProgramFixture {
+ public:
+  ProgramFixture();
+  ~ProgramFixture();
+
+  // Writes the plug-in key's "Language" value.
+  void SetLanguage(const std::string& language);
+  // Creates the network "Demo" of `lns init --demo`.
+  void CreateDemoNetwork();
+
+  qvr::Program& program() { return *program_; }
+  ui::HeadlessServices& services() { return services_; }
+  ui::HeadlessFormBackend& backend() { return backend_; }
+  const std::filesystem::path& root() const { return root_.Path(); }
+
+ private:
+  TempMachineRoot root_;
+  ui::HeadlessServices services_;
+  ui::HeadlessFormBackend backend_;
+  std::unique_ptr<qvr::Program> program_;
+};
+
+}  // namespace testsupport
