@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 namespace qvr {
@@ -14,11 +16,24 @@ struct DeviceModelState {
   std::string DocumentationFile;
   std::string ReadmeFile;
 
+  // The table of supported models, filled by the calls that ask for it (model group 0); rows
+  // ModelFirst to ModelLast are used.
+  std::string ProgramIdPrefix;
+  std::int16_t ModelFirst = 0;
+  std::int16_t ModelLast = 0;
+  std::array<std::string, 17> ModelNames;
+  std::array<std::string, 17> ModelXifFiles;
+
   std::string SetPntsField0, SetPntsField1, SetPntsField2, SetPntsField3, SetPntsField4, SetPntsField5;
   std::string CpPrimeValPart1, CpPrimeValPart2;
   std::string CpSecondValPart1, CpSecondValPart2;
   std::string LightRatio1Before, LightRatio1After;
   std::string LightRatio2Before, LightRatio2After;
+
+  // The six set-point parts in the order of the value text (sub-field boxes 70 to 75).
+  std::array<std::string*, 6> SetPntsFields() {
+    return {&SetPntsField0, &SetPntsField1, &SetPntsField2, &SetPntsField3, &SetPntsField4, &SetPntsField5};
+  }
 };
 
 }  // namespace qvr

@@ -7,5 +7,10 @@ inline constexpr const char* kProjectName = "Calyxtern_qvr_lon_PlugIn";
 inline constexpr const char* kProgId = "Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI";
 // The plug-in's key under HKEY_LOCAL_MACHINE.
 inline constexpr const char* kPlugInKey = "SOFTWARE\\LonWorks\\LCA\\Plug-Ins\\Calyxtern_qvr_lon_PlugIn";
+// What the plug-in tells directors about itself (the plug-in object's properties, the plug-in key's values).
+inline constexpr const char* kManufacturerId = "1048430";
+inline constexpr const char* kManufacturerName = "Calyxtern Orvalis GmbH";
+inline constexpr const char* kPlugInVersion = "1.5";
+inline constexpr const char* kLcaVersion = "3.0";
 
 }  // namespace qvr

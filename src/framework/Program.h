@@ -14,6 +14,7 @@
 #include "devicemodel/DeviceModelState.h"
 #include "platform/lns/LnsAppDevice.h"
 #include "platform/lns/LnsNetwork.h"
+#include "platform/lns/LnsObjectServer.h"
 #include "platform/lns/LnsSystem.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/FormRegistry.h"
@@ -33,6 +34,8 @@ struct FrameworkState {
   bool ObjectServerIsOpen = false;
   bool IsRemoteClient = false;
   bool ShowProgress = false;
+  // The main window's Object Server control, bound by the first plug-in object; the main window owns it.
+  lns::LnsObjectServer* ObjectServer = nullptr;
   std::string CurrentNetworkName;
   std::optional<lns::LnsNetwork> CurrentNetwork;
   std::optional<lns::LnsSystem> CurrentSystem;

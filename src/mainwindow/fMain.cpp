@@ -1,6 +1,7 @@
 #include "mainwindow/fMain.h"
 
 #include "framework/Program.h"
+#include "framework/ProgressPlacement.h"
 #include "framework/ResumeNext.h"
 #include "framework/fProgress.h"
 #include "mainwindow/fStartbild.h"
@@ -73,9 +74,7 @@ void fMain::Form_Load() {
 
   program_.fStartbild().Show();
   qvr::fProgress& progress = program_.fProgress();
-  const double splashHeight = program_.fStartbild().Height();
-  progress.Move(static_cast<float>((screen.Width() - (Width() + splashHeight / 2.1)) / 2),
-                static_cast<float>((screen.Height() - (Height() - splashHeight / 1.1)) / 2));
+  PlaceProgressForMainWindow(program_, progress);
   progress.Show(ui::Modality::Modeless, this);
 }
 

@@ -57,6 +57,7 @@ class fMain : public ui::Form {
   ui::ControlArray<ui::Label> lblNci;  // the data point's name beside each box, same index
   ui::ControlArray<ui::Label> lblNvi;
   ui::ControlArray<ui::Label> lblNvo;
+  ui::ControlArray<ui::Label> lblNc{*this, "lblNc"};  // captions beside some combo boxes: 32, 51, 60
   ui::ControlArray<ui::ComboBox> cmb_nci;
   ui::ControlArray<ui::ComboBox> cmb_nvi;
   ui::ControlArray<ui::CommandButton> cmd_Nvi_Reset;
@@ -66,6 +67,7 @@ class fMain : public ui::Form {
   ui::RichTextBox RTHinweis;
   ui::LogControl EchLog;
   ui::CheckBox chkMonitor;
+  ui::Label lblPolling{*this, "lblPolling"};
   ui::TextBox txtPoll;
   ui::CommandButton cmd_Poll_ok;
   ui::CommandButton cmdGerAuswahl;

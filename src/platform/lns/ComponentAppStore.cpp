@@ -27,14 +27,22 @@ namespace {
 
 const char* ColumnOf(ComponentAppField field) {
   switch (field) {
-    case ComponentAppField::Name: return "name";
-    case ComponentAppField::ProgId: return "prog_id";
-    case ComponentAppField::ObjectClass: return "object_class";
-    case ComponentAppField::CommandId: return "command_id";
-    case ComponentAppField::Text: return "text";
-    case ComponentAppField::Version: return "version";
-    case ComponentAppField::ManufacturerId: return "manufacturer_id";
-    case ComponentAppField::Default: return "is_default";
+    case ComponentAppField::Name:
+      return "name";
+    case ComponentAppField::ProgId:
+      return "prog_id";
+    case ComponentAppField::ObjectClass:
+      return "object_class";
+    case ComponentAppField::CommandId:
+      return "command_id";
+    case ComponentAppField::Text:
+      return "text";
+    case ComponentAppField::Version:
+      return "version";
+    case ComponentAppField::ManufacturerId:
+      return "manufacturer_id";
+    case ComponentAppField::Default:
+      return "is_default";
   }
   throw LnsError(kLnsInvalidArgument, "unknown component application field");
 }
@@ -79,8 +87,9 @@ std::optional<std::int64_t> ComponentAppAt(SqliteDatabase& db, const ComponentAp
 
 std::optional<std::int64_t> ComponentAppNamed(SqliteDatabase& db, const ComponentAppKey& key,
                                               std::string_view name) {
-  auto query = db.Query(std::string("SELECT id FROM component_apps WHERE ") + kOwnerCondition + " AND name = ?",
-                        static_cast<int>(key.owner), key.ownerId, key.ownerIndex, name);
+  auto query =
+      db.Query(std::string("SELECT id FROM component_apps WHERE ") + kOwnerCondition + " AND name = ?",
+               static_cast<int>(key.owner), key.ownerId, key.ownerIndex, name);
   if (!query.Step()) return std::nullopt;
   return query.Int(0);
 }
@@ -90,7 +99,8 @@ std::int64_t AddComponentApp(SqliteDatabase& db, const ComponentAppKey& key, std
   if (name.empty()) throw LnsError(kLnsInvalidArgument, "a component application needs a name");
   SqliteTransaction transaction(db);
   if (ComponentAppNamed(db, key, name)) {
-    throw LnsError(kLnsAlreadyExists, "a component application named \"" + std::string(name) + "\" exists already");
+    throw LnsError(kLnsAlreadyExists,
+                   "a component application named \"" + std::string(name) + "\" exists already");
   }
   db.Run(
       "INSERT INTO component_apps (owner_kind, owner_id, owner_index, name, prog_id, object_class) "
@@ -122,7 +132,8 @@ std::int64_t GetComponentAppNumber(SqliteDatabase& db, std::int64_t id, Componen
   return FieldQuery(db, id, field).Int(0);
 }
 
-void PutComponentAppText(SqliteDatabase& db, std::int64_t id, ComponentAppField field, std::string_view value) {
+void PutComponentAppText(SqliteDatabase& db, std::int64_t id, ComponentAppField field,
+                         std::string_view value) {
   PutField(db, id, field, value);
 }
 

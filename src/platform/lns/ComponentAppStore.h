@@ -28,7 +28,8 @@ extern const char* const kComponentAppSchema;
 std::int64_t CountComponentApps(SqliteDatabase& db, const ComponentAppKey& key);
 // Entries in the order they were added; nothing when the position or name is not there.
 std::optional<std::int64_t> ComponentAppAt(SqliteDatabase& db, const ComponentAppKey& key, long position);
-std::optional<std::int64_t> ComponentAppNamed(SqliteDatabase& db, const ComponentAppKey& key, std::string_view name);
+std::optional<std::int64_t> ComponentAppNamed(SqliteDatabase& db, const ComponentAppKey& key,
+                                              std::string_view name);
 // Adds an entry; throws LnsError (kLnsAlreadyExists) when the name is taken in that place.
 std::int64_t AddComponentApp(SqliteDatabase& db, const ComponentAppKey& key, std::string_view name,
                              std::string_view progId, long objectClass);
@@ -39,7 +40,8 @@ void RemoveTemplateComponentApps(SqliteDatabase& db, std::int64_t templateId);
 // Field access; throws LnsError (kLnsNotFound) when the entry was removed meanwhile.
 std::string GetComponentAppText(SqliteDatabase& db, std::int64_t id, ComponentAppField field);
 std::int64_t GetComponentAppNumber(SqliteDatabase& db, std::int64_t id, ComponentAppField field);
-void PutComponentAppText(SqliteDatabase& db, std::int64_t id, ComponentAppField field, std::string_view value);
+void PutComponentAppText(SqliteDatabase& db, std::int64_t id, ComponentAppField field,
+                         std::string_view value);
 void PutComponentAppNumber(SqliteDatabase& db, std::int64_t id, ComponentAppField field, std::int64_t value);
 
 }  // namespace lns

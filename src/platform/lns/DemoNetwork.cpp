@@ -24,7 +24,8 @@ DeviceInterface MeterInterface() {
   return meter;
 }
 
-void AddDevice(LnsSubsystem& subsystem, const char* name, const LnsDeviceTemplate& deviceTemplate, long state) {
+void AddDevice(LnsSubsystem& subsystem, const char* name, const LnsDeviceTemplate& deviceTemplate,
+               long state) {
   LnsAppDevice device = subsystem.GetAppDevices().Add(name, deviceTemplate);
   device.PutCommissioned(true);
   device.PutState(state);
@@ -32,7 +33,8 @@ void AddDevice(LnsSubsystem& subsystem, const char* name, const LnsDeviceTemplat
 
 }  // namespace
 
-void CreateDemoNetwork(const std::filesystem::path& machineRoot, const std::filesystem::path& interfaceFolder) {
+void CreateDemoNetwork(const std::filesystem::path& machineRoot,
+                       const std::filesystem::path& interfaceFolder) {
   ui::HeadlessEventLoop loop;
   LnsObjectServer server(loop, machineRoot);
   server.Open();

@@ -58,8 +58,8 @@ void ContactDevice(SqliteDatabase& db, const DeviceRecord& device, const std::st
 }
 
 std::optional<RawValue> StoredValue(SqliteDatabase& db, std::int64_t deviceId, const ValueSlot& slot) {
-  auto query = db.Query("SELECT raw FROM device_values WHERE device_id = ? AND kind = ? AND number = ?", deviceId,
-                        static_cast<int>(slot.kind), slot.number);
+  auto query = db.Query("SELECT raw FROM device_values WHERE device_id = ? AND kind = ? AND number = ?",
+                        deviceId, static_cast<int>(slot.kind), slot.number);
   if (!query.Step()) return std::nullopt;
   return query.Blob(0);
 }
@@ -71,17 +71,19 @@ void StoreValue(SqliteDatabase& db, std::int64_t deviceId, const ValueSlot& slot
       deviceId, static_cast<int>(slot.kind), slot.number, raw);
 }
 
-std::string ReadValue(const InterfaceRef& ref, const ValueSlot& slot, const LonType& type, const RawValue& fallback) {
+std::string ReadValue(const InterfaceRef& ref, const ValueSlot& slot, const LonType& type,
+                      const RawValue& fallback) {
   SqliteDatabase& db = ref.network->Database();
   DeviceRecord device = LoadDevice(db, ref.deviceId);
   if (slot.kind == ValueKind::NetworkVariable) {
     if (!device.Online()) {
-      throw LnsError(kLnsDeviceNotOnline,
-                     device.name + " is not online (" + NotOnlineReason(device) + "): " + slot.label + " cannot be read");
+      throw LnsError(kLnsDeviceNotOnline, device.name + " is not online (" + NotOnlineReason(device) +
+                                              "): " + slot.label + " cannot be read");
     }
     ContactDevice(db, device, slot.label, false);
   }
-  return type.Format(StoredValue(db, ref.deviceId, slot).value_or(fallback), ref.network->Server().DecimalSeparator());
+  return type.Format(StoredValue(db, ref.deviceId, slot).value_or(fallback),
+                     ref.network->Server().DecimalSeparator());
 }
 
 void WriteValue(const InterfaceRef& ref, const ValueSlot& slot, const LonType& type, std::string_view text) {
@@ -98,8 +100,8 @@ void WriteValue(const InterfaceRef& ref, const ValueSlot& slot, const LonType& t
       throw;
     }
   } else if (slot.kind == ValueKind::NetworkVariable) {
-    throw LnsError(kLnsDeviceNotOnline,
-                   device.name + " is not online (" + NotOnlineReason(device) + "): " + slot.label + " cannot be written");
+    throw LnsError(kLnsDeviceNotOnline, device.name + " is not online (" + NotOnlineReason(device) +
+                                            "): " + slot.label + " cannot be written");
   }
   StoreValue(db, ref.deviceId, slot, raw);
   transaction.Commit();

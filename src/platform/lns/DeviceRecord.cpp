@@ -52,7 +52,8 @@ std::int64_t InsertDevice(SqliteDatabase& db, std::int64_t subsystemId, std::int
   if (name.empty()) throw LnsError(kLnsInvalidArgument, "a device needs a name");
   SqliteTransaction transaction(db);
   if (db.Query("SELECT 1 FROM devices WHERE subsystem_id = ? AND name = ?", subsystemId, name).Step()) {
-    throw LnsError(kLnsAlreadyExists, "the subsystem has a device named \"" + std::string(name) + "\" already");
+    throw LnsError(kLnsAlreadyExists,
+                   "the subsystem has a device named \"" + std::string(name) + "\" already");
   }
   db.Run(
       "INSERT INTO devices (subsystem_id, template_id, name, neuron_id, state, commissioned) "
@@ -65,7 +66,8 @@ std::int64_t InsertDevice(SqliteDatabase& db, std::int64_t subsystemId, std::int
 }
 
 void UpdateDevice(SqliteDatabase& db, std::int64_t id, std::string_view column, std::int64_t value) {
-  static const char* const kColumns[] = {"state", "commissioned", "state_unknown", "refuse_writes", "times_out"};
+  static const char* const kColumns[] = {"state", "commissioned", "state_unknown", "refuse_writes",
+                                         "times_out"};
   for (const char* known : kColumns) {
     if (column != known) continue;
     SqliteTransaction transaction(db);

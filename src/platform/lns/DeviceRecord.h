@@ -36,7 +36,8 @@ DeviceRecord LoadDevice(SqliteDatabase& db, std::int64_t id);
 std::int64_t InsertDevice(SqliteDatabase& db, std::int64_t subsystemId, std::int64_t templateId,
                           std::string_view name);
 
-// Sets one of the device's own columns ("state", "commissioned", "state_unknown", "refuse_writes", "times_out").
+// Sets one of the device's own columns ("state", "commissioned", "state_unknown", "refuse_writes",
+// "times_out").
 void UpdateDevice(SqliteDatabase& db, std::int64_t id, std::string_view column, std::int64_t value);
 
 }  // namespace lns

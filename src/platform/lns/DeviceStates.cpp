@@ -10,9 +10,9 @@ namespace lns {
 namespace {
 
 const std::pair<long, const char*> kStates[] = {
-    {kStateUnconfigured, "Unconfigured"},         {kStateApplicationless, "App'less"},
-    {kStateConfiguredOnline, "Cnfg Online"},      {kStateConfiguredOffline, "Cnfg Offline"},
-    {kStateSoftOffline, "Soft Offline"},          {kStateConfiguredBypass, "Cnfg Bypass"},
+    {kStateUnconfigured, "Unconfigured"},    {kStateApplicationless, "App'less"},
+    {kStateConfiguredOnline, "Cnfg Online"}, {kStateConfiguredOffline, "Cnfg Offline"},
+    {kStateSoftOffline, "Soft Offline"},     {kStateConfiguredBypass, "Cnfg Bypass"},
 };
 
 }  // namespace

@@ -23,24 +23,39 @@ std::vector<LnsAppDevices::Entry> ReadEntries(SqliteStatement query) {
 
 }  // namespace
 
-std::string LnsAppDevice::GetName() const { return LoadDevice(state_->Database(), id_).name; }
-std::string LnsAppDevice::GetNeuronId() const { return LoadDevice(state_->Database(), id_).neuronId; }
-long LnsAppDevice::GetNodeId() const { return static_cast<long>(LoadDevice(state_->Database(), id_).id); }
-std::string LnsAppDevice::GetProgramId() const { return LoadDevice(state_->Database(), id_).programId; }
-long LnsAppDevice::GetState() const { return LoadDevice(state_->Database(), id_).state; }
-bool LnsAppDevice::GetCommissioned() const { return LoadDevice(state_->Database(), id_).commissioned; }
-bool LnsAppDevice::GetStateUnknownFlag() const { return LoadDevice(state_->Database(), id_).stateUnknown; }
+std::string LnsAppDevice::GetName() const {
+  return LoadDevice(state_->Database(), id_).name;
+}
+std::string LnsAppDevice::GetNeuronId() const {
+  return LoadDevice(state_->Database(), id_).neuronId;
+}
+long LnsAppDevice::GetNodeId() const {
+  return static_cast<long>(LoadDevice(state_->Database(), id_).id);
+}
+std::string LnsAppDevice::GetProgramId() const {
+  return LoadDevice(state_->Database(), id_).programId;
+}
+long LnsAppDevice::GetState() const {
+  return LoadDevice(state_->Database(), id_).state;
+}
+bool LnsAppDevice::GetCommissioned() const {
+  return LoadDevice(state_->Database(), id_).commissioned;
+}
+bool LnsAppDevice::GetStateUnknownFlag() const {
+  return LoadDevice(state_->Database(), id_).stateUnknown;
+}
 
 LnsInterface LnsAppDevice::GetInterface() const {
   DeviceRecord device = LoadDevice(state_->Database(), id_);
-  return LnsInterface(
-      InterfaceRef{state_, id_, device.templateId, state_->Interface(device.templateId, device.templateRevision)});
+  return LnsInterface(InterfaceRef{state_, id_, device.templateId,
+                                   state_->Interface(device.templateId, device.templateRevision)});
 }
 
 LnsSubsystems LnsAppDevice::GetSubsystems() const {
   DeviceRecord device = LoadDevice(state_->Database(), id_);
   LnsSubsystem subsystem(state_, device.subsystemId);
-  return LnsSubsystems(state_, {{device.subsystemId, subsystem.GetName()}}, "the device \"" + device.name + "\"");
+  return LnsSubsystems(state_, {{device.subsystemId, subsystem.GetName()}},
+                       "the device \"" + device.name + "\"");
 }
 
 LnsDeviceTemplate LnsAppDevice::GetTemplate() const {
@@ -49,8 +64,8 @@ LnsDeviceTemplate LnsAppDevice::GetTemplate() const {
 
 void LnsAppDevice::PutState(long state) {
   if (DeviceStateName(state) == "?") {
-    throw LnsError(kLnsInvalidArgument, "device state " + std::to_string(state) +
-                                            " is not one of 2, 3, 4, 6, 12 and 140");
+    throw LnsError(kLnsInvalidArgument,
+                   "device state " + std::to_string(state) + " is not one of 2, 3, 4, 6, 12 and 140");
   }
   UpdateDevice(state_->Database(), id_, "state", state);
 }
@@ -69,7 +84,8 @@ DeviceFault LnsAppDevice::GetFault() const {
 }
 
 void LnsAppDevice::PutFault(const DeviceFault& fault) {
-  if (fault.refuseWrites < 0) throw LnsError(kLnsInvalidArgument, "a device cannot refuse a negative number of writes");
+  if (fault.refuseWrites < 0)
+    throw LnsError(kLnsInvalidArgument, "a device cannot refuse a negative number of writes");
   SqliteDatabase& db = state_->Database();
   SqliteTransaction transaction(db);
   UpdateDevice(db, id_, "refuse_writes", fault.refuseWrites);
@@ -77,14 +93,17 @@ void LnsAppDevice::PutFault(const DeviceFault& fault) {
   transaction.Commit();
 }
 
-LnsAppDevices::LnsAppDevices(std::shared_ptr<NetworkState> state, std::vector<Entry> entries, std::string owner,
-                             std::int64_t subsystemId)
-    : state_(std::move(state)), entries_(std::move(entries)), owner_(std::move(owner)), subsystemId_(subsystemId) {}
+LnsAppDevices::LnsAppDevices(std::shared_ptr<NetworkState> state, std::vector<Entry> entries,
+                             std::string owner, std::int64_t subsystemId)
+    : state_(std::move(state)),
+      entries_(std::move(entries)),
+      owner_(std::move(owner)),
+      subsystemId_(subsystemId) {}
 
 LnsAppDevices LnsAppDevices::InSubsystem(std::shared_ptr<NetworkState> state, std::int64_t subsystemId) {
   LnsSubsystem subsystem(state, subsystemId);
-  auto entries = ReadEntries(
-      state->Database().Query("SELECT id, name FROM devices WHERE subsystem_id = ? ORDER BY id", subsystemId));
+  auto entries = ReadEntries(state->Database().Query(
+      "SELECT id, name FROM devices WHERE subsystem_id = ? ORDER BY id", subsystemId));
   std::string owner = "the subsystem \"" + subsystem.GetName() + "\"";
   return LnsAppDevices(std::move(state), std::move(entries), std::move(owner), subsystemId);
 }
@@ -114,10 +133,11 @@ LnsAppDevice LnsAppDevices::Add(std::string_view name, const LnsDeviceTemplate& 
   if (deviceTemplate.state_ != state_) {
     throw LnsError(kLnsInvalidArgument, "the device template belongs to another network");
   }
-  if (name.find('/') != std::string_view::npos) throw LnsError(kLnsInvalidArgument, "a device name cannot hold \"/\"");
+  if (name.find('/') != std::string_view::npos)
+    throw LnsError(kLnsInvalidArgument, "a device name cannot hold \"/\"");
   if (deviceTemplate.GetProgramId().empty()) {
-    throw LnsError(kLnsInvalidArgument,
-                   "the device template \"" + deviceTemplate.GetName() + "\" has no interface yet; import one first");
+    throw LnsError(kLnsInvalidArgument, "the device template \"" + deviceTemplate.GetName() +
+                                            "\" has no interface yet; import one first");
   }
   std::int64_t id = InsertDevice(state_->Database(), subsystemId_, deviceTemplate.id_, name);
   entries_.push_back({id, std::string(name)});

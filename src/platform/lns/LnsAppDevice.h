@@ -26,8 +26,8 @@ class LnsAppDevice {
   LnsAppDevice(std::shared_ptr<NetworkState> state, std::int64_t id) : state_(std::move(state)), id_(id) {}
 
   std::string GetName() const;
-  std::string GetNeuronId() const;  // 12 hex digits
-  long GetNodeId() const;           // unique in the network
+  std::string GetNeuronId() const;   // 12 hex digits
+  long GetNodeId() const;            // unique in the network
   std::string GetProgramId() const;  // 16 hex digits, its template's
   long GetState() const;             // a DeviceState code
   bool GetCommissioned() const;

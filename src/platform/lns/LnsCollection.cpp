@@ -17,18 +17,19 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 void ThrowNoItemNamed(std::string_view owner, std::string_view what, std::string_view name) {
-  throw LnsError(kLnsNotFound,
-                 std::string(owner) + " has no " + std::string(what) + " named \"" + std::string(name) + "\"");
+  throw LnsError(kLnsNotFound, std::string(owner) + " has no " + std::string(what) + " named \"" +
+                                   std::string(name) + "\"");
 }
 
 void ThrowBadPosition(long position, std::size_t count, std::string_view collection) {
-  throw LnsError(kLnsNotFound, "item " + std::to_string(position) + " does not exist: " + std::string(collection) +
-                                   " hold" + (count == 1 ? "s " : " ") + std::to_string(count) + " item" +
-                                   (count == 1 ? "" : "s"));
+  throw LnsError(kLnsNotFound, "item " + std::to_string(position) + " does not exist: " +
+                                   std::string(collection) + " hold" + (count == 1 ? "s " : " ") +
+                                   std::to_string(count) + " item" + (count == 1 ? "" : "s"));
 }
 
 void CheckPosition(long position, std::size_t count, std::string_view collection) {
-  if (position < 1 || static_cast<std::size_t>(position) > count) ThrowBadPosition(position, count, collection);
+  if (position < 1 || static_cast<std::size_t>(position) > count)
+    ThrowBadPosition(position, count, collection);
 }
 
 }  // namespace lns

@@ -22,23 +22,51 @@ void LnsComponentApp::PutNumber(ComponentAppField field, long value) {
   PutComponentAppNumber(source_->Database(), id_, field, value);
 }
 
-std::string LnsComponentApp::GetName() const { return Text(ComponentAppField::Name); }
-std::string LnsComponentApp::GetProgId() const { return Text(ComponentAppField::ProgId); }
-void LnsComponentApp::PutProgId(std::string_view progId) { PutText(ComponentAppField::ProgId, progId); }
-long LnsComponentApp::GetObjectClass() const { return Number(ComponentAppField::ObjectClass); }
-void LnsComponentApp::PutObjectClass(long objectClass) { PutNumber(ComponentAppField::ObjectClass, objectClass); }
-long LnsComponentApp::GetCommandId() const { return Number(ComponentAppField::CommandId); }
-void LnsComponentApp::PutCommandId(long commandId) { PutNumber(ComponentAppField::CommandId, commandId); }
-std::string LnsComponentApp::GetText() const { return Text(ComponentAppField::Text); }
-void LnsComponentApp::PutText(std::string_view text) { PutText(ComponentAppField::Text, text); }
-std::string LnsComponentApp::GetVersion() const { return Text(ComponentAppField::Version); }
-void LnsComponentApp::PutVersion(std::string_view version) { PutText(ComponentAppField::Version, version); }
-std::string LnsComponentApp::GetManufacturerId() const { return Text(ComponentAppField::ManufacturerId); }
+std::string LnsComponentApp::GetName() const {
+  return Text(ComponentAppField::Name);
+}
+std::string LnsComponentApp::GetProgId() const {
+  return Text(ComponentAppField::ProgId);
+}
+void LnsComponentApp::PutProgId(std::string_view progId) {
+  PutText(ComponentAppField::ProgId, progId);
+}
+long LnsComponentApp::GetObjectClass() const {
+  return Number(ComponentAppField::ObjectClass);
+}
+void LnsComponentApp::PutObjectClass(long objectClass) {
+  PutNumber(ComponentAppField::ObjectClass, objectClass);
+}
+long LnsComponentApp::GetCommandId() const {
+  return Number(ComponentAppField::CommandId);
+}
+void LnsComponentApp::PutCommandId(long commandId) {
+  PutNumber(ComponentAppField::CommandId, commandId);
+}
+std::string LnsComponentApp::GetText() const {
+  return Text(ComponentAppField::Text);
+}
+void LnsComponentApp::PutText(std::string_view text) {
+  PutText(ComponentAppField::Text, text);
+}
+std::string LnsComponentApp::GetVersion() const {
+  return Text(ComponentAppField::Version);
+}
+void LnsComponentApp::PutVersion(std::string_view version) {
+  PutText(ComponentAppField::Version, version);
+}
+std::string LnsComponentApp::GetManufacturerId() const {
+  return Text(ComponentAppField::ManufacturerId);
+}
 void LnsComponentApp::PutManufacturerId(std::string_view manufacturerId) {
   PutText(ComponentAppField::ManufacturerId, manufacturerId);
 }
-bool LnsComponentApp::GetDefault() const { return Number(ComponentAppField::Default) != 0; }
-void LnsComponentApp::PutDefault(bool isDefault) { PutNumber(ComponentAppField::Default, isDefault ? 1 : 0); }
+bool LnsComponentApp::GetDefault() const {
+  return Number(ComponentAppField::Default) != 0;
+}
+void LnsComponentApp::PutDefault(bool isDefault) {
+  PutNumber(ComponentAppField::Default, isDefault ? 1 : 0);
+}
 
 long LnsComponentApps::Count() const {
   return static_cast<long>(CountComponentApps(source_->Database(), key_));

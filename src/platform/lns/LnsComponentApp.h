@@ -15,7 +15,8 @@ class DatabaseSource;
 // Server, a system, a device template or one of its LonMark objects).
 class LnsComponentApp {
  public:
-  LnsComponentApp(std::shared_ptr<DatabaseSource> source, std::int64_t id) : source_(std::move(source)), id_(id) {}
+  LnsComponentApp(std::shared_ptr<DatabaseSource> source, std::int64_t id)
+      : source_(std::move(source)), id_(id) {}
 
   std::string GetName() const;
   std::string GetProgId() const;

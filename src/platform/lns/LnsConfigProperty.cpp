@@ -6,9 +6,13 @@
 
 namespace lns {
 
-std::string LnsConfigProperty::GetValue() const { return ReadConfigProperty(ref_, *cp_); }
+std::string LnsConfigProperty::GetValue() const {
+  return ReadConfigProperty(ref_, *cp_);
+}
 
-void LnsConfigProperty::PutValue(std::string_view text) { WriteConfigProperty(ref_, *cp_, text); }
+void LnsConfigProperty::PutValue(std::string_view text) {
+  WriteConfigProperty(ref_, *cp_, text);
+}
 
 LnsConfigProperty LnsConfigProperties::Item(long position) const {
   if (position < 1 || static_cast<std::size_t>(position) > positions_.size()) {

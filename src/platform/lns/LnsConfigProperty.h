@@ -14,7 +14,8 @@ namespace lns {
 // the device too and may be refused by its faults. A template's properties show their delivered values.
 class LnsConfigProperty {
  public:
-  LnsConfigProperty(InterfaceRef ref, const TemplateInterface::ConfigProperty& cp) : ref_(std::move(ref)), cp_(&cp) {}
+  LnsConfigProperty(InterfaceRef ref, const TemplateInterface::ConfigProperty& cp)
+      : ref_(std::move(ref)), cp_(&cp) {}
 
   int GetResourceScope() const { return cp_->scope; }
   int GetTypeIndex() const { return cp_->typeIndex; }

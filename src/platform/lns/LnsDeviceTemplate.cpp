@@ -37,17 +37,23 @@ std::int64_t DevicesUsing(SqliteDatabase& db, std::int64_t templateId) {
   return query.Int(0);
 }
 
-std::optional<std::int64_t> FindTemplate(SqliteDatabase& db, std::string_view column, std::string_view value) {
-  auto query = db.Query("SELECT id FROM templates WHERE " + std::string(column) + " = ? ORDER BY id LIMIT 1", value);
+std::optional<std::int64_t> FindTemplate(SqliteDatabase& db, std::string_view column,
+                                         std::string_view value) {
+  auto query =
+      db.Query("SELECT id FROM templates WHERE " + std::string(column) + " = ? ORDER BY id LIMIT 1", value);
   if (!query.Step()) return std::nullopt;
   return query.Int(0);
 }
 
 }  // namespace
 
-std::string LnsDeviceTemplate::GetName() const { return LoadTemplate(state_->Database(), id_).name; }
+std::string LnsDeviceTemplate::GetName() const {
+  return LoadTemplate(state_->Database(), id_).name;
+}
 
-std::string LnsDeviceTemplate::GetProgramId() const { return LoadTemplate(state_->Database(), id_).programId; }
+std::string LnsDeviceTemplate::GetProgramId() const {
+  return LoadTemplate(state_->Database(), id_).programId;
+}
 
 void LnsDeviceTemplate::Import(std::string_view interfaceFile) {
   state_->Database();
@@ -70,7 +76,9 @@ void LnsDeviceTemplate::ImportInterface(const DeviceInterface& interface) {
   transaction.Commit();
 }
 
-LnsAppDevices LnsDeviceTemplate::GetAppDevices() const { return LnsAppDevices::OfTemplate(state_, id_); }
+LnsAppDevices LnsDeviceTemplate::GetAppDevices() const {
+  return LnsAppDevices::OfTemplate(state_, id_);
+}
 
 LnsComponentApps LnsDeviceTemplate::GetComponentApps() const {
   state_->Database();
@@ -93,7 +101,8 @@ long LnsDeviceTemplates::Count() const {
 
 LnsDeviceTemplate LnsDeviceTemplates::Item(long position) const {
   std::int64_t count = Count();
-  if (position < 1 || position > count) ThrowBadPosition(position, static_cast<std::size_t>(count), "the device templates");
+  if (position < 1 || position > count)
+    ThrowBadPosition(position, static_cast<std::size_t>(count), "the device templates");
   auto query = state_->Database().Query("SELECT id FROM templates ORDER BY id LIMIT 1 OFFSET ?",
                                         static_cast<std::int64_t>(position - 1));
   if (!query.Step()) ThrowBadPosition(position, static_cast<std::size_t>(count), "the device templates");

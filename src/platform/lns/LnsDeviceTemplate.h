@@ -18,7 +18,8 @@ class NetworkState;
 // device built on it has.
 class LnsDeviceTemplate {
  public:
-  LnsDeviceTemplate(std::shared_ptr<NetworkState> state, std::int64_t id) : state_(std::move(state)), id_(id) {}
+  LnsDeviceTemplate(std::shared_ptr<NetworkState> state, std::int64_t id)
+      : state_(std::move(state)), id_(id) {}
 
   std::string GetName() const;
   // "" until an interface is imported.

@@ -13,7 +13,9 @@ class LnsSubscription {
   LnsSubscription() = default;
   explicit LnsSubscription(std::function<void()> cancel) : cancel_(std::move(cancel)) {}
   ~LnsSubscription() { Cancel(); }
-  LnsSubscription(LnsSubscription&& other) noexcept : cancel_(std::move(other.cancel_)) { other.cancel_ = nullptr; }
+  LnsSubscription(LnsSubscription&& other) noexcept : cancel_(std::move(other.cancel_)) {
+    other.cancel_ = nullptr;
+  }
   LnsSubscription& operator=(LnsSubscription&& other) noexcept {
     if (this != &other) {
       Cancel();

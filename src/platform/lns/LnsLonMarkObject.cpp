@@ -25,10 +25,12 @@ int LnsLonMarkObject::GetMode() const {
 
 void LnsLonMarkObject::PutMode(int mode) {
   if (mode < 0 || mode > kHighestScope) {
-    throw LnsError(kLnsInvalidArgument, "mode " + std::to_string(mode) + " is not a resource scope from 0 to 6");
+    throw LnsError(kLnsInvalidArgument,
+                   "mode " + std::to_string(mode) + " is not a resource scope from 0 to 6");
   }
   if (!ref_.OfDevice()) {
-    throw LnsError(kLnsInvalidArgument, "the LonMark object " + block_->name + " of a device template has no mode");
+    throw LnsError(kLnsInvalidArgument,
+                   "the LonMark object " + block_->name + " of a device template has no mode");
   }
   SqliteDatabase& db = ref_.network->Database();
   SqliteTransaction transaction(db);
@@ -45,7 +47,8 @@ LnsConfigProperties LnsLonMarkObject::GetConfigProperties() const {
 
 LnsComponentApps LnsLonMarkObject::GetComponentApps() const {
   ref_.network->Database();
-  return LnsComponentApps(ref_.network, ComponentAppKey{ComponentAppOwner::TemplateBlock, ref_.templateId, block_->index});
+  return LnsComponentApps(ref_.network,
+                          ComponentAppKey{ComponentAppOwner::TemplateBlock, ref_.templateId, block_->index});
 }
 
 long LnsLonMarkObjects::Count() const {

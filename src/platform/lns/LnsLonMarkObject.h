@@ -14,7 +14,8 @@ class LnsConfigProperties;
 // A LonMark object (functional block) of an interface.
 class LnsLonMarkObject {
  public:
-  LnsLonMarkObject(InterfaceRef ref, const TemplateInterface::Block& block) : ref_(std::move(ref)), block_(&block) {}
+  LnsLonMarkObject(InterfaceRef ref, const TemplateInterface::Block& block)
+      : ref_(std::move(ref)), block_(&block) {}
 
   const std::string& GetName() const { return block_->name; }
   int GetIndex() const { return block_->index; }

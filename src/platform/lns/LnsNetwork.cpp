@@ -7,10 +7,18 @@
 
 namespace lns {
 
-std::string LnsNetwork::GetName() const { return state_->Name(); }
-void LnsNetwork::Open() { state_->OpenNetwork(); }
-void LnsNetwork::Close() { state_->CloseNetwork(); }
-bool LnsNetwork::GetIsOpen() const { return state_->NetworkOpen(); }
+std::string LnsNetwork::GetName() const {
+  return state_->Name();
+}
+void LnsNetwork::Open() {
+  state_->OpenNetwork();
+}
+void LnsNetwork::Close() {
+  state_->CloseNetwork();
+}
+bool LnsNetwork::GetIsOpen() const {
+  return state_->NetworkOpen();
+}
 
 LnsSystems LnsNetwork::GetSystems() const {
   state_->RequireNetworkOpen();
@@ -28,7 +36,9 @@ LnsNetworkServiceDevices LnsNetwork::GetNetworkServiceDevices() const {
                                   {"Network Service Device"});
 }
 
-long LnsNetworks::Count() const { return static_cast<long>(server_->Server().Networks().size()); }
+long LnsNetworks::Count() const {
+  return static_cast<long>(server_->Server().Networks().size());
+}
 
 LnsNetwork LnsNetworks::Item(long position) const {
   auto networks = server_->Server().Networks();

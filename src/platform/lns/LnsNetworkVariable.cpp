@@ -16,9 +16,13 @@ constexpr long kLongestPollInterval = INT_MAX / 100;
 
 }  // namespace
 
-std::string LnsNetworkVariable::GetValue() const { return ReadNetworkVariable(ref_, *nv_); }
+std::string LnsNetworkVariable::GetValue() const {
+  return ReadNetworkVariable(ref_, *nv_);
+}
 
-void LnsNetworkVariable::PutValue(std::string_view text) { WriteNetworkVariable(ref_, *nv_, text); }
+void LnsNetworkVariable::PutValue(std::string_view text) {
+  WriteNetworkVariable(ref_, *nv_, text);
+}
 
 LnsConfigProperties LnsNetworkVariable::GetConfigProperties() const {
   return LnsConfigProperties(ref_, ref_.interface->PropertiesOf(CpOwner::NetworkVariable, nv_->index));
@@ -31,8 +35,8 @@ MonitorSettings LnsNetworkVariable::Monitor() const {
 
 void LnsNetworkVariable::ChangeMonitor(const std::function<void(MonitorSettings&)>& change) {
   if (!ref_.OfDevice()) {
-    throw LnsError(kLnsInvalidArgument,
-                   "the network variable " + nv_->name + " belongs to a device template and cannot be monitored");
+    throw LnsError(kLnsInvalidArgument, "the network variable " + nv_->name +
+                                            " belongs to a device template and cannot be monitored");
   }
   ref_.network->Monitor().Change(ref_.deviceId, nv_->index, change);
 }
@@ -40,7 +44,9 @@ void LnsNetworkVariable::ChangeMonitor(const std::function<void(MonitorSettings&
 void LnsNetworkVariable::PutMonitorEnable(bool enable) {
   ChangeMonitor([enable](MonitorSettings& settings) { settings.enable = enable; });
 }
-bool LnsNetworkVariable::GetMonitorEnable() const { return Monitor().enable; }
+bool LnsNetworkVariable::GetMonitorEnable() const {
+  return Monitor().enable;
+}
 
 void LnsNetworkVariable::PutMonitorPollInterval(long tenths) {
   if (tenths < 0 || tenths > kLongestPollInterval) {
@@ -49,32 +55,44 @@ void LnsNetworkVariable::PutMonitorPollInterval(long tenths) {
   }
   ChangeMonitor([tenths](MonitorSettings& settings) { settings.pollInterval = tenths; });
 }
-long LnsNetworkVariable::GetMonitorPollInterval() const { return Monitor().pollInterval; }
+long LnsNetworkVariable::GetMonitorPollInterval() const {
+  return Monitor().pollInterval;
+}
 
 void LnsNetworkVariable::PutMonitorTag(long tag) {
   ChangeMonitor([tag](MonitorSettings& settings) { settings.tag = tag; });
 }
-long LnsNetworkVariable::GetMonitorTag() const { return Monitor().tag; }
+long LnsNetworkVariable::GetMonitorTag() const {
+  return Monitor().tag;
+}
 
 void LnsNetworkVariable::PutMonitorSuspended(bool suspended) {
   ChangeMonitor([suspended](MonitorSettings& settings) { settings.suspended = suspended; });
 }
-bool LnsNetworkVariable::GetMonitorSuspended() const { return Monitor().suspended; }
+bool LnsNetworkVariable::GetMonitorSuspended() const {
+  return Monitor().suspended;
+}
 
 void LnsNetworkVariable::PutMonitorMode(long mode) {
   ChangeMonitor([mode](MonitorSettings& settings) { settings.mode = mode; });
 }
-long LnsNetworkVariable::GetMonitorMode() const { return Monitor().mode; }
+long LnsNetworkVariable::GetMonitorMode() const {
+  return Monitor().mode;
+}
 
 void LnsNetworkVariable::PutMonitorOptionA(bool option) {
   ChangeMonitor([option](MonitorSettings& settings) { settings.optionA = option; });
 }
-bool LnsNetworkVariable::GetMonitorOptionA() const { return Monitor().optionA; }
+bool LnsNetworkVariable::GetMonitorOptionA() const {
+  return Monitor().optionA;
+}
 
 void LnsNetworkVariable::PutMonitorOptionB(bool option) {
   ChangeMonitor([option](MonitorSettings& settings) { settings.optionB = option; });
 }
-bool LnsNetworkVariable::GetMonitorOptionB() const { return Monitor().optionB; }
+bool LnsNetworkVariable::GetMonitorOptionB() const {
+  return Monitor().optionB;
+}
 
 long LnsNetworkVariables::Count() const {
   ref_.network->Database();
@@ -102,7 +120,8 @@ LnsNetworkVariable LnsNetworkVariables::ItemByIndex(int index) const {
   ref_.network->Database();
   const auto* nv = ref_.interface->FindNetworkVariable(index);
   if (!nv) {
-    throw LnsError(kLnsNotFound, ref_.OwnerLabel() + " has no network variable with index " + std::to_string(index));
+    throw LnsError(kLnsNotFound,
+                   ref_.OwnerLabel() + " has no network variable with index " + std::to_string(index));
   }
   return LnsNetworkVariable(ref_, *nv);
 }

@@ -17,7 +17,8 @@ class LnsConfigProperties;
 // system and are the same through every handle of the variable.
 class LnsNetworkVariable {
  public:
-  LnsNetworkVariable(InterfaceRef ref, const TemplateInterface::NetworkVariable& nv) : ref_(std::move(ref)), nv_(&nv) {}
+  LnsNetworkVariable(InterfaceRef ref, const TemplateInterface::NetworkVariable& nv)
+      : ref_(std::move(ref)), nv_(&nv) {}
 
   const std::string& GetName() const { return nv_->name; }
   int GetIndex() const { return nv_->index; }

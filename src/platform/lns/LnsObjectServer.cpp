@@ -10,13 +10,23 @@ namespace lns {
 LnsObjectServer::LnsObjectServer(ui::EventLoop& loop, std::filesystem::path machineRoot)
     : state_(std::make_shared<ServerState>(loop, std::move(machineRoot))) {}
 
-LnsObjectServer::~LnsObjectServer() { state_->Close(); }
+LnsObjectServer::~LnsObjectServer() {
+  state_->Close();
+}
 
-void LnsObjectServer::Open() { state_->Open(); }
-void LnsObjectServer::Close() { state_->Close(); }
-bool LnsObjectServer::IsOpen() const { return state_->IsOpen(); }
+void LnsObjectServer::Open() {
+  state_->Open();
+}
+void LnsObjectServer::Close() {
+  state_->Close();
+}
+bool LnsObjectServer::IsOpen() const {
+  return state_->IsOpen();
+}
 
-bool LnsObjectServer::GetRemote() const { return state_->remote; }
+bool LnsObjectServer::GetRemote() const {
+  return state_->remote;
+}
 
 void LnsObjectServer::PutRemote(bool remote) {
   if (state_->IsOpen() && remote != state_->remote) {
@@ -25,10 +35,18 @@ void LnsObjectServer::PutRemote(bool remote) {
   state_->remote = remote;
 }
 
-long LnsObjectServer::GetRemoteFlags() const { return state_->remoteFlags; }
-void LnsObjectServer::PutRemoteFlags(long flags) { state_->remoteFlags = flags; }
-bool LnsObjectServer::GetPreOpenFlag() const { return state_->preOpenFlag; }
-void LnsObjectServer::PutPreOpenFlag(bool flag) { state_->preOpenFlag = flag; }
+long LnsObjectServer::GetRemoteFlags() const {
+  return state_->remoteFlags;
+}
+void LnsObjectServer::PutRemoteFlags(long flags) {
+  state_->remoteFlags = flags;
+}
+bool LnsObjectServer::GetPreOpenFlag() const {
+  return state_->preOpenFlag;
+}
+void LnsObjectServer::PutPreOpenFlag(bool flag) {
+  state_->preOpenFlag = flag;
+}
 
 LnsNetworks LnsObjectServer::GetNetworks() const {
   state_->RequireOpen();
@@ -44,14 +62,18 @@ void LnsObjectServer::SetActiveNetworkInterface(const LnsNetworkInterface& netwo
   state_->activeNetworkInterface = GetNetworkInterfaces().Item(networkInterface.GetName()).GetName();
 }
 
-std::string LnsObjectServer::GetActiveNetworkInterfaceName() const { return state_->activeNetworkInterface; }
+std::string LnsObjectServer::GetActiveNetworkInterfaceName() const {
+  return state_->activeNetworkInterface;
+}
 
 LnsComponentApps LnsObjectServer::GetComponentApps() const {
   state_->RequireOpen();
   return LnsComponentApps(state_, ComponentAppKey{ComponentAppOwner::Server, 0, 0});
 }
 
-std::string LnsObjectServer::GetDecimalSeparator() const { return state_->DecimalSeparator(); }
+std::string LnsObjectServer::GetDecimalSeparator() const {
+  return state_->DecimalSeparator();
+}
 
 LnsSubscription LnsObjectServer::OnNetworkVariableUpdate(NetworkVariableUpdateHandler handler) {
   return state_->networkVariableUpdate.Subscribe(std::move(handler));

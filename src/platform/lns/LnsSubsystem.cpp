@@ -28,7 +28,9 @@ std::string OwnerText(NetworkState& state, std::int64_t parentId) {
 
 }  // namespace
 
-std::string LnsSubsystem::GetName() const { return LoadSubsystem(state_->Database(), id_).name; }
+std::string LnsSubsystem::GetName() const {
+  return LoadSubsystem(state_->Database(), id_).name;
+}
 
 std::string LnsSubsystem::GetPath() const {
   SubsystemRow row = LoadSubsystem(state_->Database(), id_);
@@ -40,9 +42,13 @@ std::string LnsSubsystem::GetPath() const {
   return path;
 }
 
-LnsSubsystems LnsSubsystem::GetSubsystems() const { return LnsSubsystems::Children(state_, id_); }
+LnsSubsystems LnsSubsystem::GetSubsystems() const {
+  return LnsSubsystems::Children(state_, id_);
+}
 
-LnsAppDevices LnsSubsystem::GetAppDevices() const { return LnsAppDevices::InSubsystem(state_, id_); }
+LnsAppDevices LnsSubsystem::GetAppDevices() const {
+  return LnsAppDevices::InSubsystem(state_, id_);
+}
 
 LnsRouters LnsSubsystem::GetRouters() const {
   return LnsRouters("the subsystem \"" + GetName() + "\"", "router", {});
@@ -50,7 +56,8 @@ LnsRouters LnsSubsystem::GetRouters() const {
 
 LnsSubsystems LnsSubsystems::Children(std::shared_ptr<NetworkState> state, std::int64_t parentId) {
   std::vector<Entry> entries;
-  auto query = state->Database().Query("SELECT id, name FROM subsystems WHERE parent_id = ? ORDER BY id", parentId);
+  auto query =
+      state->Database().Query("SELECT id, name FROM subsystems WHERE parent_id = ? ORDER BY id", parentId);
   while (query.Step()) entries.push_back({query.Int(0), query.Text(1)});
   std::string owner = OwnerText(*state, parentId);
   LnsSubsystems subsystems(std::move(state), std::move(entries), std::move(owner));
@@ -58,7 +65,8 @@ LnsSubsystems LnsSubsystems::Children(std::shared_ptr<NetworkState> state, std::
   return subsystems;
 }
 
-LnsSubsystems::LnsSubsystems(std::shared_ptr<NetworkState> state, std::vector<Entry> entries, std::string owner)
+LnsSubsystems::LnsSubsystems(std::shared_ptr<NetworkState> state, std::vector<Entry> entries,
+                             std::string owner)
     : state_(std::move(state)), entries_(std::move(entries)), owner_(std::move(owner)) {}
 
 LnsSubsystem LnsSubsystems::Item(long position) const {
@@ -83,7 +91,8 @@ LnsSubsystem LnsSubsystems::Add(std::string_view name) {
   SqliteDatabase& db = state_->Database();
   SqliteTransaction transaction(db);
   if (db.Query("SELECT 1 FROM subsystems WHERE parent_id = ? AND name = ?", parentId_, name).Step()) {
-    throw LnsError(kLnsAlreadyExists, owner_ + " has a subsystem named \"" + std::string(name) + "\" already");
+    throw LnsError(kLnsAlreadyExists,
+                   owner_ + " has a subsystem named \"" + std::string(name) + "\" already");
   }
   db.Run("INSERT INTO subsystems (parent_id, name) VALUES (?, ?)", parentId_, name);
   std::int64_t id = db.LastInsertId();

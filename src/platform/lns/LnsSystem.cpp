@@ -20,12 +20,22 @@ std::string SystemName(NetworkState& state) {
 
 }  // namespace
 
-std::string LnsSystem::GetName() const { return SystemName(*state_); }
-void LnsSystem::Open() { state_->OpenSystem(); }
-void LnsSystem::Close() { state_->CloseSystem(); }
-bool LnsSystem::GetIsOpen() const { return state_->SystemOpen(); }
+std::string LnsSystem::GetName() const {
+  return SystemName(*state_);
+}
+void LnsSystem::Open() {
+  state_->OpenSystem();
+}
+void LnsSystem::Close() {
+  state_->CloseSystem();
+}
+bool LnsSystem::GetIsOpen() const {
+  return state_->SystemOpen();
+}
 
-LnsSubsystems LnsSystem::GetSubsystems() const { return LnsSubsystems::Children(state_, 0); }
+LnsSubsystems LnsSystem::GetSubsystems() const {
+  return LnsSubsystems::Children(state_, 0);
+}
 
 LnsTemplateLibrary LnsSystem::GetTemplateLibrary() const {
   state_->Database();
@@ -65,7 +75,8 @@ long LnsSystem::GetNetworkMode() const {
 
 void LnsSystem::PutNetworkMode(long mode) {
   if (mode != kNetworkModeOnNet && mode != kNetworkModeOffNet) {
-    throw LnsError(kLnsInvalidArgument, "network mode " + std::to_string(mode) + " is neither 0 (on-net) nor 1 (off-net)");
+    throw LnsError(kLnsInvalidArgument,
+                   "network mode " + std::to_string(mode) + " is neither 0 (on-net) nor 1 (off-net)");
   }
   SqliteDatabase& db = state_->Database();
   SqliteTransaction transaction(db);
@@ -73,16 +84,34 @@ void LnsSystem::PutNetworkMode(long mode) {
   transaction.Commit();
 }
 
-void LnsSystem::StartTransaction() { state_->StartTransaction(); }
-void LnsSystem::CommitTransaction() { state_->CommitTransaction(); }
-void LnsSystem::CancelTransaction() { state_->CancelTransaction(); }
+void LnsSystem::StartTransaction() {
+  state_->StartTransaction();
+}
+void LnsSystem::CommitTransaction() {
+  state_->CommitTransaction();
+}
+void LnsSystem::CancelTransaction() {
+  state_->CancelTransaction();
+}
 
-void LnsSystem::PutRemoteSetupFlag(bool flag) { state_->Settings().remoteSetupFlag = flag; }
-bool LnsSystem::GetRemoteSetupFlag() const { return state_->Settings().remoteSetupFlag; }
-void LnsSystem::PutRemoteSetupValue(long value) { state_->Settings().remoteSetupValue = value; }
-long LnsSystem::GetRemoteSetupValue() const { return state_->Settings().remoteSetupValue; }
-void LnsSystem::PutOpenSetting(long setting) { state_->Settings().openSetting = setting; }
-long LnsSystem::GetOpenSetting() const { return state_->Settings().openSetting; }
+void LnsSystem::PutRemoteSetupFlag(bool flag) {
+  state_->Settings().remoteSetupFlag = flag;
+}
+bool LnsSystem::GetRemoteSetupFlag() const {
+  return state_->Settings().remoteSetupFlag;
+}
+void LnsSystem::PutRemoteSetupValue(long value) {
+  state_->Settings().remoteSetupValue = value;
+}
+long LnsSystem::GetRemoteSetupValue() const {
+  return state_->Settings().remoteSetupValue;
+}
+void LnsSystem::PutOpenSetting(long setting) {
+  state_->Settings().openSetting = setting;
+}
+long LnsSystem::GetOpenSetting() const {
+  return state_->Settings().openSetting;
+}
 
 LnsSystem LnsSystems::Item(long position) const {
   state_->RequireNetworkOpen();
@@ -92,7 +121,8 @@ LnsSystem LnsSystems::Item(long position) const {
 
 LnsSystem LnsSystems::Item(std::string_view name) const {
   LnsSystem system(state_);
-  if (!SameName(system.GetName(), name)) ThrowNoItemNamed("the network \"" + state_->Name() + "\"", "system", name);
+  if (!SameName(system.GetName(), name))
+    ThrowNoItemNamed("the network \"" + state_->Name() + "\"", "system", name);
   return system;
 }
 

@@ -13,7 +13,8 @@ class LnsConnections {
 // The error object of a system: the last error a device operation of the system raised (0 and "" if none).
 class LnsErrorObject {
  public:
-  LnsErrorObject(long number, std::string description) : number_(number), description_(std::move(description)) {}
+  LnsErrorObject(long number, std::string description)
+      : number_(number), description_(std::move(description)) {}
   long GetNumber() const { return number_; }
   const std::string& GetDescription() const { return description_; }
 

@@ -10,7 +10,7 @@ namespace lns {
 namespace {
 
 std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  return std::string("\"").append(text).append("\"");
 }
 
 long long ReadRaw(const std::uint8_t* in, std::size_t size, bool isSigned) {

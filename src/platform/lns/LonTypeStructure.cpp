@@ -49,8 +49,8 @@ RawValue FieldLonType::Parse(std::string_view text, std::string_view decimalSep)
   if (texts.size() != fields_.size()) {
     std::string labels;
     for (const FieldPtr& field : fields_) labels += (labels.empty() ? "" : ", ") + field->Label();
-    Refuse("\"" + std::string(text) + "\" needs " + std::to_string(fields_.size()) + " fields (" + labels +
-           ") separated by \"" + joiner_ + "\"");
+    Refuse(std::string("\"").append(text).append("\" needs ") + std::to_string(fields_.size()) + " fields (" +
+           labels + ") separated by \"" + joiner_ + "\"");
   }
   RawValue raw(size_);
   std::size_t offset = 0;

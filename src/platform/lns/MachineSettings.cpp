@@ -12,7 +12,8 @@ MachineSettings ReadMachineSettings(const std::filesystem::path& machineRoot) {
       path && !path->empty()) {
     settings.lonWorksFolder = MapFilePath(machineRoot, *path);
   }
-  if (auto separator = reg::ReadText(store, reg::Hive::CurrentUser, "Control Panel\\International", "sDecimal");
+  if (auto separator =
+          reg::ReadText(store, reg::Hive::CurrentUser, "Control Panel\\International", "sDecimal");
       separator && !separator->empty()) {
     settings.decimalSeparator = *separator;
   }

@@ -13,6 +13,6 @@ extern const char* const kModelNames[4];
 // Adds one device template per model to the system, named after the model and imported from
 // <interfaceFolder>/<model>.xif; the templates in the order of kModelNames.
 std::vector<LnsDeviceTemplate> ImportModelTemplates(LnsDeviceTemplates& templates,
-                                                     const std::filesystem::path& interfaceFolder);
+                                                    const std::filesystem::path& interfaceFolder);
 
 }  // namespace lns

@@ -92,7 +92,8 @@ void CreateNetworkDatabase(const std::filesystem::path& file, std::string_view s
   std::error_code error;
   std::filesystem::create_directories(file.parent_path(), error);
   if (error) {
-    throw LnsError(kLnsDatabase, "cannot create the folder " + file.parent_path().string() + ": " + error.message());
+    throw LnsError(kLnsDatabase,
+                   "cannot create the folder " + file.parent_path().string() + ": " + error.message());
   }
   SqliteDatabase db(file);
   SqliteTransaction transaction(db);

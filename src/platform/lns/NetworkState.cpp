@@ -45,7 +45,8 @@ void NetworkState::CloseSystem() {
 }
 
 SqliteDatabase& NetworkState::Database() {
-  if (!SystemOpen()) throw LnsError(kLnsNotOpen, "the system of the network \"" + network_.name + "\" is not open");
+  if (!SystemOpen())
+    throw LnsError(kLnsNotOpen, "the system of the network \"" + network_.name + "\" is not open");
   return *database_;
 }
 
@@ -54,9 +55,11 @@ SqliteDatabase& NetworkState::NetworkDatabase() {
   return *database_;
 }
 
-std::shared_ptr<const TemplateInterface> NetworkState::Interface(std::int64_t templateId, std::int64_t revision) {
+std::shared_ptr<const TemplateInterface> NetworkState::Interface(std::int64_t templateId,
+                                                                 std::int64_t revision) {
   auto& cached = interfaces_[templateId];
-  if (!cached.second || cached.first != revision) cached = {revision, LoadTemplateInterface(Database(), templateId)};
+  if (!cached.second || cached.first != revision)
+    cached = {revision, LoadTemplateInterface(Database(), templateId)};
   return cached.second;
 }
 
@@ -90,7 +93,9 @@ void NetworkState::CancelTransaction() {
   transaction_.reset();
 }
 
-void NetworkState::RecordError(const LnsError& error) { lastError_ = {error.Number(), error.Description()}; }
+void NetworkState::RecordError(const LnsError& error) {
+  lastError_ = {error.Number(), error.Description()};
+}
 
 void NetworkState::Poll(std::int64_t deviceId, int nvIndex, long tag) {
   std::optional<LnsNetworkVariable> variable;
@@ -100,7 +105,8 @@ void NetworkState::Poll(std::int64_t deviceId, int nvIndex, long tag) {
     InterfaceRef ref{shared_from_this(), deviceId, device.templateId,
                      Interface(device.templateId, device.templateRevision)};
     const auto* nv = ref.interface->FindNetworkVariable(nvIndex);
-    if (!nv) throw LnsError(kLnsNotFound, device.name + " has no network variable " + std::to_string(nvIndex));
+    if (!nv)
+      throw LnsError(kLnsNotFound, device.name + " has no network variable " + std::to_string(nvIndex));
     value = ReadNetworkVariable(ref, *nv);
     variable.emplace(ref, *nv);
   } catch (const LnsError& error) {

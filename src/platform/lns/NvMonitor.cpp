@@ -13,7 +13,8 @@ MonitorSettings NvMonitor::Settings(std::int64_t device, int nvIndex) const {
   return found == points_.end() ? MonitorSettings{} : found->second.settings;
 }
 
-void NvMonitor::Change(std::int64_t device, int nvIndex, const std::function<void(MonitorSettings&)>& change) {
+void NvMonitor::Change(std::int64_t device, int nvIndex,
+                       const std::function<void(MonitorSettings&)>& change) {
   Key key{device, nvIndex};
   Point& point = points_[key];
   change(point.settings);

@@ -34,8 +34,6 @@ class NvMonitor {
   MonitorSettings Settings(std::int64_t device, int nvIndex) const;
   // Changes the settings and starts, restarts (new interval) or stops the variable's timer to match.
   void Change(std::int64_t device, int nvIndex, const std::function<void(MonitorSettings&)>& change);
-  // Forgets every setting and stops every timer (the system closes).
-  void Clear() { points_.clear(); }
 
  private:
   using Key = std::pair<std::int64_t, int>;

@@ -7,7 +7,8 @@ namespace lns {
 
 void CreateScaleNetwork(LnsObjectServer& server, std::string_view name, long deviceCount,
                         const std::filesystem::path& interfaceFolder) {
-  if (deviceCount < 0) throw LnsError(kLnsInvalidArgument, "a network cannot have a negative number of devices");
+  if (deviceCount < 0)
+    throw LnsError(kLnsInvalidArgument, "a network cannot have a negative number of devices");
   LnsNetwork network = server.GetNetworks().Add(name);
   network.Open();
   LnsSystem system = network.GetSystems().Item(1);
@@ -22,7 +23,8 @@ void CreateScaleNetwork(LnsObjectServer& server, std::string_view name, long dev
       long area = (number - 1) / kScaleDevicesPerSubsystem + 1;
       devices = areas.Add("Area " + std::to_string(area)).GetAppDevices();
     }
-    LnsAppDevice device = devices->Add("Device " + std::to_string(number), models[(number - 1) % models.size()]);
+    LnsAppDevice device =
+        devices->Add("Device " + std::to_string(number), models[(number - 1) % models.size()]);
     device.PutCommissioned(true);
     device.PutState(kStateConfiguredOnline);
   }

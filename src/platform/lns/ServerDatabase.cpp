@@ -29,7 +29,8 @@ std::filesystem::path ServerFile(const std::filesystem::path& lonWorksFolder) {
   std::filesystem::path folder = lonWorksFolder / "ObjectServer";
   std::error_code error;
   std::filesystem::create_directories(folder, error);
-  if (error) throw LnsError(kLnsDatabase, "cannot create the folder " + folder.string() + ": " + error.message());
+  if (error)
+    throw LnsError(kLnsDatabase, "cannot create the folder " + folder.string() + ": " + error.message());
   return folder / "ObjectServer.sqlite";
 }
 

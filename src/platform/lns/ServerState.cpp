@@ -32,7 +32,9 @@ void ServerState::RequireOpen() const {
   if (!IsOpen()) throw LnsError(kLnsNotOpen, "the Object Server is not open");
 }
 
-SqliteDatabase& ServerState::Database() { return Server().Db(); }
+SqliteDatabase& ServerState::Database() {
+  return Server().Db();
+}
 
 ServerDatabase& ServerState::Server() {
   RequireOpen();

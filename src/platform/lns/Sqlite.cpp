@@ -12,17 +12,15 @@ constexpr int kBusyTimeoutMs = 30000;
 
 }  // namespace
 
-SqliteStatement::SqliteStatement(SqliteDatabase& db, std::string_view sql) : db_(&db) {
-  if (sqlite3_prepare_v2(db.Handle(), sql.data(), static_cast<int>(sql.size()), &statement_, nullptr) !=
-      SQLITE_OK) {
-    db.Fail("cannot prepare a query");
-  }
+SqliteStatement::SqliteStatement(SqliteDatabase& db, std::string_view sql)
+    : db_(&db), sql_(sql), statement_(db.Acquire(sql_)) {}
+
+SqliteStatement::~SqliteStatement() {
+  if (statement_) db_->Release(sql_, statement_);
 }
 
-SqliteStatement::~SqliteStatement() { sqlite3_finalize(statement_); }
-
 SqliteStatement::SqliteStatement(SqliteStatement&& other) noexcept
-    : db_(other.db_), statement_(other.statement_) {
+    : db_(other.db_), sql_(std::move(other.sql_)), statement_(other.statement_) {
   other.statement_ = nullptr;
 }
 
@@ -31,8 +29,8 @@ void SqliteStatement::BindInteger(int parameter, std::int64_t value) {
 }
 
 void SqliteStatement::Bind(int parameter, std::string_view value) {
-  if (sqlite3_bind_text(statement_, parameter, value.data(), static_cast<int>(value.size()), SQLITE_TRANSIENT) !=
-      SQLITE_OK) {
+  if (sqlite3_bind_text(statement_, parameter, value.data(), static_cast<int>(value.size()),
+                        SQLITE_TRANSIENT) != SQLITE_OK) {
     db_->Fail("cannot bind a text");
   }
 }
@@ -59,11 +57,14 @@ void SqliteStatement::Run() {
   }
 }
 
-std::int64_t SqliteStatement::Int(int column) const { return sqlite3_column_int64(statement_, column); }
+std::int64_t SqliteStatement::Int(int column) const {
+  return sqlite3_column_int64(statement_, column);
+}
 
 std::string SqliteStatement::Text(int column) const {
   const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
-  return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(statement_, column))) : std::string();
+  return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)))
+              : std::string();
 }
 
 RawValue SqliteStatement::Blob(int column) const {
@@ -71,8 +72,6 @@ RawValue SqliteStatement::Blob(int column) const {
   int size = sqlite3_column_bytes(statement_, column);
   return data ? RawValue(data, data + size) : RawValue();
 }
-
-bool SqliteStatement::IsNull(int column) const { return sqlite3_column_type(statement_, column) == SQLITE_NULL; }
 
 SqliteDatabase::SqliteDatabase(const std::filesystem::path& file) : file_(file) {
   if (sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
@@ -91,7 +90,33 @@ SqliteDatabase::SqliteDatabase(const std::filesystem::path& file) : file_(file) 
   }
 }
 
-SqliteDatabase::~SqliteDatabase() { sqlite3_close(db_); }
+SqliteDatabase::~SqliteDatabase() {
+  for (auto& [sql, statements] : kept_) {
+    for (sqlite3_stmt* statement : statements) sqlite3_finalize(statement);
+  }
+  sqlite3_close(db_);
+}
+
+sqlite3_stmt* SqliteDatabase::Acquire(const std::string& sql) {
+  auto& free = kept_[sql];
+  if (!free.empty()) {
+    sqlite3_stmt* statement = free.back();
+    free.pop_back();
+    return statement;
+  }
+  sqlite3_stmt* statement = nullptr;
+  if (sqlite3_prepare_v3(db_, sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT, &statement,
+                         nullptr) != SQLITE_OK) {
+    Fail("cannot prepare a query");
+  }
+  return statement;
+}
+
+void SqliteDatabase::Release(const std::string& sql, sqlite3_stmt* statement) {
+  sqlite3_reset(statement);
+  sqlite3_clear_bindings(statement);
+  kept_[sql].push_back(statement);
+}
 
 void SqliteDatabase::Execute(std::string_view sql) {
   std::string text(sql);
@@ -103,12 +128,17 @@ void SqliteDatabase::Execute(std::string_view sql) {
   }
 }
 
-std::int64_t SqliteDatabase::LastInsertId() const { return sqlite3_last_insert_rowid(db_); }
+std::int64_t SqliteDatabase::LastInsertId() const {
+  return sqlite3_last_insert_rowid(db_);
+}
 
-int SqliteDatabase::Changes() const { return sqlite3_changes(db_); }
+int SqliteDatabase::Changes() const {
+  return sqlite3_changes(db_);
+}
 
 void SqliteDatabase::Fail(std::string_view what) const {
-  throw LnsError(kLnsDatabase, "database " + file_.string() + ": " + std::string(what) + ": " + sqlite3_errmsg(db_));
+  throw LnsError(kLnsDatabase,
+                 "database " + file_.string() + ": " + std::string(what) + ": " + sqlite3_errmsg(db_));
 }
 
 SqliteTransaction::SqliteTransaction(SqliteDatabase& db) : db_(db), outermost_(db.transactionDepth_ == 0) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/lns/LonTypes.h"
 
@@ -15,7 +17,9 @@ namespace lns {
 
 class SqliteDatabase;
 
-// One prepared statement; columns count from 0, parameters from 1. Every failure throws LnsError (kLnsDatabase).
+// One prepared statement; columns count from 0, parameters from 1. Every failure throws LnsError
+// (kLnsDatabase). Prepared statements are kept by the connection and reused, since preparing costs more than
+// most queries.
 class SqliteStatement {
  public:
   SqliteStatement(SqliteDatabase& db, std::string_view sql);
@@ -42,12 +46,12 @@ class SqliteStatement {
   std::int64_t Int(int column) const;
   std::string Text(int column) const;
   RawValue Blob(int column) const;
-  bool IsNull(int column) const;
 
  private:
   void BindInteger(int parameter, std::int64_t value);
 
   SqliteDatabase* db_;
+  std::string sql_;
   sqlite3_stmt* statement_ = nullptr;
 };
 
@@ -84,10 +88,17 @@ class SqliteDatabase {
   [[noreturn]] void Fail(std::string_view what) const;
 
   sqlite3* Handle() const { return db_; }
-  const std::filesystem::path& File() const { return file_; }
 
  private:
+  friend class SqliteStatement;
   friend class SqliteTransaction;
+
+  // A prepared statement for `sql`: a kept one when there is one free, else a new one.
+  sqlite3_stmt* Acquire(const std::string& sql);
+  // Takes a statement back, reset, to be reused.
+  void Release(const std::string& sql, sqlite3_stmt* statement);
+
+  std::unordered_map<std::string, std::vector<sqlite3_stmt*>> kept_;
   sqlite3* db_ = nullptr;
   std::filesystem::path file_;
   int transactionDepth_ = 0;

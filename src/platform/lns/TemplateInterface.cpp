@@ -47,10 +47,13 @@ std::vector<int> TemplateInterface::PropertiesOf(CpOwner owner, int ownerIndex) 
 
 void StoreTemplateInterface(SqliteDatabase& db, std::int64_t templateId, const DeviceInterface& interface) {
   if (!interface.networkVariables.empty()) {
-    CheckUnique(interface.networkVariables, [](const NvDefinition& nv) { return nv.index; }, "a network variable index");
+    CheckUnique(
+        interface.networkVariables, [](const NvDefinition& nv) { return nv.index; },
+        "a network variable index");
   }
   if (!interface.blocks.empty()) {
-    CheckUnique(interface.blocks, [](const BlockDefinition& block) { return block.index; }, "a block index");
+    CheckUnique(
+        interface.blocks, [](const BlockDefinition& block) { return block.index; }, "a block index");
   }
   for (const char* table : {"template_nvs", "template_blocks", "template_cps"}) {
     db.Run(std::string("DELETE FROM ") + table + " WHERE template_id = ?", templateId);
@@ -63,18 +66,19 @@ void StoreTemplateInterface(SqliteDatabase& db, std::int64_t templateId, const D
         templateId, nv.index, nv.name, nv.direction == NvDirection::Output, nv.type, initial);
   }
   for (const BlockDefinition& block : interface.blocks) {
-    db.Run("INSERT INTO template_blocks (template_id, block_index, name, profile) VALUES (?, ?, ?, ?)", templateId,
-           block.index, block.name, block.profile);
+    db.Run("INSERT INTO template_blocks (template_id, block_index, name, profile) VALUES (?, ?, ?, ?)",
+           templateId, block.index, block.name, block.profile);
   }
   int position = 0;
   for (const CpDefinition& cp : interface.configProperties) {
-    RawValue delivered =
-        ParseDefault(FindPropertyType(cp.typeName, cp.valueType), cp.delivered, "delivered value of " + cp.typeName);
+    RawValue delivered = ParseDefault(FindPropertyType(cp.typeName, cp.valueType), cp.delivered,
+                                      "delivered value of " + cp.typeName);
     db.Run(
-        "INSERT INTO template_cps (template_id, position, owner_kind, owner_index, scope, type_index, type_name, "
+        "INSERT INTO template_cps (template_id, position, owner_kind, owner_index, scope, type_index, "
+        "type_name, "
         "value_type, delivered) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
-        templateId, position++, static_cast<int>(cp.owner), cp.ownerIndex, cp.scope, cp.typeIndex, cp.typeName,
-        cp.valueType, delivered);
+        templateId, position++, static_cast<int>(cp.owner), cp.ownerIndex, cp.scope, cp.typeIndex,
+        cp.typeName, cp.valueType, delivered);
   }
   db.Run("UPDATE templates SET program_id = ?, revision = revision + 1 WHERE id = ?", interface.programId,
          templateId);
@@ -98,7 +102,8 @@ std::shared_ptr<const TemplateInterface> LoadTemplateInterface(SqliteDatabase& d
       "SELECT block_index, name, profile FROM template_blocks WHERE template_id = ? ORDER BY block_index",
       templateId);
   while (blocks.Step()) {
-    result->blocks.push_back({static_cast<int>(blocks.Int(0)), blocks.Text(1), static_cast<int>(blocks.Int(2))});
+    result->blocks.push_back(
+        {static_cast<int>(blocks.Int(0)), blocks.Text(1), static_cast<int>(blocks.Int(2))});
   }
   auto cps = db.Query(
       "SELECT position, owner_kind, owner_index, scope, type_index, type_name, value_type, delivered "

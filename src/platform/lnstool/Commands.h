@@ -13,5 +13,6 @@ int RunDevices(ToolContext& context, const Args& args);
 int RunDevice(ToolContext& context, const Args& args);
 int RunNv(ToolContext& context, const Args& args);
 int RunCp(ToolContext& context, const Args& args);
+int RunSend(ToolContext& context, const Args& args);
 
 }  // namespace lnstool

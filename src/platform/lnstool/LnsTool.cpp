@@ -23,6 +23,7 @@ const std::map<std::string, Command>& CommandTable() {
       {"device", RunDevice},
       {"nv", RunNv},
       {"cp", RunCp},
+      {"send", RunSend},
   };
   return table;
 }

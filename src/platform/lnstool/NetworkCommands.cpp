@@ -10,6 +10,9 @@ namespace lnstool {
 
 namespace {
 
+// Enough for any scale test, and a bound on what a mistyped count can cost.
+constexpr long kMostScaleDevices = 100000;
+
 void PrintDevices(ToolContext& context, lns::LnsSubsystems subsystems) {
   for (long position = 1; position <= subsystems.Count(); ++position) {
     lns::LnsSubsystem subsystem = subsystems.Item(position);
@@ -25,10 +28,10 @@ void PrintDevices(ToolContext& context, lns::LnsSubsystems subsystems) {
 }
 
 int CreateNetwork(ToolContext& context, const Args& args) {
-  const char* synopsis = "network create NAME --devices N";
+  const char* synopsis = "network create NAME --devices N  (N up to 100000)";
   if (args.size() != 4 || args[2] != "--devices") return Usage(context, synopsis);
   auto count = ParseWholeNumber(args[3]);
-  if (!count) return Usage(context, synopsis);
+  if (!count || *count > kMostScaleDevices) return Usage(context, synopsis);
   ui::HeadlessEventLoop loop;
   lns::LnsObjectServer server(loop, context.root);
   server.Open();
@@ -44,7 +47,8 @@ int RunNetworks(ToolContext& context, const Args& args) {
   lns::LnsObjectServer server(loop, context.root);
   server.Open();
   lns::LnsNetworks networks = server.GetNetworks();
-  for (long position = 1; position <= networks.Count(); ++position) context.out << networks.Item(position).GetName() << '\n';
+  for (long position = 1; position <= networks.Count(); ++position)
+    context.out << networks.Item(position).GetName() << '\n';
   return kOk;
 }
 
@@ -57,7 +61,7 @@ int RunDevices(ToolContext& context, const Args& args) {
 
 int RunNetwork(ToolContext& context, const Args& args) {
   if (!args.empty() && args[0] == "create") return CreateNetwork(context, args);
-  return Usage(context, "network create NAME --devices N");
+  return Usage(context, "network create NAME --devices N  (N up to 100000)");
 }
 
 }  // namespace lnstool

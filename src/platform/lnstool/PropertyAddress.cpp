@@ -21,7 +21,8 @@ bool ParseScopeAndIndex(std::string_view text, PropertyAddress& address) {
 }
 
 std::string Text(const PropertyAddress& address) {
-  std::string owner = address.form == 'C' ? "" : std::string(1, address.form) + ":" + std::to_string(address.number) + "/";
+  std::string owner =
+      address.form == 'C' ? "" : std::string(1, address.form) + ":" + std::to_string(address.number) + "/";
   return owner + "C:" + std::to_string(address.scope) + ":" + std::to_string(address.typeIndex);
 }
 
@@ -46,20 +47,26 @@ std::optional<PropertyAddress> ParsePropertyAddress(std::string_view text) {
   return address;
 }
 
-lns::LnsConfigProperty ResolvePropertyAddress(const lns::LnsAppDevice& device, const PropertyAddress& address) {
+lns::LnsConfigProperty ResolvePropertyAddress(const lns::LnsAppDevice& device,
+                                              const PropertyAddress& address) {
   lns::LnsInterface deviceInterface = device.GetInterface();
   auto properties = [&]() -> lns::LnsConfigProperties {
-    if (address.form == 'F') return deviceInterface.GetLonMarkObjects().Item(address.number + 1).GetConfigProperties();
+    if (address.form == 'F')
+      return deviceInterface.GetLonMarkObjects().Item(address.number + 1).GetConfigProperties();
     if (address.form == 'N') {
-      return deviceInterface.GetNetworkVariables().ItemByIndex(static_cast<int>(address.number)).GetConfigProperties();
+      return deviceInterface.GetNetworkVariables()
+          .ItemByIndex(static_cast<int>(address.number))
+          .GetConfigProperties();
     }
     return deviceInterface.GetConfigProperties();
   }();
   for (long position = 1; position <= properties.Count(); ++position) {
     lns::LnsConfigProperty property = properties.Item(position);
-    if (property.GetResourceScope() == address.scope && property.GetTypeIndex() == address.typeIndex) return property;
+    if (property.GetResourceScope() == address.scope && property.GetTypeIndex() == address.typeIndex)
+      return property;
   }
-  throw lns::LnsError(lns::kLnsNotFound, device.GetName() + " has no configuration property at " + Text(address));
+  throw lns::LnsError(lns::kLnsNotFound,
+                      device.GetName() + " has no configuration property at " + Text(address));
 }
 
 }  // namespace lnstool

@@ -22,6 +22,7 @@ std::optional<PropertyAddress> ParsePropertyAddress(std::string_view text);
 
 // The first property of the addressed collection with that scope and type index (block n is LonMark object
 // item n + 1). Throws LnsError (kLnsNotFound) when the device has no such block, variable or property.
-lns::LnsConfigProperty ResolvePropertyAddress(const lns::LnsAppDevice& device, const PropertyAddress& address);
+lns::LnsConfigProperty ResolvePropertyAddress(const lns::LnsAppDevice& device,
+                                              const PropertyAddress& address);
 
 }  // namespace lnstool

@@ -40,12 +40,14 @@ int RunNv(ToolContext& context, const Args& args) {
 }
 
 int RunCp(ToolContext& context, const Args& args) {
-  const char* synopsis = "cp get|set NETWORK SUBSYSTEM/DEVICE ADDRESS [TEXT]  (ADDRESS: C:s:i, F:n/C:s:i, N:n/C:s:i)";
+  const char* synopsis =
+      "cp get|set NETWORK SUBSYSTEM/DEVICE ADDRESS [TEXT]  (ADDRESS: C:s:i, F:n/C:s:i, N:n/C:s:i)";
   if (!ValidValueArgs(args)) return Usage(context, synopsis);
   auto address = ParsePropertyAddress(args[3]);
   if (!address) return Usage(context, synopsis);
-  return GetOrSet<lns::LnsConfigProperty>(
-      context, args, [&](const lns::LnsAppDevice& device) { return ResolvePropertyAddress(device, *address); });
+  return GetOrSet<lns::LnsConfigProperty>(context, args, [&](const lns::LnsAppDevice& device) {
+    return ResolvePropertyAddress(device, *address);
+  });
 }
 
 }  // namespace lnstool

@@ -17,9 +17,13 @@ Services& Application::UiServices() const {
   return *services_;
 }
 
-void Application::AddForm(Form& form) { forms_.push_back(&form); }
+void Application::AddForm(Form& form) {
+  forms_.push_back(&form);
+}
 
-void Application::RemoveForm(Form& form) { forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end()); }
+void Application::RemoveForm(Form& form) {
+  forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
+}
 
 void Application::UnloadAllBut(Form& keep) {
   // Unloading one form may create or destroy others; visit a copy and skip what is gone meanwhile.

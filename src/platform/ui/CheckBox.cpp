@@ -7,13 +7,17 @@ namespace ui {
 
 CheckBox::CheckBox(Form& form, std::string name, int index) : StatefulControl(form, std::move(name), index) {}
 
-const std::string& CheckBox::Caption() const { return S().caption; }
+const std::string& CheckBox::Caption() const {
+  return S().caption;
+}
 
 void CheckBox::SetCaption(std::string caption) {
   Assign(&CheckBoxState::caption, std::move(caption), Property::Caption);
 }
 
-int CheckBox::Value() const { return S().value; }
+int CheckBox::Value() const {
+  return S().value;
+}
 
 void CheckBox::SetValue(int value) {
   if (value < vbUnchecked || value > vbGrayed) {

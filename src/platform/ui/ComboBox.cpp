@@ -9,7 +9,9 @@ namespace ui {
 
 ComboBox::ComboBox(Form& form, std::string name, int index) : StatefulControl(form, std::move(name), index) {}
 
-int ComboBox::Style() const { return S().style; }
+int ComboBox::Style() const {
+  return S().style;
+}
 
 void ComboBox::SetStyle(int style) {
   if (style != vbComboDropdown && style != vbComboDropdownList) {
@@ -23,7 +25,8 @@ void ComboBox::AddItem(std::string item, int position) {
   const int count = static_cast<int>(state.items.size());
   if (position == -1) position = count;
   if (position < 0 || position > count) {
-    RaiseUiError(errInvalidCall, "Invalid procedure call or argument: AddItem at " + std::to_string(position));
+    RaiseUiError(errInvalidCall,
+                 "Invalid procedure call or argument: AddItem at " + std::to_string(position));
   }
   state.items.insert(state.items.begin() + position, std::move(item));
   if (state.listIndex >= position) ++state.listIndex;
@@ -40,7 +43,9 @@ void ComboBox::Clear() {
   Notify(Property::Text);
 }
 
-int ComboBox::ListCount() const { return static_cast<int>(S().items.size()); }
+int ComboBox::ListCount() const {
+  return static_cast<int>(S().items.size());
+}
 
 const std::string& ComboBox::List(int position) const {
   const ComboBoxState& state = S();
@@ -50,7 +55,9 @@ const std::string& ComboBox::List(int position) const {
   return state.items[static_cast<std::size_t>(position)];
 }
 
-int ComboBox::ListIndex() const { return S().listIndex; }
+int ComboBox::ListIndex() const {
+  return S().listIndex;
+}
 
 void ComboBox::SetListIndex(int index) {
   if (index < -1 || index >= ListCount()) {
@@ -69,14 +76,17 @@ void ComboBox::Select(int index) {
   if (OnClick) OnClick();
 }
 
-const std::string& ComboBox::Text() const { return S().text; }
+const std::string& ComboBox::Text() const {
+  return S().text;
+}
 
 void ComboBox::SetText(std::string text) {
   const ComboBoxState& state = S();
   if (state.style == vbComboDropdownList) {
     auto found = std::find(state.items.begin(), state.items.end(), text);
     if (found == state.items.end()) {
-      RaiseUiError(errReadOnlyText, "'Text' property is read-only: \"" + text + "\" is not in the list of " + DisplayName());
+      RaiseUiError(errReadOnlyText,
+                   "'Text' property is read-only: \"" + text + "\" is not in the list of " + DisplayName());
     }
     Select(static_cast<int>(found - state.items.begin()));
     return;

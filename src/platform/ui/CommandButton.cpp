@@ -7,7 +7,9 @@ namespace ui {
 CommandButton::CommandButton(Form& form, std::string name, int index)
     : StatefulControl(form, std::move(name), index) {}
 
-const std::string& CommandButton::Caption() const { return S().caption; }
+const std::string& CommandButton::Caption() const {
+  return S().caption;
+}
 
 void CommandButton::SetCaption(std::string caption) {
   Assign(&CommandButtonState::caption, std::move(caption), Property::Caption);
@@ -19,6 +21,8 @@ void CommandButton::UserClicks() {
   if (OnClick) OnClick();
 }
 
-void CommandButton::Describe(SnapshotFields& out) const { out.Text("caption", Raw().caption); }
+void CommandButton::Describe(SnapshotFields& out) const {
+  out.Text("caption", Raw().caption);
+}
 
 }  // namespace ui

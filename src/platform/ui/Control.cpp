@@ -7,18 +7,21 @@
 
 namespace ui {
 
-Control::Control(Form& form, std::string name, int index) : form_(&form), name_(std::move(name)), index_(index) {
+Control::Control(Form& form, std::string name, int index)
+    : form_(&form), name_(std::move(name)), index_(index) {
   form_->AddControl(*this);
 }
 
-Control::~Control() { form_->RemoveControl(*this); }
+Control::~Control() {
+  form_->RemoveControl(*this);
+}
 
 std::string Control::DisplayName() const {
   return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
 }
 
 template <class V>
-bool Control::Assign(V Common::* field, V value, Property property) {
+bool Control::Assign(V Common::*field, V value, Property property) {
   EnsureFormLoaded();
   if (common_.*field == value) return false;
   common_.*field = std::move(value);
@@ -38,13 +41,17 @@ bool Control::Visible() const {
   EnsureFormLoaded();
   return common_.visible;
 }
-void Control::SetVisible(bool visible) { Assign(&Common::visible, visible, Property::Visible); }
+void Control::SetVisible(bool visible) {
+  Assign(&Common::visible, visible, Property::Visible);
+}
 
 Color Control::ForeColor() const {
   EnsureFormLoaded();
   return common_.foreColor;
 }
-void Control::SetForeColor(Color color) { Assign(&Common::foreColor, color, Property::ForeColor); }
+void Control::SetForeColor(Color color) {
+  Assign(&Common::foreColor, color, Property::ForeColor);
+}
 
 const std::string& Control::ToolTipText() const {
   EnsureFormLoaded();
@@ -74,17 +81,26 @@ float Control::Height() const {
 void Control::Move(float left, float top, float width, float height) {
   EnsureFormLoaded();
   if (width < 0 || height < 0) RaiseUiError(errInvalidPropertyValue, "Invalid property value: negative size");
-  if (common_.left == left && common_.top == top && common_.width == width && common_.height == height) return;
+  if (common_.left == left && common_.top == top && common_.width == width && common_.height == height)
+    return;
   common_.left = left;
   common_.top = top;
   common_.width = width;
   common_.height = height;
   Notify(Property::Geometry);
 }
-void Control::SetLeft(float left) { Move(left, Top(), Width(), Height()); }
-void Control::SetTop(float top) { Move(Left(), top, Width(), Height()); }
-void Control::SetWidth(float width) { Move(Left(), Top(), width, Height()); }
-void Control::SetHeight(float height) { Move(Left(), Top(), Width(), height); }
+void Control::SetLeft(float left) {
+  Move(left, Top(), Width(), Height());
+}
+void Control::SetTop(float top) {
+  Move(Left(), top, Width(), Height());
+}
+void Control::SetWidth(float width) {
+  Move(Left(), Top(), width, Height());
+}
+void Control::SetHeight(float height) {
+  Move(Left(), Top(), Width(), height);
+}
 
 void Control::SetContainer(Frame& frame) {
   container_ = {&frame, -1};
@@ -92,7 +108,8 @@ void Control::SetContainer(Frame& frame) {
 
 void Control::SetContainer(TabControl& tabs, int tab) {
   if (tab < 0 || tab >= tabs.Tabs()) {
-    RaiseUiError(errInvalidPropertyValue, "Invalid property value: " + tabs.Name() + " has no tab " + std::to_string(tab));
+    RaiseUiError(errInvalidPropertyValue,
+                 "Invalid property value: " + tabs.Name() + " has no tab " + std::to_string(tab));
   }
   container_ = {&tabs, tab};
 }
@@ -111,7 +128,8 @@ bool Control::CanTakeFocus() const {
 void Control::SetFocus() {
   EnsureFormLoaded();
   if (!CanTakeFocus()) {
-    RaiseUiError(errInvalidCall, "Invalid procedure call or argument: " + DisplayName() + " cannot take the focus");
+    RaiseUiError(errInvalidCall,
+                 "Invalid procedure call or argument: " + DisplayName() + " cannot take the focus");
   }
   form_->MoveFocus(*this);
 }
@@ -120,16 +138,28 @@ void Control::Notify(Property property, int item) {
   if (peer_) peer_->OnPropertyChanged(*this, property, item);
 }
 
-void Control::EnsureFormLoaded() const { form_->EnsureLoaded(); }
+void Control::EnsureFormLoaded() const {
+  form_->EnsureLoaded();
+}
 
-bool Control::AcceptsInput() const { return form_->IsLoaded() && common_.enabled; }
+bool Control::AcceptsInput() const {
+  return form_->IsLoaded() && common_.enabled;
+}
 
 void Control::FocusByUser() {
   if (CanTakeFocus()) form_->MoveFocus(*this);
 }
 
-void Control::CaptureDesign() { design_ = common_; }
+void Control::FocusNext() {
+  form_->FocusNextAfter(*this);
+}
 
-void Control::RestoreDesign() { common_ = design_; }
+void Control::CaptureDesign() {
+  design_ = common_;
+}
+
+void Control::RestoreDesign() {
+  common_ = design_;
+}
 
 }  // namespace ui

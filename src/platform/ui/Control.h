@@ -39,28 +39,28 @@ class Control;
 
 // What changed, for a peer.
 enum class Property {
-  Text,          // TextBox, ComboBox, RichTextBox text
-  Caption,       // Label, CommandButton, CheckBox, Frame, Menu caption
+  Text,     // TextBox, ComboBox, RichTextBox text
+  Caption,  // Label, CommandButton, CheckBox, Frame, Menu caption
   ForeColor,
   Enabled,
   Visible,
-  Geometry,      // Left, Top, Width, Height
+  Geometry,  // Left, Top, Width, Height
   ToolTipText,
   MaxLength,
-  Selection,     // SelStart, SelLength (TextBox, RichTextBox); the selected node (TreeView)
-  Emphasis,      // bold or underline of some characters (RichTextBox)
-  Value,         // CheckBox, ProgressBar value; Timer enabled or interval; Menu checked
-  Range,         // Min, Max (ProgressBar, UpDown)
-  Style,         // ComboBox style, TreeView check boxes
-  ListItems,     // ComboBox list: item = the entry added, -1 when the list was cleared
-  ListIndex,     // ComboBox selection
-  TabCaption,    // item = tab
-  TabShown,      // item = tab
+  Selection,   // SelStart, SelLength (TextBox, RichTextBox); the selected node (TreeView)
+  Emphasis,    // bold or underline of some characters (RichTextBox)
+  Value,       // CheckBox, ProgressBar value; Timer enabled or interval; Menu checked
+  Range,       // Min, Max (ProgressBar, UpDown)
+  Style,       // ComboBox style, TreeView check boxes
+  ListItems,   // ComboBox list: item = the entry added, -1 when the list was cleared
+  ListIndex,   // ComboBox selection
+  TabCaption,  // item = tab
+  TabShown,    // item = tab
   CurrentTab,
   PanelText,     // item = panel (1-based); text or tool tip
   NodeAdded,     // item = node index (1-based)
   NodeChanged,   // item = node index: text, tag, checked, expanded or fore colour
-  NodesCleared,
+  NodesCleared,  // the whole tree was emptied
   LogLineAdded,  // item = line index (0-based)
   LogCleared,
 };
@@ -156,11 +156,13 @@ class Control {
   void PlaceIn(Control& container) { container_ = {&container, -1}; }
   // Mouse-driven input moves the focus to a control that can take it, as a click does.
   void FocusByUser();
+  // The Tab key: the focus moves on to the next control that can take it, in creation order.
+  void FocusNext();
 
   // The design state is the state when the form first loads; every later load starts from it again.
   virtual void CaptureDesign();
   virtual void RestoreDesign();
-  // Called after the form was loaded or unloaded, and after Enabled changed.
+  // Hooks of the kinds: after the form was loaded or unloaded, and after Enabled changed.
   virtual void FormLoadedChanged(bool /*loaded*/) {}
   virtual void EnabledChanged() {}
 
@@ -176,7 +178,7 @@ class Control {
   };
 
   template <class V>
-  bool Assign(V Common::* field, V value, Property property);
+  bool Assign(V Common::*field, V value, Property property);
 
   Form* form_;
   std::string name_;

@@ -19,7 +19,8 @@ class Form;
 // designed. Handlers are set once for the whole array with On and receive the element's index first:
 //
 //   txtNci.On(&ui::TextBox::OnChange, [this](int Index) { txtNci_Change(Index); });
-//   txtNci.On(&ui::TextBox::OnKeyPress, [this](int Index, int& KeyAscii) { txtNci_KeyPress(Index, KeyAscii); });
+//   txtNci.On(&ui::TextBox::OnKeyPress, [this](int Index, int& KeyAscii) { txtNci_KeyPress(Index, KeyAscii);
+//   });
 //
 // Elements added after On get the same handlers.
 template <class T>
@@ -34,7 +35,8 @@ class ControlArray {
   // Creates element `index`; error 360 when it exists already.
   T& Add(int index) {
     if (Exists(index)) {
-      RaiseUiError(errArrayElementExists, "Object already loaded: " + name_ + "(" + std::to_string(index) + ")");
+      RaiseUiError(errArrayElementExists,
+                   "Object already loaded: " + name_ + "(" + std::to_string(index) + ")");
     }
     auto element = std::make_unique<T>(form_, name_, index);
     T& added = *element;
@@ -47,7 +49,8 @@ class ControlArray {
   T& operator[](int index) const {
     auto found = elements_.find(index);
     if (found == elements_.end()) {
-      RaiseUiError(errNoSuchArrayElement, "Control array element '" + std::to_string(index) + "' doesn't exist");
+      RaiseUiError(errNoSuchArrayElement,
+                   "Control array element '" + std::to_string(index) + "' doesn't exist");
     }
     return *found->second;
   }
@@ -67,7 +70,7 @@ class ControlArray {
   // Sets one event of every element (present and future). `event` is the event member of the kind (or of
   // ui::Control); `handler` takes the index and then the event's own arguments.
   template <class C, class... Args, class Handler>
-  void On(std::function<void(Args...)> C::* event, Handler handler) {
+  void On(std::function<void(Args...)> C::*event, Handler handler) {
     static_assert(std::is_base_of_v<C, T>, "the event must belong to the element kind");
     auto bind = [event, handler](T& element) {
       const int index = element.Index();
@@ -75,12 +78,6 @@ class ControlArray {
     };
     for (const auto& [index, element] : elements_) bind(*element);
     binders_.push_back(bind);
-  }
-
-  // Visits the elements in ascending index order.
-  template <class Visit>
-  void ForEach(Visit visit) const {
-    for (const auto& [index, element] : elements_) visit(*element);
   }
 
  private:

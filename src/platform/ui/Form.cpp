@@ -9,7 +9,9 @@
 
 namespace ui {
 
-Form::Form(Application& app, std::string name) : app_(app), name_(std::move(name)) { app_.AddForm(*this); }
+Form::Form(Application& app, std::string name) : app_(app), name_(std::move(name)) {
+  app_.AddForm(*this);
+}
 
 Form::~Form() {
   if (loaded_) app_.Backend().FormUnloaded(*this);
@@ -18,15 +20,18 @@ Form::~Form() {
   app_.RemoveForm(*this);
 }
 
-void Form::AddControl(Control& control) { controls_.push_back(&control); }
+void Form::AddControl(Control& control) {
+  controls_.push_back(&control);
+}
 
 void Form::RemoveControl(Control& control) {
   controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
   if (activeControl_ == &control) activeControl_ = nullptr;
 }
 
-void Form::EnsureLoaded() {
-  if (!loaded_ && designCaptured_) Load();
+void Form::EnsureLoaded() const {
+  // Reading a property of an unloaded form loads it: the one place where a reader changes the form.
+  if (!loaded_ && designCaptured_) const_cast<Form*>(this)->Load();
 }
 
 void Form::Load() {
@@ -105,7 +110,7 @@ void Form::Activate() {
 }
 
 bool Form::Visible() const {
-  const_cast<Form*>(this)->EnsureLoaded();
+  EnsureLoaded();
   return state_.visible;
 }
 
@@ -118,7 +123,7 @@ void Form::SetVisible(bool visible) {
 }
 
 const std::string& Form::Caption() const {
-  const_cast<Form*>(this)->EnsureLoaded();
+  EnsureLoaded();
   return state_.caption;
 }
 
@@ -130,27 +135,37 @@ void Form::SetCaption(std::string caption) {
 }
 
 float Form::Left() const {
-  const_cast<Form*>(this)->EnsureLoaded();
+  EnsureLoaded();
   return state_.left;
 }
 float Form::Top() const {
-  const_cast<Form*>(this)->EnsureLoaded();
+  EnsureLoaded();
   return state_.top;
 }
 float Form::Width() const {
-  const_cast<Form*>(this)->EnsureLoaded();
+  EnsureLoaded();
   return state_.width;
 }
 float Form::Height() const {
-  const_cast<Form*>(this)->EnsureLoaded();
+  EnsureLoaded();
   return state_.height;
 }
 
-void Form::SetLeft(float left) { Move(left, Top(), Width(), Height()); }
-void Form::SetTop(float top) { Move(Left(), top, Width(), Height()); }
-void Form::SetWidth(float width) { Move(Left(), Top(), width, Height()); }
-void Form::SetHeight(float height) { Move(Left(), Top(), Width(), height); }
-void Form::Move(float left, float top) { Move(left, top, Width(), Height()); }
+void Form::SetLeft(float left) {
+  Move(left, Top(), Width(), Height());
+}
+void Form::SetTop(float top) {
+  Move(Left(), top, Width(), Height());
+}
+void Form::SetWidth(float width) {
+  Move(Left(), Top(), width, Height());
+}
+void Form::SetHeight(float height) {
+  Move(Left(), Top(), Width(), height);
+}
+void Form::Move(float left, float top) {
+  Move(left, top, Width(), Height());
+}
 void Form::Move(float left, float top, float width, float height) {
   SetGeometry(left, top, width, height, false);
 }
@@ -158,7 +173,8 @@ void Form::Move(float left, float top, float width, float height) {
 void Form::SetGeometry(float left, float top, float width, float height, bool byUser) {
   EnsureLoaded();
   if (!byUser && state_.windowState != vbNormal) {
-    RaiseUiError(errMoveWhileMinOrMax, "A form can't be moved or sized while minimized or maximized: " + name_);
+    RaiseUiError(errMoveWhileMinOrMax,
+                 "A form can't be moved or sized while minimized or maximized: " + name_);
   }
   if (width < 0 || height < 0) RaiseUiError(errInvalidPropertyValue, "Invalid property value: negative size");
   const bool resized = state_.width != width || state_.height != height;
@@ -172,7 +188,7 @@ void Form::SetGeometry(float left, float top, float width, float height, bool by
 }
 
 int Form::WindowState() const {
-  const_cast<Form*>(this)->EnsureLoaded();
+  EnsureLoaded();
   return state_.windowState;
 }
 
@@ -192,7 +208,7 @@ void Form::ApplyWindowState(int state) {
 }
 
 int Form::BorderStyle() const {
-  const_cast<Form*>(this)->EnsureLoaded();
+  EnsureLoaded();
   return state_.borderStyle;
 }
 
@@ -207,7 +223,7 @@ void Form::SetBorderStyle(int style) {
 }
 
 int Form::MousePointer() const {
-  const_cast<Form*>(this)->EnsureLoaded();
+  EnsureLoaded();
   return state_.mousePointer;
 }
 
@@ -232,12 +248,27 @@ void Form::MoveFocus(Control& control) {
   if (control.OnGotFocus) control.OnGotFocus();
 }
 
+void Form::FocusNextAfter(Control& control) {
+  auto at = std::find(controls_.begin(), controls_.end(), &control);
+  if (at == controls_.end()) return;
+  const std::size_t from = static_cast<std::size_t>(at - controls_.begin());
+  for (std::size_t step = 1; step < controls_.size(); ++step) {
+    Control* next = controls_[(from + step) % controls_.size()];
+    if (next->CanTakeFocus()) {
+      MoveFocus(*next);
+      return;
+    }
+  }
+}
+
 void Form::UserMovesFocus(Control& control) {
   if (&control.Parent() != this || !control.CanTakeFocus()) return;
   MoveFocus(control);
 }
 
-void Form::UserCloses() { Unload(); }
+void Form::UserCloses() {
+  Unload();
+}
 
 void Form::UserActivates() {
   if (loaded_) Activate();

@@ -63,8 +63,9 @@ class Form {
   bool IsLoaded() const { return loaded_; }
   void Load();
   void Unload();
-  // Shows the form (loading it first). Modal: returns when the form is no longer shown; raises error 400
-  // when the form is already shown modeless. `owner` stays on top below it.
+  // Shows the form (loading it first) and activates it. Modal: returns when the form is no longer shown;
+  // raises error 400 when the form is already shown. `owner` is the window the form belongs to (a back
+  // end keeps the form above it).
   void Show(Modality modality = Modality::Modeless, Form* owner = nullptr);
   void Hide();
   bool IsModal() const { return modal_; }
@@ -122,7 +123,6 @@ class Form {
     int mousePointer = 0;
   };
   const State& RawState() const { return state_; }
-  bool InDesign() const { return !designCaptured_; }
 
  protected:
   Form(Application& app, std::string name);
@@ -137,8 +137,9 @@ class Form {
 
   void AddControl(Control& control);
   void RemoveControl(Control& control);
-  void EnsureLoaded();
+  void EnsureLoaded() const;
   void MoveFocus(Control& control);
+  void FocusNextAfter(Control& control);
   void SetGeometry(float left, float top, float width, float height, bool byUser);
   void ApplyWindowState(int state);
   void Activate();

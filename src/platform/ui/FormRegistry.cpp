@@ -20,11 +20,13 @@ Form* FormRegistry::FindEntry(std::type_index type) const {
 }
 
 void FormRegistry::DropEntry(std::type_index type) {
-  auto found = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) { return entry.type == type; });
+  auto found =
+      std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) { return entry.type == type; });
   if (found == entries_.end()) return;
   found->form->Unload();
   // Unloading may have changed the list; look the entry up again before destroying it.
-  found = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) { return entry.type == type; });
+  found =
+      std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) { return entry.type == type; });
   if (found != entries_.end()) entries_.erase(found);
 }
 

@@ -6,18 +6,23 @@
 
 namespace ui {
 
-void HeadlessDialogs::QueueFile(std::string path) { script_.push_back({Kind::File, true, std::move(path)}); }
+void HeadlessDialogs::QueueFile(std::string path) {
+  script_.push_back({Kind::File, true, std::move(path)});
+}
 
-void HeadlessDialogs::QueueFileCancel() { script_.push_back({Kind::File, false, {}}); }
+void HeadlessDialogs::QueueFileCancel() {
+  script_.push_back({Kind::File, false, {}});
+}
 
-void HeadlessDialogs::QueuePrinter(bool confirmed) { script_.push_back({Kind::Printer, confirmed, {}}); }
+void HeadlessDialogs::QueuePrinter(bool confirmed) {
+  script_.push_back({Kind::Printer, confirmed, {}});
+}
 
 HeadlessDialogs::Scripted HeadlessDialogs::Next(Kind kind, const std::string& description) {
   if (script_.empty()) throw UnscriptedDialog("no answer queued for " + description);
   if (script_.front().kind != kind) {
-    throw UnscriptedDialog("the script expected a " +
-                           std::string(kind == Kind::File ? "printer" : "file") + " dialog, not " +
-                           description);
+    throw UnscriptedDialog("the script expected a " + std::string(kind == Kind::File ? "printer" : "file") +
+                           " dialog, not " + description);
   }
   Scripted next = script_.front();
   script_.pop_front();

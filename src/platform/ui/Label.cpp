@@ -6,12 +6,16 @@ namespace ui {
 
 Label::Label(Form& form, std::string name, int index) : StatefulControl(form, std::move(name), index) {}
 
-const std::string& Label::Caption() const { return S().caption; }
+const std::string& Label::Caption() const {
+  return S().caption;
+}
 
 void Label::SetCaption(std::string caption) {
   if (Assign(&LabelState::caption, std::move(caption), Property::Caption) && OnChange) OnChange();
 }
 
-void Label::Describe(SnapshotFields& out) const { out.Text("caption", Raw().caption); }
+void Label::Describe(SnapshotFields& out) const {
+  out.Text("caption", Raw().caption);
+}
 
 }  // namespace ui

@@ -43,7 +43,8 @@ void WriteFileAtomically(const std::string& path, const std::string& content) {
 
 }  // namespace
 
-LogControl::LogControl(Form& form, std::string name, int index) : StatefulControl(form, std::move(name), index) {}
+LogControl::LogControl(Form& form, std::string name, int index)
+    : StatefulControl(form, std::move(name), index) {}
 
 void LogControl::Append(std::string text, bool error) {
   auto& lines = MutableS().lines;
@@ -51,8 +52,12 @@ void LogControl::Append(std::string text, bool error) {
   Notify(Property::LogLineAdded, static_cast<int>(lines.size()) - 1);
 }
 
-void LogControl::LogLine(std::string text) { Append(std::move(text), false); }
-void LogControl::ErrorLine(std::string text) { Append(std::move(text), true); }
+void LogControl::LogLine(std::string text) {
+  Append(std::move(text), false);
+}
+void LogControl::ErrorLine(std::string text) {
+  Append(std::move(text), true);
+}
 
 void LogControl::ClearLog() {
   auto& lines = MutableS().lines;
@@ -61,7 +66,9 @@ void LogControl::ClearLog() {
   Notify(Property::LogCleared);
 }
 
-const std::vector<ui::LogLine>& LogControl::Lines() const { return S().lines; }
+const std::vector<ui::LogLine>& LogControl::Lines() const {
+  return S().lines;
+}
 
 std::vector<std::string> LogControl::ErrorLines() const {
   std::vector<std::string> errors;
@@ -71,8 +78,12 @@ std::vector<std::string> LogControl::ErrorLines() const {
   return errors;
 }
 
-const std::string& LogControl::LogFile() const { return S().logFile; }
-void LogControl::SetLogFile(std::string path) { MutableS().logFile = std::move(path); }
+const std::string& LogControl::LogFile() const {
+  return S().logFile;
+}
+void LogControl::SetLogFile(std::string path) {
+  MutableS().logFile = std::move(path);
+}
 
 std::string LogControl::FileText() const {
   std::string text;

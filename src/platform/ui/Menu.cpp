@@ -6,14 +6,26 @@ namespace ui {
 
 Menu::Menu(Form& form, std::string name, int index) : StatefulControl(form, std::move(name), index) {}
 
-const std::string& Menu::Caption() const { return S().caption; }
-void Menu::SetCaption(std::string caption) { Assign(&MenuState::caption, std::move(caption), Property::Caption); }
-bool Menu::Checked() const { return S().checked; }
-void Menu::SetChecked(bool checked) { Assign(&MenuState::checked, checked, Property::Value); }
+const std::string& Menu::Caption() const {
+  return S().caption;
+}
+void Menu::SetCaption(std::string caption) {
+  Assign(&MenuState::caption, std::move(caption), Property::Caption);
+}
+bool Menu::Checked() const {
+  return S().checked;
+}
+void Menu::SetChecked(bool checked) {
+  Assign(&MenuState::checked, checked, Property::Value);
+}
 
-void Menu::SetParentMenu(Menu& parent) { PlaceIn(parent); }
+void Menu::SetParentMenu(Menu& parent) {
+  PlaceIn(parent);
+}
 
-bool Menu::IsSeparator() const { return Caption() == "-"; }
+bool Menu::IsSeparator() const {
+  return Caption() == "-";
+}
 
 char Menu::AccessKey() const {
   const std::string& caption = Caption();

@@ -27,8 +27,8 @@ std::vector<int> ButtonsOf(int buttonSet) {
     case vbRetryCancel:
       return {vbRetry, vbCancel};
     default:
-      throw platform::RaisedError(5, "MsgBox", "Invalid procedure call or argument: button set " +
-                                                   std::to_string(buttonSet));
+      throw platform::RaisedError(
+          5, "MsgBox", "Invalid procedure call or argument: button set " + std::to_string(buttonSet));
   }
 }
 

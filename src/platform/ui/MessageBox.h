@@ -40,8 +40,8 @@ struct MessageBoxRequest {
   int style = vbOKOnly;
   std::vector<int> buttons;  // the answers of its buttons, left to right
   MsgIcon icon = MsgIcon::None;
-  int defaultButton = 0;     // index into `buttons`
-  int escapeAnswer = 0;      // what Escape or the close box answers; 0 when the box cannot be dismissed so
+  int defaultButton = 0;  // index into `buttons`
+  int escapeAnswer = 0;   // what Escape or the close box answers; 0 when the box cannot be dismissed so
 
   // Decodes `style`; a button set outside 0 to 5 raises error 5 (invalid procedure call).
   static MessageBoxRequest FromStyle(std::string prompt, int style, std::string title);

@@ -31,6 +31,19 @@ void WriteErrno(int fd, int value) {
   }
 }
 
+// Closes its file descriptor when it goes out of scope.
+struct Descriptor {
+  explicit Descriptor(int descriptor) : fd(descriptor) {}
+  ~Descriptor() { Close(); }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  void Close() {
+    if (fd >= 0) close(fd);
+    fd = -1;
+  }
+  int fd;
+};
+
 }  // namespace
 
 void PosixShell::Open(const std::string& target, int /*showCommand: the desktop places its windows*/) {
@@ -46,45 +59,44 @@ void PosixShell::StartProgram(const std::vector<std::string>& argv) {
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
   args.push_back(nullptr);
 
+  // A detached program does not share our terminal or our output.
+  const Descriptor devNull(open("/dev/null", O_RDWR | O_CLOEXEC));
+  if (devNull.fd < 0) RaiseStartFailure(argv.front(), errno);
   // The grandchild reports a failed exec through this pipe; a successful exec closes it silently.
-  int report[2];
-  if (pipe2(report, O_CLOEXEC) != 0) RaiseStartFailure(argv.front(), errno);
+  int ends[2];
+  if (pipe2(ends, O_CLOEXEC) != 0) RaiseStartFailure(argv.front(), errno);
+  const Descriptor reportRead(ends[0]);
+  Descriptor reportWrite(ends[1]);
 
   const pid_t child = fork();
-  if (child < 0) {
-    const int error = errno;
-    close(report[0]);
-    close(report[1]);
-    RaiseStartFailure(argv.front(), error);
-  }
+  if (child < 0) RaiseStartFailure(argv.front(), errno);
   if (child == 0) {
     // The intermediate child exits at once, so the program is adopted by init and never becomes our
     // zombie.
-    close(report[0]);
     const pid_t grandchild = fork();
     if (grandchild < 0) {
-      WriteErrno(report[1], errno);
+      WriteErrno(reportWrite.fd, errno);
       _exit(127);
     }
     if (grandchild == 0) {
       setsid();
+      for (int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) dup2(devNull.fd, stream);
       execvp(args[0], args.data());
-      WriteErrno(report[1], errno);
+      WriteErrno(reportWrite.fd, errno);
       _exit(127);
     }
     _exit(0);
   }
 
-  close(report[1]);
+  reportWrite.Close();  // the read below ends when the grandchild's copy closes
   int status = 0;
   while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
   int error = 0;
   ssize_t got = 0;
   do {
-    got = read(report[0], &error, sizeof error);
+    got = read(reportRead.fd, &error, sizeof error);
   } while (got < 0 && errno == EINTR);
-  close(report[0]);
   if (got == static_cast<ssize_t>(sizeof error)) RaiseStartFailure(argv.front(), error);
 }
 

@@ -7,15 +7,24 @@ namespace ui {
 
 namespace {
 
-void Refuse(const std::string& what) { RaiseUiError(errInvalidPropertyValue, "Invalid property value: " + what); }
+void Refuse(const std::string& what) {
+  RaiseUiError(errInvalidPropertyValue, "Invalid property value: " + what);
+}
 
 }  // namespace
 
-ProgressBar::ProgressBar(Form& form, std::string name, int index) : StatefulControl(form, std::move(name), index) {}
+ProgressBar::ProgressBar(Form& form, std::string name, int index)
+    : StatefulControl(form, std::move(name), index) {}
 
-float ProgressBar::Min() const { return S().min; }
-float ProgressBar::Max() const { return S().max; }
-float ProgressBar::Value() const { return S().value; }
+float ProgressBar::Min() const {
+  return S().min;
+}
+float ProgressBar::Max() const {
+  return S().max;
+}
+float ProgressBar::Value() const {
+  return S().value;
+}
 
 void ProgressBar::SetMin(float min) {
   if (min >= S().max) Refuse("Min " + FormatNumber(min) + " of " + DisplayName());

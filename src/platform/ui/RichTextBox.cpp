@@ -14,7 +14,8 @@ constexpr std::uint8_t kBold = 1;
 constexpr std::uint8_t kUnderline = 2;
 
 void CheckNotNegative(int value, const char* what) {
-  if (value < 0) RaiseUiError(errInvalidPropertyValue, std::string("Invalid property value: negative ") + what);
+  if (value < 0)
+    RaiseUiError(errInvalidPropertyValue, std::string("Invalid property value: negative ") + what);
 }
 
 // Letters A to Z compare without case; every other character exactly.
@@ -28,9 +29,12 @@ std::string FoldCase(std::string_view text) {
 
 }  // namespace
 
-RichTextBox::RichTextBox(Form& form, std::string name, int index) : StatefulControl(form, std::move(name), index) {}
+RichTextBox::RichTextBox(Form& form, std::string name, int index)
+    : StatefulControl(form, std::move(name), index) {}
 
-const std::string& RichTextBox::Text() const { return S().text; }
+const std::string& RichTextBox::Text() const {
+  return S().text;
+}
 
 void RichTextBox::SetText(std::string text) {
   RichTextBoxState& state = MutableS();
@@ -42,8 +46,12 @@ void RichTextBox::SetText(std::string text) {
   Notify(Property::Selection);
 }
 
-int RichTextBox::SelStart() const { return S().selStart; }
-int RichTextBox::SelLength() const { return S().selLength; }
+int RichTextBox::SelStart() const {
+  return S().selStart;
+}
+int RichTextBox::SelLength() const {
+  return S().selLength;
+}
 
 void RichTextBox::SetSelStart(int start) {
   CheckNotNegative(start, "SelStart");
@@ -66,7 +74,9 @@ void RichTextBox::SetSelLength(int length) {
 
 bool RichTextBox::SelHas(std::uint8_t bit) const {
   const RichTextBoxState& state = S();
-  const auto at = [&](int position) { return (state.emphasis[static_cast<std::size_t>(position)] & bit) != 0; };
+  const auto at = [&](int position) {
+    return (state.emphasis[static_cast<std::size_t>(position)] & bit) != 0;
+  };
   if (state.selLength == 0) return state.selStart > 0 && at(state.selStart - 1);
   for (int position = state.selStart; position < state.selStart + state.selLength; ++position) {
     if (!at(position)) return false;
@@ -86,10 +96,18 @@ void RichTextBox::SetSel(std::uint8_t bit, bool on) {
   if (changed) Notify(Property::Emphasis);
 }
 
-bool RichTextBox::SelBold() const { return SelHas(kBold); }
-bool RichTextBox::SelUnderline() const { return SelHas(kUnderline); }
-void RichTextBox::SetSelBold(bool on) { SetSel(kBold, on); }
-void RichTextBox::SetSelUnderline(bool on) { SetSel(kUnderline, on); }
+bool RichTextBox::SelBold() const {
+  return SelHas(kBold);
+}
+bool RichTextBox::SelUnderline() const {
+  return SelHas(kUnderline);
+}
+void RichTextBox::SetSelBold(bool on) {
+  SetSel(kBold, on);
+}
+void RichTextBox::SetSelUnderline(bool on) {
+  SetSel(kUnderline, on);
+}
 
 int RichTextBox::Find(const std::string& what, int start, int end) {
   const RichTextBoxState& state = S();

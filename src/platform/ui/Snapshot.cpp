@@ -12,11 +12,21 @@ std::string Quote(std::string_view text) {
   std::string quoted = "\"";
   for (char c : text) {
     switch (c) {
-      case '"': quoted += "\\\""; break;
-      case '\\': quoted += "\\\\"; break;
-      case '\r': quoted += "\\r"; break;
-      case '\n': quoted += "\\n"; break;
-      case '\t': quoted += "\\t"; break;
+      case '"':
+        quoted += "\\\"";
+        break;
+      case '\\':
+        quoted += "\\\\";
+        break;
+      case '\r':
+        quoted += "\\r";
+        break;
+      case '\n':
+        quoted += "\\n";
+        break;
+      case '\t':
+        quoted += "\\t";
+        break;
       default:
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
           char escaped[5];
@@ -104,7 +114,7 @@ namespace {
 std::string Place(const Container& container) {
   if (!container.control) return "form";
   std::string place = container.control->DisplayName();
-  if (container.tab >= 0) place += "/" + std::to_string(container.tab);
+  if (container.tab >= 0) place.append("/").append(std::to_string(container.tab));
   return place;
 }
 

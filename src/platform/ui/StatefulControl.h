@@ -26,7 +26,7 @@ class StatefulControl : public Control {
 
   // Sets one field; tells the peer and returns true only when the value really changed.
   template <class V, class Arg>
-  bool Assign(V State::* field, Arg&& value, Property property, int item = -1) {
+  bool Assign(V State::*field, Arg&& value, Property property, int item = -1) {
     EnsureFormLoaded();
     if (state_.*field == value) return false;
     state_.*field = std::forward<Arg>(value);

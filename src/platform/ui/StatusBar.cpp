@@ -5,7 +5,8 @@
 
 namespace ui {
 
-StatusBar::StatusBar(Form& form, std::string name, int index) : StatefulControl(form, std::move(name), index) {}
+StatusBar::StatusBar(Form& form, std::string name, int index)
+    : StatefulControl(form, std::move(name), index) {}
 
 int StatusBar::AddPanel(std::string text) {
   StatusBarState& state = MutableS();
@@ -15,7 +16,9 @@ int StatusBar::AddPanel(std::string text) {
   return number;
 }
 
-int StatusBar::PanelCount() const { return static_cast<int>(S().panels.size()); }
+int StatusBar::PanelCount() const {
+  return static_cast<int>(S().panels.size());
+}
 
 StatusBar::Panel StatusBar::Panels(int number) {
   Slot(number);
@@ -25,14 +28,19 @@ StatusBar::Panel StatusBar::Panels(int number) {
 StatusBarState::Panel& StatusBar::Slot(int number) {
   StatusBarState& state = MutableS();
   if (number < 1 || number > static_cast<int>(state.panels.size())) {
-    RaiseUiError(errIndexOutOfBounds, "Index out of bounds: panel " + std::to_string(number) + " of " + DisplayName());
+    RaiseUiError(errIndexOutOfBounds,
+                 "Index out of bounds: panel " + std::to_string(number) + " of " + DisplayName());
   }
   return state.panels[static_cast<std::size_t>(number - 1)];
 }
 
-const StatusBarState::Panel& StatusBar::Slot(int number) const { return const_cast<StatusBar*>(this)->Slot(number); }
+const StatusBarState::Panel& StatusBar::Slot(int number) const {
+  return const_cast<StatusBar*>(this)->Slot(number);
+}
 
-const std::string& StatusBar::Panel::Text() const { return bar_.Slot(number_).text; }
+const std::string& StatusBar::Panel::Text() const {
+  return bar_.Slot(number_).text;
+}
 
 void StatusBar::Panel::SetText(std::string text) {
   std::string& current = bar_.Slot(number_).text;
@@ -41,7 +49,9 @@ void StatusBar::Panel::SetText(std::string text) {
   bar_.Notify(Property::PanelText, number_);
 }
 
-const std::string& StatusBar::Panel::ToolTipText() const { return bar_.Slot(number_).toolTipText; }
+const std::string& StatusBar::Panel::ToolTipText() const {
+  return bar_.Slot(number_).toolTipText;
+}
 
 void StatusBar::Panel::SetToolTipText(std::string text) {
   std::string& current = bar_.Slot(number_).toolTipText;

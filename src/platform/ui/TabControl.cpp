@@ -5,7 +5,8 @@
 
 namespace ui {
 
-TabControl::TabControl(Form& form, std::string name, int index) : StatefulControl(form, std::move(name), index) {}
+TabControl::TabControl(Form& form, std::string name, int index)
+    : StatefulControl(form, std::move(name), index) {}
 
 int TabControl::AddTab(std::string caption) {
   TabControlState& state = MutableS();
@@ -15,11 +16,14 @@ int TabControl::AddTab(std::string caption) {
   return tab;
 }
 
-int TabControl::Tabs() const { return static_cast<int>(S().tabs.size()); }
+int TabControl::Tabs() const {
+  return static_cast<int>(S().tabs.size());
+}
 
 void TabControl::CheckTab(int tab) const {
   if (tab < 0 || tab >= Tabs()) {
-    RaiseUiError(errInvalidPropertyValue, "Invalid property value: " + DisplayName() + " has no tab " + std::to_string(tab));
+    RaiseUiError(errInvalidPropertyValue,
+                 "Invalid property value: " + DisplayName() + " has no tab " + std::to_string(tab));
   }
 }
 
@@ -59,11 +63,14 @@ void TabControl::SetTabShown(int tab, bool shown) {
   }
 }
 
-int TabControl::Tab() const { return S().current; }
+int TabControl::Tab() const {
+  return S().current;
+}
 
 void TabControl::SetTab(int tab) {
   if (!TabShown(tab)) {
-    RaiseUiError(errInvalidPropertyValue, "Invalid property value: tab " + std::to_string(tab) + " of " + DisplayName() + " is hidden");
+    RaiseUiError(errInvalidPropertyValue, "Invalid property value: tab " + std::to_string(tab) + " of " +
+                                              DisplayName() + " is hidden");
   }
   MakeCurrent(tab);
 }

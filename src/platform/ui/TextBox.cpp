@@ -10,17 +10,22 @@ namespace ui {
 
 namespace {
 
-bool Printable(int key) { return key >= 32 && key != 127 && key <= 0x10FFFF && (key < 0xD800 || key > 0xDFFF); }
+bool Printable(int key) {
+  return key >= 32 && key != 127 && key <= 0x10FFFF && (key < 0xD800 || key > 0xDFFF);
+}
 
 void CheckNotNegative(int value, const char* what) {
-  if (value < 0) RaiseUiError(errInvalidPropertyValue, std::string("Invalid property value: negative ") + what);
+  if (value < 0)
+    RaiseUiError(errInvalidPropertyValue, std::string("Invalid property value: negative ") + what);
 }
 
 }  // namespace
 
 TextBox::TextBox(Form& form, std::string name, int index) : StatefulControl(form, std::move(name), index) {}
 
-const std::string& TextBox::Text() const { return S().text; }
+const std::string& TextBox::Text() const {
+  return S().text;
+}
 
 void TextBox::SetText(std::string text) {
   if (S().text == text) return;
@@ -37,15 +42,21 @@ void TextBox::ChangeText(std::string text, int caret) {
   if (OnChange) OnChange();
 }
 
-int TextBox::MaxLength() const { return S().maxLength; }
+int TextBox::MaxLength() const {
+  return S().maxLength;
+}
 
 void TextBox::SetMaxLength(int length) {
   CheckNotNegative(length, "MaxLength");
   Assign(&TextBoxState::maxLength, length, Property::MaxLength);
 }
 
-int TextBox::SelStart() const { return S().selStart; }
-int TextBox::SelLength() const { return S().selLength; }
+int TextBox::SelStart() const {
+  return S().selStart;
+}
+int TextBox::SelLength() const {
+  return S().selLength;
+}
 
 void TextBox::SetSelStart(int start) {
   CheckNotNegative(start, "SelStart");
@@ -87,6 +98,11 @@ void TextBox::UserTypes(int keyAscii) {
     } else if (start > 0) {
       ChangeText(before(start - 1) + after(start), start - 1);
     }
+    return;
+  }
+  if (keyAscii == vbKeyTab) {
+    // A key handler may turn a key into Tab: the focus moves on, as the Tab key would move it.
+    FocusNext();
     return;
   }
   if (!Printable(keyAscii)) {

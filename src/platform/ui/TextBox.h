@@ -52,7 +52,8 @@ class TextBox : public StatefulControl<TextBoxState> {
   //  UserTypes: raises KeyPress with the typed character (a Unicode code point); then, unless the handler
   //    dropped it, applies the key as it stands: Backspace deletes the selection or the character before
   //    the caret, a printable character replaces the selection (refused when it would exceed MaxLength),
-  //    other control keys change nothing; when the text changed, Change follows.
+  //    Tab moves the focus on to the next control (in creation order), other control keys change
+  //    nothing; when the text changed, Change follows.
   //  UserSetsText: the user replaced the text otherwise (paste, input method); caret at the end; Change.
   //  UserSelects: the user moved the caret or the selection; no event.
   int UserKeyDown(int keyCode, int shift);

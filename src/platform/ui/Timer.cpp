@@ -9,14 +9,15 @@
 namespace ui {
 
 Timer::Timer(Form& form, std::string name, int index)
-    : StatefulControl(form, std::move(name), index),
-      loopTimer_(form.App().Loop().CreateTimer([this] {
+    : StatefulControl(form, std::move(name), index), loopTimer_(form.App().Loop().CreateTimer([this] {
         if (OnTimer) OnTimer();
       })) {}
 
 Timer::~Timer() = default;
 
-int Timer::Interval() const { return S().interval; }
+int Timer::Interval() const {
+  return S().interval;
+}
 
 void Timer::SetInterval(int milliseconds) {
   if (milliseconds < 0) {
@@ -38,7 +39,9 @@ void Timer::RestoreDesign() {
   Sync();
 }
 
-void Timer::FormLoadedChanged(bool /*loaded*/) { Sync(); }
+void Timer::FormLoadedChanged(bool /*loaded*/) {
+  Sync();
+}
 
 void Timer::Describe(SnapshotFields& out) const {
   out.Number("interval", static_cast<long>(Raw().interval));

@@ -14,8 +14,9 @@ struct TimerState {
 };
 
 // A form's timer: raises Timer every Interval milliseconds while it is enabled (Control::Enabled, on by
-// default), its interval is above 0 and its form is loaded. It runs on a timer of the application's event loop (virtual time in the
-// headless loop); enabling it or changing the interval starts a new period from now.
+// default), its interval is above 0 and its form is loaded. It runs on a timer of the application's event
+// loop (virtual time in the headless loop); enabling it or changing the interval starts a new period from
+// now.
 class Timer : public StatefulControl<TimerState> {
  public:
   Timer(Form& form, std::string name, int index = -1);

@@ -5,7 +5,9 @@
 
 namespace ui {
 
-void TreeNode::Changed() { tree_.NodeChanged(*this); }
+void TreeNode::Changed() {
+  tree_.NodeChanged(*this);
+}
 
 void TreeNode::SetText(std::string text) {
   if (text_ == text) return;
@@ -39,11 +41,13 @@ void TreeNode::SetForeColor(Color color) {
 
 std::string TreeNode::FullPath() const {
   std::string path = text_;
-  for (const TreeNode* up = parent_; up; up = up->parent_) path = up->text_ + tree_.Raw().pathSeparator + path;
+  for (const TreeNode* up = parent_; up; up = up->parent_) path = up->text_ + "\\" + path;
   return path;
 }
 
-TreeNode* TreeNode::Child() const { return children_.empty() ? nullptr : children_.front(); }
+TreeNode* TreeNode::Child() const {
+  return children_.empty() ? nullptr : children_.front();
+}
 
 TreeNode* TreeNode::Next() const {
   if (!parent_) {
@@ -66,17 +70,20 @@ TreeView::TreeView(Form& form, std::string name, int index) : StatefulControl(fo
 
 TreeView::~TreeView() = default;
 
-bool TreeView::Checkboxes() const { return S().checkboxes; }
-void TreeView::SetCheckboxes(bool on) { Assign(&TreeViewState::checkboxes, on, Property::Style); }
-const std::string& TreeView::PathSeparator() const { return S().pathSeparator; }
-void TreeView::SetPathSeparator(std::string separator) {
-  Assign(&TreeViewState::pathSeparator, std::move(separator), Property::Style);
+bool TreeView::Checkboxes() const {
+  return S().checkboxes;
+}
+void TreeView::SetCheckboxes(bool on) {
+  Assign(&TreeViewState::checkboxes, on, Property::Style);
+}
+TreeNode& TreeView::Add(std::string key, std::string text) {
+  return Append(nullptr, std::move(key), std::move(text));
 }
 
-TreeNode& TreeView::Add(std::string key, std::string text) { return Append(nullptr, std::move(key), std::move(text)); }
-
 TreeNode& TreeView::AddChild(TreeNode& parent, std::string key, std::string text) {
-  if (&parent.tree_ != this) RaiseUiError(errInvalidCall, "Invalid procedure call or argument: the parent node belongs to another tree");
+  if (&parent.tree_ != this)
+    RaiseUiError(errInvalidCall,
+                 "Invalid procedure call or argument: the parent node belongs to another tree");
   return Append(&parent, std::move(key), std::move(text));
 }
 
@@ -88,7 +95,8 @@ TreeNode& TreeView::Append(TreeNode* parent, std::string key, std::string text) 
     }
   }
   const int index = static_cast<int>(nodes_.size()) + 1;
-  nodes_.push_back(std::unique_ptr<TreeNode>(new TreeNode(*this, index, parent, std::move(key), std::move(text))));
+  nodes_.push_back(
+      std::unique_ptr<TreeNode>(new TreeNode(*this, index, parent, std::move(key), std::move(text))));
   TreeNode& added = *nodes_.back();
   if (parent) parent->children_.push_back(&added);
   Notify(Property::NodeAdded, index);
@@ -102,7 +110,8 @@ int TreeView::NodeCount() const {
 
 TreeNode& TreeView::Node(int index) const {
   if (index < 1 || index > NodeCount()) {
-    RaiseUiError(errIndexOutOfBounds, "Index out of bounds: node " + std::to_string(index) + " of " + DisplayName());
+    RaiseUiError(errIndexOutOfBounds,
+                 "Index out of bounds: node " + std::to_string(index) + " of " + DisplayName());
   }
   return *nodes_[static_cast<std::size_t>(index - 1)];
 }
@@ -120,7 +129,9 @@ TreeNode* TreeView::SelectedItem() const {
   return selected_ > 0 ? nodes_[static_cast<std::size_t>(selected_ - 1)].get() : nullptr;
 }
 
-void TreeView::NodeChanged(const TreeNode& node) { Notify(Property::NodeChanged, node.index_); }
+void TreeView::NodeChanged(const TreeNode& node) {
+  Notify(Property::NodeChanged, node.index_);
+}
 
 void TreeView::UserChecks(TreeNode& node) {
   if (!AcceptsInput() || !Raw().checkboxes || &node.tree_ != this) return;

@@ -33,7 +33,7 @@ class TreeNode {
   Color ForeColor() const { return foreColor_; }
   void SetForeColor(Color color);
 
-  // The texts from the root down to this node, joined by the tree's path separator.
+  // The texts from the root down to this node, joined by a backslash.
   std::string FullPath() const;
   TreeNode* Parent() const { return parent_; }
   // The first child, the next sibling (nullptr when none) and the number of children.
@@ -61,7 +61,6 @@ class TreeNode {
 
 struct TreeViewState {
   bool checkboxes = false;
-  std::string pathSeparator = "\\";
 };
 
 // A tree of nodes with optional check boxes. Nodes are added while the form is loaded; a new load starts
@@ -76,8 +75,6 @@ class TreeView : public StatefulControl<TreeViewState> {
 
   bool Checkboxes() const;
   void SetCheckboxes(bool on);
-  const std::string& PathSeparator() const;
-  void SetPathSeparator(std::string separator);
 
   // Adds a root node, or a child as the last child of `parent`. A key that another node has raises
   // error 35602 and adds nothing.

@@ -6,13 +6,21 @@ namespace ui {
 
 UpDown::UpDown(Form& form, std::string name, int index) : StatefulControl(form, std::move(name), index) {}
 
-int UpDown::Min() const { return S().min; }
-int UpDown::Max() const { return S().max; }
-void UpDown::SetMin(int min) { Assign(&UpDownState::min, min, Property::Range); }
-void UpDown::SetMax(int max) { Assign(&UpDownState::max, max, Property::Range); }
+int UpDown::Min() const {
+  return S().min;
+}
+int UpDown::Max() const {
+  return S().max;
+}
+void UpDown::SetMin(int min) {
+  Assign(&UpDownState::min, min, Property::Range);
+}
+void UpDown::SetMax(int max) {
+  Assign(&UpDownState::max, max, Property::Range);
+}
 
-void UpDown::RaiseMouse(const std::function<void(int, int, float, float)>& event, int button, int shift, float x,
-                        float y) {
+void UpDown::RaiseMouse(const std::function<void(int, int, float, float)>& event, int button, int shift,
+                        float x, float y) {
   if (event) event(button, shift, x, y);
 }
 

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kWritesPerProcess = 30;
 constexpr int kRefusalsPerProcess = 15;
+constexpr int kTemperatureNvs[3] = {24, 28, 29};  // nviSpaceTemp, nviSetpoint, nviSetptOffset
 
 // One client process: waits for the start signal, then writes its own properties and tries writes on a
 // device that refuses them. Exit code 0 when every write did what was expected.
@@ -28,10 +29,10 @@ int RunClient(const std::filesystem::path& root, int startPipe, const char* room
     lns::LnsSubsystems floors = system.GetSubsystems();
     lns::LnsAppDevice own = floors.Item("Floor 1").GetAppDevices().Item(room);
     lns::LnsAppDevice refusing = floors.Item("Floor 1").GetAppDevices().Item("Room 104");
-    lns::LnsConfigProperties properties = own.GetInterface().GetLonMarkObjects().Item(7).GetConfigProperties();
+    lns::LnsNetworkVariables nvs = own.GetInterface().GetNetworkVariables();
     lns::LnsNetworkVariable refused = refusing.GetInterface().GetNetworkVariables().ItemByIndex(20);
     for (int i = 0; i < kWritesPerProcess; ++i) {
-      properties.Item(1 + i % 13).PutValue(std::to_string(i) + ".00");  // UCPTheatXp and its neighbours
+      nvs.ItemByIndex(kTemperatureNvs[i % 3]).PutValue(std::to_string(i) + ".00");
       try {
         if (i < kRefusalsPerProcess) {
           refused.PutValue("999");
@@ -70,12 +71,11 @@ TEST(LnsConcurrentWriteTest, TwoProcessesWritingOneNetworkLoseNothing) {
   close(pipeEnds[1]);
 
   for (const char* room : rooms) {
-    lns::LnsConfigProperties properties =
-        demo.Device("Floor 1", room).GetInterface().GetLonMarkObjects().Item(7).GetConfigProperties();
-    for (int p = 1; p <= 13; ++p) {
-      int last = p - 1 + 13 * ((kWritesPerProcess - p) / 13);
-      EXPECT_EQ(properties.Item(p).GetValue().substr(0, std::to_string(last).size() + 1), std::to_string(last) + ".")
-          << room << " property " << p;
+    lns::LnsNetworkVariables nvs = demo.Device("Floor 1", room).GetInterface().GetNetworkVariables();
+    for (int k = 0; k < 3; ++k) {
+      EXPECT_EQ(nvs.ItemByIndex(kTemperatureNvs[k]).GetValue(),
+                std::to_string(kWritesPerProcess - 3 + k) + ".00")
+          << room << " variable " << kTemperatureNvs[k];
     }
   }
   lns::LnsAppDevice refusing = demo.Device("Floor 1", "Room 104");

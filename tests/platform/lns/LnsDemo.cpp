@@ -6,7 +6,9 @@
 
 namespace lnstest {
 
-std::filesystem::path InterfaceFolder() { return platform::DataDir() / "interfaces"; }
+std::filesystem::path InterfaceFolder() {
+  return platform::DataDir() / "interfaces";
+}
 
 void SetDecimalSeparator(const std::filesystem::path& root, std::string_view separator) {
   reg::RegistryStore store(reg::RegistryStore::FileIn(root));

@@ -130,7 +130,8 @@ TEST(LnsObjectWalkTest, TheOtherCollectionsOfTheWalk) {
   EXPECT_EQ(library.GetProgramTemplates().Count(), 0);
   EXPECT_EQ(library.GetHardwareTemplates().Count(), 0);
   EXPECT_EQ(library.GetBuildTemplates().Count(), 0);
-  EXPECT_EQ(ErrorNumberOf([&] { library.GetConnectionDescriptionTemplates().Item("Any"); }), lns::kLnsNotFound);
+  EXPECT_EQ(ErrorNumberOf([&] { library.GetConnectionDescriptionTemplates().Item("Any"); }),
+            lns::kLnsNotFound);
   EXPECT_EQ(demo.System().GetConnections().Count(), 0);
   EXPECT_FALSE(demo.System().GetRecoveryStatus().GetRecoveryRunning());
   EXPECT_EQ(demo.Network().GetSystems().Count(), 1);

@@ -13,8 +13,12 @@ lns::LnsNetworkVariable Nv(lnstest::LnsDemo& demo, const char* floor, const char
 
 lns::LnsConfigProperty BlockProperty(lnstest::LnsDemo& demo, const char* floor, const char* room, long block,
                                      long property) {
-  return demo.Device(floor, room).GetInterface().GetLonMarkObjects().Item(block + 1).GetConfigProperties().Item(
-      property);
+  return demo.Device(floor, room)
+      .GetInterface()
+      .GetLonMarkObjects()
+      .Item(block + 1)
+      .GetConfigProperties()
+      .Item(property);
 }
 
 TEST(LnsValueTest, ValuesUseTheUsersDecimalSeparator) {
@@ -115,7 +119,8 @@ TEST(LnsValueTest, WritesReachOtherClientsOfTheNetwork) {
   system.Open();
   lns::LnsAppDevice device = system.GetSubsystems().Item("Floor 1").GetAppDevices().Item("Room 104");
   EXPECT_EQ(device.GetInterface().GetNetworkVariables().ItemByIndex(20).GetValue(), "750");
-  EXPECT_EQ(device.GetInterface().GetLonMarkObjects().Item(5).GetConfigProperties().Item(1).GetValue(), "320");
+  EXPECT_EQ(device.GetInterface().GetLonMarkObjects().Item(5).GetConfigProperties().Item(1).GetValue(),
+            "320");
   device.PutState(lns::kStateConfiguredOffline);
   EXPECT_EQ(demo.Device("Floor 1", "Room 104").GetState(), lns::kStateConfiguredOffline);
 }
@@ -127,7 +132,8 @@ TEST(LnsValueTest, TemplateInterfacesHoldNoDeviceValues) {
   lns::LnsNetworkVariable nv = templateInterface.GetNetworkVariables().ItemByIndex(34);
   EXPECT_EQ(ErrorNumberOf([&] { nv.GetValue(); }), lns::kLnsInvalidArgument);
   EXPECT_EQ(ErrorNumberOf([&] { nv.PutMonitorEnable(true); }), lns::kLnsInvalidArgument);
-  lns::LnsConfigProperty primeVal = templateInterface.GetLonMarkObjects().Item(4).GetConfigProperties().Item(1);
+  lns::LnsConfigProperty primeVal =
+      templateInterface.GetLonMarkObjects().Item(4).GetConfigProperties().Item(1);
   EXPECT_EQ(primeVal.GetValue(), "100.0 1");
   EXPECT_EQ(ErrorNumberOf([&] { primeVal.PutValue("0.0 0"); }), lns::kLnsInvalidArgument);
   EXPECT_EQ(ErrorNumberOf([&] { templateInterface.GetLonMarkObjects().Item(4).PutMode(3); }),

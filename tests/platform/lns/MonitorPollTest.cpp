@@ -126,7 +126,8 @@ TEST(MonitorPollTest, SuspendingDisablingAndClosingStopThePolls) {
   demo.Loop().Advance(5000);
   EXPECT_EQ(recorder.updates.size(), 4u);
   demo.System().Open();
-  EXPECT_FALSE(Nv(demo, "Floor 2", "Room 201", 3).GetMonitorEnable());  // settings went with the closed system
+  EXPECT_FALSE(
+      Nv(demo, "Floor 2", "Room 201", 3).GetMonitorEnable());  // settings went with the closed system
   EXPECT_EQ(ErrorNumberOf([&] { nv.PutMonitorPollInterval(-1); }), lns::kLnsInvalidArgument);
   EXPECT_EQ(ErrorNumberOf([&] { nv.PutMonitorPollInterval(30000000); }), lns::kLnsInvalidArgument);
 }
@@ -160,8 +161,8 @@ TEST(MonitorPollTest, FailingReadsRaiseUpdateErrors) {
 TEST(MonitorPollTest, HandlersMayStopMonitoringAndUnsubscribe) {
   lnstest::LnsDemo demo;
   int calls = 0;
-  lns::LnsSubscription subscription =
-      demo.Server().OnNetworkVariableUpdate([&](long, const std::string&, const lns::LnsNetworkVariable& variable) {
+  lns::LnsSubscription subscription = demo.Server().OnNetworkVariableUpdate(
+      [&](long, const std::string&, const lns::LnsNetworkVariable& variable) {
         ++calls;
         lns::LnsNetworkVariable own = variable;
         own.PutMonitorEnable(false);  // from inside its own poll

@@ -21,8 +21,11 @@ using servicestest::ErrorNumberOf;
 
 class ChoiceForm : public uitest::RecordingForm {
  public:
-  ChoiceForm(ui::Application& app, std::vector<std::string>& events) : RecordingForm(app, "fChoices", events) {
-    cmbMode.OnClick = [this] { Record("cmbMode_Click " + std::to_string(cmbMode.ListIndex()) + " " + cmbMode.Text()); };
+  ChoiceForm(ui::Application& app, std::vector<std::string>& events)
+      : RecordingForm(app, "fChoices", events) {
+    cmbMode.OnClick = [this] {
+      Record("cmbMode_Click " + std::to_string(cmbMode.ListIndex()) + " " + cmbMode.Text());
+    };
     cmbMode.OnChange = [this] { Record("cmbMode_Change " + cmbMode.Text()); };
     for (const char* caption : {"Occup Sensor", "Occup Ctrl", "Light Sensor", "SCC Monitor", "SCC Config"}) {
       tabData.AddTab(caption);
@@ -83,9 +86,9 @@ TEST_F(ComboBoxTest, ListSelectionAndEditTextFollowTheStyleRules) {
   box.UserSelects(0);
   box.UserSelects(0);
   box.UserSelects(7);
-  EXPECT_EQ(events, (std::vector<std::string>{"fChoices.cmbMode_Click 1 HVAC_OFF", "fChoices.cmbMode_Change HVAC_HEAT",
-                                              "fChoices.cmbMode_Change free text",
-                                              "fChoices.cmbMode_Click 0 HVAC_AUTO"}))
+  EXPECT_EQ(events, (std::vector<std::string>{
+                        "fChoices.cmbMode_Click 1 HVAC_OFF", "fChoices.cmbMode_Change HVAC_HEAT",
+                        "fChoices.cmbMode_Change free text", "fChoices.cmbMode_Click 0 HVAC_AUTO"}))
       << "program selections raise Click, edit texts Change; re-choosing the same entry raises nothing";
 
   events.clear();
@@ -114,7 +117,8 @@ TEST_F(TabControlTest, HiddenTabsCannotBeCurrentAndControlsKnowTheirPage) {
   EXPECT_EQ(ErrorNumberOf([&] { tabs.SetTabShown(5, true); }), ui::errInvalidPropertyValue);
   tabs.UserSelectsTab(4);
   tabs.UserSelectsTab(2);
-  EXPECT_EQ(events, (std::vector<std::string>{"fChoices.tabData_Click from 0 to 4", "fChoices.tabData_Click from 4 to 0",
+  EXPECT_EQ(events, (std::vector<std::string>{"fChoices.tabData_Click from 0 to 4",
+                                              "fChoices.tabData_Click from 4 to 0",
                                               "fChoices.tabData_Click from 0 to 2"}));
   EXPECT_EQ(form.ActiveControl(), &tabs);
   EXPECT_FALSE(tabs.TabShown(3));
@@ -191,10 +195,10 @@ TEST_F(PeerTest, APeerHearsOfCodeAndUserChangesUntilTheFormUnloads) {
   form.txtInFrame.SetForeColor(ui::vbRed);
   using P = ui::Property;
   EXPECT_EQ(peer.changes, (std::vector<std::tuple<std::string, P, int>>{{"cmbMode", P::ListItems, 0},
-                                                                         {"cmbMode", P::ListIndex, -1},
-                                                                         {"cmbMode", P::Text, -1},
-                                                                         {"PlugInStatus", P::PanelText, 2},
-                                                                         {"txtInFrame", P::ForeColor, -1}}));
+                                                                        {"cmbMode", P::ListIndex, -1},
+                                                                        {"cmbMode", P::Text, -1},
+                                                                        {"PlugInStatus", P::PanelText, 2},
+                                                                        {"txtInFrame", P::ForeColor, -1}}));
   form.Unload();
   EXPECT_EQ(form.cmbMode.Peer(), nullptr);
   peer.changes.clear();

@@ -16,20 +16,24 @@ class ArrayForm : public uitest::RecordingForm {
  public:
   ArrayForm(ui::Application& app, std::vector<std::string>& events) : RecordingForm(app, "fArray", events) {
     for (int index : {0, 1, 2, 70, 80}) txtNci.Add(index);
-    txtNci.On(&ui::TextBox::OnChange, [this](int Index) { Record("txtNci_Change " + std::to_string(Index)); });
+    txtNci.On(&ui::TextBox::OnChange,
+              [this](int Index) { Record("txtNci_Change " + std::to_string(Index)); });
     txtNci.On(&ui::TextBox::OnKeyPress, [this](int Index, int& KeyAscii) {
       Record("txtNci_KeyPress " + std::to_string(Index) + " " + std::to_string(KeyAscii));
       if (Index == 70 && KeyAscii == '-') KeyAscii = 0;
     });
-    txtNci.On(&ui::Control::OnGotFocus, [this](int Index) { Record("txtNci_GotFocus " + std::to_string(Index)); });
+    txtNci.On(&ui::Control::OnGotFocus,
+              [this](int Index) { Record("txtNci_GotFocus " + std::to_string(Index)); });
     txtNci.Add(90);
     UpD_nci.Add(70).Move(0, 0, 255, 600);
     UpD_nci.On(&ui::UpDown::OnMouseDown, [this](int Index, int Button, int, float, float Y) {
       Record("UpD_nci_MouseDown " + std::to_string(Index) + " button " + std::to_string(Button) + " y " +
              std::to_string(static_cast<int>(Y)));
     });
-    UpD_nci.On(&ui::UpDown::OnUpClick, [this](int Index) { Record("UpD_nci_UpClick " + std::to_string(Index)); });
-    UpD_nci.On(&ui::UpDown::OnDownClick, [this](int Index) { Record("UpD_nci_DownClick " + std::to_string(Index)); });
+    UpD_nci.On(&ui::UpDown::OnUpClick,
+               [this](int Index) { Record("UpD_nci_UpClick " + std::to_string(Index)); });
+    UpD_nci.On(&ui::UpDown::OnDownClick,
+               [this](int Index) { Record("UpD_nci_DownClick " + std::to_string(Index)); });
   }
 
   ui::ControlArray<ui::TextBox> txtNci{*this, "txtNci"};
@@ -84,10 +88,10 @@ TEST(ControlArray, HandlersSetForTheArrayReceiveTheElementIndexAndTheirArguments
   form.UpD_nci[70].UserMouseDown(ui::vbLeftButton, 0, 100, 299);
   form.UpD_nci[70].UserMouseDown(ui::vbLeftButton, 0, 100, 300);
   form.UpD_nci[70].UserMouseDown(ui::vbRightButton, 0, 100, 10);
-  EXPECT_EQ(events, (std::vector<std::string>{"fArray.UpD_nci_MouseDown 70 button 1 y 299", "fArray.UpD_nci_UpClick 70",
-                                              "fArray.UpD_nci_MouseDown 70 button 1 y 300",
-                                              "fArray.UpD_nci_DownClick 70",
-                                              "fArray.UpD_nci_MouseDown 70 button 2 y 10"}))
+  EXPECT_EQ(events, (std::vector<std::string>{
+                        "fArray.UpD_nci_MouseDown 70 button 1 y 299", "fArray.UpD_nci_UpClick 70",
+                        "fArray.UpD_nci_MouseDown 70 button 1 y 300", "fArray.UpD_nci_DownClick 70",
+                        "fArray.UpD_nci_MouseDown 70 button 2 y 10"}))
       << "the upper half steps up, exactly half counts as the lower half, the right button only presses";
 }
 

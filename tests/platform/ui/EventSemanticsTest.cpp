@@ -168,7 +168,8 @@ TEST(EventSemantics, KeyHandlersSeeTheKeyBeforeTheBoxAndMayDropOrReplaceIt) {
   form.txtNum.UserTypes('7');
   EXPECT_EQ(form.txtNum.Text(), "1,5") << "a typed key beyond MaxLength is refused";
   form.txtNum.UserTypes(ui::vbKeyReturn);
-  EXPECT_EQ(events, (std::vector<std::string>{"fKeys.KeyPress 55 sees \"1,5\"", "fKeys.KeyPress 13 sees \"1,5\""}))
+  EXPECT_EQ(events,
+            (std::vector<std::string>{"fKeys.KeyPress 55 sees \"1,5\"", "fKeys.KeyPress 13 sees \"1,5\""}))
       << "neither a refused key nor Enter changes a one-line box";
 
   events.clear();
@@ -236,7 +237,8 @@ TEST(EventSemantics, FocusMovesRaiseLostFocusThenGotFocusAndClicksTakeTheFocusFi
   std::vector<std::string> events;
   FocusForm form(ui.app, events);
   form.Load();
-  EXPECT_EQ(ErrorNumberOf([&] { form.txtA.SetFocus(); }), ui::errInvalidCall) << "a hidden form takes no focus";
+  EXPECT_EQ(ErrorNumberOf([&] { form.txtA.SetFocus(); }), ui::errInvalidCall)
+      << "a hidden form takes no focus";
   form.Show();
   events.clear();
 
@@ -245,16 +247,17 @@ TEST(EventSemantics, FocusMovesRaiseLostFocusThenGotFocusAndClicksTakeTheFocusFi
   form.txtB.SetFocus();
   form.cmdGo.UserClicks();
   form.cmbPick.UserSelects(1);
-  EXPECT_EQ(events, (std::vector<std::string>{"fFocus.GotFocus txtA", "fFocus.LostFocus txtA", "fFocus.GotFocus txtB",
-                                              "fFocus.LostFocus txtB", "fFocus.GotFocus cmdGo", "fFocus.cmdGo_Click",
-                                              "fFocus.LostFocus cmdGo", "fFocus.GotFocus cmbPick",
-                                              "fFocus.cmbPick_Click"}));
+  EXPECT_EQ(events, (std::vector<std::string>{
+                        "fFocus.GotFocus txtA", "fFocus.LostFocus txtA", "fFocus.GotFocus txtB",
+                        "fFocus.LostFocus txtB", "fFocus.GotFocus cmdGo", "fFocus.cmdGo_Click",
+                        "fFocus.LostFocus cmdGo", "fFocus.GotFocus cmbPick", "fFocus.cmbPick_Click"}));
   EXPECT_EQ(form.ActiveControl(), &form.cmbPick);
 
   events.clear();
   form.txtA.SetEnabled(false);
   EXPECT_EQ(ErrorNumberOf([&] { form.txtA.SetFocus(); }), ui::errInvalidCall);
-  EXPECT_EQ(ErrorNumberOf([&] { form.lblInfo.SetFocus(); }), ui::errInvalidCall) << "a label never takes the focus";
+  EXPECT_EQ(ErrorNumberOf([&] { form.lblInfo.SetFocus(); }), ui::errInvalidCall)
+      << "a label never takes the focus";
   form.UserMovesFocus(form.txtA);
   form.cmdGo.SetVisible(false);
   form.cmdGo.UserClicks();
@@ -262,6 +265,19 @@ TEST(EventSemantics, FocusMovesRaiseLostFocusThenGotFocusAndClicksTakeTheFocusFi
   EXPECT_EQ(form.ActiveControl(), &form.cmbPick);
 
   form.txtA.SetEnabled(true);
+  form.txtA.OnKeyPress = [](int& KeyAscii) {
+    if (KeyAscii == ui::vbKeyReturn) KeyAscii = ui::vbKeyTab;
+  };
+  form.txtA.SetFocus();
+  form.cmdGo.SetVisible(true);
+  form.cmdGo.SetEnabled(false);
+  events.clear();
+  form.txtA.UserTypes(ui::vbKeyReturn);
+  EXPECT_EQ(events, (std::vector<std::string>{"fFocus.LostFocus txtA", "fFocus.GotFocus txtB"}));
+  form.txtB.UserTypes(ui::vbKeyTab);
+  EXPECT_EQ(form.ActiveControl(), &form.cmbPick) << "a key turned into Tab moves on, past a disabled button";
+  EXPECT_EQ(form.txtA.Text(), "");
+
   form.txtB.SetFocus();
   form.txtB.SetText("back");
   events.clear();

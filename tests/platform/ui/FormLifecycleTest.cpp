@@ -25,7 +25,8 @@ class MainForm : public uitest::RecordingForm {
 // Like the progress window: shows itself while it loads; its status label has a design text.
 class ProgressForm : public uitest::RecordingForm {
  public:
-  ProgressForm(ui::Application& app, std::vector<std::string>& events) : RecordingForm(app, "fProgress", events) {
+  ProgressForm(ui::Application& app, std::vector<std::string>& events)
+      : RecordingForm(app, "fProgress", events) {
     lblStatus.SetCaption(" Initialisiere PlugIn....");
     lblStatus.OnChange = [this] { ++statusChanges; };
   }
@@ -186,7 +187,8 @@ TEST(FormLifecycle, GeometryAndWindowStateFollowTheRulesAndRaiseResizeAndActivat
   form.Move(1500, 900, 9000, 6000);
   form.Move(0, 0);
   EXPECT_EQ(events, (std::vector<std::string>{"fMain.Resize"})) << "only a new size raises Resize";
-  EXPECT_EQ(peer.changes, (std::vector<ui::FormProperty>{ui::FormProperty::Geometry, ui::FormProperty::Geometry}));
+  EXPECT_EQ(peer.changes,
+            (std::vector<ui::FormProperty>{ui::FormProperty::Geometry, ui::FormProperty::Geometry}));
 
   events.clear();
   form.Show();

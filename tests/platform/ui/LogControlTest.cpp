@@ -57,7 +57,8 @@ TEST(LogControl, KeepsErrorLinesApartAndSavesThroughTheSaveDialog) {
   const std::filesystem::path file = root.Path() / "plugin.log";
   services.TestDialogs().QueueFile(file.string());
   log.SaveLogAs();
-  EXPECT_EQ(ReadFile(file), "\nSCPTmaxSendTime 60,0 -> 60,0\nERROR: SCPTfieldCalib not possible to synchronize !\n");
+  EXPECT_EQ(ReadFile(file),
+            "\nSCPTmaxSendTime 60,0 -> 60,0\nERROR: SCPTfieldCalib not possible to synchronize !\n");
   EXPECT_EQ(log.LogFile(), file.string());
 
   log.ClearLog();

@@ -50,7 +50,9 @@ TEST(RichTextBox, SelectionEmphasisAndFindWorkOnCharacterPositions) {
   form.Show();
   ui::RichTextBox& pane = form.RTHinweis;
 
-  pane.SetText("SCPT Typ:\r\nSchlie\xC3\x9F" "er, Index 7\r\nFunktion:\r\nDer Eingang.");
+  pane.SetText(
+      "SCPT Typ:\r\nSchlie\xC3\x9F"
+      "er, Index 7\r\nFunktion:\r\nDer Eingang.");
   pane.SetSelStart(0);
   pane.SetSelLength(10000);
   EXPECT_EQ(pane.SelLength(), 54) << "the selection is cut to the text; the sharp s counts as one character";
@@ -135,7 +137,8 @@ TEST(TreeView, NodesKeepKeysTagsAndFamilyAndTheUserChecksThem) {
   EXPECT_EQ(tree.SelectedItem(), &tree.Node(4));
   tree.SetCheckboxes(false);
   tree.UserChecks(subB);
-  EXPECT_EQ(events, (std::vector<std::string>{"fPane.NodeClick Dev2()"})) << "without check boxes nothing is checked";
+  EXPECT_EQ(events, (std::vector<std::string>{"fPane.NodeClick Dev2()"}))
+      << "without check boxes nothing is checked";
 
   form.Unload();
   EXPECT_EQ(tree.NodeCount(), 0) << "a new load starts with an empty tree";

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <string>
 
-#include "TempMachineRoot.h"
 #include "ServicesTestSupport.h"
+#include "TempMachineRoot.h"
 #include "platform/ui/HeadlessServices.h"
 #include "platform/ui/HeadlessServicesScript.h"
 
@@ -78,7 +78,8 @@ TEST(ServicesDialogs, ChosenFilesFollowTheScriptAndAnOpenDialogWantsAnExistingFi
   EXPECT_EQ(script.FileDialogs().back().chosen, existing);
 
   script.QueueFile(missing);
-  EXPECT_THROW(dialog.ShowOpen(), ui::UnscriptedDialog) << "the real open dialog cannot return a missing file";
+  EXPECT_THROW(dialog.ShowOpen(), ui::UnscriptedDialog)
+      << "the real open dialog cannot return a missing file";
 
   EXPECT_THROW(dialog.ShowOpen(), ui::UnscriptedDialog) << "nothing queued";
   script.QueuePrinter(true);

@@ -10,7 +10,8 @@
 namespace {
 
 TEST(ServicesMessageBox, StyleNumbersDecodeIntoButtonsIconAndDefault) {
-  const auto abortRetryIgnore = ui::MessageBoxRequest::FromStyle("p", ui::vbAbortRetryIgnore + ui::vbInformation, "t");
+  const auto abortRetryIgnore =
+      ui::MessageBoxRequest::FromStyle("p", ui::vbAbortRetryIgnore + ui::vbInformation, "t");
   EXPECT_EQ(abortRetryIgnore.style, 66);
   EXPECT_EQ(abortRetryIgnore.buttons, (std::vector<int>{ui::vbAbort, ui::vbRetry, ui::vbIgnore}));
   EXPECT_EQ(abortRetryIgnore.icon, ui::MsgIcon::Information);
@@ -21,7 +22,8 @@ TEST(ServicesMessageBox, StyleNumbersDecodeIntoButtonsIconAndDefault) {
   EXPECT_EQ(yesNo.icon, ui::MsgIcon::None);
   EXPECT_EQ(yesNo.DefaultAnswer(), ui::vbNo);
 
-  const auto yesNoCancel = ui::MessageBoxRequest::FromStyle("p", ui::vbYesNoCancel + ui::vbQuestion + ui::vbDefaultButton3, "");
+  const auto yesNoCancel =
+      ui::MessageBoxRequest::FromStyle("p", ui::vbYesNoCancel + ui::vbQuestion + ui::vbDefaultButton3, "");
   EXPECT_EQ(yesNoCancel.DefaultAnswer(), ui::vbCancel);
   EXPECT_EQ(yesNoCancel.escapeAnswer, ui::vbCancel);
   EXPECT_EQ(yesNoCancel.icon, ui::MsgIcon::Question);
@@ -51,11 +53,14 @@ TEST(ServicesMessageBox, QueuedAnswersAreReturnedInOrderAndEveryBoxIsRecorded) {
   boxes.QueueEnter();
   boxes.QueueEscape();
 
-  EXPECT_EQ(services.MsgBox("Transmit parameters to the current Device ?", ui::vbYesNo, " ! No Device selected !"),
-            ui::vbNo);
-  EXPECT_EQ(services.MsgBox("Error updating", ui::vbAbortRetryIgnore + ui::vbInformation, "fMain cmdApply_Click"),
-            ui::vbRetry);
-  EXPECT_EQ(services.MsgBox("Are you sure that you want to exit?", ui::vbYesNo + ui::vbDefaultButton2), ui::vbNo)
+  EXPECT_EQ(
+      services.MsgBox("Transmit parameters to the current Device ?", ui::vbYesNo, " ! No Device selected !"),
+      ui::vbNo);
+  EXPECT_EQ(
+      services.MsgBox("Error updating", ui::vbAbortRetryIgnore + ui::vbInformation, "fMain cmdApply_Click"),
+      ui::vbRetry);
+  EXPECT_EQ(services.MsgBox("Are you sure that you want to exit?", ui::vbYesNo + ui::vbDefaultButton2),
+            ui::vbNo)
       << "Enter presses the default button";
   EXPECT_EQ(services.MsgBox("Device not online? Press Ok to Resume...", ui::vbOKCancel), ui::vbCancel);
   EXPECT_EQ(boxes.PendingAnswers(), 0u);
@@ -88,7 +93,8 @@ TEST(ServicesMessageBox, ABoxTheScriptDidNotExpectFailsWithItsText) {
   EXPECT_THROW(services.MsgBox("Saved.", ui::vbOKOnly), ui::UnscriptedDialog) << "Yes is not on an OK box";
 
   boxes.QueueEscape();
-  EXPECT_THROW(services.MsgBox("Proceed?", ui::vbYesNo), ui::UnscriptedDialog) << "Escape cannot close Yes/No";
+  EXPECT_THROW(services.MsgBox("Proceed?", ui::vbYesNo), ui::UnscriptedDialog)
+      << "Escape cannot close Yes/No";
 
   boxes.QueueAnswer(ui::vbYes, "Do you wish to continue?");
   try {

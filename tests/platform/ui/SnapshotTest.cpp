@@ -134,27 +134,30 @@ TEST(Snapshot, DescribesEveryKindInCreationOrder) {
   root.SetExpanded(true);
 
   const std::string tail = " fore=0x80000012 enabled=1 visible=1 tip=\"\"\n";
-  EXPECT_EQ(ui::Snapshot(form),
-            "form fAll loaded=1 visible=0 modal=0 caption=\"\" state=0 border=2 left=39.92 top=1818.18 width=4260 "
-            "height=255 pointer=0 focus=-\n"
-            "tabData TabControl in=form tab=- tabs=[\"SCC Config\"] shown=\"1\" tab=0" + tail +
-            "Frame7 Frame in=tabData/0 tab=tabData/0 caption=\"Inner\"" + tail +
-            "lblStatus Label in=Frame7 tab=tabData/0 caption=\"say \\\"hi\\\"\\r\\n\\t\\x01\"" + tail +
-            "cmb_nci(50) ComboBox in=form tab=- text=\"2\" list=[\"1\",\"2\"] listindex=1 style=0" + tail +
-            "chkMonitor CheckBox in=form tab=- caption=\"Monitor\" value=1" + tail +
-            "cmdApply CommandButton in=form tab=- caption=\"&Apply\" fore=0x80000012 enabled=0 visible=1 tip=\"\"\n"
-            "PlugInStatus StatusBar in=form tab=- panels=[\"Dev\",\"\"] paneltips=[\"\",\"state\"]" + tail +
-            "Progr_Devices ProgressBar in=form tab=- min=0 max=100 value=40" + tail +
-            "UpD_nci(51) UpDown in=form tab=- min=-20 max=20" + tail +
-            "RTHinweis RichTextBox in=form tab=- text=\"SNVT Type:\\r\\nFunction:\" sel=12 sellen=9 "
-            "emphasis=\"0-10:bu 12-21:u\"" + tail +
-            "TreeView1 TreeView in=form tab=- checkboxes=1 nodes=2 selected=0" + tail +
-            "  node index=1 parent=0 key=\"Sub\" text=\"Sub\" tag=\"\" checked=0 expanded=1 fore=0\n"
-            "  node index=2 parent=1 key=\"Dev1()\" text=\"Dev1\" tag=\"1\" checked=1 expanded=0 fore=255\n"
-            "Timer Timer in=form tab=- interval=250 fore=0x80000012 enabled=0 visible=1 tip=\"\"\n"
-            "mnuDatei Menu in=form tab=- caption=\"&Datei\" checked=0" + tail +
-            "mnuExit Menu in=mnuDatei tab=- caption=\"E&xit\" checked=0" + tail +
-            "cmdHidden CommandButton in=form tab=- caption=\"\" fore=0x80000012 enabled=1 visible=0 tip=\"hidden\"\n");
+  EXPECT_EQ(
+      ui::Snapshot(form),
+      "form fAll loaded=1 visible=0 modal=0 caption=\"\" state=0 border=2 left=39.92 top=1818.18 width=4260 "
+      "height=255 pointer=0 focus=-\n"
+      "tabData TabControl in=form tab=- tabs=[\"SCC Config\"] shown=\"1\" tab=0" +
+          tail + "Frame7 Frame in=tabData/0 tab=tabData/0 caption=\"Inner\"" + tail +
+          "lblStatus Label in=Frame7 tab=tabData/0 caption=\"say \\\"hi\\\"\\r\\n\\t\\x01\"" + tail +
+          "cmb_nci(50) ComboBox in=form tab=- text=\"2\" list=[\"1\",\"2\"] listindex=1 style=0" + tail +
+          "chkMonitor CheckBox in=form tab=- caption=\"Monitor\" value=1" + tail +
+          "cmdApply CommandButton in=form tab=- caption=\"&Apply\" fore=0x80000012 enabled=0 visible=1 "
+          "tip=\"\"\n"
+          "PlugInStatus StatusBar in=form tab=- panels=[\"Dev\",\"\"] paneltips=[\"\",\"state\"]" +
+          tail + "Progr_Devices ProgressBar in=form tab=- min=0 max=100 value=40" + tail +
+          "UpD_nci(51) UpDown in=form tab=- min=-20 max=20" + tail +
+          "RTHinweis RichTextBox in=form tab=- text=\"SNVT Type:\\r\\nFunction:\" sel=12 sellen=9 "
+          "emphasis=\"0-10:bu 12-21:u\"" +
+          tail + "TreeView1 TreeView in=form tab=- checkboxes=1 nodes=2 selected=0" + tail +
+          "  node index=1 parent=0 key=\"Sub\" text=\"Sub\" tag=\"\" checked=0 expanded=1 fore=0\n"
+          "  node index=2 parent=1 key=\"Dev1()\" text=\"Dev1\" tag=\"1\" checked=1 expanded=0 fore=255\n"
+          "Timer Timer in=form tab=- interval=250 fore=0x80000012 enabled=0 visible=1 tip=\"\"\n"
+          "mnuDatei Menu in=form tab=- caption=\"&Datei\" checked=0" +
+          tail + "mnuExit Menu in=mnuDatei tab=- caption=\"E&xit\" checked=0" + tail +
+          "cmdHidden CommandButton in=form tab=- caption=\"\" fore=0x80000012 enabled=1 visible=0 "
+          "tip=\"hidden\"\n");
 }
 
 }  // namespace

@@ -50,8 +50,8 @@ TEST(TimerControl, TicksOnTheVirtualClockOnlyWhileEnabledAndItsFormIsLoaded) {
   ui.loop.Advance(600);
   form.UpD.UserMouseUp(ui::vbLeftButton, 0, 0, 0);
   ui.loop.Advance(1000);
-  EXPECT_EQ(events, (std::vector<std::string>{"fSpin.Timer 2250 1", "fSpin.Timer 2500 2", "fSpin.Heartbeat 2500",
-                                              "fSpin.Heartbeat 3500"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"fSpin.Timer 2250 1", "fSpin.Timer 2500 2",
+                                              "fSpin.Heartbeat 2500", "fSpin.Heartbeat 3500"}));
 
   events.clear();
   form.UpD.UserMouseDown(ui::vbLeftButton, 0, 0, 0);
@@ -70,7 +70,8 @@ TEST(TimerControl, TicksOnTheVirtualClockOnlyWhileEnabledAndItsFormIsLoaded) {
   form.Heartbeat.SetInterval(0);
   ui.loop.Advance(3000);
   EXPECT_TRUE(events.empty()) << "interval 0 stops a timer";
-  EXPECT_EQ(servicestest::ErrorNumberOf([&] { form.Heartbeat.SetInterval(-1); }), ui::errInvalidPropertyValue);
+  EXPECT_EQ(servicestest::ErrorNumberOf([&] { form.Heartbeat.SetInterval(-1); }),
+            ui::errInvalidPropertyValue);
 }
 
 }  // namespace

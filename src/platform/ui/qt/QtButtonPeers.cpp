@@ -4,6 +4,19 @@
 
 namespace ui {
 
+namespace {
+
+// The whole area of the control takes the click, not only the box and its caption.
+class WholeAreaCheckBox : public QCheckBox {
+ public:
+  using QCheckBox::QCheckBox;
+
+ protected:
+  bool hitButton(const QPoint& position) const override { return rect().contains(position); }
+};
+
+}  // namespace
+
 QtCommandButtonPeer::QtCommandButtonPeer(QtFormWindow& window, CommandButton& button, QWidget* parent)
     : QtControlPeer(window, button, new QPushButton(parent)),
       button_(button),
@@ -19,7 +32,9 @@ void QtCommandButtonPeer::ShowProperty(Property property, int /*item*/) {
 }
 
 QtCheckBoxPeer::QtCheckBoxPeer(QtFormWindow& window, CheckBox& box, QWidget* parent)
-    : QtControlPeer(window, box, new QCheckBox(parent)), box_(box), check_(static_cast<QCheckBox*>(Widget())) {
+    : QtControlPeer(window, box, new WholeAreaCheckBox(parent)),
+      box_(box),
+      check_(static_cast<QCheckBox*>(Widget())) {
   check_->setTristate(true);
   QObject::connect(check_, &QCheckBox::clicked, this, [this] {
     if (!showing_) UserInput([this] { box_.UserClicks(); });

@@ -22,7 +22,7 @@ std::optional<QColor> SystemColor(Color index) {
       return palette.color(QPalette::Button);
     case 0x11:  // grey text
       return palette.color(QPalette::Disabled, QPalette::Text);
-    default:    // window text, button text and the rest: the style's own text colour
+    default:  // window text, button text and the rest: the style's own text colour
       return std::nullopt;
   }
 }

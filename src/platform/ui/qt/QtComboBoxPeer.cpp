@@ -5,7 +5,9 @@
 namespace ui {
 
 QtComboBoxPeer::QtComboBoxPeer(QtFormWindow& window, ComboBox& box, QWidget* parent)
-    : QtControlPeer(window, box, new QComboBox(parent)), box_(box), combo_(static_cast<QComboBox*>(Widget())) {
+    : QtControlPeer(window, box, new QComboBox(parent)),
+      box_(box),
+      combo_(static_cast<QComboBox*>(Widget())) {
   combo_->setInsertPolicy(QComboBox::NoInsert);
   QObject::connect(combo_, &QComboBox::activated, this, [this](int index) {
     if (!showing_) UserInput([this, index] { box_.UserSelects(index); });
@@ -29,7 +31,9 @@ void QtComboBoxPeer::ShowProperty(Property property, int /*item*/) {
   }
 }
 
-void QtComboBoxPeer::SyncAfterInput() { ShowSelection(); }
+void QtComboBoxPeer::SyncAfterInput() {
+  ShowSelection();
+}
 
 void QtComboBoxPeer::ShowStyle() {
   const bool editable = box_.Style() == vbComboDropdown;

@@ -7,6 +7,7 @@
 #include "platform/ui/qt/QtColors.h"
 #include "platform/ui/qt/QtFormWindow.h"
 #include "platform/ui/qt/QtText.h"
+#include "platform/ui/qt/QtUnhandledErrors.h"
 
 namespace ui {
 
@@ -19,9 +20,13 @@ QtControlPeer::QtControlPeer(QtFormWindow& window, Control& control, QWidget* wi
 
 QtControlPeer::~QtControlPeer() = default;
 
-bool QtControlPeer::Live() const { return window_.Attached() && control_.Peer() == this; }
+bool QtControlPeer::Live() const {
+  return window_.Attached() && control_.Peer() == this;
+}
 
-void QtControlPeer::WatchFocus(QObject* object) { object->installEventFilter(this); }
+void QtControlPeer::WatchFocus(QObject* object) {
+  object->installEventFilter(this);
+}
 
 bool QtControlPeer::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn && !showing_ && Live()) {
@@ -32,29 +37,27 @@ bool QtControlPeer::eventFilter(QObject* watched, QEvent* event) {
 
 void QtControlPeer::UserInput(const std::function<void()>& input) {
   if (!Live()) return;
-  input();
+  RunGuarded(input);
   // The handlers may have unloaded the form; then this peer is detached and its window goes away.
   if (!Live()) return;
   ShowingGuard guard(showing_);
   SyncAfterInput();
-  window_.ScheduleFocusSync();
 }
 
 void QtControlPeer::OnPropertyChanged(Control& /*control*/, Property property, int item) {
   if (!window_.Attached() || !control_.Parent().IsLoaded()) return;
   ShowingGuard guard(showing_);
   Show(property, item);
-  window_.ScheduleFocusSync();
 }
 
 void QtControlPeer::ShowAll() {
   ShowingGuard guard(showing_);
   for (Property property :
-       {Property::Enabled, Property::Visible, Property::ForeColor, Property::ToolTipText, Property::Caption,
-        Property::Text, Property::Style, Property::ListItems, Property::ListIndex, Property::MaxLength,
-        Property::Selection, Property::Emphasis, Property::Value, Property::Range, Property::TabCaption,
-        Property::TabShown, Property::CurrentTab, Property::PanelText, Property::NodesCleared,
-        Property::LogCleared}) {
+       {Property::Enabled,    Property::Visible,   Property::ForeColor,    Property::ToolTipText,
+        Property::Caption,    Property::Text,      Property::Style,        Property::ListItems,
+        Property::ListIndex,  Property::MaxLength, Property::Selection,    Property::Emphasis,
+        Property::Value,      Property::Range,     Property::TabCaption,   Property::TabShown,
+        Property::CurrentTab, Property::PanelText, Property::NodesCleared, Property::LogCleared}) {
     Show(property, -1);
   }
 }

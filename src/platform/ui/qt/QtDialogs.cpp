@@ -15,7 +15,8 @@ QStringList NameFiltersOf(const std::string& filter) {
     const QString list = patterns.join(' ');
     const QString description = QString::fromStdString(entry.description);
     // Qt reads the patterns from the parentheses at the end of the name.
-    names << (description.endsWith('(' + list + ')') ? description : (description + " (" + list + ")").trimmed());
+    names << (description.endsWith('(' + list + ')') ? description
+                                                     : (description + " (" + list + ")").trimmed());
   }
   return names;
 }
@@ -33,7 +34,7 @@ std::optional<std::string> QtDialogs::ShowFile(const FileDialogRequest& request)
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode((request.flags & cdlOFNFileMustExist) != 0 ? QFileDialog::ExistingFile
-                                                                   : QFileDialog::AnyFile);
+                                                                  : QFileDialog::AnyFile);
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();

@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <cmath>
 
-#include "platform/ui/qt/QtFormWindow.h"
 #include "platform/ui/qt/QtText.h"
 
 namespace ui {
@@ -81,7 +80,9 @@ void QtStatusBarPeer::ApplyGeometry() {
 }
 
 QtLogControlPeer::QtLogControlPeer(QtFormWindow& window, LogControl& log, QWidget* parent)
-    : QtControlPeer(window, log, new QListWidget(parent)), log_(log), list_(static_cast<QListWidget*>(Widget())) {
+    : QtControlPeer(window, log, new QListWidget(parent)),
+      log_(log),
+      list_(static_cast<QListWidget*>(Widget())) {
   list_->setSelectionMode(QAbstractItemView::NoSelection);
 }
 

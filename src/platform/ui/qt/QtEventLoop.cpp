@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "platform/ui/qt/QtUnhandledErrors.h"
+
 namespace ui {
 
 namespace {
@@ -22,7 +24,7 @@ class QtLoopTimer : public LoopTimer {
       // timer keeps the state alive through this copy until it returns.
       if (!state->alive || state->running) return;
       state->running = true;
-      state->onTimer();
+      RunGuarded(state->onTimer);
       state->running = false;
     });
   }
@@ -63,16 +65,21 @@ class QtLoopTimer : public LoopTimer {
 
 }  // namespace
 
-QtEventLoop::QtEventLoop() { clock_.start(); }
+QtEventLoop::QtEventLoop() {
+  clock_.start();
+}
 
 void QtEventLoop::Post(std::function<void()> callback) {
-  QMetaObject::invokeMethod(&context_, std::move(callback), Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      &context_, [callback = std::move(callback)] { RunGuarded(callback); }, Qt::QueuedConnection);
 }
 
 std::unique_ptr<LoopTimer> QtEventLoop::CreateTimer(std::function<void()> onTimer) {
   return std::make_unique<QtLoopTimer>(std::move(onTimer));
 }
 
-void QtEventLoop::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtEventLoop::DoEvents() {
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 }  // namespace ui

@@ -1,5 +1,6 @@
 #include "platform/ui/qt/QtFormBackend.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QPixmap>
 #include <QWidget>
@@ -11,6 +12,15 @@
 
 namespace ui {
 
+QtFormBackend::QtFormBackend(const Screen& screen) : screen_(screen) {
+  // The program moves the focus from code without telling the windows; each time Qt has nothing more to
+  // do, the keyboard focus catches up with the forms' active controls.
+  QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &idle_,
+                   [this] {
+                     for (const auto& [form, window] : windows_) window->SyncFocus();
+                   });
+}
+
 QtFormBackend::~QtFormBackend() {
   for (const auto& [form, window] : windows_) {
     window->Detach();
@@ -21,7 +31,7 @@ QtFormBackend::~QtFormBackend() {
 
 void QtFormBackend::FormLoaded(Form& form) {
   FormUnloaded(form);
-  windows_[&form] = new QtFormWindow(form, screen_);
+  windows_[&form] = new QtFormWindow(form, screen_, [this](const Form& owner) { return WindowOf(owner); });
 }
 
 void QtFormBackend::FormUnloaded(Form& form) {

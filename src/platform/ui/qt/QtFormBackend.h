@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <map>
 #include <string>
@@ -19,7 +20,7 @@ class Screen;
 // sizes convert between twips and pixels with `screen`'s twips per pixel. A QApplication must exist.
 class QtFormBackend : public FormBackend {
  public:
-  explicit QtFormBackend(const Screen& screen) : screen_(screen) {}
+  explicit QtFormBackend(const Screen& screen);
   ~QtFormBackend() override;
 
   void FormLoaded(Form& form) override;
@@ -34,6 +35,8 @@ class QtFormBackend : public FormBackend {
 
  private:
   const Screen& screen_;
+  // Receives the idle signal of Qt's event dispatcher; goes away with the back end.
+  QObject idle_;
   std::map<const Form*, QtFormWindow*> windows_;
   // Windows of unloaded forms, deleted once Qt is back in its loop (their widgets may be delivering the
   // very event that unloaded the form).

@@ -2,8 +2,8 @@
 
 #include <QEvent>
 #include <QMenuBar>
-#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -15,10 +15,12 @@
 #include "platform/ui/qt/QtPeerFactory.h"
 #include "platform/ui/qt/QtPointers.h"
 #include "platform/ui/qt/QtText.h"
+#include "platform/ui/qt/QtUnhandledErrors.h"
 
 namespace ui {
 
-QtFormWindow::QtFormWindow(Form& form, const Screen& screen) : form_(form), screen_(screen) {
+QtFormWindow::QtFormWindow(Form& form, const Screen& screen, std::function<QWidget*(const Form&)> ownerWindow)
+    : form_(form), screen_(screen), ownerWindow_(std::move(ownerWindow)) {
   ShowingGuard guard(showing_);
   window_ = new QWidget;
   window_->setObjectName(QString::fromStdString(form_.Name()));
@@ -128,8 +130,12 @@ int QtFormWindow::ToPixelsX(float twips) const {
 int QtFormWindow::ToPixelsY(float twips) const {
   return static_cast<int>(std::lround(twips / static_cast<float>(screen_.TwipsPerPixelY())));
 }
-float QtFormWindow::ToTwipsX(int pixels) const { return static_cast<float>(pixels * screen_.TwipsPerPixelX()); }
-float QtFormWindow::ToTwipsY(int pixels) const { return static_cast<float>(pixels * screen_.TwipsPerPixelY()); }
+float QtFormWindow::ToTwipsX(int pixels) const {
+  return static_cast<float>(pixels * screen_.TwipsPerPixelX());
+}
+float QtFormWindow::ToTwipsY(int pixels) const {
+  return static_cast<float>(pixels * screen_.TwipsPerPixelY());
+}
 
 void QtFormWindow::OnFormChanged(Form& /*form*/, FormProperty property) {
   if (!attached_ || !window_) return;
@@ -217,18 +223,16 @@ void QtFormWindow::ShowVisible() {
     return;
   }
   window_->setWindowModality(form_.IsModal() ? Qt::ApplicationModal : Qt::NonModal);
+  QWidget* owner = form_.Owner() ? ownerWindow_(*form_.Owner()) : nullptr;
+  if (owner) {
+    // A transient parent keeps the window above its owner without tying their lifetimes together.
+    window_->winId();
+    owner->winId();
+    window_->windowHandle()->setTransientParent(owner->windowHandle());
+  }
   window_->show();
   window_->raise();
   window_->activateWindow();
-}
-
-void QtFormWindow::ScheduleFocusSync() {
-  if (focusSyncPending_) return;
-  focusSyncPending_ = true;
-  QTimer::singleShot(0, this, [this] {
-    focusSyncPending_ = false;
-    SyncFocus();
-  });
 }
 
 void QtFormWindow::SyncFocus() {
@@ -248,11 +252,26 @@ bool QtFormWindow::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
   }
   if (showing_) return QObject::eventFilter(watched, event);
+  if (event->type() == QEvent::Close) {
+    event->ignore();
+    RunGuarded([this] { form_.UserCloses(); });
+    return true;
+  }
   switch (event->type()) {
-    case QEvent::Close:
-      event->ignore();
-      form_.UserCloses();
-      return true;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+    case QEvent::ActivationChange:
+      RunGuarded([this, event] { UserChangedWindow(*event); });
+      break;
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void QtFormWindow::UserChangedWindow(const QEvent& event) {
+  switch (event.type()) {
     case QEvent::Move:
       if (window_->pos() != shownPosition_) {
         shownPosition_ = window_->pos();
@@ -260,7 +279,10 @@ bool QtFormWindow::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     case QEvent::Resize:
-      UserResized();
+      if (window_->size() != shownSize_ && form_.RawState().windowState == vbNormal) {
+        shownSize_ = window_->size();
+        form_.UserResizes(ToTwipsX(shownSize_.width()), ToTwipsY(shownSize_.height()));
+      }
       break;
     case QEvent::WindowStateChange: {
       const Qt::WindowStates states = window_->windowState();
@@ -270,21 +292,11 @@ bool QtFormWindow::eventFilter(QObject* watched, QEvent* event) {
       break;
     }
     case QEvent::ActivationChange:
-      if (window_->isActiveWindow()) {
-        form_.UserActivates();
-        if (attached_) ScheduleFocusSync();
-      }
+      if (window_->isActiveWindow()) form_.UserActivates();
       break;
     default:
       break;
   }
-  return QObject::eventFilter(watched, event);
-}
-
-void QtFormWindow::UserResized() {
-  if (window_->size() == shownSize_ || form_.RawState().windowState != vbNormal) return;
-  shownSize_ = window_->size();
-  form_.UserResizes(ToTwipsX(shownSize_.width()), ToTwipsY(shownSize_.height()));
 }
 
 }  // namespace ui

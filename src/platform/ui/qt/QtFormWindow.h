@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QSize>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -23,7 +24,8 @@ class Screen;
 // both ways, like the control peers do for the controls.
 class QtFormWindow : public QObject, public FormPeer {
  public:
-  QtFormWindow(Form& form, const Screen& screen);
+  // `ownerWindow` finds the window of another form (the owner this one stays above).
+  QtFormWindow(Form& form, const Screen& screen, std::function<QWidget*(const Form&)> ownerWindow);
   ~QtFormWindow() override;
 
   Form& Model() const { return form_; }
@@ -45,8 +47,8 @@ class QtFormWindow : public QObject, public FormPeer {
   QPoint OriginOf(const Control& control) const;
   // Places the controls inside `container` again (its pages moved or resized).
   void PlaceChildrenOf(const Control& container);
-  // Gives the keyboard focus to the model's active control once the current event is done.
-  void ScheduleFocusSync();
+  // Gives the keyboard focus to the model's active control, which the program may have moved.
+  void SyncFocus();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,11 +61,12 @@ class QtFormWindow : public QObject, public FormPeer {
   void ShowWindowState();
   void ShowBorderStyle();
   void ShowVisible();
-  void SyncFocus();
-  void UserResized();
+  // The user moved, sized, minimised or activated the window.
+  void UserChangedWindow(const QEvent& event);
 
   Form& form_;
   const Screen& screen_;
+  std::function<QWidget*(const Form&)> ownerWindow_;
   QPointer<QWidget> window_;
   QWidget* client_ = nullptr;
   QMenuBar* menuBar_ = nullptr;
@@ -71,7 +74,6 @@ class QtFormWindow : public QObject, public FormPeer {
   std::map<const Control*, QtControlPeer*> peerOf_;
   bool attached_ = true;
   bool showing_ = false;
-  bool focusSyncPending_ = false;
   QPoint shownPosition_;
   QSize shownSize_;
 };

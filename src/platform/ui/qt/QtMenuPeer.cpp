@@ -14,9 +14,13 @@ QtMenuPeer::QtMenuPeer(QtFormWindow& window, Menu& menu, bool hasEntries)
   });
 }
 
-QtMenuPeer::~QtMenuPeer() { delete entries_; }
+QtMenuPeer::~QtMenuPeer() {
+  delete entries_;
+}
 
-void QtMenuPeer::AddTo(QWidget* holder) { holder->addAction(action_); }
+void QtMenuPeer::AddTo(QWidget* holder) {
+  holder->addAction(action_);
+}
 
 void QtMenuPeer::ShowProperty(Property property, int /*item*/) {
   switch (property) {

@@ -50,7 +50,8 @@ QMessageBox::Icon IconOf(MsgIcon icon) {
 
 int QtMessageBoxes::Show(const MessageBoxRequest& request) {
   QMessageBox box(IconOf(request.icon), QString::fromStdString(request.title),
-                  QString::fromStdString(request.prompt), QMessageBox::NoButton, QApplication::activeWindow());
+                  QString::fromStdString(request.prompt), QMessageBox::NoButton,
+                  QApplication::activeWindow());
   std::map<QAbstractButton*, int> answers;
   for (std::size_t i = 0; i < request.buttons.size(); ++i) {
     const int answer = request.buttons[i];

@@ -24,12 +24,18 @@ std::unique_ptr<QtControlPeer> Make(QtFormWindow& window, Control& control, QWid
 std::unique_ptr<QtControlPeer> CreateControlPeer(QtFormWindow& window, Control& control, QWidget* parent) {
   using Factory = std::unique_ptr<QtControlPeer> (*)(QtFormWindow&, Control&, QWidget*);
   static constexpr Factory kFactories[] = {
-      Make<QtTextBoxPeer, TextBox>,         Make<QtComboBoxPeer, ComboBox>,
-      Make<QtCommandButtonPeer, CommandButton>, Make<QtCheckBoxPeer, CheckBox>,
-      Make<QtLabelPeer, Label>,             Make<QtFramePeer, Frame>,
-      Make<QtTabControlPeer, TabControl>,   Make<QtStatusBarPeer, StatusBar>,
-      Make<QtProgressBarPeer, ProgressBar>, Make<QtUpDownPeer, UpDown>,
-      Make<QtRichTextBoxPeer, RichTextBox>, Make<QtTreeViewPeer, TreeView>,
+      Make<QtTextBoxPeer, TextBox>,
+      Make<QtComboBoxPeer, ComboBox>,
+      Make<QtCommandButtonPeer, CommandButton>,
+      Make<QtCheckBoxPeer, CheckBox>,
+      Make<QtLabelPeer, Label>,
+      Make<QtFramePeer, Frame>,
+      Make<QtTabControlPeer, TabControl>,
+      Make<QtStatusBarPeer, StatusBar>,
+      Make<QtProgressBarPeer, ProgressBar>,
+      Make<QtUpDownPeer, UpDown>,
+      Make<QtRichTextBoxPeer, RichTextBox>,
+      Make<QtTreeViewPeer, TreeView>,
       Make<QtLogControlPeer, LogControl>,
   };
   for (Factory factory : kFactories) {

@@ -25,12 +25,15 @@ QtTextBoxPeer::QtTextBoxPeer(QtFormWindow& window, TextBox& box, QWidget* parent
   QObject::connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
     if (!showing_) UserInput([this, text] { box_.UserSetsText(text.toStdString()); });
   });
-  QObject::connect(edit_, &QLineEdit::selectionChanged, this, [this] {
-    if (!showing_) UserInput([this] { box_.UserSelects(edit_->selectionStart(), edit_->selectedText().size()); });
-  });
-  QObject::connect(edit_, &QLineEdit::cursorPositionChanged, this, [this](int, int position) {
-    if (!showing_ && !edit_->hasSelectedText()) UserInput([this, position] { box_.UserSelects(position, 0); });
-  });
+  // Caret moves and selections: an emptied selection leaves the caret where it is.
+  const auto reportSelection = [this] {
+    if (showing_) return;
+    const int start = edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition();
+    const int length = static_cast<int>(edit_->selectedText().size());
+    UserInput([this, start, length] { box_.UserSelects(start, length); });
+  };
+  QObject::connect(edit_, &QLineEdit::selectionChanged, this, reportSelection);
+  QObject::connect(edit_, &QLineEdit::cursorPositionChanged, this, reportSelection);
 }
 
 bool QtTextBoxPeer::eventFilter(QObject* watched, QEvent* event) {

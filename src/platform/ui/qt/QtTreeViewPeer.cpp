@@ -33,10 +33,12 @@ QtTreeViewPeer::QtTreeViewPeer(QtFormWindow& window, TreeView& tree, QWidget* pa
     UserInput([this, node] { tree_.UserClicksNode(*node); });
   });
   QObject::connect(widget_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
-    if (TreeNode* node = NodeOf(item); node && !showing_) UserInput([this, node] { tree_.UserExpands(*node, true); });
+    if (TreeNode* node = NodeOf(item); node && !showing_)
+      UserInput([this, node] { tree_.UserExpands(*node, true); });
   });
   QObject::connect(widget_, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) {
-    if (TreeNode* node = NodeOf(item); node && !showing_) UserInput([this, node] { tree_.UserExpands(*node, false); });
+    if (TreeNode* node = NodeOf(item); node && !showing_)
+      UserInput([this, node] { tree_.UserExpands(*node, false); });
   });
 }
 
@@ -92,7 +94,8 @@ void QtTreeViewPeer::ShowNodes() {
 }
 
 void QtTreeViewPeer::AddItem(const TreeNode& node) {
-  QTreeWidgetItem* parent = node.Parent() ? items_[static_cast<std::size_t>(node.Parent()->Index() - 1)] : nullptr;
+  QTreeWidgetItem* parent =
+      node.Parent() ? items_[static_cast<std::size_t>(node.Parent()->Index() - 1)] : nullptr;
   auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(widget_);
   item->setData(0, Qt::UserRole, node.Index());
   items_.push_back(item);

@@ -27,7 +27,8 @@ class ArrowPair : public QWidget {
     QPainter painter(this);
     const int middle = height() / 2;
     PaintHalf(painter, QRect(0, 0, width(), middle), QStyle::PE_IndicatorArrowUp, pressed_ == 1);
-    PaintHalf(painter, QRect(0, middle, width(), height() - middle), QStyle::PE_IndicatorArrowDown, pressed_ == 2);
+    PaintHalf(painter, QRect(0, middle, width(), height() - middle), QStyle::PE_IndicatorArrowDown,
+              pressed_ == 2);
   }
 
  private:

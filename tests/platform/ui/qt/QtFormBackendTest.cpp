@@ -5,14 +5,17 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <set>
 
 #include "QtSampleForm.h"
 #include "TempMachineRoot.h"
+#include "platform/Error.h"
 
 namespace {
 
@@ -73,7 +76,8 @@ TEST(QtFormBackend, ComboUpDownTabsButtonAndStatusBarMirrorTheModelBothWays) {
 
   auto* tabs = WidgetOf<QTabWidget>(qt, form.tabData);
   ASSERT_NE(tabs, nullptr);
-  EXPECT_EQ(qt.backend.WidgetOf(form.txtNci[1])->parentWidget(), tabs->widget(1)) << "a tab's controls stand on its page";
+  EXPECT_EQ(qt.backend.WidgetOf(form.txtNci[1])->parentWidget(), tabs->widget(1))
+      << "a tab's controls stand on its page";
   EXPECT_EQ(tabs->tabText(1), "Light Sensor");
   form.tabData.SetTab(1);
   EXPECT_EQ(tabs->currentIndex(), 1);
@@ -126,6 +130,24 @@ TEST(QtFormBackend, ComboUpDownTabsButtonAndStatusBarMirrorTheModelBothWays) {
       << "a status bar without a size of its own sits at the bottom";
 }
 
+TEST(QtFormBackend, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
+  QtUi qt;
+  SampleForm form(qt.app);
+  form.cmdApply.OnClick = [] { throw platform::RaisedError(91, "fSample", "Object variable not set"); };
+  form.Show();
+  QTest::mouseClick(qt.backend.WidgetOf(form.cmdApply), Qt::LeftButton);
+
+  QMessageBox* shown = nullptr;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) shown = box;
+  }
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(shown->text(), "Run-time error '91':\n\nObject variable not set");
+  shown->close();
+  QTest::keyClicks(qt.backend.WidgetOf(form.txtNci[0]), "5");
+  EXPECT_EQ(form.txtNci[0].Text(), "5") << "the window still works";
+}
+
 TEST(QtFormBackend, FocusMovesBothWays) {
   QtUi qt;
   SampleForm form(qt.app);
@@ -141,7 +163,10 @@ TEST(QtFormBackend, FocusMovesBothWays) {
   EXPECT_EQ(form.events, (std::vector<std::string>{"GotFocus(0)"}));
 
   form.cmbMode.SetFocus();
-  QApplication::processEvents();
+  EXPECT_FALSE(qt.backend.WidgetOf(form.cmbMode)->hasFocus());
+  QEventLoop idle;  // the focus follows once the loop has nothing else to do
+  QTimer::singleShot(20, &idle, &QEventLoop::quit);
+  idle.exec();
   EXPECT_TRUE(qt.backend.WidgetOf(form.cmbMode)->hasFocus()) << "focus set by the program reaches the window";
 }
 

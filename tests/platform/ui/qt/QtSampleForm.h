@@ -53,14 +53,21 @@ class SampleForm : public ui::Form {
     PlugInStatus.AddPanel("QVR-L2");
     PlugInStatus.AddPanel("Cnfg Online");
 
-    txtNci.On(&ui::TextBox::OnKeyPress, [this](int Index, int& KeyAscii) { txtNci_KeyPress(Index, KeyAscii); });
-    txtNci.On(&ui::TextBox::OnChange, [this](int Index) { Record("Change(" + std::to_string(Index) + ")=" + txtNci[Index].Text()); });
-    txtNci.On(&ui::Control::OnGotFocus, [this](int Index) { Record("GotFocus(" + std::to_string(Index) + ")"); });
+    txtNci.On(&ui::TextBox::OnKeyPress,
+              [this](int Index, int& KeyAscii) { txtNci_KeyPress(Index, KeyAscii); });
+    txtNci.On(&ui::TextBox::OnChange,
+              [this](int Index) { Record("Change(" + std::to_string(Index) + ")=" + txtNci[Index].Text()); });
+    txtNci.On(&ui::Control::OnGotFocus,
+              [this](int Index) { Record("GotFocus(" + std::to_string(Index) + ")"); });
     cmbMode.OnClick = [this] { Record("cmbMode_Click=" + std::to_string(cmbMode.ListIndex())); };
-    UpD_nci.OnMouseDown = [this](int button, int, float, float) { Record("MouseDown " + std::to_string(button)); };
+    UpD_nci.OnMouseDown = [this](int button, int, float, float) {
+      Record("MouseDown " + std::to_string(button));
+    };
     UpD_nci.OnUpClick = [this] { Record("UpClick"); };
     UpD_nci.OnDownClick = [this] { Record("DownClick"); };
-    UpD_nci.OnMouseUp = [this](int button, int, float, float) { Record("MouseUp " + std::to_string(button)); };
+    UpD_nci.OnMouseUp = [this](int button, int, float, float) {
+      Record("MouseUp " + std::to_string(button));
+    };
     tabData.OnClick = [this](int previous) { Record("tabData_Click from " + std::to_string(previous)); };
     cmdApply.OnClick = [this] { Record("cmdApply_Click"); };
   }

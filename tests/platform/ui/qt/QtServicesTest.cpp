@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -51,8 +53,9 @@ TEST(QtServices, MessageBoxesAnswerWithThePressedButton) {
   QString text, title;
 
   PressOnNextBox("&No", &text, &title);
-  EXPECT_EQ(services.MsgBox("Transmit parameters to the current Device ?", ui::vbYesNo, " ! No Device selected !"),
-            ui::vbNo);
+  EXPECT_EQ(
+      services.MsgBox("Transmit parameters to the current Device ?", ui::vbYesNo, " ! No Device selected !"),
+      ui::vbNo);
   EXPECT_EQ(text, "Transmit parameters to the current Device ?");
   EXPECT_EQ(title, " ! No Device selected !");
 
@@ -60,10 +63,23 @@ TEST(QtServices, MessageBoxesAnswerWithThePressedButton) {
   EXPECT_EQ(services.MsgBox("Error updating", ui::vbAbortRetryIgnore + ui::vbInformation), ui::vbIgnore);
   EXPECT_EQ(title, "Calyxtern_qvr_lon_PlugIn");
 
+  // Escape cannot answer Abort/Retry/Ignore: the box stays until a button is pressed.
+  bool stayedOpen = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    QTest::keyClick(box, Qt::Key_Escape);
+    stayedOpen = QApplication::activeModalWidget() == box && box->isVisible();
+    PressOnNextBox("&Retry");
+  });
+  EXPECT_EQ(services.MsgBox("Error updating", ui::vbAbortRetryIgnore + ui::vbInformation), ui::vbRetry);
+  EXPECT_TRUE(stayedOpen);
+
   QString defaultText;
   EscapeOnNextBox(&defaultText);
-  EXPECT_EQ(services.MsgBox("Device not online? Press Ok to Resume...", ui::vbOKCancel + ui::vbDefaultButton2),
-            ui::vbCancel);
+  EXPECT_EQ(
+      services.MsgBox("Device not online? Press Ok to Resume...", ui::vbOKCancel + ui::vbDefaultButton2),
+      ui::vbCancel);
   EXPECT_EQ(defaultText, "Cancel");
 }
 
@@ -178,6 +194,52 @@ TEST(QtServices, ProgramsStartDetachedAndAMissingProgramRaises53) {
   } catch (const platform::RaisedError& error) {
     EXPECT_EQ(error.Number(), 53);
   }
+}
+
+TEST(QtServices, FileAndPrinterDialogsReturnTheChoiceAndCancelRaises32755) {
+  testsupport::TempMachineRoot root;
+  const std::string existing = (root.Path() / "saved.par").string();
+  ASSERT_TRUE(QFile(QString::fromStdString(existing)).open(QIODevice::WriteOnly));
+  ui::QtServices services;
+  ui::CommonDialog dialog(services.Dialogs());
+  dialog.DialogTitle = "Load Parameters(SCPT)";
+  dialog.CancelError = true;
+  dialog.Filter = "Parameter (*.par)|*.par";
+  dialog.InitDir = root.Path().string();
+  dialog.Flags = ui::cdlOFNFileMustExist;
+
+  QString title;
+  QStringList filters;
+  QTimer::singleShot(0, [&] {
+    auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(files, nullptr);
+    title = files->windowTitle();
+    filters = files->nameFilters();
+    files->selectFile(QString::fromStdString(existing));
+    static_cast<QDialog*>(files)->accept();
+  });
+  dialog.ShowOpen();
+  EXPECT_EQ(dialog.FileName, existing);
+  EXPECT_EQ(title, "Load Parameters(SCPT)");
+  EXPECT_EQ(filters, QStringList{"Parameter (*.par)"});
+
+  QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+  try {
+    dialog.ShowSave();
+    FAIL() << "a cancelled dialog with CancelError must raise";
+  } catch (const platform::RaisedError& error) {
+    EXPECT_EQ(error.Number(), ui::cdlCancel);
+  }
+
+  dialog.DialogTitle = "Print";
+  QTimer::singleShot(0, [&] {
+    auto* printer = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(printer, nullptr);
+    title = printer->windowTitle();
+    printer->reject();
+  });
+  EXPECT_THROW(dialog.ShowPrinter(), platform::RaisedError);
+  EXPECT_EQ(title, "Print");
 }
 
 TEST(QtServices, FilterTextsBecomeQtNameFilters) {

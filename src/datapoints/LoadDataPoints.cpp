@@ -1,0 +1,124 @@
+#include "datapoints/LoadDataPoints.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+
+#include "datapoints/NvRows.h"
+#include "datapoints/PropertyRows.h"
+#include "framework/PlugInIdentity.h"
+#include "framework/Program.h"
+#include "framework/ResumeNext.h"
+#include "mainwindow/fMain.h"
+#include "platform/lns/LnsInterface.h"
+#include "platform/lns/LnsNetworkVariable.h"
+
+namespace qvr {
+
+namespace {
+
+using TextBoxes = ui::ControlArray<ui::TextBox> fMain::*;
+
+// The field group of DataPoint that one network-variable table uses, and the main window's boxes of its
+// rows.
+struct NvTableFields {
+  std::string DataPoint::*name;
+  std::string DataPoint::*object;
+  std::int16_t DataPoint::*index;
+  std::string DataPoint::*value;
+  ui::TextBox* DataPoint::*textBox;
+  TextBoxes boxes;
+};
+
+constexpr NvTableFields kInputFields{&DataPoint::NviName,  &DataPoint::NviObject,  &DataPoint::NviIndex,
+                                     &DataPoint::NviValue, &DataPoint::NviTextBox, &fMain::txtNvi};
+constexpr NvTableFields kOutputFields{&DataPoint::NvoName,  &DataPoint::NvoObject,  &DataPoint::NvoIndex,
+                                      &DataPoint::NvoValue, &DataPoint::NvoTextBox, &fMain::txtNvo};
+
+// An object that an earlier, failed step should have set: using it fails the way an unset object does.
+template <class T>
+const T& Present(const std::optional<T>& object) {
+  if (!object)
+    throw platform::RaisedError(91, kProjectName, "Object variable or With block variable not set");
+  return *object;
+}
+
+// Each section tells the layout by reading the program ID anew. One that cannot be read counts as an
+// unknown model, so that no count ever disagrees with the rows filled for it.
+DataPointLayout ReadLayout(Program& program) {
+  DataPointLayout layout = DataPointLayout::None;
+  ResumeNext(program.Err,
+             [&] { layout = LayoutOfProgramId(Present(program.framework.CurrentDevice).GetProgramId()); });
+  return layout;
+}
+
+// Row k shows in box k; a box that the window lacks leaves the row's field as it was.
+void BindBox(Program& program, DataPoint& row, ui::TextBox* DataPoint::*field, TextBoxes boxes,
+             int rowNumber) {
+  ResumeNext(program.Err, [&] { row.*field = &(program.fMain().*boxes)[rowNumber]; });
+}
+
+void LoadNvRow(Program& program, const std::optional<lns::LnsNetworkVariables>& variables,
+               const NvTableFields& fields, const NvRow& spec, std::int16_t nvIndex, DataPoint& row,
+               int rowNumber) {
+  std::optional<lns::LnsNetworkVariable> variable;
+  ResumeNext(program.Err, [&] { variable = Present(variables).ItemByIndex(nvIndex); });
+  ResumeNext(program.Err, [&] { row.*fields.value = Present(variable).GetValue(); });
+  row.*fields.name = spec.name;
+  row.*fields.object = spec.block;
+  row.*fields.index = nvIndex;
+  row.NvTag = spec.tag;
+  BindBox(program, row, fields.textBox, fields.boxes, rowNumber);
+}
+
+void LoadNvSection(Program& program, const std::optional<lns::LnsNetworkVariables>& variables,
+                   const NvRowSet& rowSet, const NvTableFields& fields, std::span<DataPoint> table,
+                   std::int16_t& count) {
+  const DataPointLayout layout = ReadLayout(program);
+  if (layout == DataPointLayout::None) return;
+  const std::span<const int> order = FillingOrder(rowSet, layout);
+  for (const int rowNumber : order) {
+    const NvRow& spec = rowSet.rows[static_cast<std::size_t>(rowNumber)];
+    LoadNvRow(program, variables, fields, spec, NvIndexIn(spec, layout),
+              table[static_cast<std::size_t>(rowNumber)], rowNumber);
+  }
+  count = static_cast<std::int16_t>(order.size());
+}
+
+// Property rows read nothing from the device: the main window later finds each property by its address.
+void LoadPropertySection(Program& program) {
+  DataPointTables& tables = program.datapoints;
+  const DataPointLayout layout = ReadLayout(program);
+  if (layout == DataPointLayout::None) return;
+  const std::span<const PropertyRow> rows = PropertyRowsIn(layout);
+  for (std::size_t rowNumber = 0; rowNumber < rows.size(); ++rowNumber) {
+    const PropertyRow& spec = rows[rowNumber];
+    DataPoint& row = tables.NciTable[rowNumber];
+    row.NciName = spec.name;
+    row.NciObject = spec.block;
+    BindBox(program, row, &DataPoint::NciTextBox, &fMain::txtNci, static_cast<int>(rowNumber));
+    row.NciKey = PropertyKeyIn(spec, layout);
+    row.NciGeneral = spec.general;
+    row.NciByKey = true;
+  }
+  tables.NciCount = static_cast<std::int16_t>(rows.size());
+}
+
+}  // namespace
+
+void LoadDataPoints(Program& program) {
+  DataPointTables& tables = program.datapoints;
+  std::optional<lns::LnsInterface> deviceInterface;
+  std::optional<lns::LnsNetworkVariables> variables;
+  ResumeNext(program.Err, [&] { deviceInterface = Present(program.framework.CurrentDevice).GetInterface(); });
+  ResumeNext(program.Err, [&] { variables = Present(deviceInterface).GetNetworkVariables(); });
+
+  LoadNvSection(program, variables, InputRows(), kInputFields, tables.NviTable, tables.NviCount);
+  LoadNvSection(program, variables, OutputRows(), kOutputFields, tables.NvoTable, tables.NvoCount);
+  LoadPropertySection(program);
+
+  // The steps passed over above are not the caller's concern.
+  program.Err.Clear();
+}
+
+}  // namespace qvr

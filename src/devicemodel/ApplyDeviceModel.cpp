@@ -1,0 +1,44 @@
+#include "devicemodel/ApplyDeviceModel.h"
+
+#include "devicemodel/DeviceSettings.h"
+#include "devicemodel/HelpPane.h"
+#include "devicemodel/ModelAdaptation.h"
+#include "devicemodel/ModelTable.h"
+#include "devicemodel/ValueDecoding.h"
+#include "framework/Program.h"
+
+namespace qvr {
+
+namespace {
+
+// The steps after the settings ignore their errors; what they leave in the error object is theirs alone, so
+// the caller finds its own error state again afterwards.
+class CallersErrorKept {
+ public:
+  explicit CallersErrorKept(ErrObject& err) : err_(err), callers_(err) {}
+  ~CallersErrorKept() { err_ = callers_; }
+  CallersErrorKept(const CallersErrorKept&) = delete;
+  CallersErrorKept& operator=(const CallersErrorKept&) = delete;
+
+ private:
+  ErrObject& err_;
+  ErrObject callers_;
+};
+
+}  // namespace
+
+void ApplyDeviceModel(Program& program, std::string& ProgramId, std::int16_t& ModelGroup,
+                      std::int16_t& FillForm, std::int16_t& /*Spare*/, std::string& ItemKind,
+                      std::int16_t& ItemIndex) {
+  const std::string language = ReadPendingSettings(program);
+  const CallersErrorKept callersError(program.Err);
+  if (ModelGroup == 0) FillModelTable(program.model);
+
+  const DeviceFamily family = FamilyOfProgramId(ProgramId);
+  if (family == DeviceFamily::None) return;
+  AdaptMainWindow(program, family, language);
+  if (FillForm != 0) DecodeValues(program, family);
+  if (!ItemKind.empty()) ShowHelpText(program, ItemKind, ItemIndex);
+}
+
+}  // namespace qvr

@@ -1,0 +1,25 @@
+#include "devicemodel/DeviceSettings.h"
+
+#include "framework/CRegistry.h"
+#include "framework/PlugInIdentity.h"
+#include "framework/Program.h"
+#include "platform/registry/MachineSetup.h"
+
+namespace qvr {
+
+std::string ReadPendingSettings(Program& program) {
+  DeviceModelState& model = program.model;
+  if (!model.SettingsPending) return "";
+  std::string language = CRegistry(program.Err).MachineSetting(kPlugInKey, "Language");
+  model.LonWorksFolder =
+      CRegistry(program.Err)
+          .MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue));
+  model.DecimalSep =
+      CRegistry(program.Err)
+          .Werte(std::string(reg::kInternationalKey), std::string(reg::kDecimalSeparatorValue));
+  if (model.DecimalSep.empty()) model.DecimalSep = ",";
+  model.SettingsPending = false;
+  return language;
+}
+
+}  // namespace qvr

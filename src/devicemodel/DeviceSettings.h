@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace qvr {
+
+class Program;
+
+// The settings of a device command, read once after the main window marks them pending: the LonWorks
+// folder, the user's decimal separator ("," when the user has none) and the interface language. Clears
+// SettingsPending. Returns the language for the caller's own use (it is not kept), or "" when nothing was
+// pending. Registry errors are not caught here.
+std::string ReadPendingSettings(Program& program);
+
+}  // namespace qvr

@@ -1,0 +1,86 @@
+#include "devicemodel/ModelAdaptation.h"
+
+#include <initializer_list>
+
+#include "framework/Program.h"
+#include "framework/ResumeNext.h"
+#include "mainwindow/fMain.h"
+
+namespace qvr {
+
+namespace {
+
+constexpr int kSccMonitorTab = 6;
+constexpr int kSccConfigTab = 7;
+constexpr int kDeviceStatePanel = 4;
+constexpr const char* kOnlineState = "Cnfg Online";
+
+// The documentation of a family in a language; the readme depends on the language alone.
+struct FamilyFiles {
+  const char* german;
+  const char* english;
+};
+
+FamilyFiles DocumentationOf(DeviceFamily family) {
+  if (family == DeviceFamily::QvrL1)
+    return {"\\Dokumentation\\qvrl106.pdf", "\\Dokumentation\\qvrl106_eng.pdf"};
+  return {"\\Dokumentation\\qvrl207.pdf", "\\Dokumentation\\qvrl207_eng.pdf"};
+}
+
+void ChooseFiles(DeviceModelState& model, DeviceFamily family, const std::string& language) {
+  const FamilyFiles documentation = DocumentationOf(family);
+  if (language == "german") {
+    model.DocumentationFile = documentation.german;
+    model.ReadmeFile = "\\readme_ger.txt";
+  }
+  if (language == "english") {
+    model.DocumentationFile = documentation.english;
+    model.ReadmeFile = "\\readme_eng.txt";
+  }
+}
+
+bool DeviceIsOnline(Program& program) {
+  std::string state;
+  ResumeNext(program.Err, [&] { state = program.fMain().PlugInStatus.Panels(kDeviceStatePanel).Text(); });
+  return state == kOnlineState;
+}
+
+}  // namespace
+
+void AdaptMainWindow(Program& program, DeviceFamily family, const std::string& language) {
+  // The space-comfort tabs belong to QVR-L2 only; a QVR-L2 device after a QVR-L1 device gets them back.
+  const bool showScc = family == DeviceFamily::QvrL2;
+  for (int tab : {kSccMonitorTab, kSccConfigTab}) {
+    ResumeNext(program.Err, [&] { program.fMain().tabData.SetTabShown(tab, showScc); });
+  }
+  program.model.DeviceTypeName = FamilyName(family);
+  ChooseFiles(program.model, family, language);
+}
+
+void FillSwitchLists(Program& program) {
+  const std::string& sep = program.model.DecimalSep;
+  for (int index : {23, 24}) {
+    ResumeNext(program.Err, [&] {
+      ui::ComboBox& combo = program.fMain().cmb_nvi[index];
+      combo.Clear();
+      for (const std::string& entry : {"0" + sep + "0 0", "100" + sep + "0 1", "0" + sep + "0 -1"}) {
+        combo.AddItem(entry);
+      }
+    });
+  }
+}
+
+void ApplyOnlineState(Program& program, DeviceFamily family) {
+  const bool online = DeviceIsOnline(program);
+  const bool large = family == DeviceFamily::QvrL2;
+  auto enable = [&](auto fMain::*controls, std::initializer_list<int> indexes) {
+    for (int index : indexes) {
+      ResumeNext(program.Err, [&] { (program.fMain().*controls)[index].SetEnabled(online); });
+    }
+  };
+  if (large) enable(&fMain::cmb_nvi, {20, 21, 22, 23, 24});
+  enable(&fMain::cmb_nvi, {1, 2, 3, 4, 5, 8, 12});
+  if (large) enable(&fMain::cmd_Nvi_Reset, {16, 17, 18, 19});
+}
+
+}  // namespace qvr

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "devicemodel/ModelTable.h"
+
+namespace qvr {
+
+class Program;
+
+// Adapts the program and the main window to the device's family: the space-comfort tabs 6 and 7 are
+// hidden for QVR-L1 and shown for QVR-L2, DeviceTypeName names the family, and when `language` is
+// "german" or "english" (exactly) DocumentationFile and ReadmeFile are set for it; any other language
+// leaves both as they are. Each step that fails is skipped.
+void AdaptMainWindow(Program& program, DeviceFamily family, const std::string& language);
+
+// Gives the input combos 23 and 24 (QVR-L2) exactly the three switch texts off, on and invalid, in the
+// user's number format.
+void FillSwitchLists(Program& program);
+
+// The input combos of the family (and for QVR-L2 the reset buttons 16 to 19) are enabled while the status
+// bar reads "Cnfg Online" exactly, and disabled otherwise.
+void ApplyOnlineState(Program& program, DeviceFamily family);
+
+}  // namespace qvr

@@ -1,0 +1,88 @@
+#include "devicemodel/SetPointDecoding.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "devicemodel/QuietWrites.h"
+#include "framework/Program.h"
+#include "framework/ResumeNext.h"
+#include "framework/SplitAt.h"
+#include "mainwindow/fMain.h"
+
+namespace qvr {
+
+namespace {
+
+constexpr int kRow = 49;
+constexpr int kFirstPartBox = 70;
+constexpr std::size_t kSetPoints = 6;
+
+using SetPointParts = std::array<std::string, kSetPoints>;
+
+// The comma-separated pieces of a text, empty ones included.
+std::vector<std::string> Pieces(const std::string& text) {
+  std::vector<std::string> pieces;
+  std::string::size_type start = 0;
+  for (;;) {
+    const auto comma = text.find(',', start);
+    pieces.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+    if (comma == std::string::npos) return pieces;
+    start = comma + 1;
+  }
+}
+
+// With the decimal comma: the parts (each number with its decimal comma) and the dotted form of the whole
+// value; none for a text that is not six numbers of two pieces each.
+struct DecimalCommaValue {
+  SetPointParts parts;
+  std::string dotted;
+};
+
+std::optional<DecimalCommaValue> SplitDecimalCommaValue(const std::string& stored) {
+  const std::vector<std::string> pieces = Pieces(stored);
+  if (pieces.size() != 2 * kSetPoints) return std::nullopt;
+  DecimalCommaValue value;
+  for (std::size_t point = 0; point < kSetPoints; ++point) {
+    const std::string& whole = pieces[2 * point];
+    const std::string& decimals = pieces[2 * point + 1];
+    value.parts[point] = whole + "," + decimals;
+    value.dotted += (point == 0 ? "" : ",") + whole + "." + decimals;
+  }
+  return value;
+}
+
+SetPointParts SplitDottedValue(const std::string& text) {
+  SetPointParts parts;
+  std::string rest = text;
+  for (std::string& part : parts) part = SplitAt(rest, ",", rest);
+  return parts;
+}
+
+}  // namespace
+
+void DecodeSetPoints(Program& program) {
+  DeviceModelState& model = program.model;
+  const auto fields = model.SetPntsFields();
+  auto keep = [&](const SetPointParts& parts) {
+    for (std::size_t point = 0; point < kSetPoints; ++point) *fields[point] = parts[point];
+  };
+  if (model.DecimalSep == ",") {
+    std::string& stored = program.datapoints.NciTable[kRow].NciValue;
+    const auto value = SplitDecimalCommaValue(stored);
+    keep(value ? value->parts : SetPointParts{});
+    if (value) {
+      stored = value->dotted;
+      ResumeNext(program.Err, [&] { ShowUnchanged(program.fMain().txtNci[kRow], stored); });
+    }
+  } else {
+    ResumeNext(program.Err, [&] { keep(SplitDottedValue(program.fMain().txtNci[kRow].Text())); });
+  }
+  for (std::size_t point = 0; point < kSetPoints; ++point) {
+    ResumeNext(program.Err, [&] {
+      ShowUnchanged(program.fMain().txtNci[kFirstPartBox + static_cast<int>(point)], *fields[point]);
+    });
+  }
+}
+
+}  // namespace qvr

@@ -1,0 +1,12 @@
+#include "framework/HostErrors.h"
+
+#include "framework/PlugInIdentity.h"
+#include "platform/Error.h"
+
+namespace qvr {
+
+void RaiseToHost(long number, const std::string& description) {
+  throw platform::RaisedError(number, kProjectName, description);
+}
+
+}  // namespace qvr

@@ -1,0 +1,135 @@
+#include "framework/LNSPlugInAPI.h"
+
+#include "framework/HostErrors.h"
+#include "framework/NetworkRegistration.h"
+#include "framework/PlugInMessages.h"
+#include "framework/Program.h"
+#include "framework/ProgressPlacement.h"
+#include "framework/ResumeNext.h"
+#include "framework/fProgress.h"
+#include "mainwindow/fMain.h"
+
+namespace qvr {
+
+namespace {
+
+// The director's commands that (de)register the plug-in in the open network rather than name an object.
+constexpr std::int32_t kRegisterCommand = 50;
+constexpr std::int32_t kDeregisterCommand = 51;
+
+}  // namespace
+
+LNSPlugInAPI::LNSPlugInAPI(Program& program) : program_(program) {
+  FrameworkState& state = program_.framework;
+  if (state.InstanceCount == 0) {
+    InitCommandTable(state.CommandTable);
+    state.ObjectServerIsOpen = false;
+    state.NetworkIsOpen = false;
+    // Reaching the control loads the main window, hidden.
+    state.ObjectServer = &program_.fMain().lcaOS();
+  }
+  ++state.InstanceCount;
+}
+
+LNSPlugInAPI::~LNSPlugInAPI() {
+  FrameworkState& state = program_.framework;
+  --state.InstanceCount;
+  if (program_.HasEnded()) return;  // nothing is left to end, and no window may load again
+  // A release cannot report to the director; an error on the way ends nothing.
+  ErrObject ignored;
+  ResumeNext(ignored, [&] {
+    qvr::fMain& mainWindow = program_.fMain();
+    if (!mainWindow.Visible() && state.InstanceCount == 0) mainWindow.EndPlugIn();
+  });
+}
+
+void LNSPlugInAPI::SendCommand(std::int32_t& commandId, std::int16_t& objectClassId,
+                               std::string& objectName) {
+  qvr::fProgress& progress = program_.fProgress();
+  progress.Show(ui::Modality::Modeless);
+  PlaceProgressForMainWindow(program_, progress);
+  program_.Ui().DoEvents();
+
+  CommandStep step;
+  try {
+    step = RunCommandStep(commandId, objectClassId);
+  } catch (...) {
+    // An error that reaches the director leaves no progress window (and hourglass) behind.
+    CloseProgress();
+    throw;
+  }
+  CloseProgress();
+  if (step.registrationFailed) RaiseWithMessage(kErrRegistrationFailed, kMsgRegistrationFailed);
+  program_.Ui().DoEvents();
+
+  if (commandId == kRegisterCommand || commandId == kDeregisterCommand) return;
+  if (step.matchedRow) {
+    ParseObjectName(program_.framework, objectName);
+    DispatchDeviceCommand(*step.matchedRow, FindObjectByClass(program_.framework, objectClassId));
+  } else if (step.commandKnown) {
+    RaiseWithMessage(kErrObjectTypeNotSupported, kMsgObjectTypeNotSupported);
+  } else {
+    RaiseWithMessage(kErrCommandNotSupported, kMsgCommandNotSupported);
+  }
+}
+
+LNSPlugInAPI::CommandStep LNSPlugInAPI::RunCommandStep(std::int32_t commandId, std::int16_t objectClassId) {
+  switch (commandId) {
+    case kRegisterCommand: {
+      SetProgressStatus(kMsgRegistering);
+      CommandStep step;
+      try {
+        step.registrationFailed = !RegisterInNetwork(program_);
+      } catch (const platform::RaisedError& error) {
+        // A registration that cannot run has failed as much as one that stops; its reason stays in Err.
+        program_.Err = ErrObject{error.Number(), error.Source(), error.Description()};
+        step.registrationFailed = true;
+      }
+      return step;
+    }
+    case kDeregisterCommand:
+      SetProgressStatus(kMsgUnregistering);
+      DeregisterInNetwork(program_, false, true);
+      return {};
+    default:
+      SetProgressStatus(kMsgInitializing);
+      return LookUpCommand(commandId, objectClassId);
+  }
+}
+
+LNSPlugInAPI::CommandStep LNSPlugInAPI::LookUpCommand(std::int32_t commandId,
+                                                      std::int16_t objectClassId) const {
+  // A row with the command but another class does not end the scan: a later row may have both.
+  CommandStep step;
+  const CommandTableRows& table = program_.framework.CommandTable;
+  for (std::size_t row = 0; row < table.size() && !step.matchedRow; ++row) {
+    if (table[row].CommandId != commandId) continue;
+    step.commandKnown = true;
+    if (table[row].ObjectClassId == objectClassId) step.matchedRow = static_cast<std::int16_t>(row);
+  }
+  return step;
+}
+
+void LNSPlugInAPI::SetProgressStatus(std::size_t message) {
+  program_.fProgress().lblStatus.SetCaption(program_.texts.MsgPlugInAPI[message]);
+  program_.Ui().DoEvents();
+}
+
+void LNSPlugInAPI::CloseProgress() {
+  program_.Windows().Drop<qvr::fProgress>();
+}
+
+void LNSPlugInAPI::DispatchDeviceCommand(std::int16_t row, const std::optional<LnsObject>& target) {
+  if (!target) RaiseToHost(kErrObjectNotFound, kObjectNotFoundText);
+  const CommandEntry& entry = program_.framework.CommandTable[static_cast<std::size_t>(row)];
+  if (entry.ObjectClassId != kClassAppDevice) return;
+  lns::LnsAppDevice device = std::get<lns::LnsAppDevice>(*target);
+  std::int32_t commandId = entry.CommandId;
+  program_.fMain().ProcessDeviceCommand(device, commandId);
+}
+
+void LNSPlugInAPI::RaiseWithMessage(long number, std::size_t message) const {
+  RaiseToHost(number, program_.texts.MsgPlugInAPI[message]);
+}
+
+}  // namespace qvr

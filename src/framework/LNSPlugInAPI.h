@@ -1,0 +1,94 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "framework/ObjectPath.h"
+
+namespace qvr {
+
+class Program;
+
+// The plug-in's public object, which a director creates and drives: it names the network (and the network
+// interface of a remote Object Server), shows and places the main window, reads the plug-in's identity and
+// sends commands on objects of the network. All objects of a process share the one main window and the
+// program-wide state; the first object sets the program up, and the program ends when the last object goes
+// while the main window is hidden. Errors reach the director as platform::RaisedError with the project
+// name as source (see HostErrors.h). Window sizes and positions are in pixels.
+class LNSPlugInAPI {
+ public:
+  explicit LNSPlugInAPI(Program& program);
+  ~LNSPlugInAPI();
+  LNSPlugInAPI(const LNSPlugInAPI&) = delete;
+  LNSPlugInAPI& operator=(const LNSPlugInAPI&) = delete;
+
+  // Runs the director's command `commandId` on the object of class `objectClassId` named by the path
+  // `objectName`: 50 registers the plug-in's commands in the open network, 51 removes them, and a command
+  // of the command table opens the named device in the main window.
+  void SendCommand(std::int32_t& commandId, std::int16_t& objectClassId, std::string& objectName);
+
+  // The open network's name as the network reports it ("" after a failed open). Setting it opens the
+  // Object Server (locally, or remotely through NetworkInterfaceName), the network and its system.
+  std::string networkName() const;
+  void SetNetworkName(std::string name);
+  // "" for a local Object Server; storing it opens nothing.
+  std::string NetworkInterfaceName() const;
+  void SetNetworkInterfaceName(const std::string& name);
+  // The Object Server's remote mode; setting it on an open server closes and reopens the server.
+  bool Remote() const;
+  void SetRemote(bool remote);
+
+  bool Visible() const;
+  void SetVisible(bool visible);
+  std::int32_t Height() const;
+  void SetHeight(std::int32_t pixels);
+  std::int32_t Width() const;
+  void SetWidth(std::int32_t pixels);
+  std::int32_t Left() const;
+  void SetLeft(std::int32_t pixels);
+  std::int32_t Top() const;
+  void SetTop(std::int32_t pixels);
+  bool Minimized() const;
+  void SetMinimized(bool minimized);
+
+  // Fixed identity values: the setters always refuse.
+  std::string ManufacturerID() const;
+  void SetManufacturerID(const std::string& value);
+  std::string ManufacturerName() const;
+  void SetManufacturerName(const std::string& value);
+  std::string LcaVersion() const;
+  void SetLcaVersion(const std::string& value);
+  std::string Version() const;
+  void SetVersion(const std::string& value);
+  std::string Name() const;
+  void SetName(const std::string& value);
+  // Kept when it has exactly 16 characters, else cleared.
+  std::string DevelopmentProgramId() const;
+  void SetDevelopmentProgramId(std::string programId);
+
+ private:
+  // What the command step of SendCommand found out.
+  struct CommandStep {
+    std::optional<std::int16_t> matchedRow;  // the command table row of the command and class
+    bool commandKnown = false;               // some row has the command
+    bool registrationFailed = false;         // command 50 could not register the commands
+  };
+
+  CommandStep RunCommandStep(std::int32_t commandId, std::int16_t objectClassId);
+  CommandStep LookUpCommand(std::int32_t commandId, std::int16_t objectClassId) const;
+  void SetProgressStatus(std::size_t message);
+  void CloseProgress();
+  void DispatchDeviceCommand(std::int16_t row, const std::optional<LnsObject>& target);
+
+  void OpenNetwork(const std::string& name);
+  void CheckSizeChange() const;
+  void CheckPositionChange() const;
+  [[noreturn]] void RefuseReadOnly() const;
+  [[noreturn]] void RaiseWithMessage(long number, std::size_t message) const;
+
+  Program& program_;
+  std::string networkInterfaceName_;
+};
+
+}  // namespace qvr

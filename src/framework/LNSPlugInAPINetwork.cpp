@@ -1,0 +1,110 @@
+// The network properties of the plug-in object: which network the director works on, and how the Object
+// Server reaches it.
+#include "framework/HostErrors.h"
+#include "framework/LNSPlugInAPI.h"
+#include "framework/PlugInMessages.h"
+#include "framework/Program.h"
+
+namespace qvr {
+
+namespace {
+
+// The interface name by which a director asks for a connection over the internet.
+constexpr const char* kInternetInterface = "Internet";
+// Remote flags of the Object Server: connected over the internet, or over a named network interface.
+constexpr long kRemoteOverInternet = 16;
+constexpr long kRemoteOverInterface = 32;
+constexpr long kSystemOpenSetting = 200;
+
+}  // namespace
+
+std::string LNSPlugInAPI::networkName() const {
+  return program_.framework.CurrentNetworkName;
+}
+
+void LNSPlugInAPI::SetNetworkName(std::string name) {
+  ui::Screen& screen = program_.Ui().Screen();
+  screen.SetMousePointer(ui::vbHourglass);
+  try {
+    OpenNetwork(name);
+  } catch (const std::exception&) {
+    FrameworkState& state = program_.framework;
+    state.NetworkIsOpen = false;
+    state.CurrentNetworkName.clear();
+    screen.SetMousePointer(ui::vbDefault);
+    RaiseToHost(kErrNotPossibleNow, program_.texts.MsgPlugInAPI[kMsgCannotOpenNetwork] + name);
+  }
+  screen.SetMousePointer(ui::vbDefault);
+}
+
+// Opens the Object Server in the mode that NetworkInterfaceName asks for, then the network `name` and its
+// system. What an earlier call opened under another name is not closed: its references are replaced.
+void LNSPlugInAPI::OpenNetwork(const std::string& name) {
+  FrameworkState& state = program_.framework;
+  if (name == state.CurrentNetworkName && state.NetworkIsOpen) return;
+
+  lns::LnsObjectServer& server = *state.ObjectServer;
+  const bool wasRemote = server.GetRemote();
+  const bool wantRemote = !networkInterfaceName_.empty();
+  if (wantRemote != wasRemote) {
+    if (server.IsOpen()) {
+      server.Close();
+      state.ObjectServerIsOpen = false;
+    }
+    server.PutRemote(wantRemote);
+  }
+
+  // The flags follow the mode the server had before this call: the first remote open leaves them alone.
+  bool overInternet = false;
+  if (!state.ObjectServerIsOpen) {
+    if (server.IsOpen()) server.Close();
+    server.PutPreOpenFlag(false);
+    if (wasRemote) {
+      overInternet = networkInterfaceName_ == kInternetInterface;
+      const long flags = server.GetRemoteFlags() & ~(kRemoteOverInternet | kRemoteOverInterface);
+      server.PutRemoteFlags(flags | (overInternet ? kRemoteOverInternet : kRemoteOverInterface));
+    }
+    server.Open();
+    state.ObjectServerIsOpen = true;
+  }
+  if (wantRemote && !overInternet) {
+    server.SetActiveNetworkInterface(server.GetNetworkInterfaces().Item(networkInterfaceName_));
+  }
+
+  state.CurrentNetwork = server.GetNetworks().Item(name);
+  state.CurrentNetwork->Open();
+  state.CurrentNetworkName = state.CurrentNetwork->GetName();
+  state.CurrentSystem = state.CurrentNetwork->GetSystems().Item(1);
+  state.CurrentSystem->Open();
+  if (overInternet) {
+    state.CurrentSystem->PutRemoteSetupFlag(true);
+    state.CurrentSystem->PutRemoteSetupValue(0);
+    state.CurrentSystem->PutRemoteSetupFlag(false);
+  }
+  state.NetworkIsOpen = true;
+  state.CurrentSystem->PutOpenSetting(kSystemOpenSetting);
+}
+
+std::string LNSPlugInAPI::NetworkInterfaceName() const {
+  return networkInterfaceName_;
+}
+
+void LNSPlugInAPI::SetNetworkInterfaceName(const std::string& name) {
+  networkInterfaceName_ = name;
+}
+
+bool LNSPlugInAPI::Remote() const {
+  return program_.framework.ObjectServer->GetRemote();
+}
+
+// The network and system stay as they are; only the server is closed and opened again around the change.
+void LNSPlugInAPI::SetRemote(bool remote) {
+  FrameworkState& state = program_.framework;
+  lns::LnsObjectServer& server = *state.ObjectServer;
+  state.ObjectServerIsOpen = server.IsOpen();
+  if (state.ObjectServerIsOpen) server.Close();
+  server.PutRemote(remote);
+  if (state.ObjectServerIsOpen) server.Open();
+}
+
+}  // namespace qvr

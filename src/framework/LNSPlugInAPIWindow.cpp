@@ -1,0 +1,147 @@
+// The window and identity properties of the plug-in object. Every window property acts on the one main
+// window, whichever object is asked; sizes and positions are pixels to the director and twips to the window.
+#include <cmath>
+#include <cstdint>
+
+#include "framework/HostErrors.h"
+#include "framework/LNSPlugInAPI.h"
+#include "framework/PlugInIdentity.h"
+#include "framework/PlugInMessages.h"
+#include "framework/Program.h"
+#include "framework/ResumeNext.h"
+#include "mainwindow/fMain.h"
+#include "platform/ui/Utf8.h"
+
+namespace qvr {
+
+namespace {
+
+constexpr int kDevelopmentProgramIdLength = 16;
+
+// Whole pixels, halves to the even neighbour.
+std::int32_t ToPixels(float twips, int twipsPerPixel) {
+  const double pixels = std::nearbyint(static_cast<double>(twips) / twipsPerPixel);
+  if (!(pixels >= INT32_MIN && pixels <= INT32_MAX)) RaiseToHost(kErrOverflow, "Overflow");
+  return static_cast<std::int32_t>(pixels);
+}
+
+float ToTwips(std::int32_t pixels, int twipsPerPixel) {
+  return static_cast<float>(static_cast<double>(pixels) * twipsPerPixel);
+}
+
+}  // namespace
+
+bool LNSPlugInAPI::Visible() const {
+  return program_.fMain().Visible();
+}
+
+void LNSPlugInAPI::SetVisible(bool visible) {
+  program_.fMain().SetVisible(visible);
+}
+
+std::int32_t LNSPlugInAPI::Height() const {
+  return ToPixels(program_.fMain().Height(), program_.Ui().Screen().TwipsPerPixelY());
+}
+
+void LNSPlugInAPI::SetHeight(std::int32_t pixels) {
+  CheckSizeChange();
+  program_.fMain().SetHeight(ToTwips(pixels, program_.Ui().Screen().TwipsPerPixelY()));
+}
+
+std::int32_t LNSPlugInAPI::Width() const {
+  return ToPixels(program_.fMain().Width(), program_.Ui().Screen().TwipsPerPixelX());
+}
+
+void LNSPlugInAPI::SetWidth(std::int32_t pixels) {
+  CheckSizeChange();
+  program_.fMain().SetWidth(ToTwips(pixels, program_.Ui().Screen().TwipsPerPixelX()));
+}
+
+std::int32_t LNSPlugInAPI::Left() const {
+  return ToPixels(program_.fMain().Left(), program_.Ui().Screen().TwipsPerPixelX());
+}
+
+void LNSPlugInAPI::SetLeft(std::int32_t pixels) {
+  CheckPositionChange();
+  program_.fMain().SetLeft(ToTwips(pixels, program_.Ui().Screen().TwipsPerPixelX()));
+}
+
+std::int32_t LNSPlugInAPI::Top() const {
+  return ToPixels(program_.fMain().Top(), program_.Ui().Screen().TwipsPerPixelY());
+}
+
+void LNSPlugInAPI::SetTop(std::int32_t pixels) {
+  CheckPositionChange();
+  program_.fMain().SetTop(ToTwips(pixels, program_.Ui().Screen().TwipsPerPixelY()));
+}
+
+bool LNSPlugInAPI::Minimized() const {
+  return program_.fMain().WindowState() == ui::vbMinimized;
+}
+
+// The state changes even on a hidden window; the director is then told that it will show only later.
+void LNSPlugInAPI::SetMinimized(bool minimized) {
+  qvr::fMain& mainWindow = program_.fMain();
+  ResumeNext(program_.Err, [&] { mainWindow.SetWindowState(minimized ? ui::vbMinimized : ui::vbNormal); });
+  if (!mainWindow.Visible()) RaiseWithMessage(kErrNotPossibleNow, kMsgMinimizedWhileHidden);
+}
+
+// A window with a fixed border keeps its size.
+void LNSPlugInAPI::CheckSizeChange() const {
+  const int border = program_.fMain().BorderStyle();
+  if (border == ui::vbFixedSingle || border == ui::vbFixedDialog || border == ui::vbFixedToolWindow) {
+    RaiseWithMessage(kErrReadOnlyProperty, kMsgReadOnlyProperty);
+  }
+  CheckPositionChange();
+}
+
+void LNSPlugInAPI::CheckPositionChange() const {
+  if (program_.fMain().WindowState() != ui::vbNormal)
+    RaiseWithMessage(kErrNotPossibleNow, kMsgNotWhileMinOrMax);
+}
+
+std::string LNSPlugInAPI::ManufacturerID() const {
+  return kManufacturerId;
+}
+void LNSPlugInAPI::SetManufacturerID(const std::string& /*value*/) {
+  RefuseReadOnly();
+}
+std::string LNSPlugInAPI::ManufacturerName() const {
+  return kManufacturerName;
+}
+void LNSPlugInAPI::SetManufacturerName(const std::string& /*value*/) {
+  RefuseReadOnly();
+}
+std::string LNSPlugInAPI::LcaVersion() const {
+  return kLcaVersion;
+}
+void LNSPlugInAPI::SetLcaVersion(const std::string& /*value*/) {
+  RefuseReadOnly();
+}
+std::string LNSPlugInAPI::Version() const {
+  return kPlugInVersion;
+}
+void LNSPlugInAPI::SetVersion(const std::string& /*value*/) {
+  RefuseReadOnly();
+}
+std::string LNSPlugInAPI::Name() const {
+  return kProjectName;
+}
+void LNSPlugInAPI::SetName(const std::string& /*value*/) {
+  RefuseReadOnly();
+}
+
+void LNSPlugInAPI::RefuseReadOnly() const {
+  RaiseWithMessage(kErrReadOnlyProperty, kMsgReadOnlyProperty);
+}
+
+std::string LNSPlugInAPI::DevelopmentProgramId() const {
+  return program_.framework.DevProgramId;
+}
+
+void LNSPlugInAPI::SetDevelopmentProgramId(std::string programId) {
+  if (ui::CharCount(programId) != kDevelopmentProgramIdLength) programId.clear();
+  program_.framework.DevProgramId = std::move(programId);
+}
+
+}  // namespace qvr

@@ -1,0 +1,157 @@
+#include "framework/ObjectPath.h"
+
+#include "framework/HostErrors.h"
+#include "framework/ResumeNext.h"
+#include "framework/SplitAt.h"
+
+namespace qvr {
+
+namespace {
+
+template <class T>
+T& Bound(T* object, const char* name) {
+  if (!object) RaiseToHost(kErrObjectNotSet, std::string(name) + " is not set");
+  return *object;
+}
+
+// The steps of the walks: the open network and system, and names counted from the end of the path.
+class PathWalk {
+ public:
+  explicit PathWalk(const FrameworkState& state) : state_(state) {}
+
+  lns::LnsObjectServer& Server() const { return Bound(state_.ObjectServer, "ObjectServer"); }
+  const lns::LnsNetwork& Network() const {
+    return Bound(state_.CurrentNetwork ? &*state_.CurrentNetwork : nullptr, "CurrentNetwork");
+  }
+  const lns::LnsSystem& System() const {
+    return Bound(state_.CurrentSystem ? &*state_.CurrentSystem : nullptr, "CurrentSystem");
+  }
+  lns::LnsTemplateLibrary Library() const { return System().GetTemplateLibrary(); }
+
+  // 0 the last part, 1 the next-to-last, 2 the third-from-last; "" before the first part.
+  std::string FromEnd(int offset) const {
+    return ObjectNamePart(state_, static_cast<std::int16_t>(state_.ObjectNamePartCount - offset), true);
+  }
+  // The top-level subsystem named by the part at `offset`.
+  lns::LnsSubsystem Subsystem(int offset) const { return System().GetSubsystems().Item(FromEnd(offset)); }
+  // The device named by the part at `offset`, in the subsystem named by the part before it.
+  lns::LnsAppDevice Device(int offset) const {
+    return Subsystem(offset + 1).GetAppDevices().Item(FromEnd(offset));
+  }
+
+ private:
+  const FrameworkState& state_;
+};
+
+std::optional<LnsObject> Walk(const PathWalk& walk, std::int16_t objectClass) {
+  switch (objectClass) {
+    case kClassNetwork:
+      return walk.Network();
+    case kClassNetworks:
+      return walk.Server().GetNetworks();
+    case kClassSystem:
+      return walk.System();
+    case kClassSystems:
+      return walk.Network().GetSystems();
+    case kClassSubsystem:
+      return walk.Subsystem(0);
+    case kClassSubsystems:
+      return walk.Subsystem(0).GetSubsystems();
+    case kClassAppDevice:
+      return walk.Device(0);
+    case kClassAppDevices:
+      return walk.Subsystem(0).GetAppDevices();
+    case kClassRouter:
+      return walk.Subsystem(1).GetRouters().Item(walk.FromEnd(0));
+    case kClassRouters:
+      return walk.Subsystem(0).GetRouters();
+    case kClassChannel:
+      return walk.Network().GetChannels().Item(walk.FromEnd(0));
+    case kClassChannels:
+      return walk.Network().GetChannels();
+    case kClassSubnet:
+      return walk.System().GetSubnets().Item(walk.FromEnd(0));
+    case kClassSubnets:
+      return walk.System().GetSubnets();
+    case kClassConnections:
+      return walk.System().GetConnections();
+    case kClassInterface:
+      return walk.Device(1).GetInterface();
+    case kClassTemplateLibrary:
+      return walk.Library();
+    case kClassLonMarkObject:
+      return walk.Device(1).GetInterface().GetLonMarkObjects().Item(walk.FromEnd(0));
+    case kClassLonMarkObjects:
+      return walk.Device(0).GetInterface().GetLonMarkObjects();
+    case kClassHardwareTemplate:
+      return walk.Library().GetHardwareTemplates().Item(walk.FromEnd(0));
+    case kClassHardwareTemplates:
+      return walk.Library().GetHardwareTemplates();
+    case kClassBuildTemplate:
+      return walk.Library().GetBuildTemplates().Item(walk.FromEnd(0));
+    case kClassBuildTemplates:
+      return walk.Library().GetBuildTemplates();
+    case kClassDeviceTemplate:
+      return walk.Library().GetDeviceTemplates().Item(walk.FromEnd(0));
+    case kClassDeviceTemplates:
+      return walk.Library().GetDeviceTemplates();
+    case kClassProgramTemplate:
+      return walk.Library().GetProgramTemplates().Item(walk.FromEnd(0));
+    case kClassProgramTemplates:
+      return walk.Library().GetProgramTemplates();
+    case kClassNetworkServiceDevice:
+      return walk.Network().GetNetworkServiceDevices().Item(walk.FromEnd(0));
+    case kClassNetworkServiceDevices:
+      return walk.Network().GetNetworkServiceDevices();
+    case kClassConnectionDescriptionTemplate:
+      return walk.Library().GetConnectionDescriptionTemplates().Item(walk.FromEnd(0));
+    case kClassConnectionDescriptionTemplates:
+      return walk.Library().GetConnectionDescriptionTemplates();
+    case kClassError:
+      return walk.System().GetErrorObject();
+    case kClassRecoveryStatus:
+      return walk.System().GetRecoveryStatus();
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+std::int16_t ParseObjectName(FrameworkState& state, const std::string& objectName) {
+  state.ObjectNamePartCount = 0;
+  std::string rest;
+  std::string part = SplitAt(objectName, "/", rest);
+  while (!part.empty()) {
+    if (state.ObjectNamePartCount == INT16_MAX) {
+      RaiseToHost(kErrOverflow, "Overflow: the object path has too many parts");
+    }
+    const auto count = ++state.ObjectNamePartCount;
+    if (state.ObjectNameParts.size() < static_cast<std::size_t>(count)) state.ObjectNameParts.resize(count);
+    state.ObjectNameParts[count - 1] = part;
+    part = SplitAt(rest, "/", rest);
+  }
+  return state.ObjectNamePartCount;
+}
+
+std::string ObjectNamePart(const FrameworkState& state, std::int16_t index, bool strip) {
+  std::string part;
+  if (index >= 1 && index <= state.ObjectNamePartCount) part = state.ObjectNameParts[index - 1];
+  if (strip) {
+    std::string rest;
+    SplitAt(part, ":", rest);
+    if (!rest.empty()) return rest;
+  }
+  return part;
+}
+
+std::optional<LnsObject> FindObjectByClass(const FrameworkState& state, std::int16_t objectClass) {
+  // Each walk is a chain whose every step needs the one before: a step that fails leaves nothing for the
+  // rest, so any error on the way means no object.
+  std::optional<LnsObject> found;
+  ErrObject ignored;
+  ResumeNext(ignored, [&] { found = Walk(PathWalk(state), objectClass); });
+  return found;
+}
+
+}  // namespace qvr

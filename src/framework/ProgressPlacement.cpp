@@ -1,0 +1,18 @@
+#include "framework/ProgressPlacement.h"
+
+#include "framework/Program.h"
+#include "framework/fProgress.h"
+#include "mainwindow/fMain.h"
+#include "mainwindow/fStartbild.h"
+
+namespace qvr {
+
+void PlaceProgressForMainWindow(Program& program, fProgress& progress) {
+  const ui::Screen& screen = program.Ui().Screen();
+  const ui::Form& mainWindow = program.fMain();
+  const double splashHeight = program.fStartbild().Height();
+  progress.Move(static_cast<float>((screen.Width() - (mainWindow.Width() + splashHeight / 2.1)) / 2),
+                static_cast<float>((screen.Height() - (mainWindow.Height() - splashHeight / 1.1)) / 2));
+}
+
+}  // namespace qvr

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/sqlite/Error.h"
+#include "platform/sqlite/Statement.h"
+
+struct sqlite3;
+
+namespace sqlite {
+
+struct OpenOptions {
+  // How long a call waits for another connection's lock before it fails as busy.
+  std::chrono::milliseconds busyTimeout{5000};
+  // Throws a failure as the owner's own exception, so that the owner turns failures into its own errors in
+  // one place; when unset, or when it returns, the Error itself is thrown.
+  void (*raise)(const Error& error) = nullptr;
+};
+
+// A connection to one database file, created when missing (its folder must exist). A writable file uses
+// write-ahead logging, so that several processes can read and write it at once: readers never wait for a
+// writer, a writer that finds the file locked waits for its turn, and a failed write leaves the file as it
+// was. A file without write permission (root, too, honours that) is opened for reading only, and every write
+// then fails. Prepared statements are kept and reused, since preparing costs more than most queries. A
+// connection serves one thread.
+class Database {
+ public:
+  explicit Database(const std::filesystem::path& file, OpenOptions options = {});
+  ~Database();
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  bool IsReadOnly() const;
+
+  // Runs one or more statements that give no rows.
+  void Execute(std::string_view sql);
+
+  // A statement with its parameters bound in order.
+  template <typename... Args>
+  Statement Query(std::string_view sql, const Args&... args) {
+    Statement statement(*this, sql);
+    int parameter = 1;
+    (statement.Bind(parameter++, args), ...);
+    return statement;
+  }
+
+  template <typename... Args>
+  void Run(std::string_view sql, const Args&... args) {
+    Query(sql, args...).Run();
+  }
+
+  std::int64_t LastInsertId() const;
+  // Rows changed by the last INSERT, UPDATE or DELETE.
+  int Changes() const;
+
+ private:
+  friend class Statement;
+  friend class Transaction;
+
+  struct Closer {
+    void operator()(sqlite3* db) const;
+  };
+
+  void SwitchToWriteAheadLog();
+  // Raises what the connection reports about its last failure, in `sql`.
+  [[noreturn]] void Fail(std::string_view sql) const;
+  [[noreturn]] void Raise(const Error& error) const;
+
+  // A prepared statement for `sql`: a kept one when there is one free, else a new one.
+  sqlite3_stmt* Acquire(const std::string& sql);
+  // Takes a statement back, reset, to be reused.
+  void Release(const std::string& sql, sqlite3_stmt* statement);
+
+  std::filesystem::path file_;
+  OpenOptions options_;
+  std::unique_ptr<sqlite3, Closer> db_;  // before the kept statements: closed after they are finalized
+  std::unordered_map<std::string, std::vector<sqlite3_stmt*>> kept_;
+  int transactionDepth_ = 0;
+};
+
+}  // namespace sqlite

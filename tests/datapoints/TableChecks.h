@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "datapoints/DataPoint.h"
+#include "framework/Program.h"
+#include "platform/lns/LnsObjectModel.h"
+
+namespace testsupport {
+
+// Checks of loaded data-point tables against the device they were loaded for: what the rows say of the
+// device's network variables and properties must be what the device's interface holds.
+
+enum class ValuesRead { Yes, No };
+
+// Input rows 0 to NviCount - 1: each names the device's input at its NV index, carries that input's value
+// (or none when the device could not be read), the block of its row range and box txtNvi(row).
+void ExpectInputRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice& device, ValuesRead values);
+// The same for output rows and txtNvo.
+void ExpectOutputRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice& device, ValuesRead values);
+// Property rows 0 to NciCount - 1: each address resolves on the device to a property of the row's type,
+// owned by the row's block, no two rows to the same property; box txtNci(row), found by key, no value yet.
+void ExpectPropertyRowsResolveOnDevice(qvr::Program& program, const lns::LnsAppDevice& device);
+
+// The property that an address "F:n/C:s:t", "N:i/C:s:t" or "C:s:t" names on the device, if any.
+std::optional<lns::LnsConfigProperty> ResolveKey(const lns::LnsAppDevice& device, const std::string& key);
+
+// Every field of the two rows is equal.
+bool SameRow(const qvr::DataPoint& a, const qvr::DataPoint& b);
+// Every field of every row and the counts are equal.
+bool SameTables(const qvr::DataPointTables& a, const qvr::DataPointTables& b);
+
+}  // namespace testsupport

@@ -1,0 +1,98 @@
+#include "DeviceModelTestSupport.h"
+#include "devicemodel/ModelTable.h"
+
+namespace devicemodel_test {
+namespace {
+
+TEST_F(DeviceModelTest, SettingsAreReadOnceForEachDeviceCommand) {
+  SetDecimalSeparator(".");
+  SetMachineValue(reg::kLonWorksKey, reg::kLonWorksPathValue, "/lon/first");
+  program.model.SettingsPending = true;
+  Apply(kQvrl207);
+  EXPECT_EQ(program.model.DecimalSep, ".");
+  EXPECT_EQ(program.model.LonWorksFolder, "/lon/first");
+  EXPECT_FALSE(program.model.SettingsPending);
+
+  // Later calls of the same command (value reading, help) leave the settings alone.
+  SetDecimalSeparator(";");
+  SetMachineValue(reg::kLonWorksKey, reg::kLonWorksPathValue, "/lon/second");
+  Apply(kQvrl207, 1);
+  Apply(kQvrl207, 0, "Nci", 3);
+  EXPECT_EQ(program.model.DecimalSep, ".");
+  EXPECT_EQ(program.model.LonWorksFolder, "/lon/first");
+
+  // The next command sees the registry as it is then.
+  program.model.SettingsPending = true;
+  Apply(kQvrl207);
+  EXPECT_EQ(program.model.DecimalSep, ";");
+  EXPECT_EQ(program.model.LonWorksFolder, "/lon/second");
+}
+
+TEST_F(DeviceModelTest, MissingSettingsGiveTheDecimalCommaAndNoLonWorksFolder) {
+  SetDecimalSeparator("");
+  program.model.SettingsPending = true;
+  Apply("");
+  EXPECT_EQ(program.model.DecimalSep, ",");
+  EXPECT_FALSE(program.model.SettingsPending);
+
+  reg::RegistryStore store(reg::RegistryStore::FileIn(fixture.root()));
+  ASSERT_EQ(store.DeleteValue(reg::Hive::CurrentUser, reg::kInternationalKey, reg::kDecimalSeparatorValue),
+            reg::Status::Ok);
+  ASSERT_EQ(store.DeleteValue(reg::Hive::LocalMachine, reg::kLonWorksKey, reg::kLonWorksPathValue),
+            reg::Status::Ok);
+  program.model.DecimalSep = ".";
+  program.model.LonWorksFolder = "/stale";
+  program.model.SettingsPending = true;
+  Apply(kQvrl106);
+  EXPECT_EQ(program.model.DecimalSep, ",");
+  EXPECT_EQ(program.model.LonWorksFolder, "");
+}
+
+TEST_F(DeviceModelTest, ModelGroupZeroFillsOnlyTheModelTable) {
+  for (std::int16_t otherGroup : {100, 1, -1}) {
+    Apply("", 0, "", 0, otherGroup);
+    EXPECT_EQ(program.model.ProgramIdPrefix, "") << otherGroup;
+    EXPECT_EQ(program.model.ModelNames[8], "") << otherGroup;
+  }
+
+  Apply("", 0, "", 0, 0);
+  const qvr::DeviceModelState& model = program.model;
+  EXPECT_EQ(model.ProgramIdPrefix, "9FFF6E0A5A0604");
+  EXPECT_EQ(model.ModelFirst, 8);
+  EXPECT_EQ(model.ModelLast, 11);
+  EXPECT_EQ(model.ModelNames[8], "Calyxtern qvrl105");
+  EXPECT_EQ(model.ModelNames[9], "Calyxtern qvrl206");
+  EXPECT_EQ(model.ModelNames[10], "Calyxtern qvrl106");
+  EXPECT_EQ(model.ModelNames[11], "Calyxtern qvrl207");
+  EXPECT_EQ(model.ModelXifFiles[8], "qvrl105\\qvrl105.xif");
+  EXPECT_EQ(model.ModelXifFiles[9], "qvrl206\\qvrl206.xif");
+  EXPECT_EQ(model.ModelXifFiles[10], "qvrl106\\qvrl106.xif");
+  EXPECT_EQ(model.ModelXifFiles[11], "qvrl207\\qvrl207.xif");
+  for (int row : {0, 7, 12, 16}) {
+    EXPECT_EQ(model.ModelNames[static_cast<std::size_t>(row)], "") << row;
+    EXPECT_EQ(model.ModelXifFiles[static_cast<std::size_t>(row)], "") << row;
+  }
+  // No settings were pending, and registration has no window to adapt.
+  EXPECT_EQ(model.DecimalSep, "");
+  EXPECT_EQ(model.DeviceTypeName, "");
+  EXPECT_EQ(program.Windows().Find<qvr::fMain>(), nullptr);
+}
+
+TEST(ModelTable, ProgramIdsAreUpperCaseHexAndComparedExactly) {
+  EXPECT_EQ(qvr::ProgramIdOfModel(qvr::kProgramIdPrefix, 8), kQvrl105);
+  EXPECT_EQ(qvr::ProgramIdOfModel(qvr::kProgramIdPrefix, 10), kQvrl106);
+  EXPECT_EQ(qvr::ProgramIdOfModel(qvr::kProgramIdPrefix, 11), kQvrl207);
+  EXPECT_EQ(qvr::ProgramIdOfModel("AB", 300), "AB12C");
+
+  EXPECT_EQ(qvr::FamilyOfProgramId(kQvrl105), qvr::DeviceFamily::QvrL1);
+  EXPECT_EQ(qvr::FamilyOfProgramId(kQvrl106), qvr::DeviceFamily::QvrL1);
+  EXPECT_EQ(qvr::FamilyOfProgramId(kQvrl206), qvr::DeviceFamily::QvrL2);
+  EXPECT_EQ(qvr::FamilyOfProgramId(kQvrl207), qvr::DeviceFamily::QvrL2);
+  for (const std::string other : {"9fff6e0a5a06040a", "9FFF6E0A5A06040b", "9FFF6E0A5A06040C",
+                                  "9FFF6E0A5A060407", "9FFF6E0A5A06040A ", "9FFF6E0A5A0604", ""}) {
+    EXPECT_EQ(qvr::FamilyOfProgramId(other), qvr::DeviceFamily::None) << other;
+  }
+}
+
+}  // namespace
+}  // namespace devicemodel_test

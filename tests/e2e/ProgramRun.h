@@ -1,0 +1,63 @@
+#pragma once
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace e2e {
+
+// One run of a built program, with what it printed.
+struct ProgramRun {
+  int code = -1;  // the exit code, or -1 when the program did not exit normally
+  std::string out;
+  std::string err;
+};
+
+inline std::string ReadFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Runs the program `name` of the build's bin folder with `args` and this process's environment (so
+// $LNS_ROOT of a TempMachineRoot reaches it); its output goes through files in `scratch`.
+inline ProgramRun Run(const std::string& name, const std::vector<std::string>& args,
+                      const std::filesystem::path& scratch) {
+  const std::string program = std::string(QVR_BIN_DIR) + "/" + name;
+  const std::filesystem::path outFile = scratch / "stdout.txt";
+  const std::filesystem::path errFile = scratch / "stderr.txt";
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(program.c_str()));
+  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  ProgramRun run;
+  pid_t pid = 0;
+  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) {
+    run.err = "cannot start " + program;
+    return run;
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  if (WIFEXITED(status)) run.code = WEXITSTATUS(status);
+  run.out = ReadFile(outFile);
+  run.err = ReadFile(errFile);
+  return run;
+}
+
+}  // namespace e2e

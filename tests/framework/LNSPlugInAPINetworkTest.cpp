@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "PlugInFixture.h"
+#include "framework/LNSPlugInAPI.h"
+
+namespace {
+
+using plugintest::ExpectHostError;
+using plugintest::RaisedBy;
+
+class LNSPlugInAPINetworkTest : public plugintest::PlugInTest {
+ protected:
+  // Releases `plugIn` with the main window shown, so that the next object finds the server marked closed.
+  std::unique_ptr<qvr::LNSPlugInAPI> Renewed(std::unique_ptr<qvr::LNSPlugInAPI> plugIn) {
+    plugIn->SetVisible(true);
+    plugIn.reset();
+    return std::make_unique<qvr::LNSPlugInAPI>(program);
+  }
+
+  ui::HeadlessScreen& screen = fixture.services().TestScreen();
+};
+
+TEST_F(LNSPlugInAPINetworkTest, ALocalHostOpensTheServerTheNetworkAndItsSystem) {
+  qvr::LNSPlugInAPI plugIn(program);
+  Server().PutRemoteFlags(1);
+  Server().PutPreOpenFlag(true);
+  plugIn.SetNetworkName("Demo");
+
+  EXPECT_TRUE(Server().IsOpen());
+  EXPECT_FALSE(plugIn.Remote());
+  EXPECT_EQ(Server().GetRemoteFlags(), 1) << "a local server's flags are left alone";
+  EXPECT_FALSE(Server().GetPreOpenFlag());
+  EXPECT_EQ(Server().GetActiveNetworkInterfaceName(), "");
+  EXPECT_EQ(plugIn.networkName(), "Demo");
+  EXPECT_TRUE(state.ObjectServerIsOpen);
+  EXPECT_TRUE(state.NetworkIsOpen);
+  ASSERT_TRUE(state.CurrentNetwork && state.CurrentSystem);
+  EXPECT_TRUE(state.CurrentNetwork->GetIsOpen());
+  EXPECT_TRUE(state.CurrentSystem->GetIsOpen());
+  EXPECT_EQ(state.CurrentSystem->GetOpenSetting(), 200);
+  EXPECT_FALSE(state.CurrentSystem->GetRemoteSetupFlag());
+
+  const std::vector<int>& pointers = screen.PointerHistory();
+  ASSERT_GE(pointers.size(), 2u);
+  EXPECT_EQ(pointers[pointers.size() - 2], ui::vbHourglass);
+  EXPECT_EQ(pointers.back(), ui::vbDefault);
+}
+
+TEST_F(LNSPlugInAPINetworkTest, TheSameNameOpensNothingNewWhileANameOfOtherCaseOpensAgain) {
+  qvr::LNSPlugInAPI plugIn(program);
+  plugIn.SetNetworkName("Demo");
+  state.CurrentNetwork->Close();  // shows whether the next assignment opens it again
+
+  plugIn.SetNetworkName("Demo");
+  EXPECT_FALSE(state.CurrentNetwork->GetIsOpen());
+  EXPECT_EQ(screen.MousePointer(), ui::vbDefault);
+
+  plugIn.SetNetworkName("DEMO");
+  EXPECT_TRUE(state.CurrentNetwork->GetIsOpen());
+  EXPECT_EQ(plugIn.networkName(), "Demo") << "the name as the network reports it";
+}
+
+TEST_F(LNSPlugInAPINetworkTest, AnUnknownNetworkRaises20006AndLeavesNoNetworkName) {
+  qvr::LNSPlugInAPI plugIn(program);
+  plugIn.SetNetworkName("Demo");
+  const lns::LnsNetwork before = *state.CurrentNetwork;
+
+  ExpectHostError(RaisedBy([&] { plugIn.SetNetworkName("Nowhere"); }), 20006,
+                  "Cannot open the network Nowhere");
+  EXPECT_EQ(plugIn.networkName(), "");
+  EXPECT_FALSE(state.NetworkIsOpen);
+  EXPECT_TRUE(state.ObjectServerIsOpen);
+  EXPECT_EQ(state.CurrentNetwork->GetName(), before.GetName()) << "the earlier network is kept";
+  EXPECT_EQ(screen.MousePointer(), ui::vbDefault);
+
+  plugIn.SetNetworkName("Demo");
+  EXPECT_TRUE(state.NetworkIsOpen);
+  EXPECT_EQ(plugIn.networkName(), "Demo");
+}
+
+TEST_F(LNSPlugInAPINetworkTest, ANamedInterfaceSwitchesToRemoteAndTheFlagsFollowOnlyALaterOpen) {
+  auto plugIn = std::make_unique<qvr::LNSPlugInAPI>(program);
+  Server().PutRemoteFlags(1 | 16);
+  plugIn->SetNetworkInterfaceName("LON1");
+  EXPECT_EQ(plugIn->NetworkInterfaceName(), "LON1");
+  EXPECT_FALSE(Server().IsOpen()) << "naming the interface opens nothing";
+
+  plugIn->SetNetworkName("Demo");
+  EXPECT_TRUE(plugIn->Remote());
+  EXPECT_EQ(Server().GetRemoteFlags(), 1 | 16) << "the server was local before: flags untouched";
+  EXPECT_EQ(Server().GetActiveNetworkInterfaceName(), "LON1");
+  EXPECT_TRUE(state.NetworkIsOpen);
+
+  plugIn = Renewed(std::move(plugIn));
+  plugIn->SetNetworkInterfaceName("LON1");
+  plugIn->SetNetworkName("Demo");
+  EXPECT_EQ(Server().GetRemoteFlags(), 1 | 32) << "remote already: over a network interface";
+  EXPECT_EQ(Server().GetActiveNetworkInterfaceName(), "LON1");
+
+  plugIn = Renewed(std::move(plugIn));
+  plugIn->SetNetworkInterfaceName("Internet");
+  plugIn->SetNetworkName("Demo");
+  EXPECT_EQ(Server().GetRemoteFlags(), 1 | 16) << "remote already: over the internet";
+  EXPECT_EQ(Server().GetActiveNetworkInterfaceName(), "") << "no interface is looked up for the internet";
+  EXPECT_EQ(state.CurrentSystem->GetRemoteSetupValue(), 0);
+  EXPECT_FALSE(state.CurrentSystem->GetRemoteSetupFlag());
+}
+
+TEST_F(LNSPlugInAPINetworkTest, InterfacesThatTheServerLacksCannotOpenTheNetwork) {
+  qvr::LNSPlugInAPI plugIn(program);
+  plugIn.SetNetworkInterfaceName("Internet");  // on a local server, only an interface of that name would do
+  ExpectHostError(RaisedBy([&] { plugIn.SetNetworkName("Demo"); }), 20006, "Cannot open the network Demo");
+  EXPECT_TRUE(plugIn.Remote());
+
+  plugIn.SetNetworkInterfaceName("LON9");
+  ExpectHostError(RaisedBy([&] { plugIn.SetNetworkName("Demo"); }), 20006, "Cannot open the network Demo");
+
+  plugIn.SetNetworkInterfaceName("");
+  plugIn.SetNetworkName("Demo");
+  EXPECT_FALSE(plugIn.Remote());
+  EXPECT_TRUE(state.NetworkIsOpen);
+}
+
+TEST_F(LNSPlugInAPINetworkTest, RemoteOnAClosedServerOnlySetsTheModeAndOnAnOpenOneReopensIt) {
+  qvr::LNSPlugInAPI plugIn(program);
+  plugIn.SetRemote(true);
+  EXPECT_TRUE(plugIn.Remote());
+  EXPECT_FALSE(Server().IsOpen());
+  EXPECT_FALSE(state.ObjectServerIsOpen);
+  plugIn.SetRemote(false);
+
+  plugIn.SetNetworkName("Demo");
+  plugIn.SetRemote(true);
+  EXPECT_TRUE(plugIn.Remote());
+  EXPECT_TRUE(Server().IsOpen());
+  EXPECT_TRUE(state.ObjectServerIsOpen);
+  EXPECT_TRUE(state.NetworkIsOpen) << "the flag is left as it was";
+  EXPECT_FALSE(state.CurrentNetwork->GetIsOpen()) << "the server was closed, and the network not reopened";
+}
+
+}  // namespace

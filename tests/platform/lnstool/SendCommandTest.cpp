@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "TempMachineRoot.h"
+#include "ToolRun.h"
+
+namespace {
+
+using lnstooltest::Lns;
+
+class LnsSend : public ::testing::Test {
+ protected:
+  LnsSend() {
+    auto init = Lns({"init", "--demo"});
+    EXPECT_EQ(init.code, lnstool::kOk) << init.err;
+  }
+
+  testsupport::TempMachineRoot root;
+};
+
+TEST_F(LnsSend, OpensTheDeviceThatThePathNames) {
+  auto run = Lns({"send", "Demo", "13", "7", "Demo/Floor 1/Room 101"});
+  EXPECT_EQ(run.code, lnstool::kOk) << run.err;
+  EXPECT_EQ(run.out, "device: Room 101\n");
+  EXPECT_EQ(run.err, "");
+
+  run = Lns({"send", "Demo", "10000", "7", "Demo/Floor 2/Meter 1", "--interface", "LON1"});
+  EXPECT_EQ(run.code, lnstool::kOk) << run.err;
+  EXPECT_EQ(run.out, "device: Meter 1\n");
+}
+
+TEST_F(LnsSend, PrintsTheErrorsThatThePlugInRaises) {
+  const std::string path = "Demo/Floor 1/Room 101";
+  struct Case {
+    lnstool::Args args;
+    std::string err;
+  };
+  const Case cases[] = {
+      {{"send", "Demo", "14", "7", path}, "error 20003: Command not supported (Calyxtern_qvr_lon_PlugIn)\n"},
+      {{"send", "Demo", "13", "8", path},
+       "error 20004: Object type not supported for this command (Calyxtern_qvr_lon_PlugIn)\n"},
+      {{"send", "Demo", "13", "7", "Demo/Floor 1/Nobody"},
+       "error 20005: Object not found (Calyxtern_qvr_lon_PlugIn)\n"},
+      {{"send", "Nowhere", "13", "7", path},
+       "error 20006: Cannot open the network Nowhere (Calyxtern_qvr_lon_PlugIn)\n"},
+      {{"send", "Demo", "13", "7", path, "--interface", "LON9"},
+       "error 20006: Cannot open the network Demo (Calyxtern_qvr_lon_PlugIn)\n"},
+      {{"send", "Demo", "50", "7", path},
+       "error 20000: Unable to register Supported Commands (Calyxtern_qvr_lon_PlugIn)\n"},
+  };
+  for (const Case& c : cases) {
+    auto run = Lns(c.args);
+    EXPECT_EQ(run.code, lnstool::kFailed) << c.err;
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+TEST_F(LnsSend, WritesTheMainWindowsSnapshotAfterTheCommand) {
+  const std::filesystem::path file = root.Path() / "fMain.txt";
+  auto run = Lns({"send", "--snapshot", file.string(), "Demo", "13", "7", "Demo/Floor 1/Room 104"});
+  ASSERT_EQ(run.code, lnstool::kOk) << run.err;
+  std::ifstream in(file);
+  std::stringstream snapshot;
+  snapshot << in.rdbuf();
+  EXPECT_EQ(snapshot.str().rfind("form fMain ", 0), 0u) << snapshot.str().substr(0, 200);
+  EXPECT_NE(snapshot.str().find("visible=0"), std::string::npos) << "the director never showed the window";
+
+  run = Lns(
+      {"send", "Demo", "13", "7", "Demo/Floor 1/Room 104", "--snapshot", (root.Path() / "no/such").string()});
+  EXPECT_EQ(run.code, lnstool::kFailed);
+  EXPECT_NE(run.err.find("cannot write the snapshot"), std::string::npos) << run.err;
+}
+
+TEST_F(LnsSend, RefusesCommandLinesThatAreNotOne) {
+  const lnstool::Args bad[] = {
+      {"send", "Demo", "13", "7"},
+      {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "extra"},
+      {"send", "Demo", "thirteen", "7", "Demo/Floor 1/Room 101"},
+      {"send", "Demo", "-13", "7", "Demo/Floor 1/Room 101"},
+      {"send", "Demo", "13", "32768", "Demo/Floor 1/Room 101"},
+      {"send", "Demo", "2147483648", "7", "Demo/Floor 1/Room 101"},
+      {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--interface"},
+      {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--interface", "A", "--interface", "B"},
+  };
+  for (const lnstool::Args& args : bad) {
+    auto run = Lns(args);
+    EXPECT_EQ(run.code, lnstool::kUsage) << args[2] << ' ' << args.size();
+    EXPECT_NE(run.err.find("usage: lns send NETWORK COMMAND CLASS OBJECTPATH"), std::string::npos) << run.err;
+  }
+}
+
+}  // namespace
