@@ -3,8 +3,16 @@
 #include <vector>
 
 #include "platform/lnstool/LnsTool.h"
+#ifdef QVR_LNS_WITH_QT
+#include "platform/ui/qt/QtUiPlatform.h"
+#endif
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
+#ifdef QVR_LNS_WITH_QT
+  ui::QtUiPlatform windows(argc, argv);
+  return lnstool::RunLnsTool(args, std::cout, std::cerr, &windows);
+#else
   return lnstool::RunLnsTool(args, std::cout, std::cerr);
+#endif
 }

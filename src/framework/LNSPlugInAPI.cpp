@@ -6,6 +6,7 @@
 #include "framework/Program.h"
 #include "framework/ProgressPlacement.h"
 #include "framework/ResumeNext.h"
+#include "framework/TypeFiles.h"
 #include "framework/fProgress.h"
 #include "mainwindow/fMain.h"
 
@@ -23,6 +24,7 @@ LNSPlugInAPI::LNSPlugInAPI(Program& program) : program_(program) {
   FrameworkState& state = program_.framework;
   if (state.InstanceCount == 0) {
     InitCommandTable(state.CommandTable);
+    InitTypeFileTable(program_);
     state.ObjectServerIsOpen = false;
     state.NetworkIsOpen = false;
     // Reaching the control loads the main window, hidden.

@@ -10,8 +10,10 @@
 
 #include "framework/CommandTable.h"
 #include "framework/ErrObject.h"
+#include "framework/TypeFiles.h"
 #include "datapoints/DataPoint.h"
 #include "devicemodel/DeviceModelState.h"
+#include "mainwindow/MainWindowState.h"
 #include "platform/lns/LnsAppDevice.h"
 #include "platform/lns/LnsNetwork.h"
 #include "platform/lns/LnsObjectServer.h"
@@ -44,6 +46,8 @@ struct FrameworkState {
   std::vector<std::string> ObjectNameParts;
   std::int16_t ObjectNamePartCount = 0;
   std::string DevProgramId;
+  TypeFileRows TypeFileTable;     // the maker's resource set (TypeFiles.h)
+  bool TypeFilesChecked = false;  // a check found the set: later checks return true at once
 };
 
 // The one object per process that owns what the system keeps program-wide: the state of each subsystem,
@@ -78,6 +82,7 @@ class Program {
   FrameworkState framework;
   DataPointTables datapoints;
   DeviceModelState model;
+  MainWindowState mainwindow;
   TextTables texts;
   ErrObject Err;
 

@@ -57,6 +57,7 @@ fMain::fMain(Program& program)
       lcaOS_(std::make_unique<lns::LnsObjectServer>(program.Ui().Loop(), program.MachineRoot())) {
   App().SetMainForm(this);
   DesignControls();
+  WireShutdownHandlers();
 }
 
 fMain::~fMain() = default;
@@ -83,32 +84,6 @@ void fMain::Form_Resize() {
     const auto& device = program_.framework.CurrentDevice;
     SetCaption(WindowState() == ui::vbMinimized && device ? device->GetName() : kCaption);
   });
-}
-
-void fMain::ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& /*commandId*/) {
-  program_.framework.CurrentDevice = TheDevice;
-}
-
-void fMain::EndPlugIn() {
-  FrameworkState& state = program_.framework;
-  ErrObject& err = program_.Err;
-  ResumeNext(err, [&] { Hide(); });
-  state.CurrentDevice.reset();
-  ResumeNext(err, [&] {
-    if (state.CurrentSystem && state.CurrentSystem->GetIsOpen()) state.CurrentSystem->Close();
-  });
-  state.CurrentSystem.reset();
-  ResumeNext(err, [&] {
-    if (state.CurrentNetwork && state.CurrentNetwork->GetIsOpen()) state.CurrentNetwork->Close();
-  });
-  state.CurrentNetwork.reset();
-  ResumeNext(err, [&] {
-    if (lcaOS_->IsOpen()) lcaOS_->Close();
-  });
-  state.ObjectServerIsOpen = false;
-  state.NetworkIsOpen = false;
-  ResumeNext(err, [&] { Unload(); });
-  program_.EndProgram();
 }
 
 }  // namespace qvr

@@ -19,7 +19,10 @@ using plugintest::RaisedBy;
 
 class LNSPlugInAPITest : public plugintest::PlugInTest {
  protected:
-  bool ProgressWindowExists() { return program.Windows().Find<qvr::fProgress>() != nullptr; }
+  bool ProgressWindowLoaded() {
+    const qvr::fProgress* progress = program.Windows().Find<qvr::fProgress>();
+    return progress && progress->IsLoaded();
+  }
 };
 
 TEST_F(LNSPlugInAPITest, ConfigureAndTheOwnCommandOpenTheDeviceNamedByThePath) {
@@ -30,7 +33,7 @@ TEST_F(LNSPlugInAPITest, ConfigureAndTheOwnCommandOpenTheDeviceNamedByThePath) {
   ASSERT_TRUE(state.CurrentDevice.has_value());
   EXPECT_EQ(state.CurrentDevice->GetName(), "Room 102");
   EXPECT_EQ(state.CurrentDevice->GetSubsystems().Item(1).GetName(), "Floor 1");
-  EXPECT_FALSE(ProgressWindowExists());
+  EXPECT_FALSE(ProgressWindowLoaded());
 
   Send(plugIn, 10000, 7, "Demo/Floor 2/Room 201");
   ASSERT_TRUE(state.CurrentDevice.has_value());
@@ -78,7 +81,7 @@ TEST_F(LNSPlugInAPITest, CommandsAndClassesOutsideTheTableAndMissingObjectsAreRe
 
   ExpectHostError(RaisedBy([&] { Send(plugIn, 13, 8, device); }), 20004,
                   "Object type not supported for this command");
-  EXPECT_FALSE(ProgressWindowExists());
+  EXPECT_FALSE(ProgressWindowLoaded());
   ExpectHostError(RaisedBy([&] { Send(plugIn, 10000, 5, device); }), 20004,
                   "Object type not supported for this command");
   ExpectHostError(RaisedBy([&] { Send(plugIn, 14, 7, device); }), 20003, "Command not supported");
@@ -87,7 +90,7 @@ TEST_F(LNSPlugInAPITest, CommandsAndClassesOutsideTheTableAndMissingObjectsAreRe
   ExpectHostError(RaisedBy([&] { Send(plugIn, 13, 7, "Demo/Floor 2/Room 101"); }), 20005, "Object not found");
   ExpectHostError(RaisedBy([&] { Send(plugIn, 13, 7, "Room 101"); }), 20005, "Object not found");
   EXPECT_FALSE(state.CurrentDevice.has_value()) << "no refused command reaches the main window";
-  EXPECT_FALSE(ProgressWindowExists());
+  EXPECT_FALSE(ProgressWindowLoaded());
 }
 
 TEST_F(LNSPlugInAPITest, OnlyObjectNotFoundKeepsItsEnglishTextInGerman) {
@@ -105,7 +108,7 @@ TEST_F(LNSPlugInAPITest, AFailedRegistrationRaises20000AfterClosingTheProgressWi
   qvr::LNSPlugInAPI plugIn(program);
   plugIn.SetNetworkName("Demo");
   ExpectHostError(RaisedBy([&] { Send(plugIn, 50, 7, ""); }), 20000, "Unable to register Supported Commands");
-  EXPECT_FALSE(ProgressWindowExists());
+  EXPECT_FALSE(ProgressWindowLoaded());
   EXPECT_NE(program.Err.Description, "") << "the reason of the failure is kept";
 
   try {
@@ -113,7 +116,7 @@ TEST_F(LNSPlugInAPITest, AFailedRegistrationRaises20000AfterClosingTheProgressWi
   } catch (const platform::RaisedError&) {
     // Whatever the deregistration reports, it leaves no progress window behind.
   }
-  EXPECT_FALSE(ProgressWindowExists());
+  EXPECT_FALSE(ProgressWindowLoaded());
 }
 
 TEST_F(LNSPlugInAPITest, TheFirstObjectSetsUpAndTheLastEndsTheProgramWhileTheWindowIsHidden) {

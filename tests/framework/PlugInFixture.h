@@ -9,6 +9,7 @@
 #include "ProgramFixture.h"
 #include "framework/LNSPlugInAPI.h"
 #include "framework/Program.h"
+#include "framework/TypeFiles.h"
 #include "platform/Error.h"
 
 namespace plugintest {
@@ -19,7 +20,12 @@ class PlugInTest : public ::testing::Test {
  protected:
   enum class Networks { Demo, None };
   explicit PlugInTest(Networks networks = Networks::Demo) {
-    if (networks == Networks::Demo) fixture.CreateDemoNetwork();
+    if (networks == Networks::Demo) {
+      fixture.CreateDemoNetwork();
+      // As on a machine where the plug-in is registered: the maker's type files are in the resource
+      // catalogue, so that opening a device asks nothing.
+      qvr::InstallTypeFiles(program);
+    }
   }
 
   static void Send(qvr::LNSPlugInAPI& plugIn, std::int32_t commandId, std::int16_t objectClass,

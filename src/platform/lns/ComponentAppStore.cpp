@@ -1,7 +1,8 @@
 #include "platform/lns/ComponentAppStore.h"
 
 #include "platform/lns/LnsError.h"
-#include "platform/lns/Sqlite.h"
+#include "platform/sqlite/Database.h"
+#include "platform/sqlite/Transaction.h"
 
 namespace lns {
 
@@ -53,15 +54,15 @@ constexpr const char* kOwnerCondition = "owner_kind = ? AND owner_id = ? AND own
   throw LnsError(kLnsNotFound, "the component application no longer exists");
 }
 
-SqliteStatement FieldQuery(SqliteDatabase& db, std::int64_t id, ComponentAppField field) {
+sqlite::Statement FieldQuery(sqlite::Database& db, std::int64_t id, ComponentAppField field) {
   auto query = db.Query(std::string("SELECT ") + ColumnOf(field) + " FROM component_apps WHERE id = ?", id);
   if (!query.Step()) ThrowRemoved();
   return query;
 }
 
 template <typename Value>
-void PutField(SqliteDatabase& db, std::int64_t id, ComponentAppField field, const Value& value) {
-  SqliteTransaction transaction(db);
+void PutField(sqlite::Database& db, std::int64_t id, ComponentAppField field, const Value& value) {
+  sqlite::Transaction transaction(db);
   db.Run(std::string("UPDATE component_apps SET ") + ColumnOf(field) + " = ? WHERE id = ?", value, id);
   if (db.Changes() == 0) ThrowRemoved();
   transaction.Commit();
@@ -69,14 +70,14 @@ void PutField(SqliteDatabase& db, std::int64_t id, ComponentAppField field, cons
 
 }  // namespace
 
-std::int64_t CountComponentApps(SqliteDatabase& db, const ComponentAppKey& key) {
+std::int64_t CountComponentApps(sqlite::Database& db, const ComponentAppKey& key) {
   auto query = db.Query(std::string("SELECT COUNT(*) FROM component_apps WHERE ") + kOwnerCondition,
                         static_cast<int>(key.owner), key.ownerId, key.ownerIndex);
   query.Step();
   return query.Int(0);
 }
 
-std::optional<std::int64_t> ComponentAppAt(SqliteDatabase& db, const ComponentAppKey& key, long position) {
+std::optional<std::int64_t> ComponentAppAt(sqlite::Database& db, const ComponentAppKey& key, long position) {
   if (position < 1) return std::nullopt;
   auto query = db.Query(
       std::string("SELECT id FROM component_apps WHERE ") + kOwnerCondition + " ORDER BY id LIMIT 1 OFFSET ?",
@@ -85,7 +86,7 @@ std::optional<std::int64_t> ComponentAppAt(SqliteDatabase& db, const ComponentAp
   return query.Int(0);
 }
 
-std::optional<std::int64_t> ComponentAppNamed(SqliteDatabase& db, const ComponentAppKey& key,
+std::optional<std::int64_t> ComponentAppNamed(sqlite::Database& db, const ComponentAppKey& key,
                                               std::string_view name) {
   auto query =
       db.Query(std::string("SELECT id FROM component_apps WHERE ") + kOwnerCondition + " AND name = ?",
@@ -94,10 +95,10 @@ std::optional<std::int64_t> ComponentAppNamed(SqliteDatabase& db, const Componen
   return query.Int(0);
 }
 
-std::int64_t AddComponentApp(SqliteDatabase& db, const ComponentAppKey& key, std::string_view name,
+std::int64_t AddComponentApp(sqlite::Database& db, const ComponentAppKey& key, std::string_view name,
                              std::string_view progId, long objectClass) {
   if (name.empty()) throw LnsError(kLnsInvalidArgument, "a component application needs a name");
-  SqliteTransaction transaction(db);
+  sqlite::Transaction transaction(db);
   if (ComponentAppNamed(db, key, name)) {
     throw LnsError(kLnsAlreadyExists,
                    "a component application named \"" + std::string(name) + "\" exists already");
@@ -111,33 +112,34 @@ std::int64_t AddComponentApp(SqliteDatabase& db, const ComponentAppKey& key, std
   return id;
 }
 
-void RemoveComponentApp(SqliteDatabase& db, std::int64_t id) {
-  SqliteTransaction transaction(db);
+void RemoveComponentApp(sqlite::Database& db, std::int64_t id) {
+  sqlite::Transaction transaction(db);
   db.Run("DELETE FROM component_apps WHERE id = ?", id);
   if (db.Changes() == 0) ThrowRemoved();
   transaction.Commit();
 }
 
-void RemoveTemplateComponentApps(SqliteDatabase& db, std::int64_t templateId) {
+void RemoveTemplateComponentApps(sqlite::Database& db, std::int64_t templateId) {
   db.Run("DELETE FROM component_apps WHERE owner_kind IN (?, ?) AND owner_id = ?",
          static_cast<int>(ComponentAppOwner::Template), static_cast<int>(ComponentAppOwner::TemplateBlock),
          templateId);
 }
 
-std::string GetComponentAppText(SqliteDatabase& db, std::int64_t id, ComponentAppField field) {
+std::string GetComponentAppText(sqlite::Database& db, std::int64_t id, ComponentAppField field) {
   return FieldQuery(db, id, field).Text(0);
 }
 
-std::int64_t GetComponentAppNumber(SqliteDatabase& db, std::int64_t id, ComponentAppField field) {
+std::int64_t GetComponentAppNumber(sqlite::Database& db, std::int64_t id, ComponentAppField field) {
   return FieldQuery(db, id, field).Int(0);
 }
 
-void PutComponentAppText(SqliteDatabase& db, std::int64_t id, ComponentAppField field,
+void PutComponentAppText(sqlite::Database& db, std::int64_t id, ComponentAppField field,
                          std::string_view value) {
   PutField(db, id, field, value);
 }
 
-void PutComponentAppNumber(SqliteDatabase& db, std::int64_t id, ComponentAppField field, std::int64_t value) {
+void PutComponentAppNumber(sqlite::Database& db, std::int64_t id, ComponentAppField field,
+                           std::int64_t value) {
   PutField(db, id, field, value);
 }
 

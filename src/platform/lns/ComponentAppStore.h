@@ -5,9 +5,11 @@
 #include <string>
 #include <string_view>
 
-namespace lns {
+namespace sqlite {
+class Database;
+}  // namespace sqlite
 
-class SqliteDatabase;
+namespace lns {
 
 // Where a component application is registered. The Object Server's own entries live in its database, the
 // others in the network's.
@@ -25,23 +27,24 @@ enum class ComponentAppField { Name, ProgId, ObjectClass, CommandId, Text, Versi
 // The table, created in both kinds of database.
 extern const char* const kComponentAppSchema;
 
-std::int64_t CountComponentApps(SqliteDatabase& db, const ComponentAppKey& key);
+std::int64_t CountComponentApps(sqlite::Database& db, const ComponentAppKey& key);
 // Entries in the order they were added; nothing when the position or name is not there.
-std::optional<std::int64_t> ComponentAppAt(SqliteDatabase& db, const ComponentAppKey& key, long position);
-std::optional<std::int64_t> ComponentAppNamed(SqliteDatabase& db, const ComponentAppKey& key,
+std::optional<std::int64_t> ComponentAppAt(sqlite::Database& db, const ComponentAppKey& key, long position);
+std::optional<std::int64_t> ComponentAppNamed(sqlite::Database& db, const ComponentAppKey& key,
                                               std::string_view name);
 // Adds an entry; throws LnsError (kLnsAlreadyExists) when the name is taken in that place.
-std::int64_t AddComponentApp(SqliteDatabase& db, const ComponentAppKey& key, std::string_view name,
+std::int64_t AddComponentApp(sqlite::Database& db, const ComponentAppKey& key, std::string_view name,
                              std::string_view progId, long objectClass);
-void RemoveComponentApp(SqliteDatabase& db, std::int64_t id);
+void RemoveComponentApp(sqlite::Database& db, std::int64_t id);
 // Removes every entry of a template and its blocks.
-void RemoveTemplateComponentApps(SqliteDatabase& db, std::int64_t templateId);
+void RemoveTemplateComponentApps(sqlite::Database& db, std::int64_t templateId);
 
 // Field access; throws LnsError (kLnsNotFound) when the entry was removed meanwhile.
-std::string GetComponentAppText(SqliteDatabase& db, std::int64_t id, ComponentAppField field);
-std::int64_t GetComponentAppNumber(SqliteDatabase& db, std::int64_t id, ComponentAppField field);
-void PutComponentAppText(SqliteDatabase& db, std::int64_t id, ComponentAppField field,
+std::string GetComponentAppText(sqlite::Database& db, std::int64_t id, ComponentAppField field);
+std::int64_t GetComponentAppNumber(sqlite::Database& db, std::int64_t id, ComponentAppField field);
+void PutComponentAppText(sqlite::Database& db, std::int64_t id, ComponentAppField field,
                          std::string_view value);
-void PutComponentAppNumber(SqliteDatabase& db, std::int64_t id, ComponentAppField field, std::int64_t value);
+void PutComponentAppNumber(sqlite::Database& db, std::int64_t id, ComponentAppField field,
+                           std::int64_t value);
 
 }  // namespace lns

@@ -1,15 +1,17 @@
 #pragma once
 
-namespace lns {
+namespace sqlite {
+class Database;
+}  // namespace sqlite
 
-class SqliteDatabase;
+namespace lns {
 
 // Something that owns an open database: the Object Server (its own data) or an open network.
 class DatabaseSource {
  public:
   virtual ~DatabaseSource() = default;
   // The open database; throws LnsError (kLnsNotOpen) when its owner is closed.
-  virtual SqliteDatabase& Database() = 0;
+  virtual sqlite::Database& Database() = 0;
 };
 
 }  // namespace lns

@@ -8,7 +8,8 @@
 #include "platform/lns/LnsError.h"
 #include "platform/lns/NetworkState.h"
 #include "platform/lns/ServerState.h"
-#include "platform/lns/Sqlite.h"
+#include "platform/sqlite/Database.h"
+#include "platform/sqlite/Transaction.h"
 
 namespace lns {
 
@@ -46,7 +47,7 @@ std::string NotOnlineReason(const DeviceRecord& device) {
 
 // Contacting the device: it has to answer (no time-out fault) and take the write (no refusal left).
 // A refusal counts down in the same transaction as the check, so no two clients use up one refusal.
-void ContactDevice(SqliteDatabase& db, const DeviceRecord& device, const std::string& label, bool writing) {
+void ContactDevice(sqlite::Database& db, const DeviceRecord& device, const std::string& label, bool writing) {
   if (device.timesOut) {
     throw LnsError(kLnsTimeout, device.name + " did not answer when " + label + " was " +
                                     (writing ? "written" : "read") + " (time-out)");
@@ -57,14 +58,14 @@ void ContactDevice(SqliteDatabase& db, const DeviceRecord& device, const std::st
   }
 }
 
-std::optional<RawValue> StoredValue(SqliteDatabase& db, std::int64_t deviceId, const ValueSlot& slot) {
+std::optional<RawValue> StoredValue(sqlite::Database& db, std::int64_t deviceId, const ValueSlot& slot) {
   auto query = db.Query("SELECT raw FROM device_values WHERE device_id = ? AND kind = ? AND number = ?",
                         deviceId, static_cast<int>(slot.kind), slot.number);
   if (!query.Step()) return std::nullopt;
   return query.Blob(0);
 }
 
-void StoreValue(SqliteDatabase& db, std::int64_t deviceId, const ValueSlot& slot, const RawValue& raw) {
+void StoreValue(sqlite::Database& db, std::int64_t deviceId, const ValueSlot& slot, const RawValue& raw) {
   db.Run(
       "INSERT INTO device_values (device_id, kind, number, raw) VALUES (?, ?, ?, ?) "
       "ON CONFLICT (device_id, kind, number) DO UPDATE SET raw = excluded.raw",
@@ -73,7 +74,7 @@ void StoreValue(SqliteDatabase& db, std::int64_t deviceId, const ValueSlot& slot
 
 std::string ReadValue(const InterfaceRef& ref, const ValueSlot& slot, const LonType& type,
                       const RawValue& fallback) {
-  SqliteDatabase& db = ref.network->Database();
+  sqlite::Database& db = ref.network->Database();
   DeviceRecord device = LoadDevice(db, ref.deviceId);
   if (slot.kind == ValueKind::NetworkVariable) {
     if (!device.Online()) {
@@ -89,8 +90,8 @@ std::string ReadValue(const InterfaceRef& ref, const ValueSlot& slot, const LonT
 void WriteValue(const InterfaceRef& ref, const ValueSlot& slot, const LonType& type, std::string_view text) {
   // Parsed before anything else, so that a refused text touches neither the device nor its fault counters.
   RawValue raw = type.Parse(text, ref.network->Server().DecimalSeparator());
-  SqliteDatabase& db = ref.network->Database();
-  SqliteTransaction transaction(db);
+  sqlite::Database& db = ref.network->Database();
+  sqlite::Transaction transaction(db);
   DeviceRecord device = LoadDevice(db, ref.deviceId);
   if (device.Online()) {
     try {

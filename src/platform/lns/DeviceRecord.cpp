@@ -4,7 +4,8 @@
 
 #include "platform/lns/DeviceStates.h"
 #include "platform/lns/LnsError.h"
-#include "platform/lns/Sqlite.h"
+#include "platform/sqlite/Database.h"
+#include "platform/sqlite/Transaction.h"
 
 namespace lns {
 
@@ -23,7 +24,7 @@ bool DeviceRecord::Online() const {
   return networkMode == kNetworkModeOnNet && commissioned && state == kStateConfiguredOnline;
 }
 
-DeviceRecord LoadDevice(SqliteDatabase& db, std::int64_t id) {
+DeviceRecord LoadDevice(sqlite::Database& db, std::int64_t id) {
   auto query = db.Query(
       "SELECT d.subsystem_id, d.template_id, t.revision, d.name, t.program_id, d.neuron_id, d.state, "
       "d.commissioned, d.state_unknown, d.refuse_writes, d.times_out, s.network_mode "
@@ -47,10 +48,10 @@ DeviceRecord LoadDevice(SqliteDatabase& db, std::int64_t id) {
   return device;
 }
 
-std::int64_t InsertDevice(SqliteDatabase& db, std::int64_t subsystemId, std::int64_t templateId,
+std::int64_t InsertDevice(sqlite::Database& db, std::int64_t subsystemId, std::int64_t templateId,
                           std::string_view name) {
   if (name.empty()) throw LnsError(kLnsInvalidArgument, "a device needs a name");
-  SqliteTransaction transaction(db);
+  sqlite::Transaction transaction(db);
   if (db.Query("SELECT 1 FROM devices WHERE subsystem_id = ? AND name = ?", subsystemId, name).Step()) {
     throw LnsError(kLnsAlreadyExists,
                    "the subsystem has a device named \"" + std::string(name) + "\" already");
@@ -65,12 +66,12 @@ std::int64_t InsertDevice(SqliteDatabase& db, std::int64_t subsystemId, std::int
   return id;
 }
 
-void UpdateDevice(SqliteDatabase& db, std::int64_t id, std::string_view column, std::int64_t value) {
+void UpdateDevice(sqlite::Database& db, std::int64_t id, std::string_view column, std::int64_t value) {
   static const char* const kColumns[] = {"state", "commissioned", "state_unknown", "refuse_writes",
                                          "times_out"};
   for (const char* known : kColumns) {
     if (column != known) continue;
-    SqliteTransaction transaction(db);
+    sqlite::Transaction transaction(db);
     db.Run(std::string("UPDATE devices SET ") + known + " = ? WHERE id = ?", value, id);
     if (db.Changes() == 0) throw LnsError(kLnsNotFound, "the device no longer exists in the network");
     transaction.Commit();

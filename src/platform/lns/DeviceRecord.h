@@ -4,9 +4,11 @@
 #include <string>
 #include <string_view>
 
-namespace lns {
+namespace sqlite {
+class Database;
+}  // namespace sqlite
 
-class SqliteDatabase;
+namespace lns {
 
 // A device as its network database holds it, with what the device link needs to know of the system.
 struct DeviceRecord {
@@ -29,15 +31,15 @@ struct DeviceRecord {
 };
 
 // Loads a device; throws LnsError (kLnsNotFound) when it no longer exists.
-DeviceRecord LoadDevice(SqliteDatabase& db, std::int64_t id);
+DeviceRecord LoadDevice(sqlite::Database& db, std::int64_t id);
 
 // Inserts a device of a template into a subsystem: not commissioned, unconfigured, with a Neuron ID made from
 // its number. Throws LnsError (kLnsAlreadyExists) when the subsystem has a device of that name.
-std::int64_t InsertDevice(SqliteDatabase& db, std::int64_t subsystemId, std::int64_t templateId,
+std::int64_t InsertDevice(sqlite::Database& db, std::int64_t subsystemId, std::int64_t templateId,
                           std::string_view name);
 
 // Sets one of the device's own columns ("state", "commissioned", "state_unknown", "refuse_writes",
 // "times_out").
-void UpdateDevice(SqliteDatabase& db, std::int64_t id, std::string_view column, std::int64_t value);
+void UpdateDevice(sqlite::Database& db, std::int64_t id, std::string_view column, std::int64_t value);
 
 }  // namespace lns

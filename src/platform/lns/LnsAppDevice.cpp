@@ -8,14 +8,15 @@
 #include "platform/lns/LnsInterface.h"
 #include "platform/lns/LnsSubsystem.h"
 #include "platform/lns/NetworkState.h"
-#include "platform/lns/Sqlite.h"
 #include "platform/lns/TemplateInterface.h"
+#include "platform/sqlite/Database.h"
+#include "platform/sqlite/Transaction.h"
 
 namespace lns {
 
 namespace {
 
-std::vector<LnsAppDevices::Entry> ReadEntries(SqliteStatement query) {
+std::vector<LnsAppDevices::Entry> ReadEntries(sqlite::Statement query) {
   std::vector<LnsAppDevices::Entry> entries;
   while (query.Step()) entries.push_back({query.Int(0), query.Text(1)});
   return entries;
@@ -86,8 +87,8 @@ DeviceFault LnsAppDevice::GetFault() const {
 void LnsAppDevice::PutFault(const DeviceFault& fault) {
   if (fault.refuseWrites < 0)
     throw LnsError(kLnsInvalidArgument, "a device cannot refuse a negative number of writes");
-  SqliteDatabase& db = state_->Database();
-  SqliteTransaction transaction(db);
+  sqlite::Database& db = state_->Database();
+  sqlite::Transaction transaction(db);
   UpdateDevice(db, id_, "refuse_writes", fault.refuseWrites);
   UpdateDevice(db, id_, "times_out", fault.timesOut);
   transaction.Commit();

@@ -11,8 +11,9 @@
 #include "platform/lns/MachineSettings.h"
 #include "platform/lns/NetworkState.h"
 #include "platform/lns/ServerState.h"
-#include "platform/lns/Sqlite.h"
 #include "platform/lns/TemplateInterface.h"
+#include "platform/sqlite/Database.h"
+#include "platform/sqlite/Transaction.h"
 
 namespace lns {
 
@@ -25,19 +26,19 @@ struct TemplateRow {
   std::string programId;
 };
 
-TemplateRow LoadTemplate(SqliteDatabase& db, std::int64_t id) {
+TemplateRow LoadTemplate(sqlite::Database& db, std::int64_t id) {
   auto query = db.Query("SELECT name, program_id FROM templates WHERE id = ?", id);
   if (!query.Step()) throw LnsError(kLnsNotFound, "the device template no longer exists");
   return {query.Text(0), query.Text(1)};
 }
 
-std::int64_t DevicesUsing(SqliteDatabase& db, std::int64_t templateId) {
+std::int64_t DevicesUsing(sqlite::Database& db, std::int64_t templateId) {
   auto query = db.Query("SELECT COUNT(*) FROM devices WHERE template_id = ?", templateId);
   query.Step();
   return query.Int(0);
 }
 
-std::optional<std::int64_t> FindTemplate(SqliteDatabase& db, std::string_view column,
+std::optional<std::int64_t> FindTemplate(sqlite::Database& db, std::string_view column,
                                          std::string_view value) {
   auto query =
       db.Query("SELECT id FROM templates WHERE " + std::string(column) + " = ? ORDER BY id LIMIT 1", value);
@@ -61,8 +62,8 @@ void LnsDeviceTemplate::Import(std::string_view interfaceFile) {
 }
 
 void LnsDeviceTemplate::ImportInterface(const DeviceInterface& interface) {
-  SqliteDatabase& db = state_->Database();
-  SqliteTransaction transaction(db);
+  sqlite::Database& db = state_->Database();
+  sqlite::Transaction transaction(db);
   TemplateRow row = LoadTemplate(db, id_);
   if (std::int64_t users = DevicesUsing(db, id_); users > 0) {
     throw LnsError(kLnsInvalidArgument, "the device template \"" + row.name + "\" is used by " +
@@ -110,7 +111,7 @@ LnsDeviceTemplate LnsDeviceTemplates::Item(long position) const {
 }
 
 LnsDeviceTemplate LnsDeviceTemplates::Item(std::string_view nameOrProgramId) const {
-  SqliteDatabase& db = state_->Database();
+  sqlite::Database& db = state_->Database();
   auto id = FindTemplate(db, "name", nameOrProgramId);
   if (!id) id = FindTemplate(db, "program_id", nameOrProgramId);
   if (!id) ThrowNoItemNamed("the template library", "device template", nameOrProgramId);
@@ -122,8 +123,8 @@ LnsDeviceTemplate LnsDeviceTemplates::Add(std::string_view name, long kind) {
     throw LnsError(kLnsInvalidArgument, "device template kind " + std::to_string(kind) + " is not 1");
   }
   if (name.empty()) throw LnsError(kLnsInvalidArgument, "a device template needs a name");
-  SqliteDatabase& db = state_->Database();
-  SqliteTransaction transaction(db);
+  sqlite::Database& db = state_->Database();
+  sqlite::Transaction transaction(db);
   if (FindTemplate(db, "name", name)) {
     throw LnsError(kLnsAlreadyExists, "a device template named \"" + std::string(name) + "\" exists already");
   }
@@ -134,8 +135,8 @@ LnsDeviceTemplate LnsDeviceTemplates::Add(std::string_view name, long kind) {
 }
 
 void LnsDeviceTemplates::Remove(std::string_view name) {
-  SqliteDatabase& db = state_->Database();
-  SqliteTransaction transaction(db);
+  sqlite::Database& db = state_->Database();
+  sqlite::Transaction transaction(db);
   auto id = FindTemplate(db, "name", name);
   if (!id) ThrowNoItemNamed("the template library", "device template", name);
   if (std::int64_t users = DevicesUsing(db, *id); users > 0) {

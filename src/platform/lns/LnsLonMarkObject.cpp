@@ -5,7 +5,8 @@
 #include "platform/lns/LnsConfigProperty.h"
 #include "platform/lns/LnsError.h"
 #include "platform/lns/NetworkState.h"
-#include "platform/lns/Sqlite.h"
+#include "platform/sqlite/Database.h"
+#include "platform/sqlite/Transaction.h"
 
 namespace lns {
 
@@ -16,7 +17,7 @@ constexpr int kHighestScope = 6;
 }  // namespace
 
 int LnsLonMarkObject::GetMode() const {
-  SqliteDatabase& db = ref_.network->Database();
+  sqlite::Database& db = ref_.network->Database();
   if (!ref_.OfDevice()) return 0;
   auto query = db.Query("SELECT mode FROM block_modes WHERE device_id = ? AND block_index = ?", ref_.deviceId,
                         block_->index);
@@ -32,8 +33,8 @@ void LnsLonMarkObject::PutMode(int mode) {
     throw LnsError(kLnsInvalidArgument,
                    "the LonMark object " + block_->name + " of a device template has no mode");
   }
-  SqliteDatabase& db = ref_.network->Database();
-  SqliteTransaction transaction(db);
+  sqlite::Database& db = ref_.network->Database();
+  sqlite::Transaction transaction(db);
   db.Run(
       "INSERT INTO block_modes (device_id, block_index, mode) VALUES (?, ?, ?) "
       "ON CONFLICT (device_id, block_index) DO UPDATE SET mode = excluded.mode",

@@ -4,7 +4,8 @@
 #include "platform/lns/LnsCollection.h"
 #include "platform/lns/LnsError.h"
 #include "platform/lns/NetworkState.h"
-#include "platform/lns/Sqlite.h"
+#include "platform/sqlite/Database.h"
+#include "platform/sqlite/Transaction.h"
 
 namespace lns {
 
@@ -15,7 +16,7 @@ struct SubsystemRow {
   std::string name;
 };
 
-SubsystemRow LoadSubsystem(SqliteDatabase& db, std::int64_t id) {
+SubsystemRow LoadSubsystem(sqlite::Database& db, std::int64_t id) {
   auto query = db.Query("SELECT parent_id, name FROM subsystems WHERE id = ?", id);
   if (!query.Step()) throw LnsError(kLnsNotFound, "the subsystem no longer exists in the network");
   return {query.Int(0), query.Text(1)};
@@ -88,8 +89,8 @@ LnsSubsystem LnsSubsystems::Add(std::string_view name) {
   if (name.empty() || name.find('/') != std::string_view::npos) {
     throw LnsError(kLnsInvalidArgument, "a subsystem needs a name without \"/\"");
   }
-  SqliteDatabase& db = state_->Database();
-  SqliteTransaction transaction(db);
+  sqlite::Database& db = state_->Database();
+  sqlite::Transaction transaction(db);
   if (db.Query("SELECT 1 FROM subsystems WHERE parent_id = ? AND name = ?", parentId_, name).Step()) {
     throw LnsError(kLnsAlreadyExists,
                    owner_ + " has a subsystem named \"" + std::string(name) + "\" already");

@@ -6,7 +6,8 @@
 #include "platform/lns/LnsSubsystem.h"
 #include "platform/lns/LnsTemplateLibrary.h"
 #include "platform/lns/NetworkState.h"
-#include "platform/lns/Sqlite.h"
+#include "platform/sqlite/Database.h"
+#include "platform/sqlite/Transaction.h"
 
 namespace lns {
 
@@ -78,8 +79,8 @@ void LnsSystem::PutNetworkMode(long mode) {
     throw LnsError(kLnsInvalidArgument,
                    "network mode " + std::to_string(mode) + " is neither 0 (on-net) nor 1 (off-net)");
   }
-  SqliteDatabase& db = state_->Database();
-  SqliteTransaction transaction(db);
+  sqlite::Database& db = state_->Database();
+  sqlite::Transaction transaction(db);
   db.Run("UPDATE system SET network_mode = ? WHERE id = 1", mode);
   transaction.Commit();
 }

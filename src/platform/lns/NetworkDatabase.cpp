@@ -1,7 +1,9 @@
 #include "platform/lns/NetworkDatabase.h"
 
 #include "platform/lns/ComponentAppStore.h"
+#include "platform/lns/DatabaseOptions.h"
 #include "platform/lns/LnsError.h"
+#include "platform/sqlite/Transaction.h"
 
 namespace lns {
 
@@ -95,8 +97,8 @@ void CreateNetworkDatabase(const std::filesystem::path& file, std::string_view s
     throw LnsError(kLnsDatabase,
                    "cannot create the folder " + file.parent_path().string() + ": " + error.message());
   }
-  SqliteDatabase db(file);
-  SqliteTransaction transaction(db);
+  sqlite::Database db(file, DatabaseOptions());
+  sqlite::Transaction transaction(db);
   db.Execute(kNetworkSchema);
   db.Execute(kComponentAppSchema);
   db.Run("INSERT INTO system (id, name) VALUES (1, ?)", systemName);
@@ -104,11 +106,11 @@ void CreateNetworkDatabase(const std::filesystem::path& file, std::string_view s
   transaction.Commit();
 }
 
-std::unique_ptr<SqliteDatabase> OpenNetworkDatabase(const std::filesystem::path& file) {
+std::unique_ptr<sqlite::Database> OpenNetworkDatabase(const std::filesystem::path& file) {
   if (!std::filesystem::is_regular_file(file)) {
     throw LnsError(kLnsDatabase, "the network database " + file.string() + " is missing");
   }
-  auto db = std::make_unique<SqliteDatabase>(file);
+  auto db = std::make_unique<sqlite::Database>(file, DatabaseOptions());
   auto version = db->Query("PRAGMA user_version");
   version.Step();
   if (version.Int(0) != kSchemaVersion) {

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/lns/Sqlite.h"
+#include "platform/sqlite/Database.h"
 
 namespace lns {
 
@@ -16,6 +16,6 @@ void CreateNetworkDatabase(const std::filesystem::path& file, std::string_view s
 
 // Opens an existing network database; throws LnsError (kLnsDatabase) when the file is missing or is not a
 // network database of this version.
-std::unique_ptr<SqliteDatabase> OpenNetworkDatabase(const std::filesystem::path& file);
+std::unique_ptr<sqlite::Database> OpenNetworkDatabase(const std::filesystem::path& file);
 
 }  // namespace lns

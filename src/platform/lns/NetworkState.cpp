@@ -44,13 +44,13 @@ void NetworkState::CloseSystem() {
   monitor_.reset();
 }
 
-SqliteDatabase& NetworkState::Database() {
+sqlite::Database& NetworkState::Database() {
   if (!SystemOpen())
     throw LnsError(kLnsNotOpen, "the system of the network \"" + network_.name + "\" is not open");
   return *database_;
 }
 
-SqliteDatabase& NetworkState::NetworkDatabase() {
+sqlite::Database& NetworkState::NetworkDatabase() {
   RequireNetworkOpen();
   return *database_;
 }
@@ -75,9 +75,9 @@ NvMonitor& NetworkState::Monitor() {
 }
 
 void NetworkState::StartTransaction() {
-  SqliteDatabase& db = Database();
+  sqlite::Database& db = Database();
   if (transaction_) throw LnsError(kLnsInvalidArgument, "a transaction is running already");
-  transaction_ = std::make_unique<SqliteTransaction>(db);
+  transaction_ = std::make_unique<sqlite::Transaction>(db);
 }
 
 void NetworkState::CommitTransaction() {

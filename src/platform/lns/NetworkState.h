@@ -9,7 +9,8 @@
 #include "platform/lns/DatabaseSource.h"
 #include "platform/lns/NvMonitor.h"
 #include "platform/lns/ServerDatabase.h"
-#include "platform/lns/Sqlite.h"
+#include "platform/sqlite/Database.h"
+#include "platform/sqlite/Transaction.h"
 
 namespace lns {
 
@@ -52,9 +53,9 @@ class NetworkState : public DatabaseSource, public std::enable_shared_from_this<
   bool SystemOpen() const { return monitor_ != nullptr; }
 
   // The database; throws LnsError (kLnsNotOpen) unless the system is open.
-  SqliteDatabase& Database() override;
+  sqlite::Database& Database() override;
   // The database while only the network needs to be open.
-  SqliteDatabase& NetworkDatabase();
+  sqlite::Database& NetworkDatabase();
 
   // A template's interface at the given revision, loaded once.
   std::shared_ptr<const TemplateInterface> Interface(std::int64_t templateId, std::int64_t revision);
@@ -78,8 +79,8 @@ class NetworkState : public DatabaseSource, public std::enable_shared_from_this<
 
   std::shared_ptr<ServerState> server_;
   ServerDatabase::Network network_;
-  std::unique_ptr<SqliteDatabase> database_;
-  std::unique_ptr<SqliteTransaction> transaction_;  // after the database: it ends first
+  std::unique_ptr<sqlite::Database> database_;
+  std::unique_ptr<sqlite::Transaction> transaction_;  // after the database: it ends first
   std::unique_ptr<NvMonitor> monitor_;
   std::map<std::int64_t, std::pair<std::int64_t, std::shared_ptr<const TemplateInterface>>> interfaces_;
   SystemSettings settings_;

@@ -3,8 +3,10 @@
 #include <cctype>
 
 #include "platform/lns/ComponentAppStore.h"
+#include "platform/lns/DatabaseOptions.h"
 #include "platform/lns/LnsError.h"
 #include "platform/lns/NetworkDatabase.h"
+#include "platform/sqlite/Transaction.h"
 
 namespace lns {
 
@@ -47,14 +49,14 @@ std::string FolderNameFor(std::string_view name) {
 }  // namespace
 
 ServerDatabase::ServerDatabase(const std::filesystem::path& lonWorksFolder)
-    : lonWorksFolder_(lonWorksFolder), db_(ServerFile(lonWorksFolder)) {
-  SqliteTransaction transaction(db_);
+    : lonWorksFolder_(lonWorksFolder), db_(ServerFile(lonWorksFolder), DatabaseOptions()) {
+  sqlite::Transaction transaction(db_);
   db_.Execute(kServerSchema);
   db_.Execute(kComponentAppSchema);
   transaction.Commit();
 }
 
-ServerDatabase::Network ServerDatabase::ToNetwork(const SqliteStatement& row) const {
+ServerDatabase::Network ServerDatabase::ToNetwork(const sqlite::Statement& row) const {
   return Network{row.Int(0), row.Text(1), lonWorksFolder_ / "Databases" / row.Text(2) / kDatabaseFileName};
 }
 
@@ -73,7 +75,7 @@ std::optional<ServerDatabase::Network> ServerDatabase::NetworkNamed(std::string_
 
 ServerDatabase::Network ServerDatabase::AddNetwork(std::string_view name) {
   if (name.empty()) throw LnsError(kLnsInvalidArgument, "a network needs a name");
-  SqliteTransaction transaction(db_);
+  sqlite::Transaction transaction(db_);
   if (NetworkNamed(name)) {
     throw LnsError(kLnsAlreadyExists, "a network named \"" + std::string(name) + "\" exists already");
   }

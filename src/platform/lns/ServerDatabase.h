@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/lns/Sqlite.h"
+#include "platform/sqlite/Database.h"
 
 namespace lns {
 
@@ -24,7 +24,7 @@ class ServerDatabase {
   // Opens (creating when missing) <lonWorksFolder>/ObjectServer/ObjectServer.sqlite.
   explicit ServerDatabase(const std::filesystem::path& lonWorksFolder);
 
-  SqliteDatabase& Db() { return db_; }
+  sqlite::Database& Db() { return db_; }
 
   std::vector<Network> Networks();
   std::optional<Network> NetworkNamed(std::string_view name);
@@ -35,10 +35,10 @@ class ServerDatabase {
   std::vector<std::string> NetworkInterfaces();
 
  private:
-  Network ToNetwork(const SqliteStatement& row) const;
+  Network ToNetwork(const sqlite::Statement& row) const;
 
   std::filesystem::path lonWorksFolder_;
-  SqliteDatabase db_;
+  sqlite::Database db_;
 };
 
 }  // namespace lns

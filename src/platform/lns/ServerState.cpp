@@ -32,7 +32,7 @@ void ServerState::RequireOpen() const {
   if (!IsOpen()) throw LnsError(kLnsNotOpen, "the Object Server is not open");
 }
 
-SqliteDatabase& ServerState::Database() {
+sqlite::Database& ServerState::Database() {
   return Server().Db();
 }
 

@@ -33,7 +33,7 @@ class ServerState : public DatabaseSource, public std::enable_shared_from_this<S
   bool IsOpen() const { return database_ != nullptr; }
   void RequireOpen() const;
 
-  SqliteDatabase& Database() override;
+  sqlite::Database& Database() override;
   ServerDatabase& Server();
   const std::string& DecimalSeparator() const { return decimalSeparator_; }
 

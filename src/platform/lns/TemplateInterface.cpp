@@ -4,7 +4,7 @@
 #include <set>
 
 #include "platform/lns/LnsError.h"
-#include "platform/lns/Sqlite.h"
+#include "platform/sqlite/Database.h"
 
 namespace lns {
 
@@ -45,7 +45,7 @@ std::vector<int> TemplateInterface::PropertiesOf(CpOwner owner, int ownerIndex) 
   return positions;
 }
 
-void StoreTemplateInterface(SqliteDatabase& db, std::int64_t templateId, const DeviceInterface& interface) {
+void StoreTemplateInterface(sqlite::Database& db, std::int64_t templateId, const DeviceInterface& interface) {
   if (!interface.networkVariables.empty()) {
     CheckUnique(
         interface.networkVariables, [](const NvDefinition& nv) { return nv.index; },
@@ -84,7 +84,8 @@ void StoreTemplateInterface(SqliteDatabase& db, std::int64_t templateId, const D
          templateId);
 }
 
-std::shared_ptr<const TemplateInterface> LoadTemplateInterface(SqliteDatabase& db, std::int64_t templateId) {
+std::shared_ptr<const TemplateInterface> LoadTemplateInterface(sqlite::Database& db,
+                                                               std::int64_t templateId) {
   auto result = std::make_shared<TemplateInterface>();
   auto program = db.Query("SELECT program_id FROM templates WHERE id = ?", templateId);
   if (program.Step()) result->programId = program.Text(0);

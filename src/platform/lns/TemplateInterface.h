@@ -9,9 +9,11 @@
 #include "platform/lns/DeviceInterfaceFile.h"
 #include "platform/lns/LonTypes.h"
 
-namespace lns {
+namespace sqlite {
+class Database;
+}  // namespace sqlite
 
-class SqliteDatabase;
+namespace lns {
 
 // A device template's interface as the object model serves it: the value types resolved and the initial and
 // delivered values as raw bytes. Loaded once per template revision and shared by all handles.
@@ -51,9 +53,9 @@ struct TemplateInterface {
 
 // Checks the interface (each value type known, each initial and delivered value valid, no index twice) and
 // stores it as the template's new interface with its program ID; the caller holds the transaction.
-void StoreTemplateInterface(SqliteDatabase& db, std::int64_t templateId, const DeviceInterface& interface);
+void StoreTemplateInterface(sqlite::Database& db, std::int64_t templateId, const DeviceInterface& interface);
 
 // Reads a template's stored interface.
-std::shared_ptr<const TemplateInterface> LoadTemplateInterface(SqliteDatabase& db, std::int64_t templateId);
+std::shared_ptr<const TemplateInterface> LoadTemplateInterface(sqlite::Database& db, std::int64_t templateId);
 
 }  // namespace lns

@@ -1,4 +1,6 @@
+#include "framework/ErrObject.h"
 #include "framework/PlugInIdentity.h"
+#include "framework/TypeFiles.h"
 #include "platform/MachineRoot.h"
 #include "platform/lns/DemoNetwork.h"
 #include "platform/lns/LnsError.h"
@@ -11,7 +13,8 @@ namespace lnstool {
 
 namespace {
 
-// The demo machine speaks English: what registering the plug-in with "/regplugin /english" writes.
+// The demo machine is one on which the plug-in is registered: it speaks English, as "/regplugin /english"
+// writes, and its type files are in the resource catalogue.
 void SetDemoLanguage(const std::filesystem::path& root) {
   reg::RegistryStore store(reg::RegistryStore::FileIn(root));
   store.AddValueIfMissing(reg::Hive::LocalMachine, qvr::kPlugInKey, "Language",
@@ -20,6 +23,8 @@ void SetDemoLanguage(const std::filesystem::path& root) {
 
 int CreateDemo(ToolContext& context) {
   SetDemoLanguage(context.root);
+  qvr::ErrObject err;
+  qvr::InstallTypeFiles(err);
   try {
     lns::CreateDemoNetwork(context.root, platform::DataDir() / "interfaces");
   } catch (const lns::LnsError& error) {

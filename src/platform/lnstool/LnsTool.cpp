@@ -42,8 +42,8 @@ int Usage(ToolContext& context, const std::string& synopsis) {
   return kUsage;
 }
 
-int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err) {
-  ToolContext context{platform::MachineRoot(), out, err};
+int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, UiPlatform* windows) {
+  ToolContext context{platform::MachineRoot(), out, err, windows};
   if (args.empty()) return GeneralUsage(context);
   auto command = CommandTable().find(args.front());
   if (command == CommandTable().end()) return GeneralUsage(context);

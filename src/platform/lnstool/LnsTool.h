@@ -7,6 +7,8 @@
 
 namespace lnstool {
 
+class UiPlatform;
+
 // Exit codes of the tool: 0 done, 1 the operation failed (reason printed), 2 bad arguments (usage printed).
 enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };
 
@@ -14,12 +16,14 @@ struct ToolContext {
   std::filesystem::path root;  // the machine root
   std::ostream& out;
   std::ostream& err;
+  UiPlatform* windows = nullptr;  // where windows can be shown; none in a tool built without a toolkit
 };
 
 using Args = std::vector<std::string>;
 
-// Runs one `lns` command line (without the program name).
-int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err);
+// Runs one `lns` command line (without the program name). `windows` is the window system that commands
+// may show windows on, or null.
+int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, UiPlatform* windows = nullptr);
 
 // Prints "usage: lns ..." for one command and returns kUsage.
 int Usage(ToolContext& context, const std::string& synopsis);

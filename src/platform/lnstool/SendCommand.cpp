@@ -1,5 +1,5 @@
 // `lns send`: acts as an LNS director on the plug-in object in this process: creates it, names the network
-// (and the network interface), sends one command and releases the object again.
+// (and the network interface), sends one command, may show the main window, and releases the object.
 #include <fstream>
 #include <limits>
 #include <optional>
@@ -11,6 +11,8 @@
 #include "mainwindow/fMain.h"
 #include "platform/Error.h"
 #include "platform/lnstool/Commands.h"
+#include "platform/lnstool/SendWindows.h"
+#include "platform/lnstool/UiPlatform.h"
 #include "platform/lnstool/WholeNumber.h"
 #include "platform/ui/HeadlessFormBackend.h"
 #include "platform/ui/HeadlessServices.h"
@@ -21,7 +23,8 @@ namespace lnstool {
 
 namespace {
 
-const char* const kSynopsis = "send NETWORK COMMAND CLASS OBJECTPATH [--interface NAME] [--snapshot FILE]";
+const char* const kSynopsis =
+    "send NETWORK COMMAND CLASS OBJECTPATH [--interface NAME] [--snapshot FILE] [--show] [--screenshot FILE]";
 
 struct SendRequest {
   std::string network;
@@ -30,6 +33,7 @@ struct SendRequest {
   std::string objectPath;
   std::optional<std::string> interfaceName;
   std::optional<std::string> snapshotFile;
+  MainWindowRequest window;
 };
 
 template <class Int>
@@ -45,9 +49,15 @@ std::optional<SendRequest> ParseRequest(const Args& args) {
   std::vector<std::string> positional;
   for (std::size_t index = 0; index < args.size(); ++index) {
     const std::string& word = args[index];
-    std::optional<std::string>* option = word == "--interface"  ? &request.interfaceName
-                                         : word == "--snapshot" ? &request.snapshotFile
-                                                                : nullptr;
+    if (word == "--show") {
+      if (request.window.show) return std::nullopt;
+      request.window.show = true;
+      continue;
+    }
+    std::optional<std::string>* option = word == "--interface"    ? &request.interfaceName
+                                         : word == "--snapshot"   ? &request.snapshotFile
+                                         : word == "--screenshot" ? &request.window.screenshotFile
+                                                                  : nullptr;
     if (!option) {
       positional.push_back(word);
       continue;
@@ -89,7 +99,13 @@ int Send(ToolContext& context, const SendRequest& request, qvr::Program& program
     context.err << "lns send: cannot write the snapshot to " << *request.snapshotFile << '\n';
     return kFailed;
   }
+  if (request.window.Wanted()) return PresentMainWindow(context, request.window, program, plugIn);
   return kOk;
+}
+
+int ReportRaised(ToolContext& context, const platform::RaisedError& error) {
+  context.err << "error " << error.Number() << ": " << error.Description() << " (" << error.Source() << ")\n";
+  return kFailed;
 }
 
 // What to tell about a box or dialog that nobody can answer here: the box's own text when it was a box.
@@ -101,24 +117,47 @@ std::string DescribeUnanswered(ui::HeadlessServices& services, const ui::Unscrip
   return unanswered.what();
 }
 
+// Headless: nothing answers a message box, so a box that the plug-in shows ends the command.
+int SendHeadless(ToolContext& context, const SendRequest& request) {
+  ui::HeadlessServices services;
+  ui::HeadlessFormBackend backend;
+  qvr::Program program(services, backend, context.root);
+  try {
+    return Send(context, request, program);
+  } catch (const platform::RaisedError& error) {
+    return ReportRaised(context, error);
+  } catch (const ui::UnscriptedDialog& unanswered) {
+    context.err << "lns send: " << DescribeUnanswered(services, unanswered) << '\n';
+  }
+  return kFailed;
+}
+
+// On real windows: the person at the screen answers the message boxes.
+int SendOnWindows(ToolContext& context, const SendRequest& request) {
+  if (!context.windows) {
+    context.err << "lns send: --show and --screenshot need windows, and this lns was built without Qt\n";
+    return kFailed;
+  }
+  if (request.window.show && !context.windows->PersonSeesWindows()) {
+    context.err << "lns send: --show needs a display (DISPLAY or WAYLAND_DISPLAY is not set); run it on a "
+                   "desktop or under xvfb-run\n";
+    return kFailed;
+  }
+  UiPlatform::Ui windows = context.windows->MakeUi();
+  qvr::Program program(*windows.services, *windows.backend, context.root);
+  try {
+    return Send(context, request, program);
+  } catch (const platform::RaisedError& error) {
+    return ReportRaised(context, error);
+  }
+}
+
 }  // namespace
 
 int RunSend(ToolContext& context, const Args& args) {
   auto request = ParseRequest(args);
   if (!request) return Usage(context, kSynopsis);
-  // Headless: nothing answers a message box, so a box that the plug-in shows ends the command.
-  ui::HeadlessServices services;
-  ui::HeadlessFormBackend backend;
-  qvr::Program program(services, backend, context.root);
-  try {
-    return Send(context, *request, program);
-  } catch (const platform::RaisedError& error) {
-    context.err << "error " << error.Number() << ": " << error.Description() << " (" << error.Source()
-                << ")\n";
-  } catch (const ui::UnscriptedDialog& unanswered) {
-    context.err << "lns send: " << DescribeUnanswered(services, unanswered) << '\n';
-  }
-  return kFailed;
+  return request->window.Wanted() ? SendOnWindows(context, *request) : SendHeadless(context, *request);
 }
 
 }  // namespace lnstool

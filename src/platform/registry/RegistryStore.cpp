@@ -7,6 +7,7 @@
 #include "platform/Error.h"
 #include "platform/registry/KeyPath.h"
 #include "platform/registry/StoreFile.h"
+#include "platform/sqlite/Transaction.h"
 
 namespace reg {
 
@@ -37,24 +38,24 @@ class RegistryStore::Impl {
  public:
   explicit Impl(const std::filesystem::path& file) : db_(OpenStoreFile(file)) {}
 
-  sql::Connection& Db() { return *db_; }
+  sqlite::Database& Db() { return *db_; }
 
   // Runs one store operation; a SQLite failure becomes StoreFailed with its reason kept.
   template <typename Operation>
   Status Guarded(Operation&& operation) {
     try {
       return operation();
-    } catch (const sql::Failure& failure) {
+    } catch (const sqlite::Error& failure) {
       lastError_ = failure.what();
       return Status::StoreFailed;
     }
   }
 
   std::optional<std::int64_t> FindKey(Hive hive, std::string_view key) {
-    sql::Statement query(Db(), "SELECT id FROM keys WHERE hive = ?1 AND folded_path = ?2");
-    query.Bind(1, HiveName(hive)).Bind(2, FoldCase(key));
+    auto query =
+        Db().Query("SELECT id FROM keys WHERE hive = ?1 AND folded_path = ?2", HiveName(hive), FoldCase(key));
     if (!query.Step()) return std::nullopt;
-    return query.Integer(0);
+    return query.Int(0);
   }
 
   // Creates every missing key of the path; the id of its last key.
@@ -68,24 +69,21 @@ class RegistryStore::Impl {
         parent = *existing;
         continue;
       }
-      sql::Statement insert(Db(),
-                            "INSERT INTO keys (hive, parent, name, folded_path) VALUES (?1, ?2, ?3, ?4)");
-      insert.Bind(1, HiveName(hive)).Bind(2, parent).Bind(3, name).Bind(4, FoldCase(path)).Step();
-      parent = sqlite3_last_insert_rowid(Db().Handle());
+      Db().Run("INSERT INTO keys (hive, parent, name, folded_path) VALUES (?1, ?2, ?3, ?4)", HiveName(hive),
+               parent, name, FoldCase(path));
+      parent = Db().LastInsertId();
     }
     return parent;
   }
 
   // Writes the value; replacing an existing one of the same name keeps that name's first spelling.
   void WriteValue(std::int64_t keyId, std::string_view name, const RegValue& value, bool replace) {
-    sql::Statement write(Db(), replace ? "INSERT INTO key_values (key_id, name, folded_name, type, data) "
-                                         "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT (key_id, folded_name) "
-                                         "DO UPDATE SET type = excluded.type, data = excluded.data"
-                                       : "INSERT INTO key_values (key_id, name, folded_name, type, data) "
-                                         "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT DO NOTHING");
-    write.Bind(1, keyId).Bind(2, name).Bind(3, FoldCase(name));
-    write.Bind(4, static_cast<std::int64_t>(value.type)).BindBytes(5, value.data);
-    write.Step();
+    Db().Run(replace ? "INSERT INTO key_values (key_id, name, folded_name, type, data) "
+                       "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT (key_id, folded_name) "
+                       "DO UPDATE SET type = excluded.type, data = excluded.data"
+                     : "INSERT INTO key_values (key_id, name, folded_name, type, data) "
+                       "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT DO NOTHING",
+             keyId, name, FoldCase(name), static_cast<std::int64_t>(value.type), sqlite::BytesOf(value.data));
   }
 
   Status Write(Hive hive, std::string_view key, std::string_view name, const RegValue& value, bool createKey,
@@ -95,7 +93,7 @@ class RegistryStore::Impl {
     auto stored = StoredForm(value);
     if (!stored) return Status::InvalidValue;
     return Guarded([&] {
-      sql::WriteTransaction transaction(Db());
+      sqlite::Transaction transaction(Db());
       std::optional<std::int64_t> keyId = createKey ? CreateKeyPath(hive, *names) : FindKey(hive, key);
       if (!keyId) return Status::NotFound;
       WriteValue(*keyId, name, *stored, replace);
@@ -107,7 +105,7 @@ class RegistryStore::Impl {
   const std::string& LastError() const { return lastError_; }
 
  private:
-  std::unique_ptr<sql::Connection> db_;
+  std::unique_ptr<sqlite::Database> db_;
   std::string lastError_;
 };
 
@@ -120,7 +118,7 @@ RegistryStore::RegistryStore(const std::filesystem::path& file) {
   }
   try {
     impl_ = std::make_unique<Impl>(file);
-  } catch (const sql::Failure& failure) {
+  } catch (const sqlite::Error& failure) {
     throw platform::RaisedError(kStoreOpenFailed, "RegistryStore",
                                 std::string("cannot open the registry store ") + failure.what());
   }
@@ -142,7 +140,7 @@ Status RegistryStore::CreateKey(Hive hive, std::string_view key) {
   auto names = SplitKeyPath(key);
   if (!names) return Status::InvalidName;
   return impl_->Guarded([&] {
-    sql::WriteTransaction transaction(impl_->Db());
+    sqlite::Transaction transaction(impl_->Db());
     impl_->CreateKeyPath(hive, *names);
     transaction.Commit();
     return Status::Ok;
@@ -152,13 +150,13 @@ Status RegistryStore::CreateKey(Hive hive, std::string_view key) {
 Status RegistryStore::QueryValue(Hive hive, std::string_view key, std::string_view name, RegValue& value) {
   if (!SplitKeyPath(key)) return Status::InvalidName;
   return impl_->Guarded([&] {
-    sql::Statement query(impl_->Db(),
-                         "SELECT v.type, v.data FROM keys k JOIN key_values v ON v.key_id = k.id "
-                         "WHERE k.hive = ?1 AND k.folded_path = ?2 AND v.folded_name = ?3");
-    query.Bind(1, HiveName(hive)).Bind(2, FoldCase(key)).Bind(3, FoldCase(name));
+    auto query = impl_->Db().Query(
+        "SELECT v.type, v.data FROM keys k JOIN key_values v ON v.key_id = k.id "
+        "WHERE k.hive = ?1 AND k.folded_path = ?2 AND v.folded_name = ?3",
+        HiveName(hive), FoldCase(key), FoldCase(name));
     if (!query.Step()) return Status::NotFound;
-    value.type = static_cast<ValueType>(query.Integer(0));
-    value.data = query.Bytes(1);
+    value.type = static_cast<ValueType>(query.Int(0));
+    value.data = query.Text(1);
     return Status::Ok;
   });
 }
@@ -176,12 +174,11 @@ Status RegistryStore::AddValueIfMissing(Hive hive, std::string_view key, std::st
 Status RegistryStore::DeleteValue(Hive hive, std::string_view key, std::string_view name) {
   if (!SplitKeyPath(key)) return Status::InvalidName;
   return impl_->Guarded([&] {
-    sql::WriteTransaction transaction(impl_->Db());
+    sqlite::Transaction transaction(impl_->Db());
     auto keyId = impl_->FindKey(hive, key);
     if (!keyId) return Status::NotFound;
-    sql::Statement remove(impl_->Db(), "DELETE FROM key_values WHERE key_id = ?1 AND folded_name = ?2");
-    remove.Bind(1, *keyId).Bind(2, FoldCase(name)).Step();
-    if (sqlite3_changes(impl_->Db().Handle()) == 0) return Status::NotFound;
+    impl_->Db().Run("DELETE FROM key_values WHERE key_id = ?1 AND folded_name = ?2", *keyId, FoldCase(name));
+    if (impl_->Db().Changes() == 0) return Status::NotFound;
     transaction.Commit();
     return Status::Ok;
   });
@@ -190,13 +187,13 @@ Status RegistryStore::DeleteValue(Hive hive, std::string_view key, std::string_v
 Status RegistryStore::DeleteKey(Hive hive, std::string_view key) {
   if (!SplitKeyPath(key)) return Status::InvalidName;
   return impl_->Guarded([&] {
-    sql::WriteTransaction transaction(impl_->Db());
+    sqlite::Transaction transaction(impl_->Db());
     auto keyId = impl_->FindKey(hive, key);
     if (!keyId) return Status::NotFound;
-    sql::Statement subkey(impl_->Db(), "SELECT 1 FROM keys WHERE parent = ?1 LIMIT 1");
-    if (subkey.Bind(1, *keyId).Step()) return Status::HasSubkeys;
-    sql::Statement(impl_->Db(), "DELETE FROM key_values WHERE key_id = ?1").Bind(1, *keyId).Step();
-    sql::Statement(impl_->Db(), "DELETE FROM keys WHERE id = ?1").Bind(1, *keyId).Step();
+    if (impl_->Db().Query("SELECT 1 FROM keys WHERE parent = ?1 LIMIT 1", *keyId).Step())
+      return Status::HasSubkeys;
+    impl_->Db().Run("DELETE FROM key_values WHERE key_id = ?1", *keyId);
+    impl_->Db().Run("DELETE FROM keys WHERE id = ?1", *keyId);
     transaction.Commit();
     return Status::Ok;
   });
@@ -205,12 +202,12 @@ Status RegistryStore::DeleteKey(Hive hive, std::string_view key) {
 Status RegistryStore::EnumKey(Hive hive, std::string_view key, std::uint32_t index, std::string& name) {
   if (!SplitKeyPath(key)) return Status::InvalidName;
   return impl_->Guarded([&] {
-    sql::Statement query(impl_->Db(),
-                         "SELECT c.name FROM keys k JOIN keys c ON c.parent = k.id "
-                         "WHERE k.hive = ?1 AND k.folded_path = ?2 ORDER BY c.folded_path LIMIT 1 OFFSET ?3");
-    query.Bind(1, HiveName(hive)).Bind(2, FoldCase(key)).Bind(3, static_cast<std::int64_t>(index));
+    auto query = impl_->Db().Query(
+        "SELECT c.name FROM keys k JOIN keys c ON c.parent = k.id "
+        "WHERE k.hive = ?1 AND k.folded_path = ?2 ORDER BY c.folded_path LIMIT 1 OFFSET ?3",
+        HiveName(hive), FoldCase(key), index);
     if (!query.Step()) return Status::NotFound;
-    name = query.Bytes(0);
+    name = query.Text(0);
     return Status::Ok;
   });
 }

@@ -15,6 +15,14 @@ using reg::Status;
 
 constexpr int kWritesPerProcess = 1000;
 
+// Write number `i` of a writer: the value's name (and text), and the key it goes to, spelt as `keyBase`.
+std::string ValueName(int writer, int i) {
+  return std::string("w").append(std::to_string(writer)).append("-").append(std::to_string(i));
+}
+std::string RaceKey(std::string keyBase, int i) {
+  return keyBase.append(std::to_string(i % 50));
+}
+
 // Writes this writer's values, each in its own transaction, into keys that the other writer creates at
 // the same time; the exit code tells how many writes failed (0 for none).
 int WriteValues(const std::filesystem::path& file, int writer) {
@@ -22,8 +30,8 @@ int WriteValues(const std::filesystem::path& file, int writer) {
   try {
     reg::RegistryStore store(file);
     for (int i = 0; i < kWritesPerProcess; ++i) {
-      std::string key = "SOFTWARE\\Race\\Key" + std::to_string(i % 50);
-      std::string name = "w" + std::to_string(writer) + "-" + std::to_string(i);
+      std::string key = RaceKey("SOFTWARE\\Race\\Key", i);
+      std::string name = ValueName(writer, i);
       if (store.SetValue(Hive::LocalMachine, key, name, reg::RegValue{reg::ValueType::Sz, name}, true) !=
           Status::Ok) {
         if (failures++ == 0) std::fprintf(stderr, "writer %d: %s\n", writer, store.LastError().c_str());
@@ -57,9 +65,8 @@ TEST(RegistryStoreConcurrency, TwoProcessesWritingAtOnceLoseNothing) {
   int found = 0;
   for (int writer = 0; writer < 2; ++writer) {
     for (int i = 0; i < kWritesPerProcess; ++i) {
-      std::string name = "w" + std::to_string(writer) + "-" + std::to_string(i);
-      if (reg::ReadText(store, Hive::LocalMachine, "software\\race\\key" + std::to_string(i % 50), name) ==
-          name) {
+      std::string name = ValueName(writer, i);
+      if (reg::ReadText(store, Hive::LocalMachine, RaceKey("software\\race\\key", i), name) == name) {
         ++found;
       }
     }

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace qvr {
+
+class Program;
+struct ErrObject;
+
+// One resource set of the maker that the LonWorks resource catalogue has to list.
+struct TypeFileEntry {
+  std::string Subfolder;      // the set's folder below the LonWorks folder, with a leading "\"
+  std::string ProgramIdMask;  // 16 hex digits
+  std::int16_t ResourceScope = 0;
+};
+
+// Row 0 names the maker's resource set; row 1 stays empty and is never read.
+using TypeFileRows = std::array<TypeFileEntry, 2>;
+
+// Fills row 0 of program.framework.TypeFileTable with the maker's set (scope 3 of every program ID of
+// the maker, in \Types\User\Calyxtern).
+void InitTypeFileTable(Program& program);
+
+// Adds the maker's types folder to the catalogue and refreshes it, as registering the plug-in on the
+// machine does. Reports nothing: a step that fails ends it after closing the catalogue. It needs nothing of
+// the program but its error object, so that tools can install the types of a machine root too.
+void InstallTypeFiles(ErrObject& err);
+void InstallTypeFiles(Program& program);
+
+// When registering the plug-in in a network: true when the catalogue lists the maker's set, or after it
+// added the set folder's parent (\Types\User) and refreshed. On a remote client it then tells the user to
+// register the plug-in on the server as well. False when the catalogue cannot be opened, searched,
+// changed or closed, or when the LonWorks folder is unknown.
+bool FindTypeFilesInCatalog(Program& program);
+
+// Before a device is opened: true when the catalogue lists the maker's set of row 0 as the table stands.
+// A success is remembered (program.framework.TypeFilesChecked) and later calls return true at once;
+// a failure changes nothing in the catalogue and is not remembered.
+bool CheckTypeFilesInstalled(Program& program);
+
+// Hooks that the framework calls after opening a network (with its name) and after each command row of
+// a registration in a network (with the row's index). They do nothing.
+inline void EmptyHook(std::string& /*networkName*/) {}
+inline void EmptyHook2(std::int16_t& /*commandRow*/) {}
+
+}  // namespace qvr

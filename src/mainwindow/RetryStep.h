@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "framework/ErrObject.h"
+#include "platform/ui/MessageBox.h"
+
+namespace qvr {
+
+class Program;
+
+// The critical Abort/Retry/Ignore box of a routine that talks to the device, as that routine words it.
+struct RetryBox {
+  RetryBox(std::function<std::string(const ErrObject&)> prompt, std::string title = {},
+           int icon = ui::vbCritical, std::function<void()> beforeBox = {})
+      : prompt(std::move(prompt)), title(std::move(title)), icon(icon), beforeBox(std::move(beforeBox)) {}
+
+  // The box's text, made from the error that stopped the step.
+  std::function<std::string(const ErrObject&)> prompt;
+  // The caption; empty shows the application title.
+  std::string title;
+  // The icon added to the Abort/Retry/Ignore buttons.
+  int icon;
+  // Runs before each box appears (for instance to take the progress windows off the screen); may be empty.
+  std::function<void()> beforeBox;
+};
+
+// The box's text that most routines show: the error's description followed by `suffix`.
+std::function<std::string(const ErrObject&)> DescriptionThen(std::string suffix);
+
+// How a step ended: it ran through, or it failed and the user chose Ignore (go on with the next step) or
+// Abort (take the routine's failure exit).
+enum class StepResult { Done, Ignored, Aborted };
+
+// Runs `step`. When it raises, the error goes into program.Err and `box` is shown: Retry runs the step
+// again, Ignore and Abort return. The error of an ignored or aborted step stays in program.Err.
+StepResult RetryStep(Program& program, const RetryBox& box, const std::function<void()>& step);
+
+}  // namespace qvr

@@ -1,0 +1,216 @@
+// Opening a device in the main window: the host's device command, the device's state and its values.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "datapoints/LoadDataPoints.h"
+#include "devicemodel/ApplyDeviceModel.h"
+#include "framework/Present.h"
+#include "framework/Program.h"
+#include "framework/ResumeNext.h"
+#include "framework/TypeFiles.h"
+#include "framework/fProgress.h"
+#include "mainwindow/AbortableSteps.h"
+#include "mainwindow/ProgressWindows.h"
+#include "mainwindow/RetryStep.h"
+#include "mainwindow/fMain.h"
+#include "platform/lns/LnsObjectModel.h"
+
+namespace qvr {
+
+namespace {
+
+// Entries of MsgMain shown while a device opens.
+constexpr std::size_t kMsgTypeFilesMissing = 0;
+constexpr std::size_t kMsgLonMarkModesNotSet = 1;
+constexpr std::size_t kMsgTestingDevice = 3;
+constexpr std::size_t kMsgReadingState = 4;
+constexpr std::size_t kMsgReadingValues = 5;
+
+// Panels of the status bar.
+constexpr int kNamePanel = 1;
+constexpr int kFamilyPanel = 2;
+constexpr int kNeuronIdPanel = 3;
+constexpr int kStatePanel = 4;
+
+// The state text of panel 4 that alone counts as an online device.
+constexpr const char* kOnlineState = "Cnfg Online";
+
+constexpr const char* kCommandFailed =
+    "Error: ProcessDeviceCommand in fMain\r\nDevice not online? Press Ok to Resume...";
+
+// The device-model service as the main window calls it: model group 100, with or without the decoding of
+// the values just read into the editing controls.
+void ApplyModelToWindow(Program& program, bool decodeValues) {
+  std::string programId = Present(program.framework.CurrentDevice).GetProgramId();
+  std::int16_t modelGroup = 100;
+  std::int16_t fillForm = decodeValues ? -1 : 0;
+  std::int16_t spare = 0;
+  std::string itemKind;
+  std::int16_t itemIndex = 0;
+  ApplyDeviceModel(program, programId, modelGroup, fillForm, spare, itemKind, itemIndex);
+}
+
+void ShowProgress(Program& program, std::size_t message) {
+  program.fProgress().lblStatus.SetCaption(program.texts.MsgMain[message]);
+}
+
+// A Yes/No question with the exclamation icon; true for Yes.
+bool UserGoesOn(Program& program, std::size_t message) {
+  return program.Ui().MsgBox(program.texts.MsgMain[message], ui::vbYesNo + ui::vbExclamation) == ui::vbYes;
+}
+
+// The maker's type files and the resource-file look-up, before a device opens. False when the user chose
+// not to go on without them.
+bool ResourceFilesAccepted(Program& program, fMain& window) {
+  // Without the type files the look-up would find nothing: the question replaces it.
+  if (!CheckTypeFilesInstalled(program)) return UserGoesOn(program, kMsgTypeFilesMissing);
+  // A remote client's resource catalogue is not the server's: it has nothing to look up.
+  if (program.framework.IsRemoteClient || window.DrfLookUp()) return true;
+  return UserGoesOn(program, kMsgLonMarkModesNotSet);
+}
+
+// Works out the device-state text of panel 4 into `stateText`, each question a step of its own; the first
+// condition that holds decides. False when the user aborted a step.
+bool WorkOutDeviceState(Program& program, const std::function<bool(const std::function<void()>&)>& step,
+                        std::string& stateText) {
+  std::optional<lns::LnsAppDevice>& device = program.framework.CurrentDevice;
+  // A question whose step failed and was ignored counts as a condition that does not hold.
+  auto holds = [&](bool& answer, const std::function<bool()>& ask) {
+    answer = false;
+    return step([&] { answer = ask(); });
+  };
+  // An off-net system reaches no device, so nothing more is asked.
+  bool offNet = false;
+  if (!holds(offNet, [&] {
+        return Present(program.framework.CurrentSystem).GetNetworkMode() == lns::kNetworkModeOffNet;
+      })) {
+    return false;
+  }
+  if (offNet) {
+    stateText = "Offnet";
+    return true;
+  }
+  bool commissioned = false;
+  if (!holds(commissioned, [&] { return Present(device).GetCommissioned(); })) return false;
+  if (!commissioned) {
+    stateText = "Not Commissioned yet";
+    return true;
+  }
+  bool stateUnknown = false;
+  if (!step([&] { ShowProgress(program, kMsgTestingDevice); })) return false;
+  if (!holds(stateUnknown, [&] { return Present(device).GetStateUnknownFlag(); })) return false;
+  if (stateUnknown) {
+    stateText = "?";
+    return true;
+  }
+  if (!step([&] { ShowProgress(program, kMsgReadingState); })) return false;
+  // After an ignored failure the state text already tells it; the state code does not replace it.
+  return step([&] {
+    const long state = Present(device).GetState();
+    if (stateText.empty()) stateText = lns::DeviceStateName(state);
+  });
+}
+
+}  // namespace
+
+void fMain::ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& /*commandId*/) {
+  const bool ranThrough = ResumeNext(program_.Err, [&] {
+    // Monitoring follows the device: it is switched off while the tables still describe the old device
+    // (the box's click does that) and on again once the new device has been read.
+    if (chkMonitor.Value() != ui::vbUnchecked) chkMonitor.SetValue(ui::vbUnchecked);
+    program_.framework.CurrentDevice = TheDevice;
+    if (!ResourceFilesAccepted(program_, *this)) {
+      CloseProgressWindows(program_);
+      return;
+    }
+    program_.model.SettingsPending = true;
+    ApplyModelToWindow(program_, false);
+    if (!LoadDevice()) return;  // it has closed the progress windows itself
+    chkMonitor.SetValue(ui::vbChecked);
+    CloseProgressWindows(program_);
+  });
+  if (ranThrough) return;
+  CloseProgressWindows(program_);
+  program_.Ui().MsgBox(kCommandFailed, ui::vbOKCancel);
+}
+
+bool fMain::LoadDevice() {
+  std::optional<lns::LnsAppDevice>& device = program_.framework.CurrentDevice;
+  std::string stateText;
+  const RetryBox box(DescriptionThen(" in InitDevice"), "fMain InitDevice", ui::vbCritical,
+                     [this] { CloseProgressWindows(program_); });
+  // One step; an ignored failure shows in the state text. False after Abort.
+  auto step = [&](const std::function<void()>& work) {
+    const StepResult result = RetryStep(program_, box, work);
+    if (result == StepResult::Ignored) stateText = program_.Err.Description + "initDevice";
+    return result != StepResult::Aborted;
+  };
+  if (!step([&] { LoadDataPoints(program_); })) return false;
+  if (!step([&] { NvCollection = Present(device).GetInterface().GetNetworkVariables(); })) return false;
+  if (!WorkOutDeviceState(program_, step, stateText)) return false;
+  if (!step([&] { PlugInStatus.Panels(kStatePanel).SetText(stateText); })) return false;
+
+  if (!(SelectActiveTab() && ReadInitValues())) {
+    CloseProgressWindows(program_);
+    return false;
+  }
+  if (!step([&] { PlugInStatus.Panels(kNamePanel).SetText(Present(device).GetName()); })) return false;
+  if (!step([&] { PlugInStatus.Panels(kFamilyPanel).SetText(program_.model.DeviceTypeName); })) return false;
+  return step(
+      [&] { PlugInStatus.Panels(kNeuronIdPanel).SetText("NeuronID:  " + Present(device).GetNeuronId()); });
+}
+
+bool fMain::ReadInitValues() {
+  ui::Screen& screen = program_.Ui().Screen();
+  DataPointTables& tables = program_.datapoints;
+  AbortableSteps step(program_, RetryBox(DescriptionThen(" ReadInit"), "fMain in ReadInitValues(fMain)"));
+  auto failed = [&] {
+    screen.SetMousePointer(ui::vbDefault);
+    CloseProgressWindows(program_);
+    return false;
+  };
+
+  step([&] { screen.SetMousePointer(ui::vbHourglass); });
+  step([&] { ShowProgress(program_, kMsgReadingValues); });
+  // The network-variable values read when the device was opened may be old by now.
+  step([&] { LoadDataPoints(program_); });
+  step([&] { ShowProgress(program_, kMsgReadingValues); });
+
+  bool online = false;
+  step([&] { online = PlugInStatus.Panels(kStatePanel).Text() == kOnlineState; });
+  // An offline device has no current values: its boxes keep what they show.
+  for (std::int16_t row = 0; online && row < tables.NviCount; ++row) {
+    DataPoint& point = tables.NviTable[static_cast<std::size_t>(row)];
+    step([&] { Present(point.NviTextBox).SetText(point.NviValue); });
+  }
+  for (std::int16_t row = 0; online && row < tables.NvoCount; ++row) {
+    DataPoint& point = tables.NvoTable[static_cast<std::size_t>(row)];
+    step([&] { Present(point.NvoTextBox).SetText(point.NvoValue); });
+  }
+  // Properties live in the network database, so they are read whatever the device's state. The stored
+  // value goes first, so that the box's change handler finds both equal and leaves the box unmarked.
+  for (std::int16_t row = 0; row < tables.NciCount && !step.Aborted(); ++row) {
+    DataPoint& point = tables.NciTable[static_cast<std::size_t>(row)];
+    std::optional<lns::LnsConfigProperty> property;
+    step([&] { property = GetNciObject(point.NciKey); });
+    step([&] { point.NciValue = Present(property).GetValue(); });
+    step([&] { Present(point.NciTextBox).SetText(Present(property).GetValue()); });
+  }
+  if (step.Aborted()) return failed();
+
+  if (!ResumeNext(program_.Err, [&] { ApplyModelToWindow(program_, true); })) {
+    CloseProgressWindows(program_);
+    return false;
+  }
+  screen.SetMousePointer(ui::vbDefault);
+  return true;
+}
+
+bool fMain::SelectActiveTab() {
+  const RetryBox box(DescriptionThen("in SelectActiveTab(fMain)"));
+  return RetryStep(program_, box, [this] { tabData.SetTab(0); }) != StepResult::Aborted;
+}
+
+}  // namespace qvr

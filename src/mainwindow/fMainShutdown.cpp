@@ -1,0 +1,78 @@
+// Shut-down of the plug-in, the menu's exit and the log commands.
+
+#include <string>
+
+#include "framework/Program.h"
+#include "framework/ResumeNext.h"
+#include "mainwindow/fMain.h"
+
+namespace qvr {
+
+namespace {
+
+// Entries of MsgMain that the exit question is made of.
+constexpr std::size_t kMsgOneDirector = 20;
+constexpr std::size_t kMsgThereAre = 21;
+constexpr std::size_t kMsgDirectorsUsing = 22;
+
+}  // namespace
+
+void fMain::WireShutdownHandlers() {
+  mnuExit.OnClick = [this] { mnuExit_Click(); };
+  mnuClearLog.OnClick = [this] { mnuClearLog_Click(); };
+  mnuSaveLog.OnClick = [this] { mnuSaveLog_Click(); };
+  mnuSaveLogAs.OnClick = [this] { mnuSaveLogAs_Click(); };
+}
+
+void fMain::EndPlugIn() {
+  FrameworkState& state = program_.framework;
+  ErrObject& err = program_.Err;
+  ResumeNext(err, [&] { Hide(); });
+  state.CurrentDevice.reset();
+  NvCollection.reset();
+  ResumeNext(err, [&] {
+    if (state.CurrentSystem && state.CurrentSystem->GetIsOpen()) state.CurrentSystem->Close();
+  });
+  state.CurrentSystem.reset();
+  ResumeNext(err, [&] {
+    if (state.CurrentNetwork && state.CurrentNetwork->GetIsOpen()) state.CurrentNetwork->Close();
+  });
+  state.CurrentNetwork.reset();
+  ResumeNext(err, [&] {
+    if (lcaOS_->IsOpen()) lcaOS_->Close();
+  });
+  state.ObjectServerIsOpen = false;
+  state.NetworkIsOpen = false;
+  // Unloading the main window unloads every other window with it.
+  ResumeNext(err, [&] { Unload(); });
+  program_.EndProgram();
+}
+
+void fMain::mnuExit_Click() {
+  const std::int16_t directors = program_.framework.InstanceCount;
+  if (directors != 0) {
+    const auto& messages = program_.texts.MsgMain;
+    const std::string question =
+        directors == 1 ? messages[kMsgOneDirector]
+                       : messages[kMsgThereAre] + std::to_string(directors) + messages[kMsgDirectorsUsing];
+    // No is the default: a director losing its plug-in by a stray Enter is the worse mistake.
+    const int answer =
+        program_.Ui().MsgBox(question, ui::vbYesNo + ui::vbDefaultButton2, Program::kApplicationTitle);
+    if (answer != ui::vbYes) return;
+  }
+  EndPlugIn();
+}
+
+void fMain::mnuClearLog_Click() {
+  EchLog.ClearLog();
+}
+
+void fMain::mnuSaveLog_Click() {
+  EchLog.SaveLog();
+}
+
+void fMain::mnuSaveLogAs_Click() {
+  EchLog.SaveLogAs();
+}
+
+}  // namespace qvr

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/lnstool/LnsTool.h"
+
+namespace qvr {
+class LNSPlugInAPI;
+class Program;
+}  // namespace qvr
+
+namespace lnstool {
+
+// What the director of `lns send` does with the plug-in's main window once its command has run.
+struct MainWindowRequest {
+  bool show = false;                          // --show: serve it until the user closes it
+  std::optional<std::string> screenshotFile;  // --screenshot FILE: save a PNG of it
+  bool Wanted() const { return show || screenshotFile.has_value(); }
+};
+
+// Shows the main window through the plug-in object's Visible property and saves the screenshot; with
+// `show` it then serves the windows until the user closes the main window or ends the plug-in, otherwise
+// it hides the window again, so that releasing the object ends the plug-in as a director's release would.
+int PresentMainWindow(ToolContext& context, const MainWindowRequest& request, qvr::Program& program,
+                      qvr::LNSPlugInAPI& plugIn);
+
+}  // namespace lnstool

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "platform/ui/FormBackend.h"
+#include "platform/ui/Services.h"
+
+namespace ui {
+class Form;
+}
+
+namespace lnstool {
+
+// A window system on which the tool shows the plug-in's windows to a person (`lns send --show` and
+// `--screenshot`). The tool knows no toolkit of its own: the program's main hands one in, and a tool
+// without one has only its headless UI.
+class UiPlatform {
+ public:
+  // The services and the form back end of one program that shows windows. The back end is destroyed
+  // first: it refers to the services' screen.
+  struct Ui {
+    std::unique_ptr<ui::Services> services;
+    std::unique_ptr<ui::FormBackend> backend;
+  };
+
+  virtual ~UiPlatform() = default;
+
+  // False where the windows are drawn but nobody sees them (no display): nobody could close one there.
+  virtual bool PersonSeesWindows() const = 0;
+  // A fresh set for one program; the window system starts on first use.
+  virtual Ui MakeUi() = 0;
+  // Serves the windows (and the loop's timers) until `done` answers true; asked after every batch of
+  // events.
+  virtual void RunUntil(const std::function<bool()>& done) = 0;
+  // Lets what is pending run, so that a form just shown is laid out and drawn, then saves its window as
+  // a PNG file. False when the form has no window or the file cannot be written.
+  virtual bool SaveScreenshot(const ui::Form& form, const std::filesystem::path& pngFile) = 0;
+};
+
+}  // namespace lnstool

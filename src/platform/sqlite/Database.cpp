@@ -1,0 +1,136 @@
+#include "platform/sqlite/Database.h"
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <thread>
+
+namespace sqlite {
+
+namespace {
+
+constexpr std::size_t kExcerptLength = 80;
+
+// Root, too, honours a file whose write permissions were all taken away.
+bool IsWritable(const std::filesystem::path& file) {
+  std::error_code error;
+  auto status = std::filesystem::status(file, error);
+  if (error || !std::filesystem::exists(status)) return true;
+  using std::filesystem::perms;
+  bool anyWriteBit =
+      (status.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) != perms::none;
+  return anyWriteBit && access(file.c_str(), W_OK) == 0;
+}
+
+// The statement as an error message names it: on one line, and cut short.
+std::string Excerpt(std::string_view sql) {
+  std::string excerpt;
+  for (char c : sql) {
+    bool blank = std::isspace(static_cast<unsigned char>(c));
+    if (blank && (excerpt.empty() || excerpt.back() == ' ')) continue;
+    excerpt += blank ? ' ' : c;
+  }
+  bool cut = excerpt.size() > kExcerptLength;
+  if (cut) excerpt.resize(kExcerptLength);
+  if (!excerpt.empty() && excerpt.back() == ' ') excerpt.pop_back();
+  return cut ? excerpt.append("...") : excerpt;
+}
+
+std::string Message(const std::filesystem::path& file, std::string_view reason, std::string_view sql) {
+  std::string message = file.string();
+  message.append(": ").append(reason);
+  if (!sql.empty()) message.append(" (").append(Excerpt(sql)).append(")");
+  return message;
+}
+
+}  // namespace
+
+void Database::Closer::operator()(sqlite3* db) const {
+  sqlite3_close(db);
+}
+
+Database::Database(const std::filesystem::path& file, OpenOptions options) : file_(file), options_(options) {
+  int flags = SQLITE_OPEN_NOMUTEX |
+              (IsWritable(file) ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY);
+  sqlite3* db = nullptr;
+  int status = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
+  db_.reset(db);
+  if (status != SQLITE_OK) {
+    // Without a connection (out of memory) only the code tells why.
+    if (!db) Raise(Error(status, Message(file_, sqlite3_errstr(status), {})));
+    Fail({});
+  }
+  sqlite3_busy_timeout(db, static_cast<int>(options_.busyTimeout.count()));
+  if (!IsReadOnly()) SwitchToWriteAheadLog();
+  // NORMAL is safe with write-ahead logging: a crash may lose the last commits, never corrupt the file.
+  Execute("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
+}
+
+Database::~Database() {
+  for (auto& [sql, statements] : kept_) {
+    for (sqlite3_stmt* statement : statements) sqlite3_finalize(statement);
+  }
+}
+
+bool Database::IsReadOnly() const {
+  return sqlite3_db_readonly(db_.get(), "main") == 1;
+}
+
+// Switching to write-ahead logging does not wait for another connection's lock as other calls do, so it is
+// tried again for as long as they would wait. The mode is kept in the file: a file switched once stays so.
+void Database::SwitchToWriteAheadLog() {
+  constexpr const char* kSwitch = "PRAGMA journal_mode = WAL";
+  const auto deadline = std::chrono::steady_clock::now() + options_.busyTimeout;
+  int status = SQLITE_OK;
+  while (IsBusyCode(status = sqlite3_exec(db_.get(), kSwitch, nullptr, nullptr, nullptr)) &&
+         std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  if (status != SQLITE_OK) Fail(kSwitch);
+}
+
+void Database::Execute(std::string_view sql) {
+  std::string text(sql);
+  if (sqlite3_exec(db_.get(), text.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) Fail(text);
+}
+
+std::int64_t Database::LastInsertId() const {
+  return sqlite3_last_insert_rowid(db_.get());
+}
+
+int Database::Changes() const {
+  return sqlite3_changes(db_.get());
+}
+
+void Database::Fail(std::string_view sql) const {
+  Raise(Error(sqlite3_extended_errcode(db_.get()), Message(file_, sqlite3_errmsg(db_.get()), sql)));
+}
+
+void Database::Raise(const Error& error) const {
+  if (options_.raise) options_.raise(error);
+  throw error;
+}
+
+sqlite3_stmt* Database::Acquire(const std::string& sql) {
+  auto& free = kept_[sql];
+  if (!free.empty()) {
+    sqlite3_stmt* statement = free.back();
+    free.pop_back();
+    return statement;
+  }
+  sqlite3_stmt* statement = nullptr;
+  if (sqlite3_prepare_v3(db_.get(), sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
+                         &statement, nullptr) != SQLITE_OK) {
+    Fail(sql);
+  }
+  return statement;
+}
+
+void Database::Release(const std::string& sql, sqlite3_stmt* statement) {
+  sqlite3_reset(statement);
+  sqlite3_clear_bindings(statement);
+  kept_[sql].push_back(statement);
+}
+
+}  // namespace sqlite

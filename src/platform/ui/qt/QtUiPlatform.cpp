@@ -1,0 +1,63 @@
+#include "platform/ui/qt/QtUiPlatform.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include "platform/ui/qt/QtFormBackend.h"
+#include "platform/ui/qt/QtServices.h"
+
+namespace ui {
+
+namespace {
+
+// How long a window just shown may take to appear on the display before it is drawn all the same.
+constexpr qint64 kExposeWaitMs = 2000;
+
+bool NoDisplay() {
+  return !qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
+         !qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+}
+
+bool AllShownWindowsExposed() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible() && (!window->windowHandle() || !window->windowHandle()->isExposed()))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+QtUiPlatform::QtUiPlatform(int& argc, char** argv) : argc_(argc), argv_(argv) {
+  if (!QCoreApplication::instance() && NoDisplay()) {
+    offscreen_ = true;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+}
+
+QtUiPlatform::~QtUiPlatform() = default;
+
+lnstool::UiPlatform::Ui QtUiPlatform::MakeUi() {
+  if (!QCoreApplication::instance()) application_ = std::make_unique<QApplication>(argc_, argv_);
+  auto services = std::make_unique<QtServices>();
+  auto backend = std::make_unique<QtFormBackend>(services->Screen());
+  return {std::move(services), std::move(backend)};
+}
+
+void QtUiPlatform::RunUntil(const std::function<bool()>& done) {
+  while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+bool QtUiPlatform::SaveScreenshot(const Form& form, const std::filesystem::path& pngFile) {
+  // Layouts and the first paint are posted events; a display shows a new window only after a round trip.
+  QElapsedTimer waited;
+  waited.start();
+  do {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  } while (!AllShownWindowsExposed() && waited.elapsed() < kExposeWaitMs);
+  QCoreApplication::processEvents();
+  return ui::SaveScreenshot(form, pngFile.string());
+}
+
+}  // namespace ui

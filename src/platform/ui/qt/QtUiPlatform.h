@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+#include "platform/lnstool/UiPlatform.h"
+
+namespace ui {
+
+// The `lns` tool's windows on Qt. The QApplication is made on first use, so that the tool's other
+// commands run without a display; where there is no display at all (neither DISPLAY nor WAYLAND_DISPLAY,
+// and no QT_QPA_PLATFORM chosen) the windows are drawn offscreen, which serves screenshots but no person.
+// A QApplication that already exists (a test's) is used as it is.
+class QtUiPlatform : public lnstool::UiPlatform {
+ public:
+  // The program's arguments, for the QApplication; both must outlive this object.
+  QtUiPlatform(int& argc, char** argv);
+  ~QtUiPlatform() override;
+
+  bool PersonSeesWindows() const override { return !offscreen_; }
+  Ui MakeUi() override;
+  void RunUntil(const std::function<bool()>& done) override;
+  bool SaveScreenshot(const Form& form, const std::filesystem::path& pngFile) override;
+
+ private:
+  int& argc_;
+  char** argv_;
+  bool offscreen_ = false;
+  std::unique_ptr<QApplication> application_;
+};
+
+}  // namespace ui
