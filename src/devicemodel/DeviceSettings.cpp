@@ -17,8 +17,7 @@ std::string ReadPendingSettings(Program& program) {
   model.DecimalSep =
       CRegistry(program.Err)
           .Werte(std::string(reg::kInternationalKey), std::string(reg::kDecimalSeparatorValue));
-  // assign(count, char) rather than = ",": GCC 12 warns falsely (-Wrestrict) on the latter after inlining.
-  if (model.DecimalSep.empty()) model.DecimalSep.assign(1, ',');
+  if (model.DecimalSep.empty()) model.DecimalSep = ",";
   model.SettingsPending = false;
   return language;
 }

@@ -13,9 +13,15 @@ Program::Program(ui::Services& services, ui::FormBackend& backend, std::filesyst
 
 Program::~Program() = default;
 
-qvr::fMain& Program::fMain() { return windows_.Get<qvr::fMain>(*this); }
-qvr::fProgress& Program::fProgress() { return windows_.Get<qvr::fProgress>(*this); }
-qvr::fStartbild& Program::fStartbild() { return windows_.Get<qvr::fStartbild>(*this); }
+qvr::fMain& Program::fMain() {
+  return windows_.Get<qvr::fMain>(*this);
+}
+qvr::fProgress& Program::fProgress() {
+  return windows_.Get<qvr::fProgress>(*this);
+}
+qvr::fStartbild& Program::fStartbild() {
+  return windows_.Get<qvr::fStartbild>(*this);
+}
 
 void Program::EndProgram() {
   if (ended_) return;

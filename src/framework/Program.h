@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "datapoints/DataPoint.h"
+#include "devicemodel/DeviceModelState.h"
 #include "framework/CommandTable.h"
 #include "framework/ErrObject.h"
 #include "framework/TypeFiles.h"
-#include "datapoints/DataPoint.h"
-#include "devicemodel/DeviceModelState.h"
 #include "mainwindow/MainWindowState.h"
 #include "platform/lns/LnsAppDevice.h"
 #include "platform/lns/LnsNetwork.h"

@@ -50,7 +50,9 @@ void InstallTypeFiles(ErrObject& err) {
   session.Close();
 }
 
-void InstallTypeFiles(Program& program) { InstallTypeFiles(program.Err); }
+void InstallTypeFiles(Program& program) {
+  InstallTypeFiles(program.Err);
+}
 
 bool FindTypeFilesInCatalog(Program& program) {
   CatalogSession session;

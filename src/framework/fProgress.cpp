@@ -36,8 +36,12 @@ void fProgress::Form_Load() {
   Place();
 }
 
-void fProgress::Form_Activate() { Place(); }
+void fProgress::Form_Activate() {
+  Place();
+}
 
-void fProgress::Form_Unload() { program_.Ui().Screen().SetMousePointer(kDefaultPointer); }
+void fProgress::Form_Unload() {
+  program_.Ui().Screen().SetMousePointer(kDefaultPointer);
+}
 
 }  // namespace qvr

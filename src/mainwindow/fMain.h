@@ -146,6 +146,8 @@ class fMain : public ui::Form {
  protected:
   void Form_Load() override;
   void Form_Resize() override;
+  // While a director holds a plug-in object, the close box only hides the window.
+  void Form_QueryUnload(bool& Cancel) override;
 
  private:
   void DesignControls();

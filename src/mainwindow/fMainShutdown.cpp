@@ -48,6 +48,13 @@ void fMain::EndPlugIn() {
   program_.EndProgram();
 }
 
+// The director's release of its last object ends the plug-in once the window is hidden.
+void fMain::Form_QueryUnload(bool& Cancel) {
+  if (program_.framework.InstanceCount == 0) return;
+  Cancel = true;
+  Hide();
+}
+
 void fMain::mnuExit_Click() {
   const std::int16_t directors = program_.framework.InstanceCount;
   if (directors != 0) {

@@ -10,7 +10,9 @@ namespace platform {
 class RaisedError : public std::runtime_error {
  public:
   RaisedError(long number, std::string source, std::string description)
-      : std::runtime_error(description), number_(number), source_(std::move(source)),
+      : std::runtime_error(description),
+        number_(number),
+        source_(std::move(source)),
         description_(std::move(description)) {}
 
   long Number() const { return number_; }

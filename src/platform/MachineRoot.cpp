@@ -24,7 +24,8 @@ std::filesystem::path MachineRoot() {
 
 std::filesystem::path MapWindowsPath(const std::filesystem::path& base, std::string_view windowsPath) {
   std::string_view rest = windowsPath;
-  if (rest.size() >= 2 && std::isalpha(static_cast<unsigned char>(rest[0])) && rest[1] == ':') rest.remove_prefix(2);
+  if (rest.size() >= 2 && std::isalpha(static_cast<unsigned char>(rest[0])) && rest[1] == ':')
+    rest.remove_prefix(2);
 
   std::vector<std::string> parts;
   std::string current;

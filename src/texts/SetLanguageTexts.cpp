@@ -3,12 +3,12 @@
 #include "framework/CRegistry.h"
 #include "framework/PlugInIdentity.h"
 #include "framework/Program.h"
+#include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CommandButton.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/Frame.h"
 #include "platform/ui/Label.h"
-#include "platform/ui/CheckBox.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/RichTextBox.h"
 #include "platform/ui/StatusBar.h"
@@ -50,7 +50,8 @@ void SetListItem(ui::Control& control, const WindowText& text) {
 }
 
 void Apply(ui::Form& window, const WindowText& text) {
-  if (text.target == TextTarget::Caption && text.control == window.Name()) return window.SetCaption(text.text);
+  if (text.target == TextTarget::Caption && text.control == window.Name())
+    return window.SetCaption(text.text);
   ui::Control* control = FindControl(window, text);
   if (!control) return;  // a control this build of the window does not have
   switch (text.target) {
@@ -59,7 +60,8 @@ void Apply(ui::Form& window, const WindowText& text) {
     case TextTarget::ToolTip:
       return control->SetToolTipText(text.text);
     case TextTarget::PanelToolTip:
-      if (auto* bar = dynamic_cast<ui::StatusBar*>(control)) bar->Panels(text.index).SetToolTipText(text.text);
+      if (auto* bar = dynamic_cast<ui::StatusBar*>(control))
+        bar->Panels(text.index).SetToolTipText(text.text);
       return;
     case TextTarget::ListItem:
       return SetListItem(*control, text);

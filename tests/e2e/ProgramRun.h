@@ -1,13 +1,16 @@
 #pragma once
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -29,9 +32,11 @@ inline std::string ReadFile(const std::filesystem::path& file) {
 }
 
 // Runs the program `name` of the build's bin folder with `args` and this process's environment (so
-// $LNS_ROOT of a TempMachineRoot reaches it); its output goes through files in `scratch`.
+// $LNS_ROOT of a TempMachineRoot reaches it); its output goes through files in `scratch`. A program that
+// has not ended after `limit` (one waiting for an answer that never comes) is killed: code -1.
 inline ProgramRun Run(const std::string& name, const std::vector<std::string>& args,
-                      const std::filesystem::path& scratch) {
+                      const std::filesystem::path& scratch,
+                      std::chrono::milliseconds limit = std::chrono::seconds(60)) {
   const std::string program = std::string(QVR_BIN_DIR) + "/" + name;
   const std::filesystem::path outFile = scratch / "stdout.txt";
   const std::filesystem::path errFile = scratch / "stderr.txt";
@@ -53,10 +58,21 @@ inline ProgramRun Run(const std::string& name, const std::vector<std::string>& a
     return run;
   }
   int status = 0;
-  waitpid(pid, &status, 0);
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  bool killed = false;
+  while (waitpid(pid, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &status, 0);
+      killed = true;
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
   if (WIFEXITED(status)) run.code = WEXITSTATUS(status);
   run.out = ReadFile(outFile);
   run.err = ReadFile(errFile);
+  if (killed) run.err += "\n" + program + " was killed after running too long";
   return run;
 }
 

@@ -170,6 +170,29 @@ TEST_F(LNSPlugInAPITest, AVisibleWindowOutlivesTheLastObjectAndTheNextObjectSets
   EXPECT_EQ(state.CurrentDevice->GetName(), "Room 104");
 }
 
+TEST_F(LNSPlugInAPITest, TheCloseBoxHidesTheWindowWhileADirectorHoldsAnObjectAndTheReleaseThenEnds) {
+  // Without a director the close box unloads the window.
+  program.fMain().Show();
+  program.fMain().UserCloses();
+  EXPECT_FALSE(program.Windows().Find<qvr::fMain>()->IsLoaded());
+
+  auto plugIn = std::make_unique<qvr::LNSPlugInAPI>(program);
+  plugIn->SetNetworkName("Demo");
+  Send(*plugIn, 13, 7, "Demo/Floor 1/Room 101");
+  plugIn->SetVisible(true);
+  qvr::fMain& mainWindow = program.fMain();
+  mainWindow.UserCloses();
+  EXPECT_TRUE(mainWindow.IsLoaded());
+  EXPECT_FALSE(mainWindow.Visible());
+  EXPECT_FALSE(plugIn->Visible());
+  EXPECT_FALSE(program.HasEnded());
+  EXPECT_EQ(state.CurrentDevice->GetName(), "Room 101");
+
+  plugIn.reset();
+  EXPECT_TRUE(program.HasEnded());
+  EXPECT_FALSE(mainWindow.IsLoaded());
+}
+
 TEST_F(LNSPlugInAPITest, AnObjectReleasedAfterTheProgramEndedLoadsNoWindowAgain) {
   auto plugIn = std::make_unique<qvr::LNSPlugInAPI>(program);
   program.fMain().EndPlugIn();  // as the user's exit does while a director still holds the object

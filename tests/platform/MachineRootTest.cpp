@@ -30,7 +30,8 @@ TEST(MachineRoot, MapsWindowsPathsInsideTheBase) {
   EXPECT_EQ(platform::MapWindowsPath(base, "C:\\LonWorks\\x.xif"), "/m/LonWorks/LonWorks/x.xif");
   EXPECT_EQ(platform::MapWindowsPath(base, "\\a\\..\\..\\..\\etc\\passwd"), "/m/LonWorks/etc/passwd");
   EXPECT_EQ(platform::MapWindowsPath(base, ""), base);
-  EXPECT_EQ(platform::MapWindowsPath(base, "\\Dokumentation\\qvrl207.pdf"), "/m/LonWorks/Dokumentation/qvrl207.pdf");
+  EXPECT_EQ(platform::MapWindowsPath(base, "\\Dokumentation\\qvrl207.pdf"),
+            "/m/LonWorks/Dokumentation/qvrl207.pdf");
 }
 
 }  // namespace

@@ -14,8 +14,8 @@ struct NvDefinition {
   int index = 0;  // the network variable's index on the device
   std::string name;
   NvDirection direction = NvDirection::Input;
-  std::string type;       // value type name, e.g. "SNVT_switch"
-  std::string initial;    // initial value as text with "." as the decimal separator
+  std::string type;     // value type name, e.g. "SNVT_switch"
+  std::string initial;  // initial value as text with "." as the decimal separator
 };
 
 struct BlockDefinition {

@@ -26,6 +26,7 @@ int PresentMainWindow(ToolContext& context, const MainWindowRequest& request, qv
       !request.screenshotFile || windows.SaveScreenshot(program.fMain(), *request.screenshotFile);
   if (!saved) context.err << "lns send: cannot save the screenshot to " << *request.screenshotFile << '\n';
   if (request.show && saved) {
+    context.out.flush();  // what the command printed shows before the window is served
     windows.RunUntil([&] { return !MainWindowShown(program); });
   } else {
     plugIn.SetVisible(false);

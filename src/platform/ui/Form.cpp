@@ -267,7 +267,10 @@ void Form::UserMovesFocus(Control& control) {
 }
 
 void Form::UserCloses() {
-  Unload();
+  if (!loaded_) return;
+  bool cancel = false;
+  Form_QueryUnload(cancel);
+  if (!cancel) Unload();
 }
 
 void Form::UserActivates() {

@@ -107,7 +107,7 @@ class Form {
 
   // User input, for a back end.
   void UserMovesFocus(Control& control);  // focus moves: LostFocus, then GotFocus; ignored when refused
-  void UserCloses();                      // the close box: unloads the form
+  void UserCloses();                      // the close box: Form_QueryUnload, then unloads the form
   void UserActivates();                   // the window became the active one: Form_Activate
   void UserMoves(float left, float top);
   void UserResizes(float width, float height);  // Form_Resize
@@ -130,6 +130,8 @@ class Form {
   virtual void Form_Load() {}
   virtual void Form_Activate() {}
   virtual void Form_Resize() {}
+  // The user asks to close the window; a form that sets Cancel stays loaded.
+  virtual void Form_QueryUnload(bool& /*Cancel*/) {}
   virtual void Form_Unload() {}
 
  private:

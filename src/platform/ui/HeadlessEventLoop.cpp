@@ -32,7 +32,9 @@ class HeadlessEventLoop::Timer : public LoopTimer {
 HeadlessEventLoop::HeadlessEventLoop() = default;
 HeadlessEventLoop::~HeadlessEventLoop() = default;
 
-void HeadlessEventLoop::Post(std::function<void()> callback) { posted_.push_back(std::move(callback)); }
+void HeadlessEventLoop::Post(std::function<void()> callback) {
+  posted_.push_back(std::move(callback));
+}
 
 std::unique_ptr<LoopTimer> HeadlessEventLoop::CreateTimer(std::function<void()> onTimer) {
   auto state = std::make_shared<TimerState>();
@@ -42,7 +44,9 @@ std::unique_ptr<LoopTimer> HeadlessEventLoop::CreateTimer(std::function<void()> 
   return std::make_unique<Timer>(*this, std::move(state));
 }
 
-void HeadlessEventLoop::Restart(TimerState& state) { state.due = now_ + state.interval; }
+void HeadlessEventLoop::Restart(TimerState& state) {
+  state.due = now_ + state.interval;
+}
 
 HeadlessEventLoop::TimerState* HeadlessEventLoop::NextDue(std::int64_t limit) {
   TimerState* next = nullptr;

@@ -85,12 +85,32 @@ TEST_F(LnsSend, RefusesCommandLinesThatAreNotOne) {
       {"send", "Demo", "2147483648", "7", "Demo/Floor 1/Room 101"},
       {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--interface"},
       {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--interface", "A", "--interface", "B"},
+      {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--show", "--show"},
+      {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--screenshot"},
   };
   for (const lnstool::Args& args : bad) {
     auto run = Lns(args);
     EXPECT_EQ(run.code, lnstool::kUsage) << args[2] << ' ' << args.size();
     EXPECT_NE(run.err.find("usage: lns send NETWORK COMMAND CLASS OBJECTPATH"), std::string::npos) << run.err;
   }
+}
+
+// A tool without a window system (built without Qt) refuses what needs windows, before it opens anything.
+TEST_F(LnsSend, RefusesToShowWindowsWithoutAWindowSystem) {
+  const std::string path = "Demo/Floor 1/Room 101";
+  const std::filesystem::path shot = root.Path() / "fMain.png";
+  const lnstool::Args needWindows[] = {
+      {"send", "Demo", "13", "7", path, "--show"},
+      {"send", "Demo", "13", "7", path, "--screenshot", shot.string()},
+      {"send", "--show", "Demo", "13", "7", path, "--screenshot", shot.string()},
+  };
+  for (const lnstool::Args& args : needWindows) {
+    auto run = Lns(args);
+    EXPECT_EQ(run.code, lnstool::kFailed);
+    EXPECT_EQ(run.err, "lns send: --show and --screenshot need windows, and this lns was built without Qt\n");
+    EXPECT_EQ(run.out, "") << "the command was not sent";
+  }
+  EXPECT_FALSE(std::filesystem::exists(shot));
 }
 
 }  // namespace

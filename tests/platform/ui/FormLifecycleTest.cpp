@@ -20,6 +20,16 @@ using servicestest::ErrorNumberOf;
 class MainForm : public uitest::RecordingForm {
  public:
   MainForm(ui::Application& app, std::vector<std::string>& events) : RecordingForm(app, "fMain", events) {}
+
+  bool keepOnClose = false;  // the close box only hides the window
+
+ protected:
+  void Form_QueryUnload(bool& Cancel) override {
+    Record("QueryUnload");
+    if (!keepOnClose) return;
+    Cancel = true;
+    Hide();
+  }
 };
 
 // Like the progress window: shows itself while it loads; its status label has a design text.
@@ -217,9 +227,20 @@ TEST(FormLifecycle, GeometryAndWindowStateFollowTheRulesAndRaiseResizeAndActivat
   EXPECT_EQ(form.Caption(), "Calyxtern Orvalis GmbH    ");
 
   events.clear();
+  form.keepOnClose = true;
   form.UserCloses();
-  EXPECT_EQ(events, (std::vector<std::string>{"fMain.Unload"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"fMain.QueryUnload"}));
+  EXPECT_TRUE(form.IsLoaded()) << "the form cancelled the close";
+  EXPECT_FALSE(form.Visible());
+  EXPECT_EQ(form.Peer(), &peer);
+
+  events.clear();
+  form.keepOnClose = false;
+  form.UserCloses();
+  EXPECT_EQ(events, (std::vector<std::string>{"fMain.QueryUnload", "fMain.Unload"}));
   EXPECT_EQ(form.Peer(), nullptr) << "an unloaded form drops its peer";
+  form.UserCloses();
+  EXPECT_EQ(events.size(), 2u) << "an unloaded form has nothing to close";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/ui/qt/QtFormWindow.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QMenuBar>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -19,11 +20,22 @@
 
 namespace ui {
 
+namespace {
+
+// The forms' twips layouts were made for the 8-point font of the desktops of their time; the larger
+// default font of today's desktops would cut values off in their boxes.
+constexpr int kFormFontPoints = 8;
+
+}  // namespace
+
 QtFormWindow::QtFormWindow(Form& form, const Screen& screen, std::function<QWidget*(const Form&)> ownerWindow)
     : form_(form), screen_(screen), ownerWindow_(std::move(ownerWindow)) {
   ShowingGuard guard(showing_);
   window_ = new QWidget;
   window_->setObjectName(QString::fromStdString(form_.Name()));
+  QFont font = window_->font();
+  font.setPointSize(kFormFontPoints);
+  window_->setFont(font);
   auto* layout = new QVBoxLayout(window_);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);

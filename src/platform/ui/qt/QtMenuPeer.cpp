@@ -9,6 +9,7 @@ QtMenuPeer::QtMenuPeer(QtFormWindow& window, Menu& menu, bool hasEntries)
       menu_(menu),
       entries_(hasEntries ? new QMenu : nullptr),
       action_(hasEntries ? entries_->menuAction() : new QAction(this)) {
+  action_->setObjectName(QString::fromStdString(menu.Name()));
   QObject::connect(action_, &QAction::triggered, this, [this] {
     if (!showing_) UserInput([this] { menu_.UserClicks(); });
   });

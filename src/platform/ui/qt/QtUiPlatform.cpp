@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QWidget>
 #include <QWindow>
+#include <stdexcept>
 
 #include "platform/ui/qt/QtFormBackend.h"
 #include "platform/ui/qt/QtServices.h"
@@ -18,6 +19,24 @@ bool NoDisplay() {
   return !qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
          !qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
 }
+
+// Where nobody sees the windows, nobody can answer a message box either: the box ends the command with
+// its text instead of waiting for ever.
+class UnanswerableBoxes : public MessageBoxes {
+ public:
+  int Show(const MessageBoxRequest& request) override {
+    throw std::runtime_error(
+        "the plug-in showed a message box, and without a display nobody can answer it: " + request.prompt);
+  }
+};
+
+class OffscreenServices : public QtServices {
+ public:
+  ui::MessageBoxes& MessageBoxes() override { return boxes_; }
+
+ private:
+  UnanswerableBoxes boxes_;
+};
 
 bool AllShownWindowsExposed() {
   for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -40,7 +59,8 @@ QtUiPlatform::~QtUiPlatform() = default;
 
 lnstool::UiPlatform::Ui QtUiPlatform::MakeUi() {
   if (!QCoreApplication::instance()) application_ = std::make_unique<QApplication>(argc_, argv_);
-  auto services = std::make_unique<QtServices>();
+  std::unique_ptr<QtServices> services =
+      offscreen_ ? std::make_unique<OffscreenServices>() : std::make_unique<QtServices>();
   auto backend = std::make_unique<QtFormBackend>(services->Screen());
   return {std::move(services), std::move(backend)};
 }

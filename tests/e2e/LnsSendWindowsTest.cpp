@@ -1,0 +1,98 @@
+// `lns send --screenshot` and `--show` from a shell that has no display.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <regex>
+#include <string>
+
+#include "ProgramRun.h"
+#include "TempMachineRoot.h"
+
+namespace {
+
+constexpr bool kLnsHasQt = QVR_LNS_WITH_QT;
+
+// Unsets the variables that name a display for the programs started meanwhile, and sets them back after.
+class NoDisplay {
+ public:
+  NoDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+      const char* value = std::getenv(name);
+      saved_[name] = value ? std::optional<std::string>(value) : std::nullopt;
+      unsetenv(name);
+    }
+  }
+  ~NoDisplay() {
+    for (const auto& [name, value] : saved_) {
+      if (value) setenv(name.c_str(), value->c_str(), 1);
+    }
+  }
+  NoDisplay(const NoDisplay&) = delete;
+  NoDisplay& operator=(const NoDisplay&) = delete;
+
+ private:
+  std::map<std::string, std::optional<std::string>> saved_;
+};
+
+// A big-endian 32-bit number of a file's bytes.
+std::uint32_t BigEndianAt(const std::string& bytes, std::size_t at) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(bytes.at(at + i));
+  return value;
+}
+
+TEST(LnsSendWindowsFromAShell, ScreenshotDrawsOffscreenWithoutADisplayAndShowIsRefused) {
+  testsupport::TempMachineRoot root;
+  NoDisplay noDisplay;
+  const auto lns = [&](std::vector<std::string> args) { return e2e::Run("lns", args, root.Path()); };
+  auto run = lns({"init", "--demo"});
+  ASSERT_EQ(run.code, 0) << run.err;
+
+  const std::string device = "Demo/Floor 1/Room 101";
+  const std::string picture = (root.Path() / "fMain.png").string();
+  const std::string snapshot = (root.Path() / "fMain.txt").string();
+  run = lns({"send", "Demo", "13", "7", device, "--screenshot", picture, "--snapshot", snapshot});
+  auto show = lns({"send", "Demo", "13", "7", device, "--show"});
+  if (!kLnsHasQt) {
+    for (const e2e::ProgramRun& refused : {run, show}) {
+      EXPECT_EQ(refused.code, 1);
+      EXPECT_EQ(refused.err,
+                "lns send: --show and --screenshot need windows, and this lns was built without Qt\n");
+    }
+    return;
+  }
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out, "device: Room 101\n");
+  const std::string png = e2e::ReadFile(picture);
+  ASSERT_GT(png.size(), 24u);
+  EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
+  EXPECT_EQ(png.substr(12, 4), "IHDR");
+  // The offscreen screen has 96 dots per inch: 15 twips per pixel.
+  std::smatch size;
+  const std::string form = e2e::ReadFile(snapshot);
+  ASSERT_TRUE(std::regex_search(form, size, std::regex("^form fMain .* width=([0-9]+) height=([0-9]+) ")));
+  EXPECT_EQ(BigEndianAt(png, 16), std::stoul(size[1]) / 15);
+  EXPECT_EQ(BigEndianAt(png, 20), std::stoul(size[2]) / 15);
+
+  // Nobody could see the window, nor close it.
+  EXPECT_EQ(show.code, 1);
+  EXPECT_NE(show.err.find("lns send: --show needs a display"), std::string::npos) << show.err;
+  EXPECT_EQ(show.out, "") << "the command was not sent";
+
+  // Nobody could answer a message box either: without the maker's type files in the resource catalogue,
+  // opening the device asks, and the question ends the command instead of waiting for ever.
+  std::ofstream(root.Path() / "LonWorks" / "Types" / "resource-catalog.txt", std::ios::trunc);
+  run = lns({"send", "Demo", "13", "7", device, "--screenshot", picture});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(
+      run.err.find("lns send: the plug-in showed a message box, and without a display nobody can answer it"),
+      std::string::npos)
+      << run.err;
+}
+
+}  // namespace
