@@ -9,7 +9,7 @@ namespace {
 constexpr std::int16_t kNone = kNotInSmallLayout;
 
 // The network-variable inputs: row number, name, block, NV index (large, small), tag. Row 11's tag is 170,
-// not 141; the space-comfort rows 15 to 24 exist only in the large layout, whose NV index 24 is row 16's.
+// not 141; the space-comfort rows 15 to 24 exist only on QVR-L2, whose NV index 24 is row 16's.
 constexpr std::array<NvRow, 25> kRows{{
     /*  0 */ {"nviOcManOverride", "OccupController", 9, 9, 130},
     /*  1 */ {"nviOcSecondary", "OccupController", 10, 10, 131},

@@ -6,7 +6,7 @@
 
 #include "datapoints/NvRows.h"
 #include "datapoints/PropertyRows.h"
-#include "framework/PlugInIdentity.h"
+#include "framework/Present.h"
 #include "framework/Program.h"
 #include "framework/ResumeNext.h"
 #include "mainwindow/fMain.h"
@@ -35,21 +35,13 @@ constexpr NvTableFields kInputFields{&DataPoint::NviName,  &DataPoint::NviObject
 constexpr NvTableFields kOutputFields{&DataPoint::NvoName,  &DataPoint::NvoObject,  &DataPoint::NvoIndex,
                                       &DataPoint::NvoValue, &DataPoint::NvoTextBox, &fMain::txtNvo};
 
-// An object that an earlier, failed step should have set: using it fails the way an unset object does.
-template <class T>
-const T& Present(const std::optional<T>& object) {
-  if (!object)
-    throw platform::RaisedError(91, kProjectName, "Object variable or With block variable not set");
-  return *object;
-}
-
-// Each section tells the layout by reading the program ID anew. One that cannot be read counts as an
+// Each section tells the family by reading the program ID anew. One that cannot be read counts as an
 // unknown model, so that no count ever disagrees with the rows filled for it.
-DataPointLayout ReadLayout(Program& program) {
-  DataPointLayout layout = DataPointLayout::None;
+DeviceFamily ReadFamily(Program& program) {
+  DeviceFamily family = DeviceFamily::None;
   ResumeNext(program.Err,
-             [&] { layout = LayoutOfProgramId(Present(program.framework.CurrentDevice).GetProgramId()); });
-  return layout;
+             [&] { family = FamilyOfProgramId(Present(program.framework.CurrentDevice).GetProgramId()); });
+  return family;
 }
 
 // Row k shows in box k; a box that the window lacks leaves the row's field as it was.
@@ -74,12 +66,12 @@ void LoadNvRow(Program& program, const std::optional<lns::LnsNetworkVariables>& 
 void LoadNvSection(Program& program, const std::optional<lns::LnsNetworkVariables>& variables,
                    const NvRowSet& rowSet, const NvTableFields& fields, std::span<DataPoint> table,
                    std::int16_t& count) {
-  const DataPointLayout layout = ReadLayout(program);
-  if (layout == DataPointLayout::None) return;
-  const std::span<const int> order = FillingOrder(rowSet, layout);
+  const DeviceFamily family = ReadFamily(program);
+  if (family == DeviceFamily::None) return;
+  const std::span<const int> order = FillingOrder(rowSet, family);
   for (const int rowNumber : order) {
     const NvRow& spec = rowSet.rows[static_cast<std::size_t>(rowNumber)];
-    LoadNvRow(program, variables, fields, spec, NvIndexIn(spec, layout),
+    LoadNvRow(program, variables, fields, spec, NvIndexIn(spec, family),
               table[static_cast<std::size_t>(rowNumber)], rowNumber);
   }
   count = static_cast<std::int16_t>(order.size());
@@ -88,16 +80,16 @@ void LoadNvSection(Program& program, const std::optional<lns::LnsNetworkVariable
 // Property rows read nothing from the device: the main window later finds each property by its address.
 void LoadPropertySection(Program& program) {
   DataPointTables& tables = program.datapoints;
-  const DataPointLayout layout = ReadLayout(program);
-  if (layout == DataPointLayout::None) return;
-  const std::span<const PropertyRow> rows = PropertyRowsIn(layout);
+  const DeviceFamily family = ReadFamily(program);
+  if (family == DeviceFamily::None) return;
+  const std::span<const PropertyRow> rows = PropertyRowsIn(family);
   for (std::size_t rowNumber = 0; rowNumber < rows.size(); ++rowNumber) {
     const PropertyRow& spec = rows[rowNumber];
     DataPoint& row = tables.NciTable[rowNumber];
     row.NciName = spec.name;
     row.NciObject = spec.block;
     BindBox(program, row, &DataPoint::NciTextBox, &fMain::txtNci, static_cast<int>(rowNumber));
-    row.NciKey = PropertyKeyIn(spec, layout);
+    row.NciKey = PropertyKeyIn(spec, family);
     row.NciGeneral = spec.general;
     row.NciByKey = true;
   }

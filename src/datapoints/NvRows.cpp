@@ -2,20 +2,20 @@
 
 namespace qvr {
 
-std::span<const int> FillingOrder(const NvRowSet& rowSet, DataPointLayout layout) {
-  switch (layout) {
-    case DataPointLayout::Large:
+std::span<const int> FillingOrder(const NvRowSet& rowSet, DeviceFamily family) {
+  switch (family) {
+    case DeviceFamily::QvrL2:
       return rowSet.largeOrder;
-    case DataPointLayout::Small:
+    case DeviceFamily::QvrL1:
       return rowSet.smallOrder;
-    case DataPointLayout::None:
+    case DeviceFamily::None:
       break;
   }
   return {};
 }
 
-std::int16_t NvIndexIn(const NvRow& row, DataPointLayout layout) {
-  return layout == DataPointLayout::Small ? row.smallIndex : row.largeIndex;
+std::int16_t NvIndexIn(const NvRow& row, DeviceFamily family) {
+  return family == DeviceFamily::QvrL1 ? row.smallIndex : row.largeIndex;
 }
 
 }  // namespace qvr

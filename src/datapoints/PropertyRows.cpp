@@ -10,7 +10,7 @@ namespace {
 constexpr bool kGeneral = true;
 constexpr bool kDeviceSpecific = false;
 
-// In the small layout the switch is block 6, because those models lack the space-comfort block "SCC".
+// On QVR-L1 the switch is block 6, because those models lack the space-comfort block "SCC".
 constexpr std::array<PropertyRow, 56> kRows{{
     /*  0 */ {"SCPTprimeVal", "OccupController", "F:3/C:0:155", nullptr, kGeneral},
     /*  1 */ {"SCPTsecondVal", "OccupController", "F:3/C:0:156", nullptr, kGeneral},
@@ -70,25 +70,25 @@ constexpr std::array<PropertyRow, 56> kRows{{
     /* 55 */ {"UCPTspAntiFreez", "SCC", "F:6/C:3:18", nullptr, kGeneral},
 }};
 
-// The small layout has the rows up to the switch block.
-constexpr std::size_t kSmallLayoutRows = 37;
+// QVR-L1 has the rows up to the switch block.
+constexpr std::size_t kQvrL1Rows = 37;
 
 }  // namespace
 
-std::span<const PropertyRow> PropertyRowsIn(DataPointLayout layout) {
-  switch (layout) {
-    case DataPointLayout::Large:
+std::span<const PropertyRow> PropertyRowsIn(DeviceFamily family) {
+  switch (family) {
+    case DeviceFamily::QvrL2:
       return kRows;
-    case DataPointLayout::Small:
-      return std::span<const PropertyRow>(kRows).first(kSmallLayoutRows);
-    case DataPointLayout::None:
+    case DeviceFamily::QvrL1:
+      return std::span<const PropertyRow>(kRows).first(kQvrL1Rows);
+    case DeviceFamily::None:
       break;
   }
   return {};
 }
 
-const char* PropertyKeyIn(const PropertyRow& row, DataPointLayout layout) {
-  return layout == DataPointLayout::Small && row.smallKey != nullptr ? row.smallKey : row.key;
+const char* PropertyKeyIn(const PropertyRow& row, DeviceFamily family) {
+  return family == DeviceFamily::QvrL1 && row.smallKey != nullptr ? row.smallKey : row.key;
 }
 
 }  // namespace qvr

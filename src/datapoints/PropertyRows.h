@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "datapoints/DataPointLayout.h"
+#include "devicemodel/ModelTable.h"
 
 namespace qvr {
 
@@ -12,16 +12,16 @@ namespace qvr {
 struct PropertyRow {
   const char* name;      // the property type, e.g. "SCPTmaxSendTime"
   const char* block;     // functional-block name, spelled as stored
-  const char* key;       // address in the large layout
-  const char* smallKey;  // address in the small layout where it differs, else nullptr
+  const char* key;       // address on QVR-L2
+  const char* smallKey;  // address on QVR-L1 where it differs, else nullptr
   bool general;          // false: device-specific, never written to several devices at once
 };
 
-// The rows of a layout in row order, which is also their filling order: 56 in the large layout, the first
-// 37 in the small one, none for DataPointLayout::None.
-std::span<const PropertyRow> PropertyRowsIn(DataPointLayout layout);
+// The rows of a family in row order, which is also their filling order: 56 for QVR-L2, the first 37 for
+// QVR-L1, none for DeviceFamily::None.
+std::span<const PropertyRow> PropertyRowsIn(DeviceFamily family);
 
-// The row's address on a device of that layout.
-const char* PropertyKeyIn(const PropertyRow& row, DataPointLayout layout);
+// The row's address on a device of that family.
+const char* PropertyKeyIn(const PropertyRow& row, DeviceFamily family);
 
 }  // namespace qvr

@@ -12,8 +12,6 @@ namespace {
 
 constexpr int kSccMonitorTab = 6;
 constexpr int kSccConfigTab = 7;
-constexpr int kDeviceStatePanel = 4;
-constexpr const char* kOnlineState = "Cnfg Online";
 
 // The documentation of a family in a language; the readme depends on the language alone.
 struct FamilyFiles {
@@ -39,10 +37,11 @@ void ChooseFiles(DeviceModelState& model, DeviceFamily family, const std::string
   }
 }
 
+// A status bar that cannot be read counts as not online.
 bool DeviceIsOnline(Program& program) {
-  std::string state;
-  ResumeNext(program.Err, [&] { state = program.fMain().PlugInStatus.Panels(kDeviceStatePanel).Text(); });
-  return state == kOnlineState;
+  bool online = false;
+  ResumeNext(program.Err, [&] { online = program.fMain().DeviceShownOnline(); });
+  return online;
 }
 
 }  // namespace

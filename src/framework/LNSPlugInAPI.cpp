@@ -80,13 +80,7 @@ LNSPlugInAPI::CommandStep LNSPlugInAPI::RunCommandStep(std::int32_t commandId, s
     case kRegisterCommand: {
       SetProgressStatus(kMsgRegistering);
       CommandStep step;
-      try {
-        step.registrationFailed = !RegisterInNetwork(program_);
-      } catch (const platform::RaisedError& error) {
-        // A registration that cannot run has failed as much as one that stops; its reason stays in Err.
-        program_.Err = ErrObject{error.Number(), error.Source(), error.Description()};
-        step.registrationFailed = true;
-      }
+      step.registrationFailed = !RegisterInNetwork(program_);
       return step;
     }
     case kDeregisterCommand:

@@ -1,28 +1,66 @@
 #include "framework/NetworkRegistration.h"
 
-#include "framework/PlugInIdentity.h"
-#include "platform/Error.h"
+#include <stdexcept>
+#include <string>
+
+#include "framework/CRegistry.h"
+#include "framework/NetworkRegistrationParts.h"
+#include "framework/Present.h"
+#include "framework/Program.h"
+#include "framework/ResumeNext.h"
+#include "framework/TypeFiles.h"
+#include "platform/registry/MachineSetup.h"
 
 namespace qvr {
 
 namespace {
 
-// "Object doesn't support this action": what a host gets until registration in a network exists.
-constexpr long kErrNotAvailable = 445;
+// The folder below which each model's interface file lies, in its own folder.
+std::string ReadImportPath(Program& program) {
+  const std::string lonWorksPath =
+      CRegistry(program.Err)
+          .MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue));
+  return lonWorksPath + "\\Import\\Calyxtern\\";
+}
 
-[[noreturn]] void RaiseNotAvailable() {
-  throw platform::RaisedError(kErrNotAvailable, kProjectName,
-                              "registration in a network is not available yet");
+// Whether the catalogue lists the maker's type files; the user may retry the look-up, go on without it, or
+// abort (false).
+bool TypeFilesListed(Program& program) {
+  while (!FindTypeFilesInCatalog(program)) {
+    const int answer = program.Ui().MsgBox(program.texts.MsgFramework[kMsgResourcesNotInCatalog],
+                                           ui::vbAbortRetryIgnore + ui::vbInformation);
+    if (answer == ui::vbAbort) return false;
+    if (answer == ui::vbIgnore) break;
+  }
+  return true;
+}
+
+bool RunRegistration(Program& program, std::string& failureContext) {
+  const std::string importPath = ReadImportPath(program);
+  lns::LnsDeviceTemplates templates = DeviceTemplatesOfCurrentSystem(program);
+  program.framework.IsRemoteClient = Present(program.framework.ObjectServer).GetRemote();
+  ShowRegistrationStatus(program, program.texts.MsgFramework[kMsgCreateTemplates]);
+  const std::vector<std::string> programIds =
+      EnsureModelTemplates(program, templates, importPath, failureContext);
+  failureContext.clear();
+  RegisterCommandRows(program, templates, programIds);
+  return TypeFilesListed(program);
 }
 
 }  // namespace
 
-bool RegisterInNetwork(Program& /*program*/) {
-  RaiseNotAvailable();
-}
-
-void DeregisterInNetwork(Program& /*program*/, bool /*offerTemplateRemoval*/, bool /*includeServerLevel*/) {
-  RaiseNotAvailable();
+bool RegisterInNetwork(Program& program) {
+  HourglassWhileWorking hourglass(program.Ui().Screen());
+  std::string failureContext;
+  try {
+    return RunRegistration(program, failureContext);
+  } catch (const std::runtime_error&) {
+    // Kept in program.Err, as any ignored step keeps its error, for whoever reports the failure further.
+    ResumeNext(program.Err, [] { throw; });
+  }
+  hourglass.Restore();
+  program.Ui().MsgBox(program.Err.Description + "\r\n" + failureContext, ui::vbCritical);
+  return false;
 }
 
 }  // namespace qvr

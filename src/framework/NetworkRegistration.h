@@ -4,13 +4,19 @@ namespace qvr {
 
 class Program;
 
-// Registers the plug-in's commands in the open network (component applications, device templates of the
-// supported models, the maker's type files). True when the registration ran to its end.
+// Registers the plug-in in the open network (program.framework.CurrentSystem): makes sure every supported
+// model has a device template (created from the model's interface file; a remote client cannot create
+// one), registers each command of the command table as a component application at its level, asks once
+// per command whether it shall be the default action, and makes sure the resource catalogue lists the
+// maker's type files. True when it ran to its end; false after it showed why it failed, or when the user
+// aborted at the catalogue. Shows its progress in the progress window.
 bool RegisterInNetwork(Program& program);
 
-// Removes the plug-in's commands from the open network; with `offerTemplateRemoval` it offers to remove
-// device templates that no device uses, with `includeServerLevel` it also removes the Object Server's
-// entries.
+// Removes the plug-in's component applications from the open network: for each command row at its level
+// (the Object Server's level only with `includeServerLevel`), and the system's entries of command 50.
+// With `offerTemplateRemoval` and program.framework.ShowProgress, asks for each supported model's template
+// that no device uses whether to remove it. Reports nothing but a template that cannot be removed; any
+// other failure ends it quietly.
 void DeregisterInNetwork(Program& program, bool offerTemplateRemoval, bool includeServerLevel);
 
 }  // namespace qvr

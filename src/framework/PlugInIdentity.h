@@ -5,6 +5,8 @@ namespace qvr {
 // The project name: program file, error source, registry key and COM ProgID prefix.
 inline constexpr const char* kProjectName = "Calyxtern_qvr_lon_PlugIn";
 inline constexpr const char* kProgId = "Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI";
+// The class id of LNSPlugInAPI, registered with the ProgID by " /regserver".
+inline constexpr const char* kClassId = "{1156D7E7-9556-489E-A294-95BE5232046E}";
 // The plug-in's key under HKEY_LOCAL_MACHINE.
 inline constexpr const char* kPlugInKey = "SOFTWARE\\LonWorks\\LCA\\Plug-Ins\\Calyxtern_qvr_lon_PlugIn";
 // What the plug-in tells directors about itself (the plug-in object's properties, the plug-in key's values).

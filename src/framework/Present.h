@@ -23,6 +23,12 @@ T& Present(std::optional<T>& object) {
 }
 
 template <class T>
+const T& Present(const std::optional<T>& object) {
+  if (!object) RaiseObjectNotSet();
+  return *object;
+}
+
+template <class T>
 T& Present(T* object) {
   if (object == nullptr) RaiseObjectNotSet();
   return *object;

@@ -36,6 +36,12 @@ struct FrameworkState {
   bool ObjectServerIsOpen = false;
   bool IsRemoteClient = false;
   bool ShowProgress = false;
+  // The language that registering the plug-in stores: "german", "english" or "" (not chosen).
+  std::string RegisterLanguage;
+  // How this process was started: its command line (the arguments joined by blanks) and its own program
+  // file, which registration starts again for the COM class (" /regserver", " /unregserver").
+  std::string CommandLine;
+  std::filesystem::path ProgramFile;
   // The main window's Object Server control, bound by the first plug-in object; the main window owns it.
   lns::LnsObjectServer* ObjectServer = nullptr;
   std::string CurrentNetworkName;

@@ -29,6 +29,13 @@ struct MainWindowState {
   // While a transfer writes to SelectedDevices(SyncDevice), property addresses resolve on that device.
   bool SyncRunning = false;
   std::int16_t SyncDevice = 0;
+  // Set when the user closes the transfer-status window; Apply's loops test it and end the run.
+  bool TransferCancelled = false;
+  // The sections that the print-choice window chose last (properties, inputs, outputs); a print job
+  // whose choice window was closed without its button prints the previous choice.
+  bool PrintNci = false;
+  bool PrintNvi = false;
+  bool PrintNvo = false;
 };
 
 }  // namespace qvr

@@ -58,6 +58,11 @@ fMain::fMain(Program& program)
   App().SetMainForm(this);
   DesignControls();
   WireShutdownHandlers();
+  WireNciChangeHandlers();
+  WireValueEditorHandlers();
+  WireSyncHandlers();
+  WireApplyCancelHandlers();
+  WireFileAndHelpMenuHandlers();
 }
 
 fMain::~fMain() = default;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,6 +44,12 @@ class fMain : public ui::Form {
 
   // The LNS Object Server control. Reaching it loads the window (hidden) when it is not loaded.
   lns::LnsObjectServer& lcaOS();
+
+  // The device's state (fMainState.cpp)
+
+  // True when panel 4 of the status bar reads "Cnfg Online" exactly: only such a device has current
+  // values to read and monitor. A status bar without panel 4 raises the panel's error.
+  bool DeviceShownOnline();
 
   // Opening a device, addresses, shut-down
 
@@ -98,6 +105,146 @@ class fMain : public ui::Form {
   void lcaOS_OnNetworkVariableUpdate(const long& tag, const std::string& value);
   void lcaOS_OnNvUpdateError(const long& tag);
 
+  // Writing to several devices (fMainSync.cpp)
+
+  // Apply's branch for the devices chosen in the device-selection window (SelectedCount > 0), called
+  // from inside cmdApply_Click: writes the configuration properties to each selected device in turn
+  // (every general property with the synchronise option, otherwise the changed ones), showing the
+  // progress in fStatus and yielding to the event loop at every row. True when Apply goes on with the
+  // rows left red; false when the run has ended inside (the user closed fStatus, or chose Abort), so
+  // that Apply goes straight to its end. A selection made for a device of another template is dropped
+  // with an error line, and nothing is written.
+  bool ApplyToSelectedDevices();
+  // cmdGerAuswahl's Click: searches the devices of the current device's template (once per loading of
+  // the selection window) and shows the selection window modal.
+  void cmdGerAuswahl_Click();
+
+  // Value editors: change marking, composite and enumerated values (src/editors/NciChange.cpp,
+  // UpdateApplyCancel.cpp, ChangeMark, CompositeValues, CompanionChoices)
+
+  // txtNci's Change: while the window is visible, brings the companion combo boxes and the composite row
+  // in line with box `Index` and marks what changed; then UpdateApplyCancel. A text that is no number
+  // gets the stored value back.
+  void txtNci_Change(int Index);
+  // The last step of every value editor: Apply and Cancel are enabled while any row box of the property
+  // or input table is marked changed, disabled otherwise.
+  void UpdateApplyCancel();
+
+  // Apply and Cancel (fMainApply.cpp, fMainCancel.cpp)
+
+  // cmdApply's Click: with monitoring off, writes every red input box to the current device, then the red
+  // property boxes to it after a question (or to the devices chosen for a transfer), logs each value as
+  // the device reads it back, stores it and unmarks the box; refreshes the composite parts.
+  void cmdApply_Click();
+  // cmdCancel's Click: every red input box and every property box (with the sub-field boxes of the
+  // composite properties) shows its stored value again, unmarked; nothing is written.
+  void cmdCancel_Click();
+
+  // The steps of one Apply run that the transfer to several devices shares. They act on the run that
+  // cmdApply_Click has started and may be called only from inside it (ApplyToSelectedDevices).
+
+  // The state of one run (retry count, log headers, the input being written), private to Apply's files.
+  struct ApplyRun;
+  // How a property's log line names the device it was written to.
+  enum class NciLogForm { CurrentDevice, SelectedDevice };
+  // Runs one step of the run under its failure handling: on a device that is online a failure is
+  // retried five times automatically, each logged with "  repeating...", and then the Abort/Retry/Ignore
+  // box asks (Retry and Ignore start a new count of five); on a device that is not online the failure is
+  // logged and the run goes on with the next step. False after Abort (and for every later step): the
+  // caller must return at once, and Apply ends the run.
+  bool ApplyStep(const std::function<void()>& step);
+  // True when the user closed the transfer-status window since the last test (the flag is cleared again)
+  // or the run has ended otherwise: the caller must return at once; monitoring stays off.
+  bool ApplyCancelled();
+  // Logs the header of the properties' section (an empty line, "writing Parameters...", an empty line)
+  // unless the section has one already; ClearParameterHeader starts a new section.
+  void LogParameterHeader();
+  void ClearParameterHeader();
+  // Writes the text of property box `row` to `device` (by NciKey through GetNciObject, which follows
+  // SyncRunning and SyncDevice; by NciName among its network variables when NciByKey is false), logs it
+  // in `form` with the value read back and stores that value in NciValue. With `showReadBack` the box then
+  // shows that value and loses its mark, together with its companion combo boxes. Each part is one
+  // ApplyStep (the look-up with the write, so that a retry looks again); a missing device or property
+  // fails the steps that use it. False after Abort.
+  bool WriteNciRow(int row, const std::optional<lns::LnsAppDevice>& device, NciLogForm form,
+                   bool showReadBack);
+  // Gives property box `row` and its companion combo boxes the normal colour.
+  void UnmarkNciRow(int row);
+
+  // Parameter files, printing, help menu (fMainParameterFiles.cpp, fMainPrint.cpp, fMainHelpMenu.cpp)
+
+  // "Save Parameters": writes the stored value of every property row (the device's value, not an edit
+  // that was not applied) to a parameter file the user chooses (docs/parameter-files.md).
+  void mnuParameter_speichern_Click();
+  // "Load Parameters": puts the values of a parameter file into the property boxes and their companion
+  // controls as edits, so that what differs from the device is marked; Apply writes them. A file that is
+  // not a complete parameter file for the device is refused, and no box changes.
+  void mnuParameter_laden_Click();
+  // "Print": the print-choice window, the printer dialog, then the device's header and the chosen sections
+  // of stored values (properties, inputs, outputs) in three columns.
+  void mnuDrucken_Click();
+  // The help menu: the About box, and the model's documentation (maximised) and the readme (normal
+  // window) from the program's folder, opened by the desktop shell.
+  void mnuAbout_Click();
+  void mnuBeschreibung_Click();
+  void mnuReadme_Click();
+
+  // Value editors: input boxes, choices, spin buttons, keys, help on focus (src/editors/InputBoxes.cpp,
+  // Choices.cpp, SpinButtons.cpp, KeyHandlers.cpp, HelpOnFocus.cpp, EditorWiring.cpp)
+
+  // txtNvi's Change: while the window is visible, shows the text of box `Index` in the input's companion
+  // controls (without running their handlers), marks the box and those companions against the stored
+  // value and, while monitoring is on, suspends monitoring of an input that differs from it; then
+  // UpdateApplyCancel. A failure puts the stored value back and writes an error line to the log.
+  void txtNvi_Change(int Index);
+  // Upper-cases the box's text, so that a setting typed in lower case moves its combo box.
+  void txtNvi_LostFocus(int Index);
+  // Lets the characters of a number pass; Enter goes to Apply from a changed box and moves on from an
+  // unchanged one. A key that reaches the box suspends monitoring of the input while monitoring is on.
+  void txtNvi_KeyPress(int Index, int& KeyAscii);
+  // The temperature inputs (16, 17) and the slave inputs (18, 19) get their initialisation value.
+  void cmd_Nvi_Reset_Click(int Index);
+  // A setting value always shows its decimal separator ("50" becomes "50,0").
+  void txtnviset_Change(int Index);
+  // Writes a new setting value into the setting input, with the function of cmb_nvi and rotation 0.
+  void txtnviset_LostFocus(int Index);
+  // Marks the setting box against the stored setting; Enter is dropped and goes to Apply when marked.
+  void txtnviset_KeyPress(int Index, int& KeyAscii);
+  // Output 10 (nvoUnitStatus) shows only its text before the first comma.
+  void txtNvo_Change(int Index);
+  // A choice writes its value text into the property box or input box that the combo box serves.
+  void cmb_nci_Click(int Index);
+  void cmb_nvi_Click(int Index);
+  // Lets the keys of the box's kind of number pass; Enter goes to the device-selection button.
+  void txtNci_KeyPress(int Index, int& KeyAscii);
+  // Pulls a number beyond the bounds of the box's spin button back to the bound it passed.
+  void txtNci_LostFocus(int Index);
+  // Spin buttons: a click steps the box once within the spin button's bounds; holding a mouse button on
+  // one repeats the step every 250 ms (Timer for UpD_nci, Timer2 for UpD_nvi) until it is released or
+  // the pointer leaves beyond the right or lower edge.
+  void UpD_nci_UpClick(int Index);
+  void UpD_nci_DownClick(int Index);
+  void UpD_nci_MouseDown(int Index, int Button, int Shift, float X, float Y);
+  void UpD_nci_MouseMove(int Index, int Button, int Shift, float X, float Y);
+  void UpD_nci_MouseUp(int Index, int Button, int Shift, float X, float Y);
+  void Timer_Timer();
+  void UpD_nvi_UpClick(int Index);
+  void UpD_nvi_DownClick(int Index);
+  void UpD_nvi_MouseDown(int Index, int Button, int Shift, float X, float Y);
+  void UpD_nvi_MouseMove(int Index, int Button, int Shift, float X, float Y);
+  void UpD_nvi_MouseUp(int Index, int Button, int Shift, float X, float Y);
+  void Timer2_Timer();
+  // The help pane shows the help text of the data point that the focused control edits; a sub-field
+  // box shows its composite property's.
+  void txtNci_GotFocus(int Index);
+  void cmb_nci_GotFocus(int Index);
+  void txtNvi_GotFocus(int Index);
+  void cmb_nvi_GotFocus(int Index);
+  void txtnviset_GotFocus(int Index);
+  void txtNvo_GotFocus(int Index);
+  // Another tab: the window is adapted to the device's model again; the help pane stays.
+  void tabData_Click(int PreviousTab);
+
   // Controls, in the window's design (fMainDesign.cpp).
   ui::TabControl tabData;
   ui::ControlArray<ui::Frame> fraBlock;  // one frame per tab, index = tab
@@ -152,6 +299,22 @@ class fMain : public ui::Form {
  private:
   void DesignControls();
   void WireShutdownHandlers();
+  // Writing to several devices (fMainSync.cpp)
+  void WireSyncHandlers();
+  // Value editors: change marking, composite and enumerated values (src/editors/NciChange.cpp)
+  void WireNciChangeHandlers();
+  // Apply and Cancel (fMainApply.cpp, fMainCancel.cpp)
+  void WireApplyCancelHandlers();
+  // Parameter files, printing, help menu (fMainHelpMenu.cpp)
+  void WireFileAndHelpMenuHandlers();
+  // Value editors: input boxes, choices, spin buttons, keys, help on focus (src/editors/EditorWiring.cpp)
+  void WireValueEditorHandlers();
+  // The spin button last pressed, of either family, and whether in its upper half: what the auto-repeat
+  // timers step.
+  int SpinIndex = 0;
+  bool SpinUp = false;
+  // The Apply run in progress; null outside cmdApply_Click.
+  ApplyRun* applyRun_ = nullptr;
 
   Program& program_;
   std::unique_ptr<lns::LnsObjectServer> lcaOS_;

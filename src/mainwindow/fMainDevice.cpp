@@ -14,6 +14,7 @@
 #include "mainwindow/AbortableSteps.h"
 #include "mainwindow/ProgressWindows.h"
 #include "mainwindow/RetryStep.h"
+#include "mainwindow/fAbout.h"
 #include "mainwindow/fMain.h"
 #include "platform/lns/LnsObjectModel.h"
 
@@ -33,9 +34,6 @@ constexpr int kNamePanel = 1;
 constexpr int kFamilyPanel = 2;
 constexpr int kNeuronIdPanel = 3;
 constexpr int kStatePanel = 4;
-
-// The state text of panel 4 that alone counts as an online device.
-constexpr const char* kOnlineState = "Cnfg Online";
 
 constexpr const char* kCommandFailed =
     "Error: ProcessDeviceCommand in fMain\r\nDevice not online? Press Ok to Resume...";
@@ -177,9 +175,11 @@ bool fMain::ReadInitValues() {
   // The network-variable values read when the device was opened may be old by now.
   step([&] { LoadDataPoints(program_); });
   step([&] { ShowProgress(program_, kMsgReadingValues); });
+  // Loaded, not shown: the About box is ready (centred, in the interface language) when the menu shows it.
+  step([&] { program_.Windows().Get<fAbout>(program_); });
 
   bool online = false;
-  step([&] { online = PlugInStatus.Panels(kStatePanel).Text() == kOnlineState; });
+  step([&] { online = DeviceShownOnline(); });
   // An offline device has no current values: its boxes keep what they show.
   for (std::int16_t row = 0; online && row < tables.NviCount; ++row) {
     DataPoint& point = tables.NviTable[static_cast<std::size_t>(row)];

@@ -18,8 +18,6 @@ namespace qvr {
 
 namespace {
 
-constexpr const char* kOnlineState = "Cnfg Online";
-constexpr int kStatePanel = 4;
 constexpr int kMonitorPanel = 5;
 constexpr std::size_t kMsgMonitoringOn = 23;
 constexpr std::size_t kMsgMonitoringOff = 24;
@@ -124,7 +122,7 @@ void fMain::Monitor_An(bool bOn) {
 
 void fMain::chkMonitor_Click() {
   try {
-    if (PlugInStatus.Panels(kStatePanel).Text() == kOnlineState) {
+    if (DeviceShownOnline()) {
       Monitor_An(chkMonitor.Value() != ui::vbUnchecked);
     } else {
       chkMonitor.SetValue(ui::vbUnchecked);

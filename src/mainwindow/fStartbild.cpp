@@ -4,10 +4,18 @@
 
 namespace qvr {
 
-fStartbild::fStartbild(Program& program) : ui::Form(program.App(), "fStartbild"), program_(program) {
+fStartbild::fStartbild(Program& program)
+    : ui::Form(program.App(), "fStartbild"),
+      Progr_Geraete(*this, "Progr_Geraete"),
+      lblGeraet(*this, "lblGeraet"),
+      program_(program) {
   // Borderless, so the window is its client area of 7020 x 4935 twips.
   SetBorderStyle(ui::vbBSNone);
   Move(0, 0, 7020, 4935);
+  Progr_Geraete.Move(240, 4200, 6540, 255);
+  Progr_Geraete.SetVisible(false);
+  lblGeraet.Move(240, 3900, 6540, 255);
+  lblGeraet.SetVisible(false);
 }
 
 void fStartbild::Form_Load() {

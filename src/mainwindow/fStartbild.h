@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/ui/Form.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/ProgressBar.h"
 
 namespace qvr {
 
@@ -10,6 +12,10 @@ class Program;
 class fStartbild : public ui::Form {
  public:
   explicit fStartbild(Program& program);
+
+  // Lent to the device search of the device-selection window, hidden otherwise.
+  ui::ProgressBar Progr_Geraete;
+  ui::Label lblGeraet;
 
  protected:
   // Centres itself on the screen without showing itself.

@@ -4,13 +4,13 @@
 #include <numeric>
 #include <vector>
 
-#include "datapoints/DataPointLayout.h"
 #include "datapoints/NvRows.h"
 #include "datapoints/PropertyRows.h"
+#include "devicemodel/ModelTable.h"
 
 namespace {
 
-using qvr::DataPointLayout;
+using qvr::DeviceFamily;
 
 std::vector<int> Sorted(std::span<const int> order) {
   std::vector<int> sorted(order.begin(), order.end());
@@ -24,20 +24,8 @@ std::vector<int> FirstRows(int count) {
   return rows;
 }
 
-TEST(DataPointLayoutTest, OnlyTheFourProgramIdsSpelledExactlyHaveALayout) {
-  EXPECT_EQ(qvr::LayoutOfProgramId("9FFF6E0A5A060409"), DataPointLayout::Large);
-  EXPECT_EQ(qvr::LayoutOfProgramId("9FFF6E0A5A06040B"), DataPointLayout::Large);
-  EXPECT_EQ(qvr::LayoutOfProgramId("9FFF6E0A5A060408"), DataPointLayout::Small);
-  EXPECT_EQ(qvr::LayoutOfProgramId("9FFF6E0A5A06040A"), DataPointLayout::Small);
-  for (const char* other :
-       {"9fff6e0a5a060409", "9FFF6E0A5A06040b", "9FFF6E0A5A060407", "9FFF6E0A5A06040C", "9000C3220C050401",
-        "9FFF6E0A5A060409 ", " 9FFF6E0A5A060408", "9FFF6E0A5A0604", ""}) {
-    EXPECT_EQ(qvr::LayoutOfProgramId(other), DataPointLayout::None) << '"' << other << '"';
-  }
-}
-
-// Every row of a layout is filled exactly once, and only the rows the layout has.
-TEST(NvRowsTest, EachLayoutFillsItsRowsOnceWithTheSpaceComfortBlockFirst) {
+// Every row of a family is filled exactly once, and only the rows the family has.
+TEST(NvRowsTest, EachFamilyFillsItsRowsOnceWithTheSpaceComfortBlockFirst) {
   struct Case {
     const qvr::NvRowSet& rows;
     int largeCount;
@@ -46,11 +34,11 @@ TEST(NvRowsTest, EachLayoutFillsItsRowsOnceWithTheSpaceComfortBlockFirst) {
   };
   for (const Case& table : {Case{qvr::InputRows(), 25, 15, 15}, Case{qvr::OutputRows(), 20, 9, 9}}) {
     EXPECT_EQ(static_cast<int>(table.rows.rows.size()), table.largeCount);
-    const auto large = qvr::FillingOrder(table.rows, DataPointLayout::Large);
-    const auto small = qvr::FillingOrder(table.rows, DataPointLayout::Small);
+    const auto large = qvr::FillingOrder(table.rows, DeviceFamily::QvrL2);
+    const auto small = qvr::FillingOrder(table.rows, DeviceFamily::QvrL1);
     EXPECT_EQ(Sorted(large), FirstRows(table.largeCount));
     EXPECT_EQ(Sorted(small), FirstRows(table.smallCount));
-    EXPECT_TRUE(qvr::FillingOrder(table.rows, DataPointLayout::None).empty());
+    EXPECT_TRUE(qvr::FillingOrder(table.rows, DeviceFamily::None).empty());
 
     const int spaceComfortRows = table.largeCount - table.smallCount;
     for (int place = 0; place < spaceComfortRows; ++place) {
@@ -64,16 +52,16 @@ TEST(NvRowsTest, EachLayoutFillsItsRowsOnceWithTheSpaceComfortBlockFirst) {
   }
 }
 
-TEST(PropertyRowsTest, TheSmallLayoutIsTheLargeOnesFirstRowsWithTheSwitchAsBlock6) {
-  const auto large = qvr::PropertyRowsIn(DataPointLayout::Large);
-  const auto small = qvr::PropertyRowsIn(DataPointLayout::Small);
+TEST(PropertyRowsTest, QvrL1HasQvrL2sFirstRowsWithTheSwitchAsBlock6) {
+  const auto large = qvr::PropertyRowsIn(DeviceFamily::QvrL2);
+  const auto small = qvr::PropertyRowsIn(DeviceFamily::QvrL1);
   ASSERT_EQ(large.size(), 56u);
   ASSERT_EQ(small.size(), 37u);
-  EXPECT_TRUE(qvr::PropertyRowsIn(DataPointLayout::None).empty());
+  EXPECT_TRUE(qvr::PropertyRowsIn(DeviceFamily::None).empty());
   for (std::size_t row = 0; row < small.size(); ++row) {
     EXPECT_EQ(&small[row], &large[row]);
-    const std::string largeKey = qvr::PropertyKeyIn(large[row], DataPointLayout::Large);
-    const std::string smallKey = qvr::PropertyKeyIn(small[row], DataPointLayout::Small);
+    const std::string largeKey = qvr::PropertyKeyIn(large[row], DeviceFamily::QvrL2);
+    const std::string smallKey = qvr::PropertyKeyIn(small[row], DeviceFamily::QvrL1);
     if (std::string(small[row].block) == "Switch") {
       EXPECT_EQ(largeKey.substr(0, 4), "F:7/");
       EXPECT_EQ(smallKey, "F:6/" + largeKey.substr(4));

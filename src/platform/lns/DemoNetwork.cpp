@@ -1,7 +1,7 @@
 #include "platform/lns/DemoNetwork.h"
 
 #include "platform/lns/LnsObjectModel.h"
-#include "platform/lns/ModelTemplates.h"
+#include "platform/lns/ModelNetwork.h"
 #include "platform/ui/HeadlessEventLoop.h"
 
 namespace lns {
@@ -38,22 +38,15 @@ void CreateDemoNetwork(const std::filesystem::path& machineRoot,
   ui::HeadlessEventLoop loop;
   LnsObjectServer server(loop, machineRoot);
   server.Open();
-  LnsNetwork network = server.GetNetworks().Add("Demo");
-  network.Open();
-  LnsSystem system = network.GetSystems().Item(1);
-  system.Open();
-  system.StartTransaction();
-
-  LnsDeviceTemplates templates = system.GetTemplateLibrary().GetDeviceTemplates();
-  std::vector<LnsDeviceTemplate> models = ImportModelTemplates(templates, interfaceFolder);
-  const LnsDeviceTemplate& qvrl105 = models[0];
-  const LnsDeviceTemplate& qvrl206 = models[1];
-  const LnsDeviceTemplate& qvrl106 = models[2];
-  const LnsDeviceTemplate& qvrl207 = models[3];
-  LnsDeviceTemplate meter = templates.Add("em210", 1);
+  ModelNetwork demo = StartModelNetwork(server, "Demo", interfaceFolder);
+  const LnsDeviceTemplate& qvrl105 = demo.models[0];
+  const LnsDeviceTemplate& qvrl206 = demo.models[1];
+  const LnsDeviceTemplate& qvrl106 = demo.models[2];
+  const LnsDeviceTemplate& qvrl207 = demo.models[3];
+  LnsDeviceTemplate meter = demo.system.GetTemplateLibrary().GetDeviceTemplates().Add("em210", 1);
   meter.ImportInterface(MeterInterface());
 
-  LnsSubsystems floors = system.GetSubsystems();
+  LnsSubsystems floors = demo.system.GetSubsystems();
   LnsSubsystem floor1 = floors.Add("Floor 1");
   AddDevice(floor1, "Room 101", qvrl206, kStateConfiguredOnline);
   AddDevice(floor1, "Room 102", qvrl206, kStateConfiguredOnline);
@@ -65,7 +58,7 @@ void CreateDemoNetwork(const std::filesystem::path& machineRoot,
   AddDevice(floor2, "Room 203", qvrl106, kStateUnconfigured);
   AddDevice(floor2, "Meter 1", meter, kStateConfiguredOnline);
 
-  system.CommitTransaction();
+  demo.system.CommitTransaction();
 }
 
 }  // namespace lns

@@ -1,5 +1,7 @@
 #include "platform/lns/MachineSettings.h"
 
+#include <algorithm>
+
 #include "platform/MachineRoot.h"
 #include "platform/registry/RegistryStore.h"
 
@@ -21,7 +23,12 @@ MachineSettings ReadMachineSettings(const std::filesystem::path& machineRoot) {
 }
 
 std::filesystem::path MapFilePath(const std::filesystem::path& machineRoot, std::string_view path) {
-  if (!path.empty() && path.front() == '/') return std::filesystem::path(path);
+  if (!path.empty() && path.front() == '/') {
+    // A client appends Windows-style parts ("\Import\...") to a folder it read from the registry.
+    std::string posixPath(path);
+    std::replace(posixPath.begin(), posixPath.end(), '\\', '/');
+    return std::filesystem::path(posixPath).lexically_normal();
+  }
   return platform::MapWindowsPath(machineRoot, path);
 }
 

@@ -1,7 +1,7 @@
 #include "platform/lns/ScaleNetwork.h"
 
 #include "platform/lns/LnsObjectModel.h"
-#include "platform/lns/ModelTemplates.h"
+#include "platform/lns/ModelNetwork.h"
 
 namespace lns {
 
@@ -9,14 +9,8 @@ void CreateScaleNetwork(LnsObjectServer& server, std::string_view name, long dev
                         const std::filesystem::path& interfaceFolder) {
   if (deviceCount < 0)
     throw LnsError(kLnsInvalidArgument, "a network cannot have a negative number of devices");
-  LnsNetwork network = server.GetNetworks().Add(name);
-  network.Open();
-  LnsSystem system = network.GetSystems().Item(1);
-  system.Open();
-  system.StartTransaction();
-  LnsDeviceTemplates templates = system.GetTemplateLibrary().GetDeviceTemplates();
-  std::vector<LnsDeviceTemplate> models = ImportModelTemplates(templates, interfaceFolder);
-  LnsSubsystems areas = system.GetSubsystems();
+  ModelNetwork scale = StartModelNetwork(server, name, interfaceFolder);
+  LnsSubsystems areas = scale.system.GetSubsystems();
   std::optional<LnsAppDevices> devices;
   for (long number = 1; number <= deviceCount; ++number) {
     if ((number - 1) % kScaleDevicesPerSubsystem == 0) {
@@ -24,12 +18,12 @@ void CreateScaleNetwork(LnsObjectServer& server, std::string_view name, long dev
       devices = areas.Add("Area " + std::to_string(area)).GetAppDevices();
     }
     LnsAppDevice device =
-        devices->Add("Device " + std::to_string(number), models[(number - 1) % models.size()]);
+        devices->Add("Device " + std::to_string(number), scale.models[(number - 1) % scale.models.size()]);
     device.PutCommissioned(true);
     device.PutState(kStateConfiguredOnline);
   }
-  system.CommitTransaction();
-  network.Close();
+  scale.system.CommitTransaction();
+  scale.network.Close();
 }
 
 }  // namespace lns

@@ -14,5 +14,7 @@ int RunDevice(ToolContext& context, const Args& args);
 int RunNv(ToolContext& context, const Args& args);
 int RunCp(ToolContext& context, const Args& args);
 int RunSend(ToolContext& context, const Args& args);
+int RunTemplates(ToolContext& context, const Args& args);
+int RunApps(ToolContext& context, const Args& args);
 
 }  // namespace lnstool

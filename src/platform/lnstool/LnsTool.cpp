@@ -15,9 +15,17 @@ using Command = std::function<int(ToolContext&, const Args&)>;
 
 const std::map<std::string, Command>& CommandTable() {
   static const std::map<std::string, Command> table = {
-      {"init", RunInit},       {"reg", RunReg},         {"networks", RunNetworks},
-      {"network", RunNetwork}, {"devices", RunDevices}, {"device", RunDevice},
-      {"nv", RunNv},           {"cp", RunCp},           {"send", RunSend},
+      {"init", RunInit},
+      {"reg", RunReg},
+      {"networks", RunNetworks},
+      {"network", RunNetwork},
+      {"devices", RunDevices},
+      {"device", RunDevice},
+      {"nv", RunNv},
+      {"cp", RunCp},
+      {"send", RunSend},
+      {"apps", RunApps},
+      {"templates", RunTemplates},
   };
   return table;
 }

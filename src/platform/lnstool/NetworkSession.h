@@ -13,6 +13,7 @@ class NetworkSession {
  public:
   NetworkSession(const std::filesystem::path& root, std::string_view networkName);
 
+  lns::LnsObjectServer& Server() { return server_; }
   lns::LnsSystem& System() { return system_; }
 
   // A device by its path "SUBSYSTEM/DEVICE", where SUBSYSTEM may itself be a path of nested subsystems.

@@ -51,7 +51,7 @@ enum class Property {
   Emphasis,    // bold or underline of some characters (RichTextBox)
   Value,       // CheckBox, ProgressBar value; Timer enabled or interval; Menu checked
   Range,       // Min, Max (ProgressBar, UpDown)
-  Style,       // ComboBox style, TreeView check boxes
+  Style,       // ComboBox style, TreeView check boxes, Label mouse pointer and icon
   ListItems,   // ComboBox list: item = the entry added, -1 when the list was cleared
   ListIndex,   // ComboBox selection
   TabCaption,  // item = tab

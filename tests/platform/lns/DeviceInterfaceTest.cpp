@@ -4,6 +4,7 @@
 #include <fstream>
 #include <optional>
 
+#include "DataPointRows.h"
 #include "TempMachineRoot.h"
 #include "platform/MachineRoot.h"
 #include "platform/lns/DeviceInterfaceFile.h"
@@ -15,6 +16,8 @@ namespace {
 using lns::CpOwner;
 using lns::DeviceInterface;
 using lns::NvDirection;
+using lnstest::CpRow;
+using lnstest::NvRow;
 
 DeviceInterface ReadShipped(const std::string& model) {
   return lns::ReadDeviceInterface(platform::DataDir() / "interfaces" / (model + ".xif"));
@@ -49,143 +52,10 @@ const lns::CpDefinition* Resolve(const DeviceInterface& device, const std::strin
   return nullptr;
 }
 
-struct NvRow {
-  std::string name;
-  int largeIndex;
-  std::optional<int> smallIndex;
-  std::string type;
-};
-
-// The network-variable input and output rows of the system's tables.
-const std::vector<NvRow> kInputRows = {
-    {"nviOcManOverride", 9, 9, "SNVT_switch"},
-    {"nviOcSecondary", 10, 10, "SNVT_occupancy"},
-    {"nviOcOccupancy", 8, 8, "SNVT_occupancy"},
-    {"nviOcSetting", 11, 11, "SNVT_setting"},
-    {"nviOsExtOccup", 4, 4, "SNVT_switch"},
-    {"nviOsSensitivity", 5, 5, "SNVT_switch"},
-    {"nviLcLuxLevel_1", 14, 14, "SNVT_lux"},
-    {"nviLcManOverride_1", 18, 18, "SNVT_switch"},
-    {"nviLcSetting_1", 16, 16, "SNVT_setting"},
-    {"nviLuxSetpoint_1", 20, 20, "SNVT_lux"},
-    {"nviLcLuxLevel_2", 15, 15, "SNVT_lux"},
-    {"nviLcManOverride_2", 19, 19, "SNVT_switch"},
-    {"nviLcSetting_2", 17, 17, "SNVT_setting"},
-    {"nviLuxSetpoint_2", 21, 21, "SNVT_lux"},
-    {"nviSwSwitchFb", 45, 24, "SNVT_switch"},
-    {"nviSetptOffset", 29, std::nullopt, "SNVT_temp_p"},
-    {"nviSpaceTemp", 24, std::nullopt, "SNVT_temp_p"},
-    {"nviSetpoint", 28, std::nullopt, "SNVT_temp_p"},
-    {"nviHeatPriSlave", 27, std::nullopt, "SNVT_lev_percent"},
-    {"nviCoolPriSlave", 26, std::nullopt, "SNVT_lev_percent"},
-    {"nviApplicMode", 25, std::nullopt, "SNVT_hvac_mode"},
-    {"nviOccManCmd", 30, std::nullopt, "SNVT_occupancy"},
-    {"nviOccSensor", 31, std::nullopt, "SNVT_occupancy"},
-    {"nviEnergyHoldOff", 32, std::nullopt, "SNVT_switch"},
-    {"nviDewPtSensor", 33, std::nullopt, "SNVT_switch"},
-};
-
-const std::vector<NvRow> kOutputRows = {
-    {"nvoOcLampValue", 12, 12, "SNVT_switch"},
-    {"nvoOcSetting", 13, 13, "SNVT_setting"},
-    {"nvoOsSWOccup", 7, 7, "SNVT_switch"},
-    {"nvoOsOccup", 6, 6, "SNVT_occupancy"},
-    {"nvoLsLuxLevel", 3, 3, "SNVT_lux"},
-    {"nvoLcLampValue_1", 22, 22, "SNVT_switch"},
-    {"nvoLcLampValue_2", 23, 23, "SNVT_switch"},
-    {"nvoSwSwitch", 46, 25, "SNVT_switch"},
-    {"nvoSwSetting", 47, 26, "SNVT_setting"},
-    {"nvoSpaceTemp", 34, std::nullopt, "SNVT_temp_p"},
-    {"nvoUnitStatus", 35, std::nullopt, "SNVT_hvac_status"},
-    {"nvoHeatPrimary", 36, std::nullopt, "SNVT_lev_percent"},
-    {"nvoHeatPWM", 43, std::nullopt, "SNVT_switch"},
-    {"nvoCoolPrimary", 37, std::nullopt, "SNVT_lev_percent"},
-    {"nvoCoolPWM", 44, std::nullopt, "SNVT_switch"},
-    {"nvoSetptEffect", 38, std::nullopt, "SNVT_temp_p"},
-    {"nvoSetptOffset", 41, std::nullopt, "SNVT_temp_p"},
-    {"nvoOccupEffect", 39, std::nullopt, "SNVT_occupancy"},
-    {"nvoEnergyHoldOff", 40, std::nullopt, "SNVT_switch"},
-    {"nvoDewPtSensor", 42, std::nullopt, "SNVT_switch"},
-};
-
-struct CpRow {
-  std::string typeName;
-  std::string block;
-  std::string largeAddress;
-  std::string smallAddress;  // empty: the small layout lacks the row
-  std::string valueType;
-  std::string delivered;
-};
-
-// The configuration-property rows with the value type and delivered value that the help texts give.
-const std::vector<CpRow> kPropertyRows = {
-    {"SCPTprimeVal", "OccupController", "F:3/C:0:155", "F:3/C:0:155", "SNVT_switch", "100.0 1"},
-    {"SCPTsecondVal", "OccupController", "F:3/C:0:156", "F:3/C:0:156", "SNVT_switch", "0.0 0"},
-    {"SCPTholdTime", "OccupController", "F:3/C:0:91", "F:3/C:0:91", "SNVT_time_sec", "600.0"},
-    {"SCPTmaxSendTime", "OccupController", "F:3/C:0:49", "F:3/C:0:49", "SNVT_time_sec", "120.0"},
-    {"SCPTdebounce", "OccupSensor", "F:2/C:0:139", "F:2/C:0:139", "SNVT_time_sec", "0.0"},
-    {"SCPTmaxSendTime", "OccupSensor", "F:2/C:0:49", "F:2/C:0:49", "SNVT_time_sec", "120.0"},
-    {"UCPTgeneralCP1", "OccupSensor", "F:2/C:3:7", "F:2/C:3:7", "SNVT_state",
-     "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"},
-    {"SCPTfieldCalib", "LigthSensor", "F:1/C:0:90", "F:1/C:0:90", "SNVT_lux", "0"},
-    {"SCPTmaxSendTime", "LigthSensor", "N:3/C:0:49", "N:3/C:0:49", "SNVT_time_sec", "60.0"},
-    {"SCPTminSendTime", "LigthSensor", "N:3/C:0:52", "N:3/C:0:52", "SNVT_time_sec", "60.0"},
-    {"SCPTminDeltaLevel", "LigthSensor", "N:3/C:0:88", "N:3/C:0:88", "SNVT_lev_cont", "2.5"},
-    {"SCPTluxSetpoint", "LightController[0]", "F:4/C:0:82", "F:4/C:0:82", "SNVT_lux", "500"},
-    {"SCPTclOffDelay", "LightController[0]", "F:4/C:0:85", "F:4/C:0:85", "SNVT_time_sec", "300.0"},
-    {"SCPTclOnDelay", "LightController[0]", "F:4/C:0:86", "F:4/C:0:86", "SNVT_time_sec", "0.0"},
-    {"SCPTmaxSendTime", "LightController[0]", "F:4/C:0:49", "F:4/C:0:49", "SNVT_time_sec", "300.0"},
-    {"SCPTminDeltaLevel", "LightController[0]", "F:4/C:0:88", "F:4/C:0:88", "SNVT_lev_cont", "0.5"},
-    {"SCPTonOffHysteresis", "LightController[0]", "F:4/C:0:84", "F:4/C:0:84", "SNVT_lev_cont", "0.0"},
-    {"SCPTpowerupState", "LightController[0]", "F:4/C:0:87", "F:4/C:0:87", "SNVT_setting",
-     "SET_OFF 0.0 0.00"},
-    {"SCPTstep", "LightController[0]", "F:4/C:0:83", "F:4/C:0:83", "SNVT_lev_cont", "10.0"},
-    {"UCPTgeneralCP1", "LightController[0]", "F:4/C:3:7", "F:4/C:3:7", "SNVT_state",
-     "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"},
-    {"SCPTmaxOut", "LightController[0]", "F:4/C:0:93", "F:4/C:0:93", "SNVT_lev_cont", "100.0"},
-    {"UCPTlightRatio", "LightController[0]", "F:4/C:3:11", "F:4/C:3:11", "SNVT_muldiv", "1000/100"},
-    {"SCPTluxSetpoint", "LightController[1]", "F:5/C:0:82", "F:5/C:0:82", "SNVT_lux", "500"},
-    {"SCPTclOffDelay", "LightController[1]", "F:5/C:0:85", "F:5/C:0:85", "SNVT_time_sec", "300.0"},
-    {"SCPTclOnDelay", "LightController[1]", "F:5/C:0:86", "F:5/C:0:86", "SNVT_time_sec", "0.0"},
-    {"SCPTmaxSendTime", "LightController[1]", "F:5/C:0:49", "F:5/C:0:49", "SNVT_time_sec", "300.0"},
-    {"SCPTminDeltaLevel", "LightController[1]", "F:5/C:0:88", "F:5/C:0:88", "SNVT_lev_cont", "0.5"},
-    {"SCPTonOffHysteresis", "LightController[1]", "F:5/C:0:84", "F:5/C:0:84", "SNVT_lev_cont", "0.0"},
-    {"SCPTpowerupState", "LightController[1]", "F:5/C:0:87", "F:5/C:0:87", "SNVT_setting",
-     "SET_OFF 0.0 0.00"},
-    {"SCPTstep", "LightController[1]", "F:5/C:0:83", "F:5/C:0:83", "SNVT_lev_cont", "10.0"},
-    {"UCPTgeneralCP1", "LightController[1]", "F:5/C:3:7", "F:5/C:3:7", "SNVT_state",
-     "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"},
-    {"SCPTmaxOut", "LightController[1]", "F:5/C:0:93", "F:5/C:0:93", "SNVT_lev_cont", "100.0"},
-    {"UCPTlightRatio", "LightController[1]", "F:5/C:3:11", "F:5/C:3:11", "SNVT_muldiv", "1000/100"},
-    {"SCPTmaxOut", "Switch", "F:7/C:0:93", "F:6/C:0:93", "SNVT_lev_cont", "100.0"},
-    {"SCPTmaxSendTime", "Switch", "F:7/C:0:49", "F:6/C:0:49", "SNVT_time_sec", "0.0"},
-    {"SCPTstepValue", "Switch", "F:7/C:0:92", "F:6/C:0:92", "SNVT_lev_cont", "5.0"},
-    {"UCPTdiConfig", "Switch", "F:7/C:3:44", "F:6/C:3:44", "UNVT_str_hex4", "0 0 0 0"},
-    {"UCPTheatXp", "SCC", "F:6/C:3:19", "", "SNVT_temp_p", "4.00"},
-    {"UCPTheatTn", "SCC", "F:6/C:3:20", "", "SNVT_time_min", "100"},
-    {"UCPTheatTv", "SCC", "F:6/C:3:21", "", "SNVT_time_min", "0"},
-    {"UCPTheatMinDay", "SCC", "F:6/C:3:27", "", "SNVT_lev_percent", "0.000"},
-    {"UCPTheatMinNight", "SCC", "F:6/C:3:26", "", "SNVT_lev_percent", "0.000"},
-    {"UCPTheatMax", "SCC", "F:6/C:3:28", "", "SNVT_lev_percent", "100.000"},
-    {"UCPTcoolXp", "SCC", "F:6/C:3:22", "", "SNVT_temp_p", "4.00"},
-    {"UCPTcoolTn", "SCC", "F:6/C:3:23", "", "SNVT_time_min", "100"},
-    {"UCPTcoolTv", "SCC", "F:6/C:3:24", "", "SNVT_time_min", "0"},
-    {"UCPTcoolMinDay", "SCC", "F:6/C:3:30", "", "SNVT_lev_percent", "0.000"},
-    {"UCPTcoolMinNight", "SCC", "F:6/C:3:29", "", "SNVT_lev_percent", "0.000"},
-    {"UCPTcoolMax", "SCC", "F:6/C:3:31", "", "SNVT_lev_percent", "100.000"},
-    {"SCPTsetPnts", "SCC", "F:6/C:0:60", "", "SNVT_temp_setpt", "23.00,25.00,28.00,21.00,19.00,16.00"},
-    {"SCPTnumValves", "SCC", "F:6/C:0:59", "", "SNVT_count", "2"},
-    {"SCPTtempOffset", "SCC", "N:34/C:0:227", "", "SNVT_temp_diff_p", "0.00"},
-    {"SCPTmaxSendTime", "SCC", "F:6/C:0:49", "", "SNVT_time_sec", "30.0"},
-    {"UCPTpwmCycleTime", "SCC", "F:6/C:3:35", "", "SNVT_time_min", "15"},
-    {"SCPThvacMode", "SCC", "N:25/C:0:74", "", "SNVT_hvac_mode", "HVAC_AUTO"},
-    {"UCPTspAntiFreez", "SCC", "F:6/C:3:18", "", "SNVT_temp_p", "10.00"},
-};
-
 void ExpectNvRows(const DeviceInterface& device, const std::vector<NvRow>& rows, NvDirection direction,
                   bool large) {
   for (const NvRow& row : rows) {
-    const std::optional<int> index = large ? std::optional<int>(row.largeIndex) : row.smallIndex;
+    const std::optional<int> index = row.IndexIn(large);
     if (!index) continue;
     SCOPED_TRACE(device.model + " " + row.name);
     const lns::NvDefinition* nv = FindNv(device, *index);
@@ -208,10 +78,10 @@ TEST(DeviceInterface, EveryRowOfTheSystemsTablesResolvesOnEveryModel) {
     const DeviceInterface device = ReadShipped(model);
     EXPECT_EQ(device.model, model);
     EXPECT_EQ(device.programId, programId);
-    ExpectNvRows(device, kInputRows, NvDirection::Input, large);
-    ExpectNvRows(device, kOutputRows, NvDirection::Output, large);
-    for (const CpRow& row : kPropertyRows) {
-      const std::string& address = large ? row.largeAddress : row.smallAddress;
+    ExpectNvRows(device, lnstest::kInputRows, NvDirection::Input, large);
+    ExpectNvRows(device, lnstest::kOutputRows, NvDirection::Output, large);
+    for (const CpRow& row : lnstest::kPropertyRows) {
+      const std::string& address = row.AddressIn(large);
       if (address.empty()) continue;
       SCOPED_TRACE(model + " " + address);
       const lns::CpDefinition* cp = Resolve(device, address);

@@ -1,0 +1,30 @@
+#include "editors/ChangeMark.h"
+
+#include <optional>
+
+#include "editors/TypeMismatch.h"
+#include "mainwindow/RegionalNumber.h"
+
+namespace qvr {
+
+bool IsMarkedChanged(const ui::Control& control) {
+  return control.ForeColor() == kChangedColor;
+}
+
+void MarkChanged(ui::Control& control, bool changed) {
+  control.SetForeColor(changed ? kChangedColor : kUnchangedColor);
+}
+
+bool TextDiffers(const std::string& text, const std::string& stored) {
+  return text != stored;
+}
+
+bool NumberDiffers(const std::string& text, const std::string& stored, const std::string& decimalSep) {
+  const std::optional<double> number = ParseRegionalNumber(text, decimalSep);
+  if (!number) RaiseTypeMismatch();
+  const std::optional<double> storedNumber = ParseRegionalNumber(stored, decimalSep);
+  if (!storedNumber) return TextDiffers(text, stored);
+  return *number != *storedNumber;
+}
+
+}  // namespace qvr

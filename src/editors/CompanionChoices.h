@@ -1,0 +1,24 @@
+#pragma once
+
+#include <vector>
+
+namespace qvr {
+
+class fMain;
+
+// The property rows whose value the window also offers as a choice in companion combo boxes (cmb_nci):
+// single bits of a bit field, digits of a hex value, a power-up setting, a valve count and an HVAC mode.
+
+// Whether row `row` has companion combo boxes.
+bool HasCompanionChoices(int row);
+
+// The companion combo boxes (cmb_nci indexes) that share row `row`'s change mark. The override-bit
+// combos 0 and 1 of rows 19 and 30 follow their row but keep their colour.
+std::vector<int> MarkedCompanions(int row);
+
+// Moves the companions of row `row` to the choice that the text of box `row` holds. A text that matches
+// no choice leaves a combo as it is; a light controller's override bit that is no 0 or 1 raises a type
+// mismatch. A combo moved to another entry runs its Click handler before this returns.
+void FollowCompanionChoices(fMain& window, int row);
+
+}  // namespace qvr

@@ -1,0 +1,110 @@
+#include "editors/CompositeValues.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+
+#include "framework/SplitAt.h"
+#include "mainwindow/fMain.h"
+
+namespace qvr {
+
+namespace {
+
+constexpr int kSetPointRow = 49;
+constexpr int kFirstSetPointBox = 70;
+constexpr int kSetPointBoxes = 6;
+
+const SubField kSubFields[] = {
+    {70, kSetPointRow, SubFieldKind::SetPoint, &DeviceModelState::SetPntsField0, 6},
+    {71, kSetPointRow, SubFieldKind::SetPoint, &DeviceModelState::SetPntsField1, 6},
+    {72, kSetPointRow, SubFieldKind::SetPoint, &DeviceModelState::SetPntsField2, 6},
+    {73, kSetPointRow, SubFieldKind::SetPoint, &DeviceModelState::SetPntsField3, 6},
+    {74, kSetPointRow, SubFieldKind::SetPoint, &DeviceModelState::SetPntsField4, 6},
+    {75, kSetPointRow, SubFieldKind::SetPoint, &DeviceModelState::SetPntsField5, 6},
+    {80, 0, SubFieldKind::SwitchValue, &DeviceModelState::CpPrimeValPart1, 5},
+    {81, 0, SubFieldKind::SwitchState, &DeviceModelState::CpPrimeValPart2, 2},
+    {82, 1, SubFieldKind::SwitchValue, &DeviceModelState::CpSecondValPart1, 5},
+    {83, 1, SubFieldKind::SwitchState, &DeviceModelState::CpSecondValPart2, 2},
+    {90, 21, SubFieldKind::RatioAfter, &DeviceModelState::LightRatio1After, 5},
+    {91, 21, SubFieldKind::RatioBefore, &DeviceModelState::LightRatio1Before, 5},
+    {92, 32, SubFieldKind::RatioAfter, &DeviceModelState::LightRatio2After, 5},
+    {93, 32, SubFieldKind::RatioBefore, &DeviceModelState::LightRatio2Before, 5},
+};
+
+// Adds one to the number spelled by the digits of `digits` (a sign before them stays in front).
+void IncrementDigits(std::string& digits) {
+  for (auto at = digits.rbegin(); at != digits.rend(); ++at) {
+    if (!std::isdigit(static_cast<unsigned char>(*at))) {
+      digits.insert(at.base(), '1');
+      return;
+    }
+    if (*at != '9') {
+      ++*at;
+      return;
+    }
+    *at = '0';
+  }
+  digits.insert(digits.begin(), '1');
+}
+
+// One set point as the value text holds it: "." and exactly two decimals. The device keeps hundredths
+// only, so further decimals are rounded half up rather than dropped.
+std::string SetPointField(const std::string& text, const std::string& decimalSep) {
+  std::string decimals;
+  std::string digits = SplitAt(Trim(text), decimalSep, decimals);
+  const bool roundUp = decimals.size() > 2 && decimals[2] >= '5' && decimals[2] <= '9';
+  decimals.resize(2, '0');
+  digits += decimals;
+  if (roundUp) IncrementDigits(digits);
+  return digits.substr(0, digits.size() - 2) + "." + digits.substr(digits.size() - 2);
+}
+
+std::string SetPointsText(const fMain& window, const std::string& decimalSep) {
+  std::string text;
+  for (int box = kFirstSetPointBox; box < kFirstSetPointBox + kSetPointBoxes; ++box) {
+    if (box != kFirstSetPointBox) text += ",";
+    text += SetPointField(window.txtNci[box].Text(), decimalSep);
+  }
+  return text;
+}
+
+// A switch's value always shows its decimal: "100" and "100," become "100,0" (separator ",").
+std::string SwitchValue(const std::string& text, const std::string& decimalSep) {
+  const std::size_t separator = text.find(decimalSep);
+  if (separator == std::string::npos) return text + decimalSep + "0";
+  if (separator + decimalSep.size() == text.size()) return text + "0";
+  return text;
+}
+
+}  // namespace
+
+const SubField* FindSubField(int box) {
+  const auto found = std::find_if(std::begin(kSubFields), std::end(kSubFields),
+                                  [box](const SubField& f) { return f.box == box; });
+  return found == std::end(kSubFields) ? nullptr : found;
+}
+
+std::string RebuiltRowText(const fMain& window, const SubField& field, const std::string& decimalSep) {
+  // Blanks around a number would split the value text where the device expects none.
+  const std::string part = Trim(window.txtNci[field.box].Text());
+  const std::string row = window.txtNci[field.rowBox].Text();
+  std::string rest;
+  switch (field.kind) {
+    case SubFieldKind::SetPoint:
+      return SetPointsText(window, decimalSep);
+    case SubFieldKind::SwitchValue:
+      SplitAt(row, " ", rest);
+      return SwitchValue(part, decimalSep) + " " + rest;
+    case SubFieldKind::SwitchState:
+      return SplitAt(row, " ", rest) + " " + part;
+    case SubFieldKind::RatioBefore:
+      SplitAt(row, "/", rest);
+      return part + "/" + rest;
+    case SubFieldKind::RatioAfter:
+      return SplitAt(row, "/", rest) + "/" + part;
+  }
+  return row;
+}
+
+}  // namespace qvr

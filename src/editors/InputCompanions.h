@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/Control.h"
+
+namespace qvr {
+
+class fMain;
+
+// The companion controls of the network-variable input boxes: a combo box showing the input's choice
+// (rows 1 to 5, 8, 12 and 20 to 24) and, for the settings (3, 8, 12), the setting box.
+
+// Shows in the companion controls of input box txtNvi(row) what the box's text says: names are copied,
+// an occupancy setting (3) is on unless its function reads SET_OFF, a switch (4, 5) is on unless the text
+// is exactly the off text, a light controller's setting (8, 12) shows its function (a function it does
+// not know leaves the choice); the settings' boxes show the setting value. The companions follow without
+// their own handlers: the box is the source, and a choice's value text written back would replace the
+// text it came from (a setting value, a switch's level) with another one.
+void FollowInputCompanions(fMain& window, int row, const std::string& decimalSep);
+
+// The companion controls that share the change mark of input box `row`.
+std::vector<ui::Control*> MarkedInputCompanions(fMain& window, int row);
+
+}  // namespace qvr

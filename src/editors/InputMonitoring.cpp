@@ -1,0 +1,17 @@
+#include "editors/InputMonitoring.h"
+
+#include <cstddef>
+
+#include "framework/Present.h"
+#include "framework/Program.h"
+#include "mainwindow/fMain.h"
+
+namespace qvr {
+
+void SuspendMonitoringOfEditedInput(Program& program, fMain& window, int row) {
+  if (window.chkMonitor.Value() != ui::vbChecked) return;
+  const DataPoint& input = program.datapoints.NviTable.at(static_cast<std::size_t>(row));
+  Present(window.NvCollection).ItemByIndex(input.NviIndex).PutMonitorSuspended(true);
+}
+
+}  // namespace qvr

@@ -1,0 +1,107 @@
+#include "framework/DeregisterAllNetworks.h"
+
+#include <optional>
+#include <string>
+
+#include "framework/NetworkRegistration.h"
+#include "framework/NetworkRegistrationParts.h"
+#include "framework/Present.h"
+#include "framework/Program.h"
+#include "framework/ResumeNext.h"
+#include "framework/fProgress.h"
+#include "mainwindow/ProgressWindows.h"
+#include "mainwindow/fMain.h"
+#include "mainwindow/fStartbild.h"
+#include "platform/lns/LnsObjectModel.h"
+
+namespace qvr {
+
+namespace {
+
+constexpr const char* kSystemModeLine = "Engineered system mode";
+
+// Shows the progress window where it stands during a stand-alone run, with the first status line.
+void ShowProgressWindow(Program& program) {
+  qvr::fProgress& progress = program.fProgress();
+  const ui::Screen& screen = program.Ui().Screen();
+  const double splashHeight = program.fStartbild().Height();
+  progress.Move(static_cast<float>((screen.Width() - (progress.Width() + splashHeight / 2.1)) / 2),
+                static_cast<float>((screen.Height() - (progress.Height() - splashHeight / 1.1)) / 2));
+  progress.Show(ui::Modality::Modeless);
+  ShowRegistrationStatus(program, program.texts.MsgFramework[kMsgOpeningObjectServer]);
+}
+
+void ShowProgressStatus(Program& program, const std::string& text) {
+  if (program.framework.ShowProgress) ShowRegistrationStatus(program, text);
+}
+
+// The system of the open network, opened; a system that fails to open is tried once more.
+bool OpenCurrentSystem(Program& program) {
+  FrameworkState& state = program.framework;
+  ErrObject& err = program.Err;
+  ResumeNext(err, [&] { state.CurrentSystem = Present(state.CurrentNetwork).GetSystems().Item(1); });
+  if (state.ShowProgress) {
+    std::string systemName;
+    ResumeNext(err, [&] { systemName = Present(state.CurrentSystem).GetName(); });
+    ShowRegistrationStatus(
+        program, program.texts.MsgFramework[kMsgOpening] + systemName + "...\r\n" + kSystemModeLine);
+  }
+  const auto open = [&] { Present(state.CurrentSystem).Open(); };
+  return ResumeNext(err, open) || ResumeNext(err, open);
+}
+
+// Deregisters the plug-in in the network at `position` (from 1); the Object Server's own entries go with
+// the first network. Whatever fails is skipped; the network is closed again in any case.
+void DeregisterNetworkAt(Program& program, const lns::LnsNetworks& networks, long position,
+                         bool offerTemplateRemoval) {
+  FrameworkState& state = program.framework;
+  ErrObject& err = program.Err;
+  ResumeNext(err, [&] { state.CurrentNetwork = networks.Item(position); });
+  if (state.ShowProgress) {
+    std::string networkName;
+    ResumeNext(err, [&] { networkName = Present(state.CurrentNetwork).GetName(); });
+    ShowRegistrationStatus(program, program.texts.MsgFramework[kMsgOpening] + networkName + "...");
+  }
+  if (ResumeNext(err, [&] { Present(state.CurrentNetwork).Open(); }) && OpenCurrentSystem(program)) {
+    ShowProgressStatus(program, program.texts.MsgFramework[kMsgDeregisterCommands]);
+    DeregisterInNetwork(program, offerTemplateRemoval, position == 1);
+  }
+  ResumeNext(err, [&] { Present(state.CurrentSystem).Close(); });
+  ResumeNext(err, [&] { Present(state.CurrentNetwork).Close(); });
+  state.CurrentSystem.reset();
+  state.CurrentNetwork.reset();
+}
+
+}  // namespace
+
+void DeregisterFromAllNetworks(Program& program, bool offerTemplateRemoval) {
+  FrameworkState& state = program.framework;
+  ErrObject& err = program.Err;
+  InitCommandTable(state.CommandTable);
+  // The main window's load fills the message texts, which the first status line already needs.
+  ResumeNext(err, [&] { state.ObjectServer = &program.fMain().lcaOS(); });
+  if (state.ShowProgress) ShowProgressWindow(program);
+
+  ResumeNext(err, [&] { Present(state.ObjectServer).PutRemote(false); });
+  ResumeNext(err, [&] { Present(state.ObjectServer).Open(); });
+  std::optional<lns::LnsNetworks> networks;
+  long count = 0;
+  if (ResumeNext(err, [&] {
+        networks = Present(state.ObjectServer).GetNetworks();
+        count = networks->Count();
+      })) {
+    for (long position = 1; position <= count; ++position) {
+      DeregisterNetworkAt(program, *networks, position, offerTemplateRemoval);
+    }
+  }
+
+  if (state.ShowProgress) {
+    CloseProgressWindows(program);
+    program.Windows().Drop<qvr::fProgress>();
+    program.Ui().DoEvents();
+  }
+  ResumeNext(err, [&] { Present(state.ObjectServer).Close(); });
+  state.ObjectServer = nullptr;
+}
+
+}  // namespace qvr

@@ -1,0 +1,52 @@
+#include "framework/CRegistry.h"
+#include "framework/DeregisterAllNetworks.h"
+#include "framework/MachineRegistration.h"
+#include "framework/PlugInIdentity.h"
+#include "framework/Program.h"
+#include "framework/ResumeNext.h"
+
+namespace qvr {
+
+namespace {
+
+// Entries of MsgFramework.
+constexpr std::size_t kMsgComDeregistrationFailed = 8;
+constexpr std::size_t kMsgDeregistered = 9;
+constexpr std::size_t kMsgKeyMissing = 10;
+
+// The modes of a deregistration that reach the networks; -1, or any other mode, stays on the machine.
+constexpr std::int32_t kNetworksKeepTemplates = 0;
+constexpr std::int32_t kNetworksOfferTemplateRemoval = 1;
+
+}  // namespace
+
+void DeregisterPlugIn(Program& program, std::int32_t mode, bool showMessages) {
+  program.framework.ShowProgress = showMessages;
+  if (mode == kNetworksKeepTemplates || mode == kNetworksOfferTemplateRemoval)
+    DeregisterFromAllNetworks(program, mode == kNetworksOfferTemplateRemoval);
+  UnregisterPlugIn(program, true);
+}
+
+void UnregisterPlugIn(Program& program, bool showMessages) {
+  FillRegistrationTexts(program);
+  const auto& messages = program.texts.MsgFramework;
+  ErrObject& err = program.Err;
+  err.Clear();
+  if (!ResumeNext(err, [&] { StartSelf(program, "/unregserver"); })) {
+    // The key stays: without its class unregistered the plug-in must not look removed.
+    if (showMessages) {
+      program.Ui().MsgBox(std::string("Plug-in ") + kProgId + messages[kMsgComDeregistrationFailed] +
+                              "\rVerify that there are not instances running\r" + err.Description,
+                          ui::vbCritical);
+    }
+    return;
+  }
+  const bool deleted = CRegistry(err).DeleteMachineKey(kPlugInKey);
+  if (showMessages) {
+    program.Ui().MsgBox(
+        std::string("Plug-in ") + kProjectName + messages[deleted ? kMsgDeregistered : kMsgKeyMissing],
+        ui::vbInformation, kProjectName);
+  }
+}
+
+}  // namespace qvr

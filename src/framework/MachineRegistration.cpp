@@ -1,0 +1,99 @@
+#include "framework/MachineRegistration.h"
+
+#include "framework/CRegistry.h"
+#include "framework/MachineRegistrationValues.h"
+#include "framework/PlugInClass.h"
+#include "framework/PlugInIdentity.h"
+#include "framework/Program.h"
+#include "framework/ResumeNext.h"
+#include "framework/TypeFiles.h"
+#include "texts/Language.h"
+
+namespace qvr {
+
+namespace {
+
+// Entries of MsgFramework.
+constexpr std::size_t kMsgNewerVersionRegistered = 3;
+constexpr std::size_t kMsgComRegistrationFailed = 4;
+constexpr std::size_t kMsgRegisteredAs = 5;
+constexpr std::size_t kMsgUpdatedAs = 6;
+
+// The plug-in key as the last registration left it: registered at all, and a later version than this one.
+struct RegisteredPlugIn {
+  bool registered = false;
+  bool newer = false;
+};
+
+RegisteredPlugIn ReadRegisteredPlugIn(CRegistry& registry) {
+  // Only the default value (the ProgID) tells a registration; a key without it is a first registration.
+  if (registry.MachineSetting(kPlugInKey, "").empty()) return {};
+  const PlugInVersion version = ParseVersion(registry.MachineSetting(kPlugInKey, "Version"));
+  return {true, IsNewerVersion(version, ParseVersion(kPlugInVersion))};
+}
+
+// A run started with a command line has the class registered by a second instance; a run without one
+// (the dialog started by hand) registers it itself, so that the plug-in it reports registered also works.
+void RegisterComClass(Program& program) {
+  if (!program.framework.CommandLine.empty()) {
+    StartSelf(program, "/regserver");
+  } else {
+    RegisterPlugInClass(program.framework.ProgramFile);
+  }
+}
+
+}  // namespace
+
+void FillRegistrationTexts(Program& program) {
+  ErrObject ignored;
+  Language language = LanguageFromRegistryValue(program.framework.RegisterLanguage);
+  if (language == Language::None)
+    language = LanguageFromRegistryValue(CRegistry(ignored).MachineSetting(kPlugInKey, "Language"));
+  FillTextTables(language == Language::None ? Language::English : language, program.texts);
+}
+
+void StartSelf(Program& program, const std::string& serverSwitch) {
+  program.Ui().Shell().StartProgram({program.framework.ProgramFile.string(), serverSwitch});
+}
+
+bool RegisterPlugIn(Program& program, bool showMessages) {
+  FillRegistrationTexts(program);
+  const auto& messages = program.texts.MsgFramework;
+  ErrObject& err = program.Err;
+  CRegistry registry(err);
+  const RegisteredPlugIn before = ReadRegisteredPlugIn(registry);
+  if (before.newer) {
+    if (showMessages)
+      program.Ui().MsgBox(messages[kMsgNewerVersionRegistered], ui::vbInformation, kProjectName);
+    return true;
+  }
+
+  err.Clear();
+  ResumeNext(err, [&] { RegisterComClass(program); });
+  const bool classRegistered = err.Number == 0;
+  if (!classRegistered && showMessages) {
+    program.Ui().MsgBox(std::string("Plug-in ") + kProgId + messages[kMsgComRegistrationFailed],
+                        ui::vbCritical);
+    return false;
+  }
+
+  err.Clear();
+  for (const auto& [name, value] : PlugInKeyValues(program.framework.RegisterLanguage))
+    registry.MachineSetting(kPlugInKey, name, value);
+  const bool keyWritten = err.Number == 0;
+  InstallTypeFiles(program);
+
+  if (showMessages) {
+    if (keyWritten) {
+      program.Ui().MsgBox(messages[before.registered ? kMsgUpdatedAs : kMsgRegisteredAs] + kProgId,
+                          ui::vbInformation, kProjectName);
+    } else {
+      // A key that could not be written is no registration: say so instead of reporting success.
+      program.Ui().MsgBox(std::string("Error: RegisterPlugIn(") + kPlugInKey + ")", ui::vbCritical,
+                          kProjectName);
+    }
+  }
+  return classRegistered && keyWritten;
+}
+
+}  // namespace qvr

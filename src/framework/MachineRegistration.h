@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace qvr {
+
+class Program;
+
+// Registration of the plug-in on this machine: the COM class LNSPlugInAPI and the plug-in key under
+// HKEY_LOCAL_MACHINE, which directors read to find the plug-in.
+
+// Registers the plug-in: refuses, changing nothing, when a newer version is registered already; otherwise
+// registers the COM class (a second instance of the program with " /regserver" when this one was started
+// with a command line, in this process otherwise), writes the plug-in key's values with
+// program.framework.RegisterLanguage as "Language" and installs the maker's type files. With
+// `showMessages` it tells the outcome in a message box. False when the COM class or the plug-in key could
+// not be registered (the refusal of a newer version is no failure).
+bool RegisterPlugIn(Program& program, bool showMessages);
+
+// Deregisters the plug-in: with mode 0 or 1 first from every network of the machine (mode 1 offers to
+// remove device templates that no device uses), with -1 or any other mode only on the machine; then
+// UnregisterPlugIn with its messages. `showMessages` shows the networks' progress and questions.
+void DeregisterPlugIn(Program& program, std::int32_t mode, bool showMessages);
+
+// Unregisters the COM class (a second instance of the program with " /unregserver") and, once that has
+// started, deletes the plug-in key; with `showMessages` it tells the outcome in a message box.
+void UnregisterPlugIn(Program& program, bool showMessages);
+
+// Shared by the two: the message texts in the language of this run (the language chosen for registering,
+// else the registered one, else English), before any window has filled them.
+void FillRegistrationTexts(Program& program);
+// Starts this program's file again with `serverSwitch` ("/regserver", "/unregserver"), without waiting.
+// Raises a platform::RaisedError when it cannot be started.
+void StartSelf(Program& program, const std::string& serverSwitch);
+
+}  // namespace qvr

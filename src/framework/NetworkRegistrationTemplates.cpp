@@ -1,0 +1,67 @@
+// The registration's first step: a device template for every supported model.
+#include <stdexcept>
+
+#include "framework/NetworkRegistrationParts.h"
+#include "framework/Program.h"
+#include "framework/ResumeNext.h"
+#include "platform/lns/LnsObjectModel.h"
+
+namespace qvr {
+
+namespace {
+
+// The only kind of template LNS makes: one whose interface comes from a device interface file.
+constexpr long kTemplateFromInterfaceFile = 1;
+
+// Creates a template named after the model (numbered when the name is taken) and imports the model's
+// interface file into it. A template that cannot take the file is removed again: an empty template would
+// only stand in the way of the next registration.
+void CreateModelTemplate(Program& program, lns::LnsDeviceTemplates& templates, const std::string& modelName,
+                         const std::string& interfaceFile, std::string& failureContext) {
+  const std::string name = FirstFreeName(modelName, [&](const std::string& candidate) {
+    ErrObject ignored;
+    return TemplateFound(templates, candidate, ignored);
+  });
+  try {
+    lns::LnsDeviceTemplate created = templates.Add(name, kTemplateFromInterfaceFile);
+    try {
+      created.Import(interfaceFile);
+    } catch (const std::runtime_error&) {
+      ErrObject ignored;
+      ResumeNext(ignored, [&] { templates.Remove(name); });
+      throw;
+    }
+  } catch (const std::runtime_error&) {
+    failureContext = program.texts.MsgFramework[kMsgCannotCreateTemplate];
+    throw;
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> EnsureModelTemplates(Program& program, lns::LnsDeviceTemplates& templates,
+                                              const std::string& importPath, std::string& failureContext) {
+  const std::vector<std::string> supported = SupportedProgramIds(program);
+  const DeviceModelState& models = program.model;
+  std::vector<std::string> present;
+  for (std::size_t position = 0; position < supported.size(); ++position) {
+    const std::string& programId = supported[position];
+    ErrObject lookUp;
+    if (TemplateFound(templates, programId, lookUp)) {
+      present.push_back(programId);
+      program.Ui().MsgBox(program.texts.MsgMain[kMsgInstallationSuccessful], ui::vbOKOnly);
+      continue;
+    }
+    if (program.framework.IsRemoteClient) {
+      failureContext = program.texts.MsgFramework[kMsgRemoteCannotAddTemplate];
+      throw platform::RaisedError(lookUp.Number, lookUp.Source, lookUp.Description);
+    }
+    const std::size_t model = static_cast<std::size_t>(models.ModelFirst) + position;
+    CreateModelTemplate(program, templates, models.ModelNames[model],
+                        importPath + models.ModelXifFiles[model], failureContext);
+    present.push_back(programId);
+  }
+  return present;
+}
+
+}  // namespace qvr

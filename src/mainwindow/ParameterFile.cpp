@@ -1,0 +1,167 @@
+#include "mainwindow/ParameterFile.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <system_error>
+
+#include "mainwindow/AnsiText.h"
+
+namespace qvr {
+
+namespace {
+
+constexpr std::uint16_t kTypeEmpty = 0;
+constexpr std::uint16_t kTypeText = 8;
+constexpr std::size_t kMaxTextBytes = 0xFFFF;
+// Far above any parameter file (56 values of a few dozen bytes); a larger file is refused unread.
+constexpr std::size_t kMaxFileBytes = 1 << 22;
+// Temporary names tried beside the target before giving up.
+constexpr int kTemporaryNameAttempts = 100;
+
+void PutWord(std::string& out, std::size_t value) {
+  out += static_cast<char>(value & 0xFF);
+  out += static_cast<char>((value >> 8) & 0xFF);
+}
+
+std::string SystemReason(int error) {
+  return std::generic_category().message(error) + ".";
+}
+
+// The typed values of a file's bytes, one after the other. `number` counts values from 1 for messages.
+class ValueReader {
+ public:
+  explicit ValueReader(std::string_view bytes) : bytes_(bytes) {}
+
+  bool AtEnd() const { return at_ == bytes_.size(); }
+
+  std::string Next(std::size_t number) {
+    const std::uint16_t type = Word(number);
+    if (type == kTypeEmpty) return {};
+    if (type != kTypeText) {
+      throw ParameterFileError("It is not a parameter file: value " + std::to_string(number) +
+                               " has the unknown type code " + std::to_string(type) + ".");
+    }
+    const std::size_t length = Word(number);
+    if (bytes_.size() - at_ < length) Incomplete(number);
+    const std::string_view text = bytes_.substr(at_, length);
+    at_ += length;
+    return FromAnsi(text);
+  }
+
+ private:
+  std::uint16_t Word(std::size_t number) {
+    if (bytes_.size() - at_ < 2) Incomplete(number);
+    const auto low = static_cast<unsigned char>(bytes_[at_]);
+    const auto high = static_cast<unsigned char>(bytes_[at_ + 1]);
+    at_ += 2;
+    return static_cast<std::uint16_t>(low | (high << 8));
+  }
+
+  [[noreturn]] static void Incomplete(std::size_t number) {
+    throw ParameterFileError("The file ends inside value " + std::to_string(number) + ": it is incomplete.");
+  }
+
+  std::string_view bytes_;
+  std::size_t at_ = 0;
+};
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// Creates a file of a name that does not exist yet beside `target`, for writing; its path in `path`.
+FileHandle CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& path) {
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    path = target;
+    path += "." + std::to_string(attempt) + ".tmp";
+    // "x": fails rather than take over a file that is already there.
+    FileHandle file(std::fopen(path.c_str(), "wbx"));
+    if (file) return file;
+    if (errno != EEXIST) throw ParameterFileError(SystemReason(errno));
+  }
+  throw ParameterFileError("No temporary file can be created beside it.");
+}
+
+void WriteAll(FileHandle file, const std::string& bytes) {
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+  const int writeError = errno;
+  // Closing flushes: a full disk may show only now.
+  const bool closed = std::fclose(file.release()) == 0;
+  if (!written) throw ParameterFileError(SystemReason(writeError));
+  if (!closed) throw ParameterFileError(SystemReason(errno));
+}
+
+}  // namespace
+
+std::string EncodeParameterValues(const std::vector<std::string>& values) {
+  std::string bytes;
+  for (std::size_t row = 0; row < values.size(); ++row) {
+    if (values[row].empty()) {
+      PutWord(bytes, kTypeEmpty);
+      continue;
+    }
+    const std::optional<std::string> ansi = ToAnsi(values[row]);
+    if (!ansi) {
+      throw ParameterFileError("The value of property row " + std::to_string(row) +
+                               " holds a character that code page 1252 lacks.");
+    }
+    if (ansi->size() > kMaxTextBytes) {
+      throw ParameterFileError("The value of property row " + std::to_string(row) + " is longer than " +
+                               std::to_string(kMaxTextBytes) + " characters.");
+    }
+    PutWord(bytes, kTypeText);
+    PutWord(bytes, ansi->size());
+    bytes += *ansi;
+  }
+  return bytes;
+}
+
+std::vector<std::string> DecodeParameterValues(std::string_view bytes, std::size_t rows) {
+  ValueReader reader(bytes);
+  std::vector<std::string> values;
+  std::size_t count = 0;
+  while (!reader.AtEnd()) {
+    std::string value = reader.Next(++count);
+    if (values.size() < rows) values.push_back(std::move(value));
+  }
+  if (count < rows) {
+    throw ParameterFileError("It holds " + std::to_string(count) + " values, but the device has " +
+                             std::to_string(rows) + " properties.");
+  }
+  return values;
+}
+
+void WriteParameterFile(const std::filesystem::path& file, const std::vector<std::string>& values) {
+  const std::string bytes = EncodeParameterValues(values);
+  std::filesystem::path temporary;
+  FileHandle handle = CreateTemporaryBeside(file, temporary);
+  try {
+    WriteAll(std::move(handle), bytes);
+    std::error_code error;
+    std::filesystem::rename(temporary, file, error);
+    if (error) throw ParameterFileError(error.message() + ".");
+  } catch (...) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    throw;
+  }
+}
+
+std::vector<std::string> ReadParameterFile(const std::filesystem::path& file, std::size_t rows) {
+  const FileHandle handle(std::fopen(file.c_str(), "rb"));
+  if (!handle) throw ParameterFileError(SystemReason(errno));
+  std::string bytes;
+  char chunk[4096];
+  std::size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, handle.get())) > 0) {
+    bytes.append(chunk, got);
+    if (bytes.size() > kMaxFileBytes) throw ParameterFileError("It is far too large to be a parameter file.");
+  }
+  if (std::ferror(handle.get())) throw ParameterFileError(SystemReason(errno));
+  return DecodeParameterValues(bytes, rows);
+}
+
+}  // namespace qvr

@@ -1,0 +1,91 @@
+// After Apply has written, the device's values of the composite properties' parts (which the sub-field
+// boxes are marked against and Cancel restores) are set again from what was written.
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "editors/ChangeMark.h"
+#include "editors/CompositeValues.h"
+#include "framework/Present.h"
+#include "framework/Program.h"
+#include "framework/SplitAt.h"
+#include "mainwindow/fMain.h"
+#include "mainwindow/fMainApplyParts.h"
+
+namespace qvr {
+
+namespace {
+
+constexpr int kSetPointRow = 49;
+constexpr int kFirstSetPointBox = 70;
+constexpr int kSetPoints = 6;
+
+// The composite rows whose value is two parts around a separator, with the sub-field boxes of the part
+// before and of the part after it.
+struct TwoPartRow {
+  int row;
+  const char* separator;
+  int boxBefore;
+  int boxAfter;
+};
+
+constexpr std::array<TwoPartRow, 4> kTwoPartRows = {{
+    {0, " ", 80, 81},   // value and state
+    {1, " ", 82, 83},   // value and state
+    {21, "/", 91, 90},  // multiplier and divisor
+    {32, "/", 93, 92},  // multiplier and divisor
+}};
+
+bool RowMarked(Program& program, int row) {
+  return IsMarkedChanged(Present(program.datapoints.NciTable.at(static_cast<std::size_t>(row)).NciTextBox));
+}
+
+// Row 49 of the larger models, when it is not red: its stored value and box become the six set points of
+// boxes 70 to 75 in the value's form ("." and two decimals, joined by ","), and the parts and the
+// sub-field boxes the same numbers in the user's format.
+void RefreshSetPoints(fMain& window, Program& program) {
+  if (program.datapoints.NciCount <= kSetPointRow || RowMarked(program, kSetPointRow)) return;
+  DeviceModelState& model = program.model;
+  const std::string value =
+      RebuiltRowText(window, Present(FindSubField(kFirstSetPointBox)), model.DecimalSep);
+  const auto parts = model.SetPntsFields();
+  std::string rest = value;
+  for (std::string* part : parts) {
+    *part = SplitAt(rest, ",", rest);
+    if (model.DecimalSep == ",") std::replace(part->begin(), part->end(), '.', ',');
+  }
+  program.datapoints.NciTable[kSetPointRow].NciValue = value;
+  window.txtNci[kSetPointRow].SetText(value);
+  for (int point = 0; point < kSetPoints; ++point) {
+    ui::TextBox& box = window.txtNci[kFirstSetPointBox + point];
+    box.SetText(*parts[static_cast<std::size_t>(point)]);
+    MarkChanged(box, false);
+  }
+}
+
+// A two-part row that is not red: its parts are cut from the text written, and its sub-field boxes count
+// as unchanged.
+void RefreshTwoParts(fMain& window, Program& program, const TwoPartRow& composite) {
+  if (RowMarked(program, composite.row)) return;
+  DeviceModelState& model = program.model;
+  std::string& before = model.*Present(FindSubField(composite.boxBefore)).part;
+  std::string& after = model.*Present(FindSubField(composite.boxAfter)).part;
+  before = SplitAt(window.txtNci[composite.row].Text(), composite.separator, after);
+  MarkChanged(window.txtNci[composite.boxBefore], false);
+  MarkChanged(window.txtNci[composite.boxAfter], false);
+}
+
+}  // namespace
+
+bool RefreshCompositeParts(fMain& window, Program& program) {
+  if (!window.ApplyStep([&] { RefreshSetPoints(window, program); })) return false;
+  for (const TwoPartRow& composite : kTwoPartRows) {
+    if (composite.row >= program.datapoints.NciCount) continue;
+    if (!window.ApplyStep([&] { RefreshTwoParts(window, program, composite); })) return false;
+  }
+  return true;
+}
+
+}  // namespace qvr

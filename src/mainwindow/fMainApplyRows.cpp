@@ -1,0 +1,112 @@
+// Writing one row of Apply: the box's text goes to the device, the value the device reads back goes to
+// the log and becomes the stored value, and the box loses its mark.
+
+#include <algorithm>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <variant>
+
+#include "editors/ChangeMark.h"
+#include "editors/CompanionChoices.h"
+#include "framework/Present.h"
+#include "framework/Program.h"
+#include "mainwindow/fMainApplyRows.h"
+#include "mainwindow/fMainApplyRun.h"
+#include "platform/lns/LnsObjectModel.h"
+
+namespace qvr {
+
+namespace {
+
+constexpr std::size_t kMsgWritingInputs = 28;
+
+// Inputs whose value the window also shows in a combo box, and the two settings whose value it also
+// shows in a setting box.
+constexpr int kInputsWithChoice[] = {1, 2, 3, 4, 5, 8, 12, 20, 21, 22, 23, 24};
+constexpr int kInputsWithSettingBox[] = {8, 12};
+
+bool IsOneOf(int row, std::span<const int> rows) {
+  return std::find(rows.begin(), rows.end(), row) != rows.end();
+}
+
+// A property is written to a configuration property found by its address, or to the configuration
+// network variable of its name; both read back the same way.
+using PropertyTarget = std::variant<lns::LnsConfigProperty, lns::LnsNetworkVariable>;
+
+std::string ReadBack(const std::optional<PropertyTarget>& target) {
+  return std::visit([](const auto& object) { return object.GetValue(); }, Present(target));
+}
+
+std::string LogLineOf(fMain::NciLogForm form, const std::string& devicePrefix, const std::string& name,
+                      const std::string& value) {
+  if (form == fMain::NciLogForm::SelectedDevice) return devicePrefix + " :   " + name + "  =  " + value;
+  return devicePrefix + ": " + name + " = " + value;
+}
+
+}  // namespace
+
+void UnmarkNviRow(fMain& window, int row) {
+  MarkChanged(window.txtNvi[row], false);
+  if (IsOneOf(row, kInputsWithChoice)) MarkChanged(window.cmb_nvi[row], false);
+  if (IsOneOf(row, kInputsWithSettingBox)) MarkChanged(window.txtnviset[row], false);
+}
+
+bool WriteNviRow(fMain& window, Program& program, fMain::ApplyRun& run, int row) {
+  DataPoint& input = program.datapoints.NviTable.at(static_cast<std::size_t>(row));
+  std::optional<lns::LnsAppDevice>& device = program.framework.CurrentDevice;
+  LogSectionHeader(window, run, program.texts.MsgMain[kMsgWritingInputs]);
+  run.inputBeingWritten = row;
+  // A failing look-up leaves nothing behind for the steps that need the variable.
+  std::optional<lns::LnsNetworkVariable> variable;
+  const bool goesOn =
+      window.ApplyStep([&] {
+        variable = Present(device).GetInterface().GetNetworkVariables().ItemByIndex(input.NviIndex);
+      }) &&
+      // Editing the box may have suspended its monitoring.
+      window.ApplyStep([&] { Present(variable).PutMonitorSuspended(false); }) &&
+      // The box's text as it stands at each try: after a refusal that is the stored value again.
+      window.ApplyStep([&] { Present(variable).PutValue(Present(input.NviTextBox).Text()); }) &&
+      window.ApplyStep([&] {
+        window.EchLog.LogLine(WrittenDevicePrefix(device) + ":  " + input.NviName + " = " +
+                              Present(variable).GetValue());
+      }) &&
+      window.ApplyStep([&] { UnmarkNviRow(window, row); });
+  run.inputBeingWritten.reset();
+  return goesOn;
+}
+
+void fMain::UnmarkNciRow(int row) {
+  MarkChanged(txtNci[row], false);
+  for (const int combo : MarkedCompanions(row)) MarkChanged(cmb_nci[combo], false);
+}
+
+bool fMain::WriteNciRow(int row, const std::optional<lns::LnsAppDevice>& device, NciLogForm form,
+                        bool showReadBack) {
+  DataPoint& point = program_.datapoints.NciTable.at(static_cast<std::size_t>(row));
+  std::optional<PropertyTarget> target;
+  // The look-up belongs to the write, so that a retry looks the property up again.
+  const bool written = ApplyStep([&] {
+    target.reset();
+    if (point.NciByKey) {
+      target = Present(GetNciObject(point.NciKey));
+    } else {
+      target = Present(device).GetInterface().GetNetworkVariables().Item(point.NciName);
+    }
+    std::visit([&](auto& object) { object.PutValue(Present(point.NciTextBox).Text()); }, *target);
+  });
+  if (!written) return false;
+  if (!ApplyStep([&] {
+        EchLog.LogLine(LogLineOf(form, WrittenDevicePrefix(device), point.NciName, ReadBack(target)));
+      })) {
+    return false;
+  }
+  if (!ApplyStep([&] { point.NciValue = ReadBack(target); })) return false;
+  if (!showReadBack) return true;
+  // The stored value first, so that the box's change handling finds both equal.
+  return ApplyStep([&] { Present(point.NciTextBox).SetText(ReadBack(target)); }) &&
+         ApplyStep([&] { UnmarkNciRow(row); });
+}
+
+}  // namespace qvr

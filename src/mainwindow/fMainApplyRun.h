@@ -1,0 +1,33 @@
+#pragma once
+
+// What the files of Apply share about one run of it; not for other callers.
+
+#include <optional>
+#include <string>
+
+#include "mainwindow/fMain.h"
+
+namespace qvr {
+
+// What one Apply run keeps from the click to its end.
+struct fMain::ApplyRun {
+  // Automatic retries since the start, or since the user last answered Retry or Ignore.
+  int retries = 0;
+  // The input row whose write is under way: its first failure puts the stored value back into its box.
+  std::optional<int> inputBeingWritten;
+  // The current section of the log has its header.
+  bool headerLogged = false;
+  // The user aborted or cancelled the run: every step from here on is passed over.
+  bool ended = false;
+};
+
+// Whether the status bar shows the current device as online; the only test of that.
+bool ShowsOnline(fMain& window);
+
+// Logs a section's header (an empty line, `title`, an empty line) unless the section has one already.
+void LogSectionHeader(fMain& window, fMain::ApplyRun& run, const std::string& title);
+
+// The start of a written value's log line: the subsystem holding `device`, " : " and its name.
+std::string WrittenDevicePrefix(const std::optional<lns::LnsAppDevice>& device);
+
+}  // namespace qvr

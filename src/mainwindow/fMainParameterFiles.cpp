@@ -1,0 +1,207 @@
+// Parameter files: saving the device's property values and loading them back into the boxes.
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "datapoints/DataPoint.h"
+#include "devicemodel/FieldDigits.h"
+#include "devicemodel/ValueTexts.h"
+#include "framework/Program.h"
+#include "framework/SplitAt.h"
+#include "mainwindow/MenuCommand.h"
+#include "mainwindow/ParameterFile.h"
+#include "mainwindow/fMain.h"
+#include "platform/MachineRoot.h"
+
+namespace qvr {
+
+namespace {
+
+constexpr std::size_t kMsgLoadParameters = 26;
+// The save dialog's title reads the same in both languages.
+constexpr const char* kSaveTitle = "Parameter(nci) speichern";
+constexpr const char* kFilter = "Parameter (*.par)|*.par";
+constexpr const char* kParameterFolder = "\\PlugIns\\Calyxtern\\qvr_lon";
+constexpr const char* kNoDevice = "No device is open: there are no parameters to save.";
+
+// The row whose value tells the decimal separator that the file was written with.
+constexpr int kSeparatorWitnessRow = 15;
+// Bit-field and hex texts: the characters between their digits are no decimal separators.
+constexpr std::array<int, 4> kDigitTextRows = {6, 19, 30, 36};
+constexpr int kSetPointsRow = 49;
+constexpr int kFirstSetPointBox = 70;
+constexpr int kSetPoints = 6;
+
+// Composite rows whose parts have sub-field boxes of their own.
+struct CompositeBoxes {
+  int row;
+  const char* separator;
+  int beforeBox;
+  int afterBox;
+};
+constexpr std::array<CompositeBoxes, 4> kCompositeBoxes = {
+    {{0, " ", 80, 81}, {1, " ", 82, 83}, {21, "/", 91, 90}, {32, "/", 93, 92}}};
+
+std::filesystem::path ParameterFolder(Program& program) {
+  const std::string& lonWorks = program.model.LonWorksFolder;
+  // The settings give this machine's own path, or a Windows path that lies on the machine root.
+  if (!lonWorks.empty() && lonWorks.front() == '/')
+    return platform::MapWindowsPath(lonWorks, kParameterFolder);
+  return platform::MapWindowsPath(program.MachineRoot(), lonWorks + kParameterFolder);
+}
+
+// The file the user chooses in the save or the open dialog; nothing when the dialog was cancelled.
+std::optional<std::filesystem::path> ChooseParameterFile(Program& program, ui::FileDialogKind kind) {
+  const bool save = kind == ui::FileDialogKind::Save;
+  ui::CommonDialog dialog(program.Ui().Dialogs());
+  dialog.DialogTitle = save ? kSaveTitle : program.texts.MsgMain[kMsgLoadParameters];
+  dialog.Filter = kFilter;
+  dialog.InitDir = ParameterFolder(program).string();
+  dialog.Flags = save ? ui::cdlOFNOverwritePrompt : ui::cdlOFNFileMustExist;
+  if (save) {
+    dialog.ShowSave();
+  } else {
+    dialog.ShowOpen();
+  }
+  // A cancelled dialog leaves no name.
+  if (dialog.FileName.empty()) return std::nullopt;
+  return std::filesystem::path(dialog.FileName);
+}
+
+void ShowRefusal(Program& program, const std::string& what, const std::filesystem::path& file,
+                 const ParameterFileError& error, const std::string& consequence) {
+  program.Ui().MsgBox(what + "\r\n" + file.string() + "\r\n\r\n" + error.what() + consequence,
+                      ui::vbOKOnly + ui::vbExclamation);
+}
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+}
+
+bool IsDigitTextRow(int row) {
+  return std::find(kDigitTextRows.begin(), kDigitTextRows.end(), row) != kDigitTextRows.end();
+}
+
+void Select(ui::ComboBox& combo, std::optional<int> choice) {
+  if (choice) combo.SetListIndex(*choice);
+}
+
+// The companion controls of a row, from the text of its box.
+void ShowCompanions(fMain& window, int row, const std::string& text) {
+  for (const CompositeBoxes& composite : kCompositeBoxes) {
+    if (composite.row != row) continue;
+    std::string after;
+    const std::string before = SplitAt(text, composite.separator, after);
+    window.txtNci[composite.beforeBox].SetText(before);
+    window.txtNci[composite.afterBox].SetText(after);
+    return;
+  }
+  ui::ControlArray<ui::ComboBox>& combo = window.cmb_nci;
+  std::string rest;
+  switch (row) {
+    case 6:
+      return Select(combo[6], BitChoice(BitDigit(text, 0)));
+    case 17:
+    case 28:
+      return Select(combo[row], PowerUpChoice(text));
+    case 19:
+    case 30:
+      return Select(combo[row], LightControlModeChoice(BitDigit(text, 14), BitDigit(text, 15),
+                                                       BitDigit(text, 0), StartBitRule::ZeroOrOne));
+    case 36: {
+      constexpr int kInputFunctions = 4;
+      const int function = HexDigitValue(text, 0);
+      Select(combo[36], HexDigitValue(text, 1) == 0 ? 0 : 1);
+      return Select(combo[37], function < kInputFunctions ? std::optional<int>(function) : std::nullopt);
+    }
+    case 50:
+      return Select(combo[50], NameChoice(text, {"1", "2"}));
+    case 54:
+      return Select(combo[54], NameChoice(SplitAt(text, " ", rest),
+                                          {"HVAC_AUTO", "HVAC_HEAT", "HVAC_COOL", "HVAC_OFF"}));
+    default:
+      return;
+  }
+}
+
+// The set points go into their six boxes (with the user's decimal separator), the row box gets the value
+// as it stands.
+void ShowSetPoints(fMain& window, const std::string& value, const std::string& decimalSep) {
+  std::string remaining = value;
+  for (int field = 0; field < kSetPoints; ++field) {
+    std::string rest;
+    std::string text = SplitAt(remaining, ",", rest);
+    remaining = rest;
+    if (decimalSep == ",") ReplaceAll(text, ".", ",");
+    window.txtNci[kFirstSetPointBox + field].SetText(text);
+  }
+  window.txtNci[kSetPointsRow].SetText(value);
+}
+
+// Puts the loaded values into the property boxes and their companions, each write handled as the user's
+// edit would be, so that what differs from the device is marked.
+void ShowLoadedValues(Program& program, fMain& window, const std::vector<std::string>& values) {
+  const std::string& decimalSep = program.model.DecimalSep;
+  const std::string otherSep = decimalSep == "." ? "," : decimalSep == "," ? "." : "";
+  const bool convert = !otherSep.empty() && values.size() > kSeparatorWitnessRow &&
+                       values[kSeparatorWitnessRow].find(otherSep) != std::string::npos;
+  for (int row = 0; row < static_cast<int>(values.size()); ++row) {
+    if (row == kSetPointsRow) {
+      ShowSetPoints(window, values[kSetPointsRow], decimalSep);
+      continue;
+    }
+    std::string text = values[static_cast<std::size_t>(row)];
+    if (convert && !IsDigitTextRow(row)) ReplaceAll(text, otherSep, decimalSep);
+    window.txtNci[row].SetText(text);
+    // The companions follow the box as its own change handling has left it.
+    ShowCompanions(window, row, window.txtNci[row].Text());
+  }
+}
+
+}  // namespace
+
+void fMain::mnuParameter_speichern_Click() {
+  RunMenuCommand(program_, "mnuParameter_speichern_Click", [this] {
+    const DataPointTables& tables = program_.datapoints;
+    if (tables.NciCount == 0) {
+      program_.Ui().MsgBox(kNoDevice, ui::vbOKOnly + ui::vbExclamation);
+      return;
+    }
+    const std::optional<std::filesystem::path> file = ChooseParameterFile(program_, ui::FileDialogKind::Save);
+    if (!file) return;
+    // The device's values, as last read or written: edits not applied yet are not saved.
+    std::vector<std::string> values;
+    for (int row = 0; row < tables.NciCount; ++row)
+      values.push_back(tables.NciTable[static_cast<std::size_t>(row)].NciValue);
+    try {
+      WriteParameterFile(*file, values);
+    } catch (const ParameterFileError& error) {
+      ShowRefusal(program_, "The parameter file cannot be saved:", *file, error, "");
+    }
+  });
+}
+
+void fMain::mnuParameter_laden_Click() {
+  RunMenuCommand(program_, "mnuParameter_laden_Click", [this] {
+    const std::optional<std::filesystem::path> file = ChooseParameterFile(program_, ui::FileDialogKind::Open);
+    if (!file) return;
+    // The whole file is read and checked before any box changes.
+    std::vector<std::string> values;
+    try {
+      values = ReadParameterFile(*file, static_cast<std::size_t>(program_.datapoints.NciCount));
+    } catch (const ParameterFileError& error) {
+      ShowRefusal(program_, "The parameter file cannot be loaded:", *file, error,
+                  "\r\nThe boxes are unchanged.");
+      return;
+    }
+    ShowLoadedValues(program_, *this, values);
+  });
+}
+
+}  // namespace qvr

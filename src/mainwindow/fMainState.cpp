@@ -1,0 +1,20 @@
+// The device's state as the status bar shows it.
+
+#include "mainwindow/fMain.h"
+
+namespace qvr {
+
+namespace {
+
+constexpr int kStatePanel = 4;
+
+// The state text that alone counts as an online device.
+constexpr const char* kOnlineState = "Cnfg Online";
+
+}  // namespace
+
+bool fMain::DeviceShownOnline() {
+  return PlugInStatus.Panels(kStatePanel).Text() == kOnlineState;
+}
+
+}  // namespace qvr

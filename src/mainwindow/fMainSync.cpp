@@ -1,0 +1,169 @@
+// Writing the configuration properties to several devices: the device-selection window's button and
+// Apply's branch for the selected devices, with the transfer-status window.
+
+#include <algorithm>
+#include <array>
+#include <exception>
+#include <string>
+
+#include "editors/ChangeMark.h"
+#include "framework/Present.h"
+#include "framework/Program.h"
+#include "framework/ProgressPlacement.h"
+#include "framework/fProgress.h"
+#include "mainwindow/ProgressWindows.h"
+#include "mainwindow/fGeraeteauswahl.h"
+#include "mainwindow/fMain.h"
+#include "mainwindow/fStartbild.h"
+#include "mainwindow/fStatus.h"
+#include "platform/lns/LnsObjectModel.h"
+
+namespace qvr {
+
+namespace {
+
+// Entries of MsgMain.
+constexpr std::size_t kMsgNoDeviceSelected = 19;
+constexpr std::size_t kMsgNotSynchronisable = 30;
+constexpr std::size_t kMsgSearchingDevices = 38;
+
+// "2 / 5": the item being written of how many.
+std::string ProgressText(long item, long count) {
+  return std::to_string(item) + " / " + std::to_string(count);
+}
+
+// The main window stays alive while the transfer yields. The buttons that would start another run, undo
+// the boxes being written or change the selection being worked through wait until the transfer is over,
+// and then have their state back.
+class ButtonsHeldDuringTransfer {
+ public:
+  explicit ButtonsHeldDuringTransfer(std::array<ui::CommandButton*, 3> buttons) : buttons_(buttons) {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+      wasEnabled_[i] = buttons_[i]->Enabled();
+      buttons_[i]->SetEnabled(false);
+    }
+  }
+  ButtonsHeldDuringTransfer(const ButtonsHeldDuringTransfer&) = delete;
+  ButtonsHeldDuringTransfer& operator=(const ButtonsHeldDuringTransfer&) = delete;
+  ~ButtonsHeldDuringTransfer() {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+      // A main window that was closed meanwhile is not loaded again for its buttons.
+      if (!buttons_[i]->Parent().IsLoaded()) continue;
+      try {
+        buttons_[i]->SetEnabled(wasEnabled_[i]);
+      } catch (const std::exception&) {
+        // Nothing to do about a peer that fails here; the next change of the marks sets the buttons.
+      }
+    }
+  }
+
+ private:
+  std::array<ui::CommandButton*, 3> buttons_;
+  std::array<bool, 3> wasEnabled_{};
+};
+
+}  // namespace
+
+void fMain::WireSyncHandlers() {
+  cmdGerAuswahl.OnClick = [this] { cmdGerAuswahl_Click(); };
+}
+
+void fMain::cmdGerAuswahl_Click() {
+  try {
+    program_.fStartbild().Show();
+    qvr::fProgress& progress = program_.fProgress();
+    PlaceProgressForMainWindow(program_, progress);
+    progress.Show(ui::Modality::Modeless, this);
+    progress.lblStatus.SetCaption(program_.texts.MsgMain[kMsgSearchingDevices]);
+    // A tree built for another device would check the wrong node and could offer another template's
+    // devices: it is built again.
+    auto* selection = program_.Windows().Find<fGeraeteauswahl>();
+    if (selection != nullptr && selection->IsLoaded() && !selection->BuiltForCurrentDevice()) {
+      selection->Unload();
+    }
+    fGeraeteauswahl& window = program_.Windows().Get<fGeraeteauswahl>(program_);
+    CloseProgressWindows(program_);
+    window.Show(ui::Modality::Modal, this);
+  } catch (const std::exception&) {
+    CloseProgressWindows(program_);
+    program_.Ui().MsgBox("Error: cmdGerAuswahl(fMain)", ui::vbOKOnly);
+  }
+}
+
+bool fMain::ApplyToSelectedDevices() {
+  MainWindowState& sync = program_.mainwindow;
+  DataPointTables& tables = program_.datapoints;
+  const auto* selection = program_.Windows().Find<fGeraeteauswahl>();
+  // Device positions of another template (a device of another model opened since the selection was made)
+  // would send these boxes to devices they do not fit: the selection is dropped and nothing is written.
+  if (selection == nullptr || !selection->SelectionFitsCurrentDevice()) {
+    sync.SelectedCount = 0;
+    program_.Windows().Unload<fGeraeteauswahl>();
+    EchLog.ErrorLine(program_.texts.MsgMain[kMsgNoDeviceSelected]);
+    return true;
+  }
+  const bool synchronise = selection->SynchroniseChosen();
+  const std::int16_t deviceCount = sync.SelectedCount;
+  const std::int16_t rowCount = tables.NciCount;
+  const ButtonsHeldDuringTransfer held({&cmdApply, &cmdCancel, &cmdGerAuswahl});
+
+  fStatus& status = program_.Windows().Get<fStatus>(program_);
+  status.Show(ui::Modality::Modeless, this);
+  // A progress bar needs a range of at least one.
+  status.Progr_Devices.SetMax(std::max<float>(deviceCount, 1));
+  status.Progr_Parameter.SetMax(std::max<float>(rowCount, 1));
+  ui::Services& ui = program_.Ui();
+
+  for (std::int16_t slot = 1; slot <= deviceCount; ++slot) {
+    if (ApplyCancelled()) return false;
+    status.Progr_Devices.SetValue(slot);
+    status.Lbl_Devices.SetCaption(ProgressText(slot, deviceCount));
+    std::optional<lns::LnsAppDevice> device;
+    const bool reached = ApplyStep([&] {
+      const std::int16_t position = sync.SelectedDevices.at(static_cast<std::size_t>(slot)).Index;
+      device = Present(sync.CurrentDeviceTemplate).GetAppDevices().Item(position);
+    });
+    if (!reached) return false;
+    // A device the user chose to pass over (Ignore) has no property to write: on to the next one.
+    if (!device) continue;
+    // From here on property addresses resolve on this device.
+    sync.SyncRunning = true;
+    sync.SyncDevice = slot;
+
+    // With the synchronise option every device gets its own header; otherwise the run has one.
+    if (synchronise) ClearParameterHeader();
+    for (std::int16_t row = 0; row < rowCount; ++row) {
+      if (ApplyCancelled()) return false;
+      status.Progr_Parameter.SetValue(static_cast<float>(row + 1));
+      status.Lbl_Parameters.SetCaption(ProgressText(row + 1, rowCount));
+      const DataPoint& property = tables.NciTable[static_cast<std::size_t>(row)];
+      if (synchronise) {
+        LogParameterHeader();
+        if (!property.NciGeneral) {
+          EchLog.ErrorLine(property.NciName + program_.texts.MsgMain[kMsgNotSynchronisable]);
+        } else if (!WriteNciRow(row, device, NciLogForm::SelectedDevice, true)) {
+          return false;
+        }
+      } else if (IsMarkedChanged(Present(property.NciTextBox))) {
+        LogParameterHeader();
+        if (!WriteNciRow(row, device, NciLogForm::SelectedDevice, false)) return false;
+      }
+      ui.DoEvents();
+    }
+  }
+
+  // The changed boxes kept the user's text for every device; they now show what the last device holds.
+  if (!synchronise) {
+    for (std::int16_t row = 0; row < rowCount; ++row) {
+      if (ApplyCancelled()) return false;
+      const DataPoint& property = tables.NciTable[static_cast<std::size_t>(row)];
+      ui::TextBox& box = Present(property.NciTextBox);
+      if (!IsMarkedChanged(box)) continue;
+      box.SetText(property.NciValue);
+      UnmarkNciRow(row);
+    }
+  }
+  return true;
+}
+
+}  // namespace qvr

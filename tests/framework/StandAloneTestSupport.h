@@ -1,0 +1,90 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ProgramFixture.h"
+#include "framework/CRegistry.h"
+#include "framework/PlugInIdentity.h"
+#include "framework/Program.h"
+#include "platform/MachineRoot.h"
+#include "platform/lns/LnsObjectModel.h"
+#include "platform/lns/ModelTemplates.h"
+#include "platform/registry/RegistryStore.h"
+#include "platform/ui/HeadlessEventLoop.h"
+
+namespace standalonetest {
+
+// Where the tests pretend the program was started from.
+inline const std::string kProgramFile = "/opt/qvr/bin/Calyxtern_qvr_lon_PlugIn";
+
+// Adds the network `name` to the machine root's Object Server, its system holding the four models' device
+// templates and no device: a deregistration offering template removal asks about each of them.
+inline void AddNetworkWithUnusedTemplates(const std::filesystem::path& root, const std::string& name) {
+  ui::HeadlessEventLoop loop;
+  lns::LnsObjectServer server(loop, root);
+  server.Open();
+  lns::LnsNetwork network = server.GetNetworks().Add(name);
+  network.Open();
+  lns::LnsSystem system = network.GetSystems().Item(1);
+  system.Open();
+  lns::LnsDeviceTemplates templates = system.GetTemplateLibrary().GetDeviceTemplates();
+  lns::ImportModelTemplates(templates, platform::DataDir() / "interfaces");
+}
+
+// What a user answers when asked about each of the four unused templates.
+inline void KeepUnusedTemplates(ui::HeadlessMessageBoxes& boxes) {
+  for (int model = 0; model < 4; ++model) boxes.QueueAnswer(ui::vbNo, "is no longer referenced");
+}
+
+// A stand-alone run on a fresh machine root: started from kProgramFile with `commandLine`.
+class StandAloneTest : public ::testing::Test {
+ protected:
+  explicit StandAloneTest(const std::string& commandLine = "/regplugin") {
+    program.framework.ProgramFile = kProgramFile;
+    program.framework.CommandLine = commandLine;
+  }
+
+  std::string KeyValue(const std::string& name) {
+    qvr::ErrObject err;
+    return qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, name);
+  }
+  void SetKeyValue(const std::string& name, const std::string& value) {
+    qvr::ErrObject err;
+    qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, name, value);
+  }
+  bool KeyExists() {
+    reg::RegistryStore store(reg::RegistryStore::FileIn(fixture.root()));
+    return store.KeyExists(reg::Hive::LocalMachine, qvr::kPlugInKey);
+  }
+  // The plug-in key as registered by an earlier version (default value and "Version").
+  void RegisterEarlier(const std::string& version) {
+    SetKeyValue("", qvr::kProgId);
+    SetKeyValue("Version", version);
+  }
+  // Makes the registry store refuse every write, as a store without write permission does.
+  void MakeRegistryReadOnly() {
+    namespace fs = std::filesystem;
+    fs::permissions(reg::RegistryStore::FileIn(fixture.root()),
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  }
+
+  ui::HeadlessMessageBoxes& Boxes() { return fixture.services().TestBoxes(); }
+  ui::HeadlessShell& Shell() { return fixture.services().TestShell(); }
+  std::vector<std::string> Prompts() {
+    std::vector<std::string> prompts;
+    for (const auto& box : Boxes().Shown()) prompts.push_back(box.request.prompt);
+    return prompts;
+  }
+  static std::vector<std::string> Started(const std::string& serverSwitch) {
+    return {kProgramFile, serverSwitch};
+  }
+
+  testsupport::ProgramFixture fixture;
+  qvr::Program& program = fixture.program();
+};
+
+}  // namespace standalonetest

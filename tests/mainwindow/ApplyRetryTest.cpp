@@ -1,0 +1,208 @@
+// Apply's failure handling on an online device: five automatic retries, each logged with
+// "  repeating...", then the Abort/Retry/Ignore box; a refused input shows its stored value again.
+
+#include <string>
+#include <vector>
+
+#include "ApplyFixture.h"
+#include "platform/lns/LnsObjectModel.h"
+
+namespace mainwindow_test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+constexpr const char* kQuestion = "Transmit parameters to the current Device ?";
+constexpr const char* kRepeating = "  repeating...";
+
+class ApplyRetryTest : public ApplyTest {
+ protected:
+  void SetUp() override {
+    ApplyTest::SetUp();
+    Open("Floor 1", "Room 101");
+  }
+
+  void RefuseWrites(long count) { device().PutFault(lns::DeviceFault{.refuseWrites = count}); }
+
+  // The description of the error that refused the writes, as the first error line gives it.
+  std::string Refusal() {
+    const Lines errors = ErrorTexts();
+    if (errors.empty()) return "(no error line)";
+    const std::string& first = errors.front();
+    return first.ends_with(kRepeating) ? first.substr(0, first.size() - std::string(kRepeating).size())
+                                       : first;
+  }
+
+  // n error lines of `description` followed by "  repeating...".
+  static Lines Repeats(const std::string& description, int n) {
+    return Lines(static_cast<std::size_t>(n), description + kRepeating);
+  }
+
+  // The Abort/Retry/Ignore box shown last.
+  const ui::MessageBoxRequest& LastBox() { return boxes().Shown().back().request; }
+};
+
+TEST_F(ApplyRetryTest, ARefusedPropertyIsRetriedFiveTimesThenRetryOnTheBoxWritesIt) {
+  Edit(Nci(3), "90");
+  RefuseWrites(6);
+  boxes().QueueAnswer(ui::vbYes, kQuestion);
+  boxes().QueueAnswer(ui::vbRetry, "Error updating");
+
+  ClickApply();
+
+  const std::string refusal = Refusal();
+  EXPECT_NE(refusal.find("refused"), std::string::npos) << refusal;
+  Lines expectedErrors = Repeats(refusal, 5);
+  expectedErrors.push_back(refusal);
+  EXPECT_EQ(ErrorTexts(), expectedErrors);
+  ASSERT_EQ(boxes().Shown().size(), 2u);
+  EXPECT_EQ(LastBox().prompt, "Error updating \r\n" + refusal + " in cmdApply(fMain)");
+  EXPECT_EQ(LastBox().title, "fMain cmdApply_Click");
+  EXPECT_EQ(LastBox().style, 66);
+  EXPECT_EQ(Property(3).GetValue(), "90.0");
+  EXPECT_EQ(LogTexts().back(), "Floor 1 : Room 101: SCPTmaxSendTime = 90.0");
+  EXPECT_FALSE(Red(Nci(3)));
+  EXPECT_TRUE(Monitored(14));
+}
+
+TEST_F(ApplyRetryTest, AbortEndsTheRunWithTheRestRedAndMonitoringOff) {
+  Edit(Nci(3), "90");
+  Edit(Nci(5), "80");
+  RefuseWrites(6);
+  boxes().QueueAnswer(ui::vbYes, kQuestion);
+  boxes().QueueAnswer(ui::vbAbort, "Error updating");
+  const std::size_t logBefore = LogSize();
+
+  ClickApply();
+
+  EXPECT_EQ(Property(3).GetValue(), "120.0");
+  EXPECT_EQ(Property(5).GetValue(), "120.0");
+  EXPECT_TRUE(Red(Nci(3)));
+  EXPECT_TRUE(Red(Nci(5)));
+  EXPECT_EQ(NciRow(3).NciValue, "120.0");
+  EXPECT_FALSE(Monitored(14));
+  EXPECT_TRUE(window().cmdApply.Enabled());
+  EXPECT_TRUE(window().cmdCancel.Enabled());
+  EXPECT_FALSE(program().mainwindow.SyncRunning);
+  EXPECT_EQ(services().TestScreen().MousePointer(), ui::vbDefault);
+  // Nothing after the header but the failures.
+  const Lines log = LogTexts(logBefore);
+  ASSERT_EQ(log.size(), 9u);
+  EXPECT_EQ(log[1], "writing Parameters...");
+
+  // The next click is a new run with a new count of five.
+  RefuseWrites(5);
+  boxes().QueueAnswer(ui::vbYes, kQuestion);
+  ClickApply();
+  EXPECT_EQ(boxes().Shown().size(), 3u);
+  EXPECT_EQ(Property(3).GetValue(), "90.0");
+  EXPECT_EQ(Property(5).GetValue(), "80.0");
+}
+
+TEST_F(ApplyRetryTest, IgnoreGoesOnWithTheRowAndANewCountOfFive) {
+  Edit(Nci(3), "90");
+  Edit(Nci(5), "80");
+  RefuseWrites(6 + 5);  // row 3 to the box; after Ignore, row 5 five more times without one
+  boxes().QueueAnswer(ui::vbYes, kQuestion);
+  boxes().QueueAnswer(ui::vbIgnore, "Error updating");
+  const std::size_t logBefore = LogSize();
+
+  ClickApply();
+
+  ASSERT_EQ(boxes().Shown().size(), 2u);
+  const std::string refusal = Refusal();
+  Lines expectedErrors = Repeats(refusal, 5);
+  expectedErrors.push_back(refusal);
+  const Lines secondRow = Repeats(refusal, 5);
+  expectedErrors.insert(expectedErrors.end(), secondRow.begin(), secondRow.end());
+  EXPECT_EQ(ErrorTexts(), expectedErrors);
+  // The ignored write: the rest of the row runs, with what the device still holds.
+  EXPECT_EQ(Property(3).GetValue(), "120.0");
+  EXPECT_EQ(NciRow(3).NciValue, "120.0");
+  EXPECT_EQ(Nci(3).Text(), "120.0");
+  EXPECT_FALSE(Red(Nci(3)));
+  EXPECT_EQ(Property(5).GetValue(), "80.0");
+  const Lines log = LogTexts(logBefore);
+  EXPECT_NE(std::find(log.begin(), log.end(), "Floor 1 : Room 101: SCPTmaxSendTime = 120.0"), log.end());
+  EXPECT_EQ(log.back(), "Floor 1 : Room 101: SCPTmaxSendTime = 80.0");
+  EXPECT_FALSE(window().cmdApply.Enabled());
+}
+
+TEST_F(ApplyRetryTest, TheCountOfFiveIsSharedByTheWholeRun) {
+  Edit(Nci(3), "90");
+  Edit(Nci(5), "80");
+  RefuseWrites(3);
+  // When row 3 is through, row 5 meets three refusals as well: two automatic retries are left.
+  Nci(3).OnChange = [this, change = Nci(3).OnChange] {
+    RefuseWrites(3);
+    if (change) change();
+  };
+  boxes().QueueAnswer(ui::vbYes, kQuestion);
+  boxes().QueueAnswer(ui::vbRetry, "Error updating");
+
+  ClickApply();
+
+  const std::string refusal = Refusal();
+  Lines expectedErrors = Repeats(refusal, 5);
+  expectedErrors.push_back(refusal);
+  EXPECT_EQ(ErrorTexts(), expectedErrors);
+  EXPECT_EQ(boxes().Shown().size(), 2u);
+  EXPECT_EQ(Property(3).GetValue(), "90.0");
+  EXPECT_EQ(Property(5).GetValue(), "80.0");
+}
+
+TEST_F(ApplyRetryTest, ARefusedInputShowsItsStoredValueAgainAndTheRetriesWriteThat) {
+  Edit(Nvi(6), "750");
+  ASSERT_EQ(NviRow(6).NviValue, "0");
+  RefuseWrites(1);
+
+  ClickApply();
+
+  const std::string refusal = Refusal();
+  EXPECT_EQ(ErrorTexts(), Repeats(refusal, 1));
+  EXPECT_EQ(NvValue(device(), 14), "0");
+  EXPECT_EQ(Nvi(6).Text(), "0");
+  EXPECT_FALSE(Red(Nvi(6)));
+  EXPECT_EQ(LogTexts().back(), "Floor 1 : Room 101:  nviLcLuxLevel_1 = 0");
+  EXPECT_TRUE(boxes().Shown().empty());
+
+  // Aborted after a refused input, the run leaves monitoring on, as the failure switched it on, and ends
+  // before the next input.
+  Edit(Nvi(6), "750");
+  Edit(Nvi(9), "400");
+  RefuseWrites(6);
+  boxes().QueueAnswer(ui::vbAbort, "Error updating");
+
+  ClickApply();
+
+  EXPECT_EQ(Nvi(6).Text(), "0");
+  EXPECT_EQ(NvValue(device(), 14), "0");
+  EXPECT_TRUE(Monitored(14));
+  EXPECT_EQ(NvValue(device(), 20), "500");
+  EXPECT_TRUE(Red(Nvi(9)));
+  EXPECT_EQ(NviRow(9).NviValue, "500");
+}
+
+TEST_F(ApplyRetryTest, ClosingTheTransferStatusEndsTheRunAtTheNextRow) {
+  Edit(Nci(3), "90");
+  Edit(Nci(5), "80");
+  Nci(3).OnChange = [this, change = Nci(3).OnChange] {
+    program().mainwindow.TransferCancelled = true;
+    if (change) change();
+  };
+  boxes().QueueAnswer(ui::vbYes, kQuestion);
+
+  ClickApply();
+
+  EXPECT_EQ(Property(3).GetValue(), "90.0");
+  EXPECT_EQ(Property(5).GetValue(), "120.0");
+  EXPECT_TRUE(Red(Nci(5)));
+  EXPECT_FALSE(program().mainwindow.TransferCancelled);
+  EXPECT_FALSE(Monitored(14));
+  EXPECT_TRUE(window().cmdApply.Enabled());
+  EXPECT_TRUE(window().cmdCancel.Enabled());
+  EXPECT_EQ(services().TestScreen().MousePointer(), ui::vbDefault);
+}
+
+}  // namespace
+}  // namespace mainwindow_test

@@ -1,0 +1,69 @@
+// Apply and Cancel with the window shown and the value editors at work: the user's edit of a sub-field box
+// marks and rebuilds its row, Apply writes it and leaves every box unmarked, Cancel brings the written
+// parts back; in a transfer that refuses a device-specific row, that row keeps its parts and its marks.
+
+#include <string>
+
+#include "../editors/EditorFixture.h"
+#include "DeviceSelectionFixture.h"
+#include "framework/Program.h"
+#include "platform/lns/LnsObjectModel.h"
+
+namespace mainwindow_test {
+namespace {
+
+class ApplyWithEditorsTest : public editors_test::EditorTest {};
+
+TEST_F(ApplyWithEditorsTest, ASetPointTypedWithTheDecimalCommaIsWrittenAndCancelBringsItBack) {
+  UseDecimalSeparator(",");
+  Open("Floor 1", "Room 101");
+  ASSERT_EQ(Nci(71).Text(), "25,00");
+  Enter(Nci(71), "25,5");
+  ASSERT_TRUE(Red(Nci(71)));
+  ASSERT_TRUE(Red(Nci(49)));
+  boxes().QueueAnswer(ui::vbYes, "Transmit parameters");
+
+  window().cmdApply.UserClicks();
+
+  const lns::LnsConfigProperty setPoints = *window().GetNciObject(Row(49).NciKey);
+  EXPECT_EQ(setPoints.GetValue(), "23,00,25,50,28,00,21,00,19,00,16,00");
+  EXPECT_EQ(Row(49).NciValue, "23.00,25.50,28.00,21.00,19.00,16.00");
+  EXPECT_EQ(Nci(49).Text(), Row(49).NciValue);
+  EXPECT_EQ(program().model.SetPntsField1, "25,50");
+  EXPECT_EQ(Nci(71).Text(), "25,50");
+  for (int box = 70; box <= 75; ++box) EXPECT_TRUE(Normal(Nci(box))) << box;
+  EXPECT_TRUE(Normal(Nci(49)));
+  EXPECT_FALSE(ApplyAndCancelEnabled());
+
+  Enter(Nci(71), "26");
+  ASSERT_TRUE(ApplyAndCancelEnabled());
+  window().cmdCancel.UserClicks();
+
+  EXPECT_EQ(Nci(71).Text(), "25,50");
+  EXPECT_EQ(Nci(49).Text(), "23.00,25.50,28.00,21.00,19.00,16.00");
+  EXPECT_TRUE(Normal(Nci(71)));
+  EXPECT_TRUE(Normal(Nci(49)));
+  EXPECT_FALSE(ApplyAndCancelEnabled());
+}
+
+class ApplyTransferPartsTest : public DeviceSelectionTest {};
+
+TEST_F(ApplyTransferPartsTest, ARowRefusedByTheTransferKeepsItsPartsAndItsMarks) {
+  Enter(Nci(80), "50");   // SCPTprimeVal, general
+  Enter(Nci(91), "800");  // UCPTlightRatio, device-specific
+  ASSERT_TRUE(Red(Nci(21)));
+  Select({"Room 102"}, true);
+
+  window().cmdApply.UserClicks();
+
+  EXPECT_EQ(program().model.CpPrimeValPart1, "50.0");
+  EXPECT_TRUE(Normal(Nci(0)));
+  EXPECT_TRUE(Normal(Nci(80)));
+  EXPECT_EQ(program().model.LightRatio1Before, "1000");
+  EXPECT_TRUE(Red(Nci(21)));
+  EXPECT_TRUE(Red(Nci(91)));
+  EXPECT_TRUE(ApplyAndCancelEnabled());
+}
+
+}  // namespace
+}  // namespace mainwindow_test

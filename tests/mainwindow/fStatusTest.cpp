@@ -1,0 +1,90 @@
+// The transfer-status window: its texts, cancelling by closing it, and the remaining-time estimate.
+
+#include <string>
+
+#include "DeviceCommandFixture.h"
+#include "framework/CRegistry.h"
+#include "framework/PlugInIdentity.h"
+#include "framework/Program.h"
+#include "mainwindow/fStatus.h"
+
+namespace mainwindow_test {
+namespace {
+
+class TransferStatusTest : public DeviceCommandTest {
+ protected:
+  qvr::fStatus& status() { return program().Windows().Get<qvr::fStatus>(program()); }
+  void AdvanceSeconds(int seconds) { services().TestLoop().Advance(seconds * 1000); }
+
+  // What a transfer does as device `slot` of `count` starts.
+  void StartDevice(int slot, int count) {
+    status().Progr_Devices.SetValue(static_cast<float>(slot));
+    status().Lbl_Devices.SetCaption(std::to_string(slot) + " / " + std::to_string(count));
+  }
+  void StartTransfer(int count) {
+    program().mainwindow.SelectedCount = static_cast<std::int16_t>(count);
+    status().Progr_Devices.SetMax(static_cast<float>(count));
+  }
+};
+
+TEST_F(TransferStatusTest, LoadsTopLeftWithItsTextsAndEveryClosingCancels) {
+  qvr::fStatus& window = status();
+  window.Move(3000, 2000);
+  window.Unload();
+  program().mainwindow.TransferCancelled = false;
+
+  window.Show();
+  EXPECT_EQ(window.Left(), 0);
+  EXPECT_EQ(window.Top(), 0);
+  EXPECT_EQ(window.Caption(), "State");
+  EXPECT_EQ(window.lbl_St_Device.Caption(), "Devices:");
+  EXPECT_EQ(window.lbl_St_Parameter.Caption(), "Parameters:");
+  EXPECT_EQ(window.lbl_Zeit.Caption(), "Remaining time:");
+  EXPECT_EQ(window.lblclose.Caption(), MsgMain(47));
+  EXPECT_EQ(window.lbl_time.Caption(), "Time");
+
+  window.UserCloses();
+  EXPECT_FALSE(window.IsLoaded());
+  EXPECT_TRUE(program().mainwindow.TransferCancelled);
+
+  // Apply's own closing at the end of a run sets the flag as well; the next run clears it first.
+  program().mainwindow.TransferCancelled = false;
+  status().Unload();
+  EXPECT_TRUE(program().mainwindow.TransferCancelled);
+
+  // Every load starts from the design, and each gets the caption of the registered language again.
+  EXPECT_EQ(status().Caption(), "State");
+  status().Unload();
+  qvr::CRegistry(program().Err).MachineSetting(qvr::kPlugInKey, "Language", "german");
+  EXPECT_EQ(status().Caption(), "Status");
+}
+
+TEST_F(TransferStatusTest, EstimateIsThePreviousDeviceTimeTimesTheDevicesLeft) {
+  // A long pause before the transfer does not count as a device's time: the first device has no estimate.
+  AdvanceSeconds(5000);
+  StartTransfer(3);
+  StartDevice(1, 3);
+  EXPECT_EQ(status().lbl_time.Caption(), "Time");
+  AdvanceSeconds(10);
+  StartDevice(2, 3);
+  EXPECT_EQ(status().lbl_time.Caption(), "20 sec");
+  AdvanceSeconds(10);
+  StartDevice(3, 3);
+  EXPECT_EQ(status().lbl_time.Caption(), "10 sec");
+
+  // The next transfer starts afresh, however long ago the last device of the previous one started.
+  status().Unload();
+  AdvanceSeconds(700);
+  StartTransfer(4);
+  StartDevice(1, 4);
+  EXPECT_EQ(status().lbl_time.Caption(), "Time");
+  // Two devices within one second count one second each.
+  StartDevice(2, 4);
+  EXPECT_EQ(status().lbl_time.Caption(), "3 sec");
+  services().TestLoop().Advance(400);
+  StartDevice(3, 4);
+  EXPECT_EQ(status().lbl_time.Caption(), "2 sec");
+}
+
+}  // namespace
+}  // namespace mainwindow_test
