@@ -9,7 +9,6 @@
 #include "framework/Present.h"
 #include "framework/Program.h"
 #include "framework/ResumeNext.h"
-#include "mainwindow/fMain.h"
 #include "platform/lns/LnsInterface.h"
 #include "platform/lns/LnsNetworkVariable.h"
 
@@ -17,7 +16,7 @@ namespace qvr {
 
 namespace {
 
-using TextBoxes = ui::ControlArray<ui::TextBox> fMain::*;
+using TextBoxes = ui::ControlArray<ui::TextBox>* DataPointBoxes::*;
 
 // The field group of DataPoint that one network-variable table uses, and the main window's boxes of its
 // rows.
@@ -31,9 +30,9 @@ struct NvTableFields {
 };
 
 constexpr NvTableFields kInputFields{&DataPoint::NviName,  &DataPoint::NviObject,  &DataPoint::NviIndex,
-                                     &DataPoint::NviValue, &DataPoint::NviTextBox, &fMain::txtNvi};
+                                     &DataPoint::NviValue, &DataPoint::NviTextBox, &DataPointBoxes::nvi};
 constexpr NvTableFields kOutputFields{&DataPoint::NvoName,  &DataPoint::NvoObject,  &DataPoint::NvoIndex,
-                                      &DataPoint::NvoValue, &DataPoint::NvoTextBox, &fMain::txtNvo};
+                                      &DataPoint::NvoValue, &DataPoint::NvoTextBox, &DataPointBoxes::nvo};
 
 // Each section tells the family by reading the program ID anew. One that cannot be read counts as an
 // unknown model, so that no count ever disagrees with the rows filled for it.
@@ -45,52 +44,52 @@ DeviceFamily ReadFamily(Program& program) {
 }
 
 // Row k shows in box k; a box that the window lacks leaves the row's field as it was.
-void BindBox(Program& program, DataPoint& row, ui::TextBox* DataPoint::*field, TextBoxes boxes,
-             int rowNumber) {
-  ResumeNext(program.Err, [&] { row.*field = &(program.fMain().*boxes)[rowNumber]; });
+void BindBox(Program& program, DataPoint& row, ui::TextBox* DataPoint::*field,
+             ui::ControlArray<ui::TextBox>& boxes, int rowNumber) {
+  ResumeNext(program.Err, [&] { row.*field = &boxes[rowNumber]; });
 }
 
 void LoadNvRow(Program& program, const std::optional<lns::LnsNetworkVariables>& variables,
-               const NvTableFields& fields, const NvRow& spec, std::int16_t nvIndex, DataPoint& row,
-               int rowNumber) {
+               const NvTableFields& fields, const DataPointBoxes& boxes, const NvRow& layout,
+               std::int16_t nvIndex, DataPoint& row, int rowNumber) {
   std::optional<lns::LnsNetworkVariable> variable;
   ResumeNext(program.Err, [&] { variable = Present(variables).ItemByIndex(nvIndex); });
   ResumeNext(program.Err, [&] { row.*fields.value = Present(variable).GetValue(); });
-  row.*fields.name = spec.name;
-  row.*fields.object = spec.block;
+  row.*fields.name = layout.name;
+  row.*fields.object = layout.block;
   row.*fields.index = nvIndex;
-  row.NvTag = spec.tag;
-  BindBox(program, row, fields.textBox, fields.boxes, rowNumber);
+  row.NvTag = layout.tag;
+  BindBox(program, row, fields.textBox, *(boxes.*fields.boxes), rowNumber);
 }
 
 void LoadNvSection(Program& program, const std::optional<lns::LnsNetworkVariables>& variables,
-                   const NvRowSet& rowSet, const NvTableFields& fields, std::span<DataPoint> table,
-                   std::int16_t& count) {
+                   const NvRowSet& rowSet, const NvTableFields& fields, const DataPointBoxes& boxes,
+                   std::span<DataPoint> table, std::int16_t& count) {
   const DeviceFamily family = ReadFamily(program);
   if (family == DeviceFamily::None) return;
   const std::span<const int> order = FillingOrder(rowSet, family);
   for (const int rowNumber : order) {
-    const NvRow& spec = rowSet.rows[static_cast<std::size_t>(rowNumber)];
-    LoadNvRow(program, variables, fields, spec, NvIndexIn(spec, family),
+    const NvRow& layout = rowSet.rows[static_cast<std::size_t>(rowNumber)];
+    LoadNvRow(program, variables, fields, boxes, layout, NvIndexIn(layout, family),
               table[static_cast<std::size_t>(rowNumber)], rowNumber);
   }
   count = static_cast<std::int16_t>(order.size());
 }
 
 // Property rows read nothing from the device: the main window later finds each property by its address.
-void LoadPropertySection(Program& program) {
+void LoadPropertySection(Program& program, const DataPointBoxes& boxes) {
   DataPointTables& tables = program.datapoints;
   const DeviceFamily family = ReadFamily(program);
   if (family == DeviceFamily::None) return;
   const std::span<const PropertyRow> rows = PropertyRowsIn(family);
   for (std::size_t rowNumber = 0; rowNumber < rows.size(); ++rowNumber) {
-    const PropertyRow& spec = rows[rowNumber];
+    const PropertyRow& layout = rows[rowNumber];
     DataPoint& row = tables.NciTable[rowNumber];
-    row.NciName = spec.name;
-    row.NciObject = spec.block;
-    BindBox(program, row, &DataPoint::NciTextBox, &fMain::txtNci, static_cast<int>(rowNumber));
-    row.NciKey = PropertyKeyIn(spec, family);
-    row.NciGeneral = spec.general;
+    row.NciName = layout.name;
+    row.NciObject = layout.block;
+    BindBox(program, row, &DataPoint::NciTextBox, *boxes.nci, static_cast<int>(rowNumber));
+    row.NciKey = PropertyKeyIn(layout, family);
+    row.NciGeneral = layout.general;
     row.NciByKey = true;
   }
   tables.NciCount = static_cast<std::int16_t>(rows.size());
@@ -98,16 +97,16 @@ void LoadPropertySection(Program& program) {
 
 }  // namespace
 
-void LoadDataPoints(Program& program) {
+void LoadDataPoints(Program& program, const DataPointBoxes& boxes) {
   DataPointTables& tables = program.datapoints;
   std::optional<lns::LnsInterface> deviceInterface;
   std::optional<lns::LnsNetworkVariables> variables;
   ResumeNext(program.Err, [&] { deviceInterface = Present(program.framework.CurrentDevice).GetInterface(); });
   ResumeNext(program.Err, [&] { variables = Present(deviceInterface).GetNetworkVariables(); });
 
-  LoadNvSection(program, variables, InputRows(), kInputFields, tables.NviTable, tables.NviCount);
-  LoadNvSection(program, variables, OutputRows(), kOutputFields, tables.NvoTable, tables.NvoCount);
-  LoadPropertySection(program);
+  LoadNvSection(program, variables, InputRows(), kInputFields, boxes, tables.NviTable, tables.NviCount);
+  LoadNvSection(program, variables, OutputRows(), kOutputFields, boxes, tables.NvoTable, tables.NvoCount);
+  LoadPropertySection(program, boxes);
 
   // The steps passed over above are not the caller's concern.
   program.Err.Clear();

@@ -145,7 +145,7 @@ bool fMain::LoadDevice() {
     if (result == StepResult::Ignored) stateText = program_.Err.Description + "initDevice";
     return result != StepResult::Aborted;
   };
-  if (!step([&] { LoadDataPoints(program_); })) return false;
+  if (!step([&] { LoadDataPoints(program_, {&txtNci, &txtNvi, &txtNvo}); })) return false;
   if (!step([&] { NvCollection = Present(device).GetInterface().GetNetworkVariables(); })) return false;
   if (!WorkOutDeviceState(program_, step, stateText)) return false;
   if (!step([&] { PlugInStatus.Panels(kStatePanel).SetText(stateText); })) return false;
@@ -173,7 +173,7 @@ bool fMain::ReadInitValues() {
   step([&] { screen.SetMousePointer(ui::vbHourglass); });
   step([&] { ShowProgress(program_, kMsgReadingValues); });
   // The network-variable values read when the device was opened may be old by now.
-  step([&] { LoadDataPoints(program_); });
+  step([&] { LoadDataPoints(program_, {&txtNci, &txtNvi, &txtNvo}); });
   step([&] { ShowProgress(program_, kMsgReadingValues); });
   // Loaded, not shown: the About box is ready (centred, in the interface language) when the menu shows it.
   step([&] { program_.Windows().Get<fAbout>(program_); });

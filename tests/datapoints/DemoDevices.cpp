@@ -21,7 +21,8 @@ lns::LnsAppDevice DemoDevicesTest::Device(const std::string& subsystem, const st
 
 void DemoDevicesTest::Load(const lns::LnsAppDevice& device) {
   program().framework.CurrentDevice = device;
-  qvr::LoadDataPoints(program());
+  qvr::LoadDataPoints(program(),
+                      {&program().fMain().txtNci, &program().fMain().txtNvi, &program().fMain().txtNvo});
 }
 
 void DemoDevicesTest::PutNv(const lns::LnsAppDevice& device, int nvIndex, const std::string& text) {

@@ -100,12 +100,14 @@ TEST_F(LoadDataPointsFailureTest, ADeviceThatCannotBeReadAtAllLeavesTheTablesAsT
   const qvr::DataPointTables before = tables();
   program().framework.CurrentDevice = Device("Floor 1", "Room 101");
   demo().Close();  // the device's program ID and interface can no longer be read
-  qvr::LoadDataPoints(program());
+  qvr::LoadDataPoints(program(),
+                      {&program().fMain().txtNci, &program().fMain().txtNvi, &program().fMain().txtNvo});
   EXPECT_TRUE(SameTables(tables(), before)) << "neither layout is taken for a device of unknown model";
   EXPECT_EQ(program().Err.Number, 0);
 
   program().framework.CurrentDevice.reset();
-  qvr::LoadDataPoints(program());
+  qvr::LoadDataPoints(program(),
+                      {&program().fMain().txtNci, &program().fMain().txtNvi, &program().fMain().txtNvo});
   EXPECT_TRUE(SameTables(tables(), before));
 }
 

@@ -45,9 +45,9 @@ TEST(NvRowsTest, EachFamilyFillsItsRowsOnceWithTheSpaceComfortBlockFirst) {
       EXPECT_EQ(large[static_cast<std::size_t>(place)], table.firstSpaceComfortRow + place);
     }
     for (int row = 0; row < table.largeCount; ++row) {
-      const qvr::NvRow& spec = table.rows.rows[static_cast<std::size_t>(row)];
-      EXPECT_EQ(spec.smallIndex == qvr::kNotInSmallLayout, row >= table.smallCount) << spec.name;
-      EXPECT_EQ(std::string(spec.block) == "SCC", row >= table.smallCount) << spec.name;
+      const qvr::NvRow& layout = table.rows.rows[static_cast<std::size_t>(row)];
+      EXPECT_EQ(layout.smallIndex == qvr::kNotInSmallLayout, row >= table.smallCount) << layout.name;
+      EXPECT_EQ(std::string(layout.block) == "SCC", row >= table.smallCount) << layout.name;
     }
   }
 }
