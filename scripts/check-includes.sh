@@ -17,7 +17,7 @@ declare -A allowed=(
                       framework mainwindow"
   [platform]="platform/runtime"
   [texts]="platform platform/runtime platform/ui platform/registry framework"
-  [datapoints]="platform platform/runtime platform/lns devicemodel framework"
+  [datapoints]="platform platform/runtime platform/ui platform/lns devicemodel framework"
   [devicemodel]="platform platform/runtime platform/registry platform/ui datapoints framework mainwindow texts"
   [editors]="platform platform/runtime platform/ui datapoints devicemodel framework mainwindow"
   [mainwindow]="platform platform/runtime platform/ui platform/lns platform/registry datapoints devicemodel editors
