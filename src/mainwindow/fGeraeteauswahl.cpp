@@ -31,6 +31,23 @@ bool IsRoot(const ui::TreeNode& node) {
   return node.Parent() == nullptr;
 }
 
+// Takes a loaded window's input away while it lives, and gives it back.
+class InputBlocked {
+ public:
+  explicit InputBlocked(ui::Form& form) : form_(form), blocked_(form.IsLoaded() && form.Enabled()) {
+    if (blocked_) form_.SetEnabled(false);
+  }
+  ~InputBlocked() {
+    if (blocked_ && form_.IsLoaded()) form_.SetEnabled(true);
+  }
+  InputBlocked(const InputBlocked&) = delete;
+  InputBlocked& operator=(const InputBlocked&) = delete;
+
+ private:
+  ui::Form& form_;
+  bool blocked_;
+};
+
 void ShowError(Program& program, const char* routine) {
   program.Ui().MsgBox(std::string("Error: ") + routine + "(" + fGeraeteauswahl::kWindowName + ")",
                       ui::vbOKOnly);
@@ -86,7 +103,12 @@ void fGeraeteauswahl::Form_Load() {
     });
   };
   showSearchProgress(true);
-  ResumeNext(err, [&] { Geraetefinden(); });
+  {
+    // The search lets window events run: meanwhile the main window takes no input, so that no click
+    // starts a second search or a transfer while the tree is half built.
+    const InputBlocked blocked(program_.fMain());
+    ResumeNext(err, [&] { Geraetefinden(); });
+  }
   showSearchProgress(false);
   ResumeNext(err, [&] { screen.SetMousePointer(ui::vbDefault); });
   CheckEditedDevice();

@@ -199,5 +199,21 @@ TEST_F(DeviceSelectionTest, MoreDevicesThanASelectionHoldsKeepThePreviousSelecti
   EXPECT_EQ(boxes().PendingAnswers(), 0u);
 }
 
+TEST_F(DeviceSelectionTest, TheMainWindowTakesNoInputWhileTheSearchRuns) {
+  bool blockedDuringSearch = false;
+  // Runs when the search lets window events run: the user clicks the button again.
+  program().Ui().Loop().Post([&] {
+    blockedDuringSearch = !window().Enabled();
+    window().cmdGerAuswahl.UserClicks();
+  });
+  OpenSelection([&](qvr::fGeraeteauswahl& selection) { selection.cmdFertig.UserClicks(); });
+  EXPECT_TRUE(blockedDuringSearch);
+  EXPECT_TRUE(window().Enabled());
+  // One search, one window shown: the second click was not taken.
+  EXPECT_EQ(backend().PendingModalScripts(), 0u);
+  EXPECT_TRUE(boxes().Shown().empty());
+  EXPECT_EQ(Selected(), (Slots{{"Room 101", 1}}));
+}
+
 }  // namespace
 }  // namespace mainwindow_test
