@@ -344,10 +344,10 @@ TEST_F(ParameterFileTest, ASmallerModelsFileAndRowsWithoutValueLeaveTheOtherRows
 TEST_F(ParameterFileTest, AFailedSaveKeepsTheOldFileAndLogsOneLineAndForeignCharactersBecomeQuestionMarks) {
   OpenShown("Floor 1", "Room 101");
   const fs::path file = File("room.par");
-  NciRow(3).NciValue = "K\u00FChl \u4E2D";
+  NciRow(3).NciValue = "K\u00E4lte \u4E2D";
   Save(file);
   const std::string saved = Contents(file);
-  EXPECT_NE(saved.find(std::string("\x08\x00\x06\x00K\xFChl ?", 10)), std::string::npos);
+  EXPECT_NE(saved.find(std::string("\x08\x00\x07\x00K\xE4lte ?", 11)), std::string::npos);
 
   const fs::path missing = Folder() / "missing" / "room.par";
   Save(missing);
