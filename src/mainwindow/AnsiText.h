@@ -1,18 +1,17 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace qvr {
 
 // Texts in the Windows ANSI code page 1252, one byte per character, as files of the system store them.
-// The five bytes that the code page leaves unassigned stand for the control characters of the same
-// numbers, as Windows maps them, so that every byte string converts and converts back unchanged.
+// The C library's iconv converts; what one side cannot express becomes "?" on the other: a character
+// the code page lacks (or malformed UTF-8) when writing, one of the five bytes the code page leaves
+// unassigned when reading.
 
-// The ANSI bytes of a UTF-8 text; nothing when the text holds a character that the code page lacks or
-// is no valid UTF-8.
-std::optional<std::string> ToAnsi(std::string_view utf8);
+// The ANSI bytes of a UTF-8 text.
+std::string ToAnsi(std::string_view utf8);
 // The UTF-8 text of ANSI bytes.
 std::string FromAnsi(std::string_view ansi);
 

@@ -36,9 +36,9 @@ class ValueReader {
 
   bool AtEnd() const { return at_ == bytes_.size(); }
 
-  std::string Next(std::size_t number) {
+  ParameterValue Next(std::size_t number) {
     const std::uint16_t type = Word(number);
-    if (type == kTypeEmpty) return {};
+    if (type == kTypeEmpty) return std::nullopt;
     if (type != kTypeText) {
       throw ParameterFileError("It is not a parameter file: value " + std::to_string(number) +
                                " has the unknown type code " + std::to_string(type) + ".");
@@ -103,33 +103,26 @@ std::string EncodeParameterValues(const std::vector<std::string>& values) {
       PutWord(bytes, kTypeEmpty);
       continue;
     }
-    const std::optional<std::string> ansi = ToAnsi(values[row]);
-    if (!ansi) {
-      throw ParameterFileError("The value of property row " + std::to_string(row) +
-                               " holds a character that code page 1252 lacks.");
-    }
-    if (ansi->size() > kMaxTextBytes) {
+    const std::string ansi = ToAnsi(values[row]);
+    if (ansi.size() > kMaxTextBytes) {
       throw ParameterFileError("The value of property row " + std::to_string(row) + " is longer than " +
                                std::to_string(kMaxTextBytes) + " characters.");
     }
     PutWord(bytes, kTypeText);
-    PutWord(bytes, ansi->size());
-    bytes += *ansi;
+    PutWord(bytes, ansi.size());
+    bytes += ansi;
   }
   return bytes;
 }
 
-std::vector<std::string> DecodeParameterValues(std::string_view bytes, std::size_t rows) {
+std::vector<ParameterValue> DecodeParameterValues(std::string_view bytes, std::size_t rows) {
+  if (bytes.empty()) throw ParameterFileError("The file is empty.");
   ValueReader reader(bytes);
-  std::vector<std::string> values;
-  std::size_t count = 0;
-  while (!reader.AtEnd()) {
-    std::string value = reader.Next(++count);
+  std::vector<ParameterValue> values;
+  // Every value is checked, also those beyond the rows: a damaged end tells of a damaged file.
+  for (std::size_t number = 1; !reader.AtEnd(); ++number) {
+    ParameterValue value = reader.Next(number);
     if (values.size() < rows) values.push_back(std::move(value));
-  }
-  if (count < rows) {
-    throw ParameterFileError("It holds " + std::to_string(count) + " values, but the device has " +
-                             std::to_string(rows) + " properties.");
   }
   return values;
 }
@@ -150,7 +143,7 @@ void WriteParameterFile(const std::filesystem::path& file, const std::vector<std
   }
 }
 
-std::vector<std::string> ReadParameterFile(const std::filesystem::path& file, std::size_t rows) {
+std::vector<ParameterValue> ReadParameterFile(const std::filesystem::path& file, std::size_t rows) {
   const FileHandle handle(std::fopen(file.c_str(), "rb"));
   if (!handle) throw ParameterFileError(SystemReason(errno));
   std::string bytes;

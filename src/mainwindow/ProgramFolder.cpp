@@ -1,11 +1,15 @@
 #include "mainwindow/ProgramFolder.h"
 
+#include "framework/Program.h"
 #include "platform/MachineRoot.h"
+#include "platform/lns/ShippedResources.h"
+#include "platform/registry/MachineSetup.h"
 
 namespace qvr {
 
-std::filesystem::path ProgramFolderFile(std::string_view relative) {
-  return platform::MapWindowsPath(platform::DataDir(), relative);
+std::filesystem::path ProgramFolderFile(const Program& program, std::string_view relative) {
+  return platform::MapWindowsPath(lns::PlugInProgramFolder(reg::LonWorksFolderIn(program.MachineRoot())),
+                                  relative);
 }
 
 }  // namespace qvr

@@ -5,9 +5,12 @@
 
 namespace qvr {
 
-// A file in the program's own folder, where its documents and cursor lie: the folder of the files the
-// project ships (platform::DataDir(), $QVR_DATA_DIR when set). `relative` is in the system's spelling,
-// usually with a leading backslash ("\Dokumentation\qvrl207.pdf"); an empty one names the folder itself.
-std::filesystem::path ProgramFolderFile(std::string_view relative);
+class Program;
+
+// A file in the program's own folder, where `lns init` installs its documents and cursor: the LonWorks
+// folder's PlugIns/Calyxtern/qvr_lon on the program's machine root. `relative` is in the system's
+// spelling, usually with a leading backslash ("\Dokumentation\qvrl207.pdf"); an empty one names the
+// folder itself.
+std::filesystem::path ProgramFolderFile(const Program& program, std::string_view relative);
 
 }  // namespace qvr

@@ -25,8 +25,8 @@ void OpenInShell(Program& program, const std::string& target) {
 }
 
 // Loads the link's pointer from the cursor file of the program's folder.
-void ReloadLinkCursor(ui::Label& link) {
-  const std::filesystem::path file = ProgramFolderFile(fAbout::kLinkCursorFile);
+void ReloadLinkCursor(const Program& program, ui::Label& link) {
+  const std::filesystem::path file = ProgramFolderFile(program, fAbout::kLinkCursorFile);
   std::error_code error;
   if (!std::filesystem::is_regular_file(file, error) || !std::ifstream(file, std::ios::binary).is_open())
     return;
@@ -101,11 +101,11 @@ void fAbout::lblHyperlink_Click() {
 }
 
 void fAbout::lblemail_MouseMove(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {
-  ReloadLinkCursor(lblemail);
+  ReloadLinkCursor(program_, lblemail);
 }
 
 void fAbout::lblHyperlink_MouseMove(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {
-  ReloadLinkCursor(lblHyperlink);
+  ReloadLinkCursor(program_, lblHyperlink);
 }
 
 }  // namespace qvr

@@ -1,9 +1,11 @@
 #include "mainwindow/fGeraeteauswahl.h"
 
+#include <algorithm>
 #include <exception>
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "framework/Present.h"
 #include "framework/Program.h"
@@ -28,6 +30,23 @@ constexpr int kCaretAfterHelp = 130;
 bool IsRoot(const ui::TreeNode& node) {
   return node.Parent() == nullptr;
 }
+
+// Takes a loaded window's input away while it lives, and gives it back.
+class InputBlocked {
+ public:
+  explicit InputBlocked(ui::Form& form) : form_(form), blocked_(form.IsLoaded() && form.Enabled()) {
+    if (blocked_) form_.SetEnabled(false);
+  }
+  ~InputBlocked() {
+    if (blocked_ && form_.IsLoaded()) form_.SetEnabled(true);
+  }
+  InputBlocked(const InputBlocked&) = delete;
+  InputBlocked& operator=(const InputBlocked&) = delete;
+
+ private:
+  ui::Form& form_;
+  bool blocked_;
+};
 
 void ShowError(Program& program, const char* routine) {
   program.Ui().MsgBox(std::string("Error: ") + routine + "(" + fGeraeteauswahl::kWindowName + ")",
@@ -84,7 +103,12 @@ void fGeraeteauswahl::Form_Load() {
     });
   };
   showSearchProgress(true);
-  ResumeNext(err, [&] { Geraetefinden(); });
+  {
+    // The search lets window events run: meanwhile the main window takes no input, so that no click
+    // starts a second search or a transfer while the tree is half built.
+    const InputBlocked blocked(program_.fMain());
+    ResumeNext(err, [&] { Geraetefinden(); });
+  }
   showSearchProgress(false);
   ResumeNext(err, [&] { screen.SetMousePointer(ui::vbDefault); });
   CheckEditedDevice();
@@ -115,7 +139,7 @@ bool fGeraeteauswahl::SelectionFitsCurrentDevice() const {
 
 void fGeraeteauswahl::Geraetefinden() {
   MainWindowState& state = program_.mainwindow;
-  subsystems_.clear();
+  subsystemRoots_.clear();
   editedNode_ = 0;
   // The selection's device indexes count in the template it was made from: a tree of another template
   // discards it, and so does a search that finds no template.
@@ -147,24 +171,14 @@ void fGeraeteauswahl::AddDeviceNodes() {
   const long count = devices.Count();
   splash.Progr_Geraete.SetMax(static_cast<float>(count));
   const long editedNodeId = Present(builtFor_).nodeId;
-  std::string lastSubsystem;
-  int rootNode = 0;
   for (long position = 1; position <= count; ++position) {
     splash.Progr_Geraete.SetValue(static_cast<float>(position));
     const lns::LnsAppDevice device = devices.Item(position);
     const std::string subsystem = device.GetSubsystems().Item(1).GetName();
     // Devices of one subsystem need not follow each other: a later one joins the subsystem's root.
-    if (rootNode == 0 || subsystem != lastSubsystem) {
-      lastSubsystem = subsystem;
-      rootNode = 0;
-      for (const SubsystemRoot& root : subsystems_) {
-        if (root.name == subsystem) rootNode = root.nodeIndex;
-      }
-      if (rootNode == 0) {
-        rootNode = TreeView1.Add(subsystem, subsystem).Index();
-        subsystems_.push_back({subsystem, rootNode});
-      }
-    }
+    auto [root, added] = subsystemRoots_.try_emplace(subsystem, 0);
+    if (added) root->second = TreeView1.Add(subsystem, subsystem).Index();
+    const int rootNode = root->second;
     const std::string name = device.GetName();
     // Devices of different subsystems may share a name: the position keeps every key unique.
     ui::TreeNode& node =
@@ -239,18 +253,20 @@ void fGeraeteauswahl::KnotenReset() {
 
 void fGeraeteauswahl::cmdFertig_Click() {
   try {
-    MainWindowState& state = program_.mainwindow;
-    state.SelectedCount = 0;
+    // The whole selection is gathered first: one that cannot be stored leaves the previous one in place.
+    std::vector<SelectedDevice> chosen;
     for (int index = 1; index <= TreeView1.NodeCount(); ++index) {
       const ui::TreeNode& node = TreeView1.Node(index);
       if (IsRoot(node) || !node.Checked()) continue;
+      if (chosen.size() == MainWindowState::kMaxSelectedDevices) throw std::length_error("too many devices");
       const int position = std::stoi(node.Tag());
       // A slot holds positions up to the 16-bit limit; a later device cannot be selected.
       if (position > std::numeric_limits<std::int16_t>::max()) throw std::out_of_range("device position");
-      SelectedDevice& slot = state.SelectedDevices.at(static_cast<std::size_t>(state.SelectedCount) + 1);
-      slot = {node.Text(), static_cast<std::int16_t>(position)};
-      ++state.SelectedCount;
+      chosen.push_back({node.Text(), static_cast<std::int16_t>(position)});
     }
+    MainWindowState& state = program_.mainwindow;
+    std::copy(chosen.begin(), chosen.end(), state.SelectedDevices.begin() + 1);
+    state.SelectedCount = static_cast<std::int16_t>(chosen.size());
     synchroniseChosen_ = chksynchronisiern.Value() != ui::vbUnchecked;
     fMain& mainWindow = program_.fMain();
     if (synchroniseChosen_ && state.SelectedCount > 0) {
@@ -263,6 +279,11 @@ void fGeraeteauswahl::cmdFertig_Click() {
   } catch (const std::exception&) {
     ShowError(program_, "cmdFertig");
   }
+}
+
+void DiscardDeviceSelection(Program& program) {
+  program.mainwindow.SelectedCount = 0;
+  program.Windows().Unload<fGeraeteauswahl>();
 }
 
 }  // namespace qvr

@@ -2,7 +2,7 @@
 
 #include <optional>
 #include <string>
-#include <vector>
+#include <unordered_map>
 
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/CommandButton.h"
@@ -49,11 +49,6 @@ class fGeraeteauswahl : public ui::Form {
   void Form_Load() override;
 
  private:
-  // A root node of the tree: one per subsystem.
-  struct SubsystemRoot {
-    std::string name;
-    int nodeIndex = 0;
-  };
   // The device the tree was built for.
   struct EditedDevice {
     std::string network;
@@ -70,10 +65,15 @@ class fGeraeteauswahl : public ui::Form {
   std::optional<EditedDevice> CurrentDeviceIdentity() const;
 
   Program& program_;
-  std::vector<SubsystemRoot> subsystems_;
+  // The node index of each subsystem's root, by the subsystem's name.
+  std::unordered_map<std::string, int> subsystemRoots_;
   int editedNode_ = 0;  // the node of the device being edited; 0 when it was not found
   std::optional<EditedDevice> builtFor_;
   bool synchroniseChosen_ = false;
 };
+
+// Drops the selection and the tree: they were made for the device edited until now, and Apply must not
+// send another device's values to them.
+void DiscardDeviceSelection(Program& program);
 
 }  // namespace qvr

@@ -15,6 +15,7 @@
 #include "mainwindow/ProgressWindows.h"
 #include "mainwindow/RetryStep.h"
 #include "mainwindow/fAbout.h"
+#include "mainwindow/fGeraeteauswahl.h"
 #include "mainwindow/fMain.h"
 #include "platform/lns/LnsObjectModel.h"
 
@@ -119,6 +120,7 @@ void fMain::ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& /*c
     // (the box's click does that) and on again once the new device has been read.
     if (chkMonitor.Value() != ui::vbUnchecked) chkMonitor.SetValue(ui::vbUnchecked);
     program_.framework.CurrentDevice = TheDevice;
+    DiscardDeviceSelection(program_);
     if (!ResourceFilesAccepted(program_, *this)) {
       CloseProgressWindows(program_);
       return;

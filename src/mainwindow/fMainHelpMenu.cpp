@@ -17,8 +17,9 @@ namespace {
 // manages to open it is not reported; failing to ask the shell at all writes `errorLine` to the log.
 void OpenProgramDocument(Program& program, ui::LogControl& log, const std::string& relativePath,
                          int showCommand, const std::string& errorLine) {
-  const bool asked = ResumeNext(
-      program.Err, [&] { program.Ui().Shell().Open(ProgramFolderFile(relativePath).string(), showCommand); });
+  const bool asked = ResumeNext(program.Err, [&] {
+    program.Ui().Shell().Open(ProgramFolderFile(program, relativePath).string(), showCommand);
+  });
   if (!asked) log.ErrorLine(errorLine);
 }
 

@@ -72,10 +72,10 @@ std::optional<std::filesystem::path> ChooseParameterFile(Program& program, ui::F
   return std::filesystem::path(dialog.FileName);
 }
 
-void ShowRefusal(Program& program, const std::string& what, const std::filesystem::path& file,
-                 const ParameterFileError& error, const std::string& consequence) {
-  program.Ui().MsgBox(what + "\r\n" + file.string() + "\r\n\r\n" + error.what() + consequence,
-                      ui::vbOKOnly + ui::vbExclamation);
+// One line in the log names the file and tells why it was refused; nothing else changes.
+void LogRefusal(ui::LogControl& log, const std::string& what, const std::filesystem::path& file,
+                const ParameterFileError& error) {
+  log.ErrorLine("Error: the parameter file " + file.string() + " cannot be " + what + ": " + error.what());
 }
 
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
@@ -145,18 +145,22 @@ void ShowSetPoints(fMain& window, const std::string& value, const std::string& d
 }
 
 // Puts the loaded values into the property boxes and their companions, each write handled as the user's
-// edit would be, so that what differs from the device is marked.
-void ShowLoadedValues(Program& program, fMain& window, const std::vector<std::string>& values) {
+// edit would be, so that what differs from the device is marked. A row that the file gives no value
+// (a row without one, or beyond a smaller model's file) keeps what its box shows: an empty text would
+// be applied as 0.
+void ShowLoadedValues(Program& program, fMain& window, const std::vector<ParameterValue>& values) {
   const std::string& decimalSep = program.model.DecimalSep;
   const std::string otherSep = decimalSep == "." ? "," : decimalSep == "," ? "." : "";
   const bool convert = !otherSep.empty() && values.size() > kSeparatorWitnessRow &&
-                       values[kSeparatorWitnessRow].find(otherSep) != std::string::npos;
+                       values[kSeparatorWitnessRow].value_or("").find(otherSep) != std::string::npos;
   for (int row = 0; row < static_cast<int>(values.size()); ++row) {
+    const ParameterValue& value = values[static_cast<std::size_t>(row)];
+    if (!value) continue;
     if (row == kSetPointsRow) {
-      ShowSetPoints(window, values[kSetPointsRow], decimalSep);
+      ShowSetPoints(window, *value, decimalSep);
       continue;
     }
-    std::string text = values[static_cast<std::size_t>(row)];
+    std::string text = *value;
     if (convert && !IsDigitTextRow(row)) ReplaceAll(text, otherSep, decimalSep);
     window.txtNci[row].SetText(text);
     // The companions follow the box as its own change handling has left it.
@@ -182,7 +186,7 @@ void fMain::mnuParameter_speichern_Click() {
     try {
       WriteParameterFile(*file, values);
     } catch (const ParameterFileError& error) {
-      ShowRefusal(program_, "The parameter file cannot be saved:", *file, error, "");
+      LogRefusal(EchLog, "saved", *file, error);
     }
   });
 }
@@ -192,12 +196,11 @@ void fMain::mnuParameter_laden_Click() {
     const std::optional<std::filesystem::path> file = ChooseParameterFile(program_, ui::FileDialogKind::Open);
     if (!file) return;
     // The whole file is read and checked before any box changes.
-    std::vector<std::string> values;
+    std::vector<ParameterValue> values;
     try {
       values = ReadParameterFile(*file, static_cast<std::size_t>(program_.datapoints.NciCount));
     } catch (const ParameterFileError& error) {
-      ShowRefusal(program_, "The parameter file cannot be loaded:", *file, error,
-                  "\r\nThe boxes are unchanged.");
+      LogRefusal(EchLog, "loaded", *file, error);
       return;
     }
     ShowLoadedValues(program_, *this, values);

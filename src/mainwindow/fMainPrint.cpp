@@ -183,22 +183,29 @@ void fMain::mnuDrucken_Click() {
     const DeviceHeader header = ReadDeviceHeader(program_);
     const DataPointTables& tables = program_.datapoints;
     const MainWindowState& choice = program_.mainwindow;
+    ui::Printer& printer = program_.Ui().Printer();
     // The values printed are the stored ones: edits not applied yet are not printed.
-    PrintJob job(program_.Ui().Printer(), program_.texts);
-    job.Header(header);
-    if (choice.PrintNci) {
-      job.PropertySection(RowsOf(tables.NciTable, tables.NciCount, &DataPoint::NciObject, &DataPoint::NciName,
-                                 &DataPoint::NciValue));
+    PrintJob job(printer, program_.texts);
+    try {
+      job.Header(header);
+      if (choice.PrintNci) {
+        job.PropertySection(RowsOf(tables.NciTable, tables.NciCount, &DataPoint::NciObject,
+                                   &DataPoint::NciName, &DataPoint::NciValue));
+      }
+      if (choice.PrintNvi) {
+        job.VariableSection("nvi's", RowsOf(tables.NviTable, tables.NviCount, &DataPoint::NviObject,
+                                            &DataPoint::NviName, &DataPoint::NviValue));
+      }
+      if (choice.PrintNvo) {
+        job.VariableSection("nvo's", RowsOf(tables.NvoTable, tables.NvoCount, &DataPoint::NvoObject,
+                                            &DataPoint::NvoName, &DataPoint::NvoValue));
+      }
+      job.End();
+    } catch (...) {
+      // A job broken off is abandoned, not ended: ending it would print a partial sheet.
+      printer.KillDoc();
+      throw;
     }
-    if (choice.PrintNvi) {
-      job.VariableSection("nvi's", RowsOf(tables.NviTable, tables.NviCount, &DataPoint::NviObject,
-                                          &DataPoint::NviName, &DataPoint::NviValue));
-    }
-    if (choice.PrintNvo) {
-      job.VariableSection("nvo's", RowsOf(tables.NvoTable, tables.NvoCount, &DataPoint::NvoObject,
-                                          &DataPoint::NvoName, &DataPoint::NvoValue));
-    }
-    job.End();
   });
 }
 

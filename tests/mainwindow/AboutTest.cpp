@@ -1,17 +1,16 @@
 // The About box and the help menu: the box loaded with the device's values and shown by the menu, its
 // links, and the documents of the program's folder opened through the shell.
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
 
 #include "ApplyFixture.h"
 #include "framework/CRegistry.h"
 #include "framework/PlugInIdentity.h"
 #include "mainwindow/fAbout.h"
-#include "platform/MachineRoot.h"
+#include "platform/lns/ShippedResources.h"
+#include "platform/registry/MachineSetup.h"
 #include "texts/Language.h"
 #include "texts/WindowTexts.h"
 
@@ -20,35 +19,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kProgramFolderVariable = "QVR_DATA_DIR";
-
-// Puts the program's folder at `folder` while it lives.
-class ProgramFolderAt {
- public:
-  explicit ProgramFolderAt(const fs::path& folder) {
-    if (const char* previous = std::getenv(kProgramFolderVariable)) previous_ = previous;
-    setenv(kProgramFolderVariable, folder.c_str(), 1);
-  }
-  ~ProgramFolderAt() {
-    if (previous_) {
-      setenv(kProgramFolderVariable, previous_->c_str(), 1);
-    } else {
-      unsetenv(kProgramFolderVariable);
-    }
-  }
-  ProgramFolderAt(const ProgramFolderAt&) = delete;
-  ProgramFolderAt& operator=(const ProgramFolderAt&) = delete;
-
- private:
-  std::optional<std::string> previous_;
-};
-
 class AboutTest : public ApplyTest {
  protected:
   qvr::fAbout* about() { return program().Windows().Find<qvr::fAbout>(); }
   void SetLanguage(const std::string& language) {
     qvr::ErrObject err;
     qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, "Language", language);
+  }
+  // Where `lns init` installs the program's documents.
+  fs::path ProgramFolder() {
+    return lns::PlugInProgramFolder(reg::LonWorksFolderIn(program().MachineRoot()));
   }
   const ui::HeadlessShell::OpenRecord& LastOpened() { return services().TestShell().Opened().back(); }
   bool Centred(const ui::Form& form) {
@@ -107,23 +87,23 @@ TEST_F(AboutTest, LinksOpenThroughTheShellAndReloadTheirPointerFromTheProgramsFo
   EXPECT_EQ(LastOpened().target, "https://www.calyxtern-orvalis.example");
   EXPECT_EQ(LastOpened().showCommand, ui::vbMaximizedFocus);
 
-  const fs::path folder = program().MachineRoot() / "program";
-  fs::create_directories(folder);
-  const ProgramFolderAt programFolder(folder);
-  // Without the cursor file the links keep the pointer of their design.
-  const std::string designed = box.lblemail.MouseIcon();
-  box.lblemail.UserMovesMouse(0, 0, 100, 50);
-  EXPECT_EQ(box.lblemail.MouseIcon(), designed);
-  std::ofstream(folder / "H_Point.cur", std::ios::binary) << "cursor";
+  // The cursor file installed with the program: each move over a link loads it.
+  const fs::path cursor = ProgramFolder() / "H_Point.cur";
+  ASSERT_TRUE(fs::is_regular_file(cursor));
   box.lblemail.UserMovesMouse(0, 0, 100, 50);
   box.lblHyperlink.UserMovesMouse(0, 0, 100, 50);
-  EXPECT_EQ(fs::path(box.lblemail.MouseIcon()), folder / "H_Point.cur");
-  EXPECT_EQ(fs::path(box.lblHyperlink.MouseIcon()), folder / "H_Point.cur");
+  EXPECT_EQ(fs::path(box.lblemail.MouseIcon()), cursor);
+  EXPECT_EQ(fs::path(box.lblHyperlink.MouseIcon()), cursor);
+  // Without the file a link keeps the pointer it has.
+  fs::remove(cursor);
+  box.lblemail.SetMouseIcon("H_Point.cur");
+  box.lblemail.UserMovesMouse(0, 0, 100, 50);
+  EXPECT_EQ(box.lblemail.MouseIcon(), "H_Point.cur");
   EXPECT_TRUE(boxes().Shown().empty());
 }
 
 TEST_F(AboutTest, TheHelpMenuOpensTheModelsDocumentsFromTheProgramsFolder) {
-  const fs::path folder = platform::DataDir();
+  const fs::path folder = ProgramFolder();
   // No model identified yet: the shell is asked to open the folder itself.
   window().mnuBeschreibung.UserClicks();
   EXPECT_EQ(fs::path(LastOpened().target), folder);
@@ -145,6 +125,10 @@ TEST_F(AboutTest, TheHelpMenuOpensTheModelsDocumentsFromTheProgramsFolder) {
   window().mnuReadme.UserClicks();
   EXPECT_EQ(fs::path(LastOpened().target), folder / "readme_ger.txt");
   EXPECT_EQ(services().TestShell().Opened().size(), 6u);
+  // Every document the menu opens was installed with the program.
+  for (std::size_t opened = 2; opened < 6; ++opened) {
+    EXPECT_TRUE(fs::is_regular_file(services().TestShell().Opened()[opened].target)) << opened;
+  }
 
   // A shell that cannot be asked: a line in the log, no message.
   services().TestShell().SetFailing(true);

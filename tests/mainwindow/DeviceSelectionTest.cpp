@@ -146,29 +146,73 @@ TEST_F(DeviceSelectionTest, SubsystemsInAnyOrderAndDevicesSharingANameEachGetThe
   EXPECT_EQ(Selected(), (Slots{{"Room 101", 1}, {"Room 101", 4}}));
 }
 
-TEST_F(DeviceSelectionTest, TheTreeFollowsTheDeviceBeingEdited) {
+TEST_F(DeviceSelectionTest, OpeningAnotherDeviceDropsTheSelectionAndTheTreeFollowsIt) {
   Select({"Room 102"}, true);
   ASSERT_EQ(Selected().size(), 2u);
 
-  // Another device of the same template: the tree is built again around it; the selection still fits.
+  // Another device of the same template: the tree is built again around it, with nothing else chosen.
   Open("Floor 1", "Room 102");
+  EXPECT_EQ(program().mainwindow.SelectedCount, 0);
   OpenSelection([&](qvr::fGeraeteauswahl& selection) {
     EXPECT_EQ(Tree(selection), (std::vector<std::string>{"Floor 1  -", "  Room 101 1 -",
                                                          "  Room 102 2 checked", "  Room 103 3 -"}));
-    EXPECT_EQ(Selected().size(), 2u);
     selection.UserCloses();
   });
 
-  // A device of another model: its own template's devices, and the old positions are dropped.
+  // A device of another model: its own template's devices.
   Open("Floor 1", "Room 104");
   OpenSelection([&](qvr::fGeraeteauswahl& selection) {
     EXPECT_EQ(Tree(selection), (std::vector<std::string>{"Floor 1  -", "  Room 104 1 checked"}));
-    EXPECT_EQ(program().mainwindow.SelectedCount, 0);
     selection.chksynchronisiern.UserClicks();
     selection.cmdFertig.UserClicks();
   });
   EXPECT_EQ(Selected(), (Slots{{"Room 104", 1}}));
   EXPECT_TRUE(window().cmdApply.Enabled());
+}
+
+TEST_F(DeviceSelectionTest, MoreDevicesThanASelectionHoldsKeepThePreviousSelection) {
+  Select({"Room 102"}, false);
+  ASSERT_EQ(Selected(), (Slots{{"Room 101", 1}, {"Room 102", 2}}));
+  // 10,000 more devices of the template in a subsystem of their own.
+  const lns::LnsDeviceTemplate model = Room("Room 101").GetTemplate();
+  lns::LnsSubsystem many = program().framework.CurrentSystem->GetSubsystems().Add("Many");
+  lns::LnsAppDevices devices = many.GetAppDevices();
+  for (int device = 1; device <= 10000; ++device) devices.Add("Device " + std::to_string(device), model);
+  program().Windows().Unload<qvr::fGeraeteauswahl>();
+
+  OpenSelection([&](qvr::fGeraeteauswahl& selection) {
+    // Every device of the template: 10,003 with the edited one.
+    ClickCheckBox(selection, selection.TreeView1.Node("Many"));
+    ClickCheckBox(selection, NodeOf(selection, "Room 102"));
+    boxes().QueueAnswer(ui::vbOK, "Error: cmdFertig(fGeräteauswahl)");
+    selection.cmdFertig.UserClicks();
+    EXPECT_TRUE(selection.Visible());
+    EXPECT_EQ(Selected(), (Slots{{"Room 101", 1}, {"Room 102", 2}}));
+
+    // Down to 10,000: taken.
+    ClickCheckBox(selection, NodeOf(selection, "Room 102"));
+    ClickCheckBox(selection, NodeOf(selection, "Device 1"));
+    selection.cmdFertig.UserClicks();
+  });
+  EXPECT_EQ(Selected().size(), 10000u);
+  EXPECT_EQ(Selected().back(), (std::pair<std::string, int>{"Device 10000", 10003}));
+  EXPECT_EQ(boxes().PendingAnswers(), 0u);
+}
+
+TEST_F(DeviceSelectionTest, TheMainWindowTakesNoInputWhileTheSearchRuns) {
+  bool blockedDuringSearch = false;
+  // Runs when the search lets window events run: the user clicks the button again.
+  program().Ui().Loop().Post([&] {
+    blockedDuringSearch = !window().Enabled();
+    window().cmdGerAuswahl.UserClicks();
+  });
+  OpenSelection([&](qvr::fGeraeteauswahl& selection) { selection.cmdFertig.UserClicks(); });
+  EXPECT_TRUE(blockedDuringSearch);
+  EXPECT_TRUE(window().Enabled());
+  // One search, one window shown: the second click was not taken.
+  EXPECT_EQ(backend().PendingModalScripts(), 0u);
+  EXPECT_TRUE(boxes().Shown().empty());
+  EXPECT_EQ(Selected(), (Slots{{"Room 101", 1}}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -103,11 +104,13 @@ TEST_F(ParameterFileTest, SavingWritesTheDevicesValuesAndReplacesAnOlderFileWhol
 
   const std::string saved = Contents(file);
   EXPECT_EQ(saved, qvr::EncodeParameterValues(StoredValues()));
-  ASSERT_EQ(saved.substr(0, 4), std::string("\x08\x00\x07\x00", 4));
-  EXPECT_EQ(saved.substr(4, 7), Dec("100.0 1"));
-  const std::vector<std::string> values = qvr::DecodeParameterValues(saved, 56);
+  // The first rows, built by hand: type 8, length, the text in the user's decimal format.
+  const std::string byHand =
+      std::string("\x08\x00\x07\x00", 4) + Dec("100.0 1") + std::string("\x08\x00\x05\x00", 4) + Dec("0.0 0");
+  EXPECT_EQ(saved.substr(0, byHand.size()), byHand);
+  const std::vector<qvr::ParameterValue> values = qvr::DecodeParameterValues(saved, 56);
   EXPECT_EQ(values.at(2), Dec("600.0"));
-  EXPECT_EQ(values.at(7), "");
+  EXPECT_EQ(values.at(7), std::nullopt);
   EXPECT_EQ(values.at(54), "HVAC_AUTO");
 
   const auto& request = dialogs().FileDialogs().back().request;
@@ -276,55 +279,94 @@ TEST_F(ParameterFileTest, ALargerModelsFileFillsTheRowsOfASmallerModel) {
   EXPECT_TRUE(boxes().Shown().empty());
 }
 
-TEST_F(ParameterFileTest, WhatIsNoCompleteParameterFileForTheDeviceIsRefusedAndNoBoxChanges) {
+TEST_F(ParameterFileTest, ADamagedFileIsRefusedWholeWithOneLogLineAndNoBoxChanges) {
   OpenShown("Floor 1", "Room 101");
   Nci(3).SetText(Dec("130.0"));
   const std::vector<std::string> before = BoxState();
   std::vector<std::string> values = StoredValues();
   values[2] = Dec("700.0");
+  const std::string whole = qvr::EncodeParameterValues(values);
 
   const fs::path text = File("notes.par");
   Write(text, "Parameters of room 101\n");
-  const fs::path smaller = File("smaller.par");
-  WriteValues(smaller, std::vector<std::string>(values.begin(), values.begin() + 37));
   const fs::path cut = File("cut.par");
-  Write(cut, qvr::EncodeParameterValues(values).substr(0, qvr::EncodeParameterValues(values).size() - 3));
+  Write(cut, whole.substr(0, whole.size() - 3));
+  // A value after the device's rows whose length points past the end of the file.
+  const fs::path pastEnd = File("past-end.par");
+  Write(pastEnd, whole + std::string("\x08\x00\x10\x00", 4) + "abc");
+  const fs::path empty = File("empty.par");
+  Write(empty, "");
   const fs::path folder = File("folder.par");
   fs::create_directories(folder);
 
   const std::vector<std::pair<fs::path, std::string>> refusals = {
       {text, "It is not a parameter file: value 1 has the unknown type code 24912."},
-      {smaller, "It holds 37 values, but the device has 56 properties."},
       {cut, "The file ends inside value 56: it is incomplete."},
+      {pastEnd, "The file ends inside value 57: it is incomplete."},
+      {empty, "The file is empty."},
       {folder, "Is a directory."}};
+  std::vector<std::string> lines;
   for (const auto& [file, reason] : refusals) {
-    boxes().QueueAnswer(ui::vbOK, "The parameter file cannot be loaded:\r\n" + file.string() + "\r\n\r\n" +
-                                      reason + "\r\nThe boxes are unchanged.");
     Load(file);
     EXPECT_EQ(BoxState(), before) << file;
+    lines.push_back("Error: the parameter file " + file.string() + " cannot be loaded: " + reason);
   }
-  EXPECT_EQ(boxes().Shown().size(), refusals.size());
-  EXPECT_EQ(boxes().PendingAnswers(), 0u);
+  EXPECT_EQ(ErrorTexts(), lines);
+  EXPECT_TRUE(boxes().Shown().empty());
 }
 
-TEST_F(ParameterFileTest, AValueTheFileCannotHoldOrAFolderThatIsMissingRefusesTheSave) {
+TEST_F(ParameterFileTest, ASmallerModelsFileAndRowsWithoutValueLeaveTheOtherRowsAsTheyAre) {
+  OpenShown("Floor 2", "Room 201");
+  ASSERT_EQ(tables().NciCount, 37);
+  std::vector<std::string> small = StoredValues();
+  small[2] = Dec("700.0");
+  // A row without a value in the file.
+  small[3].clear();
+  const fs::path file = File("qvr-l1.par");
+  WriteValues(file, small);
+
+  OpenShown("Floor 1", "Room 101");
+  ASSERT_EQ(tables().NciCount, 56);
+  Nci(40).SetText(Dec("1.5"));
+  const std::vector<std::string> before = BoxState();
+  Load(file);
+  EXPECT_EQ(Nci(2).Text(), Dec("700.0"));
+  EXPECT_TRUE(Red(Nci(2)));
+  // Row 3 and rows 37 to 55 keep what they showed, the edit of row 40 included; nothing became empty.
+  const std::vector<std::string> after = BoxState();
+  EXPECT_EQ(after[3], before[3]);
+  for (std::size_t row = 37; row < 56; ++row) EXPECT_EQ(after[row], before[row]) << row;
+  EXPECT_EQ(Nci(40).Text(), Dec("1.5"));
+  EXPECT_TRUE(ErrorTexts().empty());
+  EXPECT_TRUE(boxes().Shown().empty());
+}
+
+TEST_F(ParameterFileTest, AFailedSaveKeepsTheOldFileAndLogsOneLineAndForeignCharactersBecomeQuestionMarks) {
   OpenShown("Floor 1", "Room 101");
   const fs::path file = File("room.par");
+  NciRow(3).NciValue = "K\u00E4lte \u4E2D";
   Save(file);
   const std::string saved = Contents(file);
-  NciRow(3).NciValue = "\u4E2D";
-  boxes().QueueAnswer(ui::vbOK, "row 3 holds a character that code page 1252 lacks.");
-  Save(file);
-  EXPECT_EQ(Contents(file), saved);
+  EXPECT_NE(saved.find(std::string("\x08\x00\x07\x00K\xE4lte ?", 11)), std::string::npos);
 
-  NciRow(3).NciValue = Dec("120.0");
   const fs::path missing = Folder() / "missing" / "room.par";
-  boxes().QueueAnswer(ui::vbOK, "The parameter file cannot be saved:\r\n" + missing.string() +
-                                    "\r\n\r\nNo such file or directory.");
   Save(missing);
   EXPECT_FALSE(fs::exists(missing));
-  EXPECT_EQ(FolderNames(), std::vector<std::string>{"room.par"});
-  EXPECT_EQ(boxes().PendingAnswers(), 0u);
+  // A target that cannot be replaced (a folder of that name) keeps its content, and no temporary file
+  // is left beside it.
+  const fs::path taken = File("taken.par");
+  fs::create_directories(taken);
+  Write(taken / "inside", "kept");
+  Save(taken);
+  EXPECT_EQ(Contents(taken / "inside"), "kept");
+  EXPECT_EQ(FolderNames(), (std::vector<std::string>{"room.par", "taken.par"}));
+  const std::vector<std::string> lines = ErrorTexts();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0],
+            "Error: the parameter file " + missing.string() + " cannot be saved: No such file or directory.");
+  EXPECT_EQ(lines[1].rfind("Error: the parameter file " + taken.string() + " cannot be saved: ", 0), 0u)
+      << lines[1];
+  EXPECT_TRUE(boxes().Shown().empty());
 }
 
 TEST_F(ParameterFileTest, CancelledDialogsChangeNothingAndWithoutADeviceThereIsNothingToSave) {

@@ -1,5 +1,6 @@
 // Apply's transfer to the selected devices: the synchronise option, changed rows only, progress, devices
-// that refuse writes, cancelling by closing the status window, and a selection made for another model.
+// that refuse writes, cancelling by closing the status window, and the selection dropped when another device
+// is opened.
 
 #include <functional>
 #include <string>
@@ -250,22 +251,28 @@ TEST_F(TransferTest, ClosingTheStatusWindowCancelsTheTransfer) {
   ExpectTransferOver();
 }
 
-TEST_F(TransferTest, ASelectionMadeForAnotherModelIsDroppedUnwritten) {
-  const std::string before = MaxSendTime(Room("Room 102"));
-  Select({"Room 102"}, true);
-  Open("Floor 1", "Room 104");
-  const std::string own = MaxSendTime(Room("Room 104"));
-  Enter(Nci(kMaxSendTimeRow), "150.0");
-  ASSERT_TRUE(Red(Nci(kMaxSendTimeRow)));
+TEST_F(TransferTest, OpeningAnotherDeviceDropsTheSelectionAndApplyWritesTheDeviceBeingEdited) {
+  // A device of the same model, and one of another model: neither keeps the selection made for Room 101.
+  for (const std::string opened : {"Room 103", "Room 104"}) {
+    const std::string selected = MaxSendTime(Room("Room 102"));
+    const std::string previous = MaxSendTime(Room("Room 101"));
+    Open("Floor 1", "Room 101");
+    Select({"Room 102"}, true);
+    ASSERT_EQ(program().mainwindow.SelectedCount, 2);
+    Open("Floor 1", opened);
+    EXPECT_EQ(program().mainwindow.SelectedCount, 0) << opened;
+    Enter(Nci(kMaxSendTimeRow), "150.0");
 
-  Apply();
+    boxes().QueueAnswer(ui::vbYes, MsgMain(18));
+    Apply();
 
-  EXPECT_EQ(LogLines(MsgMain(19), true), 1);
-  EXPECT_EQ(program().mainwindow.SelectedCount, 0);
-  EXPECT_EQ(MaxSendTime(Room("Room 102")), before);
-  EXPECT_EQ(MaxSendTime(Room("Room 104")), own);
-  EXPECT_TRUE(Red(Nci(kMaxSendTimeRow)));
-  ExpectTransferOver();
+    EXPECT_EQ(boxes().PendingAnswers(), 0u) << opened;
+    EXPECT_EQ(MaxSendTime(Room(opened)), "150.0") << opened;
+    EXPECT_EQ(MaxSendTime(Room("Room 102")), selected) << opened;
+    EXPECT_EQ(MaxSendTime(Room("Room 101")), previous) << opened;
+    EXPECT_FALSE(Red(Nci(kMaxSendTimeRow))) << opened;
+    ExpectTransferOver();
+  }
 }
 
 }  // namespace

@@ -39,6 +39,17 @@ void InstallShippedResources(const std::filesystem::path& lonWorksFolder) {
     const std::string model = file.stem().string();
     CopyIntoPlace(file, lonWorksFolder / "Import" / "Calyxtern" / model / file.filename());
   }
+  const std::filesystem::path program = data / "program";
+  ShippedFiles(program);  // raises when they are missing
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(program)) {
+    if (!entry.is_regular_file()) continue;
+    CopyIntoPlace(entry.path(),
+                  PlugInProgramFolder(lonWorksFolder) / entry.path().lexically_relative(program));
+  }
+}
+
+std::filesystem::path PlugInProgramFolder(const std::filesystem::path& lonWorksFolder) {
+  return lonWorksFolder / "PlugIns" / "Calyxtern" / "qvr_lon";
 }
 
 }  // namespace lns

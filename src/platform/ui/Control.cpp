@@ -143,7 +143,7 @@ void Control::EnsureFormLoaded() const {
 }
 
 bool Control::AcceptsInput() const {
-  return form_->IsLoaded() && common_.enabled;
+  return form_->IsLoaded() && form_->Enabled() && common_.enabled;
 }
 
 void Control::FocusByUser() {

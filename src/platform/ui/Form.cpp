@@ -266,8 +266,20 @@ void Form::UserMovesFocus(Control& control) {
   MoveFocus(control);
 }
 
+bool Form::Enabled() const {
+  EnsureLoaded();
+  return state_.enabled;
+}
+
+void Form::SetEnabled(bool enabled) {
+  EnsureLoaded();
+  if (state_.enabled == enabled) return;
+  state_.enabled = enabled;
+  Notify(FormProperty::Enabled);
+}
+
 void Form::UserCloses() {
-  if (!loaded_) return;
+  if (!loaded_ || !state_.enabled) return;
   bool cancel = false;
   Form_QueryUnload(cancel);
   if (!cancel) Unload();

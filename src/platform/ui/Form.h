@@ -28,7 +28,7 @@ class Application;
 class Control;
 class Form;
 
-enum class FormProperty { Caption, Geometry, WindowState, Visible, BorderStyle, MousePointer };
+enum class FormProperty { Caption, Geometry, WindowState, Visible, BorderStyle, MousePointer, Enabled };
 
 class FormPeer {
  public:
@@ -96,6 +96,9 @@ class Form {
   void SetBorderStyle(int style);
   int MousePointer() const;
   void SetMousePointer(int pointer);
+  // A disabled form takes no user input: its controls ignore the user, and its close box does nothing.
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
 
   // The controls in the order they were created.
   const std::vector<Control*>& Controls() const { return controls_; }
@@ -121,6 +124,7 @@ class Form {
     int windowState = vbNormal;
     int borderStyle = vbSizable;
     int mousePointer = 0;
+    bool enabled = true;
   };
   const State& RawState() const { return state_; }
 

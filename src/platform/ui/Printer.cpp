@@ -36,6 +36,12 @@ void Printer::NewPage() {
   pageOpen_ = false;
 }
 
+void Printer::KillDoc() {
+  document_ = PrintedDocument{};
+  line_ = PrintedLine{};
+  pageOpen_ = false;
+}
+
 void Printer::EndDoc() {
   if (!line_.items.empty()) NewLine();
   auto& pages = document_.pages;

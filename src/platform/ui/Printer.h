@@ -36,6 +36,8 @@ class Printer {
   // Ends the document and sends it to the output. A pending line is ended first; a trailing page that
   // holds nothing is dropped, and a document with nothing on it is not sent at all.
   void EndDoc();
+  // Abandons the document: nothing of it is sent, and the next document starts empty.
+  void KillDoc();
 
   // What has been composed since the last EndDoc.
   const PrintedDocument& Pending() const { return document_; }

@@ -60,10 +60,7 @@ TreeNode* TreeNode::Next() const {
     return nullptr;
   }
   const auto& siblings = parent_->children_;
-  for (std::size_t i = 0; i + 1 < siblings.size(); ++i) {
-    if (siblings[i] == this) return siblings[i + 1];
-  }
-  return nullptr;
+  return siblingPosition_ + 1 < siblings.size() ? siblings[siblingPosition_ + 1] : nullptr;
 }
 
 TreeView::TreeView(Form& form, std::string name, int index) : StatefulControl(form, std::move(name), index) {}
@@ -89,16 +86,16 @@ TreeNode& TreeView::AddChild(TreeNode& parent, std::string key, std::string text
 
 TreeNode& TreeView::Append(TreeNode* parent, std::string key, std::string text) {
   EnsureFormLoaded();
-  if (!key.empty()) {
-    for (const auto& node : nodes_) {
-      if (node->key_ == key) RaiseUiError(errKeyNotUnique, "Key is not unique in collection: " + key);
-    }
-  }
+  if (!key.empty() && byKey_.contains(key))
+    RaiseUiError(errKeyNotUnique, "Key is not unique in collection: " + key);
   const int index = static_cast<int>(nodes_.size()) + 1;
-  nodes_.push_back(
-      std::unique_ptr<TreeNode>(new TreeNode(*this, index, parent, std::move(key), std::move(text))));
+  nodes_.push_back(std::unique_ptr<TreeNode>(new TreeNode(*this, index, parent, key, std::move(text))));
   TreeNode& added = *nodes_.back();
-  if (parent) parent->children_.push_back(&added);
+  if (!key.empty()) byKey_.emplace(std::move(key), &added);
+  if (parent) {
+    added.siblingPosition_ = parent->children_.size();
+    parent->children_.push_back(&added);
+  }
   Notify(Property::NodeAdded, index);
   return added;
 }
@@ -118,9 +115,7 @@ TreeNode& TreeView::Node(int index) const {
 
 TreeNode& TreeView::Node(const std::string& key) const {
   EnsureFormLoaded();
-  for (const auto& node : nodes_) {
-    if (!key.empty() && node->key_ == key) return *node;
-  }
+  if (const auto found = byKey_.find(key); found != byKey_.end()) return *found->second;
   RaiseUiError(errElementNotFound, "Element not found: node \"" + key + "\" of " + DisplayName());
 }
 
@@ -161,6 +156,7 @@ void TreeView::UserMouseUp(int button, int shift, float x, float y) {
 void TreeView::RestoreDesign() {
   StatefulControl::RestoreDesign();
   nodes_.clear();
+  byKey_.clear();
   selected_ = 0;
 }
 

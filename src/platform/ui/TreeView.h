@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/ui/Mouse.h"
@@ -51,6 +52,7 @@ class TreeNode {
   int index_;
   TreeNode* parent_;
   std::vector<TreeNode*> children_;
+  std::size_t siblingPosition_ = 0;  // among the parent's children
   std::string key_;
   std::string text_;
   std::string tag_;
@@ -117,6 +119,8 @@ class TreeView : public StatefulControl<TreeViewState> {
   void NodeChanged(const TreeNode& node);
 
   std::vector<std::unique_ptr<TreeNode>> nodes_;
+  // Keys are looked up by map: a tree may hold thousands of nodes.
+  std::unordered_map<std::string, TreeNode*> byKey_;
   int selected_ = 0;
 };
 

@@ -19,6 +19,13 @@ TEST(LnsInit, CreatesTheFolderTreeAndTheRegistryValues) {
     EXPECT_TRUE(std::filesystem::is_directory(root.Path() / "LonWorks" / folder)) << folder;
   }
   EXPECT_TRUE(std::filesystem::is_regular_file(root.Path() / "registry.sqlite"));
+  // The plug-in's program folder, where the parameter dialogs start, with the documents its help opens.
+  const std::filesystem::path program = root.Path() / "LonWorks" / "PlugIns" / "Calyxtern" / "qvr_lon";
+  for (const char* file :
+       {"readme_ger.txt", "readme_eng.txt", "H_Point.cur", "Dokumentation/qvrl106.pdf",
+        "Dokumentation/qvrl106_eng.pdf", "Dokumentation/qvrl207.pdf", "Dokumentation/qvrl207_eng.pdf"}) {
+    EXPECT_TRUE(std::filesystem::is_regular_file(program / file)) << file;
+  }
 
   run = Lns({"reg", "get", "HKLM", "SOFTWARE\\LonWorks", "LonWorks Path"});
   EXPECT_EQ(run.out, (root.Path() / "LonWorks").string() + "\n");

@@ -107,6 +107,29 @@ TEST(FormLifecycle, SingleInstanceFormsLoadOnFirstUseAndAgainWhenReachedAfterUnl
   EXPECT_EQ(fresh.lblStatus.Caption(), " Initialisiere PlugIn....");
 }
 
+TEST(FormLifecycle, ADisabledFormTakesNoUserInputUntilEnabledOrLoadedAgain) {
+  uitest::HeadlessUi ui;
+  std::vector<std::string> events;
+  bool printNci = false;
+  ChoiceForm choice(ui.app, events, printNci);
+  choice.Show();
+  choice.SetEnabled(false);
+  choice.chknci.UserClicks();
+  choice.cmdDruck.UserClicks();
+  choice.UserCloses();
+  EXPECT_TRUE(choice.IsLoaded());
+  EXPECT_EQ(choice.chknci.Value(), ui::vbUnchecked);
+
+  choice.SetEnabled(true);
+  choice.chknci.UserClicks();
+  choice.cmdDruck.UserClicks();
+  EXPECT_TRUE(printNci);
+  EXPECT_FALSE(choice.IsLoaded());
+  choice.SetEnabled(false);
+  choice.Unload();
+  EXPECT_TRUE(choice.Enabled()) << "a form loads enabled, as designed";
+}
+
 TEST(FormLifecycle, UnloadingTheMainFormUnloadsEveryOtherFormFirst) {
   uitest::HeadlessUi ui;
   std::vector<std::string> events;

@@ -85,4 +85,21 @@ TEST(ServicesPrinter, EmptyDocumentsAndTrailingPagesAreNotPrintedAndTextsNeverOv
       << "a column left of the text already on the line continues on the next line";
 }
 
+TEST(ServicesPrinter, AKilledDocumentIsNotPrintedAndLeavesNothingForTheNext) {
+  ui::HeadlessServices services;
+  ui::Printer& printer = services.Printer();
+  printer.PrintAt(26, "Room 1");
+  printer.NewLine();
+  printer.NewPage();
+  printer.PrintAt(8, "half a line");
+  printer.KillDoc();
+  EXPECT_TRUE(services.TestPrinted().empty());
+  EXPECT_TRUE(printer.Pending().Empty());
+
+  printer.PrintAt(8, "Room 2");
+  printer.EndDoc();
+  ASSERT_EQ(services.TestPrinted().size(), 1u);
+  EXPECT_EQ(services.TestPrinted()[0].ToText(), "       Room 2\n");
+}
+
 }  // namespace

@@ -1,8 +1,15 @@
 #include "platform/ui/qt/QtDisplayPeers.h"
 
+#include <QCursor>
 #include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPixmap>
 #include <cmath>
 
+#include "platform/ui/Screen.h"
+#include "platform/ui/qt/QtFormWindow.h"
+#include "platform/ui/qt/QtKeys.h"
+#include "platform/ui/qt/QtPointers.h"
 #include "platform/ui/qt/QtText.h"
 
 namespace ui {
@@ -12,10 +19,45 @@ QtLabelPeer::QtLabelPeer(QtFormWindow& window, Label& label, QWidget* parent)
   text_->setTextFormat(Qt::PlainText);
   text_->setWordWrap(true);
   text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // Moves without a button pressed reach MouseMove too.
+  text_->setMouseTracking(true);
+  text_->installEventFilter(this);
 }
 
 void QtLabelPeer::ShowProperty(Property property, int /*item*/) {
   if (property == Property::Caption) text_->setText(QtPlainCaptionOf(label_.Caption()));
+  if (property == Property::Style) ShowPointer();
+}
+
+void QtLabelPeer::ShowPointer() {
+  const int pointer = label_.MousePointer();
+  if (pointer == vbCustom) {
+    // The cursor file's picture where Qt can read it; the hand of the design otherwise.
+    const QPixmap picture(QtTextOf(label_.MouseIcon()));
+    text_->setCursor(picture.isNull() ? QCursor(CursorShapeOf(vbCustom)) : QCursor(picture, 0, 0));
+  } else if (pointer == vbDefault) {
+    text_->unsetCursor();
+  } else {
+    text_->setCursor(CursorShapeOf(pointer));
+  }
+}
+
+bool QtLabelPeer::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched != text_ || !Live() || (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)) {
+    return QtControlPeer::eventFilter(watched, event);
+  }
+  const auto& mouse = static_cast<const QMouseEvent&>(*event);
+  const QPoint at = mouse.position().toPoint();
+  if (type == QEvent::MouseMove) {
+    UserInput([&] {
+      label_.UserMovesMouse(VbButtonOf(mouse.buttons()), VbShiftOf(mouse.modifiers()),
+                            window_.ToTwipsX(at.x()), window_.ToTwipsY(at.y()));
+    });
+  } else if (mouse.button() == Qt::LeftButton && text_->rect().contains(at)) {
+    UserInput([&] { label_.UserClicks(); });
+  }
+  return false;
 }
 
 QtProgressBarPeer::QtProgressBarPeer(QtFormWindow& window, ProgressBar& bar, QWidget* parent)

@@ -15,14 +15,18 @@ namespace ui {
 
 // Controls that only show what the program sets: labels, progress bars, status bars and the log.
 
+// A label also takes clicks and mouse moves (link labels) and shows its own pointer.
 class QtLabelPeer : public QtControlPeer {
  public:
   QtLabelPeer(QtFormWindow& window, Label& label, QWidget* parent);
 
  protected:
   void ShowProperty(Property property, int item) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void ShowPointer();
+
   Label& label_;
   QLabel* text_;
 };

@@ -55,6 +55,7 @@ QtFormWindow::QtFormWindow(Form& form, const Screen& screen, std::function<QWidg
   ShowGeometry();
   ShowWindowState();
   OnFormChanged(form_, FormProperty::MousePointer);
+  OnFormChanged(form_, FormProperty::Enabled);
   ShowVisible();
 }
 
@@ -175,6 +176,9 @@ void QtFormWindow::OnFormChanged(Form& /*form*/, FormProperty property) {
       } else {
         window_->setCursor(CursorShapeOf(form_.RawState().mousePointer));
       }
+      break;
+    case FormProperty::Enabled:
+      window_->setEnabled(form_.RawState().enabled);
       break;
   }
 }

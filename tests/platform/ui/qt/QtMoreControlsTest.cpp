@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QTest>
 #include <QTextCursor>
@@ -14,6 +16,7 @@
 
 #include "QtSampleForm.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/LogControl.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/ProgressBar.h"
@@ -168,6 +171,46 @@ TEST(QtMoreControls, LogHelpPaneCheckBoxAndProgressBarShowTheModel) {
   ASSERT_NE(progress, nullptr);
   EXPECT_EQ(progress->maximum(), 8);
   EXPECT_EQ(progress->value(), 3);
+}
+
+// The About box's kind of link: a label that takes clicks and mouse moves and shows its own pointer.
+class LinkForm : public ui::Form {
+ public:
+  explicit LinkForm(ui::Application& app) : Form(app, "fAbout") {
+    Move(0, 0, 6000, 3000);
+    lblemail.Move(1440, 600, 4000, 300);
+    lblemail.SetCaption("info@example.org");
+    lblemail.SetMousePointer(ui::vbCustom);
+    lblemail.SetMouseIcon("no-such-cursor.cur");
+    lblemail.OnClick = [this] { events.push_back("Click"); };
+    lblemail.OnMouseMove = [this](int button, int, float x, float) {
+      events.push_back("MouseMove " + std::to_string(button) + (x > 0 ? " x" : " 0"));
+    };
+  }
+
+  ui::Label lblemail{*this, "lblemail"};
+  std::vector<std::string> events;
+};
+
+TEST(QtMoreControls, ALinkLabelTakesClicksAndMovesUnlessItsWindowIsDisabled) {
+  QtUi qt;
+  LinkForm form(qt.app);
+  form.Show();
+  auto* link = qobject_cast<QLabel*>(qt.backend.WidgetOf(form.lblemail));
+  ASSERT_NE(link, nullptr);
+  // A cursor file Qt cannot read leaves the hand pointer of the design.
+  EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+
+  QMouseEvent move(QEvent::MouseMove, QPointF(20, 5), link->mapToGlobal(QPointF(20, 5)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(link, &move);
+  QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(10, 5));
+  EXPECT_EQ(form.events, (std::vector<std::string>{"MouseMove 0 x", "Click"}));
+
+  form.SetEnabled(false);
+  EXPECT_FALSE(qt.backend.WidgetOf(form.lblemail)->window()->isEnabled());
+  QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(10, 5));
+  EXPECT_EQ(form.events.size(), 2u);
 }
 
 }  // namespace
