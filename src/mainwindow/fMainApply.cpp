@@ -110,7 +110,7 @@ void fMain::WireApplyCancelHandlers() {
 
 void fMain::cmdApply_Click() {
   // A transfer yields to the event loop; a second click meanwhile must not start a run inside the run.
-  if (applyRun_ != nullptr) return;
+  if (ApplyRunning()) return;
   ApplyRun run;
   const RunInProgress inProgress(applyRun_, run);
   MainWindowState& sync = program_.mainwindow;
