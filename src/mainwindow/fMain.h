@@ -165,7 +165,7 @@ class fMain : public ui::Form {
   void LogParameterHeader();
   void ClearParameterHeader();
   // Writes the text of property box `row` to `device` (by NciKey through GetNciObject, which follows
-  // SyncRunning and SyncDevice; by NciName among its network variables when NciByKey is false), logs it
+  // SyncRunning and SyncTarget; by NciName among its network variables when NciByKey is false), logs it
   // in `form` with the value read back and stores that value in NciValue. With `showReadBack` the box then
   // shows that value and loses its mark, together with its companion combo boxes. Each part is one
   // ApplyStep (the look-up with the write, so that a retry looks again); a missing device or property

@@ -117,6 +117,7 @@ void fMain::cmdApply_Click() {
   ui::Screen& screen = program_.Ui().Screen();
   const auto endRun = [&] {
     sync.SyncRunning = false;
+    sync.SyncTarget.reset();
     screen.SetMousePointer(ui::vbDefault);
     program_.Windows().Unload<fStatus>();
   };

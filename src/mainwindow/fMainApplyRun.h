@@ -17,6 +17,9 @@ struct fMain::ApplyRun {
   std::optional<int> inputBeingWritten;
   // The current section of the log has its header.
   bool headerLogged = false;
+  // The start of the log lines of the device whose properties are being written (its subsystem and
+  // name), taken at its first line; cleared when the transfer moves on to the next device.
+  std::optional<std::string> writtenDevicePrefix;
   // The user aborted or cancelled the run: every step from here on is passed over.
   bool ended = false;
 };

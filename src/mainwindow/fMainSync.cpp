@@ -15,6 +15,7 @@
 #include "mainwindow/ProgressWindows.h"
 #include "mainwindow/fGeraeteauswahl.h"
 #include "mainwindow/fMain.h"
+#include "mainwindow/fMainApplyRun.h"
 #include "mainwindow/fStartbild.h"
 #include "mainwindow/fStatus.h"
 #include "platform/lns/LnsObjectModel.h"
@@ -142,8 +143,11 @@ bool fMain::ApplyToSelectedDevices() {
     if (!ApplyStep([&] { device = StillAtItsPlace(*device, chosen, EchLog); })) return false;
     if (!device) continue;
     // From here on property addresses resolve on this device.
+    sync.SyncTarget.reset();  // a failing look-up leaves no earlier device to write to
+    if (!ApplyStep([&] { sync.SyncTarget = device->GetInterface(); })) return false;
     sync.SyncRunning = true;
     sync.SyncDevice = slot;
+    Present(applyRun_).writtenDevicePrefix.reset();
 
     // With the synchronise option every device gets its own header; otherwise the run has one.
     if (synchronise) ClearParameterHeader();
