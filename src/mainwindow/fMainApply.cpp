@@ -124,7 +124,7 @@ void fMain::cmdApply_Click() {
 
   sync.TransferCancelled = false;
   screen.SetMousePointer(ui::vbHourglass);
-  if (ShowsOnline(*this)) Monitor_An(false);
+  if (DeviceShownOnline()) Monitor_An(false);
   if (!WriteInputs(*this, program_, run)) return endRun();
 
   const bool propertiesMarked = AnyPropertyMarked(program_);
@@ -138,7 +138,7 @@ void fMain::cmdApply_Click() {
       // The properties stay red for a transfer to chosen devices, which the selection button offers.
       sync.SyncRunning = false;
       if (cmdGerAuswahl.CanTakeFocus()) cmdGerAuswahl.SetFocus();
-      if (ShowsOnline(*this)) Monitor_An(true);
+      if (DeviceShownOnline()) Monitor_An(true);
       screen.SetMousePointer(ui::vbDefault);
       return;
     }
@@ -147,7 +147,7 @@ void fMain::cmdApply_Click() {
 
   if (!ReportRowsLeft(*this, program_)) return endRun();
   if (!RefreshCompositeParts(*this, program_)) return endRun();
-  if (ShowsOnline(*this)) Monitor_An(true);
+  if (DeviceShownOnline()) Monitor_An(true);
   endRun();
 }
 

@@ -24,9 +24,6 @@ struct fMain::ApplyRun {
   bool ended = false;
 };
 
-// Whether the status bar shows the current device as online; the only test of that.
-bool ShowsOnline(fMain& window);
-
 // Logs a section's header (an empty line, `title`, an empty line) unless the section has one already.
 void LogSectionHeader(fMain& window, fMain::ApplyRun& run, const std::string& title);
 
