@@ -134,13 +134,14 @@ bool fMain::ApplyToSelectedDevices() {
     status.Progr_Devices.SetValue(slot);
     status.Lbl_Devices.SetCaption(ProgressText(slot, deviceCount));
     const SelectedDevice& chosen = sync.SelectedDevices.at(static_cast<std::size_t>(slot));
-    std::optional<lns::LnsAppDevice> device;
+    std::optional<lns::LnsAppDevice> found;
     const bool reached =
-        ApplyStep([&] { device = Present(sync.CurrentDeviceTemplate).GetAppDevices().Item(chosen.Index); });
+        ApplyStep([&] { found = Present(sync.CurrentDeviceTemplate).GetAppDevices().Item(chosen.Index); });
     if (!reached) return false;
-    // A device the user chose to pass over (Ignore) has no property to write: on to the next one.
-    if (!device) continue;
-    if (!ApplyStep([&] { device = StillAtItsPlace(*device, chosen, EchLog); })) return false;
+    // A device the user chose to pass over (Ignore) has no property to write: on to the next one, and so
+    // has one whose name could not be checked.
+    std::optional<lns::LnsAppDevice> device;
+    if (found && !ApplyStep([&] { device = StillAtItsPlace(*found, chosen, EchLog); })) return false;
     if (!device) continue;
     // From here on property addresses resolve on this device.
     sync.SyncTarget.reset();  // a failing look-up leaves no earlier device to write to
