@@ -37,7 +37,6 @@ class ConsoleServices : public Services {
   ui::CommonDialogs& Dialogs() override { return dialogs_; }
   ui::Printer& Printer() override { return printer_; }
   ui::Shell& Shell() override { return shell_; }
-  ui::TimeOfDay& Clock() override { return clock_; }
 
  private:
   HeadlessEventLoop loop_;
@@ -47,7 +46,6 @@ class ConsoleServices : public Services {
   HeadlessPrintOutput printOutput_;
   ui::Printer printer_;
   PosixShell shell_;
-  SystemTimeOfDay clock_;
 };
 
 }  // namespace ui

@@ -25,7 +25,8 @@ class Services {
   virtual ui::CommonDialogs& Dialogs() = 0;
   virtual ui::Printer& Printer() = 0;
   virtual ui::Shell& Shell() = 0;
-  virtual ui::TimeOfDay& Clock() = 0;
+  // The date and time of day; the machine's local time unless the back end keeps its own.
+  virtual ui::TimeOfDay& Clock();
 
   // Shows a message box and returns its answer (vbOK, vbYes, ...). `style` adds up the button set, the
   // icon and the default button; an empty title shows the application title.

@@ -37,8 +37,8 @@ class SystemTimeOfDay : public TimeOfDay {
   LocalDateTime Now() const override;
 };
 
-// Time of day for tests: it starts at a moment the test sets and runs with the event loop's (virtual)
-// clock, so that it moves only when the loop's time moves.
+// Time of day for tests: it starts at a moment the test sets (noon of 1 January 2000 until then) and runs
+// with the event loop's (virtual) clock, so that it moves only when the loop's time moves.
 class HeadlessTimeOfDay : public TimeOfDay {
  public:
   explicit HeadlessTimeOfDay(const EventLoop& loop) : loop_(loop) {}

@@ -1,8 +1,5 @@
 #include "platform/ui/qt/QtEventLoop.h"
 
-#include <chrono>
-#include <thread>
-
 #include <QCoreApplication>
 #include <QTimer>
 
@@ -83,10 +80,6 @@ std::unique_ptr<LoopTimer> QtEventLoop::CreateTimer(std::function<void()> onTime
 
 void QtEventLoop::DoEvents() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
-void QtEventLoop::Occupy(std::int64_t milliseconds) {
-  if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 }  // namespace ui

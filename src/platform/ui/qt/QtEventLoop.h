@@ -17,7 +17,6 @@ class QtEventLoop : public EventLoop {
   std::unique_ptr<LoopTimer> CreateTimer(std::function<void()> onTimer) override;
   void DoEvents() override;
   std::int64_t NowMs() const override { return clock_.elapsed(); }
-  void Occupy(std::int64_t milliseconds) override;
 
  private:
   QObject context_;  // receives the posted callbacks; they die with the loop

@@ -26,7 +26,6 @@ class QtServices : public Services {
   ui::CommonDialogs& Dialogs() override { return dialogs_; }
   ui::Printer& Printer() override { return printer_; }
   ui::Shell& Shell() override { return shell_; }
-  ui::TimeOfDay& Clock() override { return clock_; }
 
  private:
   QtEventLoop loop_;
@@ -36,7 +35,6 @@ class QtServices : public Services {
   QtDialogs dialogs_;
   ui::Printer printer_;
   QtShell shell_;
-  SystemTimeOfDay clock_;
 };
 
 }  // namespace ui
