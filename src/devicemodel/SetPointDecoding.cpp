@@ -61,6 +61,11 @@ SetPointParts SplitDottedValue(const std::string& text) {
 
 }  // namespace
 
+std::array<std::string, kSetPoints> DottedSetPoints(const std::string& value) {
+  const auto decimalComma = SplitDecimalCommaValue(value);
+  return decimalComma ? SplitDottedValue(decimalComma->dotted) : SplitDottedValue(value);
+}
+
 void DecodeSetPoints(Program& program) {
   DeviceModelState& model = program.model;
   const auto fields = model.SetPntsFields();

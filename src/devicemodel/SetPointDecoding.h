@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <string>
+
 namespace qvr {
 
 class Program;
@@ -15,5 +18,10 @@ class Program;
 //    parts the text does not reach are empty. The stored value and box 49 stay as they are.
 // Boxes 70 to 75 then show the parts, unmarked.
 void DecodeSetPoints(Program& program);
+
+// The six set points of a value of row 49 in the value's own form ("21.00"), from either form the value
+// comes in: twelve pieces with the decimal comma as the device gives them ("21,00,19,00,..."), or six
+// pieces. Points the value does not reach are empty.
+std::array<std::string, 6> DottedSetPoints(const std::string& value);
 
 }  // namespace qvr

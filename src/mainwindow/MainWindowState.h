@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/lns/LnsDeviceTemplate.h"
+#include "platform/lns/LnsInterface.h"
 
 namespace qvr {
 
@@ -29,6 +30,9 @@ struct MainWindowState {
   // While a transfer writes to SelectedDevices(SyncDevice), property addresses resolve on that device.
   bool SyncRunning = false;
   std::int16_t SyncDevice = 0;
+  // The interface of the device of slot SyncDevice as the transfer found it at its turn (and checked its
+  // name): the addresses resolve on this very device, not on whatever holds the slot's place by then.
+  std::optional<lns::LnsInterface> SyncTarget;
   // Set when the user closes the transfer-status window; Apply's loops test it and end the run.
   bool TransferCancelled = false;
   // The sections that the print-choice window chose last (properties, inputs, outputs); a print job

@@ -145,6 +145,10 @@ class fMain : public ui::Form {
 
   // The state of one run (retry count, log headers, the input being written), private to Apply's files.
   struct ApplyRun;
+  // True while an Apply run is under way. A transfer to several devices yields to the event loop, and the
+  // handlers that would change what the run works on (Apply, Cancel, loading parameters, the device
+  // selection, Exit, closing the window) refuse to run meanwhile.
+  bool ApplyRunning() const { return applyRun_ != nullptr; }
   // How a property's log line names the device it was written to.
   enum class NciLogForm { CurrentDevice, SelectedDevice };
   // Runs one step of the run under its failure handling: on a device that is online a failure is
@@ -161,7 +165,7 @@ class fMain : public ui::Form {
   void LogParameterHeader();
   void ClearParameterHeader();
   // Writes the text of property box `row` to `device` (by NciKey through GetNciObject, which follows
-  // SyncRunning and SyncDevice; by NciName among its network variables when NciByKey is false), logs it
+  // SyncRunning and SyncTarget; by NciName among its network variables when NciByKey is false), logs it
   // in `form` with the value read back and stores that value in NciValue. With `showReadBack` the box then
   // shows that value and loses its mark, together with its companion combo boxes. Each part is one
   // ApplyStep (the look-up with the write, so that a retry looks again); a missing device or property

@@ -55,9 +55,7 @@ std::optional<lns::LnsConfigProperty> fMain::GetNciObject(std::string key) {
   std::optional<lns::LnsInterface> deviceInterface;
   step([&] {
     if (sync.SyncRunning) {
-      const SelectedDevice& selected = sync.SelectedDevices.at(static_cast<std::size_t>(sync.SyncDevice));
-      const lns::LnsAppDevices devices = Present(sync.CurrentDeviceTemplate).GetAppDevices();
-      deviceInterface = devices.Item(selected.Index).GetInterface();
+      deviceInterface = Present(sync.SyncTarget);
     } else {
       deviceInterface = Present(program_.framework.CurrentDevice).GetInterface();
     }

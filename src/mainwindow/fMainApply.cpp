@@ -110,20 +110,21 @@ void fMain::WireApplyCancelHandlers() {
 
 void fMain::cmdApply_Click() {
   // A transfer yields to the event loop; a second click meanwhile must not start a run inside the run.
-  if (applyRun_ != nullptr) return;
+  if (ApplyRunning()) return;
   ApplyRun run;
   const RunInProgress inProgress(applyRun_, run);
   MainWindowState& sync = program_.mainwindow;
   ui::Screen& screen = program_.Ui().Screen();
   const auto endRun = [&] {
     sync.SyncRunning = false;
+    sync.SyncTarget.reset();
     screen.SetMousePointer(ui::vbDefault);
     program_.Windows().Unload<fStatus>();
   };
 
   sync.TransferCancelled = false;
   screen.SetMousePointer(ui::vbHourglass);
-  if (ShowsOnline(*this)) Monitor_An(false);
+  if (DeviceShownOnline()) Monitor_An(false);
   if (!WriteInputs(*this, program_, run)) return endRun();
 
   const bool propertiesMarked = AnyPropertyMarked(program_);
@@ -137,7 +138,7 @@ void fMain::cmdApply_Click() {
       // The properties stay red for a transfer to chosen devices, which the selection button offers.
       sync.SyncRunning = false;
       if (cmdGerAuswahl.CanTakeFocus()) cmdGerAuswahl.SetFocus();
-      if (ShowsOnline(*this)) Monitor_An(true);
+      if (DeviceShownOnline()) Monitor_An(true);
       screen.SetMousePointer(ui::vbDefault);
       return;
     }
@@ -146,7 +147,7 @@ void fMain::cmdApply_Click() {
 
   if (!ReportRowsLeft(*this, program_)) return endRun();
   if (!RefreshCompositeParts(*this, program_)) return endRun();
-  if (ShowsOnline(*this)) Monitor_An(true);
+  if (DeviceShownOnline()) Monitor_An(true);
   endRun();
 }
 

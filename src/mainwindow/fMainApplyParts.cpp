@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string>
 
+#include "devicemodel/SetPointDecoding.h"
+#include "devicemodel/SetPointField.h"
 #include "editors/ChangeMark.h"
 #include "editors/CompositeValues.h"
 #include "framework/Present.h"
@@ -42,21 +44,27 @@ bool RowMarked(Program& program, int row) {
   return IsMarkedChanged(Present(program.datapoints.NciTable.at(static_cast<std::size_t>(row)).NciTextBox));
 }
 
-// Row 49 of the larger models, when it is not red: its stored value and box become the six set points of
-// boxes 70 to 75 in the value's form ("." and two decimals, joined by ","), and the parts and the
-// sub-field boxes the same numbers in the user's format.
+// Row 49 of the larger models (both QVR-L2 program IDs), when it is not red: its stored value and box
+// become the six set points of boxes 70 to 75 in the value's form ("." and two decimals, rounded, joined
+// by ","), and the parts and the sub-field boxes the same numbers in the user's format. A box that holds
+// no number gives the set point the device has, so that the stored value still matches the device.
 void RefreshSetPoints(fMain& window, Program& program) {
   if (program.datapoints.NciCount <= kSetPointRow || RowMarked(program, kSetPointRow)) return;
   DeviceModelState& model = program.model;
-  const std::string value =
-      RebuiltRowText(window, Present(FindSubField(kFirstSetPointBox)), model.DecimalSep);
+  std::string& stored = program.datapoints.NciTable[kSetPointRow].NciValue;
+  const auto onDevice = DottedSetPoints(stored);
   const auto parts = model.SetPntsFields();
-  std::string rest = value;
-  for (std::string* part : parts) {
-    *part = SplitAt(rest, ",", rest);
-    if (model.DecimalSep == ",") std::replace(part->begin(), part->end(), '.', ',');
+  std::string value;
+  for (int point = 0; point < kSetPoints; ++point) {
+    const auto at = static_cast<std::size_t>(point);
+    const std::string field =
+        RoundSetPointField(window.txtNci[kFirstSetPointBox + point].Text(), model.DecimalSep)
+            .value_or(onDevice[at]);
+    value += (point == 0 ? "" : ",") + field;
+    *parts[at] = field;
+    if (model.DecimalSep == ",") std::replace(parts[at]->begin(), parts[at]->end(), '.', ',');
   }
-  program.datapoints.NciTable[kSetPointRow].NciValue = value;
+  stored = value;
   window.txtNci[kSetPointRow].SetText(value);
   for (int point = 0; point < kSetPoints; ++point) {
     ui::TextBox& box = window.txtNci[kFirstSetPointBox + point];

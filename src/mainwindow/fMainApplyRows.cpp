@@ -97,15 +97,24 @@ bool fMain::WriteNciRow(int row, const std::optional<lns::LnsAppDevice>& device,
     std::visit([&](auto& object) { object.PutValue(Present(point.NciTextBox).Text()); }, *target);
   });
   if (!written) return false;
+  // The log, the stored value and the box take the value as the device holds it after the write: read
+  // once when that succeeds, and again by each of them while it fails.
+  std::optional<std::string> readBack;
+  const auto valueReadBack = [&] {
+    if (!readBack) readBack = ReadBack(target);
+    return *readBack;
+  };
+  std::optional<std::string>& prefix = Present(applyRun_).writtenDevicePrefix;
   if (!ApplyStep([&] {
-        EchLog.LogLine(LogLineOf(form, WrittenDevicePrefix(device), point.NciName, ReadBack(target)));
+        if (!prefix) prefix = WrittenDevicePrefix(device);
+        EchLog.LogLine(LogLineOf(form, *prefix, point.NciName, valueReadBack()));
       })) {
     return false;
   }
-  if (!ApplyStep([&] { point.NciValue = ReadBack(target); })) return false;
+  if (!ApplyStep([&] { point.NciValue = valueReadBack(); })) return false;
   if (!showReadBack) return true;
   // The stored value first, so that the box's change handling finds both equal.
-  return ApplyStep([&] { Present(point.NciTextBox).SetText(ReadBack(target)); }) &&
+  return ApplyStep([&] { Present(point.NciTextBox).SetText(valueReadBack()); }) &&
          ApplyStep([&] { UnmarkNciRow(row); });
 }
 

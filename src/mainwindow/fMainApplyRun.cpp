@@ -13,9 +13,6 @@ namespace qvr {
 
 namespace {
 
-constexpr int kStatePanel = 4;
-constexpr const char* kOnlineState = "Cnfg Online";
-
 constexpr std::size_t kMsgRepeating = 35;
 constexpr std::size_t kMsgWritingParameters = 29;
 
@@ -31,10 +28,6 @@ void PutStoredInputBack(fMain& window, Program& program, int row) {
 }
 
 }  // namespace
-
-bool ShowsOnline(fMain& window) {
-  return window.PlugInStatus.Panels(kStatePanel).Text() == kOnlineState;
-}
 
 void LogSectionHeader(fMain& window, fMain::ApplyRun& run, const std::string& title) {
   if (run.headerLogged) return;
@@ -56,7 +49,7 @@ bool fMain::ApplyStep(const std::function<void()>& step) {
     if (ResumeNext(program_.Err, step)) return true;
     const std::string description = program_.Err.Description;
     // A device that is not online cannot take the value however often it is asked.
-    if (!ShowsOnline(*this)) {
+    if (!DeviceShownOnline()) {
       EchLog.ErrorLine(description);
       return true;
     }

@@ -17,12 +17,12 @@ struct fMain::ApplyRun {
   std::optional<int> inputBeingWritten;
   // The current section of the log has its header.
   bool headerLogged = false;
+  // The start of the log lines of the device whose properties are being written (its subsystem and
+  // name), taken at its first line; cleared when the transfer moves on to the next device.
+  std::optional<std::string> writtenDevicePrefix;
   // The user aborted or cancelled the run: every step from here on is passed over.
   bool ended = false;
 };
-
-// Whether the status bar shows the current device as online; the only test of that.
-bool ShowsOnline(fMain& window);
 
 // Logs a section's header (an empty line, `title`, an empty line) unless the section has one already.
 void LogSectionHeader(fMain& window, fMain::ApplyRun& run, const std::string& title);

@@ -47,6 +47,9 @@ void RestoreInput(fMain& window, Program& program, int row) {
 
 void RestoreProperty(fMain& window, Program& program, int row) {
   const DataPoint& property = program.datapoints.NciTable.at(static_cast<std::size_t>(row));
+  // A property that could not be read has no stored value: an empty text is no value of it, and the
+  // box's change handling would only put the same nothing back. The box keeps what it shows.
+  if (property.NciValue.empty()) return;
   ui::TextBox& box = Present(property.NciTextBox);
   const CompositeRow* composite = FindCompositeRow(row);
   if (composite != nullptr) {
@@ -64,6 +67,7 @@ void RestoreProperty(fMain& window, Program& program, int row) {
 }  // namespace
 
 void fMain::cmdCancel_Click() {
+  if (ApplyRunning()) return;
   ui::Screen& screen = program_.Ui().Screen();
   const DataPointTables& tables = program_.datapoints;
   try {

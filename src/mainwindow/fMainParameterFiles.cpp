@@ -192,6 +192,7 @@ void fMain::mnuParameter_speichern_Click() {
 }
 
 void fMain::mnuParameter_laden_Click() {
+  if (ApplyRunning()) return;
   RunMenuCommand(program_, "mnuParameter_laden_Click", [this] {
     const std::optional<std::filesystem::path> file = ChooseParameterFile(program_, ui::FileDialogKind::Open);
     if (!file) return;

@@ -50,12 +50,18 @@ void fMain::EndPlugIn() {
 
 // The director's release of its last object ends the plug-in once the window is hidden.
 void fMain::Form_QueryUnload(bool& Cancel) {
+  // A transfer under way works on the window's state; closing fStatus is how it is stopped.
+  if (ApplyRunning()) {
+    Cancel = true;
+    return;
+  }
   if (program_.framework.InstanceCount == 0) return;
   Cancel = true;
   Hide();
 }
 
 void fMain::mnuExit_Click() {
+  if (ApplyRunning()) return;
   const std::int16_t directors = program_.framework.InstanceCount;
   if (directors != 0) {
     const auto& messages = program_.texts.MsgMain;

@@ -2,9 +2,10 @@
 // Apply's branch for the selected devices, with the transfer-status window.
 
 #include <algorithm>
-#include <array>
 #include <exception>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "editors/ChangeMark.h"
 #include "framework/Present.h"
@@ -14,6 +15,7 @@
 #include "mainwindow/ProgressWindows.h"
 #include "mainwindow/fGeraeteauswahl.h"
 #include "mainwindow/fMain.h"
+#include "mainwindow/fMainApplyRun.h"
 #include "mainwindow/fStartbild.h"
 #include "mainwindow/fStatus.h"
 #include "platform/lns/LnsObjectModel.h"
@@ -32,25 +34,25 @@ std::string ProgressText(long item, long count) {
   return std::to_string(item) + " / " + std::to_string(count);
 }
 
-// The main window stays alive while the transfer yields. The buttons that would start another run, undo
-// the boxes being written or change the selection being worked through wait until the transfer is over,
-// and then have their state back.
-class ButtonsHeldDuringTransfer {
+// The main window stays alive while the transfer yields. What would start another run, undo the boxes
+// being written, load other values into them, change the selection being worked through or end the
+// program waits until the transfer is over, and then has its state back.
+class HeldDuringTransfer {
  public:
-  explicit ButtonsHeldDuringTransfer(std::array<ui::CommandButton*, 3> buttons) : buttons_(buttons) {
-    for (std::size_t i = 0; i < buttons_.size(); ++i) {
-      wasEnabled_[i] = buttons_[i]->Enabled();
-      buttons_[i]->SetEnabled(false);
+  explicit HeldDuringTransfer(std::vector<ui::Control*> controls) : controls_(std::move(controls)) {
+    for (ui::Control* control : controls_) {
+      wasEnabled_.push_back(control->Enabled());
+      control->SetEnabled(false);
     }
   }
-  ButtonsHeldDuringTransfer(const ButtonsHeldDuringTransfer&) = delete;
-  ButtonsHeldDuringTransfer& operator=(const ButtonsHeldDuringTransfer&) = delete;
-  ~ButtonsHeldDuringTransfer() {
-    for (std::size_t i = 0; i < buttons_.size(); ++i) {
-      // A main window that was closed meanwhile is not loaded again for its buttons.
-      if (!buttons_[i]->Parent().IsLoaded()) continue;
+  HeldDuringTransfer(const HeldDuringTransfer&) = delete;
+  HeldDuringTransfer& operator=(const HeldDuringTransfer&) = delete;
+  ~HeldDuringTransfer() {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+      // A main window that was closed meanwhile is not loaded again for its controls.
+      if (!controls_[i]->Parent().IsLoaded()) continue;
       try {
-        buttons_[i]->SetEnabled(wasEnabled_[i]);
+        controls_[i]->SetEnabled(wasEnabled_[i]);
       } catch (const std::exception&) {
         // Nothing to do about a peer that fails here; the next change of the marks sets the buttons.
       }
@@ -58,9 +60,20 @@ class ButtonsHeldDuringTransfer {
   }
 
  private:
-  std::array<ui::CommandButton*, 3> buttons_;
-  std::array<bool, 3> wasEnabled_{};
+  std::vector<ui::Control*> controls_;
+  std::vector<bool> wasEnabled_;
 };
+
+// The device found at the chosen device's place, or nothing (with an error line) when another device has
+// taken that place since the choice: a device added or removed meanwhile, by this or another program,
+// shifts the places, and the chosen device's values must not go to its neighbour.
+std::optional<lns::LnsAppDevice> StillAtItsPlace(const lns::LnsAppDevice& found, const SelectedDevice& chosen,
+                                                 ui::LogControl& log) {
+  const std::string name = found.GetName();
+  if (name == chosen.Name) return found;
+  log.ErrorLine(chosen.Name + " not written: the device at its place in the network is now " + name);
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -69,6 +82,7 @@ void fMain::WireSyncHandlers() {
 }
 
 void fMain::cmdGerAuswahl_Click() {
+  if (ApplyRunning()) return;
   try {
     program_.fStartbild().Show();
     qvr::fProgress& progress = program_.fProgress();
@@ -105,10 +119,11 @@ bool fMain::ApplyToSelectedDevices() {
   const bool synchronise = selection->SynchroniseChosen();
   const std::int16_t deviceCount = sync.SelectedCount;
   const std::int16_t rowCount = tables.NciCount;
-  const ButtonsHeldDuringTransfer held({&cmdApply, &cmdCancel, &cmdGerAuswahl});
+  const HeldDuringTransfer held({&cmdApply, &cmdCancel, &cmdGerAuswahl, &mnuParameter_laden, &mnuExit});
 
   fStatus& status = program_.Windows().Get<fStatus>(program_);
   status.Show(ui::Modality::Modeless, this);
+  status.StartTransfer();
   // A progress bar needs a range of at least one.
   status.Progr_Devices.SetMax(std::max<float>(deviceCount, 1));
   status.Progr_Parameter.SetMax(std::max<float>(rowCount, 1));
@@ -118,17 +133,22 @@ bool fMain::ApplyToSelectedDevices() {
     if (ApplyCancelled()) return false;
     status.Progr_Devices.SetValue(slot);
     status.Lbl_Devices.SetCaption(ProgressText(slot, deviceCount));
-    std::optional<lns::LnsAppDevice> device;
-    const bool reached = ApplyStep([&] {
-      const std::int16_t position = sync.SelectedDevices.at(static_cast<std::size_t>(slot)).Index;
-      device = Present(sync.CurrentDeviceTemplate).GetAppDevices().Item(position);
-    });
+    const SelectedDevice& chosen = sync.SelectedDevices.at(static_cast<std::size_t>(slot));
+    std::optional<lns::LnsAppDevice> found;
+    const bool reached =
+        ApplyStep([&] { found = Present(sync.CurrentDeviceTemplate).GetAppDevices().Item(chosen.Index); });
     if (!reached) return false;
-    // A device the user chose to pass over (Ignore) has no property to write: on to the next one.
+    // A device the user chose to pass over (Ignore) has no property to write: on to the next one, and so
+    // has one whose name could not be checked.
+    std::optional<lns::LnsAppDevice> device;
+    if (found && !ApplyStep([&] { device = StillAtItsPlace(*found, chosen, EchLog); })) return false;
     if (!device) continue;
     // From here on property addresses resolve on this device.
+    sync.SyncTarget.reset();  // a failing look-up leaves no earlier device to write to
+    if (!ApplyStep([&] { sync.SyncTarget = device->GetInterface(); })) return false;
     sync.SyncRunning = true;
     sync.SyncDevice = slot;
+    Present(applyRun_).writtenDevicePrefix.reset();
 
     // With the synchronise option every device gets its own header; otherwise the run has one.
     if (synchronise) ClearParameterHeader();

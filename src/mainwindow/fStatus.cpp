@@ -1,6 +1,7 @@
 #include "mainwindow/fStatus.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -19,6 +20,9 @@ constexpr std::size_t kMsgDevices = 40;
 constexpr std::size_t kMsgParameters = 41;
 constexpr std::size_t kMsgRemainingTime = 42;
 constexpr std::size_t kMsgHowToCancel = 47;
+
+// What the estimate's label shows until the second device starts.
+constexpr const char* kNoEstimate = "Time";
 
 }  // namespace
 
@@ -45,7 +49,7 @@ fStatus::fStatus(Program& program)
   Progr_Parameter.Move(120, 1080, 4440, 255);
   lbl_Zeit.Move(120, 1440, 1300, 255);
   lbl_time.Move(1500, 1440, 1500, 255);
-  lbl_time.SetCaption("Time");
+  lbl_time.SetCaption(kNoEstimate);
   lblclose.Move(120, 1800, 4440, 480);
   Lbl_Devices.OnChange = [this] { Lbl_Devices_Change(); };
 }
@@ -61,8 +65,12 @@ void fStatus::Form_Load() {
   const Language language =
       LanguageFromRegistryValue(CRegistry(program_.Err).MachineSetting(kPlugInKey, "Language"));
   if (const auto caption = TransferStatusCaption(language)) SetCaption(std::string(*caption));
-  // A transfer starts with a fresh window: no device has been timed yet.
+}
+
+void fStatus::StartTransfer() {
+  // A stamp left by an earlier transfer would time the first device from then.
   deviceStartedAt_.reset();
+  lbl_time.SetCaption(kNoEstimate);
 }
 
 void fStatus::Form_Unload() {
@@ -70,10 +78,11 @@ void fStatus::Form_Unload() {
 }
 
 void fStatus::Lbl_Devices_Change() {
-  const std::int64_t now = program_.Ui().Loop().NowMs() / 1000;
+  const ui::LocalDateTime now = program_.Ui().Clock().Now();
   // The first device of a transfer has no predecessor to time: the label keeps "Time" until the second.
   if (deviceStartedAt_) {
-    const std::int64_t elapsed = std::max<std::int64_t>(std::llabs(now - *deviceStartedAt_), 1);
+    const std::int64_t elapsed =
+        std::max<std::int64_t>(std::llabs(ui::SecondsBetween(*deviceStartedAt_, now)), 1);
     const std::int64_t left =
         program_.mainwindow.SelectedCount + 1 - static_cast<std::int64_t>(Progr_Devices.Value());
     lbl_time.SetCaption(std::to_string(std::llabs(left * elapsed)) + " sec");

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 
 #include "platform/ui/Form.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ProgressBar.h"
+#include "platform/ui/TimeOfDay.h"
 
 namespace qvr {
 
@@ -27,6 +27,8 @@ class fStatus : public ui::Form {
   ui::Label lbl_time;
   ui::Label lblclose;
 
+  // A transfer starts: no device of it has been timed yet, so there is no estimate until the second device.
+  void StartTransfer();
   // The estimate when a new device starts: the time the previous device took times the devices left.
   void Lbl_Devices_Change();
 
@@ -37,8 +39,8 @@ class fStatus : public ui::Form {
 
  private:
   Program& program_;
-  // When the previous device of this transfer started, in whole seconds of the event loop's clock.
-  std::optional<std::int64_t> deviceStartedAt_;
+  // When the previous device of this transfer started; date and time, so that a transfer may pass midnight.
+  std::optional<ui::LocalDateTime> deviceStartedAt_;
 };
 
 }  // namespace qvr

@@ -80,6 +80,21 @@ TEST_F(ApplyCompositeTest, SetPointsAreRebuiltFromTheirBoxesWithTwoDecimals) {
   EXPECT_FALSE(Red(Nci(49)));
 }
 
+TEST_F(ApplyCompositeTest, ASetPointBoxHoldingNoNumberTakesTheDevicesSetPoint) {
+  Open("Floor 1", "Room 101");
+  Edit(Nci(3), "90");
+  // The sub-field box lost its number without the row box following it.
+  Nci(72).SetText("");
+
+  ApplyWithYes();
+
+  const std::string onDevice = "23.00,25.00,28.00,21.00,19.00,16.00";
+  EXPECT_EQ(Property(49).GetValue(), onDevice);
+  EXPECT_EQ(NciRow(49).NciValue, onDevice);
+  EXPECT_EQ(model().SetPntsField2, "28.00");
+  EXPECT_EQ(Nci(72).Text(), "28.00");
+}
+
 TEST_F(ApplyCompositeTest, WithTheDecimalCommaThePartsKeepTheUsersFormat) {
   Open("Floor 1", "Room 104");  // qvrl207, the other model with set points
   // As a device opened with the decimal comma shows its set points.

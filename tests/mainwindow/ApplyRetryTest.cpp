@@ -183,6 +183,25 @@ TEST_F(ApplyRetryTest, ARefusedInputShowsItsStoredValueAgainAndTheRetriesWriteTh
   EXPECT_EQ(NviRow(9).NviValue, "500");
 }
 
+TEST_F(ApplyRetryTest, AFailingPropertyAfterTheInputsLeavesTheInputsAndMonitoringAlone) {
+  Edit(Nvi(6), "750");
+  Edit(Nci(3), "90");
+  // The property is no longer found at its address: every attempt to write it fails.
+  NciRow(3).NciKey = "F:3/C:0:250";
+  boxes().QueueAnswer(ui::vbYes, kQuestion);
+  boxes().QueueAnswer(ui::vbAbort, "Error updating");
+
+  ClickApply();
+
+  EXPECT_EQ(ErrorTexts().size(), 6u);
+  // The input was written; its box keeps that value, and the failure does not switch monitoring on.
+  EXPECT_EQ(NvValue(device(), 14), "750");
+  EXPECT_EQ(Nvi(6).Text(), "750");
+  EXPECT_FALSE(Red(Nvi(6)));
+  EXPECT_FALSE(Monitored(14));
+  EXPECT_TRUE(Red(Nci(3)));
+}
+
 TEST_F(ApplyRetryTest, ClosingTheTransferStatusEndsTheRunAtTheNextRow) {
   Edit(Nci(3), "90");
   Edit(Nci(5), "80");

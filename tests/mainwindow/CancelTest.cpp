@@ -59,6 +59,23 @@ TEST_F(CancelTest, RedBoxesShowTheirStoredValuesAgainUnmarkedAndNothingIsWritten
   EXPECT_TRUE(boxes().Shown().empty());
 }
 
+TEST_F(CancelTest, APropertyThatCouldNotBeReadKeepsItsBox) {
+  // As after a failed read when the device was opened: no stored value.
+  NciRow(4).NciValue.clear();
+  NciRow(49).NciValue.clear();
+  const std::string setPoints = Nci(49).Text();
+  Edit(Nci(3), "90");
+
+  ClickCancel();
+
+  EXPECT_EQ(Nci(4).Text(), "0.0");
+  EXPECT_EQ(Nci(49).Text(), setPoints);
+  EXPECT_EQ(Nci(71).Text(), "25.00");
+  EXPECT_EQ(Nci(3).Text(), "120.0");
+  EXPECT_FALSE(Red(Nci(3)));
+  EXPECT_FALSE(window().cmdApply.Enabled());
+}
+
 TEST_F(CancelTest, SubFieldBoxesGetTheDevicesPartsBack) {
   Edit(Nci(71), "26");
   Edit(Nci(49), "23.00,26.00,28.00,21.00,19.00,16.00");

@@ -42,8 +42,7 @@ class DeviceCommandTest : public testsupport::DemoDevicesTest {
   // Makes the network of the lab devices (DemoDevicesTest::LabDevice) the current one, as a director
   // that opened that network would.
   void UseLabNetwork();
-
- private:
+  // Makes the network `name` the current one.
   void UseNetwork(const std::string& name);
 };
 

@@ -112,6 +112,7 @@ TEST_F(GetNciObjectTest, TransferResolvesEveryFormOnTheSelectedDevice) {
   transfer.SelectedDevices[1] = {"Other", 2};  // the template's second device
   transfer.SelectedCount = 1;
   transfer.SyncDevice = 1;
+  transfer.SyncTarget = other().GetInterface();
   transfer.SyncRunning = true;
   EXPECT_EQ(ValueAt("C:0:49"), Seconds(20));
   EXPECT_EQ(ValueAt("F:3/C:0:49"), Seconds(21));

@@ -2,6 +2,7 @@
 // that refuse writes, cancelling by closing the status window, and the selection dropped when another device
 // is opened.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -215,6 +216,27 @@ TEST_F(TransferTest, ADeviceThatCannotBeReachedIsPassedOverAfterIgnore) {
   EXPECT_EQ(ErrorLinesEndingWith(MsgMain(35)), 5);
   EXPECT_EQ(MaxSendTime(Room("Room 101")), "120.0");
   EXPECT_EQ(MaxSendTime(Room("Room 103")), "150.0");
+  ExpectTransferOver();
+}
+
+TEST_F(TransferTest, ADeviceThatNoLongerHoldsItsPlaceIsNotWritten) {
+  Enter(Nci(kMaxSendTimeRow), "150.0");
+  Select({"Room 102"}, false);
+  // Another program removed a device meanwhile: Room 103 has moved up to the place chosen for Room 102.
+  auto& slots = program().mainwindow.SelectedDevices;
+  ASSERT_EQ(slots[2].Name, "Room 102");
+  slots[2].Index = static_cast<std::int16_t>(slots[2].Index + 1);
+  const std::string room103 = MaxSendTime(Room("Room 103"));
+
+  Apply();
+
+  EXPECT_EQ(MaxSendTime(Room("Room 101")), "150.0");
+  EXPECT_EQ(MaxSendTime(Room("Room 103")), room103);
+  EXPECT_NE(MaxSendTime(Room("Room 102")), "150.0");
+  EXPECT_EQ(LogLines("Room 102 not written: the device at its place in the network is now Room 103", true),
+            1);
+  EXPECT_EQ(LogLines(WrittenLine("Room 103", "SCPTmaxSendTime", "150.0")), 0);
+  EXPECT_TRUE(boxes().Shown().empty());
   ExpectTransferOver();
 }
 

@@ -24,6 +24,7 @@ class TransferStatusTest : public DeviceCommandTest {
   void StartTransfer(int count) {
     program().mainwindow.SelectedCount = static_cast<std::int16_t>(count);
     status().Progr_Devices.SetMax(static_cast<float>(count));
+    status().StartTransfer();
   }
 };
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 
+#include "platform/lns/ChannelTiming.h"
 #include "platform/lns/DeviceRecord.h"
 #include "platform/lns/DeviceStates.h"
 #include "platform/lns/LnsError.h"
@@ -47,7 +48,9 @@ std::string NotOnlineReason(const DeviceRecord& device) {
 
 // Contacting the device: it has to answer (no time-out fault) and take the write (no refusal left).
 // A refusal counts down in the same transaction as the check, so no two clients use up one refusal.
-void ContactDevice(sqlite::Database& db, const DeviceRecord& device, const std::string& label, bool writing) {
+void ContactDevice(sqlite::Database& db, ChannelUse& channel, const DeviceRecord& device,
+                   const std::string& label, bool writing) {
+  channel.DeviceContacted(db);
   if (device.timesOut) {
     throw LnsError(kLnsTimeout, device.name + " did not answer when " + label + " was " +
                                     (writing ? "written" : "read") + " (time-out)");
@@ -75,13 +78,14 @@ void StoreValue(sqlite::Database& db, std::int64_t deviceId, const ValueSlot& sl
 std::string ReadValue(const InterfaceRef& ref, const ValueSlot& slot, const LonType& type,
                       const RawValue& fallback) {
   sqlite::Database& db = ref.network->Database();
+  ChannelUse channel(*ref.network);
   DeviceRecord device = LoadDevice(db, ref.deviceId);
   if (slot.kind == ValueKind::NetworkVariable) {
     if (!device.Online()) {
       throw LnsError(kLnsDeviceNotOnline, device.name + " is not online (" + NotOnlineReason(device) +
                                               "): " + slot.label + " cannot be read");
     }
-    ContactDevice(db, device, slot.label, false);
+    ContactDevice(db, channel, device, slot.label, false);
   }
   return type.Format(StoredValue(db, ref.deviceId, slot).value_or(fallback),
                      ref.network->Server().DecimalSeparator());
@@ -91,11 +95,12 @@ void WriteValue(const InterfaceRef& ref, const ValueSlot& slot, const LonType& t
   // Parsed before anything else, so that a refused text touches neither the device nor its fault counters.
   RawValue raw = type.Parse(text, ref.network->Server().DecimalSeparator());
   sqlite::Database& db = ref.network->Database();
+  ChannelUse channel(*ref.network);  // ends after the transaction
   sqlite::Transaction transaction(db);
   DeviceRecord device = LoadDevice(db, ref.deviceId);
   if (device.Online()) {
     try {
-      ContactDevice(db, device, slot.label, true);
+      ContactDevice(db, channel, device, slot.label, true);
     } catch (const LnsError&) {
       transaction.Commit();  // keeps the used-up refusal
       throw;

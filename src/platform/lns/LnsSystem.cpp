@@ -34,6 +34,13 @@ bool LnsSystem::GetIsOpen() const {
   return state_->SystemOpen();
 }
 
+ChannelTiming LnsSystem::GetChannelTiming() const {
+  return ReadChannelTiming(state_->Database());
+}
+void LnsSystem::PutChannelTiming(ChannelTiming timing) {
+  WriteChannelTiming(state_->Database(), timing);
+}
+
 LnsSubsystems LnsSystem::GetSubsystems() const {
   return LnsSubsystems::Children(state_, 0);
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/lns/ChannelTiming.h"
 #include "platform/lns/LnsComponentApp.h"
 #include "platform/lns/LnsNamedObject.h"
 #include "platform/lns/LnsSystemStatus.h"
@@ -38,6 +39,10 @@ class LnsSystem {
   // kNetworkModeOnNet (0) or kNetworkModeOffNet (1); off-net, no device is reached.
   long GetNetworkMode() const;
   void PutNetworkMode(long mode);
+
+  // Simulation control: how long the network's channel takes to carry each device access.
+  ChannelTiming GetChannelTiming() const;
+  void PutChannelTiming(ChannelTiming timing);
 
   // Groups many changes into one database transaction: faster, and all or nothing with Cancel. Closing the
   // system cancels a running transaction.

@@ -1,5 +1,6 @@
 #include "platform/lns/NetworkDatabase.h"
 
+#include "platform/lns/ChannelTiming.h"
 #include "platform/lns/ComponentAppStore.h"
 #include "platform/lns/DatabaseOptions.h"
 #include "platform/lns/LnsError.h"
@@ -101,6 +102,7 @@ void CreateNetworkDatabase(const std::filesystem::path& file, std::string_view s
   sqlite::Transaction transaction(db);
   db.Execute(kNetworkSchema);
   db.Execute(kComponentAppSchema);
+  db.Execute(kChannelSchema);
   db.Run("INSERT INTO system (id, name) VALUES (1, ?)", systemName);
   db.Execute("PRAGMA user_version = " + std::to_string(kSchemaVersion));
   transaction.Commit();

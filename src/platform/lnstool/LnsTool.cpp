@@ -26,6 +26,7 @@ const std::map<std::string, Command>& CommandTable() {
       {"send", RunSend},
       {"apps", RunApps},
       {"templates", RunTemplates},
+      {"channel", RunChannel},
   };
   return table;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/MachineRoot.h"
 #include "platform/lns/ScaleNetwork.h"
+#include "platform/lnstool/ChannelCommand.h"
 #include "platform/lnstool/Commands.h"
 #include "platform/lnstool/NetworkSession.h"
 #include "platform/lnstool/WholeNumber.h"
@@ -27,15 +28,22 @@ void PrintDevices(ToolContext& context, lns::LnsSubsystems subsystems) {
   }
 }
 
+constexpr const char* kCreateSynopsis =
+    "network create NAME --devices N [--channel ft10|none]  (N up to 100000)";
+
 int CreateNetwork(ToolContext& context, const Args& args) {
-  const char* synopsis = "network create NAME --devices N  (N up to 100000)";
-  if (args.size() != 4 || args[2] != "--devices") return Usage(context, synopsis);
+  if ((args.size() != 4 && args.size() != 6) || args[2] != "--devices")
+    return Usage(context, kCreateSynopsis);
   auto count = ParseWholeNumber(args[3]);
-  if (!count || *count > kMostScaleDevices) return Usage(context, synopsis);
+  if (!count || *count > kMostScaleDevices) return Usage(context, kCreateSynopsis);
+  std::optional<lns::ChannelTiming> timing = lns::ChannelTiming::None;
+  if (args.size() == 6) timing = args[4] == "--channel" ? lns::ParseChannelTiming(args[5]) : std::nullopt;
+  if (!timing) return Usage(context, kCreateSynopsis);
   ui::HeadlessEventLoop loop;
   lns::LnsObjectServer server(loop, context.root);
   server.Open();
   lns::CreateScaleNetwork(server, args[1], *count, platform::DataDir() / "interfaces");
+  if (*timing != lns::ChannelTiming::None) PutChannelTiming(context, args[1], *timing);
   return kOk;
 }
 
@@ -61,7 +69,7 @@ int RunDevices(ToolContext& context, const Args& args) {
 
 int RunNetwork(ToolContext& context, const Args& args) {
   if (!args.empty() && args[0] == "create") return CreateNetwork(context, args);
-  return Usage(context, "network create NAME --devices N  (N up to 100000)");
+  return Usage(context, kCreateSynopsis);
 }
 
 }  // namespace lnstool

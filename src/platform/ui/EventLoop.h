@@ -35,6 +35,11 @@ class EventLoop {
 
   // Milliseconds since the loop began (virtual in the headless loop).
   virtual std::int64_t NowMs() const = 0;
+
+  // The loop's thread is held for `milliseconds` by a call that waits for an answer (a device on a slow
+  // channel): nothing on the loop runs meanwhile. A real loop sleeps, as this does; the headless loop
+  // moves its virtual clock on, and what fell due meanwhile runs at the next DoEvents or Advance.
+  virtual void Occupy(std::int64_t milliseconds);
 };
 
 }  // namespace ui

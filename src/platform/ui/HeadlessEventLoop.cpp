@@ -93,6 +93,10 @@ void HeadlessEventLoop::DoEvents() {
   }
 }
 
+void HeadlessEventLoop::Occupy(std::int64_t milliseconds) {
+  now_ += std::max<std::int64_t>(0, milliseconds);
+}
+
 void HeadlessEventLoop::Advance(std::int64_t milliseconds) {
   const std::int64_t end = now_ + std::max<std::int64_t>(0, milliseconds);
   RunPending();

@@ -20,6 +20,7 @@ class HeadlessEventLoop : public EventLoop {
   std::unique_ptr<LoopTimer> CreateTimer(std::function<void()> onTimer) override;
   void DoEvents() override;
   std::int64_t NowMs() const override { return now_; }
+  void Occupy(std::int64_t milliseconds) override;
 
   // Moves the clock forward by `milliseconds`, firing every timer at each moment it falls due (in time
   // order, ties in creation order) and running posted callbacks as they come.

@@ -10,7 +10,8 @@
 
 namespace ui {
 
-// The deterministic services every test of the system runs on: a virtual clock, a fixed screen, scripted
+// The deterministic services every test of the system runs on: a virtual clock (and a time of day that
+// runs with it), a fixed screen, scripted
 // message boxes and dialogs, a recording printer and a recording shell. The typed accessors give tests
 // the scripting and recording side of each service.
 class HeadlessServices : public Services {
@@ -23,6 +24,7 @@ class HeadlessServices : public Services {
   ui::CommonDialogs& Dialogs() override { return dialogs_; }
   ui::Printer& Printer() override { return printer_; }
   ui::Shell& Shell() override { return shell_; }
+  ui::TimeOfDay& Clock() override { return clock_; }
 
   HeadlessEventLoop& TestLoop() { return loop_; }
   HeadlessScreen& TestScreen() { return screen_; }
@@ -30,6 +32,7 @@ class HeadlessServices : public Services {
   HeadlessDialogs& TestDialogs() { return dialogs_; }
   const std::vector<PrintedDocument>& TestPrinted() const { return printOutput_.Documents(); }
   HeadlessShell& TestShell() { return shell_; }
+  HeadlessTimeOfDay& TestClock() { return clock_; }
 
  private:
   HeadlessEventLoop loop_;
@@ -39,6 +42,7 @@ class HeadlessServices : public Services {
   HeadlessPrintOutput printOutput_;
   ui::Printer printer_;
   HeadlessShell shell_;
+  HeadlessTimeOfDay clock_{loop_};
 };
 
 }  // namespace ui

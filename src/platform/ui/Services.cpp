@@ -7,4 +7,9 @@ int Services::MsgBox(const std::string& prompt, int style, const std::string& ti
       MessageBoxRequest::FromStyle(prompt, style, title.empty() ? applicationTitle_ : title));
 }
 
+ui::TimeOfDay& Services::Clock() {
+  static SystemTimeOfDay machineTime;
+  return machineTime;
+}
+
 }  // namespace ui

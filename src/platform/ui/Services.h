@@ -8,12 +8,13 @@
 #include "platform/ui/Printer.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/Shell.h"
+#include "platform/ui/TimeOfDay.h"
 
 namespace ui {
 
 // Everything outside the forms that the system asks of its surroundings: the event loop, the screen,
-// message boxes, the file and printer dialogs, the printer and the desktop shell. A back end (headless
-// or Qt) provides one set; the system reaches it through this interface only.
+// message boxes, the file and printer dialogs, the printer, the desktop shell and the time of day. A back end
+// (headless or Qt) provides one set; the system reaches it through this interface only.
 class Services {
  public:
   virtual ~Services() = default;
@@ -24,6 +25,8 @@ class Services {
   virtual ui::CommonDialogs& Dialogs() = 0;
   virtual ui::Printer& Printer() = 0;
   virtual ui::Shell& Shell() = 0;
+  // The date and time of day; the machine's local time unless the back end keeps its own.
+  virtual ui::TimeOfDay& Clock();
 
   // Shows a message box and returns its answer (vbOK, vbYes, ...). `style` adds up the button set, the
   // icon and the default button; an empty title shows the application title.

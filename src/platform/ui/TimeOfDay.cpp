@@ -1,0 +1,62 @@
+#include "platform/ui/TimeOfDay.h"
+
+#include <chrono>
+#include <ctime>
+
+#include "platform/ui/EventLoop.h"
+
+namespace ui {
+
+namespace {
+
+using std::chrono::days;
+using std::chrono::seconds;
+using std::chrono::sys_days;
+using std::chrono::sys_seconds;
+
+// The moment on a count of seconds; the calendar is taken as it is, without time zones.
+sys_seconds AsSeconds(const LocalDateTime& moment) {
+  const sys_days date{std::chrono::year{moment.year} / moment.month / moment.day};
+  return sys_seconds{date} + std::chrono::hours{moment.hour} + std::chrono::minutes{moment.minute} +
+         seconds{moment.second};
+}
+
+LocalDateTime FromSeconds(sys_seconds moment) {
+  const sys_days date = std::chrono::floor<days>(moment);
+  const std::chrono::year_month_day calendar{date};
+  const std::chrono::hh_mm_ss clock{moment - date};
+  return {static_cast<int>(calendar.year()),
+          static_cast<int>(static_cast<unsigned>(calendar.month())),
+          static_cast<int>(static_cast<unsigned>(calendar.day())),
+          static_cast<int>(clock.hours().count()),
+          static_cast<int>(clock.minutes().count()),
+          static_cast<int>(clock.seconds().count())};
+}
+
+}  // namespace
+
+std::int64_t SecondsBetween(const LocalDateTime& from, const LocalDateTime& to) {
+  return (AsSeconds(to) - AsSeconds(from)).count();
+}
+
+LocalDateTime AddSeconds(const LocalDateTime& moment, std::int64_t count) {
+  return FromSeconds(AsSeconds(moment) + seconds{count});
+}
+
+LocalDateTime SystemTimeOfDay::Now() const {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+LocalDateTime HeadlessTimeOfDay::Now() const {
+  return AddSeconds(setTo_, (loop_.NowMs() - setAtMs_) / 1000);
+}
+
+void HeadlessTimeOfDay::Set(const LocalDateTime& moment) {
+  setTo_ = moment;
+  setAtMs_ = loop_.NowMs();
+}
+
+}  // namespace ui

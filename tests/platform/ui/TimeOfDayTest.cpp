@@ -1,0 +1,43 @@
+#include "platform/ui/TimeOfDay.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/ui/HeadlessEventLoop.h"
+
+namespace {
+
+TEST(TimeOfDay, SecondsCountAcrossMidnightsAndMonthEnds) {
+  EXPECT_EQ(ui::SecondsBetween({2026, 12, 31, 23, 59, 55}, {2027, 1, 1, 0, 0, 5}), 10);
+  EXPECT_EQ(ui::SecondsBetween({2024, 2, 28, 12, 0, 0}, {2024, 3, 1, 12, 0, 0}), 2 * 86400);  // leap day
+  EXPECT_EQ(ui::SecondsBetween({2026, 3, 1, 0, 0, 10}, {2026, 2, 28, 23, 59, 50}), -20);
+  EXPECT_EQ(ui::AddSeconds({2026, 2, 28, 23, 59, 50}, 15), (ui::LocalDateTime{2026, 3, 1, 0, 0, 5}));
+}
+
+TEST(TimeOfDay, TheHeadlessTimeOfDayRunsWithTheLoopsVirtualClockOnly) {
+  ui::HeadlessEventLoop loop;
+  ui::HeadlessTimeOfDay clock(loop);
+  clock.Set({2026, 12, 7, 23, 59, 59});
+  EXPECT_EQ(clock.Now(), (ui::LocalDateTime{2026, 12, 7, 23, 59, 59}));
+  loop.Advance(999);
+  EXPECT_EQ(clock.Now().second, 59);
+  // A call that holds the loop's thread moves the time on as well.
+  loop.Occupy(1);
+  EXPECT_EQ(clock.Now(), (ui::LocalDateTime{2026, 12, 8, 0, 0, 0}));
+}
+
+TEST(TimeOfDay, WhatFallsDueWhileTheLoopIsOccupiedRunsAtTheNextDoEvents) {
+  ui::HeadlessEventLoop loop;
+  int fired = 0;
+  auto timer = loop.CreateTimer([&] { ++fired; });
+  timer->SetInterval(10);
+  timer->SetEnabled(true);
+  loop.Occupy(25);
+  EXPECT_EQ(loop.NowMs(), 25);
+  EXPECT_EQ(fired, 0);
+  loop.DoEvents();
+  EXPECT_EQ(fired, 1);
+  loop.Occupy(-5);
+  EXPECT_EQ(loop.NowMs(), 25);
+}
+
+}  // namespace
