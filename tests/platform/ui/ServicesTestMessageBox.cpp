@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/Error.h"
+#include "platform/ui/ConsoleServices.h"
 #include "platform/ui/HeadlessServices.h"
 #include "platform/ui/HeadlessServicesScript.h"
 
+namespace ui_test {
 namespace {
 
 TEST(ServicesMessageBox, StyleNumbersDecodeIntoButtonsIconAndDefault) {
@@ -134,4 +137,19 @@ TEST(ServicesMessageBox, ScreenAndDoEventsComeFromTheHeadlessBackEnd) {
   EXPECT_EQ(ran, 11);
 }
 
+TEST(ConsoleMessageBoxes, WriteEachBoxAsOneLineAndTakeTheDefaultAnswer) {
+  std::ostringstream out;
+  ui::ConsoleServices services(out);
+  services.SetApplicationTitle("App");
+
+  EXPECT_EQ(services.MsgBox("Done\rVerify this\r\nand that", ui::vbInformation), ui::vbOK);
+  EXPECT_EQ(services.MsgBox("Remove it?", ui::vbYesNo + ui::vbDefaultButton2, "Tool"), ui::vbNo);
+  EXPECT_EQ(services.MsgBox("Go on?", ui::vbYesNo, "Tool"), ui::vbYes);
+  EXPECT_EQ(out.str(),
+            "App: Done Verify this and that\n"
+            "Tool: Remove it? -> No (the default; nobody can be asked)\n"
+            "Tool: Go on? -> Yes (the default; nobody can be asked)\n");
+}
+
 }  // namespace
+}  // namespace ui_test

@@ -4,6 +4,7 @@
 
 #include "platform/ui/HeadlessServices.h"
 
+namespace ui_test {
 namespace {
 
 TEST(ServicesPrinter, TheDocumentRecordsColumnsFontsLinesAndPages) {
@@ -86,3 +87,4 @@ TEST(ServicesPrinter, EmptyDocumentsAndTrailingPagesAreNotPrintedAndTextsNeverOv
 }
 
 }  // namespace
+}  // namespace ui_test
