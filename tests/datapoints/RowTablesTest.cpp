@@ -8,6 +8,7 @@
 #include "datapoints/PropertyRows.h"
 #include "devicemodel/ModelTable.h"
 
+namespace datapoints_test {
 namespace {
 
 using qvr::DeviceFamily;
@@ -72,3 +73,4 @@ TEST(PropertyRowsTest, QvrL1HasQvrL2sFirstRowsWithTheSwitchAsBlock6) {
 }
 
 }  // namespace
+}  // namespace datapoints_test

@@ -5,12 +5,11 @@
 #include <cstdio>
 #include <set>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include "mainwindow/fMain.h"
 
-namespace testsupport {
+namespace datapoints_test {
 
 namespace {
 
@@ -23,25 +22,26 @@ struct NvRowView {
   ui::TextBox* box;
 };
 
-// Blocks by row ranges: the last row of each block in row order.
-using BlockRanges = std::vector<std::pair<int, std::string>>;
-
-const BlockRanges kInputBlocks{{3, "OccupController"},     {5, "OccupSensor"}, {9, "LightController[0]"},
-                               {13, "LightController[1]"}, {14, "Switch"},     {24, "SCC"}};
-const BlockRanges kOutputBlocks{
-    {1, "OccupController"},    {3, "OccupSensor"}, {4, "LigthSensor"}, {5, "LightController[0]"},
-    {6, "LightController[1]"}, {8, "Switch"},      {19, "SCC"}};
-
-std::string BlockOfRow(const BlockRanges& ranges, int row) {
-  for (const auto& [last, block] : ranges) {
-    if (row <= last) return block;
+// Each row names one of the device's LonMark objects, and the rows of one object stand together.
+void ExpectObjectsAreBlocksInRuns(const std::vector<NvRowView>& rows, const lns::LnsAppDevice& device) {
+  lns::LnsLonMarkObjects blocks = device.GetInterface().GetLonMarkObjects();
+  std::set<std::string> names;
+  for (long position = 1; position <= blocks.Count(); ++position)
+    names.insert(blocks.Item(position).GetName());
+  std::set<std::string> finished;
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    EXPECT_EQ(names.count(rows[row].object), 1u) << "row " << row << " " << rows[row].object;
+    if (row > 0 && rows[row].object != rows[row - 1].object) {
+      EXPECT_TRUE(finished.insert(rows[row - 1].object).second) << rows[row - 1].object << " split up";
+    }
   }
-  return "";
+  if (!rows.empty()) {
+    EXPECT_EQ(finished.count(rows.back().object), 0u) << rows.back().object << " split up";
+  }
 }
 
 void ExpectNvRowsMatchDevice(const std::vector<NvRowView>& rows, const lns::LnsAppDevice& device,
-                             bool outputs, const BlockRanges& blocks,
-                             const ui::ControlArray<ui::TextBox>& boxes, ValuesRead values) {
+                             bool outputs, const ui::ControlArray<ui::TextBox>& boxes, ValuesRead values) {
   lns::LnsNetworkVariables variables = device.GetInterface().GetNetworkVariables();
   for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
     const NvRowView& view = rows[static_cast<std::size_t>(row)];
@@ -49,10 +49,10 @@ void ExpectNvRowsMatchDevice(const std::vector<NvRowView>& rows, const lns::LnsA
     lns::LnsNetworkVariable variable = variables.ItemByIndex(view.index);
     EXPECT_EQ(view.name, variable.GetName());
     EXPECT_EQ(variable.GetIsOutput(), outputs);
-    EXPECT_EQ(view.object, BlockOfRow(blocks, row));
     EXPECT_EQ(view.box, &boxes[row]);
     EXPECT_EQ(view.value, values == ValuesRead::Yes ? variable.GetValue() : "");
   }
+  ExpectObjectsAreBlocksInRuns(rows, device);
 }
 
 template <std::size_t N>
@@ -85,7 +85,7 @@ void ExpectInputRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice& 
     const qvr::DataPoint& p = tables.NviTable[static_cast<std::size_t>(row)];
     rows.push_back({p.NviName, p.NviObject, p.NviIndex, p.NviValue, p.NviTextBox});
   }
-  ExpectNvRowsMatchDevice(rows, device, false, kInputBlocks, program.fMain().txtNvi, values);
+  ExpectNvRowsMatchDevice(rows, device, false, program.fMain().txtNvi, values);
 }
 
 void ExpectOutputRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice& device, ValuesRead values) {
@@ -95,7 +95,7 @@ void ExpectOutputRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice&
     const qvr::DataPoint& p = tables.NvoTable[static_cast<std::size_t>(row)];
     rows.push_back({p.NvoName, p.NvoObject, p.NvoIndex, p.NvoValue, p.NvoTextBox});
   }
-  ExpectNvRowsMatchDevice(rows, device, true, kOutputBlocks, program.fMain().txtNvo, values);
+  ExpectNvRowsMatchDevice(rows, device, true, program.fMain().txtNvo, values);
 }
 
 void ExpectPropertyRowsResolveOnDevice(qvr::Program& program, const lns::LnsAppDevice& device) {
@@ -159,4 +159,4 @@ bool SameTables(const qvr::DataPointTables& a, const qvr::DataPointTables& b) {
          SameRows(a.NvoTable, b.NvoTable);
 }
 
-}  // namespace testsupport
+}  // namespace datapoints_test

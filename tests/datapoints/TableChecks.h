@@ -7,7 +7,7 @@
 #include "framework/Program.h"
 #include "platform/lns/LnsObjectModel.h"
 
-namespace testsupport {
+namespace datapoints_test {
 
 // Checks of loaded data-point tables against the device they were loaded for: what the rows say of the
 // device's network variables and properties must be what the device's interface holds.
@@ -15,7 +15,8 @@ namespace testsupport {
 enum class ValuesRead { Yes, No };
 
 // Input rows 0 to NviCount - 1: each names the device's input at its NV index, carries that input's value
-// (or none when the device could not be read), the block of its row range and box txtNvi(row).
+// (or none when the device could not be read) and box txtNvi(row); its object is one of the device's
+// LonMark objects, and the rows of one object stand together.
 void ExpectInputRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice& device, ValuesRead values);
 // The same for output rows and txtNvo.
 void ExpectOutputRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice& device, ValuesRead values);
@@ -31,4 +32,4 @@ bool SameRow(const qvr::DataPoint& a, const qvr::DataPoint& b);
 // Every field of every row and the counts are equal.
 bool SameTables(const qvr::DataPointTables& a, const qvr::DataPointTables& b);
 
-}  // namespace testsupport
+}  // namespace datapoints_test

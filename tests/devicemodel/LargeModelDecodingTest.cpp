@@ -46,6 +46,15 @@ TEST_F(DeviceModelTest, SetPointsWithTheDecimalPointAreCutFromTheirBox) {
   OpenDevice(kQvrl207);
   EXPECT_EQ(SetPointBoxes(window()), (std::vector<std::string>{"20.50", "18.00", "15.00", "", "", ""}));
   EXPECT_EQ(SetPointParts(program.model), SetPointBoxes(window()));
+
+  // With another separator the value is cut at the commas and stays as read.
+  UseDecimalSeparator("'");
+  SetPointRow(program).NciValue = "22'00,20'00,17'00,25'00,27'00,29'00";
+  nciBox(49).SetText(SetPointRow(program).NciValue);
+  OpenDevice(kQvrl207);
+  EXPECT_EQ(SetPointBoxes(window()),
+            (std::vector<std::string>{"22'00", "20'00", "17'00", "25'00", "27'00", "29'00"}));
+  EXPECT_EQ(SetPointRow(program).NciValue, "22'00,20'00,17'00,25'00,27'00,29'00");
 }
 
 TEST_F(DeviceModelTest, SetPointsWithTheDecimalCommaAreRewrittenIntoTheDottedForm) {
@@ -67,7 +76,7 @@ TEST_F(DeviceModelTest, SetPointsWithTheDecimalCommaAreRewrittenIntoTheDottedFor
   EXPECT_EQ(program.model.SetPntsField5, "6,5");
 }
 
-TEST_F(DeviceModelTest, SetPointsThatAreNotSixNumbersAreNotTakenApart) {
+TEST_F(DeviceModelTest, SetPointsThatAreNotSixNumbersOrOfTheSmallerFamilyAreNotTakenApart) {
   UseDecimalSeparator(",");
   SetPointRow(program).NciValue = "21,00,19,00,16,00,24,00,26,00,28,00";
   OpenDevice(kQvrl207);
@@ -84,24 +93,8 @@ TEST_F(DeviceModelTest, SetPointsThatAreNotSixNumbersAreNotTakenApart) {
     EXPECT_EQ(SetPointRow(program).NciValue, stored);
     EXPECT_EQ(nciBox(49).Text(), stored);
   }
-}
 
-TEST_F(DeviceModelTest, SetPointsWithAnotherDecimalSeparatorAreCutAtTheCommas) {
-  UseDecimalSeparator(".");
-  nciBox(49).SetText("21.00,19.00,16.00,24.00,26.00,28.00");
-  OpenDevice(kQvrl207);
-
-  UseDecimalSeparator("'");
-  SetPointRow(program).NciValue = "22'00,20'00,17'00,25'00,27'00,29'00";
-  nciBox(49).SetText(SetPointRow(program).NciValue);
-  OpenDevice(kQvrl207);
-  EXPECT_EQ(SetPointBoxes(window()),
-            (std::vector<std::string>{"22'00", "20'00", "17'00", "25'00", "27'00", "29'00"}));
-  EXPECT_EQ(SetPointRow(program).NciValue, "22'00,20'00,17'00,25'00,27'00,29'00");
-}
-
-TEST_F(DeviceModelTest, TheSmallerFamilyHasNoSetPoints) {
-  UseDecimalSeparator(",");
+  // The smaller family has no set points: nothing is taken apart or rewritten.
   SetPointRow(program).NciValue = "21,00,19,00,16,00,24,00,26,00,28,00";
   OpenDevice(kQvrl106);
   EXPECT_EQ(SetPointRow(program).NciValue, "21,00,19,00,16,00,24,00,26,00,28,00");

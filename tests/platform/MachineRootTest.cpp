@@ -6,6 +6,7 @@
 
 #include "TempMachineRoot.h"
 
+namespace platform_test {
 namespace {
 
 TEST(MachineRoot, FollowsLnsRootThenXdgDataHome) {
@@ -35,3 +36,4 @@ TEST(MachineRoot, MapsWindowsPathsInsideTheBase) {
 }
 
 }  // namespace
+}  // namespace platform_test

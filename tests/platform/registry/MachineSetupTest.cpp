@@ -12,6 +12,7 @@
 #include "platform/Error.h"
 #include "platform/registry/RegistryStore.h"
 
+namespace registry_test {
 namespace {
 
 using reg::Hive;
@@ -42,12 +43,16 @@ std::optional<std::string> Read(const std::filesystem::path& root, Hive hive, st
   return reg::ReadText(store, hive, key, name);
 }
 
-TEST(MachineSetup, CreatesTheFolderTreeAndTheTwoValues) {
+TEST(MachineSetup, CreatesTheFolderTreeAndTheTwoValuesWithAnAbsolutePath) {
   testsupport::TempMachineRoot temp;
-  const auto root = temp.Path() / "machine";  // the root itself is made, too
-  ScopedEnv locale("LC_ALL", "C");
-  reg::InitMachineRoot(root);
-
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(temp.Path());
+  {
+    ScopedEnv locale("LC_ALL", "C");
+    reg::InitMachineRoot("machine");  // relative, and the root itself is made, too
+  }
+  std::filesystem::current_path(previous);
+  const auto root = temp.Path() / "machine";
   for (const char* folder : {"Types", "Import", "PlugIns"}) {
     EXPECT_TRUE(std::filesystem::is_directory(root / "LonWorks" / folder)) << folder;
   }
@@ -55,45 +60,7 @@ TEST(MachineSetup, CreatesTheFolderTreeAndTheTwoValues) {
             (root / "LonWorks").string());
   EXPECT_EQ(Read(root, Hive::CurrentUser, "Control Panel\\International", "sDecimal"), ".");
   EXPECT_EQ(reg::LonWorksFolderIn(root), root / "LonWorks");
-}
 
-TEST(MachineSetup, KeepsValuesThatAreThereAndCompletesTheRest) {
-  testsupport::TempMachineRoot temp;
-  {
-    reg::RegistryStore store(reg::RegistryStore::FileIn(temp.Path()));
-    ASSERT_EQ(store.SetValue(Hive::CurrentUser, "Control Panel\\International", "sDecimal",
-                             reg::RegValue{reg::ValueType::Sz, ","}, true),
-              reg::Status::Ok);
-  }
-  reg::InitMachineRoot(temp.Path());
-  EXPECT_EQ(Read(temp.Path(), Hive::CurrentUser, "Control Panel\\International", "sDecimal"), ",");
-  EXPECT_EQ(Read(temp.Path(), Hive::LocalMachine, "SOFTWARE\\LonWorks", "LonWorks Path"),
-            (temp.Path() / "LonWorks").string());
-
-  {
-    reg::RegistryStore store(reg::RegistryStore::FileIn(temp.Path()));
-    ASSERT_EQ(store.SetValue(Hive::LocalMachine, "SOFTWARE\\LonWorks", "LonWorks Path",
-                             reg::RegValue{reg::ValueType::Sz, "/elsewhere"}),
-              reg::Status::Ok);
-  }
-  std::filesystem::remove(temp.Path() / "LonWorks" / "Import");
-  reg::InitMachineRoot(temp.Path());
-  EXPECT_EQ(Read(temp.Path(), Hive::LocalMachine, "SOFTWARE\\LonWorks", "LonWorks Path"), "/elsewhere");
-  EXPECT_TRUE(std::filesystem::is_directory(temp.Path() / "LonWorks" / "Import"));
-}
-
-TEST(MachineSetup, StoresAnAbsoluteLonWorksPathForARelativeRoot) {
-  testsupport::TempMachineRoot temp;
-  const auto previous = std::filesystem::current_path();
-  std::filesystem::current_path(temp.Path());
-  reg::InitMachineRoot("relative-root");
-  std::filesystem::current_path(previous);
-  EXPECT_EQ(Read(temp.Path() / "relative-root", Hive::LocalMachine, "SOFTWARE\\LonWorks", "LonWorks Path"),
-            (temp.Path() / "relative-root" / "LonWorks").string());
-}
-
-TEST(MachineSetup, FailsWithAReasonWhereTheRootCannotBeMade) {
-  testsupport::TempMachineRoot temp;
   std::ofstream(temp.Path() / "plain-file") << "x";
   try {
     reg::InitMachineRoot(temp.Path() / "plain-file");
@@ -101,6 +68,23 @@ TEST(MachineSetup, FailsWithAReasonWhereTheRootCannotBeMade) {
   } catch (const platform::RaisedError& error) {
     EXPECT_NE(error.Description().find("plain-file"), std::string::npos) << error.Description();
   }
+}
+
+TEST(MachineSetup, KeepsValuesThatAreThereAndCompletesTheRest) {
+  testsupport::TempMachineRoot temp;
+  reg::RegistryStore(reg::RegistryStore::FileIn(temp.Path()))
+      .SetValue(Hive::CurrentUser, "Control Panel\\International", "sDecimal", {reg::ValueType::Sz, ","},
+                true);
+  reg::InitMachineRoot(temp.Path());
+  EXPECT_EQ(Read(temp.Path(), Hive::CurrentUser, "Control Panel\\International", "sDecimal"), ",");
+
+  reg::RegistryStore(reg::RegistryStore::FileIn(temp.Path()))
+      .SetValue(Hive::LocalMachine, "SOFTWARE\\LonWorks", "LonWorks Path",
+                {reg::ValueType::Sz, "/elsewhere"});
+  std::filesystem::remove(temp.Path() / "LonWorks" / "Import");
+  reg::InitMachineRoot(temp.Path());
+  EXPECT_EQ(Read(temp.Path(), Hive::LocalMachine, "SOFTWARE\\LonWorks", "LonWorks Path"), "/elsewhere");
+  EXPECT_TRUE(std::filesystem::is_directory(temp.Path() / "LonWorks" / "Import"));
 }
 
 TEST(MachineSetup, DecimalSeparatorFollowsTheUserLocale) {
@@ -124,3 +108,4 @@ TEST(MachineSetup, DecimalSeparatorFollowsTheUserLocale) {
 }
 
 }  // namespace
+}  // namespace registry_test

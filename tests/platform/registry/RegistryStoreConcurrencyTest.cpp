@@ -8,6 +8,7 @@
 #include "TempMachineRoot.h"
 #include "platform/registry/RegistryStore.h"
 
+namespace registry_test {
 namespace {
 
 using reg::Hive;
@@ -78,3 +79,4 @@ TEST(RegistryStoreConcurrency, TwoProcessesWritingAtOnceLoseNothing) {
 }
 
 }  // namespace
+}  // namespace registry_test

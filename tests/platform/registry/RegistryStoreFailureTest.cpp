@@ -8,6 +8,7 @@
 #include "TempMachineRoot.h"
 #include "platform/registry/RegistryStore.h"
 
+namespace registry_test {
 namespace {
 
 using reg::Hive;
@@ -92,3 +93,4 @@ TEST(RegistryStoreFailure, FullDiskRefusesTheWriteAndLeavesTheFileIntact) {
 }
 
 }  // namespace
+}  // namespace registry_test

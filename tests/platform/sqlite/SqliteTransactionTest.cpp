@@ -7,6 +7,7 @@
 #include "platform/sqlite/Database.h"
 #include "platform/sqlite/Transaction.h"
 
+namespace sqlite_test {
 namespace {
 
 class SqliteTransactionTest : public testing::Test {
@@ -87,3 +88,4 @@ TEST_F(SqliteTransactionTest, ATransactionTakesTheWriteLockAtOnce) {
 }
 
 }  // namespace
+}  // namespace sqlite_test

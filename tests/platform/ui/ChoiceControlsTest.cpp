@@ -4,8 +4,7 @@
 #include <tuple>
 #include <vector>
 
-#include "ServicesTestSupport.h"
-#include "UiModelTestSupport.h"
+#include "UiTestSupport.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Frame.h"
 #include "platform/ui/Menu.h"
@@ -15,11 +14,10 @@
 #include "platform/ui/TextBox.h"
 #include "platform/ui/UiError.h"
 
+namespace ui_test {
 namespace {
 
-using servicestest::ErrorNumberOf;
-
-class ChoiceForm : public uitest::RecordingForm {
+class ChoiceForm : public RecordingForm {
  public:
   ChoiceForm(ui::Application& app, std::vector<std::string>& events)
       : RecordingForm(app, "fChoices", events) {
@@ -61,7 +59,7 @@ class Fixture : public ::testing::Test {
     form.Show();
     events.clear();
   }
-  uitest::HeadlessUi ui;
+  HeadlessUi ui;
   std::vector<std::string> events;
   ChoiceForm form{ui.app, events};
 };
@@ -208,3 +206,4 @@ TEST_F(PeerTest, APeerHearsOfCodeAndUserChangesUntilTheFormUnloads) {
 }
 
 }  // namespace
+}  // namespace ui_test

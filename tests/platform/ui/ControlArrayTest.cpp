@@ -3,16 +3,17 @@
 #include <string>
 #include <vector>
 
-#include "UiModelTestSupport.h"
+#include "UiTestSupport.h"
 #include "platform/Error.h"
 #include "platform/ui/ControlArray.h"
 #include "platform/ui/TextBox.h"
 #include "platform/ui/UiError.h"
 #include "platform/ui/UpDown.h"
 
+namespace ui_test {
 namespace {
 
-class ArrayForm : public uitest::RecordingForm {
+class ArrayForm : public RecordingForm {
  public:
   ArrayForm(ui::Application& app, std::vector<std::string>& events) : RecordingForm(app, "fArray", events) {
     for (int index : {0, 1, 2, 70, 80}) txtNci.Add(index);
@@ -41,7 +42,7 @@ class ArrayForm : public uitest::RecordingForm {
 };
 
 TEST(ControlArray, IndexesMayHaveGapsAndAMissingElementRaisesTheArrayError) {
-  uitest::HeadlessUi ui;
+  HeadlessUi ui;
   std::vector<std::string> events;
   ArrayForm form(ui.app, events);
 
@@ -68,7 +69,7 @@ TEST(ControlArray, IndexesMayHaveGapsAndAMissingElementRaisesTheArrayError) {
 }
 
 TEST(ControlArray, HandlersSetForTheArrayReceiveTheElementIndexAndTheirArgumentsByReference) {
-  uitest::HeadlessUi ui;
+  HeadlessUi ui;
   std::vector<std::string> events;
   ArrayForm form(ui.app, events);
   form.Show();
@@ -96,3 +97,4 @@ TEST(ControlArray, HandlersSetForTheArrayReceiveTheElementIndexAndTheirArguments
 }
 
 }  // namespace
+}  // namespace ui_test

@@ -4,8 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "ServicesTestSupport.h"
-#include "UiModelTestSupport.h"
+#include "UiTestSupport.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/CommandButton.h"
 #include "platform/ui/FormRegistry.h"
@@ -13,11 +12,10 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/UiError.h"
 
+namespace ui_test {
 namespace {
 
-using servicestest::ErrorNumberOf;
-
-class MainForm : public uitest::RecordingForm {
+class MainForm : public RecordingForm {
  public:
   MainForm(ui::Application& app, std::vector<std::string>& events) : RecordingForm(app, "fMain", events) {}
 
@@ -33,7 +31,7 @@ class MainForm : public uitest::RecordingForm {
 };
 
 // Like the progress window: shows itself while it loads; its status label has a design text.
-class ProgressForm : public uitest::RecordingForm {
+class ProgressForm : public RecordingForm {
  public:
   ProgressForm(ui::Application& app, std::vector<std::string>& events)
       : RecordingForm(app, "fProgress", events) {
@@ -52,7 +50,7 @@ class ProgressForm : public uitest::RecordingForm {
 };
 
 // Like the print-choice window: unticked boxes at every load, a button that stores the choice and unloads.
-class ChoiceForm : public uitest::RecordingForm {
+class ChoiceForm : public RecordingForm {
  public:
   ChoiceForm(ui::Application& app, std::vector<std::string>& events, bool& printNci)
       : RecordingForm(app, "fChoice", events), printNci_(printNci) {
@@ -70,7 +68,7 @@ class ChoiceForm : public uitest::RecordingForm {
 };
 
 TEST(FormLifecycle, SingleInstanceFormsLoadOnFirstUseAndAgainWhenReachedAfterUnloading) {
-  uitest::HeadlessUi ui;
+  HeadlessUi ui;
   std::vector<std::string> events;
   ui::FormRegistry forms;
   EXPECT_EQ(forms.Find<ProgressForm>(), nullptr);
@@ -131,7 +129,7 @@ TEST(FormLifecycle, ADisabledFormTakesNoUserInputUntilEnabledOrLoadedAgain) {
 }
 
 TEST(FormLifecycle, UnloadingTheMainFormUnloadsEveryOtherFormFirst) {
-  uitest::HeadlessUi ui;
+  HeadlessUi ui;
   std::vector<std::string> events;
   bool printNci = false;
   {
@@ -158,7 +156,7 @@ TEST(FormLifecycle, UnloadingTheMainFormUnloadsEveryOtherFormFirst) {
 }
 
 TEST(FormLifecycle, AModalFormReturnsOnceItsScriptHidesOrUnloadsIt) {
-  uitest::HeadlessUi ui;
+  HeadlessUi ui;
   std::vector<std::string> events;
   bool printNci = false;
   ui::FormRegistry forms;
@@ -207,7 +205,7 @@ class RecordingFormPeer : public ui::FormPeer {
 };
 
 TEST(FormLifecycle, GeometryAndWindowStateFollowTheRulesAndRaiseResizeAndActivate) {
-  uitest::HeadlessUi ui;
+  HeadlessUi ui;
   std::vector<std::string> events;
   MainForm form(ui.app, events);
   form.SetCaption("Calyxtern Orvalis GmbH    ");
@@ -267,3 +265,4 @@ TEST(FormLifecycle, GeometryAndWindowStateFollowTheRulesAndRaiseResizeAndActivat
 }
 
 }  // namespace
+}  // namespace ui_test

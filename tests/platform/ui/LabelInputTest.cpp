@@ -1,17 +1,16 @@
-// A label's clicks and mouse moves, and its custom pointer.
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "UiModelTestSupport.h"
+#include "UiTestSupport.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Mouse.h"
 
+namespace ui_test {
 namespace {
 
-class LinkForm : public uitest::RecordingForm {
+class LinkForm : public RecordingForm {
  public:
   LinkForm(ui::Application& app, std::vector<std::string>& events) : RecordingForm(app, "fLinks", events) {
     lblLink.SetCaption("www.example.org");
@@ -27,8 +26,8 @@ class LinkForm : public uitest::RecordingForm {
   ui::Label lblLink{*this, "lblLink"};
 };
 
-TEST(LabelInput, ClicksAndMouseMovesReachAnEnabledVisibleLabelOfALoadedForm) {
-  uitest::HeadlessUi ui;
+TEST(LabelInput, ClicksReachAnEnabledVisibleLabelOfALoadedFormAndThePointerStartsFromTheDesign) {
+  HeadlessUi ui;
   std::vector<std::string> events;
   LinkForm form(ui.app, events);
 
@@ -53,13 +52,9 @@ TEST(LabelInput, ClicksAndMouseMovesReachAnEnabledVisibleLabelOfALoadedForm) {
   form.lblLink.SetVisible(false);
   form.lblLink.UserMovesMouse(0, 0, 1, 1);
   EXPECT_TRUE(events.empty());
-}
 
-TEST(LabelInput, TheCustomPointerStartsFromTheDesignAtEveryLoad) {
-  uitest::HeadlessUi ui;
-  std::vector<std::string> events;
-  LinkForm form(ui.app, events);
-  form.Load();
+  // The custom pointer starts from the design at every load.
+  form.lblLink.SetVisible(true);
   EXPECT_EQ(form.lblLink.MousePointer(), ui::vbCustom);
   EXPECT_EQ(form.lblLink.MouseIcon(), "Hand.cur");
   form.lblLink.SetMouseIcon("/usr/share/cursors/hand.cur");
@@ -71,3 +66,4 @@ TEST(LabelInput, TheCustomPointerStartsFromTheDesignAtEveryLoad) {
 }
 
 }  // namespace
+}  // namespace ui_test

@@ -6,18 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "ServicesTestSupport.h"
 #include "TempMachineRoot.h"
-#include "UiModelTestSupport.h"
+#include "UiTestSupport.h"
 #include "platform/ui/HeadlessServices.h"
 #include "platform/ui/LogControl.h"
 #include "platform/ui/UiError.h"
 
+namespace ui_test {
 namespace {
 
-using servicestest::ErrorNumberOf;
-
-class LogForm : public uitest::RecordingForm {
+class LogForm : public RecordingForm {
  public:
   LogForm(ui::Application& app, std::vector<std::string>& events) : RecordingForm(app, "fLog", events) {}
   ui::LogControl EchLog{*this, "EchLog"};
@@ -76,7 +74,7 @@ TEST(LogControl, KeepsErrorLinesApartAndSavesThroughTheSaveDialog) {
 }
 
 TEST(LogControl, SaveLogAsNeedsTheServices) {
-  uitest::HeadlessUi ui;
+  HeadlessUi ui;
   std::vector<std::string> events;
   LogForm form(ui.app, events);
   form.Load();
@@ -85,3 +83,4 @@ TEST(LogControl, SaveLogAsNeedsTheServices) {
 }
 
 }  // namespace
+}  // namespace ui_test

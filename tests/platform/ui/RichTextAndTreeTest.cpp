@@ -3,17 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "ServicesTestSupport.h"
-#include "UiModelTestSupport.h"
+#include "UiTestSupport.h"
 #include "platform/ui/RichTextBox.h"
 #include "platform/ui/TreeView.h"
 #include "platform/ui/UiError.h"
 
+namespace ui_test {
 namespace {
 
-using servicestest::ErrorNumberOf;
-
-class PaneForm : public uitest::RecordingForm {
+class PaneForm : public RecordingForm {
  public:
   PaneForm(ui::Application& app, std::vector<std::string>& events) : RecordingForm(app, "fPane", events) {
     TreeView1.SetCheckboxes(true);
@@ -44,7 +42,7 @@ std::string EmphasisMap(const ui::RichTextBox& box, int count) {
 }
 
 TEST(RichTextBox, SelectionEmphasisAndFindWorkOnCharacterPositions) {
-  uitest::HeadlessUi ui;
+  HeadlessUi ui;
   std::vector<std::string> events;
   PaneForm form(ui.app, events);
   form.Show();
@@ -90,7 +88,7 @@ TEST(RichTextBox, SelectionEmphasisAndFindWorkOnCharacterPositions) {
 }
 
 TEST(TreeView, NodesKeepKeysTagsAndFamilyAndTheUserChecksThem) {
-  uitest::HeadlessUi ui;
+  HeadlessUi ui;
   std::vector<std::string> events;
   PaneForm form(ui.app, events);
   form.Show();
@@ -146,3 +144,4 @@ TEST(TreeView, NodesKeepKeysTagsAndFamilyAndTheUserChecksThem) {
 }
 
 }  // namespace
+}  // namespace ui_test

@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "UiTestSupport.h"
+
 #include <fstream>
 #include <string>
 
-#include "ServicesTestSupport.h"
 #include "TempMachineRoot.h"
 #include "platform/ui/HeadlessServices.h"
 #include "platform/ui/HeadlessServicesScript.h"
 
+namespace ui_test {
 namespace {
-
-using servicestest::ErrorNumberOf;
 
 TEST(ServicesDialogs, CancelRaises32755OnlyWhenCancelErrorIsSet) {
   ui::HeadlessServices services;
@@ -99,3 +99,4 @@ TEST(ServicesDialogs, FilterTextsSplitIntoDescriptionsAndPatterns) {
 }
 
 }  // namespace
+}  // namespace ui_test

@@ -1,47 +1,54 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "platform/Error.h"
+#include "UiTestSupport.h"
+#include "platform/ui/ConsoleServices.h"
 #include "platform/ui/HeadlessServices.h"
 #include "platform/ui/HeadlessServicesScript.h"
 
+namespace ui_test {
 namespace {
 
-TEST(ServicesMessageBox, StyleNumbersDecodeIntoButtonsIconAndDefault) {
-  const auto abortRetryIgnore =
-      ui::MessageBoxRequest::FromStyle("p", ui::vbAbortRetryIgnore + ui::vbInformation, "t");
-  EXPECT_EQ(abortRetryIgnore.style, 66);
-  EXPECT_EQ(abortRetryIgnore.buttons, (std::vector<int>{ui::vbAbort, ui::vbRetry, ui::vbIgnore}));
-  EXPECT_EQ(abortRetryIgnore.icon, ui::MsgIcon::Information);
-  EXPECT_EQ(abortRetryIgnore.DefaultAnswer(), ui::vbAbort);
-  EXPECT_EQ(abortRetryIgnore.escapeAnswer, 0) << "Abort/Retry/Ignore must be answered with a button";
-
-  const auto yesNo = ui::MessageBoxRequest::FromStyle("p", ui::vbYesNo + ui::vbDefaultButton2, "t");
-  EXPECT_EQ(yesNo.icon, ui::MsgIcon::None);
-  EXPECT_EQ(yesNo.DefaultAnswer(), ui::vbNo);
-
-  const auto yesNoCancel =
-      ui::MessageBoxRequest::FromStyle("p", ui::vbYesNoCancel + ui::vbQuestion + ui::vbDefaultButton3, "");
-  EXPECT_EQ(yesNoCancel.DefaultAnswer(), ui::vbCancel);
-  EXPECT_EQ(yesNoCancel.escapeAnswer, ui::vbCancel);
-  EXPECT_EQ(yesNoCancel.icon, ui::MsgIcon::Question);
-
-  const auto okOnly = ui::MessageBoxRequest::FromStyle("p", ui::vbCritical + ui::vbDefaultButton3, "");
-  EXPECT_EQ(okOnly.buttons, (std::vector<int>{ui::vbOK}));
-  EXPECT_EQ(okOnly.DefaultAnswer(), ui::vbOK) << "a default past the last button falls back to the first";
-  EXPECT_EQ(okOnly.escapeAnswer, ui::vbOK);
-  EXPECT_EQ(okOnly.icon, ui::MsgIcon::Critical);
-  EXPECT_EQ(ui::MessageBoxRequest::FromStyle("p", ui::vbRetryCancel + ui::vbExclamation, "").icon,
-            ui::MsgIcon::Exclamation);
-
-  try {
-    ui::MessageBoxRequest::FromStyle("p", 6, "");
-    FAIL() << "button set 6 does not exist";
-  } catch (const platform::RaisedError& error) {
-    EXPECT_EQ(error.Number(), 5);
+TEST(ServicesMessageBox, StyleNumbersDecodeIntoButtonsIconDefaultAndEscape) {
+  struct Case {
+    int style;
+    std::vector<int> buttons;
+    ui::MsgIcon icon;
+    int defaultAnswer;
+    int escapeAnswer;  // 0: the box must be answered with a button
+  };
+  const Case cases[] = {
+      {ui::vbAbortRetryIgnore + ui::vbInformation,
+       {ui::vbAbort, ui::vbRetry, ui::vbIgnore},
+       ui::MsgIcon::Information,
+       ui::vbAbort,
+       0},
+      {ui::vbYesNo + ui::vbDefaultButton2, {ui::vbYes, ui::vbNo}, ui::MsgIcon::None, ui::vbNo, 0},
+      {ui::vbYesNoCancel + ui::vbQuestion + ui::vbDefaultButton3,
+       {ui::vbYes, ui::vbNo, ui::vbCancel},
+       ui::MsgIcon::Question,
+       ui::vbCancel,
+       ui::vbCancel},
+      // A default past the last button falls back to the first.
+      {ui::vbCritical + ui::vbDefaultButton3, {ui::vbOK}, ui::MsgIcon::Critical, ui::vbOK, ui::vbOK},
+      {ui::vbRetryCancel + ui::vbExclamation,
+       {ui::vbRetry, ui::vbCancel},
+       ui::MsgIcon::Exclamation,
+       ui::vbRetry,
+       ui::vbCancel},
+  };
+  for (const Case& c : cases) {
+    const auto request = ui::MessageBoxRequest::FromStyle("p", c.style, "t");
+    EXPECT_EQ(request.style, c.style);
+    EXPECT_EQ(request.buttons, c.buttons) << c.style;
+    EXPECT_EQ(request.icon, c.icon) << c.style;
+    EXPECT_EQ(request.DefaultAnswer(), c.defaultAnswer) << c.style;
+    EXPECT_EQ(request.escapeAnswer, c.escapeAnswer) << c.style;
   }
+  EXPECT_EQ(ErrorNumberOf([] { ui::MessageBoxRequest::FromStyle("p", 6, ""); }), 5) << "no button set 6";
 }
 
 TEST(ServicesMessageBox, QueuedAnswersAreReturnedInOrderAndEveryBoxIsRecorded) {
@@ -49,30 +56,16 @@ TEST(ServicesMessageBox, QueuedAnswersAreReturnedInOrderAndEveryBoxIsRecorded) {
   services.SetApplicationTitle("Calyxtern_qvr_lon_PlugIn");
   auto& boxes = services.TestBoxes();
   boxes.QueueAnswer(ui::vbNo, "Transmit");
-  boxes.QueueAnswer(ui::vbRetry);
   boxes.QueueEnter();
   boxes.QueueEscape();
-
-  EXPECT_EQ(
-      services.MsgBox("Transmit parameters to the current Device ?", ui::vbYesNo, " ! No Device selected !"),
-      ui::vbNo);
-  EXPECT_EQ(
-      services.MsgBox("Error updating", ui::vbAbortRetryIgnore + ui::vbInformation, "fMain cmdApply_Click"),
-      ui::vbRetry);
-  EXPECT_EQ(services.MsgBox("Are you sure that you want to exit?", ui::vbYesNo + ui::vbDefaultButton2),
-            ui::vbNo)
-      << "Enter presses the default button";
-  EXPECT_EQ(services.MsgBox("Device not online? Press Ok to Resume...", ui::vbOKCancel), ui::vbCancel);
+  EXPECT_EQ(services.MsgBox("Transmit parameters?", ui::vbYesNo, " ! No Device selected !"), ui::vbNo);
+  EXPECT_EQ(services.MsgBox("Exit?", ui::vbYesNo + ui::vbDefaultButton2), ui::vbNo) << "Enter: the default";
+  EXPECT_EQ(services.MsgBox("Resume?", ui::vbOKCancel), ui::vbCancel);
   EXPECT_EQ(boxes.PendingAnswers(), 0u);
-
-  const auto& shown = boxes.Shown();
-  ASSERT_EQ(shown.size(), 4u);
-  EXPECT_EQ(shown[0].request.title, " ! No Device selected !");
-  EXPECT_EQ(shown[0].request.buttons, (std::vector<int>{ui::vbYes, ui::vbNo}));
-  EXPECT_EQ(shown[1].request.style, 66);
-  EXPECT_EQ(shown[1].answer, ui::vbRetry);
-  EXPECT_EQ(shown[2].request.title, "Calyxtern_qvr_lon_PlugIn") << "no title shows the application title";
-  EXPECT_EQ(shown[3].request.prompt, "Device not online? Press Ok to Resume...");
+  ASSERT_EQ(boxes.Shown().size(), 3u);
+  EXPECT_EQ(boxes.Shown()[0].request.title, " ! No Device selected !");
+  EXPECT_EQ(boxes.Shown()[1].request.title, "Calyxtern_qvr_lon_PlugIn") << "no title shows the application's";
+  EXPECT_EQ(boxes.Shown()[2].answer, ui::vbCancel);
 }
 
 TEST(ServicesMessageBox, ABoxTheScriptDidNotExpectFailsWithItsText) {
@@ -108,30 +101,32 @@ TEST(ServicesMessageBox, ABoxTheScriptDidNotExpectFailsWithItsText) {
   EXPECT_EQ(boxes.PendingAnswers(), 0u);
 }
 
-TEST(ServicesMessageBox, ScreenAndDoEventsComeFromTheHeadlessBackEnd) {
+TEST(ServicesMessageBox, DoEventsRunsWhatIsPendingAndTimersOnlyWhenDue) {
   ui::HeadlessServices services;
-  ui::Screen& screen = services.Screen();
-  EXPECT_EQ(screen.Width(), 1024 * 15);
-  EXPECT_EQ(screen.Height(), 768 * 15);
-  services.TestScreen().SetPixels(800, 600);
-  services.TestScreen().SetTwipsPerPixel(12, 12);
-  EXPECT_EQ(screen.Width(), 9600);
-  EXPECT_EQ(screen.TwipsPerPixelY(), 12);
-
-  screen.SetMousePointer(ui::vbHourglass);
-  screen.SetMousePointer(ui::vbDefault);
-  EXPECT_EQ(screen.MousePointer(), ui::vbDefault);
-  EXPECT_EQ(services.TestScreen().PointerHistory(), (std::vector<int>{ui::vbHourglass, ui::vbDefault}));
-
   int ran = 0;
   services.Loop().Post([&] { ++ran; });
   auto timer = services.Loop().CreateTimer([&] { ran += 10; });
   timer->SetInterval(100);
   timer->SetEnabled(true);
   services.DoEvents();
-  EXPECT_EQ(ran, 1) << "DoEvents runs what is pending, and a timer only when it is due";
+  EXPECT_EQ(ran, 1);
   services.TestLoop().Advance(100);
   EXPECT_EQ(ran, 11);
 }
 
+TEST(ConsoleMessageBoxes, WriteEachBoxAsOneLineAndTakeTheDefaultAnswer) {
+  std::ostringstream out;
+  ui::ConsoleServices services(out);
+  services.SetApplicationTitle("App");
+
+  EXPECT_EQ(services.MsgBox("Done\rVerify this\r\nand that", ui::vbInformation), ui::vbOK);
+  EXPECT_EQ(services.MsgBox("Remove it?", ui::vbYesNo + ui::vbDefaultButton2, "Tool"), ui::vbNo);
+  EXPECT_EQ(services.MsgBox("Go on?", ui::vbYesNo, "Tool"), ui::vbYes);
+  EXPECT_EQ(out.str(),
+            "App: Done Verify this and that\n"
+            "Tool: Remove it? -> No (the default; nobody can be asked)\n"
+            "Tool: Go on? -> Yes (the default; nobody can be asked)\n");
+}
+
 }  // namespace
+}  // namespace ui_test

@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
+#include "UiTestSupport.h"
+
 #include <chrono>
 #include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "ServicesTestSupport.h"
 #include "TempMachineRoot.h"
 #include "platform/ui/HeadlessServices.h"
 #include "platform/ui/PosixShell.h"
 
+namespace ui_test {
 namespace {
-
-using servicestest::ErrorNumberOf;
 
 bool AppearsWithin(const std::filesystem::path& path, std::chrono::milliseconds limit) {
   const auto end = std::chrono::steady_clock::now() + limit;
@@ -68,3 +68,4 @@ TEST(ServicesShell, PosixShellStartsProgramsDirectlyWithoutWaiting) {
 }
 
 }  // namespace
+}  // namespace ui_test

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "UiModelTestSupport.h"
+#include "UiTestSupport.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CommandButton.h"
@@ -22,50 +22,8 @@
 #include "platform/ui/TreeView.h"
 #include "platform/ui/UpDown.h"
 
+namespace ui_test {
 namespace {
-
-// The example of docs/ui-snapshot.md.
-class DemoForm : public ui::Form {
- public:
-  explicit DemoForm(ui::Application& app) : Form(app, "fDemo") {
-    SetCaption("Demo");
-    Move(0, 0, 4800, 3600);
-    tabData.AddTab("Occup Sensor");
-    tabData.AddTab("Occup Ctrl");
-    txtValue.Add(3).SetContainer(tabData, 1);
-    txtValue[3].SetMaxLength(6);
-  }
-
-  ui::TabControl tabData{*this, "tabData"};
-  ui::ControlArray<ui::TextBox> txtValue{*this, "txtValue"};
-  ui::LogControl EchLog{*this, "EchLog"};
-};
-
-TEST(Snapshot, WritesTheDocumentedExample) {
-  uitest::HeadlessUi ui;
-  DemoForm form(ui.app);
-  EXPECT_EQ(ui::Snapshot(form), "form fDemo loaded=0\n");
-  EXPECT_FALSE(form.IsLoaded()) << "a snapshot never loads a form";
-
-  form.Show();
-  form.tabData.SetTab(1);
-  form.txtValue[3].SetFocus();
-  form.txtValue[3].UserTypes('1');
-  form.txtValue[3].UserTypes('2');
-  form.txtValue[3].SetForeColor(ui::vbRed);
-  form.EchLog.LogLine("Apply");
-  form.EchLog.ErrorLine("device offline");
-  EXPECT_EQ(ui::Snapshot(form),
-            "form fDemo loaded=1 visible=1 modal=0 caption=\"Demo\" state=0 border=2 left=0 top=0 width=4800 "
-            "height=3600 pointer=0 focus=txtValue(3)\n"
-            "tabData TabControl in=form tab=- tabs=[\"Occup Sensor\",\"Occup Ctrl\"] shown=\"11\" tab=1 "
-            "fore=0x80000012 enabled=1 visible=1 tip=\"\"\n"
-            "EchLog LogControl in=form tab=- lines=2 fore=0x80000012 enabled=1 visible=1 tip=\"\"\n"
-            "  line text=\"Apply\"\n"
-            "  error text=\"device offline\"\n"
-            "txtValue(3) TextBox in=tabData/1 tab=tabData/1 text=\"12\" maxlength=6 sel=2 sellen=0 fore=255 "
-            "enabled=1 visible=1 tip=\"\"\n");
-}
 
 class AllKindsForm : public ui::Form {
  public:
@@ -91,6 +49,8 @@ class AllKindsForm : public ui::Form {
     mnuExit.SetParentMenu(mnuDatei);
     cmdHidden.SetVisible(false);
     cmdHidden.SetToolTipText("hidden");
+    txtValue.Add(3).SetContainer(tabData, 0);
+    txtValue[3].SetMaxLength(6);
   }
 
   ui::TabControl tabData{*this, "tabData"};
@@ -108,12 +68,17 @@ class AllKindsForm : public ui::Form {
   ui::Menu mnuDatei{*this, "mnuDatei"};
   ui::Menu mnuExit{*this, "mnuExit"};
   ui::CommandButton cmdHidden{*this, "cmdHidden"};
+  ui::LogControl EchLog{*this, "EchLog"};
+  ui::ControlArray<ui::TextBox> txtValue{*this, "txtValue"};
 };
 
+// The one reviewed snapshot: every kind of control, written as docs/ui-snapshot.md describes.
 TEST(Snapshot, DescribesEveryKindInCreationOrder) {
-  uitest::HeadlessUi ui;
+  HeadlessUi ui;
   AllKindsForm form(ui.app);
-  form.Load();
+  EXPECT_EQ(ui::Snapshot(form), "form fAll loaded=0\n");
+  EXPECT_FALSE(form.IsLoaded()) << "a snapshot never loads a form";
+  form.Show();
   form.Move(39.92f, 1818.18f, 4260, 255);
   form.cmb_nci.SetListIndex(1);
   form.chkMonitor.SetValue(ui::vbChecked);
@@ -132,12 +97,18 @@ TEST(Snapshot, DescribesEveryKindInCreationOrder) {
   device.SetChecked(true);
   device.SetForeColor(ui::vbRed);
   root.SetExpanded(true);
+  form.txtValue[3].SetFocus();
+  form.txtValue[3].UserTypes('1');
+  form.txtValue[3].UserTypes('2');
+  form.txtValue[3].SetForeColor(ui::vbRed);
+  form.EchLog.LogLine("Apply");
+  form.EchLog.ErrorLine("device offline");
 
   const std::string tail = " fore=0x80000012 enabled=1 visible=1 tip=\"\"\n";
   EXPECT_EQ(
       ui::Snapshot(form),
-      "form fAll loaded=1 visible=0 modal=0 caption=\"\" state=0 border=2 left=39.92 top=1818.18 width=4260 "
-      "height=255 pointer=0 focus=-\n"
+      "form fAll loaded=1 visible=1 modal=0 caption=\"\" state=0 border=2 left=39.92 top=1818.18 width=4260 "
+      "height=255 pointer=0 focus=txtValue(3)\n"
       "tabData TabControl in=form tab=- tabs=[\"SCC Config\"] shown=\"1\" tab=0" +
           tail + "Frame7 Frame in=tabData/0 tab=tabData/0 caption=\"Inner\"" + tail +
           "lblStatus Label in=Frame7 tab=tabData/0 caption=\"say \\\"hi\\\"\\r\\n\\t\\x01\"" + tail +
@@ -157,7 +128,14 @@ TEST(Snapshot, DescribesEveryKindInCreationOrder) {
           "mnuDatei Menu in=form tab=- caption=\"&Datei\" checked=0" +
           tail + "mnuExit Menu in=mnuDatei tab=- caption=\"E&xit\" checked=0" + tail +
           "cmdHidden CommandButton in=form tab=- caption=\"\" fore=0x80000012 enabled=1 visible=0 "
-          "tip=\"hidden\"\n");
+          "tip=\"hidden\"\n"
+          "EchLog LogControl in=form tab=- lines=2" +
+          tail +
+          "  line text=\"Apply\"\n"
+          "  error text=\"device offline\"\n"
+          "txtValue(3) TextBox in=tabData/0 tab=tabData/0 text=\"12\" maxlength=6 sel=2 sellen=0 fore=255 "
+          "enabled=1 visible=1 tip=\"\"\n");
 }
 
 }  // namespace
+}  // namespace ui_test

@@ -3,17 +3,17 @@
 #include <string>
 #include <vector>
 
-#include "ServicesTestSupport.h"
-#include "UiModelTestSupport.h"
+#include "UiTestSupport.h"
 #include "platform/ui/TextBox.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/UiError.h"
 #include "platform/ui/UpDown.h"
 
+namespace ui_test {
 namespace {
 
 // Auto-repeat as the spin buttons use it: mouse down switches the repeat timer on, mouse up off.
-class SpinForm : public uitest::RecordingForm {
+class SpinForm : public RecordingForm {
  public:
   SpinForm(ui::Application& app, ui::HeadlessEventLoop& loop, std::vector<std::string>& events)
       : RecordingForm(app, "fSpin", events) {
@@ -37,7 +37,7 @@ class SpinForm : public uitest::RecordingForm {
 };
 
 TEST(TimerControl, TicksOnTheVirtualClockOnlyWhileEnabledAndItsFormIsLoaded) {
-  uitest::HeadlessUi ui;
+  HeadlessUi ui;
   std::vector<std::string> events;
   SpinForm form(ui.app, ui.loop, events);
   ui.loop.Advance(1500);
@@ -70,8 +70,8 @@ TEST(TimerControl, TicksOnTheVirtualClockOnlyWhileEnabledAndItsFormIsLoaded) {
   form.Heartbeat.SetInterval(0);
   ui.loop.Advance(3000);
   EXPECT_TRUE(events.empty()) << "interval 0 stops a timer";
-  EXPECT_EQ(servicestest::ErrorNumberOf([&] { form.Heartbeat.SetInterval(-1); }),
-            ui::errInvalidPropertyValue);
+  EXPECT_EQ(ErrorNumberOf([&] { form.Heartbeat.SetInterval(-1); }), ui::errInvalidPropertyValue);
 }
 
 }  // namespace
+}  // namespace ui_test

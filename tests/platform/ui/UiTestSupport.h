@@ -1,14 +1,16 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/Error.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/HeadlessEventLoop.h"
 #include "platform/ui/HeadlessFormBackend.h"
 
-namespace uitest {
+namespace ui_test {
 
 // A headless application without services: a virtual clock and scripted modal forms.
 struct HeadlessUi {
@@ -35,4 +37,14 @@ class RecordingForm : public ui::Form {
   std::vector<std::string>& events_;
 };
 
-}  // namespace uitest
+// The number of the RaisedError that `action` raises, 0 when it raises none.
+inline long ErrorNumberOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const platform::RaisedError& error) {
+    return error.Number();
+  }
+  return 0;
+}
+
+}  // namespace ui_test
