@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "mainwindow/fMainDesignLayout.h"
+#include "platform/ui/ComboBox.h"
 
 namespace qvr::main_design {
 
@@ -39,6 +40,20 @@ std::vector<std::string_view> ChoiceList(Piece piece, int index) {
     }
   }
   return {};
+}
+
+int ChoiceStyle(Piece piece, int index) {
+  if (piece == Piece::NciChoice) return ui::vbComboDropdownList;
+  switch (index) {
+    case 3:
+    case 4:
+    case 5:
+    case 8:
+    case 12:
+      return ui::vbComboDropdownList;
+    default:
+      return ui::vbComboDropdown;
+  }
 }
 
 }  // namespace qvr::main_design

@@ -146,11 +146,13 @@ TEST(HelpTexts, PresetValuesAreNamedWhereTheDeviceHasOne) {
     const bool englishNamesIt = english.find("Preset value:") != std::string::npos ||
                                 english.find("Preset valuet:") != std::string::npos ||
                                 english.find("(default)") != std::string::npos;
-    const bool germanNamesIt = de.HelpTextNci[row].find("Voreingestellter Wert") != std::string::npos;
+    const bool germanNamesIt = de.HelpTextNci[row].find("Voreingestellter Wert") != std::string::npos ||
+                               de.HelpTextNci[row].find("(default)") != std::string::npos;
     EXPECT_EQ(englishNamesIt, !withoutPreset.count(row)) << row;
     EXPECT_EQ(germanNamesIt, !withoutGermanPreset.count(row)) << row;
   }
   for (std::size_t row : {11u, 22u}) EXPECT_TRUE(en.HelpTextNci[row].ends_with("(Preset valuet: 500 lux)"));
+  EXPECT_TRUE(de.HelpTextNci[50].ends_with("4-Leiter-System (default)"));
   EXPECT_TRUE(en.HelpTextNci[2].ends_with("(Preset value: 600,0 sec = 10 min)"));
   EXPECT_TRUE(en.HelpTextNci[7].ends_with("(Preset value: 0 Lux==> Field Calibration deactivated)"));
   EXPECT_TRUE(en.HelpTextNci[17].ends_with("(Preset value: {SET_OFF,0,0} )"));
