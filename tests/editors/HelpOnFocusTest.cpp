@@ -30,6 +30,7 @@ TEST_F(HelpOnFocusTest, FocusShowsTheHelpOfTheDataPointTheControlEdits) {
       {&Nci(12), &texts.HelpTextNci[12]},
       {&Combo(36), &texts.HelpTextNci[36]},
       {&Combo(0), &texts.HelpTextNci[19]},  // the override bit of the first light controller
+      {&Combo(1), &texts.HelpTextNci[30]},
       {&NviCombo(20), &texts.HelpTextNvi[20]},
       {&Combo(54), &texts.HelpTextNci[54]},
       {&window().txtNvo[10], &texts.HelpTextNvo[10]},
