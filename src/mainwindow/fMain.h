@@ -106,6 +106,8 @@ class fMain : public ui::Form {
   // The Object Server's monitoring events: a new value of the row with `tag`, or a failed poll.
   void lcaOS_OnNetworkVariableUpdate(const long& tag, const std::string& value);
   void lcaOS_OnNvUpdateError(const long& tag);
+  // The Object Server's event 9: the program's active window, if any, is drawn anew.
+  void lcaOS_ServerEvent9();
 
   // Writing to several devices (fMainSync.cpp)
 
@@ -339,9 +341,9 @@ class fMain : public ui::Form {
 
   // Sets the poll box's and the monitoring box's handlers and subscribes to the Object Server's
   // monitoring events for the window's life.
-  std::array<lns::LnsSubscription, 2> WireMonitoring();
+  std::array<lns::LnsSubscription, 3> WireMonitoring();
   // Declared after lcaOS_ and the controls, so that it is initialised (and wired) after them.
-  std::array<lns::LnsSubscription, 2> lcaOSEvents_ = WireMonitoring();
+  std::array<lns::LnsSubscription, 3> lcaOSEvents_ = WireMonitoring();
 };
 
 }  // namespace qvr

@@ -6,6 +6,7 @@
 
 #include "ValueEditorFixture.h"
 #include "framework/Program.h"
+#include "mainwindow/fStartbild.h"
 
 namespace editors_test {
 namespace {
@@ -174,6 +175,20 @@ TEST_F(ValueEditorTest, TheUnitStatusIsCutAtItsFirstCommaWithTheDecimalPoint) {
   EXPECT_EQ(status.Text(), "HVAC_COOL 12.5 0");
   status.SetText("HVAC_OFF 0");
   EXPECT_EQ(status.Text(), "HVAC_OFF 0");
+}
+
+// Each value monitoring delivers has the program's active window drawn anew, whichever it is.
+TEST_F(NvBoxesTest, AMonitoredValueRepaintsTheActiveWindow) {
+  const int before = window().RawState().repaints;
+  DeviceReports(20, "600");
+  EXPECT_GT(window().RawState().repaints, before);
+
+  program().fStartbild().Show();
+  const int mainBefore = window().RawState().repaints;
+  const int splashBefore = program().fStartbild().RawState().repaints;
+  DeviceReports(20, "610");
+  EXPECT_EQ(window().RawState().repaints, mainBefore);
+  EXPECT_GT(program().fStartbild().RawState().repaints, splashBefore);
 }
 
 TEST_F(NvBoxesTest, ResetButtonsAndSettingBoxesWriteTheirInputs) {

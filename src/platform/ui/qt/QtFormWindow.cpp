@@ -176,6 +176,9 @@ void QtFormWindow::OnFormChanged(Form& /*form*/, FormProperty property) {
         window_->setCursor(CursorShapeOf(form_.RawState().mousePointer));
       }
       break;
+    case FormProperty::Repaint:
+      window_->repaint();
+      break;
   }
 }
 
