@@ -20,6 +20,8 @@ bool TextDiffers(const std::string& text, const std::string& stored) {
 }
 
 bool NumberDiffers(const std::string& text, const std::string& stored, const std::string& decimalSep) {
+  // The very text of the device's value is no change, whether or not it reads as a number.
+  if (text == stored) return false;
   const std::optional<double> number = ParseRegionalNumber(text, decimalSep);
   if (!number) RaiseTypeMismatch();
   const std::optional<double> storedNumber = ParseRegionalNumber(stored, decimalSep);

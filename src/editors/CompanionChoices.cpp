@@ -1,6 +1,5 @@
 #include "editors/CompanionChoices.h"
 
-#include <optional>
 #include <string>
 
 #include "devicemodel/FieldDigits.h"
@@ -27,33 +26,28 @@ constexpr int kInputFunctions = 4;  // standard I/O, toggle, dimming, manual ove
 constexpr int kValveCountRow = 50;
 constexpr int kHvacModeRow = 54;
 
-void Select(ui::ComboBox& combo, std::optional<int> choice) {
-  if (choice) combo.SetListIndex(*choice);
-}
-
 std::string FirstWord(const std::string& text) {
   std::string rest;
   return SplitAt(text, " ", rest);
 }
 
-// Mode (bits 14, 15, 0) into the row's combo, the override bit 1 into its own combo. Each step reads the
-// box anew: a combo's Click before it may have rewritten the text.
-void FollowLightOptions(fMain& window, int row, int overrideCombo) {
-  const std::string text = window.txtNci[row].Text();
-  Select(window.cmb_nci[row], LightControlModeChoice(BitDigit(text, 14), BitDigit(text, 15),
-                                                     BitDigit(text, 0), StartBitRule::ZeroOrOne));
-  const std::optional<int> overrideBit = BitChoice(BitDigit(window.txtNci[row].Text(), 1));
-  if (!overrideBit) RaiseTypeMismatch();
-  window.cmb_nci[overrideCombo].SetListIndex(*overrideBit);
+// The combos that follow row `row`, in the order they follow it: a light controller's mode (bits 14,
+// 15, 0) before its override bit, the digital input's function (digit 0) before its contact (digit 1).
+std::vector<int> FollowingCombos(int row) {
+  switch (row) {
+    case kLightOptionsRow1:
+      return {row, kOverrideCombo1};
+    case kLightOptionsRow2:
+      return {row, kOverrideCombo2};
+    case kDigitalInputRow:
+      return {kInputFunctionCombo, kDigitalInputRow};
+    default:
+      return HasCompanionChoices(row) ? std::vector<int>{row} : std::vector<int>{};
+  }
 }
 
-// Digit 1 into the contact kind (open or closed), digit 0 into the input's function.
-void FollowDigitalInput(fMain& window) {
-  ui::TextBox& box = window.txtNci[kDigitalInputRow];
-  const int function = HexDigitValue(box.Text(), 0);
-  Select(window.cmb_nci[kInputFunctionCombo],
-         function < kInputFunctions ? std::optional<int>(function) : std::nullopt);
-  window.cmb_nci[kDigitalInputRow].SetListIndex(HexDigitValue(box.Text(), 1) == 0 ? 0 : 1);
+bool IsOverrideCombo(int combo) {
+  return combo == kOverrideCombo1 || combo == kOverrideCombo2;
 }
 
 }  // namespace
@@ -80,34 +74,45 @@ std::vector<int> MarkedCompanions(int row) {
   return {};
 }
 
-void FollowCompanionChoices(fMain& window, int row) {
-  const std::string text = window.txtNci[row].Text();
-  switch (row) {
+std::optional<int> ChoiceOfPropertyText(int combo, const std::string& text) {
+  switch (combo) {
+    case kOverrideCombo1:
+    case kOverrideCombo2:
+      return BitChoice(BitDigit(text, 1));
     case kSensorLedRow:
-      Select(window.cmb_nci[row], BitChoice(BitDigit(text, 0)));
-      break;
+      return BitChoice(BitDigit(text, 0));
     case kPowerUpRow1:
     case kPowerUpRow2:
-      window.cmb_nci[row].SetListIndex(PowerUpChoice(text));
-      break;
+      return PowerUpChoice(text);
     case kLightOptionsRow1:
-      FollowLightOptions(window, row, kOverrideCombo1);
-      break;
     case kLightOptionsRow2:
-      FollowLightOptions(window, row, kOverrideCombo2);
-      break;
+      return LightControlModeChoice(BitDigit(text, 14), BitDigit(text, 15), BitDigit(text, 0),
+                                    StartBitRule::ZeroOrOne);
     case kDigitalInputRow:
-      FollowDigitalInput(window);
-      break;
+      return HexDigitValue(text, 1) == 0 ? 0 : 1;
+    case kInputFunctionCombo: {
+      const int function = HexDigitValue(text, 0);
+      if (function < kInputFunctions) return function;
+      return std::nullopt;
+    }
     case kValveCountRow:
-      Select(window.cmb_nci[row], NameChoice(text, {"1", "2"}));
-      break;
+      return NameChoice(text, {"1", "2"});
     case kHvacModeRow:
-      Select(window.cmb_nci[row],
-             NameChoice(FirstWord(text), {"HVAC_AUTO", "HVAC_HEAT", "HVAC_COOL", "HVAC_OFF"}));
-      break;
+      return NameChoice(FirstWord(text), {"HVAC_AUTO", "HVAC_HEAT", "HVAC_COOL", "HVAC_OFF"});
     default:
-      break;
+      return std::nullopt;
+  }
+}
+
+void FollowCompanionChoices(fMain& window, int row) {
+  for (const int combo : FollowingCombos(row)) {
+    // Read anew for each combo: a Click before may have rewritten the text.
+    const std::optional<int> choice = ChoiceOfPropertyText(combo, window.txtNci[row].Text());
+    if (!choice && IsOverrideCombo(combo)) RaiseTypeMismatch();
+    ui::ComboBox& companion = window.cmb_nci[combo];
+    // Without the language's texts some lists are empty: the combo cannot show the choice, and the
+    // value in the box is no less valid for that.
+    if (choice && *choice < companion.ListCount()) companion.SetListIndex(*choice);
   }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace qvr {
@@ -16,9 +18,14 @@ bool HasCompanionChoices(int row);
 // combos 0 and 1 of rows 19 and 30 follow their row but keep their colour.
 std::vector<int> MarkedCompanions(int row);
 
+// The entry of cmb_nci(combo) that the text `text` of the property box it serves stands for; none when
+// the text stands for no entry.
+std::optional<int> ChoiceOfPropertyText(int combo, const std::string& text);
+
 // Moves the companions of row `row` to the choice that the text of box `row` holds. A text that matches
-// no choice leaves a combo as it is; a light controller's override bit that is no 0 or 1 raises a type
-// mismatch. A combo moved to another entry runs its Click handler before this returns.
+// no choice, or a choice the combo's list does not hold (no language texts), leaves a combo as it is; a
+// light controller's override bit that is no 0 or 1 raises a type mismatch. A combo moved to another
+// entry runs its Click handler before this returns.
 void FollowCompanionChoices(fMain& window, int row);
 
 }  // namespace qvr

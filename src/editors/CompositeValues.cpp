@@ -49,7 +49,7 @@ void IncrementDigits(std::string& digits) {
 }
 
 // One set point as the value text holds it: "." and exactly two decimals. The device keeps hundredths
-// only, so further decimals are rounded half up rather than dropped.
+// only, so further decimals are rounded half away from zero rather than dropped.
 std::string SetPointField(const std::string& text, const std::string& decimalSep) {
   std::string decimals;
   std::string digits = SplitAt(Trim(text), decimalSep, decimals);
@@ -58,15 +58,6 @@ std::string SetPointField(const std::string& text, const std::string& decimalSep
   digits += decimals;
   if (roundUp) IncrementDigits(digits);
   return digits.substr(0, digits.size() - 2) + "." + digits.substr(digits.size() - 2);
-}
-
-std::string SetPointsText(const fMain& window, const std::string& decimalSep) {
-  std::string text;
-  for (int box = kFirstSetPointBox; box < kFirstSetPointBox + kSetPointBoxes; ++box) {
-    if (box != kFirstSetPointBox) text += ",";
-    text += SetPointField(window.txtNci[box].Text(), decimalSep);
-  }
-  return text;
 }
 
 // A switch's value always shows its decimal: "100" and "100," become "100,0" (separator ",").
@@ -78,6 +69,15 @@ std::string SwitchValue(const std::string& text, const std::string& decimalSep) 
 }
 
 }  // namespace
+
+std::string SetPointsRowText(const fMain& window, const std::string& decimalSep) {
+  std::string text;
+  for (int box = kFirstSetPointBox; box < kFirstSetPointBox + kSetPointBoxes; ++box) {
+    if (box != kFirstSetPointBox) text += ",";
+    text += SetPointField(window.txtNci[box].Text(), decimalSep);
+  }
+  return text;
+}
 
 const SubField* FindSubField(int box) {
   const auto found = std::find_if(std::begin(kSubFields), std::end(kSubFields),
@@ -92,7 +92,7 @@ std::string RebuiltRowText(const fMain& window, const SubField& field, const std
   std::string rest;
   switch (field.kind) {
     case SubFieldKind::SetPoint:
-      return SetPointsText(window, decimalSep);
+      return SetPointsRowText(window, decimalSep);
     case SubFieldKind::SwitchValue:
       SplitAt(row, " ", rest);
       return SwitchValue(part, decimalSep) + " " + rest;

@@ -35,4 +35,8 @@ const SubField* FindSubField(int box);
 // with "." and two decimals, joined by ",".
 std::string RebuiltRowText(const fMain& window, const SubField& field, const std::string& decimalSep);
 
+// The set-point row (49) as the six set-point boxes (70 to 75) spell it: each field with "." and two
+// decimals, a longer fraction rounded half away from zero (the device keeps hundredths), joined by ",".
+std::string SetPointsRowText(const fMain& window, const std::string& decimalSep);
+
 }  // namespace qvr

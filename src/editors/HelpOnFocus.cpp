@@ -69,6 +69,7 @@ void fMain::cmb_nvi_GotFocus(int Index) {
 }
 
 void fMain::txtnviset_GotFocus(int Index) {
+  editedSettingBoxes_.erase(Index);
   try {
     ShowHelpOfRow(program_, "Nvi", Index);
   } catch (const std::exception& error) {

@@ -7,7 +7,6 @@
 #include <exception>
 #include <string>
 
-#include "devicemodel/ValueTexts.h"
 #include "editors/ChangeMark.h"
 #include "editors/EditorValueTexts.h"
 #include "editors/InputCompanions.h"
@@ -28,6 +27,10 @@ std::string UpperCase(std::string text) {
   return text;
 }
 
+const std::string& StoredInput(const Program& program, int row) {
+  return program.datapoints.NviTable.at(static_cast<std::size_t>(row)).NviValue;
+}
+
 }  // namespace
 
 void fMain::txtNvi_Change(int Index) {
@@ -38,7 +41,7 @@ void fMain::txtNvi_Change(int Index) {
     if (Visible()) {
       FollowInputCompanions(*this, Index, program_.model.DecimalSep);
       const bool changed = TextDiffers(box.Text(), input.NviValue);
-      if (changed) SuspendMonitoringOfEditedInput(program_, *this, Index);
+      SetMonitoringOfEditedInput(program_, *this, Index, changed);
       MarkChanged(box, changed);
       for (ui::Control* companion : MarkedInputCompanions(*this, Index)) MarkChanged(*companion, changed);
     }
@@ -75,6 +78,12 @@ void fMain::cmd_Nvi_Reset_Click(int Index) {
 void fMain::txtnviset_Change(int Index) {
   ui::TextBox& box = txtnviset[Index];
   const std::string& decimalSep = program_.model.DecimalSep;
+  editedSettingBoxes_.insert(Index);
+  // The input is written from this box only when it is left; until then a value from the device must
+  // not replace the setting being typed.
+  if (Visible() && TextDiffers(SettingInputText(*this, Index, decimalSep), StoredInput(program_, Index))) {
+    SetMonitoringOfEditedInput(program_, *this, Index, true);
+  }
   if (box.Text().find(decimalSep) != std::string::npos) return;
   // Typing goes on where it was, before the decimals just added.
   const int caret = box.SelStart();
@@ -83,16 +92,16 @@ void fMain::txtnviset_Change(int Index) {
 }
 
 void fMain::txtnviset_LostFocus(int Index) {
-  ui::TextBox& input = txtNvi[Index];
-  const std::string& settingValue = txtnviset[Index].Text();
-  // Passing through the box leaves the input as it is: rewritten from the combo box, a setting whose
-  // function the combo box does not list (SET_NUL) would lose its function.
-  if (SettingOf(input.Text()) == settingValue) return;
-  input.SetText(SettingText(cmb_nvi[Index].Text(), settingValue, program_.model.DecimalSep));
+  // Passing through the box is no edit: rewritten, the input would lose a rotation, or a function the
+  // combo does not list.
+  if (editedSettingBoxes_.erase(Index) == 0) return;
+  txtNvi[Index].SetText(SettingInputText(*this, Index, program_.model.DecimalSep));
 }
 
 void fMain::txtNvo_Change(int Index) {
-  if (Index != kUnitStatusOutput) return;
+  // The unit status is shown up to its first field; with the decimal comma its numbers hold commas too,
+  // and a cut there would leave half a number.
+  if (Index != kUnitStatusOutput || program_.model.DecimalSep == ",") return;
   ui::TextBox& box = txtNvo[Index];
   std::string rest;
   // Writing the shortened text raises this once more; it then holds no comma and stays.

@@ -4,6 +4,8 @@
 
 #include "devicemodel/QuietWrites.h"
 #include "devicemodel/ValueTexts.h"
+#include "editors/EditorValueTexts.h"
+#include "framework/SplitAt.h"
 #include "mainwindow/fMain.h"
 
 namespace qvr {
@@ -43,6 +45,23 @@ void ShowSettingValue(fMain& window, int row, const std::string& text) {
 constexpr int kOccupancyFunctions = 2;  // SET_ON, SET_OFF
 constexpr int kLightFunctions = 4;      // SET_ON, SET_OFF, SET_UP, SET_DOWN
 
+// The entry of a combo listing choices (not names) that input text `text` stands for.
+std::optional<int> ChoiceOfInputText(Companion companion, const std::string& text,
+                                     const std::string& decimalSep) {
+  switch (companion) {
+    case Companion::OccupancySetting:
+      return SettingFunctionChoice(text, kOccupancyFunctions).value_or(0);
+    case Companion::Switch:
+      return SwitchChoice(text, decimalSep).value_or(0);
+    case Companion::LightSetting:
+      return SettingFunctionChoice(text, kLightFunctions);
+    case Companion::None:
+    case Companion::Name:
+      return std::nullopt;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 void FollowInputCompanions(fMain& window, int row, const std::string& decimalSep) {
@@ -57,17 +76,33 @@ void FollowInputCompanions(fMain& window, int row, const std::string& decimalSep
       ShowText(combo, text);
       return;
     case Companion::OccupancySetting:
-      ShowChoice(combo, SettingFunctionChoice(text, kOccupancyFunctions).value_or(0));
+    case Companion::LightSetting:
+      ShowChoice(combo, ChoiceOfInputText(companion, text, decimalSep));
       ShowSettingValue(window, row, text);
       return;
     case Companion::Switch:
-      ShowChoice(combo, SwitchChoice(text, decimalSep).value_or(0));
-      return;
-    case Companion::LightSetting:
-      ShowChoice(combo, SettingFunctionChoice(text, kLightFunctions));
-      ShowSettingValue(window, row, text);
+      ShowChoice(combo, ChoiceOfInputText(companion, text, decimalSep));
       return;
   }
+}
+
+bool InputTextShowsChoice(const fMain& window, int row, const std::string& decimalSep) {
+  const Companion companion = CompanionOf(row);
+  if (companion == Companion::None) return false;
+  const std::string& text = window.txtNvi[row].Text();
+  const ui::ComboBox& combo = window.cmb_nvi[row];
+  if (companion == Companion::Name) return combo.Text() == text;
+  return ChoiceOfInputText(companion, text, decimalSep) == combo.ListIndex();
+}
+
+std::string SettingInputText(const fMain& window, int row, const std::string& decimalSep) {
+  const ui::ComboBox& combo = window.cmb_nvi[row];
+  std::string function = combo.Text();
+  if (combo.ListIndex() < 0) {
+    std::string rest;
+    function = SplitAt(window.txtNvi[row].Text(), " ", rest);
+  }
+  return SettingText(function, window.txtnviset[row].Text(), decimalSep);
 }
 
 std::vector<ui::Control*> MarkedInputCompanions(fMain& window, int row) {

@@ -8,10 +8,10 @@
 
 namespace qvr {
 
-void SuspendMonitoringOfEditedInput(Program& program, fMain& window, int row) {
+void SetMonitoringOfEditedInput(Program& program, fMain& window, int row, bool edited) {
   if (window.chkMonitor.Value() != ui::vbChecked) return;
   const DataPoint& input = program.datapoints.NviTable.at(static_cast<std::size_t>(row));
-  Present(window.NvCollection).ItemByIndex(input.NviIndex).PutMonitorSuspended(true);
+  Present(window.NvCollection).ItemByIndex(input.NviIndex).PutMonitorSuspended(edited);
 }
 
 }  // namespace qvr

@@ -7,8 +7,7 @@
 #include <string>
 
 #include "editors/ChangeMark.h"
-#include "editors/EditorValueTexts.h"
-#include "editors/InputMonitoring.h"
+#include "editors/InputCompanions.h"
 #include "editors/KeyFilters.h"
 #include "framework/Program.h"
 #include "mainwindow/RegionalNumber.h"
@@ -69,9 +68,9 @@ void fMain::txtNci_KeyPress(int Index, int& KeyAscii) {
 
 void fMain::txtNvi_KeyPress(int Index, int& KeyAscii) {
   try {
+    // Monitoring of the input is left to the box's Change: a key alone (dropped, Enter, or one that
+    // leaves the stored value) is no edit.
     const bool passes = NviKeyPasses(KeyAscii, program_.model.DecimalSep);
-    // Only a key that reaches the box edits the input; Enter and dropped keys leave monitoring alone.
-    if (passes) SuspendMonitoringOfEditedInput(program_, *this, Index);
     ui::TextBox& box = txtNvi[Index];
     MarkAtKeyTime(*this, box, TextDiffers(box.Text(), StoredInput(program_, Index)));
     if (passes) return;
@@ -90,10 +89,9 @@ void fMain::txtNvi_KeyPress(int Index, int& KeyAscii) {
 void fMain::txtnviset_KeyPress(int Index, int& KeyAscii) {
   try {
     const bool enter = KeyAscii == ui::vbKeyReturn;
-    if (!enter) SuspendMonitoringOfEditedInput(program_, *this, Index);
     ui::TextBox& box = txtnviset[Index];
     // The setting input as leaving the box would write it now.
-    const std::string setting = SettingText(cmb_nvi[Index].Text(), box.Text(), program_.model.DecimalSep);
+    const std::string setting = SettingInputText(*this, Index, program_.model.DecimalSep);
     MarkAtKeyTime(*this, box, TextDiffers(setting, StoredInput(program_, Index)));
     if (!enter) return;
     KeyAscii = 0;

@@ -1,9 +1,11 @@
 // The configuration-property boxes' Change: companion choices and composite rows follow the edited box,
 // and every box is marked against the device's value.
 
+#include <algorithm>
 #include <cstddef>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "editors/ChangeMark.h"
 #include "editors/CompanionChoices.h"
@@ -81,6 +83,18 @@ const std::string& DeviceValueOf(Program& program, int index) {
   return StoredValue(program, index);
 }
 
+// Keeps `box` in `boxes` while it is in scope.
+class ListedWhileInScope {
+ public:
+  ListedWhileInScope(std::vector<int>& boxes, int box) : boxes_(boxes) { boxes_.push_back(box); }
+  ~ListedWhileInScope() { boxes_.pop_back(); }
+  ListedWhileInScope(const ListedWhileInScope&) = delete;
+  ListedWhileInScope& operator=(const ListedWhileInScope&) = delete;
+
+ private:
+  std::vector<int>& boxes_;
+};
+
 }  // namespace
 
 void fMain::txtNci_Change(int Index) {
@@ -95,13 +109,27 @@ void fMain::txtNci_Change(int Index) {
         EditNumberRow(*this, program_, Index);
       }
     } catch (const std::exception&) {
-      // Above all a text that is no number. Writing the device's value back runs this handler again,
-      // which marks the box and refreshes Apply and Cancel.
-      txtNci[Index].SetText(DeviceValueOf(program_, Index));
+      RestoreDeviceValue(Index);
       return;
     }
   }
   UpdateApplyCancel();
+}
+
+void fMain::RestoreDeviceValue(int Index) {
+  ui::TextBox& box = txtNci[Index];
+  const std::string& deviceValue = DeviceValueOf(program_, Index);
+  if (std::ranges::find(nciBoxesBeingRestored_, Index) != nciBoxesBeingRestored_.end()) {
+    // The device's value fails this box as well (a set point decoding left empty, a bit field never
+    // read): it stands, marked by its text, instead of being written back without end.
+    MarkChanged(box, TextDiffers(box.Text(), deviceValue));
+    UpdateApplyCancel();
+    return;
+  }
+  // Above all a text that is no number. Writing the device's value back runs this handler again, which
+  // marks the box and refreshes Apply and Cancel.
+  const ListedWhileInScope restoring(nciBoxesBeingRestored_, Index);
+  box.SetText(deviceValue);
 }
 
 void fMain::WireNciChangeHandlers() {

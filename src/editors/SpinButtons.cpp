@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "editors/InputCompanions.h"
 #include "editors/NumberBoxRules.h"
 #include "editors/SpinStep.h"
 #include "framework/Program.h"
@@ -24,8 +25,10 @@ struct Repeat {
 };
 
 // A press with any button starts the repeat; the click on the arrow itself makes the first step. Exactly
-// half way down counts as the lower half.
-void StartRepeat(const Repeat& repeat, const ui::UpDown& spin, int index, float y) {
+// half way down counts as the lower half. The two families share the last press, so the other family's
+// repeat, still on after a lost mouse-up, stops: it would step its own box of this index.
+void StartRepeat(const Repeat& repeat, ui::Timer& otherFamily, const ui::UpDown& spin, int index, float y) {
+  otherFamily.SetEnabled(false);
   repeat.spinIndex = index;
   repeat.spinUp = y < spin.Height() / 2;
   repeat.timer.SetEnabled(true);
@@ -63,7 +66,7 @@ void StepSettingBox(fMain& window, const std::string& decimalSep, int box, bool 
         SteppedText(setting.Text(), RangeOf(window.UpD_nvi[box], kSettingStep), up, decimalSep);
     if (!text) return;
     setting.SetText(*text);
-    window.txtnviset_LostFocus(box);
+    window.txtNvi[box].SetText(SettingInputText(window, box, decimalSep));
   } catch (const std::exception&) {
     // As for the property boxes.
   }
@@ -80,7 +83,7 @@ void fMain::UpD_nci_DownClick(int Index) {
 }
 
 void fMain::UpD_nci_MouseDown(int Index, int /*Button*/, int /*Shift*/, float /*X*/, float Y) {
-  StartRepeat({Timer, SpinIndex, SpinUp}, UpD_nci[Index], Index, Y);
+  StartRepeat({Timer, SpinIndex, SpinUp}, Timer2, UpD_nci[Index], Index, Y);
 }
 
 void fMain::UpD_nci_MouseMove(int Index, int /*Button*/, int /*Shift*/, float X, float Y) {
@@ -91,7 +94,17 @@ void fMain::UpD_nci_MouseUp(int /*Index*/, int /*Button*/, int /*Shift*/, float 
   Timer.SetEnabled(false);
 }
 
+bool fMain::SpinRepeatMayGoOn() {
+  // The mouse-up that ends a repeat goes to the active window: a window hidden or no longer active
+  // (a message box, another window) may never get it.
+  if (Visible() && program_.App().ActiveForm() == this) return true;
+  Timer.SetEnabled(false);
+  Timer2.SetEnabled(false);
+  return false;
+}
+
 void fMain::Timer_Timer() {
+  if (!SpinRepeatMayGoOn()) return;
   StepPropertyBox(*this, program_.model.DecimalSep, SpinIndex, SpinUp);
 }
 
@@ -104,7 +117,7 @@ void fMain::UpD_nvi_DownClick(int Index) {
 }
 
 void fMain::UpD_nvi_MouseDown(int Index, int /*Button*/, int /*Shift*/, float /*X*/, float Y) {
-  StartRepeat({Timer2, SpinIndex, SpinUp}, UpD_nvi[Index], Index, Y);
+  StartRepeat({Timer2, SpinIndex, SpinUp}, Timer, UpD_nvi[Index], Index, Y);
 }
 
 void fMain::UpD_nvi_MouseMove(int Index, int /*Button*/, int /*Shift*/, float X, float Y) {
@@ -116,6 +129,7 @@ void fMain::UpD_nvi_MouseUp(int /*Index*/, int /*Button*/, int /*Shift*/, float 
 }
 
 void fMain::Timer2_Timer() {
+  if (!SpinRepeatMayGoOn()) return;
   StepSettingBox(*this, program_.model.DecimalSep, SpinIndex, SpinUp);
 }
 

@@ -5,7 +5,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "platform/lns/LnsAppDevice.h"
 #include "platform/lns/LnsConfigProperty.h"
@@ -104,6 +106,8 @@ class fMain : public ui::Form {
   // The Object Server's monitoring events: a new value of the row with `tag`, or a failed poll.
   void lcaOS_OnNetworkVariableUpdate(const long& tag, const std::string& value);
   void lcaOS_OnNvUpdateError(const long& tag);
+  // The Object Server's event 9: the program's active window, if any, is drawn anew.
+  void lcaOS_ServerEvent9();
 
   // Writing to several devices (fMainSync.cpp)
 
@@ -208,9 +212,11 @@ class fMain : public ui::Form {
   void txtNvi_KeyPress(int Index, int& KeyAscii);
   // The temperature inputs (16, 17) and the slave inputs (18, 19) get their initialisation value.
   void cmd_Nvi_Reset_Click(int Index);
-  // A setting value always shows its decimal separator ("50" becomes "50,0").
+  // A setting value always shows its decimal separator ("50" becomes "50,0"); a setting that differs from
+  // the stored input suspends the input's monitoring.
   void txtnviset_Change(int Index);
-  // Writes a new setting value into the setting input, with the function of cmb_nvi and rotation 0.
+  // A setting value changed since the box got the focus is written into the setting input, with the
+  // function of cmb_nvi (or the input's own where cmb_nvi shows none) and rotation 0.
   void txtnviset_LostFocus(int Index);
   // Marks the setting box against the stored setting; Enter is dropped and goes to Apply when marked.
   void txtnviset_KeyPress(int Index, int& KeyAscii);
@@ -238,6 +244,9 @@ class fMain : public ui::Form {
   void UpD_nvi_MouseMove(int Index, int Button, int Shift, float X, float Y);
   void UpD_nvi_MouseUp(int Index, int Button, int Shift, float X, float Y);
   void Timer2_Timer();
+  // Whether the auto-repeat may step on: not once the window is hidden or no longer the active one, when
+  // both timers stop.
+  bool SpinRepeatMayGoOn();
   // The help pane shows the help text of the data point that the focused control edits; a sub-field
   // box shows its composite property's.
   void txtNci_GotFocus(int Index);
@@ -307,6 +316,9 @@ class fMain : public ui::Form {
   void WireSyncHandlers();
   // Value editors: change marking, composite and enumerated values (src/editors/NciChange.cpp)
   void WireNciChangeHandlers();
+  // Writes the device's value (of the row, or of the part of a sub-field box) back into txtNci(Index)
+  // after a failed edit, once: a failure of that write marks the box instead.
+  void RestoreDeviceValue(int Index);
   // Apply and Cancel (fMainApply.cpp, fMainCancel.cpp)
   void WireApplyCancelHandlers();
   // Parameter files, printing, help menu (fMainHelpMenu.cpp)
@@ -317,6 +329,12 @@ class fMain : public ui::Form {
   // timers step.
   int SpinIndex = 0;
   bool SpinUp = false;
+  // The txtNci boxes whose device value txtNci_Change is writing back after a failed edit: a failure
+  // inside that write must not write it back once more.
+  std::vector<int> nciBoxesBeingRestored_;
+  // The setting boxes (txtnviset) changed since they got the focus: only those write their input when
+  // they are left.
+  std::set<int> editedSettingBoxes_;
   // The Apply run in progress; null outside cmdApply_Click.
   ApplyRun* applyRun_ = nullptr;
 
@@ -327,9 +345,9 @@ class fMain : public ui::Form {
 
   // Sets the poll box's and the monitoring box's handlers and subscribes to the Object Server's
   // monitoring events for the window's life.
-  std::array<lns::LnsSubscription, 2> WireMonitoring();
+  std::array<lns::LnsSubscription, 3> WireMonitoring();
   // Declared after lcaOS_ and the controls, so that it is initialised (and wired) after them.
-  std::array<lns::LnsSubscription, 2> lcaOSEvents_ = WireMonitoring();
+  std::array<lns::LnsSubscription, 3> lcaOSEvents_ = WireMonitoring();
 };
 
 }  // namespace qvr

@@ -112,5 +112,9 @@ inline constexpr SpinBounds kNviSpinBounds = {0, 100};
 // The design list of cmb_nci(index) or cmb_nvi(index) (`piece` NciChoice or NviChoice); empty for the
 // boxes whose list the window's texts or the device model fill.
 std::vector<std::string_view> ChoiceList(Piece piece, int index);
+// The style of cmb_nci(index) or cmb_nvi(index): a drop-down list where only the listed choices mean
+// something (every cmb_nci, the settings and switches of cmb_nvi), a drop-down combo where the device may
+// send a name the list lacks, which must show without an error.
+int ChoiceStyle(Piece piece, int index);
 
 }  // namespace qvr::main_design

@@ -35,6 +35,7 @@ void SetCaption(ui::Label& label, std::string_view caption) {
 }
 
 void FillList(ui::ComboBox& box, Piece piece, int index) {
+  box.SetStyle(ChoiceStyle(piece, index));
   for (std::string_view item : ChoiceList(piece, index)) box.AddItem(std::string(item));
 }
 

@@ -17,6 +17,7 @@
 #include "mainwindow/fAbout.h"
 #include "mainwindow/fGeraeteauswahl.h"
 #include "mainwindow/fMain.h"
+#include "mainwindow/fMainApplyRows.h"
 #include "platform/lns/LnsObjectModel.h"
 
 namespace qvr {
@@ -185,20 +186,27 @@ bool fMain::ReadInitValues() {
   // An offline device has no current values: its boxes keep what they show.
   for (std::int16_t row = 0; online && row < tables.NviCount; ++row) {
     DataPoint& point = tables.NviTable[static_cast<std::size_t>(row)];
-    step([&] { Present(point.NviTextBox).SetText(point.NviValue); });
+    step([&] {
+      Present(point.NviTextBox).SetText(point.NviValue);
+      UnmarkNviRow(*this, row);
+    });
   }
   for (std::int16_t row = 0; online && row < tables.NvoCount; ++row) {
     DataPoint& point = tables.NvoTable[static_cast<std::size_t>(row)];
     step([&] { Present(point.NvoTextBox).SetText(point.NvoValue); });
   }
   // Properties live in the network database, so they are read whatever the device's state. The stored
-  // value goes first, so that the box's change handler finds both equal and leaves the box unmarked.
+  // value goes first, so that the box's change handler finds both equal. A hidden window's handlers
+  // mark nothing, so every box filled here is unmarked, or it would keep a mark of the previous device.
   for (std::int16_t row = 0; row < tables.NciCount && !step.Aborted(); ++row) {
     DataPoint& point = tables.NciTable[static_cast<std::size_t>(row)];
     std::optional<lns::LnsConfigProperty> property;
     step([&] { property = GetNciObject(point.NciKey); });
     step([&] { point.NciValue = Present(property).GetValue(); });
-    step([&] { Present(point.NciTextBox).SetText(Present(property).GetValue()); });
+    step([&] {
+      Present(point.NciTextBox).SetText(Present(property).GetValue());
+      UnmarkNciRow(row);
+    });
   }
   if (step.Aborted()) return failed();
 
@@ -206,6 +214,7 @@ bool fMain::ReadInitValues() {
     CloseProgressWindows(program_);
     return false;
   }
+  UpdateApplyCancel();
   screen.SetMousePointer(ui::vbDefault);
   return true;
 }

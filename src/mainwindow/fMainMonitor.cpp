@@ -67,7 +67,7 @@ void StopMonitoring(AbortableSteps& step, std::optional<lns::LnsNetworkVariable>
 
 }  // namespace
 
-std::array<lns::LnsSubscription, 2> fMain::WireMonitoring() {
+std::array<lns::LnsSubscription, 3> fMain::WireMonitoring() {
   chkMonitor.OnClick = [this] { chkMonitor_Click(); };
   txtPoll.OnChange = [this] { txtPoll_Change(); };
   txtPoll.OnKeyPress = [this](int& KeyAscii) { txtPoll_KeyPress(KeyAscii); };
@@ -78,7 +78,12 @@ std::array<lns::LnsSubscription, 2> fMain::WireMonitoring() {
           [this](const long& tag, const std::string& value, const lns::LnsNetworkVariable&) {
             lcaOS_OnNetworkVariableUpdate(tag, value);
           }),
-      lcaOS_->OnNvUpdateError([this](const long& tag, const lns::LnsError&) { lcaOS_OnNvUpdateError(tag); })};
+      lcaOS_->OnNvUpdateError([this](const long& tag, const lns::LnsError&) { lcaOS_OnNvUpdateError(tag); }),
+      lcaOS_->OnServerEvent9([this] { lcaOS_ServerEvent9(); })};
+}
+
+void fMain::lcaOS_ServerEvent9() {
+  if (ui::Form* active = program_.App().ActiveForm()) active->Refresh();
 }
 
 void fMain::Monitor_An(bool bOn) {

@@ -160,7 +160,7 @@ constexpr NciHelpRow kNci[] = {
     {"SCPT Typ:", "SCPTnumValves, Index 59, SNVT_count",
      "Anzahl der Ventile der Heiz- und Kühlanlage.\r\n"
      "SCPTnumValves = 1: ==> 2-Leiter-System\r\n"
-     "SCPTnumValves = 2: ==> 4-Leiter-System (Voreingestellter Wert)"},
+     "SCPTnumValves = 2: ==> 4-Leiter-System (default)"},
     {"SCPT Typ:", "SCPToffsetTemp, Index 70, SNVT_temp_p",
      "Korrektur der gemessenen Raumtemperatur, um den Einfluss des Montageortes auszugleichen. Sie wird "
      "zum Messwert addiert, bevor dieser über nvoSpaceTemp gesendet wird."},

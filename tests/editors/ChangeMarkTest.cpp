@@ -190,21 +190,34 @@ TEST_F(EditorTest, HiddenWindowMarksAndRebuildsNothing) {
   EXPECT_FALSE(ApplyAndCancelEnabled());
 }
 
-// A device that lacks two properties: their stored values stay empty, which no number equals.
+// A device that lacks three properties: their stored values stay empty, which no number equals. An
+// empty stored value is no error either: typing into such a box, or emptying it, ends (no endless
+// writing back of the empty value) with the box marked.
 TEST_F(EditorTest, StoredValueThatIsNoNumberDiffersFromEveryNumber) {
   lns::DeviceInterface interface = ModelInterface("qvrl206");
   std::erase_if(interface.configProperties, [](const lns::CpDefinition& property) {
     const bool offDelay = property.ownerIndex == 4 && property.typeIndex == 85;
     const bool primeValue = property.ownerIndex == 3 && property.typeIndex == 155;
-    return property.owner == lns::CpOwner::Block && (offDelay || primeValue);
+    const bool setPoints = property.ownerIndex == 6 && property.typeIndex == 60;
+    return property.owner == lns::CpOwner::Block && (offDelay || primeValue || setPoints);
   });
   const lns::LnsAppDevice lacking = LabDevice(interface);
   UseLabNetwork();
-  for (int failedRead = 0; failedRead < 4; ++failedRead) boxes().QueueAnswer(ui::vbIgnore);
+  for (int failedRead = 0; failedRead < 6; ++failedRead) boxes().QueueAnswer(ui::vbIgnore);
   Open(lacking);
   ASSERT_EQ(boxes().PendingAnswers(), 0u);
   ASSERT_EQ(Row(12).NciValue, "");
   ASSERT_EQ(program().model.CpPrimeValPart2, "");
+  ASSERT_EQ(program().model.SetPntsField2, "");
+
+  // No number at all: the empty device value comes back, and reads 0.
+  Enter(Nci(12), "-");
+  EXPECT_EQ(Nci(12).Text(), "0");
+  EXPECT_TRUE(Red(Nci(12)));
+  Enter(Nci(72), ".");
+  EXPECT_EQ(Nci(72).Text(), "0");
+  EXPECT_TRUE(Red(Nci(72)));
+  EXPECT_TRUE(Red(Nci(49)));
 
   Enter(Nci(12), "5");
   EXPECT_EQ(Nci(12).Text(), "5");

@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "ValueEditorFixture.h"
+#include "framework/CRegistry.h"
+#include "framework/PlugInIdentity.h"
 #include "framework/Program.h"
+#include "texts/SetLanguageTexts.h"
+#include "texts/WindowTexts.h"
 
 namespace editors_test {
 namespace {
@@ -30,6 +34,7 @@ TEST_F(HelpOnFocusTest, FocusShowsTheHelpOfTheDataPointTheControlEdits) {
       {&Nci(12), &texts.HelpTextNci[12]},
       {&Combo(36), &texts.HelpTextNci[36]},
       {&Combo(0), &texts.HelpTextNci[19]},  // the override bit of the first light controller
+      {&Combo(1), &texts.HelpTextNci[30]},
       {&NviCombo(20), &texts.HelpTextNvi[20]},
       {&Combo(54), &texts.HelpTextNci[54]},
       {&window().txtNvo[10], &texts.HelpTextNvo[10]},
@@ -48,6 +53,19 @@ TEST_F(HelpOnFocusTest, FocusShowsTheHelpOfTheDataPointTheControlEdits) {
   EXPECT_EQ(window().tabData.Tab(), 5);
   EXPECT_EQ(Pane(), shown);
   EXPECT_TRUE(ErrorLines().empty());
+}
+
+// The pane speaks the interface language: the texts that the language fills for the main window.
+TEST_F(HelpOnFocusTest, ThePaneShowsTheHelpInTheInterfaceLanguage) {
+  window().UserMovesFocus(Nci(12));
+  EXPECT_TRUE(Pane().starts_with("SCPT Type:")) << Pane();
+  qvr::ErrObject err;
+  qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, "Language", "german");
+  qvr::SetLanguageTexts(program(), window(), qvr::kMainWindowTexts);
+  window().UserMovesFocus(Nvi(8));
+  window().UserMovesFocus(Nci(12));
+  EXPECT_TRUE(Pane().starts_with("SCPT Typ:")) << Pane();
+  EXPECT_NE(Pane().find("Funktion:"), std::string::npos);
 }
 
 TEST_F(HelpOnFocusTest, ADeviceThatCannotBeShownLeavesThePane) {

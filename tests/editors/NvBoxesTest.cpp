@@ -6,6 +6,7 @@
 
 #include "ValueEditorFixture.h"
 #include "framework/Program.h"
+#include "mainwindow/fStartbild.h"
 
 namespace editors_test {
 namespace {
@@ -86,8 +87,13 @@ TEST_F(NvBoxesTest, AHiddenWindowOnlyRefreshesApplyAndCancel) {
   EXPECT_FALSE(ApplyAndCancelEnabled());
 }
 
-TEST_F(NvBoxesTest, AnEditedInputIsNotMonitoredUntilMonitoringIsSwitchedOffAndOn) {
+// An input is not monitored while its box differs from the stored value, and is again as soon as it
+// equals it: a box never shows a stale value as if it came from the device.
+TEST_F(NvBoxesTest, AnInputIsNotMonitoredWhileItsBoxHoldsAnEdit) {
   ASSERT_EQ(window().chkMonitor.Value(), ui::vbChecked);
+  // Keys that change nothing are no edit: a dropped letter, Enter in an unchanged box.
+  Type(Nvi(6), "a\r");
+  EXPECT_FALSE(MonitoringSuspended(6));
   Type(Nvi(6), "5");
   EXPECT_EQ(Nvi(6).Text(), "05");
   EXPECT_TRUE(MonitoringSuspended(6));
@@ -95,7 +101,6 @@ TEST_F(NvBoxesTest, AnEditedInputIsNotMonitoredUntilMonitoringIsSwitchedOffAndOn
   // A text pasted without a key suspends as well.
   Edit(Nvi(13), "700");
   EXPECT_TRUE(MonitoringSuspended(13));
-  Edit(Nvi(13), Input(13).NviValue);
 
   // The device's new values reach the other inputs, not the edit.
   DeviceReports(14, "750");
@@ -104,17 +109,21 @@ TEST_F(NvBoxesTest, AnEditedInputIsNotMonitoredUntilMonitoringIsSwitchedOffAndOn
   EXPECT_EQ(Nvi(9).Text(), "600");
   EXPECT_TRUE(Normal(Nvi(9)));
 
-  // Typed back to the stored value: unmarked, yet still not monitored.
+  // Typed back to the stored value: unmarked and monitored again.
   Type(Nvi(6), "\b");
   EXPECT_TRUE(Normal(Nvi(6)));
-  EXPECT_FALSE(ApplyAndCancelEnabled());
-  EXPECT_TRUE(MonitoringSuspended(6));
-  window().chkMonitor.UserClicks();
-  window().chkMonitor.UserClicks();
   EXPECT_FALSE(MonitoringSuspended(6));
-  DeviceReports(14, "750");
-  EXPECT_EQ(Nvi(6).Text(), "750");
+  Edit(Nvi(13), Input(13).NviValue);
+  EXPECT_FALSE(ApplyAndCancelEnabled());
+  DeviceReports(14, "800");
+  EXPECT_EQ(Nvi(6).Text(), "800");
   EXPECT_TRUE(Normal(Nvi(6)));
+
+  // A setting typed into its setting box is not replaced by the device before the box is left.
+  window().UserMovesFocus(SettingBox(8));
+  SettingBox(8).UserSelects(0, static_cast<int>(SettingBox(8).Text().size()));
+  SettingBox(8).UserTypes('6');
+  EXPECT_TRUE(MonitoringSuspended(8));
 
   // With monitoring off an edit asks the Object Server nothing.
   window().chkMonitor.UserClicks();
@@ -149,15 +158,37 @@ TEST_F(NvBoxesTest, ValuesFromTheDeviceMoveTheCompanionsWithoutMarkingTheBox) {
   }
   EXPECT_FALSE(ApplyAndCancelEnabled());
 
-  // The unit status shows only its text before the first comma; other outputs show all.
+  // The unit status shows only its text before the first comma, except where the comma is the decimal
+  // separator: it is not cut inside a number. Other outputs show all.
   ui::TextBox& status = window().txtNvo[10];
   status.SetText("HVAC_COOL 12,5 0");
-  EXPECT_EQ(status.Text(), "HVAC_COOL 12");
-  status.SetText("HVAC_OFF 0");
-  EXPECT_EQ(status.Text(), "HVAC_OFF 0");
+  EXPECT_EQ(status.Text(), "HVAC_COOL 12,5 0");
   window().txtNvo[9].SetText("22,50");
   EXPECT_EQ(window().txtNvo[9].Text(), "22,50");
   EXPECT_TRUE(Normal(status));
+}
+
+TEST_F(ValueEditorTest, TheUnitStatusIsCutAtItsFirstCommaWithTheDecimalPoint) {
+  Open("Floor 1", "Room 101");
+  ui::TextBox& status = window().txtNvo[10];
+  status.SetText("HVAC_COOL 12.5 0,1");
+  EXPECT_EQ(status.Text(), "HVAC_COOL 12.5 0");
+  status.SetText("HVAC_OFF 0");
+  EXPECT_EQ(status.Text(), "HVAC_OFF 0");
+}
+
+// Each value monitoring delivers has the program's active window drawn anew, whichever it is.
+TEST_F(NvBoxesTest, AMonitoredValueRepaintsTheActiveWindow) {
+  const int before = window().RawState().repaints;
+  DeviceReports(20, "600");
+  EXPECT_GT(window().RawState().repaints, before);
+
+  program().fStartbild().Show();
+  const int mainBefore = window().RawState().repaints;
+  const int splashBefore = program().fStartbild().RawState().repaints;
+  DeviceReports(20, "610");
+  EXPECT_EQ(window().RawState().repaints, mainBefore);
+  EXPECT_GT(program().fStartbild().RawState().repaints, splashBefore);
 }
 
 TEST_F(NvBoxesTest, ResetButtonsAndSettingBoxesWriteTheirInputs) {
@@ -179,11 +210,20 @@ TEST_F(NvBoxesTest, ResetButtonsAndSettingBoxesWriteTheirInputs) {
   EXPECT_TRUE(ApplyAndCancelEnabled());
 
   // Passing through a setting box leaves the input as the device has it, though the combo box does not
-  // list its function.
+  // list its function, and keeps a rotation.
+  DeviceReports(17, "SET_NUL 0,0 10,00");
   window().UserMovesFocus(SettingBox(12));
   window().UserMovesFocus(Nvi(13));
-  EXPECT_EQ(Nvi(12).Text(), "SET_NUL 0,0 0,00");
+  EXPECT_EQ(Nvi(12).Text(), "SET_NUL 0,0 10,00");
   EXPECT_TRUE(Normal(Nvi(12)));
+  // A value typed there, or a spin step, keeps that function.
+  window().UserMovesFocus(SettingBox(12));
+  SettingBox(12).UserTypes('5');
+  window().UserMovesFocus(Nvi(13));
+  EXPECT_EQ(Nvi(12).Text(), "SET_NUL 50,0 0,00");
+  ClickArrow(window().UpD_nvi[12], true);
+  EXPECT_EQ(Nvi(12).Text(), "SET_NUL 50,5 0,00");
+  EXPECT_TRUE(Red(Nvi(12)));
 
   // The setting value always shows its decimal; leaving the box writes function, value and rotation 0.
   NviCombo(12).UserSelects(0);
@@ -208,10 +248,12 @@ TEST_F(NvBoxesTest, AnEditThatFailsGetsTheStoredValueBackAndIsLogged) {
   EXPECT_EQ(Nvi(6).Text(), Input(6).NviValue);
   EXPECT_TRUE(Normal(Nvi(6)));
   EXPECT_FALSE(ApplyAndCancelEnabled());
+  // The key asks the Object Server nothing; the edit, and resuming the input once its stored value is
+  // back, each fail and are logged.
   const std::vector<std::string> errors = ErrorLines();
   ASSERT_EQ(errors.size(), 3u);
   EXPECT_TRUE(IsErrorLineOf(errors[0], " txtNvi_GotFocus")) << errors[0];
-  EXPECT_TRUE(IsErrorLineOf(errors[1], "  txtnvi_Keypress(fMain)")) << errors[1];
+  EXPECT_TRUE(IsErrorLineOf(errors[1], " txtNvi_Change(fMain) ")) << errors[1];
   EXPECT_TRUE(IsErrorLineOf(errors[2], " txtNvi_Change(fMain) ")) << errors[2];
 }
 

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "ValueEditorFixture.h"
+#include "framework/Program.h"
+#include "mainwindow/fStartbild.h"
 
 namespace editors_test {
 namespace {
@@ -92,6 +94,42 @@ TEST_F(SpinButtonsTest, HoldingAnArrowRepeatsEvery250MillisecondsUntilReleased) 
   spin.UserMouseUp(ui::vbRightButton, 0, x, UpperHalf(spin));
   Advance(1000);
   EXPECT_EQ(Nci(2).Text(), "2");
+}
+
+// A mouse-up can get lost (a window pops up over the pressed button): the repeat then stops at the next
+// press of either family, or as soon as the window is hidden or no longer active.
+TEST_F(SpinButtonsTest, ARepeatWhoseReleaseIsLostStops) {
+  ui::UpDown& spin = Spin(12);
+  ui::UpDown& settingSpin = window().UpD_nvi[12];
+  Nci(12).SetText("100");
+  SettingBox(12).SetText("50");
+  spin.UserMouseDown(ui::vbLeftButton, 0, spin.Width() / 2, UpperHalf(spin));
+  ClickArrow(settingSpin, true);
+  Advance(1000);
+  EXPECT_EQ(Nci(12).Text(), "101");
+  EXPECT_EQ(SettingBox(12).Text(), "50,5");
+
+  // The other way round: the setting's repeat must not step setting box 12 after a press on UpD_nci(12).
+  settingSpin.UserMouseDown(ui::vbLeftButton, 0, settingSpin.Width() / 2, UpperHalf(settingSpin));
+  ClickArrow(spin, false);
+  Advance(1000);
+  EXPECT_EQ(SettingBox(12).Text(), "51,0");
+  EXPECT_EQ(Nci(12).Text(), "100");
+
+  spin.UserMouseDown(ui::vbLeftButton, 0, spin.Width() / 2, UpperHalf(spin));
+  Advance(250);
+  EXPECT_EQ(Nci(12).Text(), "102");
+  program().fStartbild().Show();
+  Advance(1000);
+  EXPECT_EQ(Nci(12).Text(), "102");
+  program().fStartbild().Hide();
+  window().Show();
+
+  settingSpin.UserMouseDown(ui::vbLeftButton, 0, settingSpin.Width() / 2, UpperHalf(settingSpin));
+  window().Hide();
+  Advance(1000);
+  EXPECT_EQ(SettingBox(12).Text(), "51,5");
+  EXPECT_FALSE(window().Timer.Enabled() || window().Timer2.Enabled());
 }
 
 TEST_F(SpinButtonsTest, ASettingSpinStepsTheSettingValueAndRewritesTheInput) {

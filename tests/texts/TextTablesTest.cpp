@@ -101,6 +101,7 @@ TEST(TextTables, SampleMessagesReadExactly) {
             "Can not modify the minimzed property when invisble. The property will be applied the next time "
             "the plug-in is made visible");
   EXPECT_EQ(de.MsgMain[18], "Parameter zu dem aktuellen Gerät übertragen?");
+  EXPECT_TRUE(de.HelpTextNci[50].ends_with("4-Leiter-System (default)")) << de.HelpTextNci[50];
 }
 
 // Every help text: the type label, the type line, for network variables "(name)" and an empty line, then

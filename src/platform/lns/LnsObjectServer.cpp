@@ -83,4 +83,8 @@ LnsSubscription LnsObjectServer::OnNvUpdateError(NvUpdateErrorHandler handler) {
   return state_->nvUpdateError.Subscribe(std::move(handler));
 }
 
+LnsSubscription LnsObjectServer::OnServerEvent9(std::function<void()> handler) {
+  return state_->serverEvent9.Subscribe(std::move(handler));
+}
+
 }  // namespace lns

@@ -61,6 +61,9 @@ class LnsObjectServer {
   // variable; or, when the read fails, the tag and the error.
   LnsSubscription OnNetworkVariableUpdate(NetworkVariableUpdateHandler handler);
   LnsSubscription OnNvUpdateError(NvUpdateErrorHandler handler);
+  // Event 9, raised on the event loop after each value that monitoring has delivered: the client's active
+  // window is to be drawn anew.
+  LnsSubscription OnServerEvent9(std::function<void()> handler);
 
  private:
   std::shared_ptr<ServerState> state_;

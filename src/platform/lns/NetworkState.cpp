@@ -114,6 +114,7 @@ void NetworkState::Poll(std::int64_t deviceId, int nvIndex, long tag) {
     return;
   }
   server_->networkVariableUpdate.Raise(tag, value, *variable);
+  server_->serverEvent9.Raise();
 }
 
 }  // namespace lns

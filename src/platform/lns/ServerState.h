@@ -47,6 +47,8 @@ class ServerState : public DatabaseSource, public std::enable_shared_from_this<S
 
   LnsEvent<long, std::string, LnsNetworkVariable> networkVariableUpdate;
   LnsEvent<long, LnsError> nvUpdateError;
+  // Event 9: what the server shows has changed, and the client's active window is to be drawn anew.
+  LnsEvent<> serverEvent9;
 
  private:
   ui::EventLoop& loop_;

@@ -109,6 +109,12 @@ void Form::Activate() {
   Form_Activate();
 }
 
+void Form::Refresh() {
+  if (!loaded_ || !state_.visible) return;
+  ++state_.repaints;
+  Notify(FormProperty::Repaint);
+}
+
 bool Form::Visible() const {
   EnsureLoaded();
   return state_.visible;

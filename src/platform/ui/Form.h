@@ -28,7 +28,8 @@ class Application;
 class Control;
 class Form;
 
-enum class FormProperty { Caption, Geometry, WindowState, Visible, BorderStyle, MousePointer, Enabled };
+// Repaint is no property: the form asks its window to be drawn anew (Refresh).
+enum class FormProperty { Caption, Geometry, WindowState, Visible, BorderStyle, MousePointer, Enabled, Repaint };
 
 class FormPeer {
  public:
@@ -73,6 +74,8 @@ class Form {
 
   bool Visible() const;
   void SetVisible(bool visible);
+  // Has the shown window drawn anew at once; a hidden or unloaded form draws nothing.
+  void Refresh();
   const std::string& Caption() const;
   void SetCaption(std::string caption);
 
@@ -125,6 +128,7 @@ class Form {
     int borderStyle = vbSizable;
     int mousePointer = 0;
     bool enabled = true;
+    int repaints = 0;  // how often Refresh drew the shown window
   };
   const State& RawState() const { return state_; }
 

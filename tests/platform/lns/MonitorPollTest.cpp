@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -34,15 +35,19 @@ class Recorder {
     errors_ = demo.Server().OnNvUpdateError([this](long tag, const lns::LnsError& error) {
       errors.push_back({tag, error.Number(), static_cast<long>(demo_.Loop().NowMs())});
     });
+    repaints_ = demo.Server().OnServerEvent9([this] { repaintsAfterUpdates.push_back(updates.size()); });
   }
 
   std::vector<Update> updates;
   std::vector<UpdateError> errors;
+  // Event 9, each time with the number of updates raised before it.
+  std::vector<std::size_t> repaintsAfterUpdates;
 
  private:
   lnstest::LnsDemo& demo_;
   lns::LnsSubscription updates_;
   lns::LnsSubscription errors_;
+  lns::LnsSubscription repaints_;
 };
 
 // Switches monitoring on as the main window does.
@@ -84,6 +89,8 @@ TEST(MonitorPollTest, RaisesUpdatesAtThePollInterval) {
   EXPECT_EQ(recorder.updates[2].at, 5000);
   EXPECT_EQ(recorder.updates[3].at, 6000);
   EXPECT_TRUE(recorder.errors.empty());
+  // Each delivered value is followed by event 9.
+  EXPECT_EQ(recorder.repaintsAfterUpdates, (std::vector<std::size_t>{1, 2, 3, 4}));
 
   // The settings belong to the variable, whichever handle reads them.
   lns::LnsNetworkVariable again = Nv(demo, "Floor 1", "Room 101", 34);
@@ -152,6 +159,7 @@ TEST(MonitorPollTest, FailingReadsRaiseUpdateErrors) {
   ASSERT_EQ(recorder.errors.size(), 2u);
   EXPECT_EQ(recorder.errors[1].number, lns::kLnsTimeout);
   EXPECT_EQ(recorder.updates.size(), 1u);
+  EXPECT_EQ(recorder.repaintsAfterUpdates.size(), 1u);  // a failed read changes nothing shown
 
   room.PutFault({});
   demo.Loop().Advance(1000);

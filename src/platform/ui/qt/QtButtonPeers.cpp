@@ -21,7 +21,10 @@ QtCommandButtonPeer::QtCommandButtonPeer(QtFormWindow& window, CommandButton& bu
     : QtControlPeer(window, button, new QPushButton(parent)),
       button_(button),
       push_(static_cast<QPushButton*>(Widget())) {
-  push_->setAutoDefault(false);
+  // Enter on a focused button presses it, as Space does: a key handler that moves the focus to a
+  // button on Enter relies on the next Enter pressing it. The forms are plain widgets, not dialogs, so
+  // no button becomes a default button that would take Enter from the other controls.
+  push_->setAutoDefault(true);
   QObject::connect(push_, &QPushButton::clicked, this, [this] {
     if (!showing_) UserInput([this] { button_.UserClicks(); });
   });

@@ -180,6 +180,9 @@ void QtFormWindow::OnFormChanged(Form& /*form*/, FormProperty property) {
     case FormProperty::Enabled:
       window_->setEnabled(form_.RawState().enabled);
       break;
+    case FormProperty::Repaint:
+      window_->repaint();
+      break;
   }
 }
 

@@ -26,8 +26,9 @@ void QtMenuPeer::AddTo(QWidget* holder) {
 void QtMenuPeer::ShowProperty(Property property, int /*item*/) {
   switch (property) {
     case Property::Caption:
+      // A separator is a line only: styles that draw an action's text beside the line would show "-".
       action_->setSeparator(menu_.IsSeparator());
-      action_->setText(QtTextOf(menu_.Caption()));
+      action_->setText(menu_.IsSeparator() ? QString() : QtTextOf(menu_.Caption()));
       break;
     case Property::Value:
       action_->setCheckable(menu_.Checked());

@@ -116,6 +116,11 @@ TEST(QtFormBackend, ComboUpDownTabsButtonAndStatusBarMirrorTheModelBothWays) {
   form.events.clear();
   QTest::mouseClick(apply, Qt::LeftButton);
   EXPECT_EQ(form.events, (std::vector<std::string>{"cmdApply_Click"}));
+  // Enter on the focused button presses it.
+  form.events.clear();
+  apply->setFocus();
+  QTest::keyClick(apply, Qt::Key_Return);
+  EXPECT_EQ(form.events, (std::vector<std::string>{"cmdApply_Click"}));
   form.cmdApply.SetVisible(false);
   EXPECT_TRUE(apply->isHidden());
 

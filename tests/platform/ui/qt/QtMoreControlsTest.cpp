@@ -82,6 +82,7 @@ TEST(QtMoreControls, MenusBecomeAMenuBarWhoseEntriesRaiseClick) {
   const QList<QAction*> entries = file->actions();
   ASSERT_EQ(entries.size(), 3);
   EXPECT_TRUE(entries[1]->isSeparator());
+  EXPECT_TRUE(entries[1]->text().isEmpty()) << "a separator shows no caption";
 
   entries[2]->trigger();
   EXPECT_EQ(form.events, (std::vector<std::string>{"mnuExit_Click"}));
