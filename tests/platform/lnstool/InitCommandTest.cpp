@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
+#include <vector>
 
 #include "TempMachineRoot.h"
 #include "ToolRun.h"
@@ -52,6 +54,23 @@ TEST(LnsInit, RefusesOtherArgumentsAndReportsWhatCannotBeMade) {
   auto run = Lns({"init"});
   EXPECT_EQ(run.code, lnstool::kFailed);
   EXPECT_NE(run.err.find("lns init: "), std::string::npos) << run.err;
+}
+
+// Several installers set up one machine at once: each copies the shipped files into place without tripping
+// over the others' copies.
+TEST(LnsInit, ManyAtOnceAllSucceed) {
+  testsupport::TempMachineRoot root;
+  std::vector<lnstooltest::ToolRun> runs(8);
+  std::vector<std::thread> threads;
+  for (auto& run : runs) {
+    threads.emplace_back([&run] {
+      for (int round = 0; round < 3 && run.code != lnstool::kFailed; ++round) run = Lns({"init"});
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  for (const auto& run : runs) EXPECT_EQ(run.code, lnstool::kOk) << run.err;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root.Path()))
+    EXPECT_EQ(entry.path().string().find(".new"), std::string::npos) << entry.path();
 }
 
 }  // namespace
