@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -7,6 +8,7 @@
 
 #include "TempMachineRoot.h"
 #include "ToolRun.h"
+#include "platform/MachineRoot.h"
 
 namespace {
 
@@ -71,6 +73,26 @@ TEST(LnsInit, ManyAtOnceAllSucceed) {
   for (const auto& run : runs) EXPECT_EQ(run.code, lnstool::kOk) << run.err;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(root.Path()))
     EXPECT_EQ(entry.path().string().find(".new"), std::string::npos) << entry.path();
+}
+
+// A demo that fails half-way (here on a broken interface file) leaves no network behind: once the file is
+// mended, the demo is made whole.
+TEST(LnsInit, AFailedDemoLeavesNoNetwork) {
+  testsupport::TempMachineRoot root;
+  const std::filesystem::path data = root.Path() / "data";
+  std::filesystem::copy(platform::DataDir(), data, std::filesystem::copy_options::recursive);
+  std::ofstream(data / "interfaces" / "qvrl207.xif", std::ios::trunc) << "not an interface\n";
+  setenv("QVR_DATA_DIR", data.c_str(), 1);
+  auto run = Lns({"init", "--demo"});
+  unsetenv("QVR_DATA_DIR");
+  EXPECT_EQ(run.code, lnstool::kFailed);
+  EXPECT_EQ(Lns({"networks"}).out, "");
+
+  run = Lns({"init", "--demo"});
+  EXPECT_EQ(run.code, lnstool::kOk) << run.err;
+  EXPECT_NE(run.out.find("network Demo created"), std::string::npos) << run.out;
+  const std::string devices = Lns({"devices", "Demo"}).out;
+  EXPECT_EQ(std::count(devices.begin(), devices.end(), '\n'), 8) << devices;
 }
 
 }  // namespace
