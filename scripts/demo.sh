@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, creates a demo machine root and opens the plug-in's main window on it.
+# Installs what is missing, builds, creates a demo machine root and shows the plug-in's main window on it.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 qvr_install_packages
@@ -7,19 +7,4 @@ cd "$QVR_SOURCE_DIR"
 
 qvr_configure build
 cmake --build build -j "$(nproc)"
-
-export LNS_ROOT=${LNS_ROOT:-$QVR_SOURCE_DIR/build/demo-machine}
-rm -rf "$LNS_ROOT"
-build/bin/lns init --demo
-echo "machine root: $LNS_ROOT"
-find "$LNS_ROOT" -maxdepth 3 | sort
-build/bin/lns reg get HKLM 'SOFTWARE\LonWorks' 'LonWorks Path'
-
-# The plug-in's main window on a demo device, opened as a director opens it; closing the window ends it.
-# Without a display it runs on a virtual one (Xvfb), where nobody sees it: stop it with Ctrl-C.
-show=(build/bin/lns send Demo 13 7 "Demo/Floor 1/Room 101" --show)
-echo "showing the plug-in's main window: ${show[*]}"
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  exec xvfb-run -a "${show[@]}"
-fi
-exec "${show[@]}"
+exec scripts/demo-show.sh

@@ -47,11 +47,7 @@ constexpr std::array<CompositeBoxes, 4> kCompositeBoxes = {
     {{0, " ", 80, 81}, {1, " ", 82, 83}, {21, "/", 91, 90}, {32, "/", 93, 92}}};
 
 std::filesystem::path ParameterFolder(Program& program) {
-  const std::string& lonWorks = program.model.LonWorksFolder;
-  // The settings give this machine's own path, or a Windows path that lies on the machine root.
-  if (!lonWorks.empty() && lonWorks.front() == '/')
-    return platform::MapWindowsPath(lonWorks, kParameterFolder);
-  return platform::MapWindowsPath(program.MachineRoot(), lonWorks + kParameterFolder);
+  return platform::MapFilePath(program.MachineRoot(), program.model.LonWorksFolder + kParameterFolder);
 }
 
 // The file the user chooses in the save or the open dialog; nothing when the dialog was cancelled.

@@ -1,5 +1,6 @@
 #include "platform/MachineRoot.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <vector>
@@ -49,6 +50,13 @@ std::filesystem::path MapWindowsPath(const std::filesystem::path& base, std::str
   std::filesystem::path mapped = base;
   for (const std::string& part : parts) mapped /= part;
   return mapped;
+}
+
+std::filesystem::path MapFilePath(const std::filesystem::path& machineRoot, std::string_view path) {
+  if (path.empty() || path.front() != '/') return MapWindowsPath(machineRoot, path);
+  std::string posixPath(path);
+  std::replace(posixPath.begin(), posixPath.end(), '\\', '/');
+  return std::filesystem::path(posixPath).lexically_normal();
 }
 
 std::filesystem::path DataDir() {

@@ -14,6 +14,12 @@ std::filesystem::path MachineRoot();
 // ("C:\LonWorks") is dropped and the rest taken relative to `base` too. ".." never climbs above `base`.
 std::filesystem::path MapWindowsPath(const std::filesystem::path& base, std::string_view windowsPath);
 
+// A file name as the system passes it, mapped onto the file system: an absolute path of this machine ("/...")
+// is taken as it is, its backslashes read as separators (a client appends Windows-style parts such as
+// "\Import\x.xif" to a folder it read from the registry); anything else is a Windows path mapped into the
+// machine root by MapWindowsPath ("C:\LonWorks\Import\x.xif").
+std::filesystem::path MapFilePath(const std::filesystem::path& machineRoot, std::string_view path);
+
 // The folder of the files the project ships (interface files, the maker's resource set, documents).
 // $QVR_DATA_DIR when set, else the source tree's data/ folder.
 std::filesystem::path DataDir();

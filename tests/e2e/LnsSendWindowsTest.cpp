@@ -95,4 +95,28 @@ TEST(LnsSendWindowsFromAShell, ScreenshotDrawsOffscreenWithoutADisplayAndShowIsR
       << run.err;
 }
 
+// The demo script on a machine without a display: the user's own machine root stays as it was, and the
+// windows of Room 101 and of a QVR-L1 device are left as pictures and snapshots.
+TEST(DemoScriptFromAShell, KeepsTheUsersRootAndSavesPicturesWithoutADisplay) {
+  if (!kLnsHasQt) GTEST_SKIP() << "the demo needs an lns built with Qt";
+  testsupport::TempMachineRoot userRoot;
+  std::ofstream(userRoot.Path() / "mine.txt") << "the user's";
+  NoDisplay noDisplay;
+  setenv("QVR_BUILD_DIR", QVR_BUILD_DIR, 1);
+  const std::filesystem::path pictures = std::filesystem::path(QVR_BUILD_DIR) / "demo";
+  std::filesystem::remove_all(pictures);
+
+  auto run = e2e::RunFile(QVR_SCRIPTS_DIR "/demo-show.sh", {}, userRoot.Path());
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(e2e::ReadFile(userRoot.Path() / "mine.txt"), "the user's");
+  for (const char* name : {"room-101", "room-201"}) {
+    const std::filesystem::path picture = pictures / (std::string(name) + ".png");
+    const std::filesystem::path snapshot = pictures / (std::string(name) + ".txt");
+    EXPECT_NE(run.out.find(picture.string() + " " + snapshot.string()), std::string::npos) << run.out;
+    EXPECT_EQ(e2e::ReadFile(picture).substr(0, 4), "\x89PNG");
+    EXPECT_NE(e2e::ReadFile(snapshot).find("form fMain "), std::string::npos) << snapshot;
+  }
+  EXPECT_NE(e2e::ReadFile(pictures / "room-201.txt").find("QVR-L1"), std::string::npos);
+}
+
 }  // namespace

@@ -31,13 +31,12 @@ inline std::string ReadFile(const std::filesystem::path& file) {
   return text.str();
 }
 
-// Runs the program `name` of the build's bin folder with `args` and this process's environment (so
-// $LNS_ROOT of a TempMachineRoot reaches it); its output goes through files in `scratch`. A program that
-// has not ended after `limit` (one waiting for an answer that never comes) is killed: code -1.
-inline ProgramRun Run(const std::string& name, const std::vector<std::string>& args,
-                      const std::filesystem::path& scratch,
-                      std::chrono::milliseconds limit = std::chrono::seconds(60)) {
-  const std::string program = std::string(QVR_BIN_DIR) + "/" + name;
+// Runs `program` with `args` and this process's environment (so $LNS_ROOT of a TempMachineRoot reaches
+// it); its output goes through files in `scratch`. A program that has not ended after `limit` (one waiting
+// for an answer that never comes) is killed: code -1.
+inline ProgramRun RunFile(const std::string& program, const std::vector<std::string>& args,
+                          const std::filesystem::path& scratch,
+                          std::chrono::milliseconds limit = std::chrono::seconds(60)) {
   const std::filesystem::path outFile = scratch / "stdout.txt";
   const std::filesystem::path errFile = scratch / "stderr.txt";
   std::vector<char*> argv;
@@ -74,6 +73,13 @@ inline ProgramRun Run(const std::string& name, const std::vector<std::string>& a
   run.err = ReadFile(errFile);
   if (killed) run.err += "\n" + program + " was killed after running too long";
   return run;
+}
+
+// Runs the program `name` of the build's bin folder, as RunFile does.
+inline ProgramRun Run(const std::string& name, const std::vector<std::string>& args,
+                      const std::filesystem::path& scratch,
+                      std::chrono::milliseconds limit = std::chrono::seconds(60)) {
+  return RunFile(std::string(QVR_BIN_DIR) + "/" + name, args, scratch, limit);
 }
 
 }  // namespace e2e

@@ -11,6 +11,8 @@
 
 #include "ApplyFixture.h"
 #include "mainwindow/ParameterFile.h"
+#include "platform/MachineRoot.h"
+#include "platform/registry/MachineSetup.h"
 
 namespace mainwindow_test {
 namespace {
@@ -119,7 +121,7 @@ TEST_F(ParameterFileTest, SavingWritesTheDevicesValuesAndReplacesAnOlderFileWhol
   EXPECT_EQ(request.filter, "Parameter (*.par)|*.par");
   EXPECT_EQ(request.flags, kSaveDialogFlags);
   EXPECT_EQ(fs::path(request.initDir),
-            fs::path(program().model.LonWorksFolder) / "PlugIns" / "Calyxtern" / "qvr_lon");
+            reg::LonWorksFolderIn(platform::MachineRoot()) / "PlugIns" / "Calyxtern" / "qvr_lon");
 
   // A smaller model's 37 values over the 56 of the file: nothing of the old content stays.
   Open("Floor 2", "Room 201");

@@ -35,5 +35,18 @@ TEST(MachineRoot, MapsWindowsPathsInsideTheBase) {
             "/m/LonWorks/Dokumentation/qvrl207.pdf");
 }
 
+// Every place that turns a name the system passes into a file (template import, the resource catalogue, the
+// parameter folder) maps it this one way.
+TEST(MachineRoot, MapsFileNamesAsTheSystemPassesThem) {
+  const std::filesystem::path root = "/m";
+  // A POSIX LonWorks Path with the Windows-spelled rest that a client appends.
+  EXPECT_EQ(platform::MapFilePath(root, "/opt/lw\\Import\\Calyxtern\\qvrl105\\qvrl105.xif"),
+            "/opt/lw/Import/Calyxtern/qvrl105/qvrl105.xif");
+  EXPECT_EQ(platform::MapFilePath(root, "/opt/lw/\\PlugIns\\..\\Types"), "/opt/lw/Types");
+  EXPECT_EQ(platform::MapFilePath(root, "C:\\LonWorks\\Import\\x.xif"), "/m/LonWorks/Import/x.xif");
+  EXPECT_EQ(platform::MapFilePath(root, "\\LonWorks\\Types"), "/m/LonWorks/Types");
+  EXPECT_EQ(platform::MapFilePath(root, "LonWorks\\Types"), "/m/LonWorks/Types");
+}
+
 }  // namespace
 }  // namespace platform_test

@@ -38,27 +38,26 @@ void CreateDemoNetwork(const std::filesystem::path& machineRoot,
   ui::HeadlessEventLoop loop;
   LnsObjectServer server(loop, machineRoot);
   server.Open();
-  ModelNetwork demo = StartModelNetwork(server, "Demo", interfaceFolder);
-  const LnsDeviceTemplate& qvrl105 = demo.models[0];
-  const LnsDeviceTemplate& qvrl206 = demo.models[1];
-  const LnsDeviceTemplate& qvrl106 = demo.models[2];
-  const LnsDeviceTemplate& qvrl207 = demo.models[3];
-  LnsDeviceTemplate meter = demo.system.GetTemplateLibrary().GetDeviceTemplates().Add("em210", 1);
-  meter.ImportInterface(MeterInterface());
+  CreateModelNetwork(server, "Demo", interfaceFolder, [](ModelNetwork& demo) {
+    const LnsDeviceTemplate& qvrl105 = demo.models[0];
+    const LnsDeviceTemplate& qvrl206 = demo.models[1];
+    const LnsDeviceTemplate& qvrl106 = demo.models[2];
+    const LnsDeviceTemplate& qvrl207 = demo.models[3];
+    LnsDeviceTemplate meter = demo.system.GetTemplateLibrary().GetDeviceTemplates().Add("em210", 1);
+    meter.ImportInterface(MeterInterface());
 
-  LnsSubsystems floors = demo.system.GetSubsystems();
-  LnsSubsystem floor1 = floors.Add("Floor 1");
-  AddDevice(floor1, "Room 101", qvrl206, kStateConfiguredOnline);
-  AddDevice(floor1, "Room 102", qvrl206, kStateConfiguredOnline);
-  AddDevice(floor1, "Room 103", qvrl206, kStateConfiguredOffline);
-  AddDevice(floor1, "Room 104", qvrl207, kStateConfiguredOnline);
-  LnsSubsystem floor2 = floors.Add("Floor 2");
-  AddDevice(floor2, "Room 201", qvrl105, kStateConfiguredOnline);
-  AddDevice(floor2, "Room 202", qvrl106, kStateConfiguredOnline);
-  AddDevice(floor2, "Room 203", qvrl106, kStateUnconfigured);
-  AddDevice(floor2, "Meter 1", meter, kStateConfiguredOnline);
-
-  demo.system.CommitTransaction();
+    LnsSubsystems floors = demo.system.GetSubsystems();
+    LnsSubsystem floor1 = floors.Add("Floor 1");
+    AddDevice(floor1, "Room 101", qvrl206, kStateConfiguredOnline);
+    AddDevice(floor1, "Room 102", qvrl206, kStateConfiguredOnline);
+    AddDevice(floor1, "Room 103", qvrl206, kStateConfiguredOffline);
+    AddDevice(floor1, "Room 104", qvrl207, kStateConfiguredOnline);
+    LnsSubsystem floor2 = floors.Add("Floor 2");
+    AddDevice(floor2, "Room 201", qvrl105, kStateConfiguredOnline);
+    AddDevice(floor2, "Room 202", qvrl106, kStateConfiguredOnline);
+    AddDevice(floor2, "Room 203", qvrl106, kStateUnconfigured);
+    AddDevice(floor2, "Meter 1", meter, kStateConfiguredOnline);
+  });
 }
 
 }  // namespace lns

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "platform/EchoedText.h"
 #include "platform/lns/LnsError.h"
 
 namespace lns {
@@ -17,8 +18,8 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 void ThrowNoItemNamed(std::string_view owner, std::string_view what, std::string_view name) {
-  throw LnsError(kLnsNotFound, std::string(owner) + " has no " + std::string(what) + " named \"" +
-                                   std::string(name) + "\"");
+  throw LnsError(kLnsNotFound,
+                 std::string(owner) + " has no " + std::string(what) + " named " + platform::Echoed(name));
 }
 
 void ThrowBadPosition(long position, std::size_t count, std::string_view collection) {

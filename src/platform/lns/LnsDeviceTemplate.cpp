@@ -2,13 +2,13 @@
 
 #include <optional>
 
+#include "platform/MachineRoot.h"
 #include "platform/lns/ComponentAppStore.h"
 #include "platform/lns/LnsAppDevice.h"
 #include "platform/lns/LnsCollection.h"
 #include "platform/lns/LnsComponentApp.h"
 #include "platform/lns/LnsError.h"
 #include "platform/lns/LnsInterface.h"
-#include "platform/lns/MachineSettings.h"
 #include "platform/lns/NetworkState.h"
 #include "platform/lns/ServerState.h"
 #include "platform/lns/TemplateInterface.h"
@@ -58,7 +58,7 @@ std::string LnsDeviceTemplate::GetProgramId() const {
 
 void LnsDeviceTemplate::Import(std::string_view interfaceFile) {
   state_->Database();
-  ImportInterface(ReadDeviceInterface(MapFilePath(state_->Server().MachineRoot(), interfaceFile)));
+  ImportInterface(ReadDeviceInterface(platform::MapFilePath(state_->Server().MachineRoot(), interfaceFile)));
 }
 
 void LnsDeviceTemplate::ImportInterface(const DeviceInterface& interface) {

@@ -4,6 +4,7 @@
 #include "platform/lns/LnsSystem.h"
 #include "platform/lns/NetworkState.h"
 #include "platform/lns/ServerState.h"
+#include "platform/sqlite/Transaction.h"
 
 namespace lns {
 
@@ -54,6 +55,23 @@ LnsNetwork LnsNetworks::Item(std::string_view name) const {
 
 LnsNetwork LnsNetworks::Add(std::string_view name) {
   return LnsNetwork(server_->NetworkStateFor(server_->Server().AddNetwork(name)));
+}
+
+LnsNetwork LnsNetworks::Add(std::string_view name, const std::function<void(LnsNetwork&)>& fill) {
+  // The record is committed last, so that a creation cut short leaves at most an unlisted folder.
+  sqlite::Transaction transaction(server_->Database());
+  const ServerDatabase::Network record = server_->Server().AddNetwork(name);
+  LnsNetwork network(server_->NetworkStateFor(record));
+  try {
+    fill(network);
+  } catch (...) {
+    network.Close();
+    std::error_code ignored;
+    std::filesystem::remove_all(record.databaseFile.parent_path(), ignored);
+    throw;
+  }
+  transaction.Commit();
+  return network;
 }
 
 }  // namespace lns

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -46,6 +47,10 @@ class LnsNetworks {
   // Creates a network with a new database and its system; throws LnsError (kLnsAlreadyExists) when the name
   // is taken.
   LnsNetwork Add(std::string_view name);
+  // Creates a network that others see only once `fill` has returned: what `fill` puts into it appears with
+  // the network or not at all. When `fill` throws, or the process dies meanwhile, no network of that name
+  // is left behind. The server's record stays locked for writing (another process's Add waits) until then.
+  LnsNetwork Add(std::string_view name, const std::function<void(LnsNetwork&)>& fill);
 
  private:
   std::shared_ptr<ServerState> server_;

@@ -2,16 +2,13 @@
 
 #include <cctype>
 
+#include "platform/EchoedText.h"
 #include "platform/lns/LonTypeDecimal.h"
 #include "platform/lns/LonTypeText.h"
 
 namespace lns {
 
 namespace {
-
-std::string Quoted(std::string_view text) {
-  return std::string("\"").append(text).append("\"");
-}
 
 long long ReadRaw(const std::uint8_t* in, std::size_t size, bool isSigned) {
   unsigned long long value = 0;
@@ -48,7 +45,7 @@ class ScaledField : public LonField {
   std::optional<std::string> Parse(std::string_view text, std::string_view sep,
                                    std::uint8_t* out) const override {
     std::optional<ExactDecimal> number = ParseExactDecimal(text, sep);
-    if (!number) return Quoted(text) + " is not a number";
+    if (!number) return platform::Echoed(text) + " is not a number";
     // Compare in units of 10^-(decimals + fraction digits), where both the text and the raw steps are whole.
     const long long value = number->mantissa * PowerOfTen(format_.decimals);
     const long long unitsPerStep = format_.stepUnits * PowerOfTen(number->fractionDigits);
@@ -56,8 +53,8 @@ class ScaledField : public LonField {
     if (limits_.invalid && value == *limits_.invalid * unitsPerStep) {
       raw = *limits_.invalid;
     } else if (value < limits_.min * unitsPerStep || value > limits_.max * unitsPerStep) {
-      return Quoted(text) + " is out of range (" + Show(limits_.min, sep) + " to " + Show(limits_.max, sep) +
-             ")";
+      return platform::Echoed(text) + " is out of range (" + Show(limits_.min, sep) + " to " +
+             Show(limits_.max, sep) + ")";
     } else {
       raw = RoundedDivision(value, unitsPerStep);
     }
@@ -99,7 +96,7 @@ class EnumField : public LonField {
     }
     std::string known;
     for (const auto& entry : names_) known += (known.empty() ? "" : ", ") + entry.second;
-    return Quoted(text) + " is not one of " + known;
+    return platform::Echoed(text) + " is not one of " + known;
   }
 
   std::string Format(const std::uint8_t* in, std::string_view) const override {
@@ -134,7 +131,7 @@ class DigitsField : public LonField {
       value = (value << bitsPerDigit_) | digit.value_or(0);
     }
     if (!wellFormed) {
-      return Quoted(text) + " is not " + std::to_string(DigitCount()) +
+      return platform::Echoed(text) + " is not " + std::to_string(DigitCount()) +
              (bitsPerDigit_ == 1 ? " digits 0 or 1" : " hex digits") + " separated by blanks";
     }
     WriteRaw(out, 2, value);

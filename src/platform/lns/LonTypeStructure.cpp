@@ -1,5 +1,6 @@
 #include "platform/lns/LonTypeStructure.h"
 
+#include "platform/EchoedText.h"
 #include "platform/lns/LnsError.h"
 #include "platform/lns/LonTypeText.h"
 
@@ -49,8 +50,8 @@ RawValue FieldLonType::Parse(std::string_view text, std::string_view decimalSep)
   if (texts.size() != fields_.size()) {
     std::string labels;
     for (const FieldPtr& field : fields_) labels += (labels.empty() ? "" : ", ") + field->Label();
-    Refuse(std::string("\"").append(text).append("\" needs ") + std::to_string(fields_.size()) + " fields (" +
-           labels + ") separated by \"" + joiner_ + "\"");
+    Refuse(platform::Echoed(text) + " needs " + std::to_string(fields_.size()) + " fields (" + labels +
+           ") separated by \"" + joiner_ + "\"");
   }
   RawValue raw(size_);
   std::size_t offset = 0;

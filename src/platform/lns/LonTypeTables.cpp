@@ -1,6 +1,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/EchoedText.h"
 #include "platform/lns/LnsError.h"
 #include "platform/lns/LonTypeStructure.h"
 #include "platform/lns/LonTypes.h"
@@ -157,7 +158,7 @@ TypeTable BuildPropertyTypes() {
 const LonType& FindLonType(std::string_view valueTypeName) {
   auto found = ValueTypes().find(valueTypeName);
   if (found == ValueTypes().end()) {
-    throw LnsError(kLnsNotFound, "Unknown value type \"" + std::string(valueTypeName) + "\"");
+    throw LnsError(kLnsNotFound, "Unknown value type " + platform::Echoed(valueTypeName));
   }
   return *found->second;
 }

@@ -14,9 +14,4 @@ struct MachineSettings {
 
 MachineSettings ReadMachineSettings(const std::filesystem::path& machineRoot);
 
-// A file name as the system passes it: an absolute path of this machine ("/...") is taken as it is, its
-// backslashes read as separators; anything else is a Windows path mapped into the machine root
-// ("C:\LonWorks\Import\x.xif").
-std::filesystem::path MapFilePath(const std::filesystem::path& machineRoot, std::string_view path);
-
 }  // namespace lns

@@ -5,16 +5,20 @@
 
 namespace lns {
 
-ModelNetwork StartModelNetwork(LnsObjectServer& server, std::string_view name,
-                               const std::filesystem::path& interfaceFolder) {
-  LnsNetwork network = server.GetNetworks().Add(name);
-  network.Open();
-  LnsSystem system = network.GetSystems().Item(1);
-  system.Open();
-  system.StartTransaction();
-  LnsDeviceTemplates templates = system.GetTemplateLibrary().GetDeviceTemplates();
-  std::vector<LnsDeviceTemplate> models = ImportModelTemplates(templates, interfaceFolder);
-  return {network, system, std::move(models)};
+void CreateModelNetwork(LnsObjectServer& server, std::string_view name,
+                        const std::filesystem::path& interfaceFolder,
+                        const std::function<void(ModelNetwork&)>& addDevices) {
+  server.GetNetworks().Add(name, [&](LnsNetwork& network) {
+    network.Open();
+    LnsSystem system = network.GetSystems().Item(1);
+    system.Open();
+    system.StartTransaction();
+    LnsDeviceTemplates templates = system.GetTemplateLibrary().GetDeviceTemplates();
+    ModelNetwork model{network, system, ImportModelTemplates(templates, interfaceFolder)};
+    addDevices(model);
+    system.CommitTransaction();
+    network.Close();
+  });
 }
 
 }  // namespace lns

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -15,14 +16,15 @@ class LnsObjectServer;
 // A new network that is being filled with devices of the four models.
 struct ModelNetwork {
   LnsNetwork network;
-  LnsSystem system;                       // open, in a transaction that the filler commits
+  LnsSystem system;                       // open, in a transaction that CreateModelNetwork commits
   std::vector<LnsDeviceTemplate> models;  // in the order of kModelNames
 };
 
-// Adds the network `name` to the open server, opens it and its system, starts a transaction and imports
-// the four models' templates from <interfaceFolder>/<model>.xif. Throws LnsError (kLnsAlreadyExists) when
-// the name is taken.
-ModelNetwork StartModelNetwork(LnsObjectServer& server, std::string_view name,
-                               const std::filesystem::path& interfaceFolder);
+// Adds the network `name` to the open server with the four models' templates imported from
+// <interfaceFolder>/<model>.xif, lets `addDevices` fill it, and commits it all at once: the network appears
+// whole or not at all. Throws LnsError (kLnsAlreadyExists) when the name is taken.
+void CreateModelNetwork(LnsObjectServer& server, std::string_view name,
+                        const std::filesystem::path& interfaceFolder,
+                        const std::function<void(ModelNetwork&)>& addDevices);
 
 }  // namespace lns

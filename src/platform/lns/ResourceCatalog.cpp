@@ -21,15 +21,11 @@ bool HasDriveLetter(std::string_view path) {
   return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
 }
 
-// A folder named by the caller: a drive path lies on the machine root, a POSIX absolute path stays as it
-// is, and anything else lies below `relativeBase`.
+// A folder named by the caller: a drive path or a POSIX absolute path is mapped as every file name of the
+// system is, and anything else lies below `relativeBase`.
 std::filesystem::path ResolveFolder(std::string_view text, const std::filesystem::path& relativeBase) {
-  if (HasDriveLetter(text)) return platform::MapWindowsPath(platform::MachineRoot(), text);
-  if (!text.empty() && text.front() == '/') {
-    std::string path(text);
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return std::filesystem::path(path).lexically_normal();
-  }
+  if (HasDriveLetter(text) || (!text.empty() && text.front() == '/'))
+    return platform::MapFilePath(platform::MachineRoot(), text);
   return platform::MapWindowsPath(relativeBase, text);
 }
 

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <set>
 
+#include "platform/TemporaryPath.h"
 #include "platform/lns/LnsError.h"
 #include "platform/lns/ResourceFile.h"
 #include "platform/lns/ResourceFileLines.h"
@@ -67,21 +68,23 @@ CatalogContents ReadCatalogFile(const std::filesystem::path& typesFolder) {
 
 void WriteCatalogFile(const std::filesystem::path& typesFolder, const CatalogContents& contents) {
   const std::filesystem::path target = CatalogPath(typesFolder);
-  const std::filesystem::path temporary = target.string() + ".new";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << "# Resource catalogue: the folders searched for resource sets and the resource files found "
-           "there.\n";
-    for (const auto& folder : contents.folders) out << "folder " << Stored(folder, typesFolder) << '\n';
-    for (const auto& entry : contents.entries) {
-      out << "set " << entry.programIdTemplate << ' ' << entry.scope << ' '
-          << (entry.kind == kTypeFile ? "types" : "profiles") << ' ' << Stored(entry.file, typesFolder)
-          << '\n';
-    }
-    out.flush();
-    if (!out) throw LnsError(kLnsDatabase, "Cannot write the resource catalogue " + temporary.string());
+  const std::filesystem::path temporary = platform::TemporaryPathFor(target);
+  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+  out << "# Resource catalogue: the folders searched for resource sets and the resource files found "
+         "there.\n";
+  for (const auto& folder : contents.folders) out << "folder " << Stored(folder, typesFolder) << '\n';
+  for (const auto& entry : contents.entries) {
+    out << "set " << entry.programIdTemplate << ' ' << entry.scope << ' '
+        << (entry.kind == kTypeFile ? "types" : "profiles") << ' ' << Stored(entry.file, typesFolder) << '\n';
   }
-  std::filesystem::rename(temporary, target);
+  out.close();
+  std::error_code error;
+  if (out) std::filesystem::rename(temporary, target, error);
+  if (!out || error) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    throw LnsError(kLnsDatabase, "Cannot write the resource catalogue " + target.string());
+  }
 }
 
 std::vector<CatalogEntry> ScanResourceFolders(const std::vector<std::filesystem::path>& folders) {

@@ -9,21 +9,20 @@ void CreateScaleNetwork(LnsObjectServer& server, std::string_view name, long dev
                         const std::filesystem::path& interfaceFolder) {
   if (deviceCount < 0)
     throw LnsError(kLnsInvalidArgument, "a network cannot have a negative number of devices");
-  ModelNetwork scale = StartModelNetwork(server, name, interfaceFolder);
-  LnsSubsystems areas = scale.system.GetSubsystems();
-  std::optional<LnsAppDevices> devices;
-  for (long number = 1; number <= deviceCount; ++number) {
-    if ((number - 1) % kScaleDevicesPerSubsystem == 0) {
-      long area = (number - 1) / kScaleDevicesPerSubsystem + 1;
-      devices = areas.Add("Area " + std::to_string(area)).GetAppDevices();
+  CreateModelNetwork(server, name, interfaceFolder, [deviceCount](ModelNetwork& scale) {
+    LnsSubsystems areas = scale.system.GetSubsystems();
+    std::optional<LnsAppDevices> devices;
+    for (long number = 1; number <= deviceCount; ++number) {
+      if ((number - 1) % kScaleDevicesPerSubsystem == 0) {
+        long area = (number - 1) / kScaleDevicesPerSubsystem + 1;
+        devices = areas.Add("Area " + std::to_string(area)).GetAppDevices();
+      }
+      LnsAppDevice device =
+          devices->Add("Device " + std::to_string(number), scale.models[(number - 1) % scale.models.size()]);
+      device.PutCommissioned(true);
+      device.PutState(kStateConfiguredOnline);
     }
-    LnsAppDevice device =
-        devices->Add("Device " + std::to_string(number), scale.models[(number - 1) % scale.models.size()]);
-    device.PutCommissioned(true);
-    device.PutState(kStateConfiguredOnline);
-  }
-  scale.system.CommitTransaction();
-  scale.network.Close();
+  });
 }
 
 }  // namespace lns

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "platform/EchoedText.h"
 #include "platform/lns/ComponentAppStore.h"
 #include "platform/lns/DatabaseOptions.h"
 #include "platform/lns/LnsError.h"
@@ -36,10 +37,14 @@ std::filesystem::path ServerFile(const std::filesystem::path& lonWorksFolder) {
   return folder / "ObjectServer.sqlite";
 }
 
-// A folder name from the network's name: letters, digits, blanks, '-' and '_' kept, anything else '_'.
+// Far below any file system's limit on one name, with room for the number that sets clashes apart.
+constexpr std::size_t kMostFolderNameBytes = 64;
+
+// A folder name from the network's name: letters, digits, blanks, '-' and '_' kept, anything else '_';
+// a long name gives its first characters only.
 std::string FolderNameFor(std::string_view name) {
   std::string folder;
-  for (char c : name) {
+  for (char c : name.substr(0, kMostFolderNameBytes)) {
     bool keep = std::isalnum(static_cast<unsigned char>(c)) || c == ' ' || c == '-' || c == '_';
     folder += keep ? c : '_';
   }
@@ -77,7 +82,7 @@ ServerDatabase::Network ServerDatabase::AddNetwork(std::string_view name) {
   if (name.empty()) throw LnsError(kLnsInvalidArgument, "a network needs a name");
   sqlite::Transaction transaction(db_);
   if (NetworkNamed(name)) {
-    throw LnsError(kLnsAlreadyExists, "a network named \"" + std::string(name) + "\" exists already");
+    throw LnsError(kLnsAlreadyExists, "a network named " + platform::Echoed(name) + " exists already");
   }
   // Folder names may clash where names differ only in replaced characters; number them apart.
   std::string base = FolderNameFor(name);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/MachineRoot.h"
+#include "platform/TemporaryPath.h"
 #include "platform/lns/LnsError.h"
 
 namespace lns {
@@ -11,9 +12,15 @@ namespace {
 
 void CopyIntoPlace(const std::filesystem::path& from, const std::filesystem::path& to) {
   std::filesystem::create_directories(to.parent_path());
-  const std::filesystem::path temporary = to.string() + ".new";
-  std::filesystem::copy_file(from, temporary, std::filesystem::copy_options::overwrite_existing);
-  std::filesystem::rename(temporary, to);
+  const std::filesystem::path temporary = platform::TemporaryPathFor(to);
+  try {
+    std::filesystem::copy_file(from, temporary);
+    std::filesystem::rename(temporary, to);
+  } catch (...) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    throw;
+  }
 }
 
 // The regular files of a shipped folder, which must exist and hold some.

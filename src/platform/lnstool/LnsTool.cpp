@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 
+#include "platform/EchoedText.h"
 #include "platform/Error.h"
 #include "platform/MachineRoot.h"
 #include "platform/lnstool/Commands.h"
@@ -53,9 +54,9 @@ int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, UiPlatfor
   try {
     return command->second(context, Args(args.begin() + 1, args.end()));
   } catch (const platform::RaisedError& error) {
-    err << "lns " << args.front() << ": " << error.Description() << '\n';
+    err << "lns " << args.front() << ": " << platform::EscapeControls(error.Description()) << '\n';
   } catch (const std::exception& error) {
-    err << "lns " << args.front() << ": " << error.what() << '\n';
+    err << "lns " << args.front() << ": " << platform::EscapeControls(error.what()) << '\n';
   }
   return kFailed;
 }

@@ -9,8 +9,9 @@ namespace lnstool {
 
 class UiPlatform;
 
-// Exit codes of the tool: 0 done, 1 the operation failed (reason printed), 2 bad arguments (usage printed).
-enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };
+// Exit codes of the tool: 0 done, 1 the operation failed (reason printed), 2 bad arguments (usage printed),
+// 3 `reg get --exists` found no such key or value.
+enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2, kMissing = 3 };
 
 struct ToolContext {
   std::filesystem::path root;  // the machine root

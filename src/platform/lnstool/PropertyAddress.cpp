@@ -51,8 +51,16 @@ lns::LnsConfigProperty ResolvePropertyAddress(const lns::LnsAppDevice& device,
                                               const PropertyAddress& address) {
   lns::LnsInterface deviceInterface = device.GetInterface();
   auto properties = [&]() -> lns::LnsConfigProperties {
-    if (address.form == 'F')
-      return deviceInterface.GetLonMarkObjects().Item(address.number + 1).GetConfigProperties();
+    if (address.form == 'F') {
+      lns::LnsLonMarkObjects blocks = deviceInterface.GetLonMarkObjects();
+      // Blocks count from 0 in an address, from 1 in the collection.
+      if (address.number >= blocks.Count()) {
+        throw lns::LnsError(lns::kLnsNotFound,
+                            device.GetName() + " has no block " + std::to_string(address.number) +
+                                " (it has F:0 to F:" + std::to_string(blocks.Count() - 1) + ")");
+      }
+      return blocks.Item(address.number + 1).GetConfigProperties();
+    }
     if (address.form == 'N') {
       return deviceInterface.GetNetworkVariables()
           .ItemByIndex(static_cast<int>(address.number))

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "platform/EchoedText.h"
 #include "platform/lnstool/Commands.h"
 #include "platform/registry/RegistryStore.h"
 
@@ -13,8 +14,8 @@ namespace lnstool {
 namespace {
 
 constexpr const char* kSynopsis =
-    "reg get HIVE KEY [VALUE] | set HIVE KEY VALUE DATA | delete HIVE KEY | keys HIVE KEY  (HIVE: HKLM or "
-    "HKCU)";
+    "reg get [--exists] HIVE KEY [VALUE] | set HIVE KEY VALUE DATA | delete HIVE KEY | keys HIVE KEY  (HIVE: "
+    "HKLM or HKCU)";
 
 std::string Upper(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
@@ -35,11 +36,12 @@ struct RegAction {
   std::function<reg::Status(ToolContext&, reg::RegistryStore&, reg::Hive, const Args&)> run;
 };
 
+// A missing key or value prints nothing; NotFound tells `--exists` apart from an empty value.
 reg::Status Get(ToolContext& context, reg::RegistryStore& store, reg::Hive hive, const Args& words) {
   reg::RegValue value;
   reg::Status status = store.QueryValue(hive, words[0], words.size() > 1 ? words[1] : "", value);
   if (status == reg::Status::Ok) context.out << value.data << '\n';
-  return status == reg::Status::NotFound ? reg::Status::Ok : status;
+  return status;
 }
 
 reg::Status Set(ToolContext&, reg::RegistryStore& store, reg::Hive hive, const Args& words) {
@@ -69,21 +71,24 @@ const std::map<std::string, RegAction>& Actions() {
   return actions;
 }
 
-int Report(ToolContext& context, reg::RegistryStore& store, reg::Status status, const std::string& key) {
+// `missing` is what a get of a missing key or value exits with.
+int Report(ToolContext& context, reg::RegistryStore& store, reg::Status status, const std::string& key,
+           int missing) {
   switch (status) {
     case reg::Status::Ok:
       return kOk;
     case reg::Status::InvalidName:
-      context.err << "lns reg: invalid key path \"" << key << "\"\n";
+      context.err << "lns reg: invalid key path " << platform::Echoed(key) << "\n";
       return Usage(context, kSynopsis);
     case reg::Status::InvalidValue:
       context.err << "lns reg: invalid value\n";
       return Usage(context, kSynopsis);
     case reg::Status::NotFound:
-      context.err << "lns reg: no such key \"" << key << "\"\n";
+      if (missing != kFailed) return missing;
+      context.err << "lns reg: no such key " << platform::Echoed(key) << "\n";
       return kFailed;
     case reg::Status::HasSubkeys:
-      context.err << "lns reg: key \"" << key << "\" has subkeys\n";
+      context.err << "lns reg: key " << platform::Echoed(key) << " has subkeys\n";
       return kFailed;
     case reg::Status::StoreFailed:
       context.err << "lns reg: " << store.LastError() << '\n';
@@ -95,16 +100,21 @@ int Report(ToolContext& context, reg::RegistryStore& store, reg::Status status, 
 }  // namespace
 
 int RunReg(ToolContext& context, const Args& args) {
-  if (args.size() < 2) return Usage(context, kSynopsis);
+  const bool exists = args.size() > 1 && args[0] == "get" && args[1] == "--exists";
+  const std::size_t hiveAt = exists ? 2 : 1;
+  if (args.size() <= hiveAt) return Usage(context, kSynopsis);
   auto action = Actions().find(args[0]);
-  auto hive = ParseHive(args[1]);
-  const Args words(args.begin() + 2, args.end());
+  auto hive = ParseHive(args[hiveAt]);
+  const Args words(args.begin() + static_cast<std::ptrdiff_t>(hiveAt) + 1, args.end());
   if (action == Actions().end() || !hive || words.size() < action->second.minWords ||
       words.size() > action->second.maxWords) {
     return Usage(context, kSynopsis);
   }
   reg::RegistryStore store(reg::RegistryStore::FileIn(context.root));
-  return Report(context, store, action->second.run(context, store, *hive, words), words[0]);
+  const reg::Status status = action->second.run(context, store, *hive, words);
+  // A get of what is not there prints nothing and succeeds, unless --exists asks to tell it apart.
+  const int missing = args[0] != "get" ? kFailed : exists ? kMissing : kOk;
+  return Report(context, store, status, words[0], missing);
 }
 
 }  // namespace lnstool

@@ -39,7 +39,7 @@ void InitMachineRoot(const std::filesystem::path& root) {
   for (const char* folder : {"Types", "Import", "PlugIns"}) CreateFolder(lonWorks / folder);
 
   RegistryStore store(RegistryStore::FileIn(root));
-  AddText(store, Hive::LocalMachine, kLonWorksKey, kLonWorksPathValue, lonWorks.string());
+  AddText(store, Hive::LocalMachine, kLonWorksKey, kLonWorksPathValue, std::string(kLonWorksPathInRoot));
   AddText(store, Hive::CurrentUser, kInternationalKey, kDecimalSeparatorValue, UserDecimalSeparator());
 }
 

@@ -11,11 +11,15 @@ inline constexpr std::string_view kLonWorksPathValue = "LonWorks Path";
 inline constexpr std::string_view kInternationalKey = "Control Panel\\International";
 inline constexpr std::string_view kDecimalSeparatorValue = "sDecimal";
 
+// The "LonWorks Path" of a new machine root: a Windows path, which every reader maps into the root it
+// reads, so that a copied or moved root is whole by itself and never writes into the one it came from.
+inline constexpr std::string_view kLonWorksPathInRoot = "C:\\LonWorks";
+
 // The LonWorks folder of a machine root (absolute).
 std::filesystem::path LonWorksFolderIn(const std::filesystem::path& machineRoot);
 
 // Creates a machine root, or completes one: the folder itself, the LonWorks folder with Types, Import
-// and PlugIns, and the registry store with HKLM\SOFTWARE\LonWorks "LonWorks Path" (the LonWorks folder)
+// and PlugIns, and the registry store with HKLM\SOFTWARE\LonWorks "LonWorks Path" (kLonWorksPathInRoot)
 // and HKCU\Control Panel\International "sDecimal" (the user's decimal point). A value that is already
 // there is kept. Throws platform::RaisedError when a folder or the store cannot be written.
 void InitMachineRoot(const std::filesystem::path& root);

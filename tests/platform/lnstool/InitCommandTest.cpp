@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <thread>
+#include <vector>
 
 #include "TempMachineRoot.h"
 #include "ToolRun.h"
+#include "platform/MachineRoot.h"
 
 namespace {
 
@@ -28,7 +32,7 @@ TEST(LnsInit, CreatesTheFolderTreeAndTheRegistryValues) {
   }
 
   run = Lns({"reg", "get", "HKLM", "SOFTWARE\\LonWorks", "LonWorks Path"});
-  EXPECT_EQ(run.out, (root.Path() / "LonWorks").string() + "\n");
+  EXPECT_EQ(run.out, "C:\\LonWorks\n");
   run = Lns({"reg", "get", "HKCU", "Control Panel\\International", "sDecimal"});
   ASSERT_EQ(run.code, lnstool::kOk);
   EXPECT_EQ(run.out.size(), 2u) << run.out;  // one separator character and the line end
@@ -59,6 +63,43 @@ TEST(LnsInit, RefusesOtherArgumentsAndReportsWhatCannotBeMade) {
   auto run = Lns({"init"});
   EXPECT_EQ(run.code, lnstool::kFailed);
   EXPECT_NE(run.err.find("lns init: "), std::string::npos) << run.err;
+}
+
+// Several installers set up one machine at once: each copies the shipped files into place without tripping
+// over the others' copies.
+TEST(LnsInit, ManyAtOnceAllSucceed) {
+  testsupport::TempMachineRoot root;
+  std::vector<lnstooltest::ToolRun> runs(8);
+  std::vector<std::thread> threads;
+  for (auto& run : runs) {
+    threads.emplace_back([&run] {
+      for (int round = 0; round < 3 && run.code != lnstool::kFailed; ++round) run = Lns({"init"});
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  for (const auto& run : runs) EXPECT_EQ(run.code, lnstool::kOk) << run.err;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root.Path()))
+    EXPECT_EQ(entry.path().string().find(".new"), std::string::npos) << entry.path();
+}
+
+// A demo that fails half-way (here on a broken interface file) leaves no network behind: once the file is
+// mended, the demo is made whole.
+TEST(LnsInit, AFailedDemoLeavesNoNetwork) {
+  testsupport::TempMachineRoot root;
+  const std::filesystem::path data = root.Path() / "data";
+  std::filesystem::copy(platform::DataDir(), data, std::filesystem::copy_options::recursive);
+  std::ofstream(data / "interfaces" / "qvrl207.xif", std::ios::trunc) << "not an interface\n";
+  setenv("QVR_DATA_DIR", data.c_str(), 1);
+  auto run = Lns({"init", "--demo"});
+  unsetenv("QVR_DATA_DIR");
+  EXPECT_EQ(run.code, lnstool::kFailed);
+  EXPECT_EQ(Lns({"networks"}).out, "");
+
+  run = Lns({"init", "--demo"});
+  EXPECT_EQ(run.code, lnstool::kOk) << run.err;
+  EXPECT_NE(run.out.find("network Demo created"), std::string::npos) << run.out;
+  const std::string devices = Lns({"devices", "Demo"}).out;
+  EXPECT_EQ(std::count(devices.begin(), devices.end(), '\n'), 8) << devices;
 }
 
 }  // namespace

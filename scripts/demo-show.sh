@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Shows the plug-in on a demo machine root of its own, build/demo-machine (made anew each time; a user's
+# $LNS_ROOT is never touched). With a display the main window opens on Room 101; without one the windows
+# of Room 101 and of a QVR-L1 device (Room 201) are saved as pictures and snapshots in build/demo/.
+# The build folder is $QVR_BUILD_DIR, or build/ of the source tree.
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+build=${QVR_BUILD_DIR:-$QVR_SOURCE_DIR/build}
+lns=$build/bin/lns
+
+export LNS_ROOT=$build/demo-machine
+rm -rf "$LNS_ROOT"
+"$lns" init --demo
+echo "machine root: $LNS_ROOT"
+"$lns" reg get HKLM 'SOFTWARE\LonWorks' 'LonWorks Path'
+
+# The plug-in's main window on a demo device, opened as a director opens it; closing the window ends it.
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  show=("$lns" send Demo 13 7 "Demo/Floor 1/Room 101" --show)
+  echo "showing the plug-in's main window: ${show[*]}"
+  exec "${show[@]}"
+fi
+
+# No display: nobody would see a window, so its picture is drawn offscreen instead.
+pictures=$build/demo
+mkdir -p "$pictures"
+for device in "Floor 1/Room 101" "Floor 2/Room 201"; do
+  name=$(basename "$device" | tr 'A-Z ' 'a-z-')
+  "$lns" send Demo 13 7 "Demo/$device" --screenshot "$pictures/$name.png" \
+    --snapshot "$pictures/$name.txt" >/dev/null
+  echo "$device: $pictures/$name.png $pictures/$name.txt"
+done
