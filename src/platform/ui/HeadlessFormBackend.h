@@ -6,11 +6,14 @@
 #include <vector>
 
 #include "platform/ui/FormBackend.h"
+#include "platform/ui/HeadlessUserInput.h"
 
 namespace ui {
 
-// The back end of tests: forms have no windows; a modal form runs the script that the test queued for it
-// and must be hidden or unloaded by it. Showing a modal form that nothing was queued for (or another form
+// The back end of tests and of scripted runs: forms have no windows; a modal form runs the script that the
+// test queued for it and must be hidden or unloaded by it. With nothing queued and the user's input queued
+// on the headless loop (HeadlessEventLoop::SetUserInput), the modal form's loop takes that input until the
+// form is closed. Showing a modal form that nothing was queued for (or another form
 // than the one queued next) raises ui::UnscriptedDialog, and so does a script that leaves its form shown
 // (the form is hidden first, so nothing waits on it).
 class HeadlessFormBackend : public FormBackend {
@@ -30,6 +33,8 @@ class HeadlessFormBackend : public FormBackend {
     std::string formName;
     std::function<void(Form&)> run;
   };
+  void RunModalOnInput(Form& form, HeadlessUserInput& input);
+
   std::deque<Script> scripts_;
   std::vector<std::string> modalShown_;
 };
