@@ -1,7 +1,10 @@
 // `lns send`: acts as an LNS director on the plug-in object in this process: creates it, names the network
 // (and the network interface), sends one command, lets a script play the user (docs/lns-send.md), may show
 // the main window, and releases the object.
+#include <algorithm>
 #include <fstream>
+#include <functional>
+#include <limits>
 #include <string>
 
 #include "framework/LNSPlugInAPI.h"
@@ -13,7 +16,6 @@
 #include "platform/lnstool/SendWindows.h"
 #include "platform/lnstool/UiPlatform.h"
 #include "platform/ui/HeadlessFormBackend.h"
-#include "platform/ui/HeadlessRunSnapshot.h"
 #include "platform/ui/HeadlessServices.h"
 #include "platform/ui/HeadlessServicesScript.h"
 #include "platform/ui/UserActions.h"
@@ -56,21 +58,26 @@ void QueueAnswers(ui::HeadlessServices& services, const SendRequest& request) {
   }
 }
 
+// Runs the user's actions on the back end's loop.
+using ActionRunner = std::function<void(ui::UserActions& script)>;
+
 // The user's part after the command: the window is handed to the user (made visible), then the actions
 // run; a `send` action is the director's next command to the same object.
-void RunActions(ui::UserActions& script, qvr::LNSPlugInAPI& plugIn) {
+void RunActions(ui::UserActions& script, qvr::LNSPlugInAPI& plugIn, const ActionRunner& run) {
   script.OnSend = [&plugIn](const std::string& words) {
     auto command = ParseSentCommand(words);
     if (!command) throw ui::ActionRefused("send " + words, "send takes COMMAND CLASS PATH");
     plugIn.SendCommand(command->commandId, command->objectClass, command->objectPath);
   };
   plugIn.SetVisible(true);
-  script.Run();
+  run(script);
 }
 
 // Runs the director's part; the plug-in object is released on every way out, as a director's would be.
-// `script` is the user's part, on the headless back end only.
-int Send(ToolContext& context, const SendRequest& request, qvr::Program& program, ui::UserActions* script) {
+// `boxes` are the scripted message boxes, for the snapshot; null on real windows.
+int Send(ToolContext& context, const SendRequest& request, qvr::Program& program,
+         const ui::HeadlessMessageBoxes* boxes, const ActionRunner& run) {
+  ui::UserActions script(request.actions, program.App(), boxes);
   qvr::LNSPlugInAPI plugIn(program);
   if (request.interfaceName) plugIn.SetNetworkInterfaceName(*request.interfaceName);
   plugIn.SetNetworkName(request.network);
@@ -81,51 +88,61 @@ int Send(ToolContext& context, const SendRequest& request, qvr::Program& program
 
   if (const auto& device = program.framework.CurrentDevice)
     context.out << "device: " << device->GetName() << '\n';
-  if (script && !request.actions.empty()) RunActions(*script, plugIn);
-  if (request.snapshotFile) {
-    const std::string text = script ? script->SnapshotText() : ui::RunSnapshot(program.App(), {});
-    if (!WriteFile(*request.snapshotFile, text)) {
-      context.err << "lns send: cannot write the snapshot to " << *request.snapshotFile << '\n';
-      return kFailed;
-    }
+  if (!request.actions.empty()) RunActions(script, plugIn, run);
+  if (request.snapshotFile && !WriteFile(*request.snapshotFile, script.SnapshotText())) {
+    context.err << "lns send: cannot write the snapshot to " << *request.snapshotFile << '\n';
+    return kFailed;
   }
   if (request.window.Wanted()) return PresentMainWindow(context, request.window, program, plugIn);
   return kOk;
 }
 
-int ReportRaised(ToolContext& context, const platform::RaisedError& error) {
-  context.err << "error " << error.Number() << ": " << error.Description() << " (" << error.Source() << ")\n";
+// Runs `send` and reports what ended it early: an error of the plug-in, a box or dialog without an answer,
+// an action that a user could not do.
+template <class SendIt>
+int Reported(ToolContext& context, SendIt&& send) {
+  try {
+    return send();
+  } catch (const platform::RaisedError& error) {
+    context.err << "error " << error.Number() << ": " << error.Description() << " (" << error.Source()
+                << ")\n";
+  } catch (const ui::UnansweredBox& box) {
+    context.err << "lns send: the plug-in showed a message box: " << box.Prompt() << '\n';
+  } catch (const ui::ScriptStop& stop) {
+    context.err << "lns send: " << stop.what() << '\n';
+  }
   return kFailed;
 }
 
-// Headless: the boxes and dialogs take the queued answers; one that has none left ends the command, and
-// so does an action that a user could not do.
+// Headless: the boxes and dialogs take the queued answers, the actions run as queued input in virtual
+// time.
 int SendHeadless(ToolContext& context, const SendRequest& request) {
   ui::HeadlessServices services;
   ui::HeadlessFormBackend backend;
   QueueAnswers(services, request);
   qvr::Program program(services, backend, context.root);
-  try {
-    ui::UserActions script(request.actions, program.App(), services.TestLoop(), &services.TestBoxes());
-    const int code = Send(context, request, program, &script);
+  return Reported(context, [&] {
+    const int code = Send(context, request, program, &services.TestBoxes(),
+                          [&](ui::UserActions& script) { script.Run(services.TestLoop()); });
     if (code == kOk && request.printFile && !WriteFile(*request.printFile, PrintedText(services))) {
       context.err << "lns send: cannot write the printout to " << *request.printFile << '\n';
-      return kFailed;
+      return static_cast<int>(kFailed);
     }
     return code;
-  } catch (const platform::RaisedError& error) {
-    return ReportRaised(context, error);
-  } catch (const ui::UnansweredBox& box) {
-    context.err << "lns send: the plug-in showed a message box: " << box.Prompt() << '\n';
-  } catch (const ui::UnscriptedDialog& unanswered) {
-    context.err << "lns send: " << unanswered.what() << '\n';
-  } catch (const ui::ActionRefused& refused) {
-    context.err << "lns send: " << refused.what() << '\n';
-  }
-  return kFailed;
+  });
 }
 
-// On real windows: the person at the screen answers the message boxes.
+// Real time on real windows: the windows are served until `milliseconds` have passed.
+void ServeFor(UiPlatform& windows, ui::EventLoop& loop, long milliseconds) {
+  if (milliseconds <= 0) return;
+  const std::int64_t end = loop.NowMs() + milliseconds;
+  auto wake = loop.CreateTimer([] {});
+  wake->SetInterval(static_cast<int>(std::min<long>(milliseconds, std::numeric_limits<int>::max())));
+  wake->SetEnabled(true);
+  windows.RunUntil([&] { return loop.NowMs() >= end; });
+}
+
+// On real windows: the person at the screen answers the message boxes and modal windows.
 int SendOnWindows(ToolContext& context, const SendRequest& request) {
   if (!context.windows) {
     context.err << "lns send: --show and --screenshot need windows, and this lns was built without Qt\n";
@@ -139,18 +156,18 @@ int SendOnWindows(ToolContext& context, const SendRequest& request) {
   }
   UiPlatform::Ui windows = context.windows->MakeUi();
   qvr::Program program(*windows.services, *windows.backend, context.root);
-  try {
-    return Send(context, request, program, nullptr);
-  } catch (const platform::RaisedError& error) {
-    return ReportRaised(context, error);
-  }
+  ui::EventLoop& loop = windows.services->Loop();
+  return Reported(context, [&] {
+    return Send(context, request, program, nullptr, [&](ui::UserActions& script) {
+      script.RunInOrder(loop, [&](long milliseconds) { ServeFor(*context.windows, loop, milliseconds); });
+    });
+  });
 }
 
-// The user's part of a script and the answers of its boxes and dialogs play on the headless back end;
-// on real windows the person at the screen does all that.
-bool ScriptsTheUser(const SendRequest& request) {
-  return !request.actions.empty() || !request.answers.empty() || !request.dialogAnswers.empty() ||
-         request.printFile.has_value();
+// The answers of boxes and dialogs and the recorded printout belong to the headless back end; on real
+// windows the person at the screen answers, and the printer prints.
+bool AnswersForHeadless(const SendRequest& request) {
+  return !request.answers.empty() || !request.dialogAnswers.empty() || request.printFile.has_value();
 }
 
 }  // namespace
@@ -163,10 +180,10 @@ int RunSend(ToolContext& context, const Args& args) {
     return Usage(context, kSendSynopsis);
   }
   if (!request->window.Wanted()) return SendHeadless(context, *request);
-  if (ScriptsTheUser(*request)) {
+  if (AnswersForHeadless(*request)) {
     context.err
-        << "lns send: --do, --answer, --file, --cancel-file, --printer and --print play the user on the "
-           "headless back end; they do not go with --show or --screenshot\n";
+        << "lns send: --answer, --file, --cancel-file, --printer and --print answer for the person on "
+           "the headless back end; they do not go with --show or --screenshot\n";
     return kFailed;
   }
   return SendOnWindows(context, *request);

@@ -8,6 +8,7 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CommandButton.h"
+#include "platform/ui/EventLoop.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/HeadlessEventLoop.h"
 #include "platform/ui/HeadlessRunSnapshot.h"
@@ -87,20 +88,29 @@ void PressDelete(TextBox& box) {
 
 }  // namespace
 
-UserActions::UserActions(const std::vector<std::string>& lines, Application& app, HeadlessEventLoop& loop,
+UserActions::UserActions(const std::vector<std::string>& lines, Application& app,
                          const HeadlessMessageBoxes* boxes)
-    : app_(app), loop_(loop), boxes_(boxes), target_(app) {
+    : app_(app), boxes_(boxes), target_(app) {
   for (const std::string& line : lines) actions_.push_back(ParseUserAction(line));
 }
 
-void UserActions::Run() {
+void UserActions::Run(HeadlessEventLoop& loop) {
   struct Queued {
     HeadlessEventLoop& loop;
     ~Queued() { loop.SetUserInput(nullptr); }
-  } queued{loop_};
-  loop_.SetUserInput(this);
-  while (Pending()) loop_.DoEvents();
-  loop_.RunPending();
+  } queued{loop};
+  passTime_ = [&loop](long milliseconds) { loop.Advance(milliseconds); };
+  loop.SetUserInput(this);
+  while (Pending()) loop.DoEvents();
+  loop.RunPending();
+}
+
+void UserActions::RunInOrder(EventLoop& loop, std::function<void(long milliseconds)> passTime) {
+  passTime_ = std::move(passTime);
+  while (Pending()) {
+    RunNext();
+    loop.DoEvents();
+  }
 }
 
 std::string UserActions::SnapshotText() const {
@@ -131,7 +141,7 @@ void UserActions::Do(const UserAction& action) {
   if (verb == "wait") {
     const auto milliseconds = WholeNumber(action.name);
     if (!milliseconds) throw ActionRefused(action.line, "the time is not a whole number of milliseconds");
-    return loop_.Advance(*milliseconds);
+    return passTime_(*milliseconds);
   }
   if (!OnSend) throw ActionRefused(action.line, "there is no director here to send commands");
   OnSend(action.rest);
@@ -209,7 +219,7 @@ void UserActions::Spin(const UserAction& action) {
   const float x = spin.Width() / 2;
   const float y = arrow == "up" ? spin.Height() / 4 : spin.Height() * 3 / 4;
   spin.UserMouseDown(vbLeftButton, 0, x, y);
-  loop_.Advance(*held);
+  passTime_(*held);
   spin.UserMouseUp(vbLeftButton, 0, x, y);
 }
 

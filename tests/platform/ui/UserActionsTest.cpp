@@ -69,7 +69,7 @@ class UserActionsTest : public ::testing::Test {
     window.Show();
   }
 
-  void Run(const std::vector<std::string>& lines) { ui::UserActions(lines, ui.app, ui.loop).Run(); }
+  void Run(const std::vector<std::string>& lines) { ui::UserActions(lines, ui.app).Run(ui.loop); }
 
   // What stopped the script, "" when it ran through.
   std::string Refusal(const std::vector<std::string>& lines) {
