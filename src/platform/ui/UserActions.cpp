@@ -99,7 +99,12 @@ void UserActions::Run(HeadlessEventLoop& loop) {
     HeadlessEventLoop& loop;
     ~Queued() { loop.SetUserInput(nullptr); }
   } queued{loop};
-  passTime_ = [&loop](long milliseconds) { loop.Advance(milliseconds); };
+  // A user who waits does nothing meanwhile: the yields of what runs in that time take no input.
+  passTime_ = [this, &loop](long milliseconds) {
+    loop.SetUserInput(nullptr);
+    loop.Advance(milliseconds);
+    loop.SetUserInput(this);
+  };
   loop.SetUserInput(this);
   while (Pending()) loop.DoEvents();
   loop.RunPending();
