@@ -11,18 +11,19 @@ namespace {
 enum class Rest { None, Optional, Required };
 
 struct Grammar {
+  Verb verb;
   bool named;  // a NAME follows the verb
   Rest rest;
 };
 
 const std::map<std::string, Grammar>& Verbs() {
   static const std::map<std::string, Grammar> verbs = {
-      {"type", {true, Rest::Required}},  {"set", {true, Rest::Optional}},
-      {"click", {true, Rest::Optional}}, {"choose", {true, Rest::Required}},
-      {"key", {true, Rest::Required}},   {"focus", {true, Rest::None}},
-      {"spin", {true, Rest::Required}},  {"check", {true, Rest::Required}},
-      {"close", {true, Rest::None}},     {"wait", {true, Rest::None}},
-      {"send", {false, Rest::Required}}, {"snapshot", {false, Rest::Required}},
+      {"type", {Verb::Type, true, Rest::Required}},   {"set", {Verb::Set, true, Rest::Optional}},
+      {"click", {Verb::Click, true, Rest::Optional}}, {"choose", {Verb::Choose, true, Rest::Required}},
+      {"key", {Verb::Key, true, Rest::Required}},     {"focus", {Verb::Focus, true, Rest::None}},
+      {"spin", {Verb::Spin, true, Rest::Required}},   {"check", {Verb::Check, true, Rest::Required}},
+      {"close", {Verb::Close, true, Rest::None}},     {"wait", {Verb::Wait, true, Rest::None}},
+      {"send", {Verb::Send, false, Rest::Required}},  {"snapshot", {Verb::Snapshot, false, Rest::Required}},
   };
   return verbs;
 }
@@ -40,9 +41,9 @@ UserAction ParseUserAction(const std::string& line) {
   UserAction action;
   action.line = line;
   auto [verb, afterVerb] = SplitWord(line);
-  action.verb = verb;
   const auto grammar = Verbs().find(verb);
   if (grammar == Verbs().end()) throw ActionRefused(line, "unknown action \"" + verb + "\"");
+  action.verb = grammar->second.verb;
   const bool hasRest = line.find(' ') != std::string::npos;
   if (grammar->second.named) {
     auto [name, rest] = SplitWord(afterVerb);

@@ -128,28 +128,39 @@ void UserActions::RunNext() {
 }
 
 void UserActions::Do(const UserAction& action) {
-  const std::string& verb = action.verb;
-  if (verb == "click") return Click(action);
-  if (verb == "type") return Type(action);
-  if (verb == "set") return SetText(action);
-  if (verb == "choose") return Choose(action);
-  if (verb == "key") return Key(action);
-  if (verb == "spin") return Spin(action);
-  if (verb == "check") return Check(action);
-  if (verb == "snapshot") return WriteSnapshot(action);
-  if (verb == "focus") {
-    Control& control = target_.Reach(action.line, action.name);
-    if (!control.Focusable()) throw ActionRefused(action.line, action.name + " cannot take the focus");
-    return;
+  switch (action.verb) {
+    case Verb::Click:
+      return Click(action);
+    case Verb::Type:
+      return Type(action);
+    case Verb::Set:
+      return SetText(action);
+    case Verb::Choose:
+      return Choose(action);
+    case Verb::Key:
+      return Key(action);
+    case Verb::Spin:
+      return Spin(action);
+    case Verb::Check:
+      return Check(action);
+    case Verb::Snapshot:
+      return WriteSnapshot(action);
+    case Verb::Focus:
+      if (!target_.Reach(action.line, action.name).Focusable()) {
+        throw ActionRefused(action.line, action.name + " cannot take the focus");
+      }
+      return;
+    case Verb::Close:
+      return target_.ShownForm(action.line, action.name).UserCloses();
+    case Verb::Wait: {
+      const auto milliseconds = WholeNumber(action.name);
+      if (!milliseconds) throw ActionRefused(action.line, "the time is not a whole number of milliseconds");
+      return passTime_(*milliseconds);
+    }
+    case Verb::Send:
+      if (!OnSend) throw ActionRefused(action.line, "there is no director here to send commands");
+      return OnSend(action.rest);
   }
-  if (verb == "close") return target_.ShownForm(action.line, action.name).UserCloses();
-  if (verb == "wait") {
-    const auto milliseconds = WholeNumber(action.name);
-    if (!milliseconds) throw ActionRefused(action.line, "the time is not a whole number of milliseconds");
-    return passTime_(*milliseconds);
-  }
-  if (!OnSend) throw ActionRefused(action.line, "there is no director here to send commands");
-  OnSend(action.rest);
 }
 
 void UserActions::Click(const UserAction& action) {
