@@ -31,8 +31,8 @@ class HeadlessEventLoop : public EventLoop {
 
   std::size_t PendingCount() const { return posted_.size(); }
 
-  // The user's input that DoEvents takes, one input per call, before the posted work and the timers;
-  // null for none.
+  // The user's input that DoEvents takes (HeadlessUserInput::RunNextInYield), one input per call, before
+  // the posted work and the timers; null for none.
   void SetUserInput(HeadlessUserInput* input) { input_ = input; }
   HeadlessUserInput* UserInput() const { return input_; }
 

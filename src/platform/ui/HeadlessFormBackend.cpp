@@ -13,10 +13,9 @@ bool Shown(const Form& form) {
   return form.IsLoaded() && form.RawState().visible;
 }
 
-// The user's queued input, when the program runs on the headless loop and a script plays the user.
-HeadlessUserInput* QueuedInput(const Form& form) {
-  const auto* loop = dynamic_cast<const HeadlessEventLoop*>(&form.App().Loop());
-  return loop ? loop->UserInput() : nullptr;
+// The headless loop, when the program runs on it.
+HeadlessEventLoop* HeadlessLoop(const Form& form) {
+  return dynamic_cast<HeadlessEventLoop*>(&form.App().Loop());
 }
 
 }  // namespace
@@ -31,9 +30,8 @@ void HeadlessFormBackend::FormUnloaded(Form& /*form*/) {}
 
 void HeadlessFormBackend::RunModal(Form& form) {
   modalShown_.push_back(form.Name());
-  if (scripts_.empty()) {
-    if (HeadlessUserInput* input = QueuedInput(form)) return RunModalOnInput(form, *input);
-  }
+  HeadlessEventLoop* loop = HeadlessLoop(form);
+  if (scripts_.empty() && loop && loop->UserInput()) return RunModalOnInput(form, *loop);
   if (scripts_.empty() || scripts_.front().formName != form.Name()) {
     const std::string expected = scripts_.empty() ? "nothing" : "form " + scripts_.front().formName;
     form.Hide();
@@ -49,13 +47,15 @@ void HeadlessFormBackend::RunModal(Form& form) {
 }
 
 // The modal form's own loop: the queued input acts on it (and on whatever it opens) until it is closed.
-void HeadlessFormBackend::RunModalOnInput(Form& form, HeadlessUserInput& input) {
+void HeadlessFormBackend::RunModalOnInput(Form& form, HeadlessEventLoop& loop) {
   while (Shown(form)) {
-    if (!input.Pending()) {
+    HeadlessUserInput* input = loop.UserInput();
+    if (!input || !input->Pending()) {
       form.Hide();
       throw UnscriptedDialog("modal form " + form.Name() + " is still shown after the last action");
     }
-    form.App().Loop().DoEvents();
+    input->RunNext();
+    loop.RunPending();
   }
 }
 

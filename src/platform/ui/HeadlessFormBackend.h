@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "platform/ui/FormBackend.h"
-#include "platform/ui/HeadlessUserInput.h"
 
 namespace ui {
+
+class HeadlessEventLoop;
 
 // The back end of tests and of scripted runs: forms have no windows; a modal form runs the script that the
 // test queued for it and must be hidden or unloaded by it. With nothing queued and the user's input queued
@@ -33,7 +34,7 @@ class HeadlessFormBackend : public FormBackend {
     std::string formName;
     std::function<void(Form&)> run;
   };
-  void RunModalOnInput(Form& form, HeadlessUserInput& input);
+  void RunModalOnInput(Form& form, HeadlessEventLoop& loop);
 
   std::deque<Script> scripts_;
   std::vector<std::string> modalShown_;

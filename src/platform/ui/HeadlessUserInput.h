@@ -8,8 +8,11 @@ class HeadlessUserInput {
  public:
   virtual ~HeadlessUserInput() = default;
   virtual bool Pending() const = 0;
-  // Runs the next input; only when Pending().
+  // Runs the next input; only when Pending(). One that cannot be done ends the run.
   virtual void RunNext() = 0;
+  // The yield of a long operation: runs the next input when it can be done now, and otherwise leaves it
+  // queued, as a user waits for the window that the operation is still building.
+  virtual void RunNextInYield() = 0;
 };
 
 }  // namespace ui

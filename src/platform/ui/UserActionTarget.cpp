@@ -30,7 +30,7 @@ Form& UserActionTarget::ShownForm(const std::string& action, const std::string& 
   throw ActionRefused(action, "there is no form " + formName);
 }
 
-Control& UserActionTarget::Find(const std::string& action, const std::string& name) const {
+Control& UserActionTarget::Named(const std::string& action, const std::string& name) const {
   const std::size_t dot = name.find('.');
   Form* form = app_.MainForm();
   if (dot != std::string::npos) {
@@ -47,9 +47,8 @@ Control& UserActionTarget::Find(const std::string& action, const std::string& na
   throw ActionRefused(action, form->Name() + " has no control " + controlName);
 }
 
-Control& UserActionTarget::Reach(const std::string& action, const std::string& name) const {
-  Control& control = Find(action, name);
-  std::vector<Container> pages;  // innermost first
+Control& UserActionTarget::Find(const std::string& action, const std::string& name) const {
+  Control& control = Named(action, name);
   for (const Control* at = &control; at; at = at->GetContainer().control) {
     const std::string what = at == &control ? name : name + " stands in " + at->DisplayName() + ", which";
     if (!at->RawVisible()) throw ActionRefused(action, what + " is not visible");
@@ -61,7 +60,15 @@ Control& UserActionTarget::Reach(const std::string& action, const std::string& n
       throw ActionRefused(action,
                           name + " stands on " + PageName(tabs, container.tab) + ", which is not shown");
     }
-    pages.push_back(container);
+  }
+  return control;
+}
+
+Control& UserActionTarget::Reach(const std::string& action, const std::string& name) const {
+  Control& control = Find(action, name);
+  std::vector<Container> pages;  // innermost first
+  for (const Control* at = &control; at; at = at->GetContainer().control) {
+    if (at->GetContainer().tab >= 0) pages.push_back(at->GetContainer());
   }
   for (auto page = pages.rbegin(); page != pages.rend(); ++page) {
     auto& tabs = static_cast<TabControl&>(*page->control);

@@ -16,12 +16,14 @@ class UserActionTarget {
   // A loaded and shown form, by its name.
   Form& ShownForm(const std::string& action, const std::string& formName) const;
   // "control(index)" of the main form or "FORM.control(index)" of another shown form, visible and
-  // enabled with every container it stands in. A page of a tab control that holds it is selected first,
-  // and the control gets the focus when it can hold it, as a user's click gives it.
+  // enabled with every container it stands in, on tab pages that are shown.
+  Control& Find(const std::string& action, const std::string& name) const;
+  // Find, then the pages of tab controls that hold it are selected, and the control gets the focus when
+  // it can hold it, as a user's click gives it.
   Control& Reach(const std::string& action, const std::string& name) const;
 
  private:
-  Control& Find(const std::string& action, const std::string& name) const;
+  Control& Named(const std::string& action, const std::string& name) const;
 
   Application& app_;
 };

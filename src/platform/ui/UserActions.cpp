@@ -106,8 +106,10 @@ void UserActions::Run(HeadlessEventLoop& loop) {
     loop.SetUserInput(this);
   };
   loop.SetUserInput(this);
-  while (Pending()) loop.DoEvents();
-  loop.RunPending();
+  while (Pending()) {
+    RunNext();
+    loop.RunPending();
+  }
 }
 
 void UserActions::RunInOrder(EventLoop& loop, std::function<void(long milliseconds)> passTime) {
@@ -125,6 +127,29 @@ std::string UserActions::SnapshotText() const {
 
 void UserActions::RunNext() {
   Do(actions_[next_++]);
+}
+
+void UserActions::RunNextInYield() {
+  if (Possible(actions_[next_])) RunNext();
+}
+
+bool UserActions::Possible(const UserAction& action) const {
+  try {
+    switch (action.verb) {
+      case Verb::Wait:
+      case Verb::Send:
+      case Verb::Snapshot:
+        return true;
+      case Verb::Close:
+        target_.ShownForm(action.line, action.name);
+        return true;
+      default:
+        target_.Find(action.line, action.name);
+        return true;
+    }
+  } catch (const ActionRefused&) {
+    return false;
+  }
 }
 
 void UserActions::Do(const UserAction& action) {

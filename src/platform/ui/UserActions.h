@@ -19,8 +19,9 @@ class HeadlessMessageBoxes;
 // A user's script: action lines such as "type txtNci(4) 21,5", "click cmdApply", "wait 500"
 // (docs/lns-send.md lists them), each done through the events a user's mouse and keyboard raise. On the
 // headless back end Run() queues them as the user's input: the loop takes them one by one wherever it runs
-// (here, inside a modal form's loop, inside the yields of a long operation). An action that a user could
-// not do either raises ActionRefused; a box or dialog nobody answered raises UnscriptedDialog.
+// (here, inside a modal form's loop, inside the yields of a long operation, where an action that cannot be
+// done yet waits for a later turn). An action that a user could not do either raises ActionRefused; a box or
+// dialog nobody answered raises UnscriptedDialog.
 class UserActions : public HeadlessUserInput {
  public:
   // Checks every line first (ActionRefused for a line that is no action). `boxes`, when given, adds the
@@ -43,9 +44,12 @@ class UserActions : public HeadlessUserInput {
 
   bool Pending() const override { return next_ < actions_.size(); }
   void RunNext() override;
+  void RunNextInYield() override;
 
  private:
   void Do(const UserAction& action);
+  // Whether the user could do the action now: its form shown, its control within reach.
+  bool Possible(const UserAction& action) const;
   void Click(const UserAction& action);
   void Type(const UserAction& action);
   void SetText(const UserAction& action);
