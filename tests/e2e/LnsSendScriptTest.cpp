@@ -67,4 +67,46 @@ TEST_F(LnsSendScript, PrintsFromTheModalPrintMenu) {
   EXPECT_NE(unanswered.err.find("printer dialog"), std::string::npos) << unanswered.err;
 }
 
+// A user picks two devices, transfers a changed value to both, and can stop the transfer by closing its
+// status window.
+TEST_F(LnsSendScript, ATransferToSelectedDevicesStopsWhenItsStatusWindowCloses) {
+  const std::vector<std::string> transfer = {"send",
+                                             "Demo",
+                                             "13",
+                                             "7",
+                                             device,
+                                             "--do",
+                                             "click cmdGerAuswahl",
+                                             "--do",
+                                             "check fGeräteauswahl.TreeView1 Floor 1/Room 101",
+                                             "--do",
+                                             "check fGeräteauswahl.TreeView1 Room 102(2)",
+                                             "--do",
+                                             "click fGeräteauswahl.cmdFertig",
+                                             "--do",
+                                             "type txtNci(4) 7",
+                                             "--do",
+                                             "click cmdApply"};
+  const std::string done = (root.Path() / "done.txt").string();
+  std::vector<std::string> args = transfer;
+  args.insert(args.end(), {"--snapshot", done});
+  auto run = Lns(args);
+  ASSERT_EQ(run.code, 0) << run.err;
+  std::string text = e2e::ReadFile(done);
+  EXPECT_NE(text.find("line text=\"Floor 1 : Room 101 :   SCPTdebounce  =  0.1\""), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("line text=\"Floor 1 : Room 102 :   SCPTdebounce  =  0.1\""), std::string::npos)
+      << text;
+
+  const std::string stopped = (root.Path() / "stopped.txt").string();
+  args = transfer;
+  args.insert(args.end(), {"--do", "close fStatus", "--snapshot", stopped});
+  run = Lns(args);
+  ASSERT_EQ(run.code, 0) << run.err;
+  text = e2e::ReadFile(stopped);
+  EXPECT_EQ(text.find("Room 102 :   SCPTdebounce"), std::string::npos)
+      << "the second device was not written: " << text;
+  EXPECT_EQ(text.find("form fStatus loaded=1"), std::string::npos) << text;
+}
+
 }  // namespace
