@@ -86,6 +86,26 @@ void PressDelete(TextBox& box) {
   box.UserSelects(start, 0);
 }
 
+// The node with this key, or else the node at this path of texts from a root down ("Floor 1/Room 101").
+TreeNode* FindNode(const TreeView& tree, const std::string& keyOrPath) {
+  for (const auto& node : tree.RawNodes()) {
+    if (node->Key() == keyOrPath) return node.get();
+  }
+  const TreeNode* parent = nullptr;
+  std::size_t from = 0;
+  while (true) {
+    const std::size_t slash = keyOrPath.find('/', from);
+    const std::string text = keyOrPath.substr(from, slash == std::string::npos ? slash : slash - from);
+    TreeNode* match = nullptr;
+    for (const auto& node : tree.RawNodes()) {
+      if (!match && node->Parent() == parent && node->Text() == text) match = node.get();
+    }
+    if (!match || slash == std::string::npos) return match;
+    parent = match;
+    from = slash + 1;
+  }
+}
+
 }  // namespace
 
 UserActions::UserActions(const std::vector<std::string>& lines, Application& app,
@@ -270,29 +290,7 @@ void UserActions::Check(const UserAction& action) {
   }
   auto& tree = As<TreeView>(action, target_.Reach(action.line, action.name), "a tree");
   if (!tree.Checkboxes()) throw ActionRefused(action.line, action.name + " has no check boxes");
-  TreeNode* found = nullptr;
-  for (const auto& node : tree.RawNodes()) {
-    if (node->Key() == action.rest) found = node.get();
-  }
-  if (!found) {
-    // The path of texts from a root down: "Floor 1/Room 101".
-    std::string path = action.rest;
-    const TreeNode* parent = nullptr;
-    while (true) {
-      const std::size_t slash = path.find('/');
-      const std::string text = path.substr(0, slash);
-      TreeNode* match = nullptr;
-      for (const auto& node : tree.RawNodes()) {
-        if (node->Parent() == parent && node->Text() == text) match = node.get();
-      }
-      if (!match || slash == std::string::npos) {
-        found = match;
-        break;
-      }
-      parent = match;
-      path = path.substr(slash + 1);
-    }
-  }
+  TreeNode* found = FindNode(tree, action.rest);
   if (!found) throw ActionRefused(action.line, action.name + " has no node \"" + action.rest + "\"");
   tree.UserChecks(*found);
   tree.UserMouseUp(vbLeftButton, 0, 0, 0);
