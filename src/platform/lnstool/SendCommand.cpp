@@ -1,90 +1,83 @@
 // `lns send`: acts as an LNS director on the plug-in object in this process: creates it, names the network
-// (and the network interface), sends one command, may show the main window, and releases the object.
+// (and the network interface), sends one command, lets a script play the user (docs/lns-send.md), may show
+// the main window, and releases the object.
+#include <algorithm>
 #include <fstream>
+#include <functional>
 #include <limits>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "framework/LNSPlugInAPI.h"
 #include "framework/Program.h"
 #include "mainwindow/fMain.h"
 #include "platform/Error.h"
 #include "platform/lnstool/Commands.h"
+#include "platform/lnstool/SendRequest.h"
 #include "platform/lnstool/SendWindows.h"
 #include "platform/lnstool/UiPlatform.h"
-#include "platform/lnstool/WholeNumber.h"
 #include "platform/ui/HeadlessFormBackend.h"
 #include "platform/ui/HeadlessServices.h"
 #include "platform/ui/HeadlessServicesScript.h"
-#include "platform/ui/Snapshot.h"
+#include "platform/ui/UserActions.h"
 
 namespace lnstool {
 
 namespace {
 
-const char* const kSynopsis =
-    "send NETWORK COMMAND CLASS OBJECTPATH [--interface NAME] [--snapshot FILE] [--show] [--screenshot FILE]";
-
-struct SendRequest {
-  std::string network;
-  std::int32_t commandId = 0;
-  std::int16_t objectClass = 0;
-  std::string objectPath;
-  std::optional<std::string> interfaceName;
-  std::optional<std::string> snapshotFile;
-  MainWindowRequest window;
-};
-
-template <class Int>
-std::optional<Int> ParseNumber(const std::string& text) {
-  auto value = ParseWholeNumber(text);
-  if (!value || *value > std::numeric_limits<Int>::max()) return std::nullopt;
-  return static_cast<Int>(*value);
-}
-
-// The request of the command line; nothing when it is not one (an option given twice or without its value).
-std::optional<SendRequest> ParseRequest(const Args& args) {
-  SendRequest request;
-  std::vector<std::string> positional;
-  for (std::size_t index = 0; index < args.size(); ++index) {
-    const std::string& word = args[index];
-    if (word == "--show") {
-      if (request.window.show) return std::nullopt;
-      request.window.show = true;
-      continue;
-    }
-    std::optional<std::string>* option = word == "--interface"    ? &request.interfaceName
-                                         : word == "--snapshot"   ? &request.snapshotFile
-                                         : word == "--screenshot" ? &request.window.screenshotFile
-                                                                  : nullptr;
-    if (!option) {
-      positional.push_back(word);
-      continue;
-    }
-    if (option->has_value() || index + 1 == args.size()) return std::nullopt;
-    *option = args[++index];
-  }
-  if (positional.size() != 4) return std::nullopt;
-  auto commandId = ParseNumber<std::int32_t>(positional[1]);
-  auto objectClass = ParseNumber<std::int16_t>(positional[2]);
-  if (!commandId || !objectClass) return std::nullopt;
-  request.network = positional[0];
-  request.commandId = *commandId;
-  request.objectClass = *objectClass;
-  request.objectPath = positional[3];
-  return request;
-}
-
-bool WriteSnapshot(const std::string& file, const ui::Form& window) {
+bool WriteFile(const std::string& file, const std::string& text) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out << ui::Snapshot(window);
+  out << text;
   out.close();
   return static_cast<bool>(out);
 }
 
+// What the headless printer printed, every document after the other, pages separated by form feeds.
+std::string PrintedText(const ui::HeadlessServices& services) {
+  std::string text;
+  for (const ui::PrintedDocument& document : services.TestPrinted()) {
+    if (!text.empty()) text += "\f\n";
+    text += document.ToText();
+  }
+  return text;
+}
+
+void QueueAnswers(ui::HeadlessServices& services, const SendRequest& request) {
+  for (const int answer : request.answers) services.TestBoxes().QueueAnswer(answer);
+  for (const DialogAnswer& answer : request.dialogAnswers) {
+    switch (answer.kind) {
+      case DialogAnswer::Kind::File:
+        services.TestDialogs().QueueFile(answer.value);
+        break;
+      case DialogAnswer::Kind::CancelFile:
+        services.TestDialogs().QueueFileCancel();
+        break;
+      case DialogAnswer::Kind::Printer:
+        services.TestDialogs().QueuePrinter(true);
+        break;
+    }
+  }
+}
+
+// Runs the user's actions on the back end's loop.
+using ActionRunner = std::function<void(ui::UserActions& script)>;
+
+// The user's part after the command: the window is handed to the user (made visible), then the actions
+// run; a `send` action is the director's next command to the same object.
+void RunActions(ui::UserActions& script, qvr::LNSPlugInAPI& plugIn, const ActionRunner& run) {
+  script.OnSend = [&plugIn](const std::string& words) {
+    auto command = ParseSentCommand(words);
+    if (!command) throw ui::ActionRefused("send " + words, "send takes COMMAND CLASS PATH");
+    plugIn.SendCommand(command->commandId, command->objectClass, command->objectPath);
+  };
+  plugIn.SetVisible(true);
+  run(script);
+}
+
 // Runs the director's part; the plug-in object is released on every way out, as a director's would be.
-int Send(ToolContext& context, const SendRequest& request, qvr::Program& program) {
+// `boxes` are the scripted message boxes, for the snapshot; null on real windows.
+int Send(ToolContext& context, const SendRequest& request, qvr::Program& program,
+         const ui::HeadlessMessageBoxes* boxes, const ActionRunner& run) {
+  ui::UserActions script(request.actions, program.App(), boxes);
   qvr::LNSPlugInAPI plugIn(program);
   if (request.interfaceName) plugIn.SetNetworkInterfaceName(*request.interfaceName);
   plugIn.SetNetworkName(request.network);
@@ -95,7 +88,8 @@ int Send(ToolContext& context, const SendRequest& request, qvr::Program& program
 
   if (const auto& device = program.framework.CurrentDevice)
     context.out << "device: " << device->GetName() << '\n';
-  if (request.snapshotFile && !WriteSnapshot(*request.snapshotFile, program.fMain())) {
+  if (!request.actions.empty()) RunActions(script, plugIn, run);
+  if (request.snapshotFile && !WriteFile(*request.snapshotFile, script.SnapshotText())) {
     context.err << "lns send: cannot write the snapshot to " << *request.snapshotFile << '\n';
     return kFailed;
   }
@@ -103,36 +97,52 @@ int Send(ToolContext& context, const SendRequest& request, qvr::Program& program
   return kOk;
 }
 
-int ReportRaised(ToolContext& context, const platform::RaisedError& error) {
-  context.err << "error " << error.Number() << ": " << error.Description() << " (" << error.Source() << ")\n";
+// Runs `send` and reports what ended it early: an error of the plug-in, a box or dialog without an answer,
+// an action that a user could not do.
+template <class SendIt>
+int Reported(ToolContext& context, SendIt&& send) {
+  try {
+    return send();
+  } catch (const platform::RaisedError& error) {
+    context.err << "error " << error.Number() << ": " << error.Description() << " (" << error.Source()
+                << ")\n";
+  } catch (const ui::UnansweredBox& box) {
+    context.err << "lns send: the plug-in showed a message box: " << box.Prompt() << '\n';
+  } catch (const ui::ScriptStop& stop) {
+    context.err << "lns send: " << stop.what() << '\n';
+  }
   return kFailed;
 }
 
-// What to tell about a box or dialog that nobody can answer here: the box's own text when it was a box.
-std::string DescribeUnanswered(ui::HeadlessServices& services, const ui::UnscriptedDialog& unanswered) {
-  const auto& boxes = services.TestBoxes().Shown();
-  if (!boxes.empty() && boxes.back().answer == 0) {
-    return "the plug-in showed a message box: " + boxes.back().request.prompt;
-  }
-  return unanswered.what();
-}
-
-// Headless: nothing answers a message box, so a box that the plug-in shows ends the command.
+// Headless: the boxes and dialogs take the queued answers, the actions run as queued input in virtual
+// time.
 int SendHeadless(ToolContext& context, const SendRequest& request) {
   ui::HeadlessServices services;
   ui::HeadlessFormBackend backend;
+  QueueAnswers(services, request);
   qvr::Program program(services, backend, context.root);
-  try {
-    return Send(context, request, program);
-  } catch (const platform::RaisedError& error) {
-    return ReportRaised(context, error);
-  } catch (const ui::UnscriptedDialog& unanswered) {
-    context.err << "lns send: " << DescribeUnanswered(services, unanswered) << '\n';
-  }
-  return kFailed;
+  return Reported(context, [&] {
+    const int code = Send(context, request, program, &services.TestBoxes(),
+                          [&](ui::UserActions& script) { script.Run(services.TestLoop()); });
+    if (code == kOk && request.printFile && !WriteFile(*request.printFile, PrintedText(services))) {
+      context.err << "lns send: cannot write the printout to " << *request.printFile << '\n';
+      return static_cast<int>(kFailed);
+    }
+    return code;
+  });
 }
 
-// On real windows: the person at the screen answers the message boxes.
+// Real time on real windows: the windows are served until `milliseconds` have passed.
+void ServeFor(UiPlatform& windows, ui::EventLoop& loop, long milliseconds) {
+  if (milliseconds <= 0) return;
+  const std::int64_t end = loop.NowMs() + milliseconds;
+  auto wake = loop.CreateTimer([] {});
+  wake->SetInterval(static_cast<int>(std::min<long>(milliseconds, std::numeric_limits<int>::max())));
+  wake->SetEnabled(true);
+  windows.RunUntil([&] { return loop.NowMs() >= end; });
+}
+
+// On real windows: the person at the screen answers the message boxes and modal windows.
 int SendOnWindows(ToolContext& context, const SendRequest& request) {
   if (!context.windows) {
     context.err << "lns send: --show and --screenshot need windows, and this lns was built without Qt\n";
@@ -146,19 +156,37 @@ int SendOnWindows(ToolContext& context, const SendRequest& request) {
   }
   UiPlatform::Ui windows = context.windows->MakeUi();
   qvr::Program program(*windows.services, *windows.backend, context.root);
-  try {
-    return Send(context, request, program);
-  } catch (const platform::RaisedError& error) {
-    return ReportRaised(context, error);
-  }
+  ui::EventLoop& loop = windows.services->Loop();
+  return Reported(context, [&] {
+    return Send(context, request, program, nullptr, [&](ui::UserActions& script) {
+      script.RunInOrder(loop, [&](long milliseconds) { ServeFor(*context.windows, loop, milliseconds); });
+    });
+  });
+}
+
+// The answers of boxes and dialogs and the recorded printout belong to the headless back end; on real
+// windows the person at the screen answers, and the printer prints.
+bool AnswersForHeadless(const SendRequest& request) {
+  return !request.answers.empty() || !request.dialogAnswers.empty() || request.printFile.has_value();
 }
 
 }  // namespace
 
 int RunSend(ToolContext& context, const Args& args) {
-  auto request = ParseRequest(args);
-  if (!request) return Usage(context, kSynopsis);
-  return request->window.Wanted() ? SendOnWindows(context, *request) : SendHeadless(context, *request);
+  std::string problem;
+  auto request = ParseSendRequest(args, problem);
+  if (!request) {
+    if (!problem.empty()) context.err << "lns send: " << problem << '\n';
+    return Usage(context, kSendSynopsis);
+  }
+  if (!request->window.Wanted()) return SendHeadless(context, *request);
+  if (AnswersForHeadless(*request)) {
+    context.err
+        << "lns send: --answer, --file, --cancel-file, --printer and --print answer for the person on "
+           "the headless back end; they do not go with --show or --screenshot\n";
+    return kFailed;
+  }
+  return SendOnWindows(context, *request);
 }
 
 }  // namespace lnstool

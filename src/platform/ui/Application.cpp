@@ -23,6 +23,15 @@ void Application::AddForm(Form& form) {
 
 void Application::RemoveForm(Form& form) {
   forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
+  FormUnloaded(form);
+}
+
+void Application::FormLoaded(Form& form) {
+  loadedForms_.push_back(&form);
+}
+
+void Application::FormUnloaded(Form& form) {
+  loadedForms_.erase(std::remove(loadedForms_.begin(), loadedForms_.end(), &form), loadedForms_.end());
 }
 
 void Application::UnloadAllBut(Form& keep) {

@@ -27,6 +27,8 @@ class Application {
 
   // Every form that exists, in the order of creation.
   const std::vector<Form*>& Forms() const { return forms_; }
+  // The forms that are loaded, in the order they were loaded.
+  const std::vector<Form*>& LoadedForms() const { return loadedForms_; }
   // The main form: unloading it unloads every other form first.
   Form* MainForm() const { return mainForm_; }
   void SetMainForm(Form* form) { mainForm_ = form; }
@@ -38,6 +40,8 @@ class Application {
 
   void AddForm(Form& form);
   void RemoveForm(Form& form);
+  void FormLoaded(Form& form);
+  void FormUnloaded(Form& form);
   void UnloadAllBut(Form& keep);
   void SetActiveForm(Form* form) { activeForm_ = form; }
 
@@ -45,6 +49,7 @@ class Application {
   FormBackend& backend_;
   Services* services_;
   std::vector<Form*> forms_;
+  std::vector<Form*> loadedForms_;
   Form* mainForm_ = nullptr;
   Form* activeForm_ = nullptr;
 };

@@ -47,6 +47,7 @@ void Form::Load() {
   loaded_ = true;
   activeControl_ = nullptr;
   for (Control* control : controls_) control->FormLoadedChanged(true);
+  app_.FormLoaded(*this);
   app_.Backend().FormLoaded(*this);
   Form_Load();
 }
@@ -65,6 +66,7 @@ void Form::Unload() {
   loaded_ = false;
   activeControl_ = nullptr;
   for (Control* control : controls_) control->FormLoadedChanged(false);
+  app_.FormUnloaded(*this);
   app_.Backend().FormUnloaded(*this);
   peer_ = nullptr;
   for (Control* control : controls_) control->AttachPeer(nullptr);

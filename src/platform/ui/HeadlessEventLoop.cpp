@@ -83,6 +83,7 @@ void HeadlessEventLoop::RunPending() {
 }
 
 void HeadlessEventLoop::DoEvents() {
+  if (input_ && input_->Pending()) input_->RunNextInYield();
   RunPostedOnce();
   std::vector<std::shared_ptr<TimerState>> due;
   for (const auto& timer : timers_) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/ui/EventLoop.h"
+#include "platform/ui/HeadlessUserInput.h"
 
 namespace ui {
 
@@ -31,6 +32,11 @@ class HeadlessEventLoop : public EventLoop {
 
   std::size_t PendingCount() const { return posted_.size(); }
 
+  // The user's input that DoEvents takes (HeadlessUserInput::RunNextInYield), one input per call, before
+  // the posted work and the timers; null for none.
+  void SetUserInput(HeadlessUserInput* input) { input_ = input; }
+  HeadlessUserInput* UserInput() const { return input_; }
+
  private:
   class Timer;
   friend class Timer;
@@ -53,6 +59,7 @@ class HeadlessEventLoop : public EventLoop {
   std::uint64_t nextOrder_ = 0;
   std::deque<std::function<void()>> posted_;
   std::vector<std::shared_ptr<TimerState>> timers_;
+  HeadlessUserInput* input_ = nullptr;
 };
 
 }  // namespace ui

@@ -9,8 +9,12 @@
 
 namespace ui {
 
-// The back end of tests: forms have no windows; a modal form runs the script that the test queued for it
-// and must be hidden or unloaded by it. Showing a modal form that nothing was queued for (or another form
+class HeadlessEventLoop;
+
+// The back end of tests and of scripted runs: forms have no windows; a modal form runs the script that the
+// test queued for it and must be hidden or unloaded by it. With nothing queued and the user's input queued
+// on the headless loop (HeadlessEventLoop::SetUserInput), the modal form's loop takes that input until the
+// form is closed. Showing a modal form that nothing was queued for (or another form
 // than the one queued next) raises ui::UnscriptedDialog, and so does a script that leaves its form shown
 // (the form is hidden first, so nothing waits on it).
 class HeadlessFormBackend : public FormBackend {
@@ -30,6 +34,8 @@ class HeadlessFormBackend : public FormBackend {
     std::string formName;
     std::function<void(Form&)> run;
   };
+  void RunModalOnInput(Form& form, HeadlessEventLoop& loop);
+
   std::deque<Script> scripts_;
   std::vector<std::string> modalShown_;
 };

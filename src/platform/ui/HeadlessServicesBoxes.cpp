@@ -49,7 +49,7 @@ int HeadlessMessageBoxes::Resolve(const Scripted& scripted, const MessageBoxRequ
 
 int HeadlessMessageBoxes::Show(const MessageBoxRequest& request) {
   shown_.push_back({request, 0});
-  if (script_.empty()) throw UnscriptedDialog("no answer queued for " + Describe(request));
+  if (script_.empty()) throw UnansweredBox("no answer queued for " + Describe(request), request.prompt);
   const Scripted scripted = script_.front();
   script_.pop_front();
   shown_.back().answer = Resolve(scripted, request);

@@ -1,6 +1,7 @@
 #include "platform/ui/MessageBox.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "platform/Error.h"
 
@@ -94,6 +95,19 @@ std::string AnswerName(int answer) {
     default:
       return "?";
   }
+}
+
+std::string ButtonName(int answer) {
+  std::string name = AnswerName(answer);
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return name;
+}
+
+std::optional<int> AnswerOfButtonName(std::string_view name) {
+  for (int answer = vbOK; answer <= vbNo; ++answer) {
+    if (ButtonName(answer) == name) return answer;
+  }
+  return std::nullopt;
 }
 
 }  // namespace ui

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ui {
@@ -52,6 +54,9 @@ struct MessageBoxRequest {
 
 // "OK", "Cancel", ... for an answer number; "?" for anything else.
 std::string AnswerName(int answer);
+// The button names of scripts, "ok" to "no": the lower-case AnswerName, and the answer of such a name.
+std::string ButtonName(int answer);
+std::optional<int> AnswerOfButtonName(std::string_view name);
 
 // Shows modal message boxes and returns the answer.
 class MessageBoxes {

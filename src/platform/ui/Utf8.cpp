@@ -33,6 +33,24 @@ std::string CharSlice(std::string_view text, int start, int count) {
   return std::string(text.substr(from, to - from));
 }
 
+std::u32string DecodeChars(std::string_view text) {
+  std::u32string chars;
+  for (std::size_t at = 0; at < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const int length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    char32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    int taken = 1;
+    while (taken < length && at + taken < text.size() && IsContinuation(text[at + taken])) {
+      code = (code << 6) | (static_cast<unsigned char>(text[at + taken]) & 0x3F);
+      ++taken;
+    }
+    if (taken < length) code = lead;  // a cut sequence: the lead byte alone
+    chars.push_back(code);
+    at += static_cast<std::size_t>(taken);
+  }
+  return chars;
+}
+
 std::string EncodeChar(char32_t code) {
   std::string bytes;
   if (code < 0x80) {

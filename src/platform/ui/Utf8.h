@@ -12,6 +12,8 @@ int CharCount(std::string_view text);
 std::size_t ByteOffset(std::string_view text, int position);
 // The characters from `start` on, `count` of them (cut to the text).
 std::string CharSlice(std::string_view text, int start, int count);
+// The code points of a UTF-8 text; a byte that starts no valid sequence stands for itself.
+std::u32string DecodeChars(std::string_view text);
 // The UTF-8 bytes of one code point.
 std::string EncodeChar(char32_t code);
 

@@ -77,6 +77,47 @@ TEST_F(LnsSend, WritesTheMainWindowsSnapshotAfterTheCommand) {
   EXPECT_NE(run.err.find("cannot write the snapshot"), std::string::npos) << run.err;
 }
 
+std::string ReadText(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Without the maker's types in the resource catalogue the device command asks first whether to go on.
+// That question is the first box, though the command runs inside the plug-in's own error handling.
+TEST_F(LnsSend, TheFirstBoxEndsTheCommandAndAnswersLetItGoOn) {
+  const std::filesystem::path catalogue = root.Path() / "LonWorks/Types/resource-catalog.txt";
+  std::string lines = ReadText(catalogue);
+  const std::size_t types = lines.find("set 9FFF6E0000000000 3 types");
+  ASSERT_NE(types, std::string::npos) << lines;
+  lines.erase(types, lines.find('\n', types) + 1 - types);
+  std::ofstream(catalogue, std::ios::binary | std::ios::trunc) << lines;
+  const std::string question =
+      "The device resource files required for this device are not present in this enviroment. Browsing and "
+      "data formating capabilities might be restricted to standard types and standard functional profile "
+      "templates therefore. Do you wish to continue?";
+  const std::string path = "Demo/Floor 1/Room 101";
+
+  auto run = Lns({"send", "Demo", "13", "7", path});
+  EXPECT_EQ(run.code, lnstool::kFailed);
+  EXPECT_EQ(run.err, "lns send: the plug-in showed a message box: " + question + "\n");
+
+  const std::filesystem::path snapshot = root.Path() / "run.txt";
+  run = Lns({"send", "Demo", "13", "7", path, "--answer", "yes", "--snapshot", snapshot.string()});
+  EXPECT_EQ(run.code, lnstool::kOk) << run.err;
+  EXPECT_EQ(run.out, "device: Room 101\n");
+  const std::string text = ReadText(snapshot);
+  EXPECT_NE(
+      text.find("\nbox text=\"" + question + "\" title=\"Calyxtern_qvr_lon_PlugIn\" style=52 answer=yes\n"),
+      std::string::npos)
+      << text;
+
+  run = Lns({"send", "Demo", "13", "7", path, "--answer", "ok"});
+  EXPECT_EQ(run.code, lnstool::kFailed);
+  EXPECT_NE(run.err.find("the script answers OK, which message box"), std::string::npos) << run.err;
+}
+
 TEST_F(LnsSend, RefusesCommandLinesThatAreNotOne) {
   const lnstool::Args bad[] = {
       {"send", "Demo", "13", "7"},
@@ -89,6 +130,9 @@ TEST_F(LnsSend, RefusesCommandLinesThatAreNotOne) {
       {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--interface", "A", "--interface", "B"},
       {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--show", "--show"},
       {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--screenshot"},
+      {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--answer", "maybe"},
+      {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--do", "jump cmdApply"},
+      {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--do"},
   };
   for (const lnstool::Args& args : bad) {
     auto run = Lns(args);

@@ -3,8 +3,8 @@
 #include <QElapsedTimer>
 #include <QWidget>
 #include <QWindow>
-#include <stdexcept>
 
+#include "platform/ui/HeadlessServicesScript.h"
 #include "platform/ui/qt/QtFormBackend.h"
 #include "platform/ui/qt/QtServices.h"
 
@@ -21,12 +21,12 @@ bool NoDisplay() {
 }
 
 // Where nobody sees the windows, nobody can answer a message box either: the box ends the command with
-// its text instead of waiting for ever.
+// its text instead of waiting for ever, past every catch of the program (a script stop).
 class UnanswerableBoxes : public MessageBoxes {
  public:
   int Show(const MessageBoxRequest& request) override {
-    throw std::runtime_error(
-        "the plug-in showed a message box, and without a display nobody can answer it: " + request.prompt);
+    throw UnscriptedDialog("the plug-in showed a message box, and without a display nobody can answer it: " +
+                           request.prompt);
   }
 };
 

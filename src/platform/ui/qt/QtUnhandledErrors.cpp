@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Error.h"
+#include "platform/ui/HeadlessServicesScript.h"
 
 namespace ui {
 
@@ -29,6 +30,9 @@ void RunGuarded(const std::function<void()>& work) {
                .arg(QString::fromStdString(error.Description())));
   } catch (const std::exception& error) {
     Report(QString::fromStdString(error.what()));
+  } catch (const ScriptStop& stop) {
+    // Nothing may leave through Qt's event dispatch; inside it, a stop is shown like any other error.
+    Report(QString::fromStdString(stop.what()));
   }
 }
 

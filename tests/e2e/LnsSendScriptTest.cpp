@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "ProgramRun.h"
+#include "TempMachineRoot.h"
+
+namespace {
+
+// The snapshot line of one control ("txtNci(4) TextBox ..."), "" when there is none.
+std::string ControlLine(const std::string& snapshot, const std::string& name) {
+  std::istringstream lines(snapshot);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind(name + " ", 0) == 0) return line;
+  }
+  return {};
+}
+
+class LnsSendScript : public ::testing::Test {
+ protected:
+  LnsSendScript() {
+    const auto init = Lns({"init", "--demo"});
+    EXPECT_EQ(init.code, 0) << init.err;
+  }
+
+  e2e::ProgramRun Lns(const std::vector<std::string>& args) { return e2e::Run("lns", args, root.Path()); }
+
+  testsupport::TempMachineRoot root;
+  const std::string device = "Demo/Floor 1/Room 101";
+};
+
+// A user edits a property and sees it marked as changed, with Apply offered.
+TEST_F(LnsSendScript, ATypedValueIsMarkedAndEnablesApply) {
+  const std::string snapshot = (root.Path() / "edited.txt").string();
+  const auto run =
+      Lns({"send", "Demo", "13", "7", device, "--do", "click tabData Occup Ctrl", "--do", "type txtNci(4) 5",
+           "--do", "choose cmb_nci(6) On", "--do", "wait 1000", "--snapshot", snapshot});
+  ASSERT_EQ(run.code, 0) << run.err;
+  const std::string text = e2e::ReadFile(snapshot);
+  EXPECT_NE(ControlLine(text, "form fMain").find(" visible=1 "), std::string::npos) << "handed to the user";
+  EXPECT_NE(ControlLine(text, "tabData").find(" tab=0 "), std::string::npos)
+      << "typing went to txtNci(4)'s page";
+  EXPECT_NE(ControlLine(text, "txtNci(4)").find("text=\"0.05\""), std::string::npos) << text;
+  EXPECT_NE(ControlLine(text, "txtNci(4)").find(" fore=255 "), std::string::npos) << "typed values are red";
+  EXPECT_NE(ControlLine(text, "cmb_nci(6)").find("text=\"On\""), std::string::npos);
+  EXPECT_NE(ControlLine(text, "cmdApply").find(" enabled=1 "), std::string::npos);
+
+  const auto refused = Lns({"send", "Demo", "13", "7", device, "--do", "click cmdApply"});
+  EXPECT_EQ(refused.code, 1);
+  EXPECT_EQ(refused.err, "lns send: cannot click cmdApply: cmdApply is disabled\n");
+}
+
+// A user prints the device's network inputs from the print menu, a modal window.
+TEST_F(LnsSendScript, PrintsFromTheModalPrintMenu) {
+  const std::string printout = (root.Path() / "printout.txt").string();
+  const auto run =
+      Lns({"send", "Demo", "13", "7", device, "--do", "click mnuDrucken", "--do", "click fDruckmenue.chknvi",
+           "--do", "click fDruckmenue.cmdDruck", "--printer", "Office", "--print", printout});
+  ASSERT_EQ(run.code, 0) << run.err;
+  const std::string text = e2e::ReadFile(printout);
+  EXPECT_NE(text.find("Room 101"), std::string::npos) << text;
+  EXPECT_NE(text.find("nvi's"), std::string::npos) << text;
+
+  const auto unanswered = Lns(
+      {"send", "Demo", "13", "7", device, "--do", "click mnuDrucken", "--do", "click fDruckmenue.cmdDruck"});
+  EXPECT_EQ(unanswered.code, 1);
+  EXPECT_NE(unanswered.err.find("printer dialog"), std::string::npos) << unanswered.err;
+}
+
+// A user picks two devices, transfers a changed value to both, and can stop the transfer by closing its
+// status window.
+TEST_F(LnsSendScript, ATransferToSelectedDevicesStopsWhenItsStatusWindowCloses) {
+  const std::vector<std::string> transfer = {"send",
+                                             "Demo",
+                                             "13",
+                                             "7",
+                                             device,
+                                             "--do",
+                                             "click cmdGerAuswahl",
+                                             "--do",
+                                             "check fGeräteauswahl.TreeView1 Floor 1/Room 101",
+                                             "--do",
+                                             "check fGeräteauswahl.TreeView1 Room 102(2)",
+                                             "--do",
+                                             "click fGeräteauswahl.cmdFertig",
+                                             "--do",
+                                             "type txtNci(4) 7",
+                                             "--do",
+                                             "click cmdApply"};
+  const std::string done = (root.Path() / "done.txt").string();
+  std::vector<std::string> args = transfer;
+  args.insert(args.end(), {"--snapshot", done});
+  auto run = Lns(args);
+  ASSERT_EQ(run.code, 0) << run.err;
+  std::string text = e2e::ReadFile(done);
+  EXPECT_NE(text.find("line text=\"Floor 1 : Room 101 :   SCPTdebounce  =  0.1\""), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("line text=\"Floor 1 : Room 102 :   SCPTdebounce  =  0.1\""), std::string::npos)
+      << text;
+
+  const std::string stopped = (root.Path() / "stopped.txt").string();
+  args = transfer;
+  args.insert(args.end(), {"--do", "close fStatus", "--snapshot", stopped});
+  run = Lns(args);
+  ASSERT_EQ(run.code, 0) << run.err;
+  text = e2e::ReadFile(stopped);
+  EXPECT_EQ(text.find("Room 102 :   SCPTdebounce"), std::string::npos)
+      << "the second device was not written: " << text;
+  EXPECT_EQ(text.find("form fStatus loaded=1"), std::string::npos) << text;
+}
+
+}  // namespace
