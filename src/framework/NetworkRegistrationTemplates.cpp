@@ -13,16 +13,21 @@ namespace {
 // The only kind of template LNS makes: one whose interface comes from a device interface file.
 constexpr long kTemplateFromInterfaceFile = 1;
 
+// `baseName`, numbered when a template of that name exists ("Calyxtern qvrl105 (1)", ...).
+std::string UniqueTemplateName(const std::string& baseName, const lns::LnsDeviceTemplates& deviceTemplates) {
+  return FirstFreeName(baseName, [&](const std::string& candidate) {
+    ErrObject ignored;
+    return TemplateFound(deviceTemplates, candidate, ignored);
+  });
+}
+
 // Creates a template named after the model (numbered when the name is taken) and imports the model's
 // interface file into it. Failures are not reported here: the look-up of the registration's next step
 // fails for a template that is not there. A template that cannot take the file is removed again, so that
 // no empty template is left to take the model's name from the next registration.
 void CreateModelTemplate(lns::LnsDeviceTemplates& templates, const std::string& modelName,
                          const std::string& interfaceFile) {
-  const std::string name = FirstFreeName(modelName, [&](const std::string& candidate) {
-    ErrObject ignored;
-    return TemplateFound(templates, candidate, ignored);
-  });
+  const std::string name = UniqueTemplateName(modelName, templates);
   ErrObject ignored;
   std::optional<lns::LnsDeviceTemplate> created;
   if (!ResumeNext(ignored, [&] { created = templates.Add(name, kTemplateFromInterfaceFile); })) return;
