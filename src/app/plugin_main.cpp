@@ -105,6 +105,9 @@ int RunScript(qvr::Program& program, ui::HeadlessProgramServices& services) {
               << (boxUnanswered ? boxes.back().request.prompt : unanswered.what()) << '\n';
   } catch (const ui::ActionRefused& refused) {
     std::cerr << qvr::kProjectName << ": " << refused.what() << '\n';
+  } catch (const platform::RaisedError& error) {
+    // An error that no handler of the program took: a user's run would show it in the error box.
+    std::cerr << qvr::kProjectName << ": error " << error.Number() << ": " << error.Description() << '\n';
   }
   return kFailed;
 }
