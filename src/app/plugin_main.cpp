@@ -1,8 +1,14 @@
 // The plug-in program: started by a user or an installer it registers or deregisters the plug-in from its
 // command line or its registration dialog; "/regserver" and "/unregserver" register and remove its COM
-// class.
+// class; started by COM ("-Embedding") it serves the plug-in objects of directors.
+//
+// The stand-alone run shows its windows on the Qt back end (drawn offscreen when there is no display).
+// With QVR_UI=headless it runs on the headless back end instead, for scripts and tests: QVR_ANSWERS answers
+// its message boxes, QVR_DO acts on its windows and QVR_SNAPSHOT=FILE receives the snapshot of its windows
+// and boxes when it ends.
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <system_error>
@@ -14,11 +20,15 @@
 #include "framework/StartUp.h"
 #include "platform/Error.h"
 #include "platform/MachineRoot.h"
-#include "platform/ui/ConsoleServices.h"
+#include "platform/ui/HeadlessActions.h"
 #include "platform/ui/HeadlessFormBackend.h"
+#include "platform/ui/HeadlessProgramServices.h"
+#include "platform/ui/HeadlessRunScript.h"
+#include "platform/ui/HeadlessServicesScript.h"
 #ifdef QVR_PLUGIN_WITH_QT
 #include <QApplication>
 
+#include "platform/ui/ConsoleMessageBoxes.h"
 #include "platform/ui/qt/QtFormBackend.h"
 #include "platform/ui/qt/QtServices.h"
 #endif
@@ -27,6 +37,11 @@ namespace {
 
 constexpr int kFailed = 1;
 constexpr int kNeedsDisplay = 2;
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
 
 std::filesystem::path OwnProgramFile(const char* argv0) {
   std::error_code error;
@@ -46,6 +61,13 @@ int ChangeClass(Change&& change) {
   }
 }
 
+// Started by COM: serves plug-in objects to directors until the last one is released.
+int ServeObjects(const std::vector<std::string>& /*args*/) {
+  std::cerr << qvr::kProjectName
+            << ": serving plug-in objects to directors (-Embedding) is not available yet\n";
+  return kFailed;
+}
+
 void SetStart(qvr::Program& program, const std::vector<std::string>& args, const char* argv0) {
   program.framework.CommandLine = qvr::CommandLineOf(args);
   program.framework.ProgramFile = OwnProgramFile(argv0);
@@ -55,57 +77,133 @@ void SetStart(qvr::Program& program, const std::vector<std::string>& args, const
 int RunMain(qvr::Program& program) {
   const int status = qvr::Main(program);
   if (status != EXIT_SUCCESS) {
-    std::cerr << qvr::kProjectName << ": the plug-in could not be registered on the machine root "
-              << program.MachineRoot().string() << '\n';
+    std::cerr << qvr::kProjectName << ": \"" << program.framework.CommandLine
+              << "\" did not complete on the machine root " << program.MachineRoot().string() << '\n';
   }
   return status;
 }
 
-// Without a display the command line runs as usual, with its messages written to the error output; the
-// dialog, which needs a person, is not offered.
-int RunWithoutDisplay(const std::vector<std::string>& args, const char* argv0) {
-  ui::ConsoleServices services(std::cerr);
+bool WriteSnapshot(const std::string& file, qvr::Program& program, ui::HeadlessProgramServices& services) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out << ui::RunSnapshot(program.Windows().Forms(), services.Boxes().Shown());
+  out.close();
+  return static_cast<bool>(out);
+}
+
+// The run of a script: the command line or the dialog, then the script's actions; a box that the script
+// does not answer, or an action that the user could not do, ends the program.
+int RunScript(qvr::Program& program, ui::HeadlessProgramServices& services) {
+  try {
+    const int status = RunMain(program);
+    ui::RunActions(ui::ActionLines(Environment("QVR_DO")), program.Windows(),
+                   [&] { return program.HasEnded(); });
+    return status;
+  } catch (const ui::UnscriptedDialog& unanswered) {
+    const auto& boxes = services.Boxes().Shown();
+    const bool boxUnanswered = !boxes.empty() && boxes.back().answer == 0;
+    std::cerr << qvr::kProjectName << ": "
+              << (boxUnanswered ? boxes.back().request.prompt : unanswered.what()) << '\n';
+  } catch (const ui::ActionRefused& refused) {
+    std::cerr << qvr::kProjectName << ": " << refused.what() << '\n';
+  } catch (const platform::RaisedError& error) {
+    // An error that no handler of the program took: a user's run would show it in the error box.
+    std::cerr << qvr::kProjectName << ": error " << error.Number() << ": " << error.Description() << '\n';
+  }
+  return kFailed;
+}
+
+int RunHeadless(const std::vector<std::string>& args, const char* argv0) {
+  const auto answers = ui::AnswerWords(Environment("QVR_ANSWERS"));
+  if (!answers) {
+    std::cerr
+        << qvr::kProjectName
+        << ": QVR_ANSWERS takes button words separated by commas: ok cancel abort retry ignore yes no\n";
+    return kFailed;
+  }
+  ui::HeadlessProgramServices services;
+  for (int answer : *answers) services.Boxes().QueueAnswer(answer);
   ui::HeadlessFormBackend backend;
   qvr::Program program(services, backend, platform::MachineRoot());
   SetStart(program, args, argv0);
-  const int status = RunMain(program);
-  if (program.HasEnded()) return status;
-  std::cerr
-      << qvr::kProjectName
-      << ": the registration dialog needs a display (DISPLAY or WAYLAND_DISPLAY); without one, start the "
-         "program with /regplugin [/german | /english] or /deregplugin [/deregmode:-1 | 0 | 1]\n";
-  return kNeedsDisplay;
+  int status = RunScript(program, services);
+  const std::string snapshotFile = Environment("QVR_SNAPSHOT");
+  if (!snapshotFile.empty() && !WriteSnapshot(snapshotFile, program, services)) {
+    std::cerr << qvr::kProjectName << ": cannot write the snapshot to " << snapshotFile << '\n';
+    status = kFailed;
+  }
+  return status;
 }
 
 #ifdef QVR_PLUGIN_WITH_QT
 // Windows are shown only where a person can see them: on a display, or on a Qt platform other than the
 // ones that draw into memory.
 bool PersonSeesWindows() {
-  const char* platform = std::getenv("QT_QPA_PLATFORM");
-  if (platform && *platform) {
-    const std::string name = platform;
-    return name.rfind("offscreen", 0) != 0 && name.rfind("minimal", 0) != 0;
-  }
+  const std::string platform = Environment("QT_QPA_PLATFORM");
+  if (!platform.empty()) return platform.rfind("offscreen", 0) != 0 && platform.rfind("minimal", 0) != 0;
   return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
 }
 
-int RunOnWindows(int& argc, char** argv, const std::vector<std::string>& args) {
+// The Qt back end where nobody sees the windows: message boxes go to the error output, and a box that
+// asks something ends the program instead of waiting for an answer that cannot come.
+class UnattendedServices : public ui::Services {
+ public:
+  explicit UnattendedServices(ui::Services& windows) : windows_(windows), boxes_(std::cerr) {}
+
+  ui::EventLoop& Loop() override { return windows_.Loop(); }
+  ui::Screen& Screen() override { return windows_.Screen(); }
+  ui::MessageBoxes& MessageBoxes() override { return boxes_; }
+  ui::CommonDialogs& Dialogs() override { return windows_.Dialogs(); }
+  ui::Printer& Printer() override { return windows_.Printer(); }
+  ui::Shell& Shell() override { return windows_.Shell(); }
+
+ private:
+  ui::Services& windows_;
+  ui::ConsoleMessageBoxes boxes_;
+};
+
+int RunOnQt(int& argc, char** argv, const std::vector<std::string>& args) {
+  const bool personSees = PersonSeesWindows();
+  if (!personSees) setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication application(argc, argv);
-  ui::QtServices services;
-  ui::QtFormBackend backend(services.Screen());
-  qvr::Program program(services, backend, platform::MachineRoot());
+  ui::QtServices windows;
+  UnattendedServices unattended(windows);
+  ui::QtFormBackend backend(windows.Screen());
+  qvr::Program program(personSees ? static_cast<ui::Services&>(windows) : unattended, backend,
+                       platform::MachineRoot());
   SetStart(program, args, argv[0]);
-  const int status = RunMain(program);
+  int status = kFailed;
+  try {
+    status = RunMain(program);
+  } catch (const ui::UnscriptedDialog& question) {
+    std::cerr << question.what() << " -> nobody can answer here (no display)\n";
+    return kFailed;
+  }
+  if (!program.HasEnded() && !personSees) {
+    std::cerr << qvr::kProjectName
+              << ": the registration dialog needs a display (DISPLAY or WAYLAND_DISPLAY); without one, start "
+                 "the program with /regplugin [/german | /english] or /deregplugin [/deregmode:-1 | 0 | 1], "
+                 "or script the dialog with QVR_UI=headless and QVR_DO\n";
+    return kNeedsDisplay;
+  }
   while (!program.HasEnded()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   return status;
 }
 #endif
 
 int RunStandAlone([[maybe_unused]] int& argc, char** argv, const std::vector<std::string>& args) {
+  const std::string backEnd = Environment("QVR_UI");
+  if (backEnd == "headless") return RunHeadless(args, argv[0]);
+  if (!backEnd.empty()) {
+    std::cerr << qvr::kProjectName << ": QVR_UI=" << backEnd
+              << " is no back end of this program; the one it knows is \"headless\"\n";
+    return kFailed;
+  }
 #ifdef QVR_PLUGIN_WITH_QT
-  if (PersonSeesWindows()) return RunOnWindows(argc, argv, args);
+  return RunOnQt(argc, argv, args);
+#else
+  std::cerr << qvr::kProjectName << ": this program was built without Qt; run it with QVR_UI=headless\n";
+  return kFailed;
 #endif
-  return RunWithoutDisplay(args, argv[0]);
 }
 
 }  // namespace
@@ -118,9 +216,7 @@ int main(int argc, char** argv) {
     case qvr::StartMode::UnregisterServer:
       return ChangeClass([] { qvr::UnregisterPlugInClass(); });
     case qvr::StartMode::ComServer:
-      std::cerr << qvr::kProjectName
-                << ": serving plug-in objects to directors (-Embedding) is not available yet\n";
-      return kFailed;
+      return ServeObjects(args);
     case qvr::StartMode::StandAlone:
       break;
   }

@@ -20,14 +20,14 @@ constexpr std::int32_t kNetworksOfferTemplateRemoval = 1;
 
 }  // namespace
 
-void DeregisterPlugIn(Program& program, std::int32_t mode, bool showMessages) {
+bool DeregisterPlugIn(Program& program, std::int32_t mode, bool showMessages) {
   program.framework.ShowProgress = showMessages;
   if (mode == kNetworksKeepTemplates || mode == kNetworksOfferTemplateRemoval)
     DeregisterFromAllNetworks(program, mode == kNetworksOfferTemplateRemoval);
-  UnregisterPlugIn(program, true);
+  return UnregisterPlugIn(program, true);
 }
 
-void UnregisterPlugIn(Program& program, bool showMessages) {
+bool UnregisterPlugIn(Program& program, bool showMessages) {
   FillRegistrationTexts(program);
   const auto& messages = program.texts.MsgFramework;
   ErrObject& err = program.Err;
@@ -39,7 +39,7 @@ void UnregisterPlugIn(Program& program, bool showMessages) {
                               "\rVerify that there are not instances running\r" + err.Description,
                           ui::vbCritical);
     }
-    return;
+    return false;
   }
   const bool deleted = CRegistry(err).DeleteMachineKey(kPlugInKey);
   if (showMessages) {
@@ -47,6 +47,7 @@ void UnregisterPlugIn(Program& program, bool showMessages) {
         std::string("Plug-in ") + kProjectName + messages[deleted ? kMsgDeregistered : kMsgKeyMissing],
         ui::vbInformation, kProjectName);
   }
+  return deleted;
 }
 
 }  // namespace qvr

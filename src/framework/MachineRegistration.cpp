@@ -32,16 +32,6 @@ RegisteredPlugIn ReadRegisteredPlugIn(CRegistry& registry) {
   return {true, IsNewerVersion(version, ParseVersion(kPlugInVersion))};
 }
 
-// A run started with a command line has the class registered by a second instance; a run without one
-// (the dialog started by hand) registers it itself, so that the plug-in it reports registered also works.
-void RegisterComClass(Program& program) {
-  if (!program.framework.CommandLine.empty()) {
-    StartSelf(program, "/regserver");
-  } else {
-    RegisterPlugInClass(program.framework.ProgramFile);
-  }
-}
-
 }  // namespace
 
 void FillRegistrationTexts(Program& program) {
@@ -50,6 +40,13 @@ void FillRegistrationTexts(Program& program) {
   if (language == Language::None)
     language = LanguageFromRegistryValue(CRegistry(ignored).MachineSetting(kPlugInKey, "Language"));
   FillTextTables(language == Language::None ? Language::English : language, program.texts);
+}
+
+void RegisterClassAtStart(Program& program) {
+  ErrObject ignored;
+  CRegistry registry(ignored);
+  if (ReadRegisteredPlugIn(registry).newer) return;
+  ResumeNext(ignored, [&] { RegisterPlugInClass(program.framework.ProgramFile); });
 }
 
 void StartSelf(Program& program, const std::string& serverSwitch) {
@@ -68,8 +65,9 @@ bool RegisterPlugIn(Program& program, bool showMessages) {
     return true;
   }
 
+  // A run without a command line (the dialog) has registered the class at its start already.
   err.Clear();
-  ResumeNext(err, [&] { RegisterComClass(program); });
+  if (!program.framework.CommandLine.empty()) ResumeNext(err, [&] { StartSelf(program, "/regserver"); });
   const bool classRegistered = err.Number == 0;
   if (!classRegistered && showMessages) {
     program.Ui().MsgBox(std::string("Plug-in ") + kProgId + messages[kMsgComRegistrationFailed],

@@ -11,21 +11,28 @@ class Program;
 // HKEY_LOCAL_MACHINE, which directors read to find the plug-in.
 
 // Registers the plug-in: refuses, changing nothing, when a newer version is registered already; otherwise
-// registers the COM class (a second instance of the program with " /regserver" when this one was started
-// with a command line, in this process otherwise), writes the plug-in key's values with
-// program.framework.RegisterLanguage as "Language" and installs the maker's type files. With
+// registers the COM class through a second instance of the program with " /regserver" when this one was
+// started with a command line (a run without one registered it at its start), writes the plug-in key's values
+// with program.framework.RegisterLanguage as "Language" and installs the maker's type files. With
 // `showMessages` it tells the outcome in a message box. False when the COM class or the plug-in key could
 // not be registered (the refusal of a newer version is no failure).
 bool RegisterPlugIn(Program& program, bool showMessages);
 
 // Deregisters the plug-in: with mode 0 or 1 first from every network of the machine (mode 1 offers to
 // remove device templates that no device uses), with -1 or any other mode only on the machine; then
-// UnregisterPlugIn with its messages. `showMessages` shows the networks' progress and questions.
-void DeregisterPlugIn(Program& program, std::int32_t mode, bool showMessages);
+// UnregisterPlugIn with its messages. `showMessages` shows the networks' progress and questions. The result
+// is UnregisterPlugIn's.
+bool DeregisterPlugIn(Program& program, std::int32_t mode, bool showMessages);
 
 // Unregisters the COM class (a second instance of the program with " /unregserver") and, once that has
-// started, deletes the plug-in key; with `showMessages` it tells the outcome in a message box.
-void UnregisterPlugIn(Program& program, bool showMessages);
+// started, deletes the plug-in key; with `showMessages` it tells the outcome in a message box. True when
+// the key was deleted.
+bool UnregisterPlugIn(Program& program, bool showMessages);
+
+// Registers the COM class in this process, as every stand-alone start does, so that a plug-in registered
+// from the dialog can be created by directors too. Errors are ignored (a command that needs the class
+// registers it again); a newer version's registration is left alone.
+void RegisterClassAtStart(Program& program);
 
 // Shared by the two: the message texts in the language of this run (the language chosen for registering,
 // else the registered one, else English), before any window has filled them.

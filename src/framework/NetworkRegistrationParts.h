@@ -25,7 +25,6 @@ enum NetworkRegistrationMessage : std::size_t {
   kMsgOpening = 1,                   // "Opening " (a network's or system's name follows)
   kMsgDeregisterCommands = 2,        // "Deregister commands..."
   kMsgRemoteCannotAddTemplate = 13,  // "Remote client cannot add a template."
-  kMsgCannotCreateTemplate = 14,     // "Unable to find XIF file / create a template."
   kMsgAddingCommand = 16,            // "Adding command "
   kMsgMakeDefault = 17,              // "Do you wish to make "
   kMsgDefaultActionFor = 18,         // " the default action for "
@@ -104,8 +103,9 @@ class HourglassWhileWorking {
 // has to stop; `failureContext` then holds the line shown under the error.
 
 // Makes sure that every supported model has a device template: a template found is reported with
-// MsgMain(46); a missing one is created from the model's interface file below `importPath`, and refused on a
-// remote client. The program IDs whose templates are there now, in model order.
+// MsgMain(46); a missing one is created from the model's interface file below `importPath` (a failure there
+// is not reported), and refused on a remote client. The program IDs whose templates are there now, in model
+// order.
 std::vector<std::string> EnsureModelTemplates(Program& program, lns::LnsDeviceTemplates& templates,
                                               const std::string& importPath, std::string& failureContext);
 

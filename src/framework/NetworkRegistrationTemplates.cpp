@@ -1,5 +1,5 @@
 // The registration's first step: a device template for every supported model.
-#include <stdexcept>
+#include <optional>
 
 #include "framework/NetworkRegistrationParts.h"
 #include "framework/Program.h"
@@ -13,28 +13,26 @@ namespace {
 // The only kind of template LNS makes: one whose interface comes from a device interface file.
 constexpr long kTemplateFromInterfaceFile = 1;
 
-// Creates a template named after the model (numbered when the name is taken) and imports the model's
-// interface file into it. A template that cannot take the file is removed again: an empty template would
-// only stand in the way of the next registration.
-void CreateModelTemplate(Program& program, lns::LnsDeviceTemplates& templates, const std::string& modelName,
-                         const std::string& interfaceFile, std::string& failureContext) {
-  const std::string name = FirstFreeName(modelName, [&](const std::string& candidate) {
+// `baseName`, numbered when a template of that name exists ("Calyxtern qvrl105 (1)", ...).
+std::string UniqueTemplateName(const std::string& baseName, const lns::LnsDeviceTemplates& deviceTemplates) {
+  return FirstFreeName(baseName, [&](const std::string& candidate) {
     ErrObject ignored;
-    return TemplateFound(templates, candidate, ignored);
+    return TemplateFound(deviceTemplates, candidate, ignored);
   });
-  try {
-    lns::LnsDeviceTemplate created = templates.Add(name, kTemplateFromInterfaceFile);
-    try {
-      created.Import(interfaceFile);
-    } catch (const std::runtime_error&) {
-      ErrObject ignored;
-      ResumeNext(ignored, [&] { templates.Remove(name); });
-      throw;
-    }
-  } catch (const std::runtime_error&) {
-    failureContext = program.texts.MsgFramework[kMsgCannotCreateTemplate];
-    throw;
-  }
+}
+
+// Creates a template named after the model (numbered when the name is taken) and imports the model's
+// interface file into it. Failures are not reported here: the look-up of the registration's next step
+// fails for a template that is not there. A template that cannot take the file is removed again, so that
+// no empty template is left to take the model's name from the next registration.
+void CreateModelTemplate(lns::LnsDeviceTemplates& templates, const std::string& modelName,
+                         const std::string& interfaceFile) {
+  const std::string name = UniqueTemplateName(modelName, templates);
+  ErrObject ignored;
+  std::optional<lns::LnsDeviceTemplate> created;
+  if (!ResumeNext(ignored, [&] { created = templates.Add(name, kTemplateFromInterfaceFile); })) return;
+  if (!ResumeNext(ignored, [&] { created->Import(interfaceFile); }))
+    ResumeNext(ignored, [&] { templates.Remove(name); });
 }
 
 }  // namespace
@@ -57,8 +55,7 @@ std::vector<std::string> EnsureModelTemplates(Program& program, lns::LnsDeviceTe
       throw platform::RaisedError(lookUp.Number, lookUp.Source, lookUp.Description);
     }
     const std::size_t model = static_cast<std::size_t>(models.ModelFirst) + position;
-    CreateModelTemplate(program, templates, models.ModelNames[model],
-                        importPath + models.ModelXifFiles[model], failureContext);
+    CreateModelTemplate(templates, models.ModelNames[model], importPath + models.ModelXifFiles[model]);
     present.push_back(programId);
   }
   return present;

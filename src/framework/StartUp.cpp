@@ -51,10 +51,7 @@ std::optional<CommandLineEntry> FindCommandLine(const std::string& commandLine) 
 
 // Command-line registration shows no message; deregistration shows its messages and progress.
 bool RunCommandLine(Program& program, const CommandLineEntry& entry) {
-  if (!entry.registers) {
-    DeregisterPlugIn(program, entry.deregistrationMode, true);
-    return true;
-  }
+  if (!entry.registers) return DeregisterPlugIn(program, entry.deregistrationMode, true);
   if (*entry.language) program.framework.RegisterLanguage = entry.language;
   return RegisterPlugIn(program, false);
 }
@@ -89,6 +86,7 @@ std::string CommandLineOf(const std::vector<std::string>& args) {
 }
 
 int Main(Program& program) {
+  RegisterClassAtStart(program);
   if (const auto entry = FindCommandLine(program.framework.CommandLine)) {
     try {
       const bool succeeded = RunCommandLine(program, *entry);

@@ -1,7 +1,12 @@
 #include "framework/TypeFiles.h"
 
+#include <optional>
+#include <string>
+#include <system_error>
+
 #include "framework/CatalogSession.h"
 #include "framework/Program.h"
+#include "platform/Error.h"
 #include "platform/lns/ResourceCatalogStatus.h"
 
 namespace qvr {
@@ -15,11 +20,42 @@ constexpr std::int16_t kMakersResourceScope = 3;
 // The message that asks a remote client's user to register the plug-in on the server too.
 constexpr std::size_t kMsgRegisterOnServer = 7;
 
-long FindTypeFileSet(CatalogSession& session, const TypeFileEntry& entry) {
-  std::string fileName;
-  long fileSelector = 0;
-  return session.FindResourceSet(entry.ProgramIdMask, entry.ResourceScope, lns::kTypeFile, fileName,
-                                 fileSelector);
+// A catalogue or registry call of the two look-ups that raises shows the failure box, its error's
+// description with Abort, Retry and Ignore: Retry makes the call again, Ignore goes on as if it had
+// succeeded, Abort gives nothing, which ends the look-up with false. A call that returns a failing status
+// raises nothing: its status is given back as it is.
+template <class Call>
+std::optional<long> WithFailureBox(Program& program, Call&& call) {
+  while (true) {
+    std::string description;
+    try {
+      return call();
+    } catch (const platform::RaisedError& error) {
+      description = error.Description();
+    } catch (const std::system_error& error) {  // the file system under the catalogue
+      description = error.what();
+    }
+    const int answer = program.Ui().MsgBox(description, ui::vbAbortRetryIgnore + ui::vbCritical);
+    if (answer == ui::vbAbort) return std::nullopt;
+    if (answer == ui::vbIgnore) return lns::kResourceOk;
+  }
+}
+
+std::optional<long> FindTypeFileSet(Program& program, CatalogSession& session, const TypeFileEntry& entry) {
+  return WithFailureBox(program, [&] {
+    std::string fileName;
+    long fileSelector = 0;
+    return session.FindResourceSet(entry.ProgramIdMask, entry.ResourceScope, lns::kTypeFile, fileName,
+                                   fileSelector);
+  });
+}
+
+std::optional<long> OpenCatalog(Program& program, CatalogSession& session, long mode) {
+  return WithFailureBox(program, [&] { return session.Open(program.Err, mode); });
+}
+
+std::optional<long> CloseCatalog(Program& program, CatalogSession& session) {
+  return WithFailureBox(program, [&] { return session.Close(); });
 }
 
 // The folder that holds the set's folder: "\Types\User" for "\Types\User\Calyxtern".
@@ -28,11 +64,12 @@ std::string ParentFolder(const std::string& subfolder) {
   return lastSeparator == std::string::npos ? std::string() : subfolder.substr(0, lastSeparator);
 }
 
+// Every failing step ends the look-ups below with false; the session closes what is still open.
 bool MakersSetListed(Program& program) {
   CatalogSession session;
-  if (session.Open(program.Err, CatalogSession::kToRead) != lns::kResourceOk) return false;
-  if (FindTypeFileSet(session, program.framework.TypeFileTable[0]) != lns::kResourceOk) return false;
-  return session.Close() == lns::kResourceOk;
+  if (OpenCatalog(program, session, CatalogSession::kToRead) != lns::kResourceOk) return false;
+  if (FindTypeFileSet(program, session, program.framework.TypeFileTable[0]) != lns::kResourceOk) return false;
+  return CloseCatalog(program, session) == lns::kResourceOk;
 }
 
 }  // namespace
@@ -56,17 +93,18 @@ void InstallTypeFiles(Program& program) {
 
 bool FindTypeFilesInCatalog(Program& program) {
   CatalogSession session;
-  if (session.Open(program.Err, CatalogSession::kToChange) != lns::kResourceOk) return false;
+  if (OpenCatalog(program, session, CatalogSession::kToChange) != lns::kResourceOk) return false;
   InitTypeFileTable(program);
   const TypeFileEntry& makersSet = program.framework.TypeFileTable[0];
-  const long status = FindTypeFileSet(session, makersSet);
+  const std::optional<long> status = FindTypeFileSet(program, session, makersSet);
   if (status == lns::kResourceNotFound) {
-    if (session.AddFolder(ParentFolder(makersSet.Subfolder)) != lns::kResourceOk) return false;
-    if (session.Refresh() != lns::kResourceOk) return false;
+    const std::string parent = ParentFolder(makersSet.Subfolder);
+    if (WithFailureBox(program, [&] { return session.AddFolder(parent); }) != lns::kResourceOk) return false;
+    if (WithFailureBox(program, [&] { return session.Refresh(); }) != lns::kResourceOk) return false;
   } else if (status != lns::kResourceOk) {
     return false;
   }
-  if (session.Close() != lns::kResourceOk) return false;
+  if (CloseCatalog(program, session) != lns::kResourceOk) return false;
   if (program.framework.IsRemoteClient) {
     program.Ui().MsgBox(program.texts.MsgFramework[kMsgRegisterOnServer], ui::vbExclamation + ui::vbOKOnly);
   }

@@ -37,7 +37,8 @@ bool FindTypeFilesInCatalog(Program& program);
 
 // Before a device is opened: true when the catalogue lists the maker's set of row 0 as the table stands.
 // A success is remembered (program.framework.TypeFilesChecked) and later calls return true at once;
-// a failure changes nothing in the catalogue and is not remembered.
+// a failure changes nothing in the catalogue and is not remembered. An error raised on the way asks the
+// user as FindTypeFilesInCatalog does.
 bool CheckTypeFilesInstalled(Program& program);
 
 // Hooks that the framework calls after opening a network (with its name) and after each command row of

@@ -1,6 +1,6 @@
-// The plug-in program started by a user or an installer on a machine without a display: the command
-// line registers and deregisters, a second instance registers the COM class, and the messages go to the
-// error output.
+// The plug-in program started by a user, an installer or a script: the command line registers and
+// deregisters, a second instance registers the COM class, and the dialog is scripted on the headless back
+// end (QVR_UI=headless with QVR_ANSWERS, QVR_DO and QVR_SNAPSHOT).
 
 #include <gtest/gtest.h>
 
@@ -19,21 +19,39 @@ const std::string kProgIdKey = "SOFTWARE\\Classes\\Calyxtern_qvr_lon_PlugIn.LNSP
 const std::string kServerKey =
     "SOFTWARE\\Classes\\CLSID\\{1156D7E7-9556-489E-A294-95BE5232046E}\\LocalServer32";
 
-// Takes the display away from the programs this test starts, and gives it back afterwards.
-class NoDisplay {
+// Sets environment variables for the programs this test starts (unset for an empty value), and puts the
+// old values back afterwards.
+class Environment {
  public:
-  NoDisplay() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-      if (const char* value = std::getenv(name)) saved_[name] = value;
-      unsetenv(name);
+  Environment() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QVR_UI", "QVR_ANSWERS",
+                             "QVR_DO", "QVR_SNAPSHOT"}) {
+      Set(name, "");
     }
   }
-  ~NoDisplay() {
-    for (const auto& [name, value] : saved_) setenv(name.c_str(), value.c_str(), 1);
+  ~Environment() {
+    for (const auto& [name, value] : saved_) {
+      if (value) {
+        setenv(name.c_str(), value->c_str(), 1);
+      } else {
+        unsetenv(name.c_str());
+      }
+    }
+  }
+  void Set(const std::string& name, const std::string& value) {
+    if (!saved_.count(name)) {
+      const char* old = std::getenv(name.c_str());
+      saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
+    }
+    if (value.empty()) {
+      unsetenv(name.c_str());
+    } else {
+      setenv(name.c_str(), value.c_str(), 1);
+    }
   }
 
  private:
-  std::map<std::string, std::string> saved_;
+  std::map<std::string, std::optional<std::string>> saved_;
 };
 
 class PlugInProgramTest : public ::testing::Test {
@@ -42,6 +60,18 @@ class PlugInProgramTest : public ::testing::Test {
 
   e2e::ProgramRun PlugIn(const std::vector<std::string>& args) {
     return e2e::Run(kProgram, args, root.Path());
+  }
+  // A run on the headless back end with the box answers `answers` and the actions `actions`; the
+  // snapshot is read into `snapshot`.
+  e2e::ProgramRun Scripted(const std::vector<std::string>& args, const std::string& answers = "",
+                           const std::string& actions = "") {
+    environment.Set("QVR_UI", "headless");
+    environment.Set("QVR_ANSWERS", answers);
+    environment.Set("QVR_DO", actions);
+    environment.Set("QVR_SNAPSHOT", (root.Path() / "snapshot.txt").string());
+    e2e::ProgramRun run = PlugIn(args);
+    snapshot = e2e::ReadFile(root.Path() / "snapshot.txt");
+    return run;
   }
   e2e::ProgramRun Lns(const std::vector<std::string>& args) { return e2e::Run("lns", args, root.Path()); }
   // The value as `lns reg get` prints it, without its line end; nothing when it is missing.
@@ -59,13 +89,15 @@ class PlugInProgramTest : public ::testing::Test {
     }
     return false;
   }
+  bool SnapshotHas(const std::string& line) const { return snapshot.find(line) != std::string::npos; }
 
-  NoDisplay noDisplay;
+  Environment environment;
   testsupport::TempMachineRoot root;
+  std::string snapshot;
 };
 
 TEST_F(PlugInProgramTest, RegisterFromTheCommandLineThenDeregisterOnTheMachine) {
-  e2e::ProgramRun run = PlugIn({"/regplugin", "/english"});
+  e2e::ProgramRun run = Scripted({"  /REGPLUGIN", "/English  "});
   EXPECT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(run.err, "") << "command-line registration shows nothing";
   EXPECT_EQ(Get(kPlugInKey), "Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI");
@@ -76,16 +108,29 @@ TEST_F(PlugInProgramTest, RegisterFromTheCommandLineThenDeregisterOnTheMachine) 
   EXPECT_EQ(Get(kServerKey), std::string(QVR_BIN_DIR) + "/" + kProgram + " -Embedding");
   EXPECT_EQ(Get(kProgIdKey), "{1156D7E7-9556-489E-A294-95BE5232046E}");
 
-  run = PlugIn({"/DEREGPLUGIN", "/deregmode:-1"});
+  run = Scripted({"/deregplugin", "/deregmode:-1"}, "ok");
   EXPECT_EQ(run.code, 0) << run.err;
-  EXPECT_EQ(run.err, "Calyxtern_qvr_lon_PlugIn: Plug-in Calyxtern_qvr_lon_PlugIn deregistered\n");
-  EXPECT_EQ(Get(kPlugInKey, "Language"), std::nullopt);
+  EXPECT_TRUE(
+      SnapshotHas("box text=\"Plug-in Calyxtern_qvr_lon_PlugIn deregistered\" "
+                  "title=\"Calyxtern_qvr_lon_PlugIn\" style=64 answer=ok\n"))
+      << snapshot;
+  EXPECT_EQ(Get(kPlugInKey), std::nullopt);
   EXPECT_TRUE(ClassRegistered(false));
 
-  run = PlugIn({"/deregplugin", "/deregmode:-1"});
-  EXPECT_EQ(run.err,
-            "Calyxtern_qvr_lon_PlugIn: Plug-in Calyxtern_qvr_lon_PlugIn does not exisit in the Windows "
-            "registery\n");
+  // Nothing left to deregister: the box says so, and the run did not do what it was asked.
+  run = Scripted({"/deregplugin", "/deregmode:-1"}, "ok");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_TRUE(SnapshotHas("does not exisit in the Windows registery")) << snapshot;
+}
+
+TEST_F(PlugInProgramTest, ANewerVersionIsLeftAsItIsAndCountsAsDone) {
+  ASSERT_EQ(Lns({"reg", "set", "HKLM", kPlugInKey, "", "Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI"}).code, 0);
+  ASSERT_EQ(Lns({"reg", "set", "HKLM", kPlugInKey, "Version", "1.6"}).code, 0);
+  const e2e::ProgramRun run = Scripted({"/regplugin", "/german"});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(Get(kPlugInKey, "Version"), "1.6");
+  EXPECT_EQ(Get(kPlugInKey, "Language"), std::nullopt);
+  EXPECT_EQ(Get(kServerKey), std::nullopt) << "the newer version's class is not taken over";
 }
 
 TEST_F(PlugInProgramTest, RegserverAndUnregserverWriteAndRemoveTheClassKeys) {
@@ -100,34 +145,78 @@ TEST_F(PlugInProgramTest, RegserverAndUnregserverWriteAndRemoveTheClassKeys) {
   EXPECT_EQ(Get(kProgIdKey), std::nullopt);
 }
 
-TEST_F(PlugInProgramTest, DeregisteringThroughTheNetworksOfADemoMachine) {
+TEST_F(PlugInProgramTest, TheDemoMachineIsRegisteredByTheProgramAndDeregisteredThroughItsNetworks) {
   ASSERT_EQ(Lns({"init", "--demo"}).code, 0);
-  ASSERT_EQ(PlugIn({"/regplugin", "/german"}).code, 0);
+  EXPECT_EQ(Get(kPlugInKey, "Language"), "english");
+  EXPECT_EQ(Get(kPlugInKey, "Name"), kProgram);
   ASSERT_TRUE(ClassRegistered(true));
 
-  const e2e::ProgramRun run = PlugIn({"/deregplugin"});
+  const e2e::ProgramRun run = Scripted({"/deregplugin", "/deregmode:0"}, "ok");
   EXPECT_EQ(run.code, 0) << run.err;
-  EXPECT_NE(run.err.find("Calyxtern_qvr_lon_PlugIn: Plug-in Calyxtern_qvr_lon_PlugIn deregistriert\n"),
-            std::string::npos)
-      << run.err;
+  EXPECT_TRUE(SnapshotHas("box text=\"Plug-in Calyxtern_qvr_lon_PlugIn deregistered\"")) << snapshot;
   EXPECT_EQ(Get(kPlugInKey), std::nullopt);
   EXPECT_TRUE(ClassRegistered(false));
 }
 
+TEST_F(PlugInProgramTest, TheDialogIsScriptedOnTheHeadlessBackEnd) {
+  // Nobody acts: the dialog is left as it was shown, and nothing is registered.
+  e2e::ProgramRun run = Scripted({"/regplugin", "/french"});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_TRUE(
+      SnapshotHas("form fRegisterPlugIn loaded=1 visible=1 modal=0 caption=\"Calyxtern_qvr_lon_PlugIn\""))
+      << snapshot;
+  EXPECT_TRUE(
+      SnapshotHas("Language ComboBox in=Frame1 tab=- text=\"Deutsch\" list=[\"Deutsch\",\"English\"]"))
+      << snapshot;
+  EXPECT_EQ(Get(kPlugInKey), std::nullopt);
+
+  // Register in the language shown, German; the success box is answered.
+  run = Scripted({}, "OK", "click bRegister");
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(Get(kPlugInKey, "Language"), "german");
+  EXPECT_TRUE(SnapshotHas("form fRegisterPlugIn loaded=0\n")) << snapshot;
+  EXPECT_TRUE(SnapshotHas("box text=\"Plug-in wurde registriert als Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI\""))
+      << snapshot;
+  EXPECT_TRUE(ClassRegistered(true)) << "the class is registered by the dialog's own start";
+
+  // A box that the script does not answer ends the run with its text; so does an action nobody could do.
+  run = Scripted({}, "", "click bRegister");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.err.find("Calyxtern_qvr_lon_PlugIn: Die neuere Version des Plug-in wurde registriert als"),
+            std::string::npos)
+      << run.err;
+  EXPECT_TRUE(SnapshotHas("answer=-\n")) << snapshot;
+  run = Scripted({}, "", "click bRegister\nclick bExit");
+  EXPECT_EQ(run.code, 1);
+  run = Scripted({}, "", "click bNowhere");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.err.find("cannot click bNowhere: no loaded window has it"), std::string::npos) << run.err;
+  run = Scripted({}, "maybe");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.err.find("QVR_ANSWERS"), std::string::npos) << run.err;
+}
+
 TEST_F(PlugInProgramTest, ARegistrationThatCannotBeWrittenFailsWithAReason) {
   std::filesystem::permissions(root.Path() / "registry.sqlite", std::filesystem::perms::owner_read);
-  const e2e::ProgramRun run = PlugIn({"/regplugin", "/english"});
+  const e2e::ProgramRun run = Scripted({"/regplugin", "/english"});
   EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.err.find("the plug-in could not be registered on the machine root"), std::string::npos)
+  EXPECT_NE(run.err.find("\"/regplugin /english\" did not complete on the machine root"), std::string::npos)
       << run.err;
 }
 
-TEST_F(PlugInProgramTest, WithoutACommandOrADisplayOrAsComServerItSaysWhyAndFails) {
-  e2e::ProgramRun run = PlugIn({});
+TEST_F(PlugInProgramTest, WithoutADisplayTheCommandLineRunsOffscreenButTheDialogIsNotOffered) {
+  e2e::ProgramRun run = PlugIn({"/regplugin", "/english"});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(Get(kPlugInKey, "Language"), "english");
+  run = PlugIn({"/deregplugin", "/deregmode:-1"});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_NE(run.err.find("Calyxtern_qvr_lon_PlugIn: Plug-in Calyxtern_qvr_lon_PlugIn deregistered\n"),
+            std::string::npos)
+      << run.err;
+
+  run = PlugIn({});
   EXPECT_EQ(run.code, 2);
   EXPECT_NE(run.err.find("the registration dialog needs a display"), std::string::npos) << run.err;
-  run = PlugIn({"/regplugin", "/french"});
-  EXPECT_EQ(run.code, 2);
 
   run = PlugIn({"-Embedding"});
   EXPECT_EQ(run.code, 1);

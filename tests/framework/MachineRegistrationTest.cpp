@@ -6,7 +6,6 @@
 #include "StandAloneTestSupport.h"
 #include "framework/MachineRegistration.h"
 #include "framework/TypeFiles.h"
-#include "platform/com/ClassRegistration.h"
 
 namespace {
 
@@ -122,21 +121,6 @@ TEST_F(MachineRegistrationTest, AComRegistrationThatCannotStartStopsOnlyWhenMess
   EXPECT_FALSE(qvr::RegisterPlugIn(program, false));
   ExpectRegisteredAsOwnVersion("english");
   EXPECT_EQ(Boxes().Shown().size(), 1u);
-}
-
-TEST_F(MachineRegistrationTest, ARunWithoutACommandLineRegistersTheClassItselfInsteadOfStartingAnInstance) {
-  program.framework.CommandLine = "";
-  program.framework.RegisterLanguage = "english";
-  Boxes().QueueEnter("Plug-in registered as ");
-  EXPECT_TRUE(qvr::RegisterPlugIn(program, true));
-  EXPECT_TRUE(Shell().Started().empty());
-
-  reg::RegistryStore store(reg::RegistryStore::FileIn(fixture.root()));
-  const com::LocalServerClass cls{qvr::kProgId, qvr::kClassId};
-  EXPECT_EQ(reg::ReadText(store, reg::Hive::LocalMachine, com::LocalServerKey(cls), ""),
-            kProgramFile + " -Embedding");
-  EXPECT_EQ(reg::ReadText(store, reg::Hive::LocalMachine, com::ProgIdKey(cls) + "\\CLSID", ""),
-            qvr::kClassId);
 }
 
 TEST_F(MachineRegistrationTest, ARegistryThatRefusesWritesIsReportedAsAFailureNotAsSuccess) {

@@ -10,6 +10,7 @@
 
 #include "NetworkRegistrationFixture.h"
 #include "framework/LNSPlugInAPI.h"
+#include "platform/lns/LnsError.h"
 
 namespace {
 
@@ -126,24 +127,36 @@ TEST_F(NetworkRegistrationTest, MissingTemplatesAreCreatedFromTheModelsInterface
 }
 
 TEST_F(NetworkRegistrationTest,
-       AnInterfaceFileThatCannotBeImportedFailsTheRegistrationAndLeavesNoEmptyTemplate) {
+       AnInterfaceFileThatCannotBeImportedLeavesNoTemplateSoRetriesAddNoNumberedOnes) {
   WithNewNetwork("Fresh");
   std::filesystem::remove(LonWorks() / "Import" / "Calyxtern" / "qvrl206" / "qvrl206.xif");
   qvr::LNSPlugInAPI plugIn(program);
   plugIn.SetNetworkName("Fresh");
-  Boxes().QueueAnswer(ui::vbOK, "qvrl206.xif");
 
-  plugintest::ExpectHostError(plugintest::RaisedBy([&] { Send(plugIn, 50, 7, ""); }), 20000,
-                              "Unable to register Supported Commands");
+  for (int attempt = 1; attempt <= 2; ++attempt) {
+    SCOPED_TRACE(attempt);
+    if (attempt == 2) {
+      for (int found = 0; found < 3; ++found)
+        Boxes().QueueAnswer(ui::vbOK, "Plug-In installation successful");
+    }
+    Boxes().QueueAnswer(ui::vbNo, "Do you wish to make Configure the default action for Calyxtern qvrl105");
+    Boxes().QueueAnswer(ui::vbOK);
+    plugintest::ExpectHostError(plugintest::RaisedBy([&] { Send(plugIn, 50, 7, ""); }), 20000,
+                                "Unable to register Supported Commands");
 
-  ASSERT_EQ(Boxes().Shown().size(), 1u);
-  const ui::MessageBoxRequest& failure = Boxes().Shown()[0].request;
-  EXPECT_EQ(failure.icon, ui::MsgIcon::Critical);
-  EXPECT_EQ(failure.prompt, program.Err.Description + "\r\nUnable to find XIF file / create a template.");
-  lns::LnsDeviceTemplates templates = Templates();
-  ASSERT_EQ(templates.Count(), 1) << "only the first model's template was made";
-  EXPECT_EQ(templates.Item(1).GetName(), "Calyxtern qvrl105");
-  EXPECT_TRUE(Entries(templates.Item(1).GetComponentApps()).empty()) << "no command is registered";
+    // The failed import is not reported where it happened: the template's look-up fails the registration.
+    const ui::MessageBoxRequest& failure = Boxes().Shown().back().request;
+    EXPECT_EQ(failure.icon, ui::MsgIcon::Critical);
+    EXPECT_EQ(failure.prompt, program.Err.Description + "\r\n");
+    EXPECT_EQ(program.Err.Number, lns::kLnsNotFound);
+    std::vector<std::string> names;
+    lns::LnsDeviceTemplates templates = Templates();
+    for (long position = 1; position <= templates.Count(); ++position)
+      names.push_back(templates.Item(position).GetName());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"Calyxtern qvrl105", "Calyxtern qvrl106", "Calyxtern qvrl207"}));
+  }
+  EXPECT_EQ(Boxes().Shown().size(), 2u + 3u + 2u) << "the second time three templates are found";
 }
 
 TEST_F(NetworkRegistrationTest, ARemoteClientCannotAddATemplate) {

@@ -9,6 +9,7 @@
 #include "framework/fRegisterPlugIn.h"
 #include "mainwindow/fMain.h"
 #include "platform/Error.h"
+#include "platform/com/ClassRegistration.h"
 #include "platform/registry/MachineSetup.h"
 #include "platform/ui/HeadlessFormBackend.h"
 #include "platform/ui/HeadlessServices.h"
@@ -192,6 +193,31 @@ TEST_F(StartUpTest, AnyOtherCommandLineShowsTheDialogAndKeepsTheProgramRunning) 
     EXPECT_TRUE(Shell().Started().empty());
     dialog->Hide();  // hidden, not closed: closing it would end the program
   }
+}
+
+TEST_F(StartUpTest, EveryStartRegistersTheClassSoThatTheDialogsRegistrationCanBeUsed) {
+  const com::LocalServerClass cls{qvr::kProgId, qvr::kClassId};
+  reg::RegistryStore store(reg::RegistryStore::FileIn(fixture.root()));
+  const auto server = [&] {
+    return reg::ReadText(store, reg::Hive::LocalMachine, com::LocalServerKey(cls), "");
+  };
+
+  // A newer version keeps its class: the dialog of this one would not register over it either.
+  RegisterEarlier("1.6");
+  EXPECT_EQ(RunMain(""), 0);
+  EXPECT_EQ(server(), std::nullopt);
+
+  RegisterEarlier("1.5");
+  EXPECT_EQ(RunMain(""), 0);
+  EXPECT_EQ(server(), std::string(standalonetest::kProgramFile) + " -Embedding");
+  EXPECT_EQ(reg::ReadText(store, reg::Hive::LocalMachine, com::ProgIdKey(cls) + "\\CLSID", ""),
+            qvr::kClassId);
+
+  // Registering from the dialog then starts no second instance for the class.
+  Boxes().QueueEnter("Die neuere Version des Plug-in wurde registriert als");  // the dialog starts in German
+  program.Windows().Find<qvr::fRegisterPlugIn>()->bRegister.UserClicks();
+  EXPECT_TRUE(program.HasEnded());
+  EXPECT_TRUE(Shell().Started().empty());
 }
 
 }  // namespace

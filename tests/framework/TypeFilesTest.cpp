@@ -151,4 +151,29 @@ TEST_F(TypeFilesTest, ARemoteClientIsAskedToRegisterOnTheServerToo) {
   EXPECT_EQ(Boxes()[0].request.style, ui::vbExclamation + ui::vbOKOnly);
 }
 
+TEST_F(TypeFilesTest, ACatalogueCallThatRaisesLetsTheUserAbortRetryOrIgnore) {
+  // A catalogue file that links to itself cannot even be looked at: opening the catalogue raises.
+  fs::create_directories(CatalogFile().parent_path());
+  fs::create_symlink(CatalogFile().filename(), CatalogFile());
+  fixture_.services().TestBoxes().QueueAnswer(ui::vbRetry);
+  fixture_.services().TestBoxes().QueueAnswer(ui::vbAbort);
+  EXPECT_FALSE(qvr::FindTypeFilesInCatalog(program()));
+  ASSERT_EQ(Boxes().size(), 2u) << "Retry made the same call again";
+  EXPECT_EQ(Boxes()[0].request.style, ui::vbAbortRetryIgnore + ui::vbCritical);
+  EXPECT_NE(Boxes()[0].request.prompt.find(CatalogFile().string()), std::string::npos)
+      << Boxes()[0].request.prompt;
+  EXPECT_EQ(Boxes()[1].request.prompt, Boxes()[0].request.prompt);
+
+  // Ignore goes on as if the catalogue had opened; nothing is open, so the look-up fails quietly.
+  fixture_.services().TestBoxes().QueueAnswer(ui::vbIgnore);
+  EXPECT_FALSE(qvr::CheckTypeFilesInstalled(program()));
+  EXPECT_EQ(Boxes().size(), 3u);
+
+  fs::remove(CatalogFile());
+  qvr::InstallTypeFiles(program());
+  EXPECT_TRUE(qvr::CheckTypeFilesInstalled(program()));
+  EXPECT_TRUE(qvr::FindTypeFilesInCatalog(program()));
+  EXPECT_EQ(Boxes().size(), 3u);
+}
+
 }  // namespace

@@ -19,6 +19,12 @@ Form* FormRegistry::FindEntry(std::type_index type) const {
   return nullptr;
 }
 
+std::vector<Form*> FormRegistry::Forms() const {
+  std::vector<Form*> forms;
+  for (const Entry& entry : entries_) forms.push_back(entry.form.get());
+  return forms;
+}
+
 void FormRegistry::DropEntry(std::type_index type) {
   auto found =
       std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) { return entry.type == type; });

@@ -39,6 +39,9 @@ class FormRegistry {
     return static_cast<F*>(FindEntry(std::type_index(typeid(F))));
   }
 
+  // Every form created so far, loaded or not, in the order of creation.
+  std::vector<Form*> Forms() const;
+
   // Unloads F when it exists and is loaded; creates nothing.
   template <class F>
   void Unload() {

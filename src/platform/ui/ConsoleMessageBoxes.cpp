@@ -1,6 +1,8 @@
-#include "platform/ui/ConsoleServices.h"
+#include "platform/ui/ConsoleMessageBoxes.h"
 
 #include <string>
+
+#include "platform/ui/HeadlessServicesScript.h"
 
 namespace ui {
 
@@ -17,12 +19,10 @@ std::string OneLine(std::string text) {
 }  // namespace
 
 int ConsoleMessageBoxes::Show(const MessageBoxRequest& request) {
-  const int answer = request.DefaultAnswer();
-  out_ << request.title << ": " << OneLine(request.prompt);
-  if (request.buttons.size() > 1)
-    out_ << " -> " << AnswerName(answer) << " (the default; nobody can be asked)";
-  out_ << std::endl;
-  return answer;
+  const std::string line = request.title + ": " + OneLine(request.prompt);
+  if (request.buttons.size() > 1) throw UnscriptedDialog(line);
+  out_ << line << std::endl;
+  return request.DefaultAnswer();
 }
 
 }  // namespace ui
