@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -20,11 +21,11 @@
 #include "framework/StartUp.h"
 #include "platform/Error.h"
 #include "platform/MachineRoot.h"
-#include "platform/ui/HeadlessActions.h"
 #include "platform/ui/HeadlessFormBackend.h"
 #include "platform/ui/HeadlessProgramServices.h"
 #include "platform/ui/HeadlessRunScript.h"
 #include "platform/ui/HeadlessServicesScript.h"
+#include "platform/ui/UserActions.h"
 #ifdef QVR_PLUGIN_WITH_QT
 #include <QApplication>
 
@@ -83,6 +84,16 @@ int RunMain(qvr::Program& program) {
   return status;
 }
 
+// The lines of QVR_DO, one action each; blank lines are left out.
+std::vector<std::string> ActionLines(const std::string& script) {
+  std::vector<std::string> lines;
+  std::istringstream in(script);
+  for (std::string line; std::getline(in, line);) {
+    if (line.find_first_not_of(" \t\r") != std::string::npos) lines.push_back(line);
+  }
+  return lines;
+}
+
 bool WriteSnapshot(const std::string& file, qvr::Program& program, ui::HeadlessProgramServices& services) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out << ui::RunSnapshot(program.Windows().Forms(), services.Boxes().Shown());
@@ -95,8 +106,8 @@ bool WriteSnapshot(const std::string& file, qvr::Program& program, ui::HeadlessP
 int RunScript(qvr::Program& program, ui::HeadlessProgramServices& services) {
   try {
     const int status = RunMain(program);
-    ui::RunActions(ui::ActionLines(Environment("QVR_DO")), program.Windows(),
-                   [&] { return program.HasEnded(); });
+    ui::UserActions script(ActionLines(Environment("QVR_DO")), program.App(), &services.Boxes());
+    script.Run(services.HeadlessLoop());
     return status;
   } catch (const ui::UnscriptedDialog& unanswered) {
     const auto& boxes = services.Boxes().Shown();

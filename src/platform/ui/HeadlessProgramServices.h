@@ -25,6 +25,7 @@ class HeadlessProgramServices : public Services {
   ui::Shell& Shell() override { return shell_; }
 
   HeadlessMessageBoxes& Boxes() { return boxes_; }
+  HeadlessEventLoop& HeadlessLoop() { return loop_; }
 
  private:
   HeadlessEventLoop loop_;

@@ -106,7 +106,7 @@ TEST(FormLifecycle, SingleInstanceFormsLoadOnFirstUseAndAgainWhenReachedAfterUnl
 }
 
 TEST(FormLifecycle, ADisabledFormTakesNoUserInputUntilEnabledOrLoadedAgain) {
-  uitest::HeadlessUi ui;
+  ui_test::HeadlessUi ui;
   std::vector<std::string> events;
   bool printNci = false;
   ChoiceForm choice(ui.app, events, printNci);

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "UiTestSupport.h"
-#include "platform/ui/ConsoleServices.h"
 #include "platform/ui/HeadlessServices.h"
 #include "platform/ui/HeadlessServicesScript.h"
 
@@ -112,20 +111,6 @@ TEST(ServicesMessageBox, DoEventsRunsWhatIsPendingAndTimersOnlyWhenDue) {
   EXPECT_EQ(ran, 1);
   services.TestLoop().Advance(100);
   EXPECT_EQ(ran, 11);
-}
-
-TEST(ConsoleMessageBoxes, WriteEachBoxAsOneLineAndTakeTheDefaultAnswer) {
-  std::ostringstream out;
-  ui::ConsoleServices services(out);
-  services.SetApplicationTitle("App");
-
-  EXPECT_EQ(services.MsgBox("Done\rVerify this\r\nand that", ui::vbInformation), ui::vbOK);
-  EXPECT_EQ(services.MsgBox("Remove it?", ui::vbYesNo + ui::vbDefaultButton2, "Tool"), ui::vbNo);
-  EXPECT_EQ(services.MsgBox("Go on?", ui::vbYesNo, "Tool"), ui::vbYes);
-  EXPECT_EQ(out.str(),
-            "App: Done Verify this and that\n"
-            "Tool: Remove it? -> No (the default; nobody can be asked)\n"
-            "Tool: Go on? -> Yes (the default; nobody can be asked)\n");
 }
 
 }  // namespace

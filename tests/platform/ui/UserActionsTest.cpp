@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "UiModelTestSupport.h"
+#include "UiTestSupport.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CommandButton.h"
 #include "platform/ui/HeadlessServicesScript.h"
@@ -83,7 +83,7 @@ class UserActionsTest : public ::testing::Test {
     return {};
   }
 
-  uitest::HeadlessUi ui;
+  ui_test::HeadlessUi ui;
   std::vector<std::string> events;
   StatusForm status{ui.app};
   MainForm window{ui.app, status, events};
