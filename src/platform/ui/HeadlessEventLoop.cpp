@@ -106,7 +106,8 @@ void HeadlessEventLoop::Advance(std::int64_t milliseconds) {
     Fire(*next);
     RunPending();
   }
-  now_ = end;
+  // A callback that held the thread may have moved the clock past the end already.
+  now_ = std::max(now_, end);
 }
 
 }  // namespace ui

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "platform/ui/HeadlessEventLoop.h"
 
 namespace {
@@ -38,6 +40,17 @@ TEST(TimeOfDay, WhatFallsDueWhileTheLoopIsOccupiedRunsAtTheNextDoEvents) {
   EXPECT_EQ(fired, 1);
   loop.Occupy(-5);
   EXPECT_EQ(loop.NowMs(), 25);
+
+  // A timer that holds the thread longer than the time advanced: the clock never runs back.
+  std::unique_ptr<ui::LoopTimer> slow;
+  slow = loop.CreateTimer([&] {
+    slow->SetEnabled(false);
+    loop.Occupy(100);
+  });
+  slow->SetInterval(10);
+  slow->SetEnabled(true);
+  loop.Advance(20);
+  EXPECT_EQ(loop.NowMs(), 135);
 }
 
 }  // namespace
