@@ -27,10 +27,6 @@ std::string UpperCase(std::string text) {
   return text;
 }
 
-const std::string& StoredInput(const Program& program, int row) {
-  return program.datapoints.NviTable.at(static_cast<std::size_t>(row)).NviValue;
-}
-
 }  // namespace
 
 void fMain::txtNvi_Change(int Index) {
@@ -81,7 +77,8 @@ void fMain::txtnviset_Change(int Index) {
   editedSettingBoxes_.insert(Index);
   // The input is written from this box only when it is left; until then a value from the device must
   // not replace the setting being typed.
-  if (Visible() && TextDiffers(SettingInputText(*this, Index, decimalSep), StoredInput(program_, Index))) {
+  const DataPoint& input = program_.datapoints.NviTable.at(static_cast<std::size_t>(Index));
+  if (Visible() && TextDiffers(SettingInputText(*this, Index, decimalSep), input.NviValue)) {
     SetMonitoringOfEditedInput(program_, *this, Index, true);
   }
   if (box.Text().find(decimalSep) != std::string::npos) return;

@@ -202,13 +202,14 @@ class fMain : public ui::Form {
 
   // txtNvi's Change: while the window is visible, shows the text of box `Index` in the input's companion
   // controls (without running their handlers), marks the box and those companions against the stored
-  // value and, while monitoring is on, suspends monitoring of an input that differs from it; then
-  // UpdateApplyCancel. A failure puts the stored value back and writes an error line to the log.
+  // value and, while monitoring is on, suspends monitoring of an input that differs from it and resumes
+  // it once they are equal; then UpdateApplyCancel. A failure puts the stored value back and writes an error
+  // line to the log.
   void txtNvi_Change(int Index);
   // Upper-cases the box's text, so that a setting typed in lower case moves its combo box.
   void txtNvi_LostFocus(int Index);
   // Lets the characters of a number pass; Enter goes to Apply from a changed box and moves on from an
-  // unchanged one. A key that reaches the box suspends monitoring of the input while monitoring is on.
+  // unchanged one. Monitoring is left to the box's Change.
   void txtNvi_KeyPress(int Index, int& KeyAscii);
   // The temperature inputs (16, 17) and the slave inputs (18, 19) get their initialisation value.
   void cmd_Nvi_Reset_Click(int Index);
@@ -220,9 +221,11 @@ class fMain : public ui::Form {
   void txtnviset_LostFocus(int Index);
   // Marks the setting box against the stored setting; Enter is dropped and goes to Apply when marked.
   void txtnviset_KeyPress(int Index, int& KeyAscii);
-  // Output 10 (nvoUnitStatus) shows only its text before the first comma.
+  // Output 10 (nvoUnitStatus) shows only its text before the first comma, unless the comma is the
+  // decimal separator.
   void txtNvo_Change(int Index);
-  // A choice writes its value text into the property box or input box that the combo box serves.
+  // A choice writes its value text into the property box or input box that the combo box serves, unless
+  // the box's text already stands for the chosen entry (the combo followed the box).
   void cmb_nci_Click(int Index);
   void cmb_nvi_Click(int Index);
   // Lets the keys of the box's kind of number pass; Enter goes to the device-selection button.
@@ -231,7 +234,7 @@ class fMain : public ui::Form {
   void txtNci_LostFocus(int Index);
   // Spin buttons: a click steps the box once within the spin button's bounds; holding a mouse button on
   // one repeats the step every 250 ms (Timer for UpD_nci, Timer2 for UpD_nvi) until it is released or
-  // the pointer leaves beyond the right or lower edge.
+  // the pointer leaves beyond the right or lower edge. A press on one family stops the other's repeat.
   void UpD_nci_UpClick(int Index);
   void UpD_nci_DownClick(int Index);
   void UpD_nci_MouseDown(int Index, int Button, int Shift, float X, float Y);
