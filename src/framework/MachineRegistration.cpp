@@ -79,7 +79,8 @@ bool RegisterPlugIn(Program& program, bool showMessages) {
   for (const auto& [name, value] : PlugInKeyValues(program.framework.RegisterLanguage))
     registry.MachineSetting(kPlugInKey, name, value);
   const bool keyWritten = err.Number == 0;
-  InstallTypeFiles(program);
+  // The type files only spare the user a question later: their errors do not stop the registration.
+  ResumeNext(err, [&] { InstallTypeFiles(program); });
 
   if (showMessages) {
     if (keyWritten) {

@@ -6,6 +6,8 @@
 #include "StandAloneTestSupport.h"
 #include "framework/MachineRegistration.h"
 #include "framework/TypeFiles.h"
+#include "platform/lns/ResourceCatalog.h"
+#include "platform/registry/MachineSetup.h"
 
 namespace {
 
@@ -132,6 +134,17 @@ TEST_F(MachineRegistrationTest, ARegistryThatRefusesWritesIsReportedAsAFailureNo
   EXPECT_EQ(Boxes().Shown()[0].request.icon, ui::MsgIcon::Critical);
   EXPECT_EQ(Boxes().Shown()[0].request.prompt.find("Plug-in registered"), std::string::npos);
   EXPECT_EQ(KeyValue(""), "");
+}
+
+TEST_F(MachineRegistrationTest, ATypeFileInstallationThatRaisesDoesNotStopTheRegistration) {
+  // A catalogue file that links to itself makes every opening of the catalogue raise.
+  const std::filesystem::path catalog =
+      reg::LonWorksFolderIn(fixture.root()) / "Types" / lns::kCatalogFileName;
+  std::filesystem::create_symlink(catalog.filename(), catalog);
+  program.framework.RegisterLanguage = "english";
+  Boxes().QueueEnter("Plug-in registered as ");
+  EXPECT_TRUE(qvr::RegisterPlugIn(program, true));
+  ExpectRegisteredAsOwnVersion("english");
 }
 
 }  // namespace
