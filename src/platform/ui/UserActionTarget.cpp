@@ -36,7 +36,14 @@ Control& UserActionTarget::Named(const std::string& action, const std::string& n
   if (dot != std::string::npos) {
     form = &ShownForm(action, name.substr(0, dot));
   } else if (!form || !form->IsLoaded()) {
-    throw ActionRefused(action, "the main window is not loaded");
+    // A program without its main window (the registration dialog's run): a bare name is a control of the
+    // one window it shows.
+    std::vector<Form*> shown;
+    for (Form* loaded : app_.LoadedForms()) {
+      if (loaded->RawState().visible) shown.push_back(loaded);
+    }
+    if (shown.size() != 1) throw ActionRefused(action, "the main window is not loaded");
+    form = shown.front();
   } else if (!form->RawState().visible) {
     throw ActionRefused(action, form->Name() + " is not shown");
   }
