@@ -78,24 +78,20 @@ std::string ObjectOfNv(const qvr::DataPointTables& tables, int nvIndex) {
 
 }  // namespace
 
-void ExpectInputRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice& device, ValuesRead values) {
-  const qvr::DataPointTables& tables = program.datapoints;
-  std::vector<NvRowView> rows;
-  for (int row = 0; row < tables.NviCount; ++row) {
-    const qvr::DataPoint& p = tables.NviTable[static_cast<std::size_t>(row)];
-    rows.push_back({p.NviName, p.NviObject, p.NviIndex, p.NviValue, p.NviTextBox});
+void ExpectNvRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice& device, ValuesRead values) {
+  const qvr::DataPointTables& t = program.datapoints;
+  std::vector<NvRowView> inputs;
+  std::vector<NvRowView> outputs;
+  for (int row = 0; row < t.NviCount; ++row) {
+    const qvr::DataPoint& p = t.NviTable[static_cast<std::size_t>(row)];
+    inputs.push_back({p.NviName, p.NviObject, p.NviIndex, p.NviValue, p.NviTextBox});
   }
-  ExpectNvRowsMatchDevice(rows, device, false, program.fMain().txtNvi, values);
-}
-
-void ExpectOutputRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice& device, ValuesRead values) {
-  const qvr::DataPointTables& tables = program.datapoints;
-  std::vector<NvRowView> rows;
-  for (int row = 0; row < tables.NvoCount; ++row) {
-    const qvr::DataPoint& p = tables.NvoTable[static_cast<std::size_t>(row)];
-    rows.push_back({p.NvoName, p.NvoObject, p.NvoIndex, p.NvoValue, p.NvoTextBox});
+  for (int row = 0; row < t.NvoCount; ++row) {
+    const qvr::DataPoint& p = t.NvoTable[static_cast<std::size_t>(row)];
+    outputs.push_back({p.NvoName, p.NvoObject, p.NvoIndex, p.NvoValue, p.NvoTextBox});
   }
-  ExpectNvRowsMatchDevice(rows, device, true, program.fMain().txtNvo, values);
+  ExpectNvRowsMatchDevice(inputs, device, false, program.fMain().txtNvi, values);
+  ExpectNvRowsMatchDevice(outputs, device, true, program.fMain().txtNvo, values);
 }
 
 void ExpectPropertyRowsResolveOnDevice(qvr::Program& program, const lns::LnsAppDevice& device) {
