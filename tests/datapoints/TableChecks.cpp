@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <set>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "mainwindow/fMain.h"
@@ -22,26 +23,25 @@ struct NvRowView {
   ui::TextBox* box;
 };
 
-// Each row names one of the device's LonMark objects, and the rows of one object stand together.
-void ExpectObjectsAreBlocksInRuns(const std::vector<NvRowView>& rows, const lns::LnsAppDevice& device) {
-  lns::LnsLonMarkObjects blocks = device.GetInterface().GetLonMarkObjects();
-  std::set<std::string> names;
-  for (long position = 1; position <= blocks.Count(); ++position)
-    names.insert(blocks.Item(position).GetName());
-  std::set<std::string> finished;
-  for (std::size_t row = 0; row < rows.size(); ++row) {
-    EXPECT_EQ(names.count(rows[row].object), 1u) << "row " << row << " " << rows[row].object;
-    if (row > 0 && rows[row].object != rows[row - 1].object) {
-      EXPECT_TRUE(finished.insert(rows[row - 1].object).second) << rows[row - 1].object << " split up";
-    }
+// Blocks by row ranges: the last row of each block in row order.
+using BlockRanges = std::vector<std::pair<int, std::string>>;
+
+const BlockRanges kInputBlocks{{3, "OccupController"},     {5, "OccupSensor"}, {9, "LightController[0]"},
+                               {13, "LightController[1]"}, {14, "Switch"},     {24, "SCC"}};
+const BlockRanges kOutputBlocks{
+    {1, "OccupController"},    {3, "OccupSensor"}, {4, "LigthSensor"}, {5, "LightController[0]"},
+    {6, "LightController[1]"}, {8, "Switch"},      {19, "SCC"}};
+
+std::string BlockOfRow(const BlockRanges& ranges, int row) {
+  for (const auto& [last, block] : ranges) {
+    if (row <= last) return block;
   }
-  if (!rows.empty()) {
-    EXPECT_EQ(finished.count(rows.back().object), 0u) << rows.back().object << " split up";
-  }
+  return "";
 }
 
 void ExpectNvRowsMatchDevice(const std::vector<NvRowView>& rows, const lns::LnsAppDevice& device,
                              bool outputs, const ui::ControlArray<ui::TextBox>& boxes, ValuesRead values) {
+  lns::LnsLonMarkObjects objects = device.GetInterface().GetLonMarkObjects();
   lns::LnsNetworkVariables variables = device.GetInterface().GetNetworkVariables();
   for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
     const NvRowView& view = rows[static_cast<std::size_t>(row)];
@@ -49,10 +49,11 @@ void ExpectNvRowsMatchDevice(const std::vector<NvRowView>& rows, const lns::LnsA
     lns::LnsNetworkVariable variable = variables.ItemByIndex(view.index);
     EXPECT_EQ(view.name, variable.GetName());
     EXPECT_EQ(variable.GetIsOutput(), outputs);
+    EXPECT_EQ(view.object, BlockOfRow(outputs ? kOutputBlocks : kInputBlocks, row));
+    EXPECT_EQ(objects.Item(view.object).GetName(), view.object) << "the device has the object";
     EXPECT_EQ(view.box, &boxes[row]);
     EXPECT_EQ(view.value, values == ValuesRead::Yes ? variable.GetValue() : "");
   }
-  ExpectObjectsAreBlocksInRuns(rows, device);
 }
 
 template <std::size_t N>
@@ -78,24 +79,20 @@ std::string ObjectOfNv(const qvr::DataPointTables& tables, int nvIndex) {
 
 }  // namespace
 
-void ExpectInputRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice& device, ValuesRead values) {
-  const qvr::DataPointTables& tables = program.datapoints;
-  std::vector<NvRowView> rows;
-  for (int row = 0; row < tables.NviCount; ++row) {
-    const qvr::DataPoint& p = tables.NviTable[static_cast<std::size_t>(row)];
-    rows.push_back({p.NviName, p.NviObject, p.NviIndex, p.NviValue, p.NviTextBox});
+void ExpectNvRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice& device, ValuesRead values) {
+  const qvr::DataPointTables& t = program.datapoints;
+  std::vector<NvRowView> inputs;
+  std::vector<NvRowView> outputs;
+  for (int row = 0; row < t.NviCount; ++row) {
+    const qvr::DataPoint& p = t.NviTable[static_cast<std::size_t>(row)];
+    inputs.push_back({p.NviName, p.NviObject, p.NviIndex, p.NviValue, p.NviTextBox});
   }
-  ExpectNvRowsMatchDevice(rows, device, false, program.fMain().txtNvi, values);
-}
-
-void ExpectOutputRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice& device, ValuesRead values) {
-  const qvr::DataPointTables& tables = program.datapoints;
-  std::vector<NvRowView> rows;
-  for (int row = 0; row < tables.NvoCount; ++row) {
-    const qvr::DataPoint& p = tables.NvoTable[static_cast<std::size_t>(row)];
-    rows.push_back({p.NvoName, p.NvoObject, p.NvoIndex, p.NvoValue, p.NvoTextBox});
+  for (int row = 0; row < t.NvoCount; ++row) {
+    const qvr::DataPoint& p = t.NvoTable[static_cast<std::size_t>(row)];
+    outputs.push_back({p.NvoName, p.NvoObject, p.NvoIndex, p.NvoValue, p.NvoTextBox});
   }
-  ExpectNvRowsMatchDevice(rows, device, true, program.fMain().txtNvo, values);
+  ExpectNvRowsMatchDevice(inputs, device, false, program.fMain().txtNvi, values);
+  ExpectNvRowsMatchDevice(outputs, device, true, program.fMain().txtNvo, values);
 }
 
 void ExpectPropertyRowsResolveOnDevice(qvr::Program& program, const lns::LnsAppDevice& device) {

@@ -14,12 +14,10 @@ namespace datapoints_test {
 
 enum class ValuesRead { Yes, No };
 
-// Input rows 0 to NviCount - 1: each names the device's input at its NV index, carries that input's value
-// (or none when the device could not be read) and box txtNvi(row); its object is one of the device's
-// LonMark objects, and the rows of one object stand together.
-void ExpectInputRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice& device, ValuesRead values);
-// The same for output rows and txtNvo.
-void ExpectOutputRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice& device, ValuesRead values);
+// Input rows 0 to NviCount - 1 and output rows 0 to NvoCount - 1: each names the device's variable at its
+// NV index, carries its value (or none when the device could not be read) and box txtNvi(row) or
+// txtNvo(row); its object is the device's LonMark object of the row's range.
+void ExpectNvRowsMatchDevice(qvr::Program& program, const lns::LnsAppDevice& device, ValuesRead values);
 // Property rows 0 to NciCount - 1: each address resolves on the device to a property of the row's type,
 // owned by the row's block, no two rows to the same property; box txtNci(row), found by key, no value yet.
 void ExpectPropertyRowsResolveOnDevice(qvr::Program& program, const lns::LnsAppDevice& device);

@@ -50,16 +50,12 @@ class DeviceModelTest : public ::testing::Test {
     Apply(programId);
   }
 
-  // The call after the values were read into the boxes, for a device in `state`.
-  void ReadValues(const std::string& programId, const std::string& state = "Cnfg Online") {
-    window().PlugInStatus.Panels(4).SetText(state);
-    Apply(programId, 1);
-  }
-
-  // A device command for a device whose values the test has put into the boxes and tables.
+  // A device command for a device in `state` whose values the test has put into the boxes and tables: the
+  // call after the values were read into the boxes follows the first.
   void OpenDevice(const std::string& programId, const std::string& state = "Cnfg Online") {
     StartDeviceCommand(programId);
-    ReadValues(programId, state);
+    window().PlugInStatus.Panels(4).SetText(state);
+    Apply(programId, 1);
   }
 
   // Puts a combo at a choice before the decoding, without raising its handlers, so that a rule that
@@ -79,14 +75,13 @@ class DeviceModelTest : public ::testing::Test {
     }
   }
 
-  void SetUserValue(std::string_view key, std::string_view name, const std::string& value) {
-    Store().SetValue(reg::Hive::CurrentUser, key, name, {reg::ValueType::Sz, value}, true);
-  }
-  void SetMachineValue(std::string_view key, std::string_view name, const std::string& value) {
-    Store().SetValue(reg::Hive::LocalMachine, key, name, {reg::ValueType::Sz, value}, true);
+  void SetLonWorksPath(const std::string& path) {
+    Store().SetValue(reg::Hive::LocalMachine, reg::kLonWorksKey, reg::kLonWorksPathValue,
+                     {reg::ValueType::Sz, path}, true);
   }
   void SetDecimalSeparator(const std::string& sep) {
-    SetUserValue(reg::kInternationalKey, reg::kDecimalSeparatorValue, sep);
+    Store().SetValue(reg::Hive::CurrentUser, reg::kInternationalKey, reg::kDecimalSeparatorValue,
+                     {reg::ValueType::Sz, sep}, true);
   }
   // Uses `sep` from the next device command on.
   void UseDecimalSeparator(const std::string& sep) {

@@ -6,7 +6,7 @@ namespace {
 
 TEST_F(DeviceModelTest, SettingsAreReadOnceForEachDeviceCommand) {
   SetDecimalSeparator(".");
-  SetMachineValue(reg::kLonWorksKey, reg::kLonWorksPathValue, "/lon/first");
+  SetLonWorksPath("/lon/first");
   program.model.SettingsPending = true;
   Apply(kQvrl207);
   EXPECT_EQ(program.model.DecimalSep, ".");
@@ -15,7 +15,7 @@ TEST_F(DeviceModelTest, SettingsAreReadOnceForEachDeviceCommand) {
 
   // Later calls of the same command (value reading, help) leave the settings alone.
   SetDecimalSeparator(";");
-  SetMachineValue(reg::kLonWorksKey, reg::kLonWorksPathValue, "/lon/second");
+  SetLonWorksPath("/lon/second");
   Apply(kQvrl207, 1);
   Apply(kQvrl207, 0, "Nci", 3);
   EXPECT_EQ(program.model.DecimalSep, ".");

@@ -52,8 +52,8 @@ TEST_F(SharedRowDecodingTest, CompositeValuesAreSplitIntoTheirSubFieldBoxes) {
     EXPECT_EQ(nciBox(81).Text(), "1");
     EXPECT_EQ(nciBox(82).Text(), "0,0");
     EXPECT_EQ(nciBox(83).Text(), "0");
-    EXPECT_EQ(program.model.CpPrimeValPart2, "1");
-    EXPECT_EQ(program.model.CpSecondValPart1, "0,0");
+    EXPECT_EQ(program.model.CpPrimeValPart1 + " " + program.model.CpPrimeValPart2, "100.0 1");
+    EXPECT_EQ(program.model.CpSecondValPart1 + " " + program.model.CpSecondValPart2, "0,0 0");
     EXPECT_EQ(nciBox(81).ForeColor(), ui::vbButtonText) << "a sub-field box equal to its part is unchanged";
     EXPECT_EQ(nciBox(0).Text(), "100.0 1") << "the value boxes keep the values read";
 
@@ -68,10 +68,10 @@ TEST_F(SharedRowDecodingTest, CompositeValuesAreSplitIntoTheirSubFieldBoxes) {
     Open();
     EXPECT_EQ(nciBox(91).Text(), "1000");
     EXPECT_EQ(nciBox(90).Text(), "100");
-    EXPECT_EQ(program.model.LightRatio1After, "100");
+    EXPECT_EQ(program.model.LightRatio1Before + "/" + program.model.LightRatio1After, "1000/100");
     EXPECT_EQ(nciBox(93).Text(), "500");
     EXPECT_EQ(nciBox(92).Text(), "");
-    EXPECT_EQ(program.model.LightRatio2After, "");
+    EXPECT_EQ(program.model.LightRatio2Before + "/" + program.model.LightRatio2After, "500/");
   });
 }
 
@@ -110,13 +110,21 @@ TEST_F(SharedRowDecodingTest, TheLightControllerModeFollowsBits15And14AndTheOver
 TEST_F(SharedRowDecodingTest, TheDigitalInputConfigFollowsItsFirstTwoHexDigits) {
   // The contact type (cmb_nci 36) from the second digit, the function (cmb_nci 37) from the first.
   ExpectCases({&nciBox(36)}, {&nciCombo(36)},
-              {{"0 1 0 0", 1}, {"3 0 0 0", 0}, {"F 1 0 0", 1}, {"", 0}, {"0 A 0 0", 1}, {"1 x 0 0", 0}});
+              {{"0 1 0 0", 1},
+               {"3 0 0 0", 0},
+               {"4 0 0 0", 0},
+               {"F 1 0 0", 1},
+               {"", 0},
+               {"0 A 0 0", 1},
+               {"2 f 0 0", 1},
+               {"1 x 0 0", 0}});
   ExpectCases({&nciBox(36)}, {&nciCombo(37)},
               {{"0 1 0 0", 0},
                {"3 0 0 0", 3},
                {"4 0 0 0", std::nullopt},
                {"F 1 0 0", std::nullopt},
                {"", 0},
+               {"0 A 0 0", 0},
                {"2 f 0 0", 2},
                {"1 x 0 0", 1}});
 }

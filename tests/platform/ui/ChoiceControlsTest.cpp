@@ -53,7 +53,7 @@ class ChoiceForm : public RecordingForm {
   ui::Menu mnuSep{*this, "mnuSep"};
 };
 
-class Fixture : public ::testing::Test {
+class ChoiceControlsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     form.Show();
@@ -64,9 +64,7 @@ class Fixture : public ::testing::Test {
   ChoiceForm form{ui.app, events};
 };
 
-using ComboBoxTest = Fixture;
-
-TEST_F(ComboBoxTest, ListSelectionAndEditTextFollowTheStyleRules) {
+TEST_F(ChoiceControlsTest, ComboBoxListSelectionAndEditTextFollowTheStyleRules) {
   ui::ComboBox& box = form.cmbMode;
   box.AddItem("HVAC_HEAT");
   box.AddItem("HVAC_OFF");
@@ -102,9 +100,7 @@ TEST_F(ComboBoxTest, ListSelectionAndEditTextFollowTheStyleRules) {
   EXPECT_EQ(events, (std::vector<std::string>{"fChoices.cmbMode_Click 2 HVAC_OFF"}));
 }
 
-using TabControlTest = Fixture;
-
-TEST_F(TabControlTest, HiddenTabsCannotBeCurrentAndControlsKnowTheirPage) {
+TEST_F(ChoiceControlsTest, TabControlHiddenTabsCannotBeCurrentAndControlsKnowTheirPage) {
   ui::TabControl& tabs = form.tabData;
   tabs.SetTab(4);
   tabs.SetTab(4);
@@ -130,9 +126,7 @@ TEST_F(TabControlTest, HiddenTabsCannotBeCurrentAndControlsKnowTheirPage) {
   EXPECT_EQ(ErrorNumberOf([&] { form.cmbMode.SetContainer(tabs, 9); }), ui::errInvalidPropertyValue);
 }
 
-using StatusAndProgressTest = Fixture;
-
-TEST_F(StatusAndProgressTest, PanelsCountFromOneAndProgressStaysInItsRange) {
+TEST_F(ChoiceControlsTest, StatusBarPanelsCountFromOneAndProgressStaysInItsRange) {
   form.PlugInStatus.Panels(4).SetText("Cnfg Online");
   form.PlugInStatus.Panels(3).SetToolTipText("Neuron ID");
   EXPECT_EQ(form.PlugInStatus.Panels(4).Text(), "Cnfg Online");
@@ -151,9 +145,7 @@ TEST_F(StatusAndProgressTest, PanelsCountFromOneAndProgressStaysInItsRange) {
   EXPECT_EQ(bar.Max(), 3);
 }
 
-using MenuTest = Fixture;
-
-TEST_F(MenuTest, CaptionsCarryAccessKeysAndDisabledMenusBlockTheirEntries) {
+TEST_F(ChoiceControlsTest, MenuCaptionsCarryAccessKeysAndDisabledMenusBlockTheirEntries) {
   EXPECT_EQ(form.mnuSave.AccessKey(), 'A');
   EXPECT_EQ(form.mnuSave.ShownCaption(), "Save Log As...");
   form.mnuDatei.SetCaption("Save && &Print");
@@ -179,9 +171,7 @@ class RecordingPeer : public ui::ControlPeer {
   std::vector<std::tuple<std::string, ui::Property, int>> changes;
 };
 
-using PeerTest = Fixture;
-
-TEST_F(PeerTest, APeerHearsOfCodeAndUserChangesUntilTheFormUnloads) {
+TEST_F(ChoiceControlsTest, APeerHearsOfCodeAndUserChangesUntilTheFormUnloads) {
   RecordingPeer peer;
   form.cmbMode.AttachPeer(&peer);
   form.PlugInStatus.AttachPeer(&peer);

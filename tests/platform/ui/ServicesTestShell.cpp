@@ -24,26 +24,21 @@ bool AppearsWithin(const std::filesystem::path& path, std::chrono::milliseconds 
   return std::filesystem::exists(path);
 }
 
+// The headless shell records instead of acting; set failing, it raises what a failed start raises.
 TEST(ServicesShell, TheHeadlessShellRecordsInsteadOfActing) {
   ui::HeadlessServices services;
   ui::Shell& shell = services.Shell();
   shell.Open("/opt/qvr/Dokumentation/qvrl207.pdf", ui::vbMaximizedFocus);
-  shell.Open("mailto:support@example.com", ui::vbMaximizedFocus);
   shell.StartProgram({"/opt/qvr/Calyxtern_qvr_lon_PlugIn", "/regserver"});
-
   auto& log = services.TestShell();
-  ASSERT_EQ(log.Opened().size(), 2u);
+  ASSERT_EQ(log.Opened().size(), 1u);
   EXPECT_EQ(log.Opened()[0].target, "/opt/qvr/Dokumentation/qvrl207.pdf");
   EXPECT_EQ(log.Opened()[0].showCommand, ui::vbMaximizedFocus);
-  EXPECT_EQ(log.Opened()[1].target, "mailto:support@example.com");
-  ASSERT_EQ(log.Started().size(), 1u);
-  EXPECT_EQ(log.Started()[0], (std::vector<std::string>{"/opt/qvr/Calyxtern_qvr_lon_PlugIn", "/regserver"}));
+  EXPECT_EQ(log.Started(),
+            (std::vector<std::vector<std::string>>{{"/opt/qvr/Calyxtern_qvr_lon_PlugIn", "/regserver"}}));
 
   log.SetFailing(true);
-  EXPECT_EQ(ErrorNumberOf([&] {
-              shell.StartProgram({"/opt/qvr/Calyxtern_qvr_lon_PlugIn", "/unregserver"});
-            }),
-            53);
+  EXPECT_EQ(ErrorNumberOf([&] { shell.StartProgram({"/opt/qvr/Calyxtern_qvr_lon_PlugIn"}); }), 53);
   EXPECT_EQ(ErrorNumberOf([&] { shell.Open("readme_eng.txt", ui::vbNormalFocus); }), 53);
   EXPECT_EQ(log.Started().size(), 1u) << "a failed start is not recorded as done";
   EXPECT_EQ(ErrorNumberOf([&] { shell.StartProgram({}); }), 5);
