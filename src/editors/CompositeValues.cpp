@@ -1,9 +1,9 @@
 #include "editors/CompositeValues.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iterator>
 
+#include "devicemodel/SetPointField.h"
 #include "framework/SplitAt.h"
 #include "mainwindow/fMain.h"
 
@@ -32,32 +32,10 @@ const SubField kSubFields[] = {
     {93, 32, SubFieldKind::RatioBefore, &DeviceModelState::LightRatio2Before, 5},
 };
 
-// Adds one to the number spelled by the digits of `digits` (a sign before them stays in front).
-void IncrementDigits(std::string& digits) {
-  for (auto at = digits.rbegin(); at != digits.rend(); ++at) {
-    if (!std::isdigit(static_cast<unsigned char>(*at))) {
-      digits.insert(at.base(), '1');
-      return;
-    }
-    if (*at != '9') {
-      ++*at;
-      return;
-    }
-    *at = '0';
-  }
-  digits.insert(digits.begin(), '1');
-}
-
-// One set point as the value text holds it: "." and exactly two decimals. The device keeps hundredths
-// only, so further decimals are rounded half away from zero rather than dropped.
+// One set point as the value text holds it ("." and two decimals, rounded to hundredths). A box that
+// holds no number goes into the row as it stands, so that the row differs from the device's value.
 std::string SetPointField(const std::string& text, const std::string& decimalSep) {
-  std::string decimals;
-  std::string digits = SplitAt(Trim(text), decimalSep, decimals);
-  const bool roundUp = decimals.size() > 2 && decimals[2] >= '5' && decimals[2] <= '9';
-  decimals.resize(2, '0');
-  digits += decimals;
-  if (roundUp) IncrementDigits(digits);
-  return digits.substr(0, digits.size() - 2) + "." + digits.substr(digits.size() - 2);
+  return RoundSetPointField(text, decimalSep).value_or(Trim(text));
 }
 
 // A switch's value always shows its decimal: "100" and "100," become "100,0" (separator ",").

@@ -1,15 +1,14 @@
 // Writing one row of Apply: the box's text goes to the device, the value the device reads back goes to
 // the log and becomes the stored value, and the box loses its mark.
 
-#include <algorithm>
 #include <cstddef>
 #include <optional>
-#include <span>
 #include <string>
 #include <variant>
 
 #include "editors/ChangeMark.h"
 #include "editors/CompanionChoices.h"
+#include "editors/InputCompanions.h"
 #include "framework/Present.h"
 #include "framework/Program.h"
 #include "mainwindow/fMainApplyRows.h"
@@ -21,15 +20,6 @@ namespace qvr {
 namespace {
 
 constexpr std::size_t kMsgWritingInputs = 28;
-
-// Inputs whose value the window also shows in a combo box, and the two settings whose value it also
-// shows in a setting box.
-constexpr int kInputsWithChoice[] = {1, 2, 3, 4, 5, 8, 12, 20, 21, 22, 23, 24};
-constexpr int kInputsWithSettingBox[] = {8, 12};
-
-bool IsOneOf(int row, std::span<const int> rows) {
-  return std::find(rows.begin(), rows.end(), row) != rows.end();
-}
 
 // A property is written to a configuration property found by its address, or to the configuration
 // network variable of its name; both read back the same way.
@@ -49,8 +39,7 @@ std::string LogLineOf(fMain::NciLogForm form, const std::string& devicePrefix, c
 
 void UnmarkNviRow(fMain& window, int row) {
   MarkChanged(window.txtNvi[row], false);
-  if (IsOneOf(row, kInputsWithChoice)) MarkChanged(window.cmb_nvi[row], false);
-  if (IsOneOf(row, kInputsWithSettingBox)) MarkChanged(window.txtnviset[row], false);
+  for (ui::Control* companion : MarkedInputCompanions(window, row)) MarkChanged(*companion, false);
 }
 
 bool WriteNviRow(fMain& window, Program& program, fMain::ApplyRun& run, int row) {

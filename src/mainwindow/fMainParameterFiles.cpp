@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "datapoints/DataPoint.h"
-#include "devicemodel/FieldDigits.h"
-#include "devicemodel/ValueTexts.h"
+#include "editors/CompanionChoices.h"
 #include "framework/Program.h"
 #include "framework/SplitAt.h"
 #include "mainwindow/MenuCommand.h"
@@ -84,11 +83,8 @@ bool IsDigitTextRow(int row) {
   return std::find(kDigitTextRows.begin(), kDigitTextRows.end(), row) != kDigitTextRows.end();
 }
 
-void Select(ui::ComboBox& combo, std::optional<int> choice) {
-  if (choice) combo.SetListIndex(*choice);
-}
-
-// The companion controls of a row, from the text of its box.
+// The companion controls of a row, from the text of its box: the sub-field boxes of a composite row, and
+// the combos as the editors have them follow the row.
 void ShowCompanions(fMain& window, int row, const std::string& text) {
   for (const CompositeBoxes& composite : kCompositeBoxes) {
     if (composite.row != row) continue;
@@ -98,32 +94,7 @@ void ShowCompanions(fMain& window, int row, const std::string& text) {
     window.txtNci[composite.afterBox].SetText(after);
     return;
   }
-  ui::ControlArray<ui::ComboBox>& combo = window.cmb_nci;
-  std::string rest;
-  switch (row) {
-    case 6:
-      return Select(combo[6], BitChoice(BitDigit(text, 0)));
-    case 17:
-    case 28:
-      return Select(combo[row], PowerUpChoice(text));
-    case 19:
-    case 30:
-      return Select(combo[row], LightControlModeChoice(BitDigit(text, 14), BitDigit(text, 15),
-                                                       BitDigit(text, 0), StartBitRule::ZeroOrOne));
-    case 36: {
-      constexpr int kInputFunctions = 4;
-      const int function = HexDigitValue(text, 0);
-      Select(combo[36], HexDigitValue(text, 1) == 0 ? 0 : 1);
-      return Select(combo[37], function < kInputFunctions ? std::optional<int>(function) : std::nullopt);
-    }
-    case 50:
-      return Select(combo[50], NameChoice(text, {"1", "2"}));
-    case 54:
-      return Select(combo[54], NameChoice(SplitAt(text, " ", rest),
-                                          {"HVAC_AUTO", "HVAC_HEAT", "HVAC_COOL", "HVAC_OFF"}));
-    default:
-      return;
-  }
+  FollowCompanionChoices(window, row);
 }
 
 // The set points go into their six boxes (with the user's decimal separator), the row box gets the value

@@ -1,33 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "ProgramRun.h"
-#include "TempMachineRoot.h"
+#include "LnsSendFixture.h"
 
 namespace {
 
-// The snapshot line of one control ("txtNci(4) TextBox ..."), "" when there is none.
-std::string ControlLine(const std::string& snapshot, const std::string& name) {
-  std::istringstream lines(snapshot);
-  for (std::string line; std::getline(lines, line);) {
-    if (line.rfind(name + " ", 0) == 0) return line;
-  }
-  return {};
-}
-
-class LnsSendScript : public ::testing::Test {
- protected:
-  LnsSendScript() {
-    const auto init = Lns({"init", "--demo"});
-    EXPECT_EQ(init.code, 0) << init.err;
-  }
-
-  e2e::ProgramRun Lns(const std::vector<std::string>& args) { return e2e::Run("lns", args, root.Path()); }
-
-  testsupport::TempMachineRoot root;
-  const std::string device = "Demo/Floor 1/Room 101";
-};
+using e2e::ControlLine;
+using e2e::LnsSendScript;
 
 // A user edits a property and sees it marked as changed, with Apply offered.
 TEST_F(LnsSendScript, ATypedValueIsMarkedAndEnablesApply) {

@@ -57,7 +57,7 @@ TEST_F(EditorTest, SetPointsAreWrittenWithAPointAndTwoDecimals) {
   // The device keeps hundredths: a third decimal is rounded.
   const Case cases[] = {{"21", "21.00"},     {"21,", "21.00"},    {"21,5", "21.50"},   {"21,55", "21.55"},
                         {"21,554", "21.55"}, {"21,555", "21.56"}, {"19,999", "20.00"}, {"99,995", "100.00"},
-                        {",5", ".50"},       {"21,5 ", "21.50"}};
+                        {",5", "0.50"},      {"21,5 ", "21.50"}};
   for (const Case& c : cases) {
     Enter(Nci(73), c.typed);
     EXPECT_EQ(Nci(49).Text(), SetPointsWith(3, c.field)) << c.typed;

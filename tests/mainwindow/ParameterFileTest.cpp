@@ -210,6 +210,27 @@ TEST_F(ParameterFileTest, LoadedTextsSetTheCompanionControlsOfTheirRows) {
   EXPECT_FALSE(Red(Nci(2)));
 }
 
+// Without a registered language the lists that the language fills are empty: the loaded values stand,
+// marked, and nothing is raised.
+TEST_F(ParameterFileTest, WithoutALanguageTheLoadedValuesStandBesideEmptyLists) {
+  OpenShown("Floor 1", "Room 101");
+  for (int combo : {19, 30, 36, 37, 54}) window().cmb_nci[combo].Clear();
+  std::vector<std::string> values = StoredValues();
+  values[19] = "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1";
+  values[36] = "2 1 0 0";
+  values[54] = "HVAC_COOL";
+  const fs::path file = File("nolanguage.par");
+  WriteValues(file, values);
+  Load(file);
+
+  EXPECT_TRUE(boxes().Shown().empty());
+  for (int row : {19, 36, 54}) {
+    EXPECT_EQ(Nci(row).Text(), values[static_cast<std::size_t>(row)]) << row;
+    EXPECT_TRUE(Red(Nci(row))) << row;
+    EXPECT_EQ(window().cmb_nci[row].ListIndex(), -1) << row;
+  }
+}
+
 TEST_F(ParameterFileTest, AFileOfTheOtherDecimalSeparatorIsToldByRow15) {
   OpenShown("Floor 1", "Room 101");
   const std::string sep = program().model.DecimalSep;
