@@ -1,6 +1,6 @@
 // The plug-in program: started by a user or an installer it registers or deregisters the plug-in from its
 // command line or its registration dialog; "/regserver" and "/unregserver" register and remove its COM
-// class.
+// class; started with "-Embedding" by the bus, it serves its plug-in objects to directors.
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -16,9 +16,11 @@
 #include "platform/MachineRoot.h"
 #include "platform/ui/ConsoleServices.h"
 #include "platform/ui/HeadlessFormBackend.h"
+#include "platform/ui/UnattendedServices.h"
 #ifdef QVR_PLUGIN_WITH_QT
 #include <QApplication>
 
+#include "platform/com/dbus/PlugInServer.h"
 #include "platform/ui/qt/QtFormBackend.h"
 #include "platform/ui/qt/QtServices.h"
 #endif
@@ -99,6 +101,21 @@ int RunOnWindows(int& argc, char** argv, const std::vector<std::string>& args) {
   while (!program.HasEnded()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   return status;
 }
+
+// Started by the bus for a director: the main window shows on the display, or offscreen without one,
+// where a message box that nobody could answer fails the director's call instead.
+int ServeDirectors(int& argc, char** argv, const std::vector<std::string>& args) {
+  const bool attended = PersonSeesWindows();
+  if (!attended) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  ui::QtServices qtServices;
+  ui::UnattendedServices unattended(qtServices);
+  ui::Services& services = attended ? static_cast<ui::Services&>(qtServices) : unattended;
+  ui::QtFormBackend backend(qtServices.Screen());
+  qvr::Program program(services, backend, platform::MachineRoot());
+  SetStart(program, args, argv[0]);
+  return com::ServePlugInObjects(program);
+}
 #endif
 
 int RunStandAlone([[maybe_unused]] int& argc, char** argv, const std::vector<std::string>& args) {
@@ -118,9 +135,12 @@ int main(int argc, char** argv) {
     case qvr::StartMode::UnregisterServer:
       return ChangeClass([] { qvr::UnregisterPlugInClass(); });
     case qvr::StartMode::ComServer:
-      std::cerr << qvr::kProjectName
-                << ": serving plug-in objects to directors (-Embedding) is not available yet\n";
+#ifdef QVR_PLUGIN_WITH_QT
+      return ServeDirectors(argc, argv, args);
+#else
+      std::cerr << qvr::kProjectName << ": this build serves no plug-in objects to directors (-Embedding)\n";
       return kFailed;
+#endif
     case qvr::StartMode::StandAlone:
       break;
   }

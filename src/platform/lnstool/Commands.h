@@ -16,5 +16,6 @@ int RunCp(ToolContext& context, const Args& args);
 int RunSend(ToolContext& context, const Args& args);
 int RunTemplates(ToolContext& context, const Args& args);
 int RunApps(ToolContext& context, const Args& args);
+int RunBus(ToolContext& context, const Args& args);
 
 }  // namespace lnstool

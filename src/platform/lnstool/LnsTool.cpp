@@ -26,6 +26,7 @@ const std::map<std::string, Command>& CommandTable() {
       {"send", RunSend},
       {"apps", RunApps},
       {"templates", RunTemplates},
+      {"bus", RunBus},
   };
   return table;
 }
@@ -44,8 +45,9 @@ int Usage(ToolContext& context, const std::string& synopsis) {
   return kUsage;
 }
 
-int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, UiPlatform* windows) {
-  ToolContext context{platform::MachineRoot(), out, err, windows};
+int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, UiPlatform* windows,
+               ComDirector* com) {
+  ToolContext context{platform::MachineRoot(), out, err, windows, com};
   if (args.empty()) return GeneralUsage(context);
   auto command = CommandTable().find(args.front());
   if (command == CommandTable().end()) return GeneralUsage(context);

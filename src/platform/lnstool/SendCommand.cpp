@@ -1,7 +1,6 @@
 // `lns send`: acts as an LNS director on the plug-in object in this process: creates it, names the network
 // (and the network interface), sends one command, may show the main window, and releases the object.
 #include <fstream>
-#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "mainwindow/fMain.h"
 #include "platform/Error.h"
 #include "platform/lnstool/Commands.h"
+#include "platform/lnstool/SendCom.h"
 #include "platform/lnstool/SendWindows.h"
 #include "platform/lnstool/UiPlatform.h"
 #include "platform/lnstool/WholeNumber.h"
@@ -35,13 +35,6 @@ struct SendRequest {
   std::optional<std::string> snapshotFile;
   MainWindowRequest window;
 };
-
-template <class Int>
-std::optional<Int> ParseNumber(const std::string& text) {
-  auto value = ParseWholeNumber(text);
-  if (!value || *value > std::numeric_limits<Int>::max()) return std::nullopt;
-  return static_cast<Int>(*value);
-}
 
 // The request of the command line; nothing when it is not one (an option given twice or without its value).
 std::optional<SendRequest> ParseRequest(const Args& args) {
@@ -103,11 +96,6 @@ int Send(ToolContext& context, const SendRequest& request, qvr::Program& program
   return kOk;
 }
 
-int ReportRaised(ToolContext& context, const platform::RaisedError& error) {
-  context.err << "error " << error.Number() << ": " << error.Description() << " (" << error.Source() << ")\n";
-  return kFailed;
-}
-
 // What to tell about a box or dialog that nobody can answer here: the box's own text when it was a box.
 std::string DescribeUnanswered(ui::HeadlessServices& services, const ui::UnscriptedDialog& unanswered) {
   const auto& boxes = services.TestBoxes().Shown();
@@ -155,7 +143,13 @@ int SendOnWindows(ToolContext& context, const SendRequest& request) {
 
 }  // namespace
 
+int ReportRaised(ToolContext& context, const platform::RaisedError& error) {
+  context.err << "error " << error.Number() << ": " << error.Description() << " (" << error.Source() << ")\n";
+  return kFailed;
+}
+
 int RunSend(ToolContext& context, const Args& args) {
+  if (ComRequested(args)) return RunSendCom(context, args);
   auto request = ParseRequest(args);
   if (!request) return Usage(context, kSynopsis);
   return request->window.Wanted() ? SendOnWindows(context, *request) : SendHeadless(context, *request);
