@@ -149,16 +149,19 @@ QDBusConnection ConnectTo(const std::filesystem::path& root, const QString& conn
   return connection;
 }
 
+// The bus's answer when the server that held the name ended before it answered (a timeout is no such case).
+bool ServerEndedMeanwhile(const QDBusMessage& reply) {
+  return reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply") &&
+         reply.errorMessage().contains(QLatin1String("disconnected"));
+}
+
 QString CreateInstance(QDBusConnection& connection) {
   const QDBusMessage create = QDBusMessage::createMethodCall(BusName(), kFactoryPath, kFactoryInterface,
                                                              QStringLiteral("CreateInstance"));
   QDBusMessage reply;
   for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
     reply = connection.call(create, QDBus::Block, kCallTimeoutMs);
-    const QString error = reply.errorName();
-    if (error != QLatin1String("org.freedesktop.DBus.Error.NoReply") &&
-        error != QLatin1String("org.freedesktop.DBus.Error.Disconnected"))
-      break;
+    if (!ServerEndedMeanwhile(reply)) break;
   }
   if (reply.type() != QDBusMessage::ErrorMessage)
     return reply.arguments().value(0).value<QDBusObjectPath>().path();
