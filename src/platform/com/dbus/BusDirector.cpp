@@ -7,7 +7,6 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QMap>
-#include <atomic>
 #include <cstdlib>
 
 #include "framework/PlugInIdentity.h"
@@ -41,14 +40,6 @@ DirectorFailure NotRegistered() {
   return DirectorFailure(std::string("the class ") + qvr::kProgId +
                          " is not registered on this machine root (register it with " + qvr::kProjectName +
                          " /regserver)");
-}
-
-// Qt's bus connections need an application object; the tool has none when it shows no window.
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "lns";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) static QCoreApplication application(argc, argv);
 }
 
 // The plug-in's own error as it raised it; any other failure of the call is the director's.
@@ -176,13 +167,20 @@ QString CreateInstance(QDBusConnection& connection) {
 
 }  // namespace
 
+BusDirector::BusDirector() = default;
+BusDirector::~BusDirector() = default;
+
 std::unique_ptr<lnstool::RemotePlugIn> BusDirector::CreatePlugIn(const std::filesystem::path& root) {
   if (!std::filesystem::exists(ServiceFileOf(ServiceFolder(root), PlugInClass()))) {
     throw NotRegistered();
   }
-  EnsureApplication();
-  static std::atomic<int> connections{0};
-  const QString connectionName = QStringLiteral("qvr-director-%1").arg(++connections);
+  if (!QCoreApplication::instance()) {
+    static int argc = 1;
+    static char name[] = "lns";
+    static char* argv[] = {name, nullptr};
+    application_ = std::make_unique<QCoreApplication>(argc, argv);
+  }
+  const QString connectionName = QStringLiteral("qvr-director-%1").arg(++connections_);
   QDBusConnection connection = ConnectTo(root, connectionName);
   try {
     PassDisplay(connection);
