@@ -15,8 +15,8 @@
 
 namespace e2e {
 
-// A fresh demo machine root with its own bus running and the plug-in registered (" /regplugin /english",
-// which registers the class); the bus is stopped afterwards. The user's session bus stays out of reach,
+// A fresh demo machine root with the plug-in registered (" /regplugin /english", which registers the
+// class) and its own bus running; the bus is stopped afterwards. The user's session bus stays out of reach,
 // and the plug-in program draws offscreen.
 class BusMachineRootTest : public ::testing::Test {
  protected:
@@ -25,11 +25,12 @@ class BusMachineRootTest : public ::testing::Test {
     unsetenv("DBUS_SESSION_BUS_ADDRESS");
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     ASSERT_EQ(Lns({"init", "--demo"}).code, 0);
+    const ProgramRun registration = PlugIn({"/regplugin", "/english"});
+    ASSERT_EQ(registration.code, 0) << registration.err;
+    // Started after the registration, the bus knows the service file from the start.
     const ProgramRun bus = Lns({"bus", "start"});
     ASSERT_EQ(bus.code, 0) << bus.err;
     address_ = bus.out.substr(0, bus.out.find('\n'));
-    const ProgramRun registration = PlugIn({"/regplugin", "/english"});
-    ASSERT_EQ(registration.code, 0) << registration.err;
   }
 
   void TearDown() override {
@@ -64,9 +65,9 @@ class BusMachineRootTest : public ::testing::Test {
     return servers;
   }
 
-  // Waits up to 10 s for the plug-in program of this root to end; true when none runs.
-  bool ServerEnds() const {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  // Waits up to `limit` for the plug-in program of this root to end; true when none runs.
+  bool ServerEnds(std::chrono::seconds limit = std::chrono::seconds(10)) const {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
     while (!Servers().empty()) {
       if (std::chrono::steady_clock::now() > deadline) return false;
       std::this_thread::sleep_for(std::chrono::milliseconds(20));

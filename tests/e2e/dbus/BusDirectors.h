@@ -37,6 +37,11 @@ class BusDirector {
     return connection_.call(call, QDBus::Block, 60000);
   }
 
+  // Sends a call and hardly waits for its answer.
+  void CallWithoutWaiting(const QString& path, const QString& interface, const QString& member) {
+    connection_.call(QDBusMessage::createMethodCall(kBusName, path, interface, member), QDBus::Block, 1);
+  }
+
   // The path of a new plug-in object, or "" when none was made.
   QString Create() {
     const QDBusMessage reply = Call(kFactory, QStringLiteral("Calyxtern_qvr_lon_PlugIn.ClassFactory"),

@@ -45,8 +45,9 @@ TEST_F(DirectorOverTheBus, StartsThePlugInProgramAndAnswersAsInProcess) {
   EXPECT_NE(scripted.err.find("--snapshot works only with the plug-in in this process"), std::string::npos);
 }
 
-// The bus of the machine root answers at its socket; a class that is no longer registered is not started.
-TEST_F(DirectorOverTheBus, RefusesAClassThatIsNoLongerRegistered) {
+// The bus of the machine root answers at its socket; a class that is no longer registered is not started,
+// and one registered anew is.
+TEST_F(DirectorOverTheBus, RefusesAClassThatIsNoLongerRegisteredAndFindsOneRegisteredAgain) {
   const e2e::ProgramRun address = Lns({"bus", "address"});
   EXPECT_EQ(address.out, "unix:path=" + (Root() / "bus" / "socket").string() + "\n");
   EXPECT_EQ(std::filesystem::status(Root() / "bus").permissions() & std::filesystem::perms::all,
@@ -60,6 +61,10 @@ TEST_F(DirectorOverTheBus, RefusesAClassThatIsNoLongerRegistered) {
       "lns send: the class Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI is not registered on this machine root "
       "(register it with Calyxtern_qvr_lon_PlugIn /regserver)\n");
   EXPECT_TRUE(Servers().empty());
+  // Registered again while the bus runs, the class is found at once.
+  ASSERT_EQ(PlugIn({"/regserver"}).code, 0);
+  EXPECT_EQ(Lns({"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--com"}).out, "device: Room 101\n");
+  EXPECT_TRUE(ServerEnds());
 
   ASSERT_EQ(Lns({"bus", "stop"}).code, 0);
   EXPECT_EQ(Lns({"bus", "address"}).code, 1);

@@ -102,6 +102,20 @@ TEST_F(PlugInServer, ReleasesTheObjectsOfAKilledDirector) {
   EXPECT_TRUE(ServerEnds());
 }
 
+// A director that asks for an object and leaves before the program has started gets none, and the
+// program started for it does not wait for ever.
+TEST_F(PlugInServer, EndsWhenItsDirectorLeftBeforeTheFirstObject) {
+  {
+    BusDirector director(Address(), QStringLiteral("gone"));
+    director.CallWithoutWaiting(e2e::kFactory, QStringLiteral("Calyxtern_qvr_lon_PlugIn.ClassFactory"),
+                                QStringLiteral("CreateInstance"));
+  }
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (Servers().empty() && std::chrono::steady_clock::now() < deadline) usleep(10000);
+  EXPECT_FALSE(Servers().empty()) << "the bus did not start the program";
+  EXPECT_TRUE(ServerEnds(std::chrono::seconds(20)));
+}
+
 // Calls that do not fit (wrong types and counts, unknown members, paths and properties, extreme values)
 // get D-Bus errors; the program keeps serving.
 TEST_F(PlugInServer, AnswersMalformedCallsWithErrors) {

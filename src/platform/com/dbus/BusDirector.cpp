@@ -150,9 +150,16 @@ QString CreateInstance(QDBusConnection& connection) {
   const QDBusMessage create = QDBusMessage::createMethodCall(BusName(), kFactoryPath, kFactoryInterface,
                                                              QStringLiteral("CreateInstance"));
   QDBusMessage reply;
+  bool reloaded = false;
   for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
     reply = connection.call(create, QDBus::Block, kCallTimeoutMs);
-    if (!ServerEndedMeanwhile(reply)) break;
+    if (ServerEndedMeanwhile(reply)) continue;
+    // The bus notices a service file written a moment ago only some time later, unless told to look.
+    if (reply.errorName() != QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") || reloaded) break;
+    connection.call(QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ReloadConfig")));
+    reloaded = true;
   }
   if (reply.type() != QDBusMessage::ErrorMessage)
     return reply.arguments().value(0).value<QDBusObjectPath>().path();

@@ -21,6 +21,9 @@ namespace com {
 namespace {
 
 constexpr int kBusCheckMs = 1000;
+// The bus hands the call that started the program over at once; a program that has served no object this
+// long was started for a director that is gone.
+constexpr int kFirstObjectWaitMs = 10000;
 // The commands that register and deregister the plug-in in the network: they open no device.
 constexpr std::int32_t kRegisterCommand = 50;
 constexpr std::int32_t kDeregisterCommand = 51;
@@ -130,6 +133,7 @@ bool PlugInServer::Serve() {
   if (!connection_.registerVirtualObject(kFactoryPath, this, QDBusConnection::SubPath)) return false;
   if (!connection_.registerService(BusName())) return false;
   busCheck_.start(kBusCheckMs);
+  QTimer::singleShot(kFirstObjectWaitMs, this, [this] { EndIfUnused(); });
   return true;
 }
 
@@ -157,6 +161,7 @@ QDBusMessage PlugInServer::CreateInstance(const QDBusMessage& call) {
   directors_.addWatchedService(director);
   // A director that left before it was watched would never release what it gets.
   if (!connection_.interface()->isServiceRegistered(director)) {
+    directors_.removeWatchedService(director);
     return call.createErrorReply(QDBusError::Disconnected, QStringLiteral("the director has left the bus"));
   }
   return Guarded(call, [&] {
@@ -227,14 +232,18 @@ void PlugInServer::ReleaseAllOf(const QString& director) {
   for (const QString& path : paths) Release(path);
 }
 
-// Without its bus no director can reach the program or release what it holds: the objects go, and a
-// program that never served one ends.
+// Without its bus no director can reach the program or release what it holds: the objects go.
 void PlugInServer::CheckBus() {
   if (connection_.isConnected()) return;
   busCheck_.stop();
   std::vector<QString> owners;
   for (const auto& [path, held] : objects_) owners.push_back(held.owner);
   for (const QString& owner : owners) ReleaseAllOf(owner);
+  EndIfUnused();
+}
+
+// A program that has served no object has no window to keep it; the last release ends a program that did.
+void PlugInServer::EndIfUnused() {
   if (!program_.HasEnded() && program_.framework.InstanceCount == 0 && !program_.Windows().Find<qvr::fMain>())
     program_.EndProgram();
 }

@@ -44,6 +44,7 @@ class PlugInServer final : public QDBusVirtualObject {
   void Release(const QString& path);
   void ReleaseAllOf(const QString& owner);
   void CheckBus();
+  void EndIfUnused();
 
   qvr::Program& program_;
   QDBusConnection connection_;
