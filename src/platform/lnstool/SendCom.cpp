@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/lnstool/ComDirector.h"
+#include "platform/lnstool/SendWindows.h"
 #include "platform/lnstool/UiPlatform.h"
 #include "platform/lnstool/WholeNumber.h"
 
@@ -96,9 +97,7 @@ int RunSendCom(ToolContext& context, const Args& args) {
   }
   // A window that nobody sees could never be closed, and the plug-in program would never end.
   if (request->show && !(context.windows && context.windows->PersonSeesWindows())) {
-    context.err
-        << "lns send: --show needs a display (neither DISPLAY nor WAYLAND_DISPLAY is set); run it on a "
-           "desktop or under xvfb-run\n";
+    context.err << kShowNeedsDisplay;
     return kFailed;
   }
   try {

@@ -127,9 +127,7 @@ int SendOnWindows(ToolContext& context, const SendRequest& request) {
     return kFailed;
   }
   if (request.window.show && !context.windows->PersonSeesWindows()) {
-    context.err
-        << "lns send: --show needs a display (neither DISPLAY nor WAYLAND_DISPLAY is set); run it on a "
-           "desktop or under xvfb-run\n";
+    context.err << kShowNeedsDisplay;
     return kFailed;
   }
   UiPlatform::Ui windows = context.windows->MakeUi();
