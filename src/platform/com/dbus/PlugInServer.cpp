@@ -161,7 +161,7 @@ QDBusMessage PlugInServer::CreateInstance(const QDBusMessage& call) {
   directors_.addWatchedService(director);
   // A director that left before it was watched would never release what it gets.
   if (!connection_.interface()->isServiceRegistered(director)) {
-    directors_.removeWatchedService(director);
+    ReleaseAllOf(director);  // what it got before, should its leaving not have been told yet
     return call.createErrorReply(QDBusError::Disconnected, QStringLiteral("the director has left the bus"));
   }
   return Guarded(call, [&] {
