@@ -9,16 +9,22 @@ build=${QVR_BUILD_DIR:-$QVR_SOURCE_DIR/build}
 lns=$build/bin/lns
 
 export LNS_ROOT=$build/demo-machine
+if [ -d "$LNS_ROOT" ]; then "$lns" bus stop; fi
 rm -rf "$LNS_ROOT"
+# The demo network, with the plug-in registered as an installer registers it (/regplugin /english).
 "$lns" init --demo
 echo "machine root: $LNS_ROOT"
 "$lns" reg get HKLM 'SOFTWARE\LonWorks' 'LonWorks Path'
 
-# The plug-in's main window on a demo device, opened as a director opens it; closing the window ends it.
+# The plug-in's main window on a demo device, opened as a director opens it: the machine root's bus
+# starts the registered plug-in program, whose window stays until the user closes it.
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-  show=("$lns" send Demo 13 7 "Demo/Floor 1/Room 101" --show)
+  "$lns" bus start
+  show=("$lns" send Demo 13 7 "Demo/Floor 1/Room 101" --com --show)
   echo "showing the plug-in's main window: ${show[*]}"
-  exec "${show[@]}"
+  "${show[@]}"
+  echo "the plug-in program runs until its window is closed; then stop the bus: LNS_ROOT=$LNS_ROOT $lns bus stop"
+  exit 0
 fi
 
 # No display: nobody would see a window, so its picture is drawn offscreen instead.

@@ -1,6 +1,6 @@
 // The plug-in program: started by a user or an installer it registers or deregisters the plug-in from its
 // command line or its registration dialog; "/regserver" and "/unregserver" register and remove its COM
-// class; started by COM ("-Embedding") it serves the plug-in objects of directors.
+// class; started with "-Embedding" by the bus, it serves its plug-in objects to directors.
 //
 // The stand-alone run shows its windows on the Qt back end (drawn offscreen when there is no display).
 // With QVR_UI=headless it runs on the headless back end instead, for scripts and tests: QVR_ANSWERS answers
@@ -25,10 +25,12 @@
 #include "platform/ui/HeadlessProgramServices.h"
 #include "platform/ui/HeadlessRunScript.h"
 #include "platform/ui/HeadlessServicesScript.h"
+#include "platform/ui/UnattendedServices.h"
 #include "platform/ui/UserActions.h"
 #ifdef QVR_PLUGIN_WITH_QT
 #include <QApplication>
 
+#include "platform/com/dbus/PlugInServer.h"
 #include "platform/ui/ConsoleMessageBoxes.h"
 #include "platform/ui/qt/QtFormBackend.h"
 #include "platform/ui/qt/QtServices.h"
@@ -62,12 +64,6 @@ int ChangeClass(Change&& change) {
   }
 }
 
-// Started by COM: serves plug-in objects to directors until the last one is released.
-int ServeObjects(const std::vector<std::string>& /*args*/) {
-  std::cerr << qvr::kProjectName
-            << ": serving plug-in objects to directors (-Embedding) is not available yet\n";
-  return kFailed;
-}
 
 void SetStart(qvr::Program& program, const std::vector<std::string>& args, const char* argv0) {
   program.framework.CommandLine = qvr::CommandLineOf(args);
@@ -154,30 +150,14 @@ bool PersonSeesWindows() {
   return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
 }
 
-// The Qt back end where nobody sees the windows: message boxes go to the error output, and a box that
-// asks something ends the program instead of waiting for an answer that cannot come.
-class UnattendedServices : public ui::Services {
- public:
-  explicit UnattendedServices(ui::Services& windows) : windows_(windows), boxes_(std::cerr) {}
-
-  ui::EventLoop& Loop() override { return windows_.Loop(); }
-  ui::Screen& Screen() override { return windows_.Screen(); }
-  ui::MessageBoxes& MessageBoxes() override { return boxes_; }
-  ui::CommonDialogs& Dialogs() override { return windows_.Dialogs(); }
-  ui::Printer& Printer() override { return windows_.Printer(); }
-  ui::Shell& Shell() override { return windows_.Shell(); }
-
- private:
-  ui::Services& windows_;
-  ui::ConsoleMessageBoxes boxes_;
-};
-
 int RunOnQt(int& argc, char** argv, const std::vector<std::string>& args) {
   const bool personSees = PersonSeesWindows();
   if (!personSees) setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication application(argc, argv);
   ui::QtServices windows;
-  UnattendedServices unattended(windows);
+  // Nobody sees the windows: a box that only tells goes to the error output, one that asks ends the run.
+  ui::ConsoleMessageBoxes consoleBoxes(std::cerr);
+  ui::UnattendedServices unattended(windows, consoleBoxes);
   ui::QtFormBackend backend(windows.Screen());
   qvr::Program program(personSees ? static_cast<ui::Services&>(windows) : unattended, backend,
                        platform::MachineRoot());
@@ -198,6 +178,22 @@ int RunOnQt(int& argc, char** argv, const std::vector<std::string>& args) {
   }
   while (!program.HasEnded()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   return status;
+}
+
+// Started by the bus for a director: the main window shows on the display, or offscreen without one,
+// where a message box that nobody could answer fails the director's call instead.
+int ServeDirectors(int& argc, char** argv, const std::vector<std::string>& args) {
+  const bool attended = PersonSeesWindows();
+  if (!attended) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  ui::QtServices qtServices;
+  ui::RefusedMessageBoxes refusedBoxes;
+  ui::UnattendedServices unattended(qtServices, refusedBoxes);
+  ui::Services& services = attended ? static_cast<ui::Services&>(qtServices) : unattended;
+  ui::QtFormBackend backend(qtServices.Screen());
+  qvr::Program program(services, backend, platform::MachineRoot());
+  SetStart(program, args, argv[0]);
+  return com::ServePlugInObjects(program);
 }
 #endif
 
@@ -227,7 +223,12 @@ int main(int argc, char** argv) {
     case qvr::StartMode::UnregisterServer:
       return ChangeClass([] { qvr::UnregisterPlugInClass(); });
     case qvr::StartMode::ComServer:
-      return ServeObjects(args);
+#ifdef QVR_PLUGIN_WITH_QT
+      return ServeDirectors(argc, argv, args);
+#else
+      std::cerr << qvr::kProjectName << ": this build serves no plug-in objects to directors (-Embedding)\n";
+      return kFailed;
+#endif
     case qvr::StartMode::StandAlone:
       break;
   }

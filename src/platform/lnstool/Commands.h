@@ -17,5 +17,6 @@ int RunSend(ToolContext& context, const Args& args);
 int RunTemplates(ToolContext& context, const Args& args);
 int RunApps(ToolContext& context, const Args& args);
 int RunChannel(ToolContext& context, const Args& args);
+int RunBus(ToolContext& context, const Args& args);
 
 }  // namespace lnstool

@@ -28,6 +28,7 @@ const std::map<std::string, Command>& CommandTable() {
       {"apps", RunApps},
       {"templates", RunTemplates},
       {"channel", RunChannel},
+      {"bus", RunBus},
   };
   return table;
 }
@@ -46,8 +47,9 @@ int Usage(ToolContext& context, const std::string& synopsis) {
   return kUsage;
 }
 
-int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, UiPlatform* windows) {
-  ToolContext context{platform::MachineRoot(), out, err, windows};
+int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, UiPlatform* windows,
+               ComDirector* com) {
+  ToolContext context{platform::MachineRoot(), out, err, windows, com};
   if (args.empty()) return GeneralUsage(context);
   auto command = CommandTable().find(args.front());
   if (command == CommandTable().end()) return GeneralUsage(context);

@@ -7,6 +7,7 @@
 
 namespace lnstool {
 
+class ComDirector;
 class UiPlatform;
 
 // Exit codes of the tool: 0 done, 1 the operation failed (reason printed), 2 bad arguments (usage printed),
@@ -18,13 +19,15 @@ struct ToolContext {
   std::ostream& out;
   std::ostream& err;
   UiPlatform* windows = nullptr;  // where windows can be shown; none in a tool built without a toolkit
+  ComDirector* com = nullptr;     // how the plug-in program is reached over the bus; none without one
 };
 
 using Args = std::vector<std::string>;
 
 // Runs one `lns` command line (without the program name). `windows` is the window system that commands
-// may show windows on, or null.
-int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, UiPlatform* windows = nullptr);
+// may show windows on, `com` the way to the plug-in program over the bus; either may be null.
+int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, UiPlatform* windows = nullptr,
+               ComDirector* com = nullptr);
 
 // Prints "usage: lns ..." for one command and returns kUsage.
 int Usage(ToolContext& context, const std::string& synopsis);

@@ -12,6 +12,7 @@
 #include "mainwindow/fMain.h"
 #include "platform/Error.h"
 #include "platform/lnstool/Commands.h"
+#include "platform/lnstool/SendCom.h"
 #include "platform/lnstool/SendRequest.h"
 #include "platform/lnstool/SendWindows.h"
 #include "platform/lnstool/UiPlatform.h"
@@ -104,8 +105,7 @@ int Reported(ToolContext& context, SendIt&& send) {
   try {
     return send();
   } catch (const platform::RaisedError& error) {
-    context.err << "error " << error.Number() << ": " << error.Description() << " (" << error.Source()
-                << ")\n";
+    ReportRaised(context, error);
   } catch (const ui::UnansweredBox& box) {
     context.err << "lns send: the plug-in showed a message box: " << box.Prompt() << '\n';
   } catch (const ui::ScriptStop& stop) {
@@ -149,9 +149,7 @@ int SendOnWindows(ToolContext& context, const SendRequest& request) {
     return kFailed;
   }
   if (request.window.show && !context.windows->PersonSeesWindows()) {
-    context.err
-        << "lns send: --show needs a display (neither DISPLAY nor WAYLAND_DISPLAY is set); run it on a "
-           "desktop or under xvfb-run\n";
+    context.err << kShowNeedsDisplay;
     return kFailed;
   }
   UiPlatform::Ui windows = context.windows->MakeUi();
@@ -172,6 +170,11 @@ bool AnswersForHeadless(const SendRequest& request) {
 
 }  // namespace
 
+int ReportRaised(ToolContext& context, const platform::RaisedError& error) {
+  context.err << "error " << error.Number() << ": " << error.Description() << " (" << error.Source() << ")\n";
+  return kFailed;
+}
+
 int RunSend(ToolContext& context, const Args& args) {
   std::string problem;
   auto request = ParseSendRequest(args, problem);
@@ -179,6 +182,7 @@ int RunSend(ToolContext& context, const Args& args) {
     if (!problem.empty()) context.err << "lns send: " << problem << '\n';
     return Usage(context, kSendSynopsis);
   }
+  if (request->com) return RunSendCom(context, *request);
   if (!request->window.Wanted()) return SendHeadless(context, *request);
   if (AnswersForHeadless(*request)) {
     context.err

@@ -11,13 +11,6 @@ namespace lnstool {
 
 namespace {
 
-template <class Int>
-std::optional<Int> ParseNumber(const std::string& text) {
-  auto value = ParseWholeNumber(text);
-  if (!value || *value > std::numeric_limits<Int>::max()) return std::nullopt;
-  return static_cast<Int>(*value);
-}
-
 bool SetPositional(SendRequest& request, const std::vector<std::string>& positional) {
   if (positional.size() != 4) return false;
   auto commandId = ParseNumber<std::int32_t>(positional[1]);
@@ -62,9 +55,10 @@ std::optional<SendRequest> ParseSendRequest(const Args& args, std::string& probl
   std::vector<std::string> positional;
   for (std::size_t index = 0; index < args.size(); ++index) {
     const std::string& word = args[index];
-    if (word == "--show") {
-      if (request.window.show) return std::nullopt;
-      request.window.show = true;
+    if (word == "--show" || word == "--com") {
+      bool& flag = word == "--com" ? request.com : request.window.show;
+      if (flag) return std::nullopt;
+      flag = true;
       continue;
     }
     if (word == "--cancel-file") {

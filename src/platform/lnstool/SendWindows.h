@@ -12,6 +12,11 @@ class Program;
 
 namespace lnstool {
 
+// Why `lns send --show` refuses where nobody sees windows: nobody could close the main window there.
+inline constexpr const char* kShowNeedsDisplay =
+    "lns send: --show needs a display (neither DISPLAY nor WAYLAND_DISPLAY is set); run it on a desktop or "
+    "under xvfb-run\n";
+
 // What the director of `lns send` does with the plug-in's main window once its command has run.
 struct MainWindowRequest {
   bool show = false;                          // --show: serve it until the user closes it

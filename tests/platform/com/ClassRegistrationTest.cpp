@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "TempMachineRoot.h"
 #include "platform/com/ClassRegistration.h"
+#include "platform/com/ServiceFile.h"
 #include "platform/registry/RegistryStore.h"
 
 namespace {
@@ -59,6 +63,27 @@ TEST_F(ClassRegistrationTest, AStoreThatRefusesWritesReportsItAndKeepsWhatWasThe
   EXPECT_EQ(com::UnregisterLocalServer(readOnly, kClass), reg::Status::StoreFailed);
   EXPECT_EQ(Default(com::LocalServerKey(kClass)), "/opt/tool/bin/tool -Embedding");
   EXPECT_EQ(Default(com::ProgIdKey(kClass) + "\\CLSID"), kClass.classId);
+}
+
+}  // namespace
+
+namespace {
+
+// The bus starts the class's server from its service file: the bus name is the ProgID, the command the
+// same as the registry's.
+TEST(ServiceFileTest, NamesTheServerCommandAndGoesWithTheClass) {
+  testsupport::TempMachineRoot root;
+  const std::filesystem::path folder = root.Path() / "services";
+  ASSERT_TRUE(com::WriteServiceFile(folder, kClass, "/home/a user/tool"));
+  const std::filesystem::path file = com::ServiceFileOf(folder, kClass);
+  EXPECT_EQ(file, folder / "Maker_Tool.Api.service");
+  std::ifstream in(file);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text, "[D-BUS Service]\nName=Maker_Tool.Api\nExec=\"/home/a user/tool\" -Embedding\n");
+
+  EXPECT_TRUE(com::RemoveServiceFile(folder, kClass));
+  EXPECT_FALSE(std::filesystem::exists(file));
+  EXPECT_TRUE(com::RemoveServiceFile(folder, kClass));
 }
 
 }  // namespace

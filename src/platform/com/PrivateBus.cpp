@@ -1,0 +1,232 @@
+#include "platform/com/PrivateBus.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+#include "platform/Error.h"
+
+extern char** environ;
+
+namespace com {
+
+namespace {
+
+constexpr long kBusFailed = 75;
+constexpr const char* kErrorSource = "lns bus";
+
+[[noreturn]] void Fail(const std::string& description) {
+  throw platform::RaisedError(kBusFailed, kErrorSource, description);
+}
+
+std::filesystem::path SocketFile(const std::filesystem::path& root) {
+  return BusFolder(root) / "socket";
+}
+std::filesystem::path ConfigFile(const std::filesystem::path& root) {
+  return BusFolder(root) / "bus.conf";
+}
+std::filesystem::path PidFile(const std::filesystem::path& root) {
+  return BusFolder(root) / "bus.pid";
+}
+
+// Only the socket in the root: no TCP, and only this user's processes are let in (EXTERNAL).
+std::string BusConfig(const std::filesystem::path& root) {
+  std::ostringstream config;
+  config << "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
+            " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+            "<busconfig>\n"
+            "  <type>session</type>\n"
+            "  <listen>unix:path="
+         << SocketFile(root).string()
+         << "</listen>\n"
+            "  <auth>EXTERNAL</auth>\n"
+            "  <pidfile>"
+         << PidFile(root).string()
+         << "</pidfile>\n"
+            "  <servicedir>"
+         << ServiceFolder(root).string()
+         << "</servicedir>\n"
+            "  <policy context=\"default\">\n"
+            "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
+            "    <allow eavesdrop=\"true\"/>\n"
+            "    <allow own=\"*\"/>\n"
+            "  </policy>\n"
+            "</busconfig>\n";
+  return config.str();
+}
+
+std::string ReadText(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The pid of this root's daemon when it runs: the pid file names a live dbus-daemon that reads this
+// root's configuration (a stale pid file of a pid now reused by another program does not count).
+std::optional<pid_t> RunningDaemon(const std::filesystem::path& root) {
+  const std::string pidText = ReadText(PidFile(root));
+  char* end = nullptr;
+  const long pid = std::strtol(pidText.c_str(), &end, 10);
+  if (pid <= 0 || end == pidText.c_str()) return std::nullopt;
+  const std::filesystem::path proc = "/proc/" + std::to_string(pid);
+  const std::string stat = ReadText(proc / "stat");
+  const auto state = stat.rfind(") ");
+  if (state == std::string::npos || stat[state + 2] == 'Z') return std::nullopt;
+  std::string cmdline = ReadText(proc / "cmdline");
+  for (char& c : cmdline) {
+    if (c == '\0') c = ' ';
+  }
+  const bool ours = cmdline.find("dbus-daemon") != std::string::npos &&
+                    cmdline.find("--config-file=" + ConfigFile(root).string()) != std::string::npos;
+  return ours ? std::optional<pid_t>(static_cast<pid_t>(pid)) : std::nullopt;
+}
+
+// Start and stop of one root's bus run one at a time, across processes.
+class BusLock {
+ public:
+  explicit BusLock(const std::filesystem::path& root) {
+    std::error_code error;
+    std::filesystem::create_directories(BusFolder(root), error);
+    std::filesystem::permissions(BusFolder(root), std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::replace, error);
+    fd_ = open((BusFolder(root) / "lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd_ < 0) Fail("cannot create the bus folder " + BusFolder(root).string());
+    flock(fd_, LOCK_EX);
+  }
+  ~BusLock() { close(fd_); }
+  BusLock(const BusLock&) = delete;
+  BusLock& operator=(const BusLock&) = delete;
+
+ private:
+  int fd_ = -1;
+};
+
+std::vector<std::string> DaemonEnvironment(const std::filesystem::path& root) {
+  std::vector<std::string> environment;
+  for (char** entry = environ; *entry; ++entry) {
+    const std::string variable = *entry;
+    const std::string name = variable.substr(0, variable.find('='));
+    if (name == "LNS_ROOT" || name.rfind("DBUS_", 0) == 0) continue;
+    environment.push_back(variable);
+  }
+  environment.push_back("LNS_ROOT=" + root.string());
+  environment.push_back("DBUS_SESSION_BUS_ADDRESS=" + BusAddress(root));
+  return environment;
+}
+
+// Reads the address line that the daemon prints once it listens; empty when it ends or stalls first.
+std::string ReadAddressLine(int fd) {
+  std::string line;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (line.find('\n') == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+    pollfd ready{fd, POLLIN, 0};
+    if (poll(&ready, 1, 200) <= 0) continue;
+    char buffer[256];
+    const ssize_t got = read(fd, buffer, sizeof buffer);
+    if (got <= 0) break;
+    line.append(buffer, static_cast<std::size_t>(got));
+  }
+  return line.substr(0, line.find('\n'));
+}
+
+void SpawnDaemon(const std::filesystem::path& root) {
+  int pipeFds[2];
+  if (pipe2(pipeFds, O_CLOEXEC) != 0) Fail("cannot start dbus-daemon: no pipe");
+  const std::string configArg = "--config-file=" + ConfigFile(root).string();
+  std::vector<std::string> args{"dbus-daemon", configArg, "--fork", "--print-address"};
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  std::vector<std::string> environment = DaemonEnvironment(root);
+  std::vector<char*> envp;
+  for (std::string& variable : environment) envp.push_back(variable.data());
+  envp.push_back(nullptr);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  pid_t pid = 0;
+  const int spawned = posix_spawnp(&pid, "dbus-daemon", &actions, nullptr, argv.data(), envp.data());
+  posix_spawn_file_actions_destroy(&actions);
+  close(pipeFds[1]);
+  if (spawned != 0) {
+    close(pipeFds[0]);
+    Fail("cannot start dbus-daemon: it is not installed (Debian package dbus-daemon)");
+  }
+  const std::string address = ReadAddressLine(pipeFds[0]);
+  close(pipeFds[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);  // the first process ends once the daemon is ready
+  if (address.empty() || !RunningDaemon(root))
+    Fail("dbus-daemon did not start on " + SocketFile(root).string());
+}
+
+}  // namespace
+
+std::filesystem::path BusFolder(const std::filesystem::path& root) {
+  return root / "bus";
+}
+
+std::filesystem::path ServiceFolder(const std::filesystem::path& root) {
+  return BusFolder(root) / "services";
+}
+
+std::string BusAddress(const std::filesystem::path& root) {
+  return "unix:path=" + SocketFile(root).string();
+}
+
+std::optional<std::string> RunningBusAddress(const std::filesystem::path& root) {
+  if (!RunningDaemon(root)) return std::nullopt;
+  return BusAddress(root);
+}
+
+std::string StartBus(const std::filesystem::path& root) {
+  BusLock lock(root);
+  if (RunningDaemon(root)) return BusAddress(root);
+  if (SocketFile(root).string().size() >= sizeof(sockaddr_un::sun_path)) {
+    Fail("the machine root's path is too long for the bus socket " + SocketFile(root).string());
+  }
+  std::error_code error;
+  std::filesystem::create_directories(ServiceFolder(root), error);
+  std::filesystem::remove(SocketFile(root), error);  // left by a daemon that was killed
+  std::ofstream config(ConfigFile(root), std::ios::binary | std::ios::trunc);
+  config << BusConfig(root);
+  config.close();
+  if (!config) Fail("cannot write the bus configuration " + ConfigFile(root).string());
+  SpawnDaemon(root);
+  return BusAddress(root);
+}
+
+void StopBus(const std::filesystem::path& root) {
+  BusLock lock(root);
+  const std::optional<pid_t> pid = RunningDaemon(root);
+  if (pid) {
+    kill(*pid, SIGTERM);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (RunningDaemon(root)) {
+      if (std::chrono::steady_clock::now() > deadline)
+        Fail("dbus-daemon " + std::to_string(*pid) + " does not end");
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  }
+  std::error_code error;
+  std::filesystem::remove(SocketFile(root), error);
+  std::filesystem::remove(PidFile(root), error);
+}
+
+}  // namespace com

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace com {
+
+// Each machine root has a D-Bus session bus of its own: a dbus-daemon that listens only on a socket in
+// the root's bus folder (user-only) and activates the servers whose service files lie in the root's
+// service folder. Directors and servers of one root meet there and nowhere else; the user's session bus
+// is never used.
+std::filesystem::path BusFolder(const std::filesystem::path& root);      // <root>/bus
+std::filesystem::path ServiceFolder(const std::filesystem::path& root);  // <root>/bus/services
+// "unix:path=<root>/bus/socket"
+std::string BusAddress(const std::filesystem::path& root);
+
+// The running bus's address, or nothing when the root's bus does not run.
+std::optional<std::string> RunningBusAddress(const std::filesystem::path& root);
+
+// Starts the root's bus unless it runs, and returns its address once it accepts connections. The daemon
+// and the servers it activates see $LNS_ROOT as this root. Raises a platform::RaisedError when dbus-daemon
+// is missing or does not start.
+std::string StartBus(const std::filesystem::path& root);
+
+// Stops the root's bus if it runs; the servers on it lose their bus. Raises like StartBus when the daemon
+// cannot be stopped.
+void StopBus(const std::filesystem::path& root);
+
+}  // namespace com

@@ -1,0 +1,31 @@
+#include "platform/com/ServiceFile.h"
+
+#include <fstream>
+
+namespace com {
+
+std::string BusNameOf(const LocalServerClass& cls) {
+  return cls.progId;
+}
+
+std::filesystem::path ServiceFileOf(const std::filesystem::path& serviceFolder, const LocalServerClass& cls) {
+  return serviceFolder / (BusNameOf(cls) + ".service");
+}
+
+bool WriteServiceFile(const std::filesystem::path& serviceFolder, const LocalServerClass& cls,
+                      const std::filesystem::path& serverProgram) {
+  std::error_code error;
+  std::filesystem::create_directories(serviceFolder, error);
+  std::ofstream out(ServiceFileOf(serviceFolder, cls), std::ios::binary | std::ios::trunc);
+  out << "[D-BUS Service]\nName=" << BusNameOf(cls) << "\nExec=" << LocalServerCommand(serverProgram) << '\n';
+  out.close();
+  return static_cast<bool>(out);
+}
+
+bool RemoveServiceFile(const std::filesystem::path& serviceFolder, const LocalServerClass& cls) {
+  std::error_code error;
+  std::filesystem::remove(ServiceFileOf(serviceFolder, cls), error);
+  return !error;
+}
+
+}  // namespace com

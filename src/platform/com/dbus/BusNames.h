@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace com {
+
+// Where a director finds the plug-in objects on the bus: the class factory at kFactoryPath creates each
+// object at a path of its own below it.
+inline const QString kFactoryPath = QStringLiteral("/Calyxtern_qvr_lon_PlugIn/LNSPlugInAPI");
+inline const QString kFactoryInterface = QStringLiteral("Calyxtern_qvr_lon_PlugIn.ClassFactory");
+inline const QString kObjectInterface = QStringLiteral("Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI");
+inline const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+
+// A raised error travels as a D-Bus error whose name carries its number
+// ("Calyxtern_qvr_lon_PlugIn.Error.Number20003", "...NumberMinus5"), whose message is its description and
+// whose second argument is its source.
+QString ErrorNameOf(long number);
+// The number of such an error name; nothing for any other error.
+std::optional<long> ErrorNumberOf(const QString& errorName);
+
+}  // namespace com

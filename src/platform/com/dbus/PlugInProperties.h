@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+#include <QVariant>
+
+namespace qvr {
+class LNSPlugInAPI;
+}
+
+namespace com {
+
+// A property of the plug-in object as the bus shows it: its D-Bus type and how it is read and written.
+struct PlugInProperty {
+  const char* name;
+  QMetaType::Type type;  // Bool ("b"), Int ("i") or QString ("s")
+  QVariant (*get)(const qvr::LNSPlugInAPI& object);
+  void (*set)(qvr::LNSPlugInAPI& object, const QVariant& value);
+};
+
+// The property of that name, or null.
+const PlugInProperty* FindPlugInProperty(const QString& name);
+
+}  // namespace com
