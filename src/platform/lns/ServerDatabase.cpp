@@ -51,10 +51,17 @@ std::string FolderNameFor(std::string_view name) {
   return folder;
 }
 
+// The newest table of the schema: every older one is there when it is.
+bool HasSchema(sqlite::Database& db) {
+  return db.Query("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'component_apps'").Step();
+}
+
 }  // namespace
 
 ServerDatabase::ServerDatabase(const std::filesystem::path& lonWorksFolder)
     : lonWorksFolder_(lonWorksFolder), db_(ServerFile(lonWorksFolder), DatabaseOptions()) {
+  // Set up once: opening a server that is set up writes nothing, so that a read-only root can be read.
+  if (HasSchema(db_)) return;
   sqlite::Transaction transaction(db_);
   db_.Execute(kServerSchema);
   db_.Execute(kComponentAppSchema);
