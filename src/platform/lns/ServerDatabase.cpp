@@ -113,6 +113,12 @@ ServerDatabase::Network ServerDatabase::AddNetwork(std::string_view name) {
   }
 }
 
+void ServerDatabase::RemoveNetwork(std::int64_t id) {
+  sqlite::Transaction transaction(db_);
+  db_.Run("DELETE FROM networks WHERE id = ?", id);
+  transaction.Commit();
+}
+
 std::vector<std::string> ServerDatabase::NetworkInterfaces() {
   std::vector<std::string> names;
   auto query = db_.Query("SELECT name FROM network_interfaces ORDER BY id");

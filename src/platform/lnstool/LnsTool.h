@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lnstool {
@@ -26,7 +27,7 @@ using Args = std::vector<std::string>;
 // may show windows on, or null.
 int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, UiPlatform* windows = nullptr);
 
-// Prints "usage: lns ..." for one command and returns kUsage.
-int Usage(ToolContext& context, const std::string& synopsis);
+// Prints "usage: lns ..." for one command on standard error and returns kUsage.
+int Usage(ToolContext& context, std::string_view command);
 
 }  // namespace lnstool

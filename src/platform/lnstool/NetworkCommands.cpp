@@ -28,10 +28,9 @@ void PrintDevices(ToolContext& context, lns::LnsSubsystems subsystems) {
 }
 
 int CreateNetwork(ToolContext& context, const Args& args) {
-  const char* synopsis = "network create NAME --devices N  (N up to 100000)";
-  if (args.size() != 4 || args[2] != "--devices") return Usage(context, synopsis);
+  if (args.size() != 4 || args[2] != "--devices") return Usage(context, "network");
   auto count = ParseWholeNumber(args[3]);
-  if (!count || *count > kMostScaleDevices) return Usage(context, synopsis);
+  if (!count || *count > kMostScaleDevices) return Usage(context, "network");
   ui::HeadlessEventLoop loop;
   lns::LnsObjectServer server(loop, context.root);
   server.Open();
@@ -53,7 +52,7 @@ int RunNetworks(ToolContext& context, const Args& args) {
 }
 
 int RunDevices(ToolContext& context, const Args& args) {
-  if (args.size() != 1) return Usage(context, "devices NETWORK");
+  if (args.size() != 1) return Usage(context, "devices");
   NetworkSession session(context.root, args[0]);
   PrintDevices(context, session.System().GetSubsystems());
   return kOk;
@@ -61,7 +60,14 @@ int RunDevices(ToolContext& context, const Args& args) {
 
 int RunNetwork(ToolContext& context, const Args& args) {
   if (!args.empty() && args[0] == "create") return CreateNetwork(context, args);
-  return Usage(context, "network create NAME --devices N  (N up to 100000)");
+  if (args.size() == 2 && args[0] == "delete") {
+    ui::HeadlessEventLoop loop;
+    lns::LnsObjectServer server(loop, context.root);
+    server.Open();
+    server.GetNetworks().Remove(args[1]);
+    return kOk;
+  }
+  return Usage(context, "network");
 }
 
 }  // namespace lnstool

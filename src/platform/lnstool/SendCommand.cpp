@@ -23,9 +23,6 @@ namespace lnstool {
 
 namespace {
 
-const char* const kSynopsis =
-    "send NETWORK COMMAND CLASS OBJECTPATH [--interface NAME] [--snapshot FILE] [--show] [--screenshot FILE]";
-
 struct SendRequest {
   std::string network;
   std::int32_t commandId = 0;
@@ -157,7 +154,7 @@ int SendOnWindows(ToolContext& context, const SendRequest& request) {
 
 int RunSend(ToolContext& context, const Args& args) {
   auto request = ParseRequest(args);
-  if (!request) return Usage(context, kSynopsis);
+  if (!request) return Usage(context, "send");
   return request->window.Wanted() ? SendOnWindows(context, *request) : SendHeadless(context, *request);
 }
 
