@@ -27,6 +27,11 @@ int RunDevice(ToolContext& context, const Args& args) {
     session.Device(args[2]).PutState(*state);
     return kOk;
   }
+  if (args[0] == "simulate" && args.size() == 4 && (args[3] == "on" || args[3] == "off")) {
+    NetworkSession session(context.root, args[1]);
+    session.Device(args[2]).PutSimulated(args[3] == "on");
+    return kOk;
+  }
   if (args[0] == "fault") {
     auto fault = ParseFault(Args(args.begin() + 3, args.end()));
     if (!fault) return Usage(context, "device");

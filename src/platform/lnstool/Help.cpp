@@ -10,7 +10,8 @@ constexpr std::array<CommandHelp, 11> kCommands = {{
     {"init", "init [--demo]",
      "  Creates the machine root ($LNS_ROOT, else ~/.local/share/lns-machine) or completes it: the LonWorks\n"
      "  folder, the registry store and the maker's shipped files; values already there are kept.\n"
-     "  --demo  also creates the network \"Demo\" with devices of every model (kept when it exists).\n"},
+     "  --demo  also creates the network \"Demo\" with devices of every model (kept when it exists);\n"
+     "          its online devices are simulated.\n"},
     {"reg",
      "reg get [--exists] HIVE KEY [VALUE]\n"
      "reg set HIVE KEY VALUE DATA\n"
@@ -35,11 +36,15 @@ constexpr std::array<CommandHelp, 11> kCommands = {{
      "  state (tab-separated).\n"},
     {"device",
      "device state NETWORK SUBSYSTEM/DEVICE STATE\n"
-     "device fault NETWORK SUBSYSTEM/DEVICE refuse-writes N | timeout | none",
+     "device fault NETWORK SUBSYSTEM/DEVICE refuse-writes N | timeout | none\n"
+     "device simulate NETWORK SUBSYSTEM/DEVICE on|off",
      "  Simulates a device's condition. SUBSYSTEM may be a path of nested subsystems (\"Floor 1/Wing A\").\n"
      "  state  sets the state: 2, 3, 4, 6, 12, 140 or a name such as \"Cnfg Online\".\n"
      "  fault  refuse-writes N: the next N writes to the device are refused; timeout: every access times\n"
-     "         out; none: no fault.\n"},
+     "         out; none: no fault.\n"
+     "  simulate  on: the device lives while a program has its network open (its occupancy toggles now\n"
+     "            and then, its light level drifts, its unit status follows the set point); off: it\n"
+     "            keeps its values.\n"},
     {"nv", "nv get|set NETWORK SUBSYSTEM/DEVICE INDEX [TEXT]",
      "  Reads (get) or writes (set TEXT) the device's network variable with that index; the device must\n"
      "  be online. Values use the user's decimal separator.\n"},

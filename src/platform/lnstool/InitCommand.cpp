@@ -6,6 +6,7 @@
 #include "platform/lns/LnsError.h"
 #include "platform/lns/ShippedResources.h"
 #include "platform/lnstool/Commands.h"
+#include "platform/lnstool/NetworkSession.h"
 #include "platform/registry/MachineSetup.h"
 #include "platform/registry/RegistryStore.h"
 
@@ -21,6 +22,19 @@ void SetDemoLanguage(const std::filesystem::path& root) {
                           reg::RegValue{reg::ValueType::Sz, "english"});
 }
 
+// The demo's online devices live, so that a user watching one with monitoring on sees it change.
+void SimulateOnlineDevices(lns::LnsSubsystems subsystems) {
+  for (long position = 1; position <= subsystems.Count(); ++position) {
+    lns::LnsSubsystem subsystem = subsystems.Item(position);
+    lns::LnsAppDevices devices = subsystem.GetAppDevices();
+    for (long index = 1; index <= devices.Count(); ++index) {
+      lns::LnsAppDevice device = devices.Item(index);
+      if (device.GetState() == lns::kStateConfiguredOnline) device.PutSimulated(true);
+    }
+    SimulateOnlineDevices(subsystem.GetSubsystems());
+  }
+}
+
 int CreateDemo(ToolContext& context) {
   SetDemoLanguage(context.root);
   qvr::ErrObject err;
@@ -32,6 +46,7 @@ int CreateDemo(ToolContext& context) {
     context.out << "network Demo exists already; kept as it is\n";
     return kOk;
   }
+  SimulateOnlineDevices(NetworkSession(context.root, "Demo").System().GetSubsystems());
   context.out << "network Demo created\n";
   return kOk;
 }
