@@ -1,5 +1,7 @@
 #include "platform/lns/DatabaseOptions.h"
 
+#include <sqlite3.h>
+
 #include "platform/lns/LnsError.h"
 
 namespace lns {
@@ -9,6 +11,11 @@ namespace {
 constexpr std::chrono::seconds kBusyTimeout{30};
 
 [[noreturn]] void RaiseLnsError(const sqlite::Error& error) {
+  if ((error.Code() & 0xFF) == SQLITE_READONLY) {
+    throw LnsError(
+        kLnsDatabase,
+        std::string("the machine root is read-only here; cannot change the database ") + error.what());
+  }
   throw LnsError(kLnsDatabase, std::string("database ") + error.what());
 }
 

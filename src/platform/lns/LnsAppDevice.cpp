@@ -1,6 +1,7 @@
 #include "platform/lns/LnsAppDevice.h"
 
 #include "platform/lns/DeviceRecord.h"
+#include "platform/lns/DeviceSimulation.h"
 #include "platform/lns/DeviceStates.h"
 #include "platform/lns/LnsCollection.h"
 #include "platform/lns/LnsDeviceTemplate.h"
@@ -92,6 +93,17 @@ void LnsAppDevice::PutFault(const DeviceFault& fault) {
   UpdateDevice(db, id_, "refuse_writes", fault.refuseWrites);
   UpdateDevice(db, id_, "times_out", fault.timesOut);
   transaction.Commit();
+}
+
+bool LnsAppDevice::GetSimulated() const {
+  return IsDeviceSimulated(state_->Database(), id_);
+}
+
+void LnsAppDevice::PutSimulated(bool simulated) {
+  sqlite::Database& db = state_->Database();
+  LoadDevice(db, id_);
+  PutDeviceSimulated(db, id_, simulated);
+  if (simulated) state_->StartSimulation();
 }
 
 LnsAppDevices::LnsAppDevices(std::shared_ptr<NetworkState> state, std::vector<Entry> entries,

@@ -43,6 +43,9 @@ class LnsAppDevice {
   void PutStateUnknownFlag(bool unknown);
   DeviceFault GetFault() const;
   void PutFault(const DeviceFault& fault);
+  // A simulated device lives while its system is open: its outputs change on the event loop now and then.
+  bool GetSimulated() const;
+  void PutSimulated(bool simulated);
 
  private:
   std::shared_ptr<NetworkState> state_;

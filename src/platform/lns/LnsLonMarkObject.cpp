@@ -33,6 +33,8 @@ void LnsLonMarkObject::PutMode(int mode) {
     throw LnsError(kLnsInvalidArgument,
                    "the LonMark object " + block_->name + " of a device template has no mode");
   }
+  // Setting the mode the object has already changes nothing, and writes nothing (a read-only root allows it).
+  if (GetMode() == mode) return;
   sqlite::Database& db = ref_.network->Database();
   sqlite::Transaction transaction(db);
   db.Run(

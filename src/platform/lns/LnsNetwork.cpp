@@ -57,6 +57,10 @@ LnsNetwork LnsNetworks::Add(std::string_view name) {
   return LnsNetwork(server_->NetworkStateFor(server_->Server().AddNetwork(name)));
 }
 
+void LnsNetworks::Remove(std::string_view name) {
+  server_->RemoveNetwork(name);
+}
+
 LnsNetwork LnsNetworks::Add(std::string_view name, const std::function<void(LnsNetwork&)>& fill) {
   // The record is committed last, so that a creation cut short leaves at most an unlisted folder.
   sqlite::Transaction transaction(server_->Database());

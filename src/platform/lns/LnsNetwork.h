@@ -51,6 +51,9 @@ class LnsNetworks {
   // the network or not at all. When `fill` throws, or the process dies meanwhile, no network of that name
   // is left behind. The server's record stays locked for writing (another process's Add waits) until then.
   LnsNetwork Add(std::string_view name, const std::function<void(LnsNetwork&)>& fill);
+  // Removes the network and deletes its database; throws LnsError (kLnsNotFound) when there is none of that
+  // name. Handles of it in this process then raise kLnsNotOpen.
+  void Remove(std::string_view name);
 
  private:
   std::shared_ptr<ServerState> server_;

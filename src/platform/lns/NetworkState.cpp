@@ -2,6 +2,7 @@
 
 #include "platform/lns/DeviceAccess.h"
 #include "platform/lns/DeviceRecord.h"
+#include "platform/lns/DeviceSimulation.h"
 #include "platform/lns/InterfaceRef.h"
 #include "platform/lns/LnsError.h"
 #include "platform/lns/LnsNetworkVariable.h"
@@ -36,12 +37,22 @@ void NetworkState::OpenSystem() {
   if (!monitor_) {
     monitor_ = std::make_unique<NvMonitor>(
         server_->Loop(), [this](std::int64_t device, int nvIndex, long tag) { Poll(device, nvIndex, tag); });
+    if (AnyDeviceSimulated(*database_)) StartSimulation();
   }
 }
 
 void NetworkState::CloseSystem() {
+  simulation_.reset();
   transaction_.reset();
   monitor_.reset();
+}
+
+void NetworkState::StartSimulation() {
+  if (simulation_ || !SystemOpen()) return;
+  simulation_ =
+      server_->Loop().CreateTimer([this] { SimulateDevices(shared_from_this(), ++simulationTicks_); });
+  simulation_->SetInterval(kSimulationTickMs);
+  simulation_->SetEnabled(true);
 }
 
 sqlite::Database& NetworkState::Database() {

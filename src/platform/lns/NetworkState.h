@@ -11,6 +11,7 @@
 #include "platform/lns/ServerDatabase.h"
 #include "platform/sqlite/Database.h"
 #include "platform/sqlite/Transaction.h"
+#include "platform/ui/EventLoop.h"
 
 namespace lns {
 
@@ -64,6 +65,10 @@ class NetworkState : public DatabaseSource, public std::enable_shared_from_this<
 
   NvMonitor& Monitor();
 
+  // Lets the simulated devices live on the event loop while the system is open (started when it opens on a
+  // network that has any, or when one is switched on).
+  void StartSimulation();
+
   // One transaction around many changes of the system's clients (kLnsInvalidArgument when one is running
   // already, or none is to end); closing the system cancels it.
   void StartTransaction();
@@ -82,6 +87,8 @@ class NetworkState : public DatabaseSource, public std::enable_shared_from_this<
   std::unique_ptr<sqlite::Database> database_;
   std::unique_ptr<sqlite::Transaction> transaction_;  // after the database: it ends first
   std::unique_ptr<NvMonitor> monitor_;
+  std::unique_ptr<ui::LoopTimer> simulation_;
+  std::int64_t simulationTicks_ = 0;
   std::map<std::int64_t, std::pair<std::int64_t, std::shared_ptr<const TemplateInterface>>> interfaces_;
   SystemSettings settings_;
   RecordedError lastError_;

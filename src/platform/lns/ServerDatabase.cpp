@@ -51,10 +51,17 @@ std::string FolderNameFor(std::string_view name) {
   return folder;
 }
 
+// The newest table of the schema: every older one is there when it is.
+bool HasSchema(sqlite::Database& db) {
+  return db.Query("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'component_apps'").Step();
+}
+
 }  // namespace
 
 ServerDatabase::ServerDatabase(const std::filesystem::path& lonWorksFolder)
     : lonWorksFolder_(lonWorksFolder), db_(ServerFile(lonWorksFolder), DatabaseOptions()) {
+  // Set up once: opening a server that is set up writes nothing, so that a read-only root can be read.
+  if (HasSchema(db_)) return;
   sqlite::Transaction transaction(db_);
   db_.Execute(kServerSchema);
   db_.Execute(kComponentAppSchema);
@@ -104,6 +111,12 @@ ServerDatabase::Network ServerDatabase::AddNetwork(std::string_view name) {
     std::filesystem::remove_all(file.parent_path(), ignored);
     throw;
   }
+}
+
+void ServerDatabase::RemoveNetwork(std::int64_t id) {
+  sqlite::Transaction transaction(db_);
+  db_.Run("DELETE FROM networks WHERE id = ?", id);
+  transaction.Commit();
 }
 
 std::vector<std::string> ServerDatabase::NetworkInterfaces() {

@@ -31,6 +31,7 @@ class ServerDatabase {
   // Creates the network's database (under Databases/) and records it; throws LnsError (kLnsAlreadyExists)
   // when a network of that name exists.
   Network AddNetwork(std::string_view name);
+  void RemoveNetwork(std::int64_t id);
 
   std::vector<std::string> NetworkInterfaces();
 

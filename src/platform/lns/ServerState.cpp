@@ -1,5 +1,6 @@
 #include "platform/lns/ServerState.h"
 
+#include "platform/lns/LnsCollection.h"
 #include "platform/lns/LnsError.h"
 #include "platform/lns/LnsNetworkVariable.h"
 #include "platform/lns/MachineSettings.h"
@@ -47,6 +48,19 @@ std::shared_ptr<NetworkState> ServerState::NetworkStateFor(const ServerDatabase:
   auto state = std::make_shared<NetworkState>(shared_from_this(), network);
   networks_[network.id] = state;
   return state;
+}
+
+void ServerState::RemoveNetwork(std::string_view name) {
+  RequireOpen();
+  auto network = database_->NetworkNamed(name);
+  if (!network) ThrowNoItemNamed("the Object Server", "network", name);
+  if (auto state = networks_[network->id].lock()) state->CloseNetwork();
+  networks_.erase(network->id);
+  database_->RemoveNetwork(network->id);
+  // The record goes first: a removal cut short leaves an unlisted folder, never a listed network without
+  // its database.
+  std::error_code ignored;
+  std::filesystem::remove_all(network->databaseFile.parent_path(), ignored);
 }
 
 }  // namespace lns

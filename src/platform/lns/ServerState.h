@@ -39,6 +39,8 @@ class ServerState : public DatabaseSource, public std::enable_shared_from_this<S
 
   // The one state of a network in this server, so that every handle of it sees the same open state.
   std::shared_ptr<NetworkState> NetworkStateFor(const ServerDatabase::Network& network);
+  // Removes the network from the server and deletes its database; open in this process, it is closed first.
+  void RemoveNetwork(std::string_view name);
 
   bool remote = false;
   long remoteFlags = 0;

@@ -6,7 +6,7 @@
 namespace lnstool {
 
 int RunBus(ToolContext& context, const Args& args) {
-  if (args.size() != 1) return Usage(context, "bus start | stop | address");
+  if (args.size() != 1) return Usage(context, "bus");
   const std::string& action = args.front();
   if (action == "start") {
     context.out << com::StartBus(context.root) << '\n';
@@ -16,7 +16,7 @@ int RunBus(ToolContext& context, const Args& args) {
     com::StopBus(context.root);
     return kOk;
   }
-  if (action != "address") return Usage(context, "bus start | stop | address");
+  if (action != "address") return Usage(context, "bus");
   const auto address = com::RunningBusAddress(context.root);
   if (!address) {
     context.err << "lns bus: the machine root's bus is not running (lns bus start)\n";

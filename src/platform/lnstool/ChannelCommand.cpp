@@ -14,7 +14,7 @@ void PutChannelTiming(ToolContext& context, std::string_view network, lns::Chann
 
 int RunChannel(ToolContext& context, const Args& args) {
   const auto timing = args.size() == 2 ? lns::ParseChannelTiming(args[1]) : std::nullopt;
-  if (!timing) return Usage(context, "channel NETWORK ft10|none");
+  if (!timing) return Usage(context, "channel");
   PutChannelTiming(context, args[0], *timing);
   return kOk;
 }

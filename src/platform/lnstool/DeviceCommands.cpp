@@ -6,10 +6,6 @@ namespace lnstool {
 
 namespace {
 
-const char* const kSynopsis =
-    "device state NETWORK SUBSYSTEM/DEVICE STATE  (2, 3, 4, 6, 12, 140 or a name such as \"Cnfg Online\")\n"
-    "       lns device fault NETWORK SUBSYSTEM/DEVICE refuse-writes N | timeout | none";
-
 // The fault that the words after the device name ask for; nothing when they are not one.
 std::optional<lns::DeviceFault> ParseFault(const Args& words) {
   if (words.size() == 1 && words[0] == "timeout") return lns::DeviceFault{0, true};
@@ -23,22 +19,27 @@ std::optional<lns::DeviceFault> ParseFault(const Args& words) {
 }  // namespace
 
 int RunDevice(ToolContext& context, const Args& args) {
-  if (args.size() < 4 || !IsDevicePath(args[2])) return Usage(context, kSynopsis);
+  if (args.size() < 4 || !IsDevicePath(args[2])) return Usage(context, "device");
   if (args[0] == "state" && args.size() == 4) {
     auto state = lns::ParseDeviceState(args[3]);
-    if (!state) return Usage(context, kSynopsis);
+    if (!state) return Usage(context, "device");
     NetworkSession session(context.root, args[1]);
     session.Device(args[2]).PutState(*state);
     return kOk;
   }
+  if (args[0] == "simulate" && args.size() == 4 && (args[3] == "on" || args[3] == "off")) {
+    NetworkSession session(context.root, args[1]);
+    session.Device(args[2]).PutSimulated(args[3] == "on");
+    return kOk;
+  }
   if (args[0] == "fault") {
     auto fault = ParseFault(Args(args.begin() + 3, args.end()));
-    if (!fault) return Usage(context, kSynopsis);
+    if (!fault) return Usage(context, "device");
     NetworkSession session(context.root, args[1]);
     session.Device(args[2]).PutFault(*fault);
     return kOk;
   }
-  return Usage(context, kSynopsis);
+  return Usage(context, "device");
 }
 
 }  // namespace lnstool

@@ -12,6 +12,7 @@
 #include "platform/lns/LnsError.h"
 #include "platform/lns/ShippedResources.h"
 #include "platform/lnstool/Commands.h"
+#include "platform/lnstool/NetworkSession.h"
 #include "platform/registry/MachineSetup.h"
 
 extern char** environ;
@@ -66,6 +67,19 @@ bool RegisterPlugIn(ToolContext& context) {
   return false;
 }
 
+// The demo's online devices live, so that a user watching one with monitoring on sees it change.
+void SimulateOnlineDevices(lns::LnsSubsystems subsystems) {
+  for (long position = 1; position <= subsystems.Count(); ++position) {
+    lns::LnsSubsystem subsystem = subsystems.Item(position);
+    lns::LnsAppDevices devices = subsystem.GetAppDevices();
+    for (long index = 1; index <= devices.Count(); ++index) {
+      lns::LnsAppDevice device = devices.Item(index);
+      if (device.GetState() == lns::kStateConfiguredOnline) device.PutSimulated(true);
+    }
+    SimulateOnlineDevices(subsystem.GetSubsystems());
+  }
+}
+
 int CreateDemo(ToolContext& context) {
   if (!RegisterPlugIn(context)) return kFailed;
   try {
@@ -75,6 +89,7 @@ int CreateDemo(ToolContext& context) {
     context.out << "network Demo exists already; kept as it is\n";
     return kOk;
   }
+  SimulateOnlineDevices(NetworkSession(context.root, "Demo").System().GetSubsystems());
   context.out << "network Demo created\n";
   return kOk;
 }
@@ -83,7 +98,7 @@ int CreateDemo(ToolContext& context) {
 
 int RunInit(ToolContext& context, const Args& args) {
   const bool demo = args.size() == 1 && args.front() == "--demo";
-  if (!args.empty() && !demo) return Usage(context, "init [--demo]");
+  if (!args.empty() && !demo) return Usage(context, "init");
   reg::InitMachineRoot(context.root);
   lns::InstallShippedResources(reg::LonWorksFolderIn(context.root));
   context.out << "machine root ready: " << context.root.string() << '\n';

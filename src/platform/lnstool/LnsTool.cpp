@@ -7,6 +7,7 @@
 #include "platform/Error.h"
 #include "platform/MachineRoot.h"
 #include "platform/lnstool/Commands.h"
+#include "platform/lnstool/Help.h"
 
 namespace lnstool {
 
@@ -36,23 +37,31 @@ const std::map<std::string, Command>& CommandTable() {
 int GeneralUsage(ToolContext& context) {
   context.err << "usage: lns COMMAND [ARGS...]\ncommands:";
   for (const auto& [name, command] : CommandTable()) context.err << ' ' << name;
-  context.err << '\n';
+  context.err << "\nlns --help tells what each does\n";
   return kUsage;
+}
+
+bool AsksForHelp(const std::string& word) {
+  return word == "--help" || word == "-h";
 }
 
 }  // namespace
 
-int Usage(ToolContext& context, const std::string& synopsis) {
-  context.err << "usage: lns " << synopsis << '\n';
-  return kUsage;
-}
-
 int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, UiPlatform* windows,
                ComDirector* com) {
   ToolContext context{platform::MachineRoot(), out, err, windows, com};
+  if (args.size() == 1 && AsksForHelp(args.front())) {
+    PrintGeneralHelp(context);
+    return kOk;
+  }
   if (args.empty()) return GeneralUsage(context);
   auto command = CommandTable().find(args.front());
   if (command == CommandTable().end()) return GeneralUsage(context);
+  // "--help" last asks for the command's help, whatever comes before it.
+  if (args.size() > 1 && AsksForHelp(args.back())) {
+    PrintCommandHelp(context, *FindCommandHelp(args.front()));
+    return kOk;
+  }
   try {
     return command->second(context, Args(args.begin() + 1, args.end()));
   } catch (const platform::RaisedError& error) {

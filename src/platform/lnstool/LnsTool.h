@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lnstool {
@@ -29,7 +30,7 @@ using Args = std::vector<std::string>;
 int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, UiPlatform* windows = nullptr,
                ComDirector* com = nullptr);
 
-// Prints "usage: lns ..." for one command and returns kUsage.
-int Usage(ToolContext& context, const std::string& synopsis);
+// Prints "usage: lns ..." for one command on standard error and returns kUsage.
+int Usage(ToolContext& context, std::string_view command);
 
 }  // namespace lnstool

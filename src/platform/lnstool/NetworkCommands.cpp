@@ -28,17 +28,14 @@ void PrintDevices(ToolContext& context, lns::LnsSubsystems subsystems) {
   }
 }
 
-constexpr const char* kCreateSynopsis =
-    "network create NAME --devices N [--channel ft10|none]  (N up to 100000)";
-
 int CreateNetwork(ToolContext& context, const Args& args) {
   if ((args.size() != 4 && args.size() != 6) || args[2] != "--devices")
-    return Usage(context, kCreateSynopsis);
+    return Usage(context, "network");
   auto count = ParseWholeNumber(args[3]);
-  if (!count || *count > kMostScaleDevices) return Usage(context, kCreateSynopsis);
+  if (!count || *count > kMostScaleDevices) return Usage(context, "network");
   std::optional<lns::ChannelTiming> timing = lns::ChannelTiming::None;
   if (args.size() == 6) timing = args[4] == "--channel" ? lns::ParseChannelTiming(args[5]) : std::nullopt;
-  if (!timing) return Usage(context, kCreateSynopsis);
+  if (!timing) return Usage(context, "network");
   ui::HeadlessEventLoop loop;
   lns::LnsObjectServer server(loop, context.root);
   server.Open();
@@ -61,7 +58,7 @@ int RunNetworks(ToolContext& context, const Args& args) {
 }
 
 int RunDevices(ToolContext& context, const Args& args) {
-  if (args.size() != 1) return Usage(context, "devices NETWORK");
+  if (args.size() != 1) return Usage(context, "devices");
   NetworkSession session(context.root, args[0]);
   PrintDevices(context, session.System().GetSubsystems());
   return kOk;
@@ -69,7 +66,14 @@ int RunDevices(ToolContext& context, const Args& args) {
 
 int RunNetwork(ToolContext& context, const Args& args) {
   if (!args.empty() && args[0] == "create") return CreateNetwork(context, args);
-  return Usage(context, kCreateSynopsis);
+  if (args.size() == 2 && args[0] == "delete") {
+    ui::HeadlessEventLoop loop;
+    lns::LnsObjectServer server(loop, context.root);
+    server.Open();
+    server.GetNetworks().Remove(args[1]);
+    return kOk;
+  }
+  return Usage(context, "network");
 }
 
 }  // namespace lnstool

@@ -13,10 +13,6 @@ namespace lnstool {
 
 namespace {
 
-constexpr const char* kSynopsis =
-    "reg get [--exists] HIVE KEY [VALUE] | set HIVE KEY VALUE DATA | delete HIVE KEY | keys HIVE KEY  (HIVE: "
-    "HKLM or HKCU)";
-
 std::string Upper(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
   return text;
@@ -79,10 +75,10 @@ int Report(ToolContext& context, reg::RegistryStore& store, reg::Status status, 
       return kOk;
     case reg::Status::InvalidName:
       context.err << "lns reg: invalid key path " << platform::Echoed(key) << "\n";
-      return Usage(context, kSynopsis);
+      return Usage(context, "reg");
     case reg::Status::InvalidValue:
       context.err << "lns reg: invalid value\n";
-      return Usage(context, kSynopsis);
+      return Usage(context, "reg");
     case reg::Status::NotFound:
       if (missing != kFailed) return missing;
       context.err << "lns reg: no such key " << platform::Echoed(key) << "\n";
@@ -102,13 +98,13 @@ int Report(ToolContext& context, reg::RegistryStore& store, reg::Status status, 
 int RunReg(ToolContext& context, const Args& args) {
   const bool exists = args.size() > 1 && args[0] == "get" && args[1] == "--exists";
   const std::size_t hiveAt = exists ? 2 : 1;
-  if (args.size() <= hiveAt) return Usage(context, kSynopsis);
+  if (args.size() <= hiveAt) return Usage(context, "reg");
   auto action = Actions().find(args[0]);
   auto hive = ParseHive(args[hiveAt]);
   const Args words(args.begin() + static_cast<std::ptrdiff_t>(hiveAt) + 1, args.end());
   if (action == Actions().end() || !hive || words.size() < action->second.minWords ||
       words.size() > action->second.maxWords) {
-    return Usage(context, kSynopsis);
+    return Usage(context, "reg");
   }
   reg::RegistryStore store(reg::RegistryStore::FileIn(context.root));
   const reg::Status status = action->second.run(context, store, *hive, words);

@@ -9,13 +9,13 @@ namespace lnstool {
 
 namespace {
 
-// One line per entry: place, name, ProgID, object class, command, default flag, version, manufacturer ID,
+// One line per entry: place, name, ProgID, command, object class, default flag, version, manufacturer ID,
 // text (tab-separated).
 void PrintApps(ToolContext& context, const std::string& place, const lns::LnsComponentApps& apps) {
   for (long position = 1; position <= apps.Count(); ++position) {
     const lns::LnsComponentApp app = apps.Item(position);
-    context.out << place << '\t' << app.GetName() << '\t' << app.GetProgId() << '\t' << app.GetObjectClass()
-                << '\t' << app.GetCommandId() << '\t' << (app.GetDefault() ? "default" : "-") << '\t'
+    context.out << place << '\t' << app.GetName() << '\t' << app.GetProgId() << '\t' << app.GetCommandId()
+                << '\t' << app.GetObjectClass() << '\t' << (app.GetDefault() ? "default" : "-") << '\t'
                 << app.GetVersion() << '\t' << app.GetManufacturerId() << '\t' << app.GetText() << '\n';
   }
 }
@@ -35,7 +35,7 @@ void PrintTemplateApps(ToolContext& context, const lns::LnsDeviceTemplate& devic
 }  // namespace
 
 int RunTemplates(ToolContext& context, const Args& args) {
-  if (args.size() != 1) return Usage(context, "templates NETWORK  (name, program ID, number of devices)");
+  if (args.size() != 1) return Usage(context, "templates");
   NetworkSession session(context.root, args[0]);
   const lns::LnsDeviceTemplates templates = session.System().GetTemplateLibrary().GetDeviceTemplates();
   for (long position = 1; position <= templates.Count(); ++position) {
@@ -47,10 +47,7 @@ int RunTemplates(ToolContext& context, const Args& args) {
 }
 
 int RunApps(ToolContext& context, const Args& args) {
-  if (args.size() != 1) {
-    return Usage(context,
-                 "apps NETWORK  (place, name, ProgID, class, command, default, version, manufacturer, text)");
-  }
+  if (args.size() != 1) return Usage(context, "apps");
   NetworkSession session(context.root, args[0]);
   PrintApps(context, "server", session.Server().GetComponentApps());
   PrintApps(context, "system", session.System().GetComponentApps());

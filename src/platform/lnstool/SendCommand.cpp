@@ -180,7 +180,7 @@ int RunSend(ToolContext& context, const Args& args) {
   auto request = ParseSendRequest(args, problem);
   if (!request) {
     if (!problem.empty()) context.err << "lns send: " << problem << '\n';
-    return Usage(context, kSendSynopsis);
+    return Usage(context, "send");
   }
   if (request->com) return RunSendCom(context, *request);
   if (!request->window.Wanted()) return SendHeadless(context, *request);

@@ -32,12 +32,6 @@ struct SendRequest {
   bool com = false;  // --com: the plug-in object in the plug-in program, reached over the bus
 };
 
-inline const char* const kSendSynopsis =
-    "send NETWORK COMMAND CLASS OBJECTPATH [--interface NAME] [--answer BUTTON]... [--file PATH | "
-    "--cancel-file]... [--printer pdf:FILE|NAME]... [--do ACTION]... [--snapshot FILE] [--print FILE] "
-    "[--show] "
-    "[--screenshot FILE] [--com]";
-
 // The request of the command line; nothing when it is not one, with `problem` telling why when the words
 // alone do not (an unknown button, an action that is none).
 std::optional<SendRequest> ParseSendRequest(const Args& args, std::string& problem);

@@ -30,21 +30,18 @@ int GetOrSet(ToolContext& context, const Args& args, Find find) {
 }  // namespace
 
 int RunNv(ToolContext& context, const Args& args) {
-  const char* synopsis = "nv get|set NETWORK SUBSYSTEM/DEVICE INDEX [TEXT]";
-  if (!ValidValueArgs(args)) return Usage(context, synopsis);
+  if (!ValidValueArgs(args)) return Usage(context, "nv");
   auto index = ParseWholeNumber(args[3]);
-  if (!index || *index > 65535) return Usage(context, synopsis);
+  if (!index || *index > 65535) return Usage(context, "nv");
   return GetOrSet<lns::LnsNetworkVariable>(context, args, [&](const lns::LnsAppDevice& device) {
     return device.GetInterface().GetNetworkVariables().ItemByIndex(static_cast<int>(*index));
   });
 }
 
 int RunCp(ToolContext& context, const Args& args) {
-  const char* synopsis =
-      "cp get|set NETWORK SUBSYSTEM/DEVICE ADDRESS [TEXT]  (ADDRESS: C:s:i, F:n/C:s:i, N:n/C:s:i)";
-  if (!ValidValueArgs(args)) return Usage(context, synopsis);
+  if (!ValidValueArgs(args)) return Usage(context, "cp");
   auto address = ParsePropertyAddress(args[3]);
-  if (!address) return Usage(context, synopsis);
+  if (!address) return Usage(context, "cp");
   return GetOrSet<lns::LnsConfigProperty>(context, args, [&](const lns::LnsAppDevice& device) {
     return ResolvePropertyAddress(device, *address);
   });

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cstdio>
 #include <thread>
 
 namespace sqlite {
@@ -21,6 +22,21 @@ bool IsWritable(const std::filesystem::path& file) {
   bool anyWriteBit =
       (status.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) != perms::none;
   return anyWriteBit && access(file.c_str(), W_OK) == 0;
+}
+
+// A file name as a URI path: the characters that URIs reserve are percent-encoded.
+std::string UriPath(const std::filesystem::path& file) {
+  std::string path;
+  for (char c : std::filesystem::absolute(file).string()) {
+    if (c == '%' || c == '?' || c == '#') {
+      char code[4];
+      std::snprintf(code, sizeof code, "%%%02X", static_cast<unsigned char>(c));
+      path += code;
+    } else {
+      path += c;
+    }
+  }
+  return path;
 }
 
 // The statement as an error message names it: on one line, and cut short.
@@ -51,10 +67,15 @@ void Database::Closer::operator()(sqlite3* db) const {
 }
 
 Database::Database(const std::filesystem::path& file, OpenOptions options) : file_(file), options_(options) {
-  int flags = SQLITE_OPEN_NOMUTEX |
-              (IsWritable(file) ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY);
+  const bool writable = IsWritable(file);
+  // A read-only connection would leave a log and its index behind that it may not remove. When no writer
+  // has a log open, the file cannot change while it is read here: it is read as it lies, creating nothing.
+  const bool asItLies = !writable && !std::filesystem::exists(file.string() + "-wal");
+  const std::string name = asItLies ? "file:" + UriPath(file) + "?immutable=1" : file.string();
+  int flags = SQLITE_OPEN_NOMUTEX | (asItLies ? SQLITE_OPEN_URI : 0) |
+              (writable ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY);
   sqlite3* db = nullptr;
-  int status = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
+  int status = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
   db_.reset(db);
   if (status != SQLITE_OK) {
     // Without a connection (out of memory) only the code tells why.

@@ -28,8 +28,8 @@ struct OpenOptions {
 // write-ahead logging, so that several processes can read and write it at once: readers never wait for a
 // writer, a writer that finds the file locked waits for its turn, and a failed write leaves the file as it
 // was. A file without write permission (root, too, honours that) is opened for reading only, and every write
-// then fails. Prepared statements are kept and reused, since preparing costs more than most queries. A
-// connection serves one thread.
+// then fails; when no writer has it open, it is read without creating any file beside it. Prepared statements
+// are kept and reused, since preparing costs more than most queries. A connection serves one thread.
 class Database {
  public:
   explicit Database(const std::filesystem::path& file, OpenOptions options = {});

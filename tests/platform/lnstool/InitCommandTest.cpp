@@ -9,6 +9,8 @@
 #include "TempMachineRoot.h"
 #include "ToolRun.h"
 #include "platform/MachineRoot.h"
+#include "platform/lns/LnsObjectModel.h"
+#include "platform/ui/HeadlessEventLoop.h"
 
 namespace {
 
@@ -100,6 +102,32 @@ TEST(LnsInit, AFailedDemoLeavesNoNetwork) {
   EXPECT_NE(run.out.find("network Demo created"), std::string::npos) << run.out;
   const std::string devices = Lns({"devices", "Demo"}).out;
   EXPECT_EQ(std::count(devices.begin(), devices.end(), '\n'), 8) << devices;
+}
+
+// The demo's online devices are simulated; `lns device simulate` switches one off and on.
+TEST(LnsInit, DemoSimulatesItsOnlineDevices) {
+  testsupport::TempMachineRoot root;
+  ASSERT_EQ(Lns({"init", "--demo"}).code, lnstool::kOk);
+  const auto simulated = [&](const char* subsystem, const char* device) {
+    ui::HeadlessEventLoop loop;
+    lns::LnsObjectServer server(loop, root.Path());
+    server.Open();
+    lns::LnsNetwork network = server.GetNetworks().Item("Demo");
+    network.Open();
+    lns::LnsSystem system = network.GetSystems().Item(1);
+    system.Open();
+    return system.GetSubsystems().Item(subsystem).GetAppDevices().Item(device).GetSimulated();
+  };
+  EXPECT_TRUE(simulated("Floor 1", "Room 101"));
+  EXPECT_TRUE(simulated("Floor 2", "Meter 1"));
+  EXPECT_FALSE(simulated("Floor 1", "Room 103"));  // offline
+  EXPECT_FALSE(simulated("Floor 2", "Room 203"));  // unconfigured
+
+  EXPECT_EQ(Lns({"device", "simulate", "Demo", "Floor 1/Room 101", "off"}).code, lnstool::kOk);
+  EXPECT_FALSE(simulated("Floor 1", "Room 101"));
+  EXPECT_EQ(Lns({"device", "simulate", "Demo", "Floor 1/Room 103", "on"}).code, lnstool::kOk);
+  EXPECT_TRUE(simulated("Floor 1", "Room 103"));
+  EXPECT_EQ(Lns({"device", "simulate", "Demo", "Floor 1/Room 103", "maybe"}).code, lnstool::kUsage);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "TempMachineRoot.h"
 #include "ToolRun.h"
@@ -68,6 +69,26 @@ TEST(NetworkCommandsTest, CreatesScaleNetworks) {
         lnstool::Args{"network", "create", "X", "--count", "3"}, lnstool::Args{"network", "drop", "X"}}) {
     EXPECT_EQ(Lns(bad).code, 2);
   }
+}
+
+TEST(NetworkCommandsTest, DeletesANetworkWithItsDatabase) {
+  testsupport::TempMachineRoot root;
+  ASSERT_EQ(Lns({"network", "create", "Old", "--devices", "3"}).code, 0);
+  ASSERT_EQ(Lns({"network", "create", "Kept", "--devices", "1"}).code, 0);
+  ASSERT_TRUE(std::filesystem::exists(root.Path() / "LonWorks" / "Databases" / "Old"));
+
+  auto run = Lns({"network", "delete", "old"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(Lns({"networks"}).out, "Kept\n");
+  EXPECT_FALSE(std::filesystem::exists(root.Path() / "LonWorks" / "Databases" / "Old"));
+  ASSERT_EQ(Lns({"network", "create", "Old", "--devices", "2"}).code, 0);
+  const std::string devices = Lns({"devices", "Old"}).out;
+  EXPECT_EQ(std::count(devices.begin(), devices.end(), '\n'), 2);
+
+  run = Lns({"network", "delete", "Nowhere"});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.err.find("\"Nowhere\""), std::string::npos) << run.err;
+  EXPECT_EQ(Lns({"network", "delete"}).code, 2);
 }
 
 }  // namespace

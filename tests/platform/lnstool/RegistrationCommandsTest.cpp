@@ -59,11 +59,11 @@ TEST(RegistrationCommandsTest, ListTheTemplatesAndTheComponentApplicationsOfANet
   ASSERT_EQ(apps.code, 0) << apps.err;
   EXPECT_EQ(
       apps.out,
-      "server\tEverywhere\tAny.PlugIn\t1\t0\t-\t\t\t\n"
-      "system\tBrowse\tAny.PlugIn\t7\t20\t-\t\t\t\n"
-      "template qvrl206\tConfigure\tCalyxtern_qvr_lon_PlugIn.LNSPlugInAPI\t7\t13\tdefault\t1.5\t1048430\tthe "
+      "server\tEverywhere\tAny.PlugIn\t0\t1\t-\t\t\t\n"
+      "system\tBrowse\tAny.PlugIn\t20\t7\t-\t\t\t\n"
+      "template qvrl206\tConfigure\tCalyxtern_qvr_lon_PlugIn.LNSPlugInAPI\t13\t7\tdefault\t1.5\t1048430\tthe "
       "text\n"
-      "template qvrl206 / SCC\tHeat\tAny.PlugIn\t28\t0\t-\t\t\t\n");
+      "template qvrl206 / SCC\tHeat\tAny.PlugIn\t0\t28\t-\t\t\t\n");
 
   auto missing = Lns({"apps", "Nowhere"});
   EXPECT_EQ(missing.code, 1);
