@@ -177,7 +177,7 @@ TEST_F(UserStory, PrintsTheChosenSectionsOfBothModels) {
 }
 
 TEST_F(UserStory, TheDirectorRegistersThePlugInInANetworkOnceAndRemovesIt) {
-  const std::string configure = "\tConfigure\t" + kRegisteredApp + "\t7\t13\tdefault\t";
+  const std::string configure = "\tConfigure\t" + kRegisteredApp + "\t13\t7\tdefault\t";
   ASSERT_FALSE(Has(Lns({"apps", "Demo"}).out, kRegisteredApp));
   const std::vector<std::string> registration = {"send",     "Demo",     "50",       "7",        "Demo",
                                                  "--answer", "ok",       "--answer", "ok",       "--answer",

@@ -23,7 +23,9 @@ TEST(LnsHelp, HelpOnStandardOutputUsageErrorsOnStandardError) {
 
   run = Lns({"network", "create", "--help"});
   EXPECT_EQ(run.code, lnstool::kOk);
-  EXPECT_EQ(run.out.rfind("usage: lns network create NAME --devices N\n       lns network delete NAME\n", 0),
+  EXPECT_EQ(run.out.rfind("usage: lns network create NAME --devices N [--channel ft10|none]\n       lns "
+                          "network delete NAME\n",
+                          0),
             0u)
       << run.out;
   EXPECT_NE(run.out.find("removes the network"), std::string::npos) << run.out;

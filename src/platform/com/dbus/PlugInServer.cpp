@@ -15,6 +15,7 @@
 #include "platform/com/ServiceFile.h"
 #include "platform/com/dbus/BusNames.h"
 #include "platform/com/dbus/PlugInProperties.h"
+#include "platform/ui/HeadlessServicesScript.h"
 
 namespace com {
 
@@ -74,6 +75,9 @@ QDBusMessage Guarded(const QDBusMessage& call, Work&& work) {
     return RaisedErrorReply(call, error);
   } catch (const std::exception& error) {
     return call.createErrorReply(QDBusError::Failed, QString::fromUtf8(error.what()));
+  } catch (const ui::ScriptStop& stop) {
+    // A box that nobody here could answer: the director learns what was asked.
+    return call.createErrorReply(QDBusError::Failed, QString::fromUtf8(stop.what()));
   } catch (...) {
     return call.createErrorReply(QDBusError::Failed, QStringLiteral("unexpected failure"));
   }
