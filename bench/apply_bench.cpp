@@ -42,7 +42,7 @@ class TransferSetup {
     setenv("LNS_ROOT", root_.c_str(), 1);
     reg::InitMachineRoot(root_);
     lns::InstallShippedResources(reg::LonWorksFolderIn(root_));
-    qvr::ErrObject err;
+    runtime::ErrObject err;
     qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, "Language", "english");
     program_ = std::make_unique<qvr::Program>(services_, backend_, root_);
 

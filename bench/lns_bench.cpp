@@ -7,9 +7,9 @@
 #include <string>
 
 #include "platform/MachineRoot.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/lns/ScaleNetwork.h"
-#include "platform/ui/HeadlessEventLoop.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ class ScaleRoot {
     std::string pattern = (std::filesystem::temp_directory_path() / "lns-bench-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary machine root");
     path_ = pattern;
-    ui::HeadlessEventLoop loop;
+    platform::HeadlessEventLoop loop;
     lns::LnsObjectServer server(loop, path_);
     server.Open();
     lns::CreateScaleNetwork(server, "Scale", kDevices, platform::DataDir() / "interfaces");
@@ -44,7 +44,7 @@ const ScaleRoot& Root() {
 
 // The Object Server with the scale network's system open.
 struct OpenScale {
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   lns::LnsObjectServer server{loop, Root().Path()};
   lns::LnsSystem system = Open(server);
 

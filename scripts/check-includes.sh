@@ -4,27 +4,31 @@
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 
-# folder -> folders it may include (besides itself). Order matters: the longest folder prefix wins.
+# folder -> folders it may include (besides itself); a file belongs to the longest folder that holds it.
 declare -A allowed=(
-  [platform/runtime]="platform"
-  [platform/sqlite]="platform platform/runtime"
-  [platform/registry]="platform platform/runtime platform/sqlite"
-  [platform/ui/qt]="platform platform/runtime platform/ui"
-  [platform/ui]="platform platform/runtime"
-  [platform/lns]="platform platform/runtime platform/sqlite platform/registry"
-  [platform/com]="platform platform/runtime platform/registry platform/ui"
-  [platform/lnstool]="platform platform/runtime platform/sqlite platform/registry platform/ui platform/lns platform/com
+  [platform/runtime platform/eventloop]="platform"
+  [platform/eventloop]="platform platform/runtime"
+  [platform/sqlite]="platform platform/runtime platform/eventloop"
+  [platform/registry]="platform platform/runtime platform/eventloop platform/sqlite"
+  [platform/ui/qt]="platform platform/runtime platform/eventloop platform/ui"
+  [platform/ui]="platform platform/runtime platform/eventloop"
+  [platform/lns]="platform platform/runtime platform/eventloop platform/sqlite platform/registry"
+  [platform/com]="platform platform/runtime platform/eventloop platform/registry platform/ui"
+  [platform/com/dbus]="platform platform/runtime platform/eventloop platform/registry platform/ui platform/com platform/lnstool framework
+                       mainwindow"
+  [platform/lnstool]="platform platform/runtime platform/eventloop platform/sqlite platform/registry platform/ui platform/lns platform/com
                       framework mainwindow"
-  [platform]="platform/runtime"
-  [texts]="platform platform/runtime platform/ui platform/registry framework"
-  [datapoints]="platform platform/runtime platform/ui platform/lns devicemodel framework"
-  [devicemodel]="platform platform/runtime platform/registry platform/ui datapoints framework mainwindow texts"
-  [editors]="platform platform/runtime platform/ui datapoints devicemodel framework mainwindow"
-  [mainwindow]="platform platform/runtime platform/ui platform/lns platform/registry datapoints devicemodel editors
+  [platform]="platform/runtime platform/eventloop"
+  [texts]="platform platform/runtime platform/eventloop platform/ui platform/registry framework"
+  [datapoints]="platform platform/runtime platform/eventloop platform/ui platform/lns devicemodel framework"
+  [devicemodel]="platform platform/runtime platform/eventloop platform/registry platform/ui datapoints framework mainwindow texts"
+  [editors]="platform platform/runtime platform/eventloop platform/ui datapoints devicemodel framework mainwindow"
+  [mainwindow]="platform platform/runtime platform/eventloop platform/ui platform/lns platform/registry datapoints devicemodel editors
                 framework texts"
-  [framework]="platform platform/runtime platform/ui platform/lns platform/registry platform/com datapoints
+  [framework]="platform platform/runtime platform/eventloop platform/ui platform/lns platform/registry platform/com datapoints
                devicemodel mainwindow texts"
-  [app]="platform platform/runtime platform/ui platform/ui/qt platform/lnstool platform/com framework mainwindow"
+  [app]="platform platform/runtime platform/eventloop platform/ui platform/ui/qt platform/lnstool platform/com
+        platform/com/dbus framework mainwindow"
 )
 
 folder_of() { # the known folder that holds path $1 (longest match)

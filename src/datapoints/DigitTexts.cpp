@@ -6,6 +6,7 @@
 
 #include "framework/PlugInIdentity.h"
 #include "platform/Error.h"
+#include "platform/runtime/RuntimeErrors.h"
 
 namespace qvr {
 
@@ -18,9 +19,9 @@ constexpr std::size_t kHexTextLength = 7;
 
 void CheckPosition(int position, int last, std::string_view what) {
   if (position < 0 || position > last) {
-    throw platform::RaisedError(5, kProjectName,
-                                "Invalid procedure call or argument: " + std::string(what) + " number " +
-                                    std::to_string(position) + " is outside 0 to " + std::to_string(last));
+    runtime::RaiseInvalidCall(runtime::kProgramName, std::string(what) + " number " +
+                                                         std::to_string(position) + " is outside 0 to " +
+                                                         std::to_string(last));
   }
 }
 

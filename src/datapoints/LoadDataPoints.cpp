@@ -6,11 +6,11 @@
 
 #include "datapoints/NvRows.h"
 #include "datapoints/PropertyRows.h"
-#include "framework/Present.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "platform/lns/LnsInterface.h"
 #include "platform/lns/LnsNetworkVariable.h"
+#include "platform/runtime/Present.h"
+#include "platform/runtime/ResumeNext.h"
 
 namespace qvr {
 
@@ -38,23 +38,24 @@ constexpr NvTableFields kOutputFields{&DataPoint::NvoName,  &DataPoint::NvoObjec
 // unknown model, so that no count ever disagrees with the rows filled for it.
 DeviceFamily ReadFamily(Program& program) {
   DeviceFamily family = DeviceFamily::None;
-  ResumeNext(program.Err,
-             [&] { family = FamilyOfProgramId(Present(program.framework.CurrentDevice).GetProgramId()); });
+  runtime::ResumeNext(program.Err, [&] {
+    family = FamilyOfProgramId(runtime::Present(program.framework.CurrentDevice).GetProgramId());
+  });
   return family;
 }
 
 // Row k shows in box k; a box that the window lacks leaves the row's field as it was.
 void BindBox(Program& program, DataPoint& row, ui::TextBox* DataPoint::*field,
              ui::ControlArray<ui::TextBox>& boxes, int rowNumber) {
-  ResumeNext(program.Err, [&] { row.*field = &boxes[rowNumber]; });
+  runtime::ResumeNext(program.Err, [&] { row.*field = &boxes[rowNumber]; });
 }
 
 void LoadNvRow(Program& program, const std::optional<lns::LnsNetworkVariables>& variables,
                const NvTableFields& fields, const DataPointBoxes& boxes, const NvRow& layout,
                std::int16_t nvIndex, DataPoint& row, int rowNumber) {
   std::optional<lns::LnsNetworkVariable> variable;
-  ResumeNext(program.Err, [&] { variable = Present(variables).ItemByIndex(nvIndex); });
-  ResumeNext(program.Err, [&] { row.*fields.value = Present(variable).GetValue(); });
+  runtime::ResumeNext(program.Err, [&] { variable = runtime::Present(variables).ItemByIndex(nvIndex); });
+  runtime::ResumeNext(program.Err, [&] { row.*fields.value = runtime::Present(variable).GetValue(); });
   row.*fields.name = layout.name;
   row.*fields.object = layout.block;
   row.*fields.index = nvIndex;
@@ -101,8 +102,11 @@ void LoadDataPoints(Program& program, const DataPointBoxes& boxes) {
   DataPointTables& tables = program.datapoints;
   std::optional<lns::LnsInterface> deviceInterface;
   std::optional<lns::LnsNetworkVariables> variables;
-  ResumeNext(program.Err, [&] { deviceInterface = Present(program.framework.CurrentDevice).GetInterface(); });
-  ResumeNext(program.Err, [&] { variables = Present(deviceInterface).GetNetworkVariables(); });
+  runtime::ResumeNext(program.Err, [&] {
+    deviceInterface = runtime::Present(program.framework.CurrentDevice).GetInterface();
+  });
+  runtime::ResumeNext(program.Err,
+                      [&] { variables = runtime::Present(deviceInterface).GetNetworkVariables(); });
 
   LoadNvSection(program, variables, InputRows(), kInputFields, boxes, tables.NviTable, tables.NviCount);
   LoadNvSection(program, variables, OutputRows(), kOutputFields, boxes, tables.NvoTable, tables.NvoCount);

@@ -15,14 +15,14 @@ namespace {
 // the caller finds its own error state again afterwards.
 class CallersErrorKept {
  public:
-  explicit CallersErrorKept(ErrObject& err) : err_(err), callers_(err) {}
+  explicit CallersErrorKept(runtime::ErrObject& err) : err_(err), callers_(err) {}
   ~CallersErrorKept() { err_ = callers_; }
   CallersErrorKept(const CallersErrorKept&) = delete;
   CallersErrorKept& operator=(const CallersErrorKept&) = delete;
 
  private:
-  ErrObject& err_;
-  ErrObject callers_;
+  runtime::ErrObject& err_;
+  runtime::ErrObject callers_;
 };
 
 }  // namespace

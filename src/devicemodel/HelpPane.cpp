@@ -3,8 +3,8 @@
 #include <span>
 
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "mainwindow/fMain.h"
+#include "platform/runtime/ResumeNext.h"
 #include "platform/ui/Utf8.h"
 
 namespace qvr {
@@ -34,20 +34,21 @@ HelpSource SourceOf(const TextTables& texts, const std::string& itemKind) {
 // Selects `length` characters from `start` and sets their emphasis: bold and underline together mark a
 // heading.
 void EmphasiseRange(Program& program, ui::RichTextBox& pane, int start, int length, bool on) {
-  ResumeNext(program.Err, [&] { pane.SetSelStart(start); });
-  ResumeNext(program.Err, [&] { pane.SetSelLength(length); });
-  ResumeNext(program.Err, [&] { pane.SetSelBold(on); });
-  ResumeNext(program.Err, [&] { pane.SetSelUnderline(on); });
+  runtime::ResumeNext(program.Err, [&] { pane.SetSelStart(start); });
+  runtime::ResumeNext(program.Err, [&] { pane.SetSelLength(length); });
+  runtime::ResumeNext(program.Err, [&] { pane.SetSelBold(on); });
+  runtime::ResumeNext(program.Err, [&] { pane.SetSelUnderline(on); });
 }
 
 }  // namespace
 
 void ShowHelpText(Program& program, const std::string& itemKind, std::int16_t itemIndex) {
   ui::RichTextBox* pane = nullptr;
-  if (!ResumeNext(program.Err, [&] { pane = &program.fMain().RTHinweis; })) return;
+  if (!runtime::ResumeNext(program.Err, [&] { pane = &program.fMain().RTHinweis; })) return;
   const HelpSource source = SourceOf(program.texts, itemKind);
   if (itemIndex >= 0 && static_cast<std::size_t>(itemIndex) < source.texts.size()) {
-    ResumeNext(program.Err, [&] { pane->SetText(source.texts[static_cast<std::size_t>(itemIndex)]); });
+    runtime::ResumeNext(program.Err,
+                        [&] { pane->SetText(source.texts[static_cast<std::size_t>(itemIndex)]); });
   }
   EmphasiseRange(program, *pane, 0, kWholeText, false);
   const int headingLength = source.heading ? ui::CharCount(*source.heading) : 0;
@@ -55,10 +56,10 @@ void ShowHelpText(Program& program, const std::string& itemKind, std::int16_t it
 
   const std::string& label = program.texts.MsgMain[kLabelMessage];
   int labelStart = -1;
-  ResumeNext(program.Err, [&] { labelStart = pane->Find(label, 0, kLabelSearchEnd); });
+  runtime::ResumeNext(program.Err, [&] { labelStart = pane->Find(label, 0, kLabelSearchEnd); });
   // A text without the label keeps no emphasis beyond its heading.
   if (labelStart >= 0) EmphasiseRange(program, *pane, labelStart, ui::CharCount(label), true);
-  ResumeNext(program.Err, [&] { pane->SetSelStart(kCaretAfterHelp); });
+  runtime::ResumeNext(program.Err, [&] { pane->SetSelStart(kCaretAfterHelp); });
 }
 
 }  // namespace qvr

@@ -3,8 +3,8 @@
 #include "devicemodel/QuietWrites.h"
 #include "devicemodel/ValueTexts.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "mainwindow/fMain.h"
+#include "platform/runtime/ResumeNext.h"
 
 namespace qvr {
 
@@ -19,22 +19,22 @@ ui::ComboBox& Combo(Program& program, int row) {
 }
 
 void CopyIntoCombo(Program& program, int row) {
-  ResumeNext(program.Err, [&] { ShowText(Combo(program, row), BoxText(program, row)); });
+  runtime::ResumeNext(program.Err, [&] { ShowText(Combo(program, row), BoxText(program, row)); });
 }
 
 // The setting box gets the setting alone; the combo, of `functions` entries, the setting's function.
 void DecodeSetting(Program& program, int row, int functions) {
-  ResumeNext(program.Err, [&] {
+  runtime::ResumeNext(program.Err, [&] {
     if (const auto setting = SettingOf(BoxText(program, row)))
       ShowText(program.fMain().txtnviset[row], *setting);
   });
-  ResumeNext(program.Err, [&] {
+  runtime::ResumeNext(program.Err, [&] {
     ShowChoice(Combo(program, row), SettingFunctionChoice(BoxText(program, row), functions));
   });
 }
 
 void DecodeSwitch(Program& program, int row) {
-  ResumeNext(program.Err, [&] {
+  runtime::ResumeNext(program.Err, [&] {
     ShowChoice(Combo(program, row), SwitchChoice(BoxText(program, row), program.model.DecimalSep));
   });
 }

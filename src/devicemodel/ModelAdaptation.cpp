@@ -3,8 +3,8 @@
 #include <initializer_list>
 
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "mainwindow/fMain.h"
+#include "platform/runtime/ResumeNext.h"
 
 namespace qvr {
 
@@ -40,7 +40,7 @@ void ChooseFiles(DeviceModelState& model, DeviceFamily family, const std::string
 // A status bar that cannot be read counts as not online.
 bool DeviceIsOnline(Program& program) {
   bool online = false;
-  ResumeNext(program.Err, [&] { online = program.fMain().DeviceShownOnline(); });
+  runtime::ResumeNext(program.Err, [&] { online = program.fMain().DeviceShownOnline(); });
   return online;
 }
 
@@ -50,7 +50,7 @@ void AdaptMainWindow(Program& program, DeviceFamily family, const std::string& l
   // The space-comfort tabs belong to QVR-L2 only; a QVR-L2 device after a QVR-L1 device gets them back.
   const bool showScc = family == DeviceFamily::QvrL2;
   for (int tab : {kSccMonitorTab, kSccConfigTab}) {
-    ResumeNext(program.Err, [&] { program.fMain().tabData.SetTabShown(tab, showScc); });
+    runtime::ResumeNext(program.Err, [&] { program.fMain().tabData.SetTabShown(tab, showScc); });
   }
   program.model.DeviceTypeName = FamilyName(family);
   ChooseFiles(program.model, family, language);
@@ -59,7 +59,7 @@ void AdaptMainWindow(Program& program, DeviceFamily family, const std::string& l
 void FillSwitchLists(Program& program) {
   const std::string& sep = program.model.DecimalSep;
   for (int index : {23, 24}) {
-    ResumeNext(program.Err, [&] {
+    runtime::ResumeNext(program.Err, [&] {
       ui::ComboBox& combo = program.fMain().cmb_nvi[index];
       combo.Clear();
       for (const std::string& entry : {"0" + sep + "0 0", "100" + sep + "0 1", "0" + sep + "0 -1"}) {
@@ -74,7 +74,7 @@ void ApplyOnlineState(Program& program, DeviceFamily family) {
   const bool large = family == DeviceFamily::QvrL2;
   auto enable = [&](auto fMain::*controls, std::initializer_list<int> indexes) {
     for (int index : indexes) {
-      ResumeNext(program.Err, [&] { (program.fMain().*controls)[index].SetEnabled(online); });
+      runtime::ResumeNext(program.Err, [&] { (program.fMain().*controls)[index].SetEnabled(online); });
     }
   };
   if (large) enable(&fMain::cmb_nvi, {20, 21, 22, 23, 24});

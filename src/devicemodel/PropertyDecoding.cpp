@@ -3,9 +3,9 @@
 #include "devicemodel/FieldDigits.h"
 #include "devicemodel/QuietWrites.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
-#include "framework/SplitAt.h"
 #include "mainwindow/fMain.h"
+#include "platform/runtime/ResumeNext.h"
+#include "platform/runtime/SplitAt.h"
 
 namespace qvr {
 
@@ -23,17 +23,17 @@ ui::ComboBox& Combo(Program& program, int index) {
 // sub-field boxes.
 void DecodeComposite(Program& program, int row, const char* separator, std::string& before, int beforeBox,
                      std::string& after, int afterBox) {
-  ResumeNext(program.Err, [&] {
+  runtime::ResumeNext(program.Err, [&] {
     const std::string text = BoxText(program, row);
-    before = SplitAt(text, separator, after);
+    before = runtime::SplitAt(text, separator, after);
   });
-  ResumeNext(program.Err, [&] { ShowUnchanged(program.fMain().txtNci[beforeBox], before); });
-  ResumeNext(program.Err, [&] { ShowUnchanged(program.fMain().txtNci[afterBox], after); });
+  runtime::ResumeNext(program.Err, [&] { ShowUnchanged(program.fMain().txtNci[beforeBox], before); });
+  runtime::ResumeNext(program.Err, [&] { ShowUnchanged(program.fMain().txtNci[afterBox], after); });
 }
 
 // A combo that shows one of `names` as stored in a row's value.
 void DecodeStoredName(Program& program, int row, std::initializer_list<const char*> names) {
-  ResumeNext(program.Err, [&] {
+  runtime::ResumeNext(program.Err, [&] {
     const std::string& stored = program.datapoints.NciTable.at(static_cast<std::size_t>(row)).NciValue;
     ShowChoice(Combo(program, row), NameChoice(stored, names));
   });
@@ -49,13 +49,14 @@ void DecodeValueStatePairs(Program& program) {
 
 void DecodePowerUpStates(Program& program) {
   for (int row : {17, 28}) {
-    ResumeNext(program.Err, [&] { ShowChoice(Combo(program, row), PowerUpChoice(BoxText(program, row))); });
+    runtime::ResumeNext(program.Err,
+                        [&] { ShowChoice(Combo(program, row), PowerUpChoice(BoxText(program, row))); });
   }
 }
 
 void DecodeSensorLed(Program& program) {
-  ResumeNext(program.Err,
-             [&] { ShowChoice(Combo(program, 6), BitChoice(BitDigit(BoxText(program, 6), 0))); });
+  runtime::ResumeNext(program.Err,
+                      [&] { ShowChoice(Combo(program, 6), BitChoice(BitDigit(BoxText(program, 6), 0))); });
 }
 
 void DecodeLightControllerOptions(Program& program, StartBitRule rule) {
@@ -64,12 +65,12 @@ void DecodeLightControllerOptions(Program& program, StartBitRule rule) {
     int overrideCombo;
   };
   for (const Channel channel : {Channel{19, 0}, Channel{30, 1}}) {
-    ResumeNext(program.Err, [&] {
+    runtime::ResumeNext(program.Err, [&] {
       const std::string text = BoxText(program, channel.row);
       ShowChoice(Combo(program, channel.row),
                  LightControlModeChoice(BitDigit(text, 14), BitDigit(text, 15), BitDigit(text, 0), rule));
     });
-    ResumeNext(program.Err, [&] {
+    runtime::ResumeNext(program.Err, [&] {
       ShowChoice(Combo(program, channel.overrideCombo),
                  BitChoice(BitDigit(BoxText(program, channel.row), 1)));
     });
@@ -86,10 +87,10 @@ void DecodeDigitalInputConfig(Program& program) {
   constexpr int kRow = 36;
   constexpr int kFunctionCombo = 37;
   constexpr int kFunctions = 4;  // standard I/O, toggle, dimming, manual overriding
-  ResumeNext(program.Err, [&] {
+  runtime::ResumeNext(program.Err, [&] {
     ShowChoice(Combo(program, kRow), HexDigitValue(BoxText(program, kRow), 1) == 0 ? 0 : 1);
   });
-  ResumeNext(program.Err, [&] {
+  runtime::ResumeNext(program.Err, [&] {
     const int function = HexDigitValue(BoxText(program, kRow), 0);
     ShowChoice(Combo(program, kFunctionCombo),
                function < kFunctions ? std::optional<int>(function) : std::nullopt);

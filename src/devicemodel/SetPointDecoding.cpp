@@ -6,9 +6,9 @@
 
 #include "devicemodel/QuietWrites.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
-#include "framework/SplitAt.h"
 #include "mainwindow/fMain.h"
+#include "platform/runtime/ResumeNext.h"
+#include "platform/runtime/SplitAt.h"
 
 namespace qvr {
 
@@ -55,7 +55,7 @@ std::optional<DecimalCommaValue> SplitDecimalCommaValue(const std::string& store
 SetPointParts SplitDottedValue(const std::string& text) {
   SetPointParts parts;
   std::string rest = text;
-  for (std::string& part : parts) part = SplitAt(rest, ",", rest);
+  for (std::string& part : parts) part = runtime::SplitAt(rest, ",", rest);
   return parts;
 }
 
@@ -78,13 +78,13 @@ void DecodeSetPoints(Program& program) {
     keep(value ? value->parts : SetPointParts{});
     if (value) {
       stored = value->dotted;
-      ResumeNext(program.Err, [&] { ShowUnchanged(program.fMain().txtNci[kRow], stored); });
+      runtime::ResumeNext(program.Err, [&] { ShowUnchanged(program.fMain().txtNci[kRow], stored); });
     }
   } else {
-    ResumeNext(program.Err, [&] { keep(SplitDottedValue(program.fMain().txtNci[kRow].Text())); });
+    runtime::ResumeNext(program.Err, [&] { keep(SplitDottedValue(program.fMain().txtNci[kRow].Text())); });
   }
   for (std::size_t point = 0; point < kSetPoints; ++point) {
-    ResumeNext(program.Err, [&] {
+    runtime::ResumeNext(program.Err, [&] {
       ShowUnchanged(program.fMain().txtNci[kFirstPartBox + static_cast<int>(point)], *fields[point]);
     });
   }

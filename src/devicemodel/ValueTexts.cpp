@@ -1,6 +1,6 @@
 #include "devicemodel/ValueTexts.h"
 
-#include "framework/SplitAt.h"
+#include "platform/runtime/SplitAt.h"
 
 namespace qvr {
 
@@ -23,7 +23,7 @@ std::optional<int> SettingFunctionChoice(const std::string& text, int choices) {
 
 int PowerUpChoice(const std::string& text) {
   std::string rest;
-  return SplitAt(text, " ", rest) == "SET_ON" ? 1 : 0;
+  return runtime::SplitAt(text, " ", rest) == "SET_ON" ? 1 : 0;
 }
 
 std::optional<int> SwitchChoice(const std::string& text, const std::string& decimalSep) {

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "editors/TypeMismatch.h"
 #include "mainwindow/RegionalNumber.h"
+#include "platform/runtime/RuntimeErrors.h"
 
 namespace qvr {
 
@@ -23,7 +23,7 @@ bool NumberDiffers(const std::string& text, const std::string& stored, const std
   // The very text of the device's value is no change, whether or not it reads as a number.
   if (text == stored) return false;
   const std::optional<double> number = ParseRegionalNumber(text, decimalSep);
-  if (!number) RaiseTypeMismatch();
+  if (!number) runtime::RaiseTypeMismatch();
   const std::optional<double> storedNumber = ParseRegionalNumber(stored, decimalSep);
   if (!storedNumber) return TextDiffers(text, stored);
   return *number != *storedNumber;

@@ -4,9 +4,9 @@
 
 #include "devicemodel/FieldDigits.h"
 #include "devicemodel/ValueTexts.h"
-#include "editors/TypeMismatch.h"
-#include "framework/SplitAt.h"
 #include "mainwindow/fMain.h"
+#include "platform/runtime/RuntimeErrors.h"
+#include "platform/runtime/SplitAt.h"
 
 namespace qvr {
 
@@ -28,7 +28,7 @@ constexpr int kHvacModeRow = 54;
 
 std::string FirstWord(const std::string& text) {
   std::string rest;
-  return SplitAt(text, " ", rest);
+  return runtime::SplitAt(text, " ", rest);
 }
 
 // The combos that follow row `row`, in the order they follow it: a light controller's mode (bits 14,
@@ -108,7 +108,7 @@ void FollowCompanionChoices(fMain& window, int row) {
   for (const int combo : FollowingCombos(row)) {
     // Read anew for each combo: a Click before may have rewritten the text.
     const std::optional<int> choice = ChoiceOfPropertyText(combo, window.txtNci[row].Text());
-    if (!choice && IsOverrideCombo(combo)) RaiseTypeMismatch();
+    if (!choice && IsOverrideCombo(combo)) runtime::RaiseTypeMismatch();
     ui::ComboBox& companion = window.cmb_nci[combo];
     // Without the language's texts some lists are empty: the combo cannot show the choice, and the
     // value in the box is no less valid for that.

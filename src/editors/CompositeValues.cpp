@@ -4,8 +4,8 @@
 #include <iterator>
 
 #include "devicemodel/SetPointField.h"
-#include "framework/SplitAt.h"
 #include "mainwindow/fMain.h"
+#include "platform/runtime/SplitAt.h"
 
 namespace qvr {
 
@@ -35,7 +35,7 @@ const SubField kSubFields[] = {
 // One set point as the value text holds it ("." and two decimals, rounded to hundredths). A box that
 // holds no number goes into the row as it stands, so that the row differs from the device's value.
 std::string SetPointField(const std::string& text, const std::string& decimalSep) {
-  return RoundSetPointField(text, decimalSep).value_or(Trim(text));
+  return RoundSetPointField(text, decimalSep).value_or(runtime::Trim(text));
 }
 
 // A switch's value always shows its decimal: "100" and "100," become "100,0" (separator ",").
@@ -65,22 +65,22 @@ const SubField* FindSubField(int box) {
 
 std::string RebuiltRowText(const fMain& window, const SubField& field, const std::string& decimalSep) {
   // Blanks around a number would split the value text where the device expects none.
-  const std::string part = Trim(window.txtNci[field.box].Text());
+  const std::string part = runtime::Trim(window.txtNci[field.box].Text());
   const std::string row = window.txtNci[field.rowBox].Text();
   std::string rest;
   switch (field.kind) {
     case SubFieldKind::SetPoint:
       return SetPointsRowText(window, decimalSep);
     case SubFieldKind::SwitchValue:
-      SplitAt(row, " ", rest);
+      runtime::SplitAt(row, " ", rest);
       return SwitchValue(part, decimalSep) + " " + rest;
     case SubFieldKind::SwitchState:
-      return SplitAt(row, " ", rest) + " " + part;
+      return runtime::SplitAt(row, " ", rest) + " " + part;
     case SubFieldKind::RatioBefore:
-      SplitAt(row, "/", rest);
+      runtime::SplitAt(row, "/", rest);
       return part + "/" + rest;
     case SubFieldKind::RatioAfter:
-      return SplitAt(row, "/", rest) + "/" + part;
+      return runtime::SplitAt(row, "/", rest) + "/" + part;
   }
   return row;
 }

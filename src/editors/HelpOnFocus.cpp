@@ -8,9 +8,9 @@
 #include "devicemodel/ApplyDeviceModel.h"
 #include "editors/ChoiceTexts.h"
 #include "editors/CompositeValues.h"
-#include "framework/Present.h"
 #include "framework/Program.h"
 #include "mainwindow/fMain.h"
+#include "platform/runtime/Present.h"
 
 namespace qvr {
 
@@ -20,7 +20,7 @@ namespace {
 // row `row` of table `itemKind` ("Nci", "Nvi", "Nvo"; "" shows none). The program ID is read anew each
 // time, so a device that can no longer be read fails here.
 void ShowHelpOfRow(Program& program, std::string itemKind, int row, std::int16_t spare = 0) {
-  std::string programId = Present(program.framework.CurrentDevice).GetProgramId();
+  std::string programId = runtime::Present(program.framework.CurrentDevice).GetProgramId();
   std::int16_t modelGroup = 100;
   std::int16_t fillForm = 0;
   auto itemIndex = static_cast<std::int16_t>(row);

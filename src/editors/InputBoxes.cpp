@@ -12,8 +12,8 @@
 #include "editors/InputCompanions.h"
 #include "editors/InputMonitoring.h"
 #include "framework/Program.h"
-#include "framework/SplitAt.h"
 #include "mainwindow/fMain.h"
+#include "platform/runtime/SplitAt.h"
 
 namespace qvr {
 
@@ -102,7 +102,7 @@ void fMain::txtNvo_Change(int Index) {
   ui::TextBox& box = txtNvo[Index];
   std::string rest;
   // Writing the shortened text raises this once more; it then holds no comma and stays.
-  if (box.Text().find(',') != std::string::npos) box.SetText(SplitAt(box.Text(), ",", rest));
+  if (box.Text().find(',') != std::string::npos) box.SetText(runtime::SplitAt(box.Text(), ",", rest));
 }
 
 }  // namespace qvr

@@ -5,8 +5,8 @@
 #include "devicemodel/QuietWrites.h"
 #include "devicemodel/ValueTexts.h"
 #include "editors/EditorValueTexts.h"
-#include "framework/SplitAt.h"
 #include "mainwindow/fMain.h"
+#include "platform/runtime/SplitAt.h"
 
 namespace qvr {
 
@@ -100,7 +100,7 @@ std::string SettingInputText(const fMain& window, int row, const std::string& de
   std::string function = combo.Text();
   if (combo.ListIndex() < 0) {
     std::string rest;
-    function = SplitAt(window.txtNvi[row].Text(), " ", rest);
+    function = runtime::SplitAt(window.txtNvi[row].Text(), " ", rest);
   }
   return SettingText(function, window.txtnviset[row].Text(), decimalSep);
 }

@@ -1,5 +1,6 @@
 #include "framework/CRegistry.h"
 
+#include "framework/PlugInIdentity.h"
 #include "platform/Error.h"
 #include "platform/MachineRoot.h"
 
@@ -7,7 +8,6 @@ namespace qvr {
 
 namespace {
 
-constexpr const char* kProjectName = "Calyxtern_qvr_lon_PlugIn";
 constexpr const char* kAppSettingsKey = "SOFTWARE\\LonWorks\\LCA\\Applets\\Calyxtern_qvr_lon_PlugIn\\";
 
 std::string SubkeyPath(const std::string& parent, const std::string& name) {
@@ -16,7 +16,7 @@ std::string SubkeyPath(const std::string& parent, const std::string& name) {
 
 }  // namespace
 
-CRegistry::CRegistry(ErrObject& err) : err_(err) {}
+CRegistry::CRegistry(runtime::ErrObject& err) : err_(err) {}
 
 std::unique_ptr<reg::RegistryStore> CRegistry::OpenStore() {
   try {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "framework/ErrObject.h"
 #include "platform/registry/RegistryStore.h"
+#include "platform/runtime/ErrObject.h"
 
 namespace qvr {
 
@@ -20,7 +20,7 @@ class CRegistry {
   static constexpr long kWriteRefused = -2147220991;
 
   // A refused write reports into `err` without raising.
-  explicit CRegistry(ErrObject& err);
+  explicit CRegistry(runtime::ErrObject& err);
 
   // Starts a walk over the subkeys of HKLM\sSection: the first subkey's name, "" when the key cannot be
   // opened or has none.
@@ -59,7 +59,7 @@ class CRegistry {
   bool DeleteKeyTree(reg::RegistryStore& store, const KeyHandle& parent, const std::string& keyName);
   static std::string StripNull(const std::string& text);
 
-  ErrObject& err_;
+  runtime::ErrObject& err_;
   std::optional<std::string> hEnumKey;  // the HKLM key path being walked; none before a walk
   std::int32_t lEnumIndex = 0;          // index of the next subkey to read
 };

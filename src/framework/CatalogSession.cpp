@@ -16,7 +16,7 @@ CatalogSession::~CatalogSession() {
   Close();
 }
 
-long CatalogSession::Open(ErrObject& err, long mode) {
+long CatalogSession::Open(runtime::ErrObject& err, long mode) {
   lonWorksFolder_ =
       CRegistry(err).MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue));
   if (lonWorksFolder_.empty()) return lns::kResourceCannotOpen;

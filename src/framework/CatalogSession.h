@@ -5,9 +5,11 @@
 
 #include "platform/lns/ResourceCatalog.h"
 
-namespace qvr {
-
+namespace runtime {
 struct ErrObject;
+}  // namespace runtime
+
+namespace qvr {
 
 // The LonWorks resource catalogue of the machine's LonWorks folder, open for the length of one routine:
 // whatever is still open when the session ends is closed, so that no exit path leaves a handle behind.
@@ -24,7 +26,7 @@ class CatalogSession {
 
   // Reads the LonWorks folder from the registry now and opens the catalogue of its Types folder.
   // kResourceCannotOpen when the registry names no LonWorks folder.
-  long Open(ErrObject& err, long mode);
+  long Open(runtime::ErrObject& err, long mode);
   // The LonWorks folder that Open read ("" before).
   const std::string& LonWorksFolder() const { return lonWorksFolder_; }
 

@@ -5,14 +5,14 @@
 
 #include "framework/NetworkRegistration.h"
 #include "framework/NetworkRegistrationParts.h"
-#include "framework/Present.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "framework/fProgress.h"
 #include "mainwindow/ProgressWindows.h"
 #include "mainwindow/fMain.h"
 #include "mainwindow/fStartbild.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "platform/runtime/Present.h"
+#include "platform/runtime/ResumeNext.h"
 
 namespace qvr {
 
@@ -38,16 +38,17 @@ void ShowProgressStatus(Program& program, const std::string& text) {
 // The system of the open network, opened; a system that fails to open is tried once more.
 bool OpenCurrentSystem(Program& program) {
   FrameworkState& state = program.framework;
-  ErrObject& err = program.Err;
-  ResumeNext(err, [&] { state.CurrentSystem = Present(state.CurrentNetwork).GetSystems().Item(1); });
+  runtime::ErrObject& err = program.Err;
+  runtime::ResumeNext(
+      err, [&] { state.CurrentSystem = runtime::Present(state.CurrentNetwork).GetSystems().Item(1); });
   if (state.ShowProgress) {
     std::string systemName;
-    ResumeNext(err, [&] { systemName = Present(state.CurrentSystem).GetName(); });
+    runtime::ResumeNext(err, [&] { systemName = runtime::Present(state.CurrentSystem).GetName(); });
     ShowRegistrationStatus(
         program, program.texts.MsgFramework[kMsgOpening] + systemName + "...\r\n" + kSystemModeLine);
   }
-  const auto open = [&] { Present(state.CurrentSystem).Open(); };
-  return ResumeNext(err, open) || ResumeNext(err, open);
+  const auto open = [&] { runtime::Present(state.CurrentSystem).Open(); };
+  return runtime::ResumeNext(err, open) || runtime::ResumeNext(err, open);
 }
 
 // Deregisters the plug-in in the network at `position` (from 1); the Object Server's own entries go with
@@ -55,19 +56,20 @@ bool OpenCurrentSystem(Program& program) {
 void DeregisterNetworkAt(Program& program, const lns::LnsNetworks& networks, long position,
                          bool offerTemplateRemoval) {
   FrameworkState& state = program.framework;
-  ErrObject& err = program.Err;
-  ResumeNext(err, [&] { state.CurrentNetwork = networks.Item(position); });
+  runtime::ErrObject& err = program.Err;
+  runtime::ResumeNext(err, [&] { state.CurrentNetwork = networks.Item(position); });
   if (state.ShowProgress) {
     std::string networkName;
-    ResumeNext(err, [&] { networkName = Present(state.CurrentNetwork).GetName(); });
+    runtime::ResumeNext(err, [&] { networkName = runtime::Present(state.CurrentNetwork).GetName(); });
     ShowRegistrationStatus(program, program.texts.MsgFramework[kMsgOpening] + networkName + "...");
   }
-  if (ResumeNext(err, [&] { Present(state.CurrentNetwork).Open(); }) && OpenCurrentSystem(program)) {
+  if (runtime::ResumeNext(err, [&] { runtime::Present(state.CurrentNetwork).Open(); }) &&
+      OpenCurrentSystem(program)) {
     ShowProgressStatus(program, program.texts.MsgFramework[kMsgDeregisterCommands]);
     DeregisterInNetwork(program, offerTemplateRemoval, position == 1);
   }
-  ResumeNext(err, [&] { Present(state.CurrentSystem).Close(); });
-  ResumeNext(err, [&] { Present(state.CurrentNetwork).Close(); });
+  runtime::ResumeNext(err, [&] { runtime::Present(state.CurrentSystem).Close(); });
+  runtime::ResumeNext(err, [&] { runtime::Present(state.CurrentNetwork).Close(); });
   state.CurrentSystem.reset();
   state.CurrentNetwork.reset();
 }
@@ -76,18 +78,18 @@ void DeregisterNetworkAt(Program& program, const lns::LnsNetworks& networks, lon
 
 void DeregisterFromAllNetworks(Program& program, bool offerTemplateRemoval) {
   FrameworkState& state = program.framework;
-  ErrObject& err = program.Err;
+  runtime::ErrObject& err = program.Err;
   InitCommandTable(state.CommandTable);
   // The main window's load fills the message texts, which the first status line already needs.
-  ResumeNext(err, [&] { state.ObjectServer = &program.fMain().lcaOS(); });
+  runtime::ResumeNext(err, [&] { state.ObjectServer = &program.fMain().lcaOS(); });
   if (state.ShowProgress) ShowProgressWindow(program);
 
-  ResumeNext(err, [&] { Present(state.ObjectServer).PutRemote(false); });
-  ResumeNext(err, [&] { Present(state.ObjectServer).Open(); });
+  runtime::ResumeNext(err, [&] { runtime::Present(state.ObjectServer).PutRemote(false); });
+  runtime::ResumeNext(err, [&] { runtime::Present(state.ObjectServer).Open(); });
   std::optional<lns::LnsNetworks> networks;
   long count = 0;
-  if (ResumeNext(err, [&] {
-        networks = Present(state.ObjectServer).GetNetworks();
+  if (runtime::ResumeNext(err, [&] {
+        networks = runtime::Present(state.ObjectServer).GetNetworks();
         count = networks->Count();
       })) {
     for (long position = 1; position <= count; ++position) {
@@ -100,7 +102,7 @@ void DeregisterFromAllNetworks(Program& program, bool offerTemplateRemoval) {
     program.Windows().Drop<qvr::fProgress>();
     program.Ui().DoEvents();
   }
-  ResumeNext(err, [&] { Present(state.ObjectServer).Close(); });
+  runtime::ResumeNext(err, [&] { runtime::Present(state.ObjectServer).Close(); });
   state.ObjectServer = nullptr;
 }
 

@@ -14,10 +14,6 @@ inline constexpr long kErrObjectNotFound = 20005;  // the object path leads to n
 // The main window cannot take the change in its present state, or the network cannot be opened.
 inline constexpr long kErrNotPossibleNow = 20006;
 
-// The platform's own numbers that the plug-in object raises as well.
-inline constexpr long kErrOverflow = 6;       // a count or size beyond its type
-inline constexpr long kErrObjectNotSet = 91;  // an object reference that nothing was bound to
-
 // The one description that is the same in every language.
 inline constexpr const char* kObjectNotFoundText = "Object not found";
 

@@ -5,10 +5,10 @@
 #include "framework/PlugInMessages.h"
 #include "framework/Program.h"
 #include "framework/ProgressPlacement.h"
-#include "framework/ResumeNext.h"
 #include "framework/TypeFiles.h"
 #include "framework/fProgress.h"
 #include "mainwindow/fMain.h"
+#include "platform/runtime/ResumeNext.h"
 
 namespace qvr {
 
@@ -38,8 +38,8 @@ LNSPlugInAPI::~LNSPlugInAPI() {
   --state.InstanceCount;
   if (program_.HasEnded()) return;  // nothing is left to end, and no window may load again
   // A release cannot report to the director; an error on the way ends nothing.
-  ErrObject ignored;
-  ResumeNext(ignored, [&] {
+  runtime::ErrObject ignored;
+  runtime::ResumeNext(ignored, [&] {
     qvr::fMain& mainWindow = program_.fMain();
     if (!mainWindow.Visible() && state.InstanceCount == 0) mainWindow.EndPlugIn();
   });

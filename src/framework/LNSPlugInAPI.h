@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/ObjectPath.h"
+#include "platform/Error.h"
 
 namespace qvr {
 

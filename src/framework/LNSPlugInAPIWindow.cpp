@@ -8,8 +8,8 @@
 #include "framework/PlugInIdentity.h"
 #include "framework/PlugInMessages.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "mainwindow/fMain.h"
+#include "platform/runtime/ResumeNext.h"
 #include "platform/ui/Utf8.h"
 
 namespace qvr {
@@ -21,7 +21,7 @@ constexpr int kDevelopmentProgramIdLength = 16;
 // Whole pixels, halves to the even neighbour.
 std::int32_t ToPixels(float twips, int twipsPerPixel) {
   const double pixels = std::nearbyint(static_cast<double>(twips) / twipsPerPixel);
-  if (!(pixels >= INT32_MIN && pixels <= INT32_MAX)) RaiseToHost(kErrOverflow, "Overflow");
+  if (!(pixels >= INT32_MIN && pixels <= INT32_MAX)) RaiseToHost(runtime::kErrOverflow, "Overflow");
   return static_cast<std::int32_t>(pixels);
 }
 
@@ -82,7 +82,8 @@ bool LNSPlugInAPI::Minimized() const {
 // The state changes even on a hidden window; the director is then told that it will show only later.
 void LNSPlugInAPI::SetMinimized(bool minimized) {
   qvr::fMain& mainWindow = program_.fMain();
-  ResumeNext(program_.Err, [&] { mainWindow.SetWindowState(minimized ? ui::vbMinimized : ui::vbNormal); });
+  runtime::ResumeNext(program_.Err,
+                      [&] { mainWindow.SetWindowState(minimized ? ui::vbMinimized : ui::vbNormal); });
   if (!mainWindow.Visible()) RaiseWithMessage(kErrNotPossibleNow, kMsgMinimizedWhileHidden);
 }
 

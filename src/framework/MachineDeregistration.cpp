@@ -3,16 +3,12 @@
 #include "framework/MachineRegistration.h"
 #include "framework/PlugInIdentity.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
+#include "platform/runtime/ResumeNext.h"
+#include "texts/FrameworkMessages.h"
 
 namespace qvr {
 
 namespace {
-
-// Entries of MsgFramework.
-constexpr std::size_t kMsgComDeregistrationFailed = 8;
-constexpr std::size_t kMsgDeregistered = 9;
-constexpr std::size_t kMsgKeyMissing = 10;
 
 // The modes of a deregistration that reach the networks; -1, or any other mode, stays on the machine.
 constexpr std::int32_t kNetworksKeepTemplates = 0;
@@ -30,9 +26,9 @@ bool DeregisterPlugIn(Program& program, std::int32_t mode, bool showMessages) {
 bool UnregisterPlugIn(Program& program, bool showMessages) {
   FillRegistrationTexts(program);
   const auto& messages = program.texts.MsgFramework;
-  ErrObject& err = program.Err;
+  runtime::ErrObject& err = program.Err;
   err.Clear();
-  if (!ResumeNext(err, [&] { StartSelf(program, "/unregserver"); })) {
+  if (!runtime::ResumeNext(err, [&] { StartSelf(program, "/unregserver"); })) {
     // The key stays: without its class unregistered the plug-in must not look removed.
     if (showMessages) {
       program.Ui().MsgBox(std::string("Plug-in ") + kProgId + messages[kMsgComDeregistrationFailed] +

@@ -5,19 +5,14 @@
 #include "framework/PlugInClass.h"
 #include "framework/PlugInIdentity.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "framework/TypeFiles.h"
+#include "platform/runtime/ResumeNext.h"
+#include "texts/FrameworkMessages.h"
 #include "texts/Language.h"
 
 namespace qvr {
 
 namespace {
-
-// Entries of MsgFramework.
-constexpr std::size_t kMsgNewerVersionRegistered = 3;
-constexpr std::size_t kMsgComRegistrationFailed = 4;
-constexpr std::size_t kMsgRegisteredAs = 5;
-constexpr std::size_t kMsgUpdatedAs = 6;
 
 // The plug-in key as the last registration left it: registered at all, and a later version than this one.
 struct RegisteredPlugIn {
@@ -35,7 +30,7 @@ RegisteredPlugIn ReadRegisteredPlugIn(CRegistry& registry) {
 }  // namespace
 
 void FillRegistrationTexts(Program& program) {
-  ErrObject ignored;
+  runtime::ErrObject ignored;
   Language language = LanguageFromRegistryValue(program.framework.RegisterLanguage);
   if (language == Language::None)
     language = LanguageFromRegistryValue(CRegistry(ignored).MachineSetting(kPlugInKey, "Language"));
@@ -43,10 +38,10 @@ void FillRegistrationTexts(Program& program) {
 }
 
 void RegisterClassAtStart(Program& program) {
-  ErrObject ignored;
+  runtime::ErrObject ignored;
   CRegistry registry(ignored);
   if (ReadRegisteredPlugIn(registry).newer) return;
-  ResumeNext(ignored, [&] { RegisterPlugInClass(program.framework.ProgramFile); });
+  runtime::ResumeNext(ignored, [&] { RegisterPlugInClass(program.framework.ProgramFile); });
 }
 
 void StartSelf(Program& program, const std::string& serverSwitch) {
@@ -56,7 +51,7 @@ void StartSelf(Program& program, const std::string& serverSwitch) {
 bool RegisterPlugIn(Program& program, bool showMessages) {
   FillRegistrationTexts(program);
   const auto& messages = program.texts.MsgFramework;
-  ErrObject& err = program.Err;
+  runtime::ErrObject& err = program.Err;
   CRegistry registry(err);
   const RegisteredPlugIn before = ReadRegisteredPlugIn(registry);
   if (before.newer) {
@@ -67,7 +62,8 @@ bool RegisterPlugIn(Program& program, bool showMessages) {
 
   // A run without a command line (the dialog) has registered the class at its start already.
   err.Clear();
-  if (!program.framework.CommandLine.empty()) ResumeNext(err, [&] { StartSelf(program, "/regserver"); });
+  if (!program.framework.CommandLine.empty())
+    runtime::ResumeNext(err, [&] { StartSelf(program, "/regserver"); });
   const bool classRegistered = err.Number == 0;
   if (!classRegistered && showMessages) {
     program.Ui().MsgBox(std::string("Plug-in ") + kProgId + messages[kMsgComRegistrationFailed],
@@ -80,7 +76,7 @@ bool RegisterPlugIn(Program& program, bool showMessages) {
     registry.MachineSetting(kPlugInKey, name, value);
   const bool keyWritten = err.Number == 0;
   // The type files only spare the user a question later: their errors do not stop the registration.
-  ResumeNext(err, [&] { InstallTypeFiles(program); });
+  runtime::ResumeNext(err, [&] { InstallTypeFiles(program); });
 
   if (showMessages) {
     if (keyWritten) {

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "framework/PlugInIdentity.h"
-#include "framework/SplitAt.h"
+#include "platform/runtime/SplitAt.h"
 
 namespace qvr {
 
@@ -39,9 +39,9 @@ std::string BooleanValue(std::int16_t value) {
 
 PlugInVersion ParseVersion(const std::string& version) {
   std::string rest;
-  const std::string majorText = SplitAt(version, ".", rest);
+  const std::string majorText = runtime::SplitAt(version, ".", rest);
   std::string ignored;
-  std::string minorText = SplitAt(SplitAt(rest, " ", ignored), ".", ignored);
+  std::string minorText = runtime::SplitAt(runtime::SplitAt(rest, " ", ignored), ".", ignored);
   if (minorText.size() == 1) minorText += "0";
   return {LeadingNumber(majorText), LeadingNumber(minorText)};
 }

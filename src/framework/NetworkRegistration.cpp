@@ -5,11 +5,11 @@
 
 #include "framework/CRegistry.h"
 #include "framework/NetworkRegistrationParts.h"
-#include "framework/Present.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "framework/TypeFiles.h"
 #include "platform/registry/MachineSetup.h"
+#include "platform/runtime/Present.h"
+#include "platform/runtime/ResumeNext.h"
 
 namespace qvr {
 
@@ -38,7 +38,7 @@ bool TypeFilesListed(Program& program) {
 bool RunRegistration(Program& program, std::string& failureContext) {
   const std::string importPath = ReadImportPath(program);
   lns::LnsDeviceTemplates templates = DeviceTemplatesOfCurrentSystem(program);
-  program.framework.IsRemoteClient = Present(program.framework.ObjectServer).GetRemote();
+  program.framework.IsRemoteClient = runtime::Present(program.framework.ObjectServer).GetRemote();
   ShowRegistrationStatus(program, program.texts.MsgFramework[kMsgCreateTemplates]);
   const std::vector<std::string> programIds =
       EnsureModelTemplates(program, templates, importPath, failureContext);
@@ -56,7 +56,7 @@ bool RegisterInNetwork(Program& program) {
     return RunRegistration(program, failureContext);
   } catch (const std::runtime_error&) {
     // Kept in program.Err, as any ignored step keeps its error, for whoever reports the failure further.
-    ResumeNext(program.Err, [] { throw; });
+    runtime::ResumeNext(program.Err, [] { throw; });
   }
   hourglass.Restore();
   program.Ui().MsgBox(program.Err.Description + "\r\n" + failureContext, ui::vbCritical);

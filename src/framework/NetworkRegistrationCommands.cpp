@@ -5,11 +5,11 @@
 #include "framework/DisplayNames.h"
 #include "framework/NetworkRegistrationParts.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Present.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "framework/TypeFiles.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "platform/runtime/Present.h"
+#include "platform/runtime/ResumeNext.h"
 
 namespace qvr {
 
@@ -40,13 +40,13 @@ std::optional<lns::LnsComponentApp> FindPlugInEntry(const lns::LnsComponentApps&
 std::optional<lns::LnsComponentApp> FindOrCreateComponentApp(Program& program, lns::LnsComponentApps& apps,
                                                              const CommandEntry& row) {
   const std::string name = FirstFreeName(row.CommandLabel, [&](const std::string& candidate) {
-    ErrObject ignored;
-    return ResumeNext(ignored, [&] { apps.Item(candidate); });
+    runtime::ErrObject ignored;
+    return runtime::ResumeNext(ignored, [&] { apps.Item(candidate); });
   });
-  ErrObject& err = program.Err;
+  runtime::ErrObject& err = program.Err;
   err.Clear();
   std::optional<lns::LnsComponentApp> created;
-  if (ResumeNext(err, [&] { created = apps.Add(name, kProgId, row.ObjectClassId); })) return created;
+  if (runtime::ResumeNext(err, [&] { created = apps.Add(name, kProgId, row.ObjectClassId); })) return created;
   program.Ui().MsgBox(std::to_string(err.Number) + err.Description, ui::vbOKOnly);
   return std::nullopt;
 }
@@ -105,7 +105,7 @@ bool RegisterRow(Program& program, DefaultAnswers& asked, const lns::LnsDeviceTe
 
   std::optional<lns::LnsComponentApp> entry = FindPlugInEntry(*apps, row);
   if (!entry) entry = FindOrCreateComponentApp(program, *apps, row);
-  lns::LnsComponentApp& app = Present(entry);
+  lns::LnsComponentApp& app = runtime::Present(entry);
   app.PutCommandId(row.CommandId);
   app.PutText(row.ComponentAppText);
   app.PutVersion(kPlugInVersion);

@@ -13,34 +13,15 @@
 #include "platform/lns/LnsComponentApp.h"
 #include "platform/lns/LnsDeviceTemplate.h"
 #include "platform/ui/Screen.h"
+#include "texts/FrameworkMessages.h"
+
+namespace runtime {
+struct ErrObject;
+}  // namespace runtime
 
 namespace qvr {
 
 class Program;
-struct ErrObject;
-
-// The entries of MsgFramework that the registration in a network and its removal show.
-enum NetworkRegistrationMessage : std::size_t {
-  kMsgOpeningObjectServer = 0,       // "Opening the Object Server..."
-  kMsgOpening = 1,                   // "Opening " (a network's or system's name follows)
-  kMsgDeregisterCommands = 2,        // "Deregister commands..."
-  kMsgRemoteCannotAddTemplate = 13,  // "Remote client cannot add a template."
-  kMsgAddingCommand = 16,            // "Adding command "
-  kMsgMakeDefault = 17,              // "Do you wish to make "
-  kMsgDefaultActionFor = 18,         // " the default action for "
-  kMsgDevicesQuestion = 19,          // " devices?"
-  kMsgDefaultForLonMarkObject = 20,  // " the default action for the LonMark object "
-  kMsgOn = 21,                       // " on "
-  kMsgObjectsQuestion = 22,          // " objects?"
-  kMsgErrorAddingCommand = 23,       // "Error adding command "
-  kMsgForDeviceTemplate = 24,        // " for Device Template"
-  kMsgResourcesNotInCatalog = 25,  // "Unable to add the resources listed in the ResourceTable to the catalog"
-  kMsgTemplateUnused = 26,         // "The device template '"
-  kMsgTemplateUnusedQuestion = 27,  // "' is no longer referenced by any device ..." (a question)
-  kMsgCannotRemoveTemplate = 28,    // "Unable to remove the device template: "
-  kMsgDeregisterCommand = 29,       // "Deregister Command "
-  kMsgCreateTemplates = 30,         // "create Templates..."
-};
 
 // Where a command row registers its component applications.
 enum RegistrationLevel : std::int32_t {
@@ -63,7 +44,7 @@ lns::LnsDeviceTemplates DeviceTemplatesOfCurrentSystem(Program& program);
 // Whether the library has a template of that name or program ID; a failed look-up leaves its error in
 // `lookUp`.
 bool TemplateFound(const lns::LnsDeviceTemplates& templates, const std::string& nameOrProgramId,
-                   ErrObject& lookUp);
+                   runtime::ErrObject& lookUp);
 
 // The component applications of `level`: the Object Server's, the open system's, the template's, or those of
 // the template's LonMark object named `lonMarkObjectName`. Nothing for any other level. Raises when a

@@ -3,11 +3,11 @@
 #include "devicemodel/ModelTable.h"
 #include "framework/NetworkRegistrationParts.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Present.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "framework/fProgress.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "platform/runtime/Present.h"
+#include "platform/runtime/ResumeNext.h"
 
 namespace qvr {
 
@@ -29,12 +29,12 @@ std::vector<std::string> SupportedProgramIds(Program& program) {
 }
 
 lns::LnsDeviceTemplates DeviceTemplatesOfCurrentSystem(Program& program) {
-  return Present(program.framework.CurrentSystem).GetTemplateLibrary().GetDeviceTemplates();
+  return runtime::Present(program.framework.CurrentSystem).GetTemplateLibrary().GetDeviceTemplates();
 }
 
 bool TemplateFound(const lns::LnsDeviceTemplates& templates, const std::string& nameOrProgramId,
-                   ErrObject& lookUp) {
-  return ResumeNext(lookUp, [&] { templates.Item(nameOrProgramId); });
+                   runtime::ErrObject& lookUp) {
+  return runtime::ResumeNext(lookUp, [&] { templates.Item(nameOrProgramId); });
 }
 
 std::optional<lns::LnsComponentApps> ComponentAppsAtLevel(
@@ -42,14 +42,14 @@ std::optional<lns::LnsComponentApps> ComponentAppsAtLevel(
     const std::string& lonMarkObjectName) {
   switch (level) {
     case kLevelObjectServer:
-      return Present(program.framework.ObjectServer).GetComponentApps();
+      return runtime::Present(program.framework.ObjectServer).GetComponentApps();
     case kLevelSystem:
-      return Present(program.framework.CurrentSystem).GetComponentApps();
+      return runtime::Present(program.framework.CurrentSystem).GetComponentApps();
     case kLevelDeviceTemplate:
-      if (!deviceTemplate) RaiseObjectNotSet();
+      if (!deviceTemplate) runtime::RaiseObjectNotSet();
       return deviceTemplate->GetComponentApps();
     case kLevelLonMarkObject:
-      if (!deviceTemplate) RaiseObjectNotSet();
+      if (!deviceTemplate) runtime::RaiseObjectNotSet();
       return deviceTemplate->GetInterface().GetLonMarkObjects().Item(lonMarkObjectName).GetComponentApps();
     default:
       return std::nullopt;

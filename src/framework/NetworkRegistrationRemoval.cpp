@@ -5,9 +5,9 @@
 #include "framework/NetworkRegistration.h"
 #include "framework/NetworkRegistrationParts.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "framework/TypeFiles.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "platform/runtime/ResumeNext.h"
 
 namespace qvr {
 
@@ -20,7 +20,7 @@ constexpr std::int32_t kRegisterCommand = 50;
 std::vector<std::string> ProgramIdsWithTemplates(Program& program, const lns::LnsDeviceTemplates& templates) {
   std::vector<std::string> present;
   for (const std::string& programId : SupportedProgramIds(program)) {
-    ErrObject lookUp;
+    runtime::ErrObject lookUp;
     if (TemplateFound(templates, programId, lookUp)) present.push_back(programId);
   }
   return present;
@@ -31,15 +31,16 @@ std::vector<std::string> ProgramIdsWithTemplates(Program& program, const lns::Ln
 // valid. Ignores every error.
 void RemoveCommandRegistration(Program& program, std::int32_t level, std::int32_t commandId,
                                const std::string& programId, const std::string& lonMarkObjectName) {
-  ErrObject& err = program.Err;
+  runtime::ErrObject& err = program.Err;
   std::optional<lns::LnsDeviceTemplate> deviceTemplate;
   if (level == kLevelDeviceTemplate || level == kLevelLonMarkObject) {
-    if (!ResumeNext(err, [&] { deviceTemplate = DeviceTemplatesOfCurrentSystem(program).Item(programId); }))
+    if (!runtime::ResumeNext(
+            err, [&] { deviceTemplate = DeviceTemplatesOfCurrentSystem(program).Item(programId); }))
       return;
   }
   std::optional<lns::LnsComponentApps> apps;
   long count = 0;
-  if (!ResumeNext(err, [&] {
+  if (!runtime::ResumeNext(err, [&] {
         apps = ComponentAppsAtLevel(program, level, deviceTemplate, lonMarkObjectName);
         if (apps) count = apps->Count();
       })) {
@@ -48,7 +49,7 @@ void RemoveCommandRegistration(Program& program, std::int32_t level, std::int32_
   for (long position = count; position >= 1; --position) {
     std::optional<lns::LnsComponentApp> entry;
     bool ours = false;
-    ResumeNext(err, [&] {
+    runtime::ResumeNext(err, [&] {
       entry = apps->Item(position);
       ours = BelongsToPlugIn(*entry) && entry->GetCommandId() == commandId;
     });
@@ -57,7 +58,7 @@ void RemoveCommandRegistration(Program& program, std::int32_t level, std::int32_
       ShowRegistrationStatus(program, programId + "\r\n" + program.texts.MsgFramework[kMsgDeregisterCommand] +
                                           std::to_string(commandId) + "...");
     }
-    ResumeNext(err, [&] { apps->Remove(position); });
+    runtime::ResumeNext(err, [&] { apps->Remove(position); });
   }
 }
 
@@ -82,10 +83,10 @@ void OfferTemplateRemoval(Program& program, lns::LnsDeviceTemplates& templates,
                           const std::vector<std::string>& programIds) {
   const auto& msg = program.texts.MsgFramework;
   for (const std::string& programId : programIds) {
-    ErrObject lookUp;
+    runtime::ErrObject lookUp;
     std::string name;
     long devices = 0;
-    if (!ResumeNext(lookUp, [&] {
+    if (!runtime::ResumeNext(lookUp, [&] {
           const lns::LnsDeviceTemplate deviceTemplate = templates.Item(programId);
           name = deviceTemplate.GetName();
           devices = deviceTemplate.GetAppDevices().Count();
@@ -96,8 +97,8 @@ void OfferTemplateRemoval(Program& program, lns::LnsDeviceTemplates& templates,
     program.Ui().DoEvents();
     const std::string question = msg[kMsgTemplateUnused] + name + msg[kMsgTemplateUnusedQuestion];
     if (program.Ui().MsgBox(question, ui::vbYesNo + ui::vbExclamation) != ui::vbYes) continue;
-    ErrObject removal;
-    if (!ResumeNext(removal, [&] { templates.Remove(name); })) {
+    runtime::ErrObject removal;
+    if (!runtime::ResumeNext(removal, [&] { templates.Remove(name); })) {
       program.Ui().MsgBox(msg[kMsgCannotRemoveTemplate] + name, ui::vbCritical);
     }
   }
@@ -109,7 +110,7 @@ void DeregisterInNetwork(Program& program, bool offerTemplateRemoval, bool inclu
   HourglassWhileWorking hourglass(program.Ui().Screen());
   std::optional<lns::LnsDeviceTemplates> templates;
   std::vector<std::string> programIds;
-  const bool removed = ResumeNext(program.Err, [&] {
+  const bool removed = runtime::ResumeNext(program.Err, [&] {
     templates = DeviceTemplatesOfCurrentSystem(program);
     programIds = ProgramIdsWithTemplates(program, *templates);
     RemoveCommandRows(program, *templates, programIds, includeServerLevel);

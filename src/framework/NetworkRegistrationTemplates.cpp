@@ -3,8 +3,9 @@
 
 #include "framework/NetworkRegistrationParts.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
+#include "platform/Error.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "platform/runtime/ResumeNext.h"
 
 namespace qvr {
 
@@ -16,7 +17,7 @@ constexpr long kTemplateFromInterfaceFile = 1;
 // `baseName`, numbered when a template of that name exists ("Calyxtern qvrl105 (1)", ...).
 std::string UniqueTemplateName(const std::string& baseName, const lns::LnsDeviceTemplates& deviceTemplates) {
   return FirstFreeName(baseName, [&](const std::string& candidate) {
-    ErrObject ignored;
+    runtime::ErrObject ignored;
     return TemplateFound(deviceTemplates, candidate, ignored);
   });
 }
@@ -28,11 +29,12 @@ std::string UniqueTemplateName(const std::string& baseName, const lns::LnsDevice
 void CreateModelTemplate(lns::LnsDeviceTemplates& templates, const std::string& modelName,
                          const std::string& interfaceFile) {
   const std::string name = UniqueTemplateName(modelName, templates);
-  ErrObject ignored;
+  runtime::ErrObject ignored;
   std::optional<lns::LnsDeviceTemplate> created;
-  if (!ResumeNext(ignored, [&] { created = templates.Add(name, kTemplateFromInterfaceFile); })) return;
-  if (!ResumeNext(ignored, [&] { created->Import(interfaceFile); }))
-    ResumeNext(ignored, [&] { templates.Remove(name); });
+  if (!runtime::ResumeNext(ignored, [&] { created = templates.Add(name, kTemplateFromInterfaceFile); }))
+    return;
+  if (!runtime::ResumeNext(ignored, [&] { created->Import(interfaceFile); }))
+    runtime::ResumeNext(ignored, [&] { templates.Remove(name); });
 }
 
 }  // namespace
@@ -44,7 +46,7 @@ std::vector<std::string> EnsureModelTemplates(Program& program, lns::LnsDeviceTe
   std::vector<std::string> present;
   for (std::size_t position = 0; position < supported.size(); ++position) {
     const std::string& programId = supported[position];
-    ErrObject lookUp;
+    runtime::ErrObject lookUp;
     if (TemplateFound(templates, programId, lookUp)) {
       present.push_back(programId);
       program.Ui().MsgBox(program.texts.MsgMain[kMsgInstallationSuccessful], ui::vbOKOnly);

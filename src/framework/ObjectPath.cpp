@@ -1,8 +1,8 @@
 #include "framework/ObjectPath.h"
 
 #include "framework/HostErrors.h"
-#include "framework/ResumeNext.h"
-#include "framework/SplitAt.h"
+#include "platform/runtime/ResumeNext.h"
+#include "platform/runtime/SplitAt.h"
 
 namespace qvr {
 
@@ -10,7 +10,7 @@ namespace {
 
 template <class T>
 T& Bound(T* object, const char* name) {
-  if (!object) RaiseToHost(kErrObjectNotSet, std::string(name) + " is not set");
+  if (!object) RaiseToHost(runtime::kErrObjectNotSet, std::string(name) + " is not set");
   return *object;
 }
 
@@ -121,15 +121,15 @@ std::optional<LnsObject> Walk(const PathWalk& walk, std::int16_t objectClass) {
 std::int16_t ParseObjectName(FrameworkState& state, const std::string& objectName) {
   state.ObjectNamePartCount = 0;
   std::string rest;
-  std::string part = SplitAt(objectName, "/", rest);
+  std::string part = runtime::SplitAt(objectName, "/", rest);
   while (!part.empty()) {
     if (state.ObjectNamePartCount == INT16_MAX) {
-      RaiseToHost(kErrOverflow, "Overflow: the object path has too many parts");
+      RaiseToHost(runtime::kErrOverflow, "Overflow: the object path has too many parts");
     }
     const auto count = ++state.ObjectNamePartCount;
     if (state.ObjectNameParts.size() < static_cast<std::size_t>(count)) state.ObjectNameParts.resize(count);
     state.ObjectNameParts[count - 1] = part;
-    part = SplitAt(rest, "/", rest);
+    part = runtime::SplitAt(rest, "/", rest);
   }
   return state.ObjectNamePartCount;
 }
@@ -139,7 +139,7 @@ std::string ObjectNamePart(const FrameworkState& state, std::int16_t index, bool
   if (index >= 1 && index <= state.ObjectNamePartCount) part = state.ObjectNameParts[index - 1];
   if (strip) {
     std::string rest;
-    SplitAt(part, ":", rest);
+    runtime::SplitAt(part, ":", rest);
     if (!rest.empty()) return rest;
   }
   return part;
@@ -149,8 +149,8 @@ std::optional<LnsObject> FindObjectByClass(const FrameworkState& state, std::int
   // Each walk is a chain whose every step needs the one before: a step that fails leaves nothing for the
   // rest, so any error on the way means no object.
   std::optional<LnsObject> found;
-  ErrObject ignored;
-  ResumeNext(ignored, [&] { found = Walk(PathWalk(state), objectClass); });
+  runtime::ErrObject ignored;
+  runtime::ResumeNext(ignored, [&] { found = Walk(PathWalk(state), objectClass); });
   return found;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/runtime/RuntimeErrors.h"
+
 namespace qvr {
 
 // The project name: program file, error source, registry key and COM ProgID prefix.
-inline constexpr const char* kProjectName = "Calyxtern_qvr_lon_PlugIn";
+inline constexpr const char* kProjectName = runtime::kProgramName;
 inline constexpr const char* kProgId = "Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI";
 // The class id of LNSPlugInAPI, registered with the ProgID by " /regserver".
 inline constexpr const char* kClassId = "{1156D7E7-9556-489E-A294-95BE5232046E}";

@@ -11,13 +11,13 @@
 #include "datapoints/DataPoint.h"
 #include "devicemodel/DeviceModelState.h"
 #include "framework/CommandTable.h"
-#include "framework/ErrObject.h"
 #include "framework/TypeFiles.h"
 #include "mainwindow/MainWindowState.h"
 #include "platform/lns/LnsAppDevice.h"
 #include "platform/lns/LnsNetwork.h"
 #include "platform/lns/LnsObjectServer.h"
 #include "platform/lns/LnsSystem.h"
+#include "platform/runtime/ErrObject.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/FormRegistry.h"
 #include "platform/ui/Services.h"
@@ -90,7 +90,7 @@ class Program {
   DeviceModelState model;
   MainWindowState mainwindow;
   TextTables texts;
-  ErrObject Err;
+  runtime::ErrObject Err;
 
  private:
   ui::Services& services_;

@@ -8,9 +8,9 @@
 
 #include "framework/MachineRegistration.h"
 #include "framework/Program.h"
-#include "framework/SplitAt.h"
 #include "framework/fRegisterPlugIn.h"
 #include "platform/Error.h"
+#include "platform/runtime/SplitAt.h"
 
 namespace qvr {
 
@@ -42,7 +42,7 @@ constexpr std::array<CommandLineEntry, 7> kCommandLines{{
 }};
 
 std::optional<CommandLineEntry> FindCommandLine(const std::string& commandLine) {
-  const std::string compared = Lower(Trim(commandLine));
+  const std::string compared = Lower(runtime::Trim(commandLine));
   for (const CommandLineEntry& entry : kCommandLines) {
     if (compared == entry.commandLine) return entry;
   }

@@ -8,6 +8,7 @@
 #include "framework/Program.h"
 #include "platform/Error.h"
 #include "platform/lns/ResourceCatalogStatus.h"
+#include "texts/FrameworkMessages.h"
 
 namespace qvr {
 
@@ -18,7 +19,6 @@ constexpr const char* kMakersProgramIdMask = "9FFF6E0000000000";
 constexpr std::int16_t kMakersResourceScope = 3;
 
 // The message that asks a remote client's user to register the plug-in on the server too.
-constexpr std::size_t kMsgRegisterOnServer = 7;
 
 // A catalogue or registry call of the two look-ups that raises shows the failure box, its error's
 // description with Abort, Retry and Ignore: Retry makes the call again, Ignore goes on as if it had
@@ -78,7 +78,7 @@ void InitTypeFileTable(Program& program) {
   program.framework.TypeFileTable[0] = {kMakersSubfolder, kMakersProgramIdMask, kMakersResourceScope};
 }
 
-void InstallTypeFiles(ErrObject& err) {
+void InstallTypeFiles(runtime::ErrObject& err) {
   CatalogSession session;
   if (session.Open(err, CatalogSession::kToChange) != lns::kResourceOk) return;
   // Its status is not examined: a folder that cannot be added just gives the refresh nothing to find.

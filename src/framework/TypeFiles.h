@@ -4,10 +4,13 @@
 #include <cstdint>
 #include <string>
 
+namespace runtime {
+struct ErrObject;
+}  // namespace runtime
+
 namespace qvr {
 
 class Program;
-struct ErrObject;
 
 // One resource set of the maker that the LonWorks resource catalogue has to list.
 struct TypeFileEntry {
@@ -26,7 +29,7 @@ void InitTypeFileTable(Program& program);
 // Adds the maker's types folder to the catalogue and refreshes it, as registering the plug-in on the
 // machine does. Reports nothing: a step that fails ends it after closing the catalogue. It needs nothing of
 // the program but its error object, so that tools can install the types of a machine root too.
-void InstallTypeFiles(ErrObject& err);
+void InstallTypeFiles(runtime::ErrObject& err);
 void InstallTypeFiles(Program& program);
 
 // When registering the plug-in in a network: true when the catalogue lists the maker's set, or after it

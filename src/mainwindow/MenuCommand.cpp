@@ -1,12 +1,12 @@
 #include "mainwindow/MenuCommand.h"
 
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
+#include "platform/runtime/ResumeNext.h"
 
 namespace qvr {
 
 void RunMenuCommand(Program& program, const std::string& routine, const std::function<void()>& work) {
-  if (ResumeNext(program.Err, work)) return;
+  if (runtime::ResumeNext(program.Err, work)) return;
   program.Ui().MsgBox("Error: " + routine + "(fMain)\r\n" + program.Err.Description, ui::vbOKOnly);
 }
 

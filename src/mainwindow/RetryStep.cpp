@@ -1,16 +1,16 @@
 #include "mainwindow/RetryStep.h"
 
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
+#include "platform/runtime/ResumeNext.h"
 
 namespace qvr {
 
-std::function<std::string(const ErrObject&)> DescriptionThen(std::string suffix) {
-  return [suffix = std::move(suffix)](const ErrObject& err) { return err.Description + suffix; };
+std::function<std::string(const runtime::ErrObject&)> DescriptionThen(std::string suffix) {
+  return [suffix = std::move(suffix)](const runtime::ErrObject& err) { return err.Description + suffix; };
 }
 
 StepResult RetryStep(Program& program, const RetryBox& box, const std::function<void()>& step) {
-  while (!ResumeNext(program.Err, step)) {
+  while (!runtime::ResumeNext(program.Err, step)) {
     if (box.beforeBox) box.beforeBox();
     const int answer =
         program.Ui().MsgBox(box.prompt(program.Err), ui::vbAbortRetryIgnore + box.icon, box.title);

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "framework/ErrObject.h"
+#include "platform/runtime/ErrObject.h"
 #include "platform/ui/MessageBox.h"
 
 namespace qvr {
@@ -13,12 +13,12 @@ class Program;
 
 // The critical Abort/Retry/Ignore box of a routine that talks to the device, as that routine words it.
 struct RetryBox {
-  RetryBox(std::function<std::string(const ErrObject&)> prompt, std::string title = {},
+  RetryBox(std::function<std::string(const runtime::ErrObject&)> prompt, std::string title = {},
            int icon = ui::vbCritical, std::function<void()> beforeBox = {})
       : prompt(std::move(prompt)), title(std::move(title)), icon(icon), beforeBox(std::move(beforeBox)) {}
 
   // The box's text, made from the error that stopped the step.
-  std::function<std::string(const ErrObject&)> prompt;
+  std::function<std::string(const runtime::ErrObject&)> prompt;
   // The caption; empty shows the application title.
   std::string title;
   // The icon added to the Abort/Retry/Ignore buttons.
@@ -28,7 +28,7 @@ struct RetryBox {
 };
 
 // The box's text that most routines show: the error's description followed by `suffix`.
-std::function<std::string(const ErrObject&)> DescriptionThen(std::string suffix);
+std::function<std::string(const runtime::ErrObject&)> DescriptionThen(std::string suffix);
 
 // How a step ended: it ran through, or it failed and the user chose Ignore (go on with the next step) or
 // Abort (take the routine's failure exit).

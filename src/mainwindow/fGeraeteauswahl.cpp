@@ -7,21 +7,19 @@
 #include <string>
 #include <vector>
 
-#include "framework/Present.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "mainwindow/fMain.h"
 #include "mainwindow/fStartbild.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "platform/runtime/Present.h"
+#include "platform/runtime/ResumeNext.h"
+#include "texts/MainMessages.h"
 #include "texts/SetLanguageTexts.h"
 #include "texts/WindowTexts.h"
 
 namespace qvr {
 
 namespace {
-
-// Entry of MsgMain that counts the devices found ("found: ").
-constexpr std::size_t kMsgFound = 39;
 
 // The help pane's whole text, and where its caret rests after a text, as the help display leaves them.
 constexpr int kWholeText = 10000;
@@ -85,18 +83,18 @@ fGeraeteauswahl::fGeraeteauswahl(Program& program)
 }
 
 void fGeraeteauswahl::Form_Load() {
-  ErrObject& err = program_.Err;
+  runtime::ErrObject& err = program_.Err;
   ui::Screen& screen = program_.Ui().Screen();
-  const bool placed = ResumeNext(err, [&] {
+  const bool placed = runtime::ResumeNext(err, [&] {
     Move((screen.Width() - Width()) / 2, (screen.Height() - Height()) / 2);
     SetLanguageTexts(program_, *this, kDeviceSelectionWindowTexts);
   });
   if (!placed) return;
 
-  ResumeNext(err, [&] { screen.SetMousePointer(ui::vbHourglass); });
+  runtime::ResumeNext(err, [&] { screen.SetMousePointer(ui::vbHourglass); });
   // The splash window lends its progress bar and label while the search runs.
   auto showSearchProgress = [&](bool visible) {
-    ResumeNext(err, [&] {
+    runtime::ResumeNext(err, [&] {
       fStartbild& splash = program_.fStartbild();
       splash.Progr_Geraete.SetVisible(visible);
       splash.lblGeraet.SetVisible(visible);
@@ -107,17 +105,17 @@ void fGeraeteauswahl::Form_Load() {
     // The search lets window events run: meanwhile the main window takes no input, so that no click
     // starts a second search or a transfer while the tree is half built.
     const InputBlocked blocked(program_.fMain());
-    ResumeNext(err, [&] { Geraetefinden(); });
+    runtime::ResumeNext(err, [&] { Geraetefinden(); });
   }
   showSearchProgress(false);
-  ResumeNext(err, [&] { screen.SetMousePointer(ui::vbDefault); });
+  runtime::ResumeNext(err, [&] { screen.SetMousePointer(ui::vbDefault); });
   CheckEditedDevice();
 }
 
 std::optional<fGeraeteauswahl::EditedDevice> fGeraeteauswahl::CurrentDeviceIdentity() const {
   std::optional<EditedDevice> identity;
-  ResumeNext(program_.Err, [&] {
-    const lns::LnsAppDevice& device = Present(program_.framework.CurrentDevice);
+  runtime::ResumeNext(program_.Err, [&] {
+    const lns::LnsAppDevice& device = runtime::Present(program_.framework.CurrentDevice);
     identity = EditedDevice{program_.framework.CurrentNetworkName, device.GetProgramId(), device.GetNodeId()};
   });
   return identity;
@@ -147,11 +145,11 @@ void fGeraeteauswahl::Geraetefinden() {
   state.CurrentDeviceTemplate.reset();
   builtFor_ = CurrentDeviceIdentity();
   if (!sameTemplate) state.SelectedCount = 0;
-  const bool found = ResumeNext(program_.Err, [&] {
-    state.CurrentDeviceTemplate = Present(program_.framework.CurrentSystem)
+  const bool found = runtime::ResumeNext(program_.Err, [&] {
+    state.CurrentDeviceTemplate = runtime::Present(program_.framework.CurrentSystem)
                                       .GetTemplateLibrary()
                                       .GetDeviceTemplates()
-                                      .Item(Present(builtFor_).programId);
+                                      .Item(runtime::Present(builtFor_).programId);
   });
   if (!found) {
     builtFor_.reset();
@@ -167,10 +165,11 @@ void fGeraeteauswahl::Geraetefinden() {
 
 void fGeraeteauswahl::AddDeviceNodes() {
   fStartbild& splash = program_.fStartbild();
-  const lns::LnsAppDevices devices = Present(program_.mainwindow.CurrentDeviceTemplate).GetAppDevices();
+  const lns::LnsAppDevices devices =
+      runtime::Present(program_.mainwindow.CurrentDeviceTemplate).GetAppDevices();
   const long count = devices.Count();
   splash.Progr_Geraete.SetMax(static_cast<float>(count));
-  const long editedNodeId = Present(builtFor_).nodeId;
+  const long editedNodeId = runtime::Present(builtFor_).nodeId;
   for (long position = 1; position <= count; ++position) {
     splash.Progr_Geraete.SetValue(static_cast<float>(position));
     const lns::LnsAppDevice device = devices.Item(position);
@@ -191,7 +190,7 @@ void fGeraeteauswahl::AddDeviceNodes() {
 }
 
 void fGeraeteauswahl::CheckEditedDevice() {
-  ResumeNext(program_.Err, [&] { TreeView1.Node(editedNode_).SetChecked(true); });
+  runtime::ResumeNext(program_.Err, [&] { TreeView1.Node(editedNode_).SetChecked(true); });
 }
 
 void fGeraeteauswahl::TreeView1_NodeCheck(ui::TreeNode& Node) {
@@ -215,10 +214,10 @@ void fGeraeteauswahl::TreeView1_MouseUp(int /*Button*/, int /*Shift*/, float /*X
 
 void fGeraeteauswahl::TreeView1_NodeClick(ui::TreeNode& Node) {
   // A root has no device behind it: the pane keeps its text.
-  ResumeNext(program_.Err, [&] {
+  runtime::ResumeNext(program_.Err, [&] {
     const long position = std::stol(Node.Tag());
     const lns::LnsAppDevice device =
-        Present(program_.mainwindow.CurrentDeviceTemplate).GetAppDevices().Item(position);
+        runtime::Present(program_.mainwindow.CurrentDeviceTemplate).GetAppDevices().Item(position);
     const std::string location = "Location of Device:\r\n\r\n" + device.GetName() + "\r\n\r\n" +
                                  device.GetSubsystems().Item(1).GetPath();
     ui::RichTextBox& pane = program_.fMain().RTHinweis;

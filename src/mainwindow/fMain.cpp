@@ -2,9 +2,9 @@
 
 #include "framework/Program.h"
 #include "framework/ProgressPlacement.h"
-#include "framework/ResumeNext.h"
 #include "framework/fProgress.h"
 #include "mainwindow/fStartbild.h"
+#include "platform/runtime/ResumeNext.h"
 #include "texts/SetLanguageTexts.h"
 #include "texts/WindowTexts.h"
 
@@ -85,7 +85,7 @@ void fMain::Form_Load() {
 }
 
 void fMain::Form_Resize() {
-  ResumeNext(program_.Err, [&] {
+  runtime::ResumeNext(program_.Err, [&] {
     const auto& device = program_.framework.CurrentDevice;
     SetCaption(WindowState() == ui::vbMinimized && device ? device->GetName() : kCaption);
   });

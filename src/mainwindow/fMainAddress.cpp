@@ -7,33 +7,31 @@
 
 #include "framework/HostErrors.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Present.h"
 #include "framework/Program.h"
-#include "framework/SplitAt.h"
 #include "mainwindow/AbortableSteps.h"
 #include "mainwindow/RetryStep.h"
 #include "mainwindow/fMain.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "platform/runtime/Present.h"
+#include "platform/runtime/SplitAt.h"
 
 namespace qvr {
 
 namespace {
 
-constexpr long kErrTypeMismatch = 13;
-
 // The whole number that an address part holds (blanks around it allowed). A part that is no number raises
 // "Type mismatch"; one beyond the range of Number raises "Overflow".
 template <class Number>
 Number WholeNumber(const std::string& part) {
-  const std::string digits = Trim(part);
+  const std::string digits = runtime::Trim(part);
   long long value = 0;
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (digits.empty() || end != digits.data() + digits.size() || error == std::errc::invalid_argument) {
-    throw platform::RaisedError(kErrTypeMismatch, kProjectName, "Type mismatch");
+    runtime::RaiseTypeMismatch();
   }
   if (error == std::errc::result_out_of_range || value < std::numeric_limits<Number>::min() ||
       value > std::numeric_limits<Number>::max()) {
-    throw platform::RaisedError(kErrOverflow, kProjectName, "Overflow");
+    runtime::RaiseOverflow();
   }
   return static_cast<Number>(value);
 }
@@ -47,7 +45,7 @@ std::string ScopeAndIndex(const lns::LnsConfigProperty& property) {
 
 std::optional<lns::LnsConfigProperty> fMain::GetNciObject(std::string key) {
   // After Abort every later step is passed over and the result is nothing.
-  AbortableSteps step(program_, RetryBox([](const ErrObject& err) {
+  AbortableSteps step(program_, RetryBox([](const runtime::ErrObject& err) {
                         return err.Description + "32" + std::to_string(err.Number);
                       }));
 
@@ -55,43 +53,44 @@ std::optional<lns::LnsConfigProperty> fMain::GetNciObject(std::string key) {
   std::optional<lns::LnsInterface> deviceInterface;
   step([&] {
     if (sync.SyncRunning) {
-      deviceInterface = Present(sync.SyncTarget);
+      deviceInterface = runtime::Present(sync.SyncTarget);
     } else {
-      deviceInterface = Present(program_.framework.CurrentDevice).GetInterface();
+      deviceInterface = runtime::Present(program_.framework.CurrentDevice).GetInterface();
     }
   });
   std::optional<lns::LnsLonMarkObjects> blocks;
-  step([&] { blocks = Present(deviceInterface).GetLonMarkObjects(); });
+  step([&] { blocks = runtime::Present(deviceInterface).GetLonMarkObjects(); });
 
   std::string kind;
   std::string rest;
-  step([&] { kind = SplitAt(key, ":", rest); });
+  step([&] { kind = runtime::SplitAt(key, ":", rest); });
   // "F:" and "N:" name their owner before "/" and repeat the "C:" of the property's own part after it.
   std::optional<lns::LnsConfigProperties> properties;
   if (kind == "C") {
-    step([&] { properties = Present(deviceInterface).GetConfigProperties(); });
+    step([&] { properties = runtime::Present(deviceInterface).GetConfigProperties(); });
   } else if (kind == "F" || kind == "N") {
     std::string owner;
-    step([&] { owner = SplitAt(rest, "/", rest); });
+    step([&] { owner = runtime::SplitAt(rest, "/", rest); });
     if (kind == "F") {
       step([&] {
         const long block = WholeNumber<long>(owner);
-        properties = Present(blocks).Item(block + 1).GetConfigProperties();
+        properties = runtime::Present(blocks).Item(block + 1).GetConfigProperties();
       });
     } else {
       step([&] {
         const std::int16_t nv = WholeNumber<std::int16_t>(owner);
         const lns::LnsNetworkVariables variables =
-            sync.SyncRunning ? Present(deviceInterface).GetNetworkVariables() : Present(NvCollection);
+            sync.SyncRunning ? runtime::Present(deviceInterface).GetNetworkVariables()
+                             : runtime::Present(NvCollection);
         properties = variables.ItemByIndex(nv).GetConfigProperties();
       });
     }
-    step([&] { SplitAt(rest, ":", rest); });
+    step([&] { runtime::SplitAt(rest, ":", rest); });
   }
 
   std::optional<lns::LnsConfigProperty> found;
   long count = 0;
-  step([&] { count = Present(properties).Count(); });
+  step([&] { count = runtime::Present(properties).Count(); });
   for (long position = 1; position <= count && !found && !step.Aborted(); ++position) {
     step([&] {
       const lns::LnsConfigProperty property = properties->Item(position);

@@ -5,22 +5,19 @@
 #include <string>
 
 #include "editors/ChangeMark.h"
-#include "framework/Present.h"
 #include "framework/Program.h"
 #include "mainwindow/fMainApplyParts.h"
 #include "mainwindow/fMainApplyRows.h"
 #include "mainwindow/fMainApplyRun.h"
 #include "mainwindow/fStatus.h"
+#include "platform/runtime/Present.h"
+#include "texts/MainMessages.h"
 
 namespace qvr {
 
 namespace {
 
-constexpr std::size_t kMsgTransmitQuestion = 18;
-constexpr std::size_t kMsgNoDeviceSelected = 19;
 // The explanation logged for each property that is still marked after the writing.
-constexpr std::size_t kMsgNotTransmittedFirst = 31;
-constexpr std::size_t kMsgNotTransmittedLast = 34;
 
 // Makes `run` the run in progress for as long as it lives, however the run ends.
 class RunInProgress {
@@ -42,9 +39,10 @@ bool WriteInputs(fMain& window, Program& program, fMain::ApplyRun& run) {
     if (window.ApplyCancelled()) return false;
     DataPoint& input = tables.NviTable[static_cast<std::size_t>(row)];
     bool marked = false;
-    if (!window.ApplyStep([&] { marked = IsMarkedChanged(Present(input.NviTextBox)); })) return false;
+    if (!window.ApplyStep([&] { marked = IsMarkedChanged(runtime::Present(input.NviTextBox)); }))
+      return false;
     if (marked && !WriteNviRow(window, program, run, row)) return false;
-    if (!window.ApplyStep([&] { input.NviValue = Present(input.NviTextBox).Text(); })) return false;
+    if (!window.ApplyStep([&] { input.NviValue = runtime::Present(input.NviTextBox).Text(); })) return false;
   }
   return true;
 }
@@ -66,7 +64,8 @@ bool WritePropertiesToCurrentDevice(fMain& window, Program& program) {
     if (window.ApplyCancelled()) return false;
     bool marked = false;
     if (!window.ApplyStep([&] {
-          marked = IsMarkedChanged(Present(tables.NciTable[static_cast<std::size_t>(row)].NciTextBox));
+          marked =
+              IsMarkedChanged(runtime::Present(tables.NciTable[static_cast<std::size_t>(row)].NciTextBox));
         })) {
       return false;
     }
@@ -87,7 +86,8 @@ bool ReportRowsLeft(fMain& window, Program& program) {
   bool anyLeft = false;
   for (int row = 0; row < tables.NciCount; ++row) {
     const bool goesOn = window.ApplyStep([&] {
-      if (!IsMarkedChanged(Present(tables.NciTable[static_cast<std::size_t>(row)].NciTextBox))) return;
+      if (!IsMarkedChanged(runtime::Present(tables.NciTable[static_cast<std::size_t>(row)].NciTextBox)))
+        return;
       anyLeft = true;
       window.EchLog.ErrorLine("");
       for (std::size_t line = kMsgNotTransmittedFirst; line <= kMsgNotTransmittedLast; ++line) {

@@ -10,11 +10,11 @@
 #include "devicemodel/SetPointField.h"
 #include "editors/ChangeMark.h"
 #include "editors/CompositeValues.h"
-#include "framework/Present.h"
 #include "framework/Program.h"
-#include "framework/SplitAt.h"
 #include "mainwindow/fMain.h"
 #include "mainwindow/fMainApplyParts.h"
+#include "platform/runtime/Present.h"
+#include "platform/runtime/SplitAt.h"
 
 namespace qvr {
 
@@ -41,7 +41,8 @@ constexpr std::array<TwoPartRow, 4> kTwoPartRows = {{
 }};
 
 bool RowMarked(Program& program, int row) {
-  return IsMarkedChanged(Present(program.datapoints.NciTable.at(static_cast<std::size_t>(row)).NciTextBox));
+  return IsMarkedChanged(
+      runtime::Present(program.datapoints.NciTable.at(static_cast<std::size_t>(row)).NciTextBox));
 }
 
 // Row 49 of the larger models (both QVR-L2 program IDs), when it is not red: its stored value and box
@@ -78,9 +79,9 @@ void RefreshSetPoints(fMain& window, Program& program) {
 void RefreshTwoParts(fMain& window, Program& program, const TwoPartRow& composite) {
   if (RowMarked(program, composite.row)) return;
   DeviceModelState& model = program.model;
-  std::string& before = model.*Present(FindSubField(composite.boxBefore)).part;
-  std::string& after = model.*Present(FindSubField(composite.boxAfter)).part;
-  before = SplitAt(window.txtNci[composite.row].Text(), composite.separator, after);
+  std::string& before = model.*runtime::Present(FindSubField(composite.boxBefore)).part;
+  std::string& after = model.*runtime::Present(FindSubField(composite.boxAfter)).part;
+  before = runtime::SplitAt(window.txtNci[composite.row].Text(), composite.separator, after);
   MarkChanged(window.txtNci[composite.boxBefore], false);
   MarkChanged(window.txtNci[composite.boxAfter], false);
 }

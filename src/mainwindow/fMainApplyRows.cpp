@@ -9,24 +9,23 @@
 #include "editors/ChangeMark.h"
 #include "editors/CompanionChoices.h"
 #include "editors/InputCompanions.h"
-#include "framework/Present.h"
 #include "framework/Program.h"
 #include "mainwindow/fMainApplyRows.h"
 #include "mainwindow/fMainApplyRun.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "platform/runtime/Present.h"
+#include "texts/MainMessages.h"
 
 namespace qvr {
 
 namespace {
-
-constexpr std::size_t kMsgWritingInputs = 28;
 
 // A property is written to a configuration property found by its address, or to the configuration
 // network variable of its name; both read back the same way.
 using PropertyTarget = std::variant<lns::LnsConfigProperty, lns::LnsNetworkVariable>;
 
 std::string ReadBack(const std::optional<PropertyTarget>& target) {
-  return std::visit([](const auto& object) { return object.GetValue(); }, Present(target));
+  return std::visit([](const auto& object) { return object.GetValue(); }, runtime::Present(target));
 }
 
 std::string LogLineOf(fMain::NciLogForm form, const std::string& devicePrefix, const std::string& name,
@@ -51,15 +50,16 @@ bool WriteNviRow(fMain& window, Program& program, fMain::ApplyRun& run, int row)
   std::optional<lns::LnsNetworkVariable> variable;
   const bool goesOn =
       window.ApplyStep([&] {
-        variable = Present(device).GetInterface().GetNetworkVariables().ItemByIndex(input.NviIndex);
+        variable = runtime::Present(device).GetInterface().GetNetworkVariables().ItemByIndex(input.NviIndex);
       }) &&
       // Editing the box may have suspended its monitoring.
-      window.ApplyStep([&] { Present(variable).PutMonitorSuspended(false); }) &&
+      window.ApplyStep([&] { runtime::Present(variable).PutMonitorSuspended(false); }) &&
       // The box's text as it stands at each try: after a refusal that is the stored value again.
-      window.ApplyStep([&] { Present(variable).PutValue(Present(input.NviTextBox).Text()); }) &&
+      window.ApplyStep(
+          [&] { runtime::Present(variable).PutValue(runtime::Present(input.NviTextBox).Text()); }) &&
       window.ApplyStep([&] {
         window.EchLog.LogLine(WrittenDevicePrefix(device) + ":  " + input.NviName + " = " +
-                              Present(variable).GetValue());
+                              runtime::Present(variable).GetValue());
       }) &&
       window.ApplyStep([&] { UnmarkNviRow(window, row); });
   run.inputBeingWritten.reset();
@@ -79,11 +79,11 @@ bool fMain::WriteNciRow(int row, const std::optional<lns::LnsAppDevice>& device,
   const bool written = ApplyStep([&] {
     target.reset();
     if (point.NciByKey) {
-      target = Present(GetNciObject(point.NciKey));
+      target = runtime::Present(GetNciObject(point.NciKey));
     } else {
-      target = Present(device).GetInterface().GetNetworkVariables().Item(point.NciName);
+      target = runtime::Present(device).GetInterface().GetNetworkVariables().Item(point.NciName);
     }
-    std::visit([&](auto& object) { object.PutValue(Present(point.NciTextBox).Text()); }, *target);
+    std::visit([&](auto& object) { object.PutValue(runtime::Present(point.NciTextBox).Text()); }, *target);
   });
   if (!written) return false;
   // The log, the stored value and the box take the value as the device holds it after the write: read
@@ -93,7 +93,7 @@ bool fMain::WriteNciRow(int row, const std::optional<lns::LnsAppDevice>& device,
     if (!readBack) readBack = ReadBack(target);
     return *readBack;
   };
-  std::optional<std::string>& prefix = Present(applyRun_).writtenDevicePrefix;
+  std::optional<std::string>& prefix = runtime::Present(applyRun_).writtenDevicePrefix;
   if (!ApplyStep([&] {
         if (!prefix) prefix = WrittenDevicePrefix(device);
         EchLog.LogLine(LogLineOf(form, *prefix, point.NciName, valueReadBack()));
@@ -103,7 +103,7 @@ bool fMain::WriteNciRow(int row, const std::optional<lns::LnsAppDevice>& device,
   if (!ApplyStep([&] { point.NciValue = valueReadBack(); })) return false;
   if (!showReadBack) return true;
   // The stored value first, so that the box's change handling finds both equal.
-  return ApplyStep([&] { Present(point.NciTextBox).SetText(valueReadBack()); }) &&
+  return ApplyStep([&] { runtime::Present(point.NciTextBox).SetText(valueReadBack()); }) &&
          ApplyStep([&] { UnmarkNciRow(row); });
 }
 

@@ -3,18 +3,16 @@
 #include <cstddef>
 #include <string>
 
-#include "framework/Present.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "mainwindow/fMainApplyRun.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "platform/runtime/Present.h"
+#include "platform/runtime/ResumeNext.h"
+#include "texts/MainMessages.h"
 
 namespace qvr {
 
 namespace {
-
-constexpr std::size_t kMsgRepeating = 35;
-constexpr std::size_t kMsgWritingParameters = 29;
 
 // Failures retried before the user is asked.
 constexpr int kAutomaticRetries = 5;
@@ -23,7 +21,7 @@ constexpr int kAutomaticRetries = 5;
 // shows what the device holds; the retries write that stored value.
 void PutStoredInputBack(fMain& window, Program& program, int row) {
   const DataPoint& input = program.datapoints.NviTable.at(static_cast<std::size_t>(row));
-  ResumeNext(program.Err, [&] { Present(input.NviTextBox).SetText(input.NviValue); });
+  runtime::ResumeNext(program.Err, [&] { runtime::Present(input.NviTextBox).SetText(input.NviValue); });
   window.Monitor_An(true);
 }
 
@@ -38,15 +36,15 @@ void LogSectionHeader(fMain& window, fMain::ApplyRun& run, const std::string& ti
 }
 
 std::string WrittenDevicePrefix(const std::optional<lns::LnsAppDevice>& device) {
-  const lns::LnsAppDevice& written = Present(device);
+  const lns::LnsAppDevice& written = runtime::Present(device);
   return written.GetSubsystems().Item(1).GetName() + " : " + written.GetName();
 }
 
 bool fMain::ApplyStep(const std::function<void()>& step) {
-  ApplyRun& run = Present(applyRun_);
+  ApplyRun& run = runtime::Present(applyRun_);
   if (run.ended) return false;
   for (;;) {
-    if (ResumeNext(program_.Err, step)) return true;
+    if (runtime::ResumeNext(program_.Err, step)) return true;
     const std::string description = program_.Err.Description;
     // A device that is not online cannot take the value however often it is asked.
     if (!DeviceShownOnline()) {
@@ -76,7 +74,7 @@ bool fMain::ApplyStep(const std::function<void()>& step) {
 }
 
 bool fMain::ApplyCancelled() {
-  ApplyRun& run = Present(applyRun_);
+  ApplyRun& run = runtime::Present(applyRun_);
   bool& cancelled = program_.mainwindow.TransferCancelled;
   if (cancelled) {
     cancelled = false;
@@ -86,11 +84,11 @@ bool fMain::ApplyCancelled() {
 }
 
 void fMain::LogParameterHeader() {
-  LogSectionHeader(*this, Present(applyRun_), program_.texts.MsgMain[kMsgWritingParameters]);
+  LogSectionHeader(*this, runtime::Present(applyRun_), program_.texts.MsgMain[kMsgWritingParameters]);
 }
 
 void fMain::ClearParameterHeader() {
-  Present(applyRun_).headerLogged = false;
+  runtime::Present(applyRun_).headerLogged = false;
 }
 
 }  // namespace qvr

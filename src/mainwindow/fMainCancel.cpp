@@ -5,11 +5,11 @@
 
 #include "editors/ChangeMark.h"
 #include "editors/CompositeValues.h"
-#include "framework/Present.h"
 #include "framework/Program.h"
 #include "mainwindow/fGeraeteauswahl.h"
 #include "mainwindow/fMainApplyRows.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "platform/runtime/Present.h"
 
 namespace qvr {
 
@@ -36,9 +36,9 @@ const CompositeRow* FindCompositeRow(int row) {
 // before and after, since the new text runs the box's change handling.
 void RestoreInput(fMain& window, Program& program, int row) {
   const DataPoint& input = program.datapoints.NviTable.at(static_cast<std::size_t>(row));
-  ui::TextBox& box = Present(input.NviTextBox);
+  ui::TextBox& box = runtime::Present(input.NviTextBox);
   if (!IsMarkedChanged(box)) return;
-  lns::LnsNetworkVariable variable = Present(window.NvCollection).ItemByIndex(input.NviIndex);
+  lns::LnsNetworkVariable variable = runtime::Present(window.NvCollection).ItemByIndex(input.NviIndex);
   variable.PutMonitorSuspended(false);
   box.SetText(input.NviValue);
   UnmarkNviRow(window, row);
@@ -50,13 +50,13 @@ void RestoreProperty(fMain& window, Program& program, int row) {
   // A property that could not be read has no stored value: an empty text is no value of it, and the
   // box's change handling would only put the same nothing back. The box keeps what it shows.
   if (property.NciValue.empty()) return;
-  ui::TextBox& box = Present(property.NciTextBox);
+  ui::TextBox& box = runtime::Present(property.NciTextBox);
   const CompositeRow* composite = FindCompositeRow(row);
   if (composite != nullptr) {
     for (int subField = composite->firstBox; subField < composite->firstBox + composite->boxCount;
          ++subField) {
       ui::TextBox& subFieldBox = window.txtNci[subField];
-      subFieldBox.SetText(program.model.*Present(FindSubField(subField)).part);
+      subFieldBox.SetText(program.model.*runtime::Present(FindSubField(subField)).part);
       MarkChanged(subFieldBox, false);
     }
   }

@@ -6,9 +6,7 @@
 
 #include "datapoints/LoadDataPoints.h"
 #include "devicemodel/ApplyDeviceModel.h"
-#include "framework/Present.h"
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "framework/TypeFiles.h"
 #include "framework/fProgress.h"
 #include "mainwindow/AbortableSteps.h"
@@ -19,17 +17,13 @@
 #include "mainwindow/fMain.h"
 #include "mainwindow/fMainApplyRows.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "platform/runtime/Present.h"
+#include "platform/runtime/ResumeNext.h"
+#include "texts/MainMessages.h"
 
 namespace qvr {
 
 namespace {
-
-// Entries of MsgMain shown while a device opens.
-constexpr std::size_t kMsgTypeFilesMissing = 0;
-constexpr std::size_t kMsgLonMarkModesNotSet = 1;
-constexpr std::size_t kMsgTestingDevice = 3;
-constexpr std::size_t kMsgReadingState = 4;
-constexpr std::size_t kMsgReadingValues = 5;
 
 // Panels of the status bar.
 constexpr int kNamePanel = 1;
@@ -43,7 +37,7 @@ constexpr const char* kCommandFailed =
 // The device-model service as the main window calls it: model group 100, with or without the decoding of
 // the values just read into the editing controls.
 void ApplyModelToWindow(Program& program, bool decodeValues) {
-  std::string programId = Present(program.framework.CurrentDevice).GetProgramId();
+  std::string programId = runtime::Present(program.framework.CurrentDevice).GetProgramId();
   std::int16_t modelGroup = 100;
   std::int16_t fillForm = decodeValues ? -1 : 0;
   std::int16_t spare = 0;
@@ -84,7 +78,7 @@ bool WorkOutDeviceState(Program& program, const std::function<bool(const std::fu
   // An off-net system reaches no device, so nothing more is asked.
   bool offNet = false;
   if (!holds(offNet, [&] {
-        return Present(program.framework.CurrentSystem).GetNetworkMode() == lns::kNetworkModeOffNet;
+        return runtime::Present(program.framework.CurrentSystem).GetNetworkMode() == lns::kNetworkModeOffNet;
       })) {
     return false;
   }
@@ -93,14 +87,14 @@ bool WorkOutDeviceState(Program& program, const std::function<bool(const std::fu
     return true;
   }
   bool commissioned = false;
-  if (!holds(commissioned, [&] { return Present(device).GetCommissioned(); })) return false;
+  if (!holds(commissioned, [&] { return runtime::Present(device).GetCommissioned(); })) return false;
   if (!commissioned) {
     stateText = "Not Commissioned yet";
     return true;
   }
   bool stateUnknown = false;
   if (!step([&] { ShowProgress(program, kMsgTestingDevice); })) return false;
-  if (!holds(stateUnknown, [&] { return Present(device).GetStateUnknownFlag(); })) return false;
+  if (!holds(stateUnknown, [&] { return runtime::Present(device).GetStateUnknownFlag(); })) return false;
   if (stateUnknown) {
     stateText = "?";
     return true;
@@ -108,7 +102,7 @@ bool WorkOutDeviceState(Program& program, const std::function<bool(const std::fu
   if (!step([&] { ShowProgress(program, kMsgReadingState); })) return false;
   // After an ignored failure the state text already tells it; the state code does not replace it.
   return step([&] {
-    const long state = Present(device).GetState();
+    const long state = runtime::Present(device).GetState();
     if (stateText.empty()) stateText = lns::DeviceStateName(state);
   });
 }
@@ -116,7 +110,7 @@ bool WorkOutDeviceState(Program& program, const std::function<bool(const std::fu
 }  // namespace
 
 void fMain::ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& /*commandId*/) {
-  const bool ranThrough = ResumeNext(program_.Err, [&] {
+  const bool ranThrough = runtime::ResumeNext(program_.Err, [&] {
     // Monitoring follows the device: it is switched off while the tables still describe the old device
     // (the box's click does that) and on again once the new device has been read.
     if (chkMonitor.Value() != ui::vbUnchecked) chkMonitor.SetValue(ui::vbUnchecked);
@@ -149,7 +143,8 @@ bool fMain::LoadDevice() {
     return result != StepResult::Aborted;
   };
   if (!step([&] { LoadDataPoints(program_, {&txtNci, &txtNvi, &txtNvo}); })) return false;
-  if (!step([&] { NvCollection = Present(device).GetInterface().GetNetworkVariables(); })) return false;
+  if (!step([&] { NvCollection = runtime::Present(device).GetInterface().GetNetworkVariables(); }))
+    return false;
   if (!WorkOutDeviceState(program_, step, stateText)) return false;
   if (!step([&] { PlugInStatus.Panels(kStatePanel).SetText(stateText); })) return false;
 
@@ -157,10 +152,12 @@ bool fMain::LoadDevice() {
     CloseProgressWindows(program_);
     return false;
   }
-  if (!step([&] { PlugInStatus.Panels(kNamePanel).SetText(Present(device).GetName()); })) return false;
+  if (!step([&] { PlugInStatus.Panels(kNamePanel).SetText(runtime::Present(device).GetName()); }))
+    return false;
   if (!step([&] { PlugInStatus.Panels(kFamilyPanel).SetText(program_.model.DeviceTypeName); })) return false;
-  return step(
-      [&] { PlugInStatus.Panels(kNeuronIdPanel).SetText("NeuronID:  " + Present(device).GetNeuronId()); });
+  return step([&] {
+    PlugInStatus.Panels(kNeuronIdPanel).SetText("NeuronID:  " + runtime::Present(device).GetNeuronId());
+  });
 }
 
 bool fMain::ReadInitValues() {
@@ -187,13 +184,13 @@ bool fMain::ReadInitValues() {
   for (std::int16_t row = 0; online && row < tables.NviCount; ++row) {
     DataPoint& point = tables.NviTable[static_cast<std::size_t>(row)];
     step([&] {
-      Present(point.NviTextBox).SetText(point.NviValue);
+      runtime::Present(point.NviTextBox).SetText(point.NviValue);
       UnmarkNviRow(*this, row);
     });
   }
   for (std::int16_t row = 0; online && row < tables.NvoCount; ++row) {
     DataPoint& point = tables.NvoTable[static_cast<std::size_t>(row)];
-    step([&] { Present(point.NvoTextBox).SetText(point.NvoValue); });
+    step([&] { runtime::Present(point.NvoTextBox).SetText(point.NvoValue); });
   }
   // Properties live in the network database, so they are read whatever the device's state. The stored
   // value goes first, so that the box's change handler finds both equal. A hidden window's handlers
@@ -202,15 +199,15 @@ bool fMain::ReadInitValues() {
     DataPoint& point = tables.NciTable[static_cast<std::size_t>(row)];
     std::optional<lns::LnsConfigProperty> property;
     step([&] { property = GetNciObject(point.NciKey); });
-    step([&] { point.NciValue = Present(property).GetValue(); });
+    step([&] { point.NciValue = runtime::Present(property).GetValue(); });
     step([&] {
-      Present(point.NciTextBox).SetText(Present(property).GetValue());
+      runtime::Present(point.NciTextBox).SetText(runtime::Present(property).GetValue());
       UnmarkNciRow(row);
     });
   }
   if (step.Aborted()) return failed();
 
-  if (!ResumeNext(program_.Err, [&] { ApplyModelToWindow(program_, true); })) {
+  if (!runtime::ResumeNext(program_.Err, [&] { ApplyModelToWindow(program_, true); })) {
     CloseProgressWindows(program_);
     return false;
   }

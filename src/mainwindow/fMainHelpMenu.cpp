@@ -4,10 +4,10 @@
 #include <string>
 
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "mainwindow/ProgramFolder.h"
 #include "mainwindow/fAbout.h"
 #include "mainwindow/fMain.h"
+#include "platform/runtime/ResumeNext.h"
 
 namespace qvr {
 
@@ -17,7 +17,7 @@ namespace {
 // manages to open it is not reported; failing to ask the shell at all writes `errorLine` to the log.
 void OpenProgramDocument(Program& program, ui::LogControl& log, const std::string& relativePath,
                          int showCommand, const std::string& errorLine) {
-  const bool asked = ResumeNext(program.Err, [&] {
+  const bool asked = runtime::ResumeNext(program.Err, [&] {
     program.Ui().Shell().Open(ProgramFolderFile(program, relativePath).string(), showCommand);
   });
   if (!asked) log.ErrorLine(errorLine);

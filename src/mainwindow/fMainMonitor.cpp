@@ -5,7 +5,6 @@
 #include <functional>
 #include <limits>
 
-#include "framework/Present.h"
 #include "framework/Program.h"
 #include "mainwindow/AbortableSteps.h"
 #include "mainwindow/ProgressWindows.h"
@@ -13,29 +12,27 @@
 #include "mainwindow/fMain.h"
 #include "platform/lns/LnsInterface.h"
 #include "platform/lns/LnsNetworkVariable.h"
+#include "platform/runtime/Present.h"
+#include "texts/MainMessages.h"
 
 namespace qvr {
 
 namespace {
 
 constexpr int kMonitorPanel = 5;
-constexpr std::size_t kMsgMonitoringOn = 23;
-constexpr std::size_t kMsgMonitoringOff = 24;
 
 constexpr const char* kDefaultPollSeconds = "5";
 // Monitor mode 3: poll the variable and report every value read.
 constexpr long kPollAndReport = 3;
 
-constexpr long kErrTypeMismatch = 13;
-
 // The poll box's seconds in the Object Server's tenths, halves rounded to even.
 long PollIntervalTenths(const std::string& text, const std::string& decimalSep) {
   const std::optional<double> seconds = ParseRegionalNumber(text, decimalSep);
-  if (!seconds) throw platform::RaisedError(kErrTypeMismatch, kProjectName, "Type mismatch");
+  if (!seconds) runtime::RaiseTypeMismatch();
   const double tenths = std::nearbyint(*seconds * 10);
   if (tenths < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
       tenths > static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
-    throw platform::RaisedError(kErrOverflow, kProjectName, "Overflow");
+    runtime::RaiseOverflow();
   }
   return static_cast<long>(tenths);
 }
@@ -44,25 +41,25 @@ long PollIntervalTenths(const std::string& text, const std::string& decimalSep) 
 // interval is read from the poll box anew for every variable.
 void StartMonitoring(AbortableSteps& step, std::optional<lns::LnsNetworkVariable>& nv, long tag, bool optionB,
                      const std::function<long()>& pollTenths) {
-  step([&] { Present(nv).PutMonitorSuspended(true); });
-  step([&] { Present(nv).PutMonitorPollInterval(pollTenths()); });
-  step([&] { Present(nv).PutMonitorEnable(true); });
-  step([&] { Present(nv).PutMonitorOptionA(true); });
-  if (optionB) step([&] { Present(nv).PutMonitorOptionB(true); });
-  step([&] { Present(nv).PutMonitorMode(kPollAndReport); });
-  step([&] { Present(nv).PutMonitorSuspended(false); });
-  step([&] { Present(nv).PutMonitorTag(tag); });
+  step([&] { runtime::Present(nv).PutMonitorSuspended(true); });
+  step([&] { runtime::Present(nv).PutMonitorPollInterval(pollTenths()); });
+  step([&] { runtime::Present(nv).PutMonitorEnable(true); });
+  step([&] { runtime::Present(nv).PutMonitorOptionA(true); });
+  if (optionB) step([&] { runtime::Present(nv).PutMonitorOptionB(true); });
+  step([&] { runtime::Present(nv).PutMonitorMode(kPollAndReport); });
+  step([&] { runtime::Present(nv).PutMonitorSuspended(false); });
+  step([&] { runtime::Present(nv).PutMonitorTag(tag); });
 }
 
 // A variable without a tag is not ours to switch off.
 void StopMonitoring(AbortableSteps& step, std::optional<lns::LnsNetworkVariable>& nv) {
   long currentTag = 0;
-  step([&] { currentTag = Present(nv).GetMonitorTag(); });
+  step([&] { currentTag = runtime::Present(nv).GetMonitorTag(); });
   if (currentTag == 0) return;
-  step([&] { Present(nv).PutMonitorSuspended(true); });
-  step([&] { Present(nv).PutMonitorTag(0); });
-  step([&] { Present(nv).PutMonitorEnable(false); });
-  step([&] { Present(nv).PutMonitorSuspended(false); });
+  step([&] { runtime::Present(nv).PutMonitorSuspended(true); });
+  step([&] { runtime::Present(nv).PutMonitorTag(0); });
+  step([&] { runtime::Present(nv).PutMonitorEnable(false); });
+  step([&] { runtime::Present(nv).PutMonitorSuspended(false); });
 }
 
 }  // namespace
@@ -89,12 +86,14 @@ void fMain::lcaOS_ServerEvent9() {
 void fMain::Monitor_An(bool bOn) {
   AbortableSteps step(program_, {DescriptionThen(" Monitor_An(fmain)"), "", ui::vbCritical, {}});
   std::optional<lns::LnsNetworkVariables> variables;
-  step([&] { variables = Present(program_.framework.CurrentDevice).GetInterface().GetNetworkVariables(); });
+  step([&] {
+    variables = runtime::Present(program_.framework.CurrentDevice).GetInterface().GetNetworkVariables();
+  });
 
   const auto pollTenths = [this] { return PollIntervalTenths(txtPoll.Text(), program_.model.DecimalSep); };
   const auto switchRow = [&](std::int16_t nvIndex, long tag, bool optionB) {
     std::optional<lns::LnsNetworkVariable> nv;
-    step([&] { nv = Present(variables).ItemByIndex(nvIndex); });
+    step([&] { nv = runtime::Present(variables).ItemByIndex(nvIndex); });
     if (bOn) {
       StartMonitoring(step, nv, tag, optionB, pollTenths);
     } else {
@@ -173,7 +172,7 @@ void fMain::lcaOS_OnNetworkVariableUpdate(const long& tag, const std::string& va
     for (int row = 0; row < tables.NviCount; ++row) {
       DataPoint& input = tables.NviTable[row];
       if (input.NvTag != tag) continue;
-      ui::TextBox& box = Present(input.NviTextBox);
+      ui::TextBox& box = runtime::Present(input.NviTextBox);
       // A red box is being edited: the user's value must not be overwritten.
       if (box.ForeColor() == ui::vbRed) return;
       // The stored value first, so that the box's change handler finds both equal and leaves it unmarked.
@@ -184,7 +183,7 @@ void fMain::lcaOS_OnNetworkVariableUpdate(const long& tag, const std::string& va
       DataPoint& output = tables.NvoTable[row];
       if (output.NvTag != tag) continue;
       output.NvoValue = value;
-      Present(output.NvoTextBox).SetText(value);
+      runtime::Present(output.NvoTextBox).SetText(value);
     }
   } catch (const std::exception& error) {
     program_.Ui().MsgBox(std::string("Error: lcaOs_OnNetworkVariableUpdate(fMain)") + error.what(),

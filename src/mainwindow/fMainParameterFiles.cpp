@@ -10,17 +10,17 @@
 #include "datapoints/DataPoint.h"
 #include "editors/CompanionChoices.h"
 #include "framework/Program.h"
-#include "framework/SplitAt.h"
 #include "mainwindow/MenuCommand.h"
 #include "mainwindow/ParameterFile.h"
 #include "mainwindow/fMain.h"
 #include "platform/MachineRoot.h"
+#include "platform/runtime/SplitAt.h"
+#include "texts/MainMessages.h"
 
 namespace qvr {
 
 namespace {
 
-constexpr std::size_t kMsgLoadParameters = 26;
 // The save dialog's title reads the same in both languages.
 constexpr const char* kSaveTitle = "Parameter(nci) speichern";
 constexpr const char* kFilter = "Parameter (*.par)|*.par";
@@ -89,7 +89,7 @@ void ShowCompanions(fMain& window, int row, const std::string& text) {
   for (const CompositeBoxes& composite : kCompositeBoxes) {
     if (composite.row != row) continue;
     std::string after;
-    const std::string before = SplitAt(text, composite.separator, after);
+    const std::string before = runtime::SplitAt(text, composite.separator, after);
     window.txtNci[composite.beforeBox].SetText(before);
     window.txtNci[composite.afterBox].SetText(after);
     return;
@@ -103,7 +103,7 @@ void ShowSetPoints(fMain& window, const std::string& value, const std::string& d
   std::string remaining = value;
   for (int field = 0; field < kSetPoints; ++field) {
     std::string rest;
-    std::string text = SplitAt(remaining, ",", rest);
+    std::string text = runtime::SplitAt(remaining, ",", rest);
     remaining = rest;
     if (decimalSep == ",") ReplaceAll(text, ".", ",");
     window.txtNci[kFirstSetPointBox + field].SetText(text);

@@ -9,23 +9,17 @@
 #include <vector>
 
 #include "datapoints/DataPoint.h"
-#include "framework/Present.h"
 #include "framework/Program.h"
 #include "mainwindow/MenuCommand.h"
 #include "mainwindow/fDruckmenue.h"
 #include "mainwindow/fMain.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "platform/runtime/Present.h"
+#include "texts/MainMessages.h"
 
 namespace qvr {
 
 namespace {
-
-constexpr std::size_t kMsgDate = 9;
-constexpr std::size_t kMsgObject = 10;
-constexpr std::size_t kMsgVariable = 11;
-constexpr std::size_t kMsgValue = 12;
-constexpr std::size_t kMsgPrint = 25;
-constexpr std::size_t kMsgConfigurationParameters = 43;
 
 // Columns, in characters of the current font.
 constexpr int kHeaderLabelColumn = 8;
@@ -52,7 +46,7 @@ struct DeviceHeader {
 };
 
 DeviceHeader ReadDeviceHeader(Program& program) {
-  const lns::LnsAppDevice& device = Present(program.framework.CurrentDevice);
+  const lns::LnsAppDevice& device = runtime::Present(program.framework.CurrentDevice);
   return {device.GetName(), device.GetNeuronId(), device.GetProgramId(),
           device.GetSubsystems().Item(1).GetName()};
 }

@@ -4,21 +4,23 @@
 #include <string>
 
 #include "framework/CatalogSession.h"
-#include "framework/Present.h"
+#include "framework/PlugInIdentity.h"
 #include "framework/Program.h"
 #include "framework/fProgress.h"
 #include "mainwindow/AbortableSteps.h"
 #include "mainwindow/ProgressWindows.h"
 #include "mainwindow/fMain.h"
+#include "platform/Error.h"
 #include "platform/lns/LnsInterface.h"
 #include "platform/lns/LnsLonMarkObject.h"
 #include "platform/lns/ProfileTemplates.h"
+#include "platform/runtime/Present.h"
+#include "texts/MainMessages.h"
 
 namespace qvr {
 
 namespace {
 
-constexpr std::size_t kMsgDrfLookUp = 7;
 // From the device's own resource set down to the maker's: the first scope that holds a template wins.
 constexpr long kHighestScope = 6;
 constexpr long kLowestScope = 3;
@@ -42,7 +44,7 @@ struct ProfileFiles {
 void SetModeFromCatalog(Program& program, AbortableSteps& step, ProfileFiles& profiles,
                         const std::string& programId, std::optional<lns::LnsLonMarkObject>& object) {
   int profileNumber = 0;
-  step([&] { profileNumber = Present(object).GetProfileType(); });
+  step([&] { profileNumber = runtime::Present(object).GetProfileType(); });
   bool found = false;
   for (long scope = kHighestScope; scope >= kLowestScope && !found && !step.Aborted(); --scope) {
     std::string fileName;
@@ -61,9 +63,9 @@ void SetModeFromCatalog(Program& program, AbortableSteps& step, ProfileFiles& pr
     lns::ProfileTemplate profile;
     if (profiles.templates.Find(fileHandle, profileNumber, profile) == lns::kResourceOk) {
       found = true;
-      step([&] { Present(object).PutMode(static_cast<int>(scope)); });
+      step([&] { runtime::Present(object).PutMode(static_cast<int>(scope)); });
       step([&] {
-        program.fProgress().lblStatus.SetCaption("Set " + Present(object).GetName() +
+        program.fProgress().lblStatus.SetCaption("Set " + runtime::Present(object).GetName() +
                                                  " mode = " + std::to_string(scope));
       });
     }
@@ -79,18 +81,20 @@ bool fMain::DrfLookUp() {
   step([&] { program_.fProgress().lblStatus.SetCaption(program_.texts.MsgMain[kMsgDrfLookUp]); });
   std::string programId;
   std::optional<lns::LnsLonMarkObjects> objects;
-  step([&] { programId = Present(program_.framework.CurrentDevice).GetProgramId(); });
-  step([&] { objects = Present(program_.framework.CurrentDevice).GetInterface().GetLonMarkObjects(); });
+  step([&] { programId = runtime::Present(program_.framework.CurrentDevice).GetProgramId(); });
+  step([&] {
+    objects = runtime::Present(program_.framework.CurrentDevice).GetInterface().GetLonMarkObjects();
+  });
 
   ProfileFiles profiles;
   bool succeeded =
       !step.Aborted() && profiles.catalog.Open(program_.Err, CatalogSession::kToRead) == lns::kResourceOk;
   if (succeeded) {
     long count = 0;
-    step([&] { count = Present(objects).Count(); });
+    step([&] { count = runtime::Present(objects).Count(); });
     for (long item = 1; item <= count && !step.Aborted(); ++item) {
       std::optional<lns::LnsLonMarkObject> object;
-      step([&] { object = Present(objects).Item(item); });
+      step([&] { object = runtime::Present(objects).Item(item); });
       SetModeFromCatalog(program_, step, profiles, programId, object);
     }
     succeeded = !step.Aborted();

@@ -3,19 +3,13 @@
 #include <string>
 
 #include "framework/Program.h"
-#include "framework/ResumeNext.h"
 #include "mainwindow/fMain.h"
+#include "platform/runtime/ResumeNext.h"
+#include "texts/MainMessages.h"
 
 namespace qvr {
 
-namespace {
-
-// Entries of MsgMain that the exit question is made of.
-constexpr std::size_t kMsgOneDirector = 20;
-constexpr std::size_t kMsgThereAre = 21;
-constexpr std::size_t kMsgDirectorsUsing = 22;
-
-}  // namespace
+namespace {}  // namespace
 
 void fMain::WireShutdownHandlers() {
   mnuExit.OnClick = [this] { mnuExit_Click(); };
@@ -26,25 +20,25 @@ void fMain::WireShutdownHandlers() {
 
 void fMain::EndPlugIn() {
   FrameworkState& state = program_.framework;
-  ErrObject& err = program_.Err;
-  ResumeNext(err, [&] { Hide(); });
+  runtime::ErrObject& err = program_.Err;
+  runtime::ResumeNext(err, [&] { Hide(); });
   state.CurrentDevice.reset();
   NvCollection.reset();
-  ResumeNext(err, [&] {
+  runtime::ResumeNext(err, [&] {
     if (state.CurrentSystem && state.CurrentSystem->GetIsOpen()) state.CurrentSystem->Close();
   });
   state.CurrentSystem.reset();
-  ResumeNext(err, [&] {
+  runtime::ResumeNext(err, [&] {
     if (state.CurrentNetwork && state.CurrentNetwork->GetIsOpen()) state.CurrentNetwork->Close();
   });
   state.CurrentNetwork.reset();
-  ResumeNext(err, [&] {
+  runtime::ResumeNext(err, [&] {
     if (lcaOS_->IsOpen()) lcaOS_->Close();
   });
   state.ObjectServerIsOpen = false;
   state.NetworkIsOpen = false;
   // Unloading the main window unloads every other window with it.
-  ResumeNext(err, [&] { Unload(); });
+  runtime::ResumeNext(err, [&] { Unload(); });
   program_.EndProgram();
 }
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "editors/ChangeMark.h"
-#include "framework/Present.h"
 #include "framework/Program.h"
 #include "framework/ProgressPlacement.h"
 #include "framework/fProgress.h"
@@ -19,15 +18,12 @@
 #include "mainwindow/fStartbild.h"
 #include "mainwindow/fStatus.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "platform/runtime/Present.h"
+#include "texts/MainMessages.h"
 
 namespace qvr {
 
 namespace {
-
-// Entries of MsgMain.
-constexpr std::size_t kMsgNoDeviceSelected = 19;
-constexpr std::size_t kMsgNotSynchronisable = 30;
-constexpr std::size_t kMsgSearchingDevices = 38;
 
 // "2 / 5": the item being written of how many.
 std::string ProgressText(long item, long count) {
@@ -135,8 +131,8 @@ bool fMain::ApplyToSelectedDevices() {
     status.Lbl_Devices.SetCaption(ProgressText(slot, deviceCount));
     const SelectedDevice& chosen = sync.SelectedDevices.at(static_cast<std::size_t>(slot));
     std::optional<lns::LnsAppDevice> found;
-    const bool reached =
-        ApplyStep([&] { found = Present(sync.CurrentDeviceTemplate).GetAppDevices().Item(chosen.Index); });
+    const bool reached = ApplyStep(
+        [&] { found = runtime::Present(sync.CurrentDeviceTemplate).GetAppDevices().Item(chosen.Index); });
     if (!reached) return false;
     // A device the user chose to pass over (Ignore) has no property to write: on to the next one, and so
     // has one whose name could not be checked.
@@ -148,7 +144,7 @@ bool fMain::ApplyToSelectedDevices() {
     if (!ApplyStep([&] { sync.SyncTarget = device->GetInterface(); })) return false;
     sync.SyncRunning = true;
     sync.SyncDevice = slot;
-    Present(applyRun_).writtenDevicePrefix.reset();
+    runtime::Present(applyRun_).writtenDevicePrefix.reset();
 
     // With the synchronise option every device gets its own header; otherwise the run has one.
     if (synchronise) ClearParameterHeader();
@@ -164,7 +160,7 @@ bool fMain::ApplyToSelectedDevices() {
         } else if (!WriteNciRow(row, device, NciLogForm::SelectedDevice, true)) {
           return false;
         }
-      } else if (IsMarkedChanged(Present(property.NciTextBox))) {
+      } else if (IsMarkedChanged(runtime::Present(property.NciTextBox))) {
         LogParameterHeader();
         if (!WriteNciRow(row, device, NciLogForm::SelectedDevice, false)) return false;
       }
@@ -177,7 +173,7 @@ bool fMain::ApplyToSelectedDevices() {
     for (std::int16_t row = 0; row < rowCount; ++row) {
       if (ApplyCancelled()) return false;
       const DataPoint& property = tables.NciTable[static_cast<std::size_t>(row)];
-      ui::TextBox& box = Present(property.NciTextBox);
+      ui::TextBox& box = runtime::Present(property.NciTextBox);
       if (!IsMarkedChanged(box)) continue;
       box.SetText(property.NciValue);
       UnmarkNciRow(row);

@@ -9,17 +9,12 @@
 #include "framework/PlugInIdentity.h"
 #include "framework/Program.h"
 #include "texts/Language.h"
+#include "texts/MainMessages.h"
 #include "texts/WindowTexts.h"
 
 namespace qvr {
 
 namespace {
-
-// Entries of MsgMain on the window's fixed labels.
-constexpr std::size_t kMsgDevices = 40;
-constexpr std::size_t kMsgParameters = 41;
-constexpr std::size_t kMsgRemainingTime = 42;
-constexpr std::size_t kMsgHowToCancel = 47;
 
 // What the estimate's label shows until the second device starts.
 constexpr const char* kNoEstimate = "Time";

@@ -10,6 +10,7 @@
 
 #include "ProgramRun.h"
 #include "TempMachineRoot.h"
+#include "framework/PlugInIdentity.h"
 
 namespace {
 
@@ -190,7 +191,8 @@ TEST_F(PlugInProgramTest, TheDialogIsScriptedOnTheHeadlessBackEnd) {
   EXPECT_EQ(run.code, 1);
   run = Scripted({}, "", "click bNowhere");
   EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.err.find("cannot click bNowhere: fRegisterPlugIn has no control bNowhere"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("cannot click bNowhere: fRegisterPlugIn has no control bNowhere"), std::string::npos)
+      << run.err;
   run = Scripted({}, "maybe");
   EXPECT_EQ(run.code, 1);
   EXPECT_NE(run.err.find("QVR_ANSWERS"), std::string::npos) << run.err;

@@ -59,7 +59,7 @@ TEST_F(HelpOnFocusTest, FocusShowsTheHelpOfTheDataPointTheControlEdits) {
 TEST_F(HelpOnFocusTest, ThePaneShowsTheHelpInTheInterfaceLanguage) {
   window().UserMovesFocus(Nci(12));
   EXPECT_TRUE(Pane().starts_with("SCPT Type:")) << Pane();
-  qvr::ErrObject err;
+  runtime::ErrObject err;
   qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, "Language", "german");
   qvr::SetLanguageTexts(program(), window(), qvr::kMainWindowTexts);
   window().UserMovesFocus(Nvi(8));

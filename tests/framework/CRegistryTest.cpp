@@ -7,6 +7,7 @@
 #include <string>
 
 #include "TempMachineRoot.h"
+#include "framework/PlugInIdentity.h"
 #include "platform/registry/RegistryStore.h"
 
 namespace {
@@ -32,7 +33,7 @@ class CRegistryTest : public ::testing::Test {
   }
 
   testsupport::TempMachineRoot root;
-  qvr::ErrObject err;
+  runtime::ErrObject err;
 
  private:
   std::unique_ptr<reg::RegistryStore> store_;

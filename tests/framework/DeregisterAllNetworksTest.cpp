@@ -42,7 +42,7 @@ class DeregisterAllNetworksTest : public registrationtest::RegistrationTest {
   // The entries of every template of `network`, one list per template, read through a server of its own.
   std::vector<std::vector<std::string>> TemplateEntries(const std::string& network) {
     std::vector<std::vector<std::string>> entries;
-    ui::HeadlessEventLoop loop;
+    platform::HeadlessEventLoop loop;
     lns::LnsObjectServer server(loop, fixture.root());
     server.Open();
     lns::LnsNetwork opened = server.GetNetworks().Item(network);

@@ -11,6 +11,7 @@
 #include "framework/fProgress.h"
 #include "mainwindow/fMain.h"
 #include "mainwindow/fStartbild.h"
+#include "platform/Error.h"
 
 namespace {
 

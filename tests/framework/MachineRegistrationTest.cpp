@@ -5,6 +5,7 @@
 
 #include "StandAloneTestSupport.h"
 #include "framework/MachineRegistration.h"
+#include "framework/PlugInIdentity.h"
 #include "framework/TypeFiles.h"
 #include "platform/lns/ResourceCatalog.h"
 #include "platform/registry/MachineSetup.h"

@@ -10,10 +10,10 @@
 #include "PlugInFixture.h"
 #include "framework/fProgress.h"
 #include "platform/MachineRoot.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/lns/ModelTemplates.h"
 #include "platform/registry/MachineSetup.h"
-#include "platform/ui/HeadlessEventLoop.h"
 
 namespace registrationtest {
 
@@ -73,7 +73,7 @@ class RegistrationTest : public plugintest::PlugInTest {
 
   // Runs `work` on a server of the machine root of its own, with a network that it adds first.
   void WithNewNetwork(const std::string& name, const std::function<void(lns::LnsSystem&)>& work = {}) {
-    ui::HeadlessEventLoop loop;
+    platform::HeadlessEventLoop loop;
     lns::LnsObjectServer server(loop, fixture.root());
     server.Open();
     lns::LnsNetwork network = server.GetNetworks().Add(name);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PlugInFixture.h"
+#include "platform/Error.h"
 
 namespace {
 

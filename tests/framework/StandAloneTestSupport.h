@@ -11,10 +11,10 @@
 #include "framework/PlugInIdentity.h"
 #include "framework/Program.h"
 #include "platform/MachineRoot.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/lns/ModelTemplates.h"
 #include "platform/registry/RegistryStore.h"
-#include "platform/ui/HeadlessEventLoop.h"
 
 namespace standalonetest {
 
@@ -24,7 +24,7 @@ inline const std::string kProgramFile = "/opt/qvr/bin/Calyxtern_qvr_lon_PlugIn";
 // Adds the network `name` to the machine root's Object Server, its system holding the four models' device
 // templates and no device: a deregistration offering template removal asks about each of them.
 inline void AddNetworkWithUnusedTemplates(const std::filesystem::path& root, const std::string& name) {
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   lns::LnsObjectServer server(loop, root);
   server.Open();
   lns::LnsNetwork network = server.GetNetworks().Add(name);
@@ -49,11 +49,11 @@ class StandAloneTest : public ::testing::Test {
   }
 
   std::string KeyValue(const std::string& name) {
-    qvr::ErrObject err;
+    runtime::ErrObject err;
     return qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, name);
   }
   void SetKeyValue(const std::string& name, const std::string& value) {
-    qvr::ErrObject err;
+    runtime::ErrObject err;
     qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, name, value);
   }
   bool KeyExists() {

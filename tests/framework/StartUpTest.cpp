@@ -5,6 +5,7 @@
 
 #include "StandAloneTestSupport.h"
 #include "TempMachineRoot.h"
+#include "framework/PlugInIdentity.h"
 #include "framework/StartUp.h"
 #include "framework/fRegisterPlugIn.h"
 #include "mainwindow/fMain.h"

@@ -44,7 +44,7 @@ class TypeFilesTest : public ::testing::Test {
   }
 
   void SetLonWorksPath(const std::string& path) {
-    qvr::ErrObject err;
+    runtime::ErrObject err;
     qvr::CRegistry(err).MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue),
                                        path);
   }

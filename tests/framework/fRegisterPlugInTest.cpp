@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "StandAloneTestSupport.h"
+#include "framework/PlugInIdentity.h"
 #include "framework/fRegisterPlugIn.h"
 #include "mainwindow/fMain.h"
 

@@ -23,7 +23,7 @@ class AboutTest : public ApplyTest {
  protected:
   qvr::fAbout* about() { return program().Windows().Find<qvr::fAbout>(); }
   void SetLanguage(const std::string& language) {
-    qvr::ErrObject err;
+    runtime::ErrObject err;
     qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, "Language", language);
   }
   // Where `lns init` installs the program's documents.

@@ -139,7 +139,7 @@ TEST_F(DrfLookUpTest, NoResourceSetForTheDeviceLeavesEveryModeAndSucceeds) {
 
 TEST_F(DrfLookUpTest, ACatalogueThatCannotBeOpenedFailsAndClosesTheProgressWindows) {
   ListMakersSet();
-  qvr::ErrObject err;
+  runtime::ErrObject err;
   qvr::CRegistry(err).MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue),
                                      (LonWorks() / "Gone").string());
   program().fStartbild().Show();

@@ -216,7 +216,7 @@ TEST_F(PrintTest, TheChoiceWindowStartsUntickedInTheInterfaceLanguageAndItsClose
   EXPECT_EQ(again[kHeaderLines + 1], "30:nvi's");
 
   // German keeps the window's design texts.
-  qvr::ErrObject err;
+  runtime::ErrObject err;
   qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, "Language", "german");
   backend().ExpectModal("fDruckmenue", [](ui::Form& form) {
     auto& choice = static_cast<qvr::fDruckmenue&>(form);

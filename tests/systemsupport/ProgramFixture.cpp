@@ -19,7 +19,7 @@ ProgramFixture::ProgramFixture() {
 ProgramFixture::~ProgramFixture() = default;
 
 void ProgramFixture::SetLanguage(const std::string& language) {
-  qvr::ErrObject err;
+  runtime::ErrObject err;
   qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, "Language", language);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Error.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>

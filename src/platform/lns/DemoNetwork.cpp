@@ -1,8 +1,8 @@
 #include "platform/lns/DemoNetwork.h"
 
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/lns/ModelNetwork.h"
-#include "platform/ui/HeadlessEventLoop.h"
 
 namespace lns {
 
@@ -35,7 +35,7 @@ void AddDevice(LnsSubsystem& subsystem, const char* name, const LnsDeviceTemplat
 
 void CreateDemoNetwork(const std::filesystem::path& machineRoot,
                        const std::filesystem::path& interfaceFolder) {
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   LnsObjectServer server(loop, machineRoot);
   server.Open();
   CreateModelNetwork(server, "Demo", interfaceFolder, [](ModelNetwork& demo) {

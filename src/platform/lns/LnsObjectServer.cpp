@@ -7,7 +7,7 @@
 
 namespace lns {
 
-LnsObjectServer::LnsObjectServer(ui::EventLoop& loop, std::filesystem::path machineRoot)
+LnsObjectServer::LnsObjectServer(platform::EventLoop& loop, std::filesystem::path machineRoot)
     : state_(std::make_shared<ServerState>(loop, std::move(machineRoot))) {}
 
 LnsObjectServer::~LnsObjectServer() {

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "platform/MachineRoot.h"
+#include "platform/eventloop/EventLoop.h"
 #include "platform/lns/LnsComponentApp.h"
 #include "platform/lns/LnsEvent.h"
 #include "platform/lns/LnsNamedObject.h"
-#include "platform/ui/EventLoop.h"
 
 namespace lns {
 
@@ -26,7 +26,8 @@ class LnsObjectServer {
       std::function<void(const long& tag, const std::string& value, const LnsNetworkVariable& variable)>;
   using NvUpdateErrorHandler = std::function<void(const long& tag, const LnsError& error)>;
 
-  explicit LnsObjectServer(ui::EventLoop& loop, std::filesystem::path machineRoot = platform::MachineRoot());
+  explicit LnsObjectServer(platform::EventLoop& loop,
+                           std::filesystem::path machineRoot = platform::MachineRoot());
   ~LnsObjectServer();
   LnsObjectServer(const LnsObjectServer&) = delete;
   LnsObjectServer& operator=(const LnsObjectServer&) = delete;

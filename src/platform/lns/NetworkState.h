@@ -6,12 +6,12 @@
 #include <optional>
 #include <string>
 
+#include "platform/eventloop/EventLoop.h"
 #include "platform/lns/DatabaseSource.h"
 #include "platform/lns/NvMonitor.h"
 #include "platform/lns/ServerDatabase.h"
 #include "platform/sqlite/Database.h"
 #include "platform/sqlite/Transaction.h"
-#include "platform/ui/EventLoop.h"
 
 namespace lns {
 
@@ -87,7 +87,7 @@ class NetworkState : public DatabaseSource, public std::enable_shared_from_this<
   std::unique_ptr<sqlite::Database> database_;
   std::unique_ptr<sqlite::Transaction> transaction_;  // after the database: it ends first
   std::unique_ptr<NvMonitor> monitor_;
-  std::unique_ptr<ui::LoopTimer> simulation_;
+  std::unique_ptr<platform::LoopTimer> simulation_;
   std::int64_t simulationTicks_ = 0;
   std::map<std::int64_t, std::pair<std::int64_t, std::shared_ptr<const TemplateInterface>>> interfaces_;
   SystemSettings settings_;

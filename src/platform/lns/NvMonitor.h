@@ -6,7 +6,7 @@
 #include <memory>
 #include <utility>
 
-#include "platform/ui/EventLoop.h"
+#include "platform/eventloop/EventLoop.h"
 
 namespace lns {
 
@@ -29,7 +29,7 @@ class NvMonitor {
  public:
   using Poll = std::function<void(std::int64_t device, int nvIndex, long tag)>;
 
-  NvMonitor(ui::EventLoop& loop, Poll poll) : loop_(loop), poll_(std::move(poll)) {}
+  NvMonitor(platform::EventLoop& loop, Poll poll) : loop_(loop), poll_(std::move(poll)) {}
 
   MonitorSettings Settings(std::int64_t device, int nvIndex) const;
   // Changes the settings and starts, restarts (new interval) or stops the variable's timer to match.
@@ -39,10 +39,10 @@ class NvMonitor {
   using Key = std::pair<std::int64_t, int>;
   struct Point {
     MonitorSettings settings;
-    std::unique_ptr<ui::LoopTimer> timer;
+    std::unique_ptr<platform::LoopTimer> timer;
   };
 
-  ui::EventLoop& loop_;
+  platform::EventLoop& loop_;
   Poll poll_;
   std::map<Key, Point> points_;
 };

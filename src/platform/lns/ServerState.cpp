@@ -8,7 +8,7 @@
 
 namespace lns {
 
-ServerState::ServerState(ui::EventLoop& loop, std::filesystem::path machineRoot)
+ServerState::ServerState(platform::EventLoop& loop, std::filesystem::path machineRoot)
     : loop_(loop), machineRoot_(std::move(machineRoot)) {}
 
 ServerState::~ServerState() = default;

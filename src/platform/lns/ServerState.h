@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "platform/eventloop/EventLoop.h"
 #include "platform/lns/DatabaseSource.h"
 #include "platform/lns/LnsEvent.h"
 #include "platform/lns/ServerDatabase.h"
-#include "platform/ui/EventLoop.h"
 
 namespace lns {
 
@@ -20,10 +20,10 @@ class NetworkState;
 // The Object Server's state, shared by the control and every object reached through it.
 class ServerState : public DatabaseSource, public std::enable_shared_from_this<ServerState> {
  public:
-  ServerState(ui::EventLoop& loop, std::filesystem::path machineRoot);
+  ServerState(platform::EventLoop& loop, std::filesystem::path machineRoot);
   ~ServerState() override;
 
-  ui::EventLoop& Loop() { return loop_; }
+  platform::EventLoop& Loop() { return loop_; }
   const std::filesystem::path& MachineRoot() const { return machineRoot_; }
 
   // Opening reads the machine's settings (LonWorks folder, decimal separator) and the server's database.
@@ -53,7 +53,7 @@ class ServerState : public DatabaseSource, public std::enable_shared_from_this<S
   LnsEvent<> serverEvent9;
 
  private:
-  ui::EventLoop& loop_;
+  platform::EventLoop& loop_;
   std::filesystem::path machineRoot_;
   std::string decimalSeparator_ = ".";
   std::unique_ptr<ServerDatabase> database_;

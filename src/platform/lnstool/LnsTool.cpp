@@ -47,7 +47,7 @@ bool AsksForHelp(const std::string& word) {
 
 }  // namespace
 
-int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, UiPlatform* windows,
+int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, ui::UiPlatform* windows,
                ComDirector* com) {
   ToolContext context{platform::MachineRoot(), out, err, windows, com};
   if (args.size() == 1 && AsksForHelp(args.front())) {

@@ -6,10 +6,13 @@
 #include <string_view>
 #include <vector>
 
+namespace ui {
+class UiPlatform;
+}  // namespace ui
+
 namespace lnstool {
 
 class ComDirector;
-class UiPlatform;
 
 // Exit codes of the tool: 0 done, 1 the operation failed (reason printed), 2 bad arguments (usage printed),
 // 3 `reg get --exists` found no such key or value.
@@ -19,15 +22,15 @@ struct ToolContext {
   std::filesystem::path root;  // the machine root
   std::ostream& out;
   std::ostream& err;
-  UiPlatform* windows = nullptr;  // where windows can be shown; none in a tool built without a toolkit
-  ComDirector* com = nullptr;     // how the plug-in program is reached over the bus; none without one
+  ui::UiPlatform* windows = nullptr;  // where windows can be shown; none in a tool built without a toolkit
+  ComDirector* com = nullptr;         // how the plug-in program is reached over the bus; none without one
 };
 
 using Args = std::vector<std::string>;
 
 // Runs one `lns` command line (without the program name). `windows` is the window system that commands
 // may show windows on, `com` the way to the plug-in program over the bus; either may be null.
-int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, UiPlatform* windows = nullptr,
+int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, ui::UiPlatform* windows = nullptr,
                ComDirector* com = nullptr);
 
 // Prints "usage: lns ..." for one command on standard error and returns kUsage.

@@ -29,14 +29,13 @@ void PrintDevices(ToolContext& context, lns::LnsSubsystems subsystems) {
 }
 
 int CreateNetwork(ToolContext& context, const Args& args) {
-  if ((args.size() != 4 && args.size() != 6) || args[2] != "--devices")
-    return Usage(context, "network");
+  if ((args.size() != 4 && args.size() != 6) || args[2] != "--devices") return Usage(context, "network");
   auto count = ParseWholeNumber(args[3]);
   if (!count || *count > kMostScaleDevices) return Usage(context, "network");
   std::optional<lns::ChannelTiming> timing = lns::ChannelTiming::None;
   if (args.size() == 6) timing = args[4] == "--channel" ? lns::ParseChannelTiming(args[5]) : std::nullopt;
   if (!timing) return Usage(context, "network");
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   lns::LnsObjectServer server(loop, context.root);
   server.Open();
   lns::CreateScaleNetwork(server, args[1], *count, platform::DataDir() / "interfaces");
@@ -48,7 +47,7 @@ int CreateNetwork(ToolContext& context, const Args& args) {
 
 int RunNetworks(ToolContext& context, const Args& args) {
   if (!args.empty()) return Usage(context, "networks");
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   lns::LnsObjectServer server(loop, context.root);
   server.Open();
   lns::LnsNetworks networks = server.GetNetworks();
@@ -67,7 +66,7 @@ int RunDevices(ToolContext& context, const Args& args) {
 int RunNetwork(ToolContext& context, const Args& args) {
   if (!args.empty() && args[0] == "create") return CreateNetwork(context, args);
   if (args.size() == 2 && args[0] == "delete") {
-    ui::HeadlessEventLoop loop;
+    platform::HeadlessEventLoop loop;
     lns::LnsObjectServer server(loop, context.root);
     server.Open();
     server.GetNetworks().Remove(args[1]);

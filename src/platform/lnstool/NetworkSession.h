@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string_view>
 
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/LnsObjectModel.h"
-#include "platform/ui/HeadlessEventLoop.h"
 
 namespace lnstool {
 
@@ -20,7 +20,7 @@ class NetworkSession {
   lns::LnsAppDevice Device(std::string_view path);
 
  private:
-  ui::HeadlessEventLoop loop_;
+  platform::HeadlessEventLoop loop_;
   lns::LnsObjectServer server_;
   lns::LnsSystem system_;
 };

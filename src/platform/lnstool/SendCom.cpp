@@ -3,10 +3,11 @@
 
 #include <string>
 
+#include "platform/Error.h"
 #include "platform/lnstool/ComDirector.h"
 #include "platform/lnstool/SendRequest.h"
 #include "platform/lnstool/SendWindows.h"
-#include "platform/lnstool/UiPlatform.h"
+#include "platform/ui/UiPlatform.h"
 
 namespace lnstool {
 

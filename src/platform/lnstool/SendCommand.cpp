@@ -15,10 +15,10 @@
 #include "platform/lnstool/SendCom.h"
 #include "platform/lnstool/SendRequest.h"
 #include "platform/lnstool/SendWindows.h"
-#include "platform/lnstool/UiPlatform.h"
 #include "platform/ui/HeadlessFormBackend.h"
 #include "platform/ui/HeadlessServices.h"
 #include "platform/ui/HeadlessServicesScript.h"
+#include "platform/ui/UiPlatform.h"
 #include "platform/ui/UserActions.h"
 
 namespace lnstool {
@@ -133,7 +133,7 @@ int SendHeadless(ToolContext& context, const SendRequest& request) {
 }
 
 // Real time on real windows: the windows are served until `milliseconds` have passed.
-void ServeFor(UiPlatform& windows, ui::EventLoop& loop, long milliseconds) {
+void ServeFor(ui::UiPlatform& windows, platform::EventLoop& loop, long milliseconds) {
   if (milliseconds <= 0) return;
   const std::int64_t end = loop.NowMs() + milliseconds;
   auto wake = loop.CreateTimer([] {});
@@ -152,9 +152,9 @@ int SendOnWindows(ToolContext& context, const SendRequest& request) {
     context.err << kShowNeedsDisplay;
     return kFailed;
   }
-  UiPlatform::Ui windows = context.windows->MakeUi();
+  ui::UiPlatform::Ui windows = context.windows->MakeUi();
   qvr::Program program(*windows.services, *windows.backend, context.root);
-  ui::EventLoop& loop = windows.services->Loop();
+  platform::EventLoop& loop = windows.services->Loop();
   return Reported(context, [&] {
     return Send(context, request, program, nullptr, [&](ui::UserActions& script) {
       script.RunInOrder(loop, [&](long milliseconds) { ServeFor(*context.windows, loop, milliseconds); });

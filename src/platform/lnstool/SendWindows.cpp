@@ -3,7 +3,7 @@
 #include "framework/LNSPlugInAPI.h"
 #include "framework/Program.h"
 #include "mainwindow/fMain.h"
-#include "platform/lnstool/UiPlatform.h"
+#include "platform/ui/UiPlatform.h"
 
 namespace lnstool {
 
@@ -20,7 +20,7 @@ bool MainWindowShown(qvr::Program& program) {
 
 int PresentMainWindow(ToolContext& context, const MainWindowRequest& request, qvr::Program& program,
                       qvr::LNSPlugInAPI& plugIn) {
-  UiPlatform& windows = *context.windows;
+  ui::UiPlatform& windows = *context.windows;
   plugIn.SetVisible(true);
   const bool saved =
       !request.screenshotFile || windows.SaveScreenshot(program.fMain(), *request.screenshotFile);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Error.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <memory>

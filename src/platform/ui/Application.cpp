@@ -2,18 +2,19 @@
 
 #include <algorithm>
 
+#include "platform/runtime/RuntimeErrors.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/UiError.h"
 
 namespace ui {
 
-Application::Application(EventLoop& loop, FormBackend& backend, Services* services)
+Application::Application(platform::EventLoop& loop, FormBackend& backend, Services* services)
     : loop_(loop), backend_(backend), services_(services) {}
 
 Application::~Application() = default;
 
 Services& Application::UiServices() const {
-  if (!services_) RaiseUiError(errInvalidCall, "Invalid procedure call or argument: no UI services");
+  if (!services_) runtime::RaiseInvalidCall("ui", "no UI services");
   return *services_;
 }
 

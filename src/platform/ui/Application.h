@@ -2,9 +2,12 @@
 
 #include <vector>
 
+namespace platform {
+class EventLoop;
+}  // namespace platform
+
 namespace ui {
 
-class EventLoop;
 class Form;
 class FormBackend;
 class Services;
@@ -15,12 +18,12 @@ class Services;
 class Application {
  public:
   // `services` may be null where no form needs them (the log control's SaveLogAs does).
-  Application(EventLoop& loop, FormBackend& backend, Services* services);
+  Application(platform::EventLoop& loop, FormBackend& backend, Services* services);
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
   ~Application();
 
-  EventLoop& Loop() const { return loop_; }
+  platform::EventLoop& Loop() const { return loop_; }
   FormBackend& Backend() const { return backend_; }
   // Raises error 5 when the application was made without services.
   Services& UiServices() const;
@@ -45,7 +48,7 @@ class Application {
   void UnloadAllBut(Form& keep);
   void SetActiveForm(Form* form) { activeForm_ = form; }
 
-  EventLoop& loop_;
+  platform::EventLoop& loop_;
   FormBackend& backend_;
   Services* services_;
   std::vector<Form*> forms_;

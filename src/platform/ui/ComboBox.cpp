@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/runtime/RuntimeErrors.h"
 #include "platform/ui/Snapshot.h"
 #include "platform/ui/UiError.h"
 
@@ -25,8 +26,7 @@ void ComboBox::AddItem(std::string item, int position) {
   const int count = static_cast<int>(state.items.size());
   if (position == -1) position = count;
   if (position < 0 || position > count) {
-    RaiseUiError(errInvalidCall,
-                 "Invalid procedure call or argument: AddItem at " + std::to_string(position));
+    runtime::RaiseInvalidCall("ui", "AddItem at " + std::to_string(position));
   }
   state.items.insert(state.items.begin() + position, std::move(item));
   if (state.listIndex >= position) ++state.listIndex;

@@ -1,5 +1,6 @@
 #include "platform/ui/Control.h"
 
+#include "platform/runtime/RuntimeErrors.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Frame.h"
 #include "platform/ui/TabControl.h"
@@ -128,8 +129,7 @@ bool Control::CanTakeFocus() const {
 void Control::SetFocus() {
   EnsureFormLoaded();
   if (!CanTakeFocus()) {
-    RaiseUiError(errInvalidCall,
-                 "Invalid procedure call or argument: " + DisplayName() + " cannot take the focus");
+    runtime::RaiseInvalidCall("ui", "" + DisplayName() + " cannot take the focus");
   }
   form_->MoveFocus(*this);
 }

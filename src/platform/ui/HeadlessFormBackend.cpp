@@ -1,8 +1,8 @@
 #include "platform/ui/HeadlessFormBackend.h"
 
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
-#include "platform/ui/HeadlessEventLoop.h"
 #include "platform/ui/HeadlessServicesScript.h"
 
 namespace ui {
@@ -14,8 +14,8 @@ bool Shown(const Form& form) {
 }
 
 // The headless loop, when the program runs on it.
-HeadlessEventLoop* HeadlessLoop(const Form& form) {
-  return dynamic_cast<HeadlessEventLoop*>(&form.App().Loop());
+platform::HeadlessEventLoop* HeadlessLoop(const Form& form) {
+  return dynamic_cast<platform::HeadlessEventLoop*>(&form.App().Loop());
 }
 
 }  // namespace
@@ -30,7 +30,7 @@ void HeadlessFormBackend::FormUnloaded(Form& /*form*/) {}
 
 void HeadlessFormBackend::RunModal(Form& form) {
   modalShown_.push_back(form.Name());
-  HeadlessEventLoop* loop = HeadlessLoop(form);
+  platform::HeadlessEventLoop* loop = HeadlessLoop(form);
   if (scripts_.empty() && loop && loop->UserInput()) return RunModalOnInput(form, *loop);
   if (scripts_.empty() || scripts_.front().formName != form.Name()) {
     const std::string expected = scripts_.empty() ? "nothing" : "form " + scripts_.front().formName;
@@ -47,9 +47,9 @@ void HeadlessFormBackend::RunModal(Form& form) {
 }
 
 // The modal form's own loop: the queued input acts on it (and on whatever it opens) until it is closed.
-void HeadlessFormBackend::RunModalOnInput(Form& form, HeadlessEventLoop& loop) {
+void HeadlessFormBackend::RunModalOnInput(Form& form, platform::HeadlessEventLoop& loop) {
   while (Shown(form)) {
-    HeadlessUserInput* input = loop.UserInput();
+    platform::HeadlessUserInput* input = loop.UserInput();
     if (!input || !input->Pending()) {
       form.Hide();
       throw UnscriptedDialog("modal form " + form.Name() + " is still shown after the last action");

@@ -7,9 +7,11 @@
 
 #include "platform/ui/FormBackend.h"
 
-namespace ui {
-
+namespace platform {
 class HeadlessEventLoop;
+}  // namespace platform
+
+namespace ui {
 
 // The back end of tests and of scripted runs: forms have no windows; a modal form runs the script that the
 // test queued for it and must be hidden or unloaded by it. With nothing queued and the user's input queued
@@ -34,7 +36,7 @@ class HeadlessFormBackend : public FormBackend {
     std::string formName;
     std::function<void(Form&)> run;
   };
-  void RunModalOnInput(Form& form, HeadlessEventLoop& loop);
+  void RunModalOnInput(Form& form, platform::HeadlessEventLoop& loop);
 
   std::deque<Script> scripts_;
   std::vector<std::string> modalShown_;

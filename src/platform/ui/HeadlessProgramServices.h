@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/HeadlessEventLoop.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/ui/HeadlessServicesBoxes.h"
 #include "platform/ui/HeadlessServicesDialogs.h"
 #include "platform/ui/HeadlessServicesPrinter.h"
@@ -17,7 +17,7 @@ class HeadlessProgramServices : public Services {
  public:
   HeadlessProgramServices() : printer_(printOutput_) {}
 
-  ui::EventLoop& Loop() override { return loop_; }
+  platform::EventLoop& Loop() override { return loop_; }
   ui::Screen& Screen() override { return screen_; }
   ui::MessageBoxes& MessageBoxes() override { return boxes_; }
   ui::CommonDialogs& Dialogs() override { return dialogs_; }
@@ -25,10 +25,10 @@ class HeadlessProgramServices : public Services {
   ui::Shell& Shell() override { return shell_; }
 
   HeadlessMessageBoxes& Boxes() { return boxes_; }
-  HeadlessEventLoop& HeadlessLoop() { return loop_; }
+  platform::HeadlessEventLoop& HeadlessLoop() { return loop_; }
 
  private:
-  HeadlessEventLoop loop_;
+  platform::HeadlessEventLoop loop_;
   HeadlessScreen screen_;
   HeadlessMessageBoxes boxes_;
   HeadlessDialogs dialogs_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/HeadlessEventLoop.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/ui/HeadlessServicesBoxes.h"
 #include "platform/ui/HeadlessServicesDialogs.h"
 #include "platform/ui/HeadlessServicesPrinter.h"
@@ -18,7 +18,7 @@ class HeadlessServices : public Services {
  public:
   HeadlessServices() : printer_(printOutput_) {}
 
-  ui::EventLoop& Loop() override { return loop_; }
+  platform::EventLoop& Loop() override { return loop_; }
   ui::Screen& Screen() override { return screen_; }
   ui::MessageBoxes& MessageBoxes() override { return boxes_; }
   ui::CommonDialogs& Dialogs() override { return dialogs_; }
@@ -26,7 +26,7 @@ class HeadlessServices : public Services {
   ui::Shell& Shell() override { return shell_; }
   ui::TimeOfDay& Clock() override { return clock_; }
 
-  HeadlessEventLoop& TestLoop() { return loop_; }
+  platform::HeadlessEventLoop& TestLoop() { return loop_; }
   HeadlessScreen& TestScreen() { return screen_; }
   HeadlessMessageBoxes& TestBoxes() { return boxes_; }
   HeadlessDialogs& TestDialogs() { return dialogs_; }
@@ -35,7 +35,7 @@ class HeadlessServices : public Services {
   HeadlessTimeOfDay& TestClock() { return clock_; }
 
  private:
-  HeadlessEventLoop loop_;
+  platform::HeadlessEventLoop loop_;
   HeadlessScreen screen_;
   HeadlessMessageBoxes boxes_;
   HeadlessDialogs dialogs_;

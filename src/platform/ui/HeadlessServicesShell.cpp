@@ -1,11 +1,12 @@
 #include "platform/ui/HeadlessServicesShell.h"
 
 #include "platform/Error.h"
+#include "platform/runtime/RuntimeErrors.h"
 
 namespace ui {
 
 void HeadlessShell::FailIfSet(const std::string& what) const {
-  if (failing_) throw platform::RaisedError(53, "Shell", "File not found: " + what);
+  if (failing_) runtime::RaiseFileNotFound("Shell", what);
 }
 
 void HeadlessShell::Open(const std::string& target, int showCommand) {
@@ -15,7 +16,7 @@ void HeadlessShell::Open(const std::string& target, int showCommand) {
 
 void HeadlessShell::StartProgram(const std::vector<std::string>& argv) {
   if (argv.empty() || argv.front().empty()) {
-    throw platform::RaisedError(5, "Shell", "Invalid procedure call or argument: no program to start");
+    runtime::RaiseInvalidCall("Shell", "no program to start");
   }
   FailIfSet(argv.front());
   started_.push_back(argv);

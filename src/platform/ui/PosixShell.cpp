@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/Error.h"
+#include "platform/runtime/RuntimeErrors.h"
 
 namespace ui {
 
@@ -52,7 +53,7 @@ void PosixShell::Open(const std::string& target, int /*showCommand: the desktop 
 
 void PosixShell::StartProgram(const std::vector<std::string>& argv) {
   if (argv.empty() || argv.front().empty()) {
-    throw platform::RaisedError(5, "Shell", "Invalid procedure call or argument: no program to start");
+    runtime::RaiseInvalidCall("Shell", "no program to start");
   }
   // Everything the children need is prepared before fork.
   std::vector<char*> args;

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "platform/eventloop/EventLoop.h"
 #include "platform/ui/CommonDialog.h"
-#include "platform/ui/EventLoop.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Printer.h"
 #include "platform/ui/Screen.h"
@@ -19,7 +19,7 @@ class Services {
  public:
   virtual ~Services() = default;
 
-  virtual ui::EventLoop& Loop() = 0;
+  virtual platform::EventLoop& Loop() = 0;
   virtual ui::Screen& Screen() = 0;
   virtual ui::MessageBoxes& MessageBoxes() = 0;
   virtual ui::CommonDialogs& Dialogs() = 0;

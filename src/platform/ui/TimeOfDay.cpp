@@ -3,7 +3,7 @@
 #include <chrono>
 #include <ctime>
 
-#include "platform/ui/EventLoop.h"
+#include "platform/eventloop/EventLoop.h"
 
 namespace ui {
 

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 
-namespace ui {
-
+namespace platform {
 class EventLoop;
+}  // namespace platform
+
+namespace ui {
 
 // A moment of the local calendar and clock, to the second.
 struct LocalDateTime {
@@ -41,14 +43,14 @@ class SystemTimeOfDay : public TimeOfDay {
 // with the event loop's (virtual) clock, so that it moves only when the loop's time moves.
 class HeadlessTimeOfDay : public TimeOfDay {
  public:
-  explicit HeadlessTimeOfDay(const EventLoop& loop) : loop_(loop) {}
+  explicit HeadlessTimeOfDay(const platform::EventLoop& loop) : loop_(loop) {}
 
   LocalDateTime Now() const override;
   // From now on the time of day runs from `moment`.
   void Set(const LocalDateTime& moment);
 
  private:
-  const EventLoop& loop_;
+  const platform::EventLoop& loop_;
   LocalDateTime setTo_{2000, 1, 1, 12, 0, 0};
   std::int64_t setAtMs_ = 0;
 };

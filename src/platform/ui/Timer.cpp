@@ -1,7 +1,7 @@
 #include "platform/ui/Timer.h"
 
+#include "platform/eventloop/EventLoop.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/EventLoop.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Snapshot.h"
 #include "platform/ui/UiError.h"

@@ -5,9 +5,11 @@
 
 #include "platform/ui/StatefulControl.h"
 
-namespace ui {
-
+namespace platform {
 class LoopTimer;
+}  // namespace platform
+
+namespace ui {
 
 struct TimerState {
   int interval = 0;
@@ -39,7 +41,7 @@ class Timer : public StatefulControl<TimerState> {
  private:
   void Sync();
 
-  std::unique_ptr<LoopTimer> loopTimer_;
+  std::unique_ptr<platform::LoopTimer> loopTimer_;
 };
 
 }  // namespace ui

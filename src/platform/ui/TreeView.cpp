@@ -1,5 +1,6 @@
 #include "platform/ui/TreeView.h"
 
+#include "platform/runtime/RuntimeErrors.h"
 #include "platform/ui/Snapshot.h"
 #include "platform/ui/UiError.h"
 
@@ -78,9 +79,7 @@ TreeNode& TreeView::Add(std::string key, std::string text) {
 }
 
 TreeNode& TreeView::AddChild(TreeNode& parent, std::string key, std::string text) {
-  if (&parent.tree_ != this)
-    RaiseUiError(errInvalidCall,
-                 "Invalid procedure call or argument: the parent node belongs to another tree");
+  if (&parent.tree_ != this) runtime::RaiseInvalidCall("ui", "the parent node belongs to another tree");
   return Append(&parent, std::move(key), std::move(text));
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/Error.h"
+
 #include <string>
 
 namespace ui {
 
 // Error numbers that the controls and forms raise, with the texts users of such controls know.
-inline constexpr long errInvalidCall = 5;             // "Invalid procedure call or argument"
 inline constexpr long errNoSuchArrayElement = 340;    // "Control array element 'n' doesn't exist"
 inline constexpr long errArrayElementExists = 360;    // "Object already loaded"
 inline constexpr long errInvalidPropertyValue = 380;  // "Invalid property value"

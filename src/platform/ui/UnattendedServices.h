@@ -11,7 +11,7 @@ class UnattendedServices : public Services {
  public:
   UnattendedServices(Services& services, ui::MessageBoxes& boxes) : services_(services), boxes_(boxes) {}
 
-  ui::EventLoop& Loop() override { return services_.Loop(); }
+  platform::EventLoop& Loop() override { return services_.Loop(); }
   ui::Screen& Screen() override { return services_.Screen(); }
   ui::MessageBoxes& MessageBoxes() override { return boxes_; }
   ui::CommonDialogs& Dialogs() override { return services_.Dialogs(); }

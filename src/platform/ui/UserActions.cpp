@@ -4,13 +4,13 @@
 #include <fstream>
 #include <optional>
 
+#include "platform/eventloop/EventLoop.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CommandButton.h"
-#include "platform/ui/EventLoop.h"
 #include "platform/ui/Form.h"
-#include "platform/ui/HeadlessEventLoop.h"
 #include "platform/ui/HeadlessRunSnapshot.h"
 #include "platform/ui/HeadlessServicesBoxes.h"
 #include "platform/ui/HeadlessServicesScript.h"
@@ -114,9 +114,9 @@ UserActions::UserActions(const std::vector<std::string>& lines, Application& app
   for (const std::string& line : lines) actions_.push_back(ParseUserAction(line));
 }
 
-void UserActions::Run(HeadlessEventLoop& loop) {
+void UserActions::Run(platform::HeadlessEventLoop& loop) {
   struct Queued {
-    HeadlessEventLoop& loop;
+    platform::HeadlessEventLoop& loop;
     ~Queued() { loop.SetUserInput(nullptr); }
   } queued{loop};
   // A user who waits does nothing meanwhile: the yields of what runs in that time take no input.
@@ -132,7 +132,7 @@ void UserActions::Run(HeadlessEventLoop& loop) {
   }
 }
 
-void UserActions::RunInOrder(EventLoop& loop, std::function<void(long milliseconds)> passTime) {
+void UserActions::RunInOrder(platform::EventLoop& loop, std::function<void(long milliseconds)> passTime) {
   passTime_ = std::move(passTime);
   while (Pending()) {
     RunNext();

@@ -5,15 +5,21 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/HeadlessUserInput.h"
+#include "platform/eventloop/HeadlessUserInput.h"
 #include "platform/ui/UserAction.h"
 #include "platform/ui/UserActionTarget.h"
+
+namespace platform {
+class EventLoop;
+}  // namespace platform
+
+namespace platform {
+class HeadlessEventLoop;
+}  // namespace platform
 
 namespace ui {
 
 class Application;
-class EventLoop;
-class HeadlessEventLoop;
 class HeadlessMessageBoxes;
 
 // A user's script: action lines such as "type txtNci(4) 21,5", "click cmdApply", "wait 500"
@@ -22,7 +28,7 @@ class HeadlessMessageBoxes;
 // (here, inside a modal form's loop, inside the yields of a long operation, where an action that cannot be
 // done yet waits for a later turn). An action that a user could not do either raises ActionRefused; a box or
 // dialog nobody answered raises UnscriptedDialog.
-class UserActions : public HeadlessUserInput {
+class UserActions : public platform::HeadlessUserInput {
  public:
   // Checks every line first (ActionRefused for a line that is no action). `boxes`, when given, adds the
   // message boxes shown to the snapshots.
@@ -34,11 +40,11 @@ class UserActions : public HeadlessUserInput {
 
   // Queues the script on the headless loop and runs it to its end, in virtual time; the loop then runs
   // the posted work that the last action left.
-  void Run(HeadlessEventLoop& loop);
+  void Run(platform::HeadlessEventLoop& loop);
   // On real windows, where the person answers boxes and modal windows: the actions one after the other,
   // the loop's pending work between them; `passTime` serves the windows for the milliseconds of a `wait`
   // or a held spin arrow.
-  void RunInOrder(EventLoop& loop, std::function<void(long milliseconds)> passTime);
+  void RunInOrder(platform::EventLoop& loop, std::function<void(long milliseconds)> passTime);
   // The snapshot that `snapshot FILE` writes: the main form, the other loaded forms, the boxes.
   std::string SnapshotText() const;
 

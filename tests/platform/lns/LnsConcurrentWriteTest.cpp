@@ -19,7 +19,7 @@ int RunClient(const std::filesystem::path& root, int startPipe, const char* room
   char go = 0;
   if (read(startPipe, &go, 1) != 1) return 10;
   try {
-    ui::HeadlessEventLoop loop;
+    platform::HeadlessEventLoop loop;
     lns::LnsObjectServer server(loop, root);
     server.Open();
     lns::LnsNetwork network = server.GetNetworks().Item("Demo");

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "TempMachineRoot.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/LnsObjectModel.h"
-#include "platform/ui/HeadlessEventLoop.h"
 
 namespace lnstest {
 
@@ -24,7 +24,7 @@ class LnsDemo {
   explicit LnsDemo(std::string_view decimalSeparator = "");
 
   const std::filesystem::path& Root() const { return root_.Path(); }
-  ui::HeadlessEventLoop& Loop() { return loop_; }
+  platform::HeadlessEventLoop& Loop() { return loop_; }
   lns::LnsObjectServer& Server() { return server_; }
   lns::LnsNetwork& Network() { return *network_; }
   lns::LnsSystem& System() { return *system_; }
@@ -32,7 +32,7 @@ class LnsDemo {
 
  private:
   testsupport::TempMachineRoot root_;
-  ui::HeadlessEventLoop loop_;
+  platform::HeadlessEventLoop loop_;
   lns::LnsObjectServer server_;
   std::optional<lns::LnsNetwork> network_;
   std::optional<lns::LnsSystem> system_;

@@ -9,7 +9,7 @@ using lnstest::ErrorNumberOf;
 
 TEST(LnsObjectServerTest, OpensClosesAndKeepsTheRemoteSettings) {
   testsupport::TempMachineRoot root;
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   lns::LnsObjectServer server(loop, root.Path());
   EXPECT_FALSE(server.IsOpen());
   EXPECT_EQ(ErrorNumberOf([&] { server.GetNetworks(); }), lns::kLnsNotOpen);
@@ -42,7 +42,7 @@ TEST(LnsObjectServerTest, OpensClosesAndKeepsTheRemoteSettings) {
 
 TEST(LnsObjectServerTest, NetworksCollectionCountsFromOneAndPersists) {
   testsupport::TempMachineRoot root;
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   {
     lns::LnsObjectServer server(loop, root.Path());
     server.Open();
@@ -98,7 +98,7 @@ TEST(LnsObjectServerTest, OpenedObjectsStayUsableUntilClosed) {
 
 TEST(LnsObjectServerTest, ServerLevelComponentAppsPersist) {
   testsupport::TempMachineRoot root;
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   {
     lns::LnsObjectServer server(loop, root.Path());
     server.Open();

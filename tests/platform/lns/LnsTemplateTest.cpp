@@ -12,7 +12,7 @@ using lnstest::ErrorNumberOf;
 // A system of a fresh network with no templates.
 struct EmptyNetwork {
   testsupport::TempMachineRoot root;
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   lns::LnsObjectServer server{loop, root.Path()};
   std::optional<lns::LnsSystem> system;
 

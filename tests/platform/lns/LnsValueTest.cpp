@@ -110,7 +110,7 @@ TEST(LnsValueTest, WritesReachOtherClientsOfTheNetwork) {
   Nv(demo, "Floor 1", "Room 104", 20).PutValue("750");
   BlockProperty(demo, "Floor 1", "Room 104", 4, 1).PutValue("320");
 
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   lns::LnsObjectServer second(loop, demo.Root());
   second.Open();
   lns::LnsNetwork network = second.GetNetworks().Item("Demo");

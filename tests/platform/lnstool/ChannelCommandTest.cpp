@@ -9,9 +9,9 @@
 #include "TempMachineRoot.h"
 #include "ToolRun.h"
 #include "platform/MachineRoot.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/DemoNetwork.h"
 #include "platform/lns/LnsObjectModel.h"
-#include "platform/ui/HeadlessEventLoop.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ class ChannelCommandTest : public ::testing::Test {
 
   // The virtual milliseconds that `access` held the loop of a fresh Object Server on network `name`.
   std::int64_t HeldMs(const std::string& name, const std::function<void(lns::LnsSystem&)>& access) {
-    ui::HeadlessEventLoop loop;
+    platform::HeadlessEventLoop loop;
     lns::LnsObjectServer server(loop, root_.Path());
     server.Open();
     lns::LnsNetwork network = server.GetNetworks().Item(name);

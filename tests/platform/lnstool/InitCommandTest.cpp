@@ -9,8 +9,8 @@
 #include "TempMachineRoot.h"
 #include "ToolRun.h"
 #include "platform/MachineRoot.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/LnsObjectModel.h"
-#include "platform/ui/HeadlessEventLoop.h"
 
 namespace {
 
@@ -109,7 +109,7 @@ TEST(LnsInit, DemoSimulatesItsOnlineDevices) {
   testsupport::TempMachineRoot root;
   ASSERT_EQ(Lns({"init", "--demo"}).code, lnstool::kOk);
   const auto simulated = [&](const char* subsystem, const char* device) {
-    ui::HeadlessEventLoop loop;
+    platform::HeadlessEventLoop loop;
     lns::LnsObjectServer server(loop, root.Path());
     server.Open();
     lns::LnsNetwork network = server.GetNetworks().Item("Demo");

@@ -7,9 +7,9 @@
 #include "TempMachineRoot.h"
 #include "ToolRun.h"
 #include "platform/MachineRoot.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/DemoNetwork.h"
 #include "platform/lns/LnsObjectModel.h"
-#include "platform/ui/HeadlessEventLoop.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ using lnstooltest::Lns;
 
 // Registers a few entries at every place `lns apps` shows, as a plug-in's registration would.
 void AddEntries(const std::filesystem::path& root) {
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   lns::LnsObjectServer server(loop, root);
   server.Open();
   server.GetComponentApps().Add("Everywhere", "Any.PlugIn", 1);

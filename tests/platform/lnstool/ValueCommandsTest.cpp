@@ -5,10 +5,10 @@
 #include "TempMachineRoot.h"
 #include "ToolRun.h"
 #include "platform/MachineRoot.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/DemoNetwork.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/registry/RegistryStore.h"
-#include "platform/ui/HeadlessEventLoop.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ TEST_F(ValueCommandsTest, PropertiesAreFoundByTheirAddress) {
 
 TEST_F(ValueCommandsTest, DeviceOwnPropertiesAndTheDecimalComma) {
   {
-    ui::HeadlessEventLoop loop;
+    platform::HeadlessEventLoop loop;
     lns::LnsObjectServer server(loop, root_.Path());
     server.Open();
     lns::LnsNetwork network = server.GetNetworks().Add("Custom");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "UiTestSupport.h"
+#include "platform/runtime/RuntimeErrors.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Frame.h"
 #include "platform/ui/Menu.h"
@@ -72,7 +73,7 @@ TEST_F(ChoiceControlsTest, ComboBoxListSelectionAndEditTextFollowTheStyleRules) 
   box.AddItem("HVAC_AUTO", 0);
   EXPECT_EQ(box.ListIndex(), 2) << "the selected entry stays selected when one is inserted before it";
   EXPECT_EQ(box.List(0), "HVAC_AUTO");
-  EXPECT_EQ(ErrorNumberOf([&] { box.AddItem("x", 5); }), ui::errInvalidCall);
+  EXPECT_EQ(ErrorNumberOf([&] { box.AddItem("x", 5); }), runtime::kErrInvalidCall);
   EXPECT_EQ(ErrorNumberOf([&] { box.List(3); }), ui::errInvalidPropertyValue);
 
   box.SetText("HVAC_HEAT");

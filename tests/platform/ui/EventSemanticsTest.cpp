@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "UiTestSupport.h"
+#include "platform/runtime/RuntimeErrors.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CommandButton.h"
@@ -227,7 +228,7 @@ TEST(EventSemantics, FocusMovesRaiseLostFocusThenGotFocusAndClicksTakeTheFocusFi
   std::vector<std::string> events;
   FocusForm form(ui.app, events);
   form.Load();
-  EXPECT_EQ(ErrorNumberOf([&] { form.txtA.SetFocus(); }), ui::errInvalidCall)
+  EXPECT_EQ(ErrorNumberOf([&] { form.txtA.SetFocus(); }), runtime::kErrInvalidCall)
       << "a hidden form takes no focus";
   form.Show();
   events.clear();
@@ -245,8 +246,8 @@ TEST(EventSemantics, FocusMovesRaiseLostFocusThenGotFocusAndClicksTakeTheFocusFi
 
   events.clear();
   form.txtA.SetEnabled(false);
-  EXPECT_EQ(ErrorNumberOf([&] { form.txtA.SetFocus(); }), ui::errInvalidCall);
-  EXPECT_EQ(ErrorNumberOf([&] { form.lblInfo.SetFocus(); }), ui::errInvalidCall)
+  EXPECT_EQ(ErrorNumberOf([&] { form.txtA.SetFocus(); }), runtime::kErrInvalidCall);
+  EXPECT_EQ(ErrorNumberOf([&] { form.lblInfo.SetFocus(); }), runtime::kErrInvalidCall)
       << "a label never takes the focus";
   form.UserMovesFocus(form.txtA);
   form.cmdGo.SetVisible(false);

@@ -8,6 +8,7 @@
 
 #include "TempMachineRoot.h"
 #include "UiTestSupport.h"
+#include "platform/runtime/RuntimeErrors.h"
 #include "platform/ui/HeadlessServices.h"
 #include "platform/ui/LogControl.h"
 #include "platform/ui/UiError.h"
@@ -79,7 +80,7 @@ TEST(LogControl, SaveLogAsNeedsTheServices) {
   LogForm form(ui.app, events);
   form.Load();
   form.EchLog.LogLine("x");
-  EXPECT_EQ(ErrorNumberOf([&] { form.EchLog.SaveLogAs(); }), ui::errInvalidCall);
+  EXPECT_EQ(ErrorNumberOf([&] { form.EchLog.SaveLogAs(); }), runtime::kErrInvalidCall);
 }
 
 }  // namespace

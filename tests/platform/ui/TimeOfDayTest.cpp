@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/ui/HeadlessEventLoop.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ TEST(TimeOfDay, SecondsCountAcrossMidnightsAndMonthEnds) {
 }
 
 TEST(TimeOfDay, TheHeadlessTimeOfDayRunsWithTheLoopsVirtualClockOnly) {
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   ui::HeadlessTimeOfDay clock(loop);
   clock.Set({2026, 12, 7, 23, 59, 59});
   EXPECT_EQ(clock.Now(), (ui::LocalDateTime{2026, 12, 7, 23, 59, 59}));
@@ -28,7 +28,7 @@ TEST(TimeOfDay, TheHeadlessTimeOfDayRunsWithTheLoopsVirtualClockOnly) {
 }
 
 TEST(TimeOfDay, WhatFallsDueWhileTheLoopIsOccupiedRunsAtTheNextDoEvents) {
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   int fired = 0;
   auto timer = loop.CreateTimer([&] { ++fired; });
   timer->SetInterval(10);
@@ -42,7 +42,7 @@ TEST(TimeOfDay, WhatFallsDueWhileTheLoopIsOccupiedRunsAtTheNextDoEvents) {
   EXPECT_EQ(loop.NowMs(), 25);
 
   // A timer that holds the thread longer than the time advanced: the clock never runs back.
-  std::unique_ptr<ui::LoopTimer> slow;
+  std::unique_ptr<platform::LoopTimer> slow;
   slow = loop.CreateTimer([&] {
     slow->SetEnabled(false);
     loop.Occupy(100);

@@ -15,7 +15,7 @@ namespace {
 // Auto-repeat as the spin buttons use it: mouse down switches the repeat timer on, mouse up off.
 class SpinForm : public RecordingForm {
  public:
-  SpinForm(ui::Application& app, ui::HeadlessEventLoop& loop, std::vector<std::string>& events)
+  SpinForm(ui::Application& app, platform::HeadlessEventLoop& loop, std::vector<std::string>& events)
       : RecordingForm(app, "fSpin", events) {
     Timer.SetInterval(250);
     Timer.SetEnabled(false);

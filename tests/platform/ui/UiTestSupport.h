@@ -5,16 +5,16 @@
 #include <vector>
 
 #include "platform/Error.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
-#include "platform/ui/HeadlessEventLoop.h"
 #include "platform/ui/HeadlessFormBackend.h"
 
 namespace ui_test {
 
 // A headless application without services: a virtual clock and scripted modal forms.
 struct HeadlessUi {
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   ui::HeadlessFormBackend backend;
   ui::Application app{loop, backend, nullptr};
 };

@@ -15,7 +15,7 @@ struct TimerState {
   bool running = false;
 };
 
-class QtLoopTimer : public LoopTimer {
+class QtLoopTimer : public platform::LoopTimer {
  public:
   explicit QtLoopTimer(std::function<void()> onTimer)
       : state_(std::make_shared<TimerState>(TimerState{std::move(onTimer)})), timer_(new QTimer) {
@@ -74,7 +74,7 @@ void QtEventLoop::Post(std::function<void()> callback) {
       &context_, [callback = std::move(callback)] { RunGuarded(callback); }, Qt::QueuedConnection);
 }
 
-std::unique_ptr<LoopTimer> QtEventLoop::CreateTimer(std::function<void()> onTimer) {
+std::unique_ptr<platform::LoopTimer> QtEventLoop::CreateTimer(std::function<void()> onTimer) {
   return std::make_unique<QtLoopTimer>(std::move(onTimer));
 }
 

@@ -3,18 +3,18 @@
 #include <QElapsedTimer>
 #include <QObject>
 
-#include "platform/ui/EventLoop.h"
+#include "platform/eventloop/EventLoop.h"
 
 namespace ui {
 
 // The event loop on Qt's own: posted work and timers are Qt events, and DoEvents processes what Qt has
 // pending. Needs a QCoreApplication (or QApplication) to exist.
-class QtEventLoop : public EventLoop {
+class QtEventLoop : public platform::EventLoop {
  public:
   QtEventLoop();
 
   void Post(std::function<void()> callback) override;
-  std::unique_ptr<LoopTimer> CreateTimer(std::function<void()> onTimer) override;
+  std::unique_ptr<platform::LoopTimer> CreateTimer(std::function<void()> onTimer) override;
   void DoEvents() override;
   std::int64_t NowMs() const override { return clock_.elapsed(); }
 

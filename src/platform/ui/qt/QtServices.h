@@ -20,7 +20,7 @@ class QtServices : public Services {
   explicit QtServices(const std::string& pdfPath)
       : printOutput_(pdfPath), dialogs_(printOutput_.Device()), printer_(printOutput_) {}
 
-  ui::EventLoop& Loop() override { return loop_; }
+  platform::EventLoop& Loop() override { return loop_; }
   ui::Screen& Screen() override { return screen_; }
   ui::MessageBoxes& MessageBoxes() override { return boxes_; }
   ui::CommonDialogs& Dialogs() override { return dialogs_; }

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "platform/Error.h"
+#include "platform/runtime/RuntimeErrors.h"
 
 namespace ui {
 
@@ -29,12 +30,12 @@ void QtShell::Open(const std::string& target, int /*showCommand: the desktop pla
 
 void QtShell::StartProgram(const std::vector<std::string>& argv) {
   if (argv.empty() || argv.front().empty()) {
-    throw platform::RaisedError(5, "Shell", "Invalid procedure call or argument: no program to start");
+    runtime::RaiseInvalidCall("Shell", "no program to start");
   }
   QStringList arguments;
   for (std::size_t i = 1; i < argv.size(); ++i) arguments << QString::fromStdString(argv[i]);
   if (!QProcess::startDetached(QString::fromStdString(argv.front()), arguments)) {
-    throw platform::RaisedError(53, "Shell", "File not found: cannot start " + argv.front());
+    runtime::RaiseFileNotFound("Shell", "cannot start " + argv.front());
   }
 }
 

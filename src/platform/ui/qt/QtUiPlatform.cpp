@@ -57,7 +57,7 @@ QtUiPlatform::QtUiPlatform(int& argc, char** argv) : argc_(argc), argv_(argv) {
 
 QtUiPlatform::~QtUiPlatform() = default;
 
-lnstool::UiPlatform::Ui QtUiPlatform::MakeUi() {
+ui::UiPlatform::Ui QtUiPlatform::MakeUi() {
   if (!QCoreApplication::instance()) application_ = std::make_unique<QApplication>(argc_, argv_);
   std::unique_ptr<QtServices> services =
       offscreen_ ? std::make_unique<OffscreenServices>() : std::make_unique<QtServices>();

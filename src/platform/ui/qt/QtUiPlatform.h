@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <memory>
 
-#include "platform/lnstool/UiPlatform.h"
+#include "platform/ui/UiPlatform.h"
 
 namespace ui {
 
@@ -11,7 +11,7 @@ namespace ui {
 // commands run without a display; where there is no display at all (neither DISPLAY nor WAYLAND_DISPLAY,
 // and no QT_QPA_PLATFORM chosen) the windows are drawn offscreen, which serves screenshots but no person.
 // A QApplication that already exists (a test's) is used as it is.
-class QtUiPlatform : public lnstool::UiPlatform {
+class QtUiPlatform : public ui::UiPlatform {
  public:
   // The program's arguments, for the QApplication; both must outlive this object.
   QtUiPlatform(int& argc, char** argv);

@@ -85,7 +85,7 @@ TEST(QtServices, MessageBoxesAnswerWithThePressedButton) {
 
 TEST(QtServices, PostedWorkAndTimersRunOnTheQtLoop) {
   ui::QtServices services;
-  ui::EventLoop& loop = services.Loop();
+  platform::EventLoop& loop = services.Loop();
   int posted = 0;
   int ticks = 0;
   loop.Post([&] { ++posted; });
@@ -116,7 +116,7 @@ TEST(QtServices, PostedWorkAndTimersRunOnTheQtLoop) {
   EXPECT_GE(loop.NowMs(), 80);
 
   // A timer whose callback destroys it.
-  std::unique_ptr<ui::LoopTimer> once;
+  std::unique_ptr<platform::LoopTimer> once;
   int onceTicks = 0;
   once = loop.CreateTimer([&] {
     ++onceTicks;

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace ui {
+namespace platform {
 
 // A user's queued input on the headless back end: the event loop takes the next one whenever it runs
 // (DoEvents, a modal form's loop), as a window system delivers input events.
@@ -15,4 +15,4 @@ class HeadlessUserInput {
   virtual void RunNextInYield() = 0;
 };
 
-}  // namespace ui
+}  // namespace platform

@@ -1,4 +1,4 @@
-#include "platform/ui/HeadlessEventLoop.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 namespace {
 
 TEST(HeadlessEventLoop, TimersFollowTheVirtualClockAndTheirEnabledFlag) {
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   std::vector<std::string> fired;
   auto fast = loop.CreateTimer([&] { fired.push_back("fast@" + std::to_string(loop.NowMs())); });
   auto slow = loop.CreateTimer([&] { fired.push_back("slow@" + std::to_string(loop.NowMs())); });
@@ -34,7 +34,7 @@ TEST(HeadlessEventLoop, TimersFollowTheVirtualClockAndTheirEnabledFlag) {
 }
 
 TEST(HeadlessEventLoop, DoEventsRunsWhatIsPendingOnceAndTimersMayStopThemselves) {
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   std::vector<int> order;
   loop.Post([&] {
     order.push_back(1);
@@ -47,7 +47,7 @@ TEST(HeadlessEventLoop, DoEventsRunsWhatIsPendingOnceAndTimersMayStopThemselves)
   EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
 
   int ticks = 0;
-  std::unique_ptr<ui::LoopTimer> once;
+  std::unique_ptr<platform::LoopTimer> once;
   once = loop.CreateTimer([&] {
     ++ticks;
     once.reset();
@@ -59,7 +59,7 @@ TEST(HeadlessEventLoop, DoEventsRunsWhatIsPendingOnceAndTimersMayStopThemselves)
 }
 
 TEST(HeadlessEventLoop, ATimerDoesNotReenterItsOwnCallback) {
-  ui::HeadlessEventLoop loop;
+  platform::HeadlessEventLoop loop;
   int depth = 0;
   int maxDepth = 0;
   int ticks = 0;

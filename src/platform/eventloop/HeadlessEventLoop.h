@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
-#include "platform/ui/EventLoop.h"
-#include "platform/ui/HeadlessUserInput.h"
+#include "platform/eventloop/EventLoop.h"
+#include "platform/eventloop/HeadlessUserInput.h"
 
-namespace ui {
+namespace platform {
 
 // Deterministic event loop for tests: time stands still until a test advances the virtual clock.
 class HeadlessEventLoop : public EventLoop {
@@ -62,4 +62,4 @@ class HeadlessEventLoop : public EventLoop {
   HeadlessUserInput* input_ = nullptr;
 };
 
-}  // namespace ui
+}  // namespace platform

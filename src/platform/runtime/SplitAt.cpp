@@ -1,6 +1,6 @@
-#include "framework/SplitAt.h"
+#include "platform/runtime/SplitAt.h"
 
-namespace qvr {
+namespace runtime {
 
 std::string Trim(const std::string& text) {
   const auto first = text.find_first_not_of(' ');
@@ -20,4 +20,4 @@ std::string SplitAt(std::string text, std::string separator, std::string& rest) 
   return text.substr(0, position);
 }
 
-}  // namespace qvr
+}  // namespace runtime

@@ -3,10 +3,11 @@
 #include <exception>
 #include <utility>
 
-#include "framework/ErrObject.h"
 #include "platform/Error.h"
+#include "platform/runtime/ErrObject.h"
+#include "platform/runtime/RuntimeErrors.h"
 
-namespace qvr {
+namespace runtime {
 
 // Runs one step of a routine whose errors are ignored: a step that raises leaves its error in `err` and
 // the routine goes on with its next step. True when the step succeeded.
@@ -20,11 +21,11 @@ bool ResumeNext(ErrObject& err, Step&& step) {
     err.Source = error.Source();
     err.Description = error.Description();
   } catch (const std::exception& error) {
-    err.Number = 5;  // invalid procedure call: what the platform raises for a failure without a number
+    err.Number = kErrInvalidCall;  // what the platform raises for a failure without a number
     err.Source.clear();
     err.Description = error.what();
   }
   return false;
 }
 
-}  // namespace qvr
+}  // namespace runtime

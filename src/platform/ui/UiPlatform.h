@@ -11,7 +11,7 @@ namespace ui {
 class Form;
 }
 
-namespace lnstool {
+namespace ui {
 
 // A window system on which the tool shows the plug-in's windows to a person (`lns send --show` and
 // `--screenshot`). The tool knows no toolkit of its own: the program's main hands one in, and a tool
@@ -39,4 +39,4 @@ class UiPlatform {
   virtual bool SaveScreenshot(const ui::Form& form, const std::filesystem::path& pngFile) = 0;
 };
 
-}  // namespace lnstool
+}  // namespace ui

@@ -1,4 +1,4 @@
-#include "framework/SplitAt.h"
+#include "platform/runtime/SplitAt.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@ namespace {
 
 std::pair<std::string, std::string> Split(const std::string& text, const std::string& separator) {
   std::string rest = "unchanged?";
-  std::string head = qvr::SplitAt(text, separator, rest);
+  std::string head = runtime::SplitAt(text, separator, rest);
   return {head, rest};
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace qvr {
+namespace runtime {
 
 // The pending error of a run of steps whose errors are ignored: a step that fails without raising leaves
 // its number, source and description here, and the caller tests Number afterwards. A step that succeeds
@@ -16,4 +16,4 @@ struct ErrObject {
   void Clear() { *this = ErrObject{}; }
 };
 
-}  // namespace qvr
+}  // namespace runtime

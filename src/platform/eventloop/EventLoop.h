@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-namespace ui {
+namespace platform {
 
 // A timer of the event loop: fires its callback every Interval milliseconds while it is enabled and its
 // interval is above 0. Enabling it, or changing the interval, starts a new period from now. The callback
@@ -42,4 +42,4 @@ class EventLoop {
   virtual void Occupy(std::int64_t milliseconds);
 };
 
-}  // namespace ui
+}  // namespace platform

@@ -2,17 +2,9 @@
 
 #include <optional>
 
-#include "framework/HostErrors.h"
-#include "framework/PlugInIdentity.h"
-#include "platform/Error.h"
+#include "platform/runtime/RuntimeErrors.h"
 
-namespace qvr {
-
-// Fails the way using an object variable that nothing was bound to does (error 91).
-[[noreturn]] inline void RaiseObjectNotSet() {
-  throw platform::RaisedError(kErrObjectNotSet, kProjectName,
-                              "Object variable or With block variable not set");
-}
+namespace runtime {
 
 // An object that an earlier step should have set (an optional or a pointer). When that step failed and the
 // routine went on, using the object raises error 91, so the next step reports the failure too.
@@ -34,4 +26,4 @@ T& Present(T* object) {
   return *object;
 }
 
-}  // namespace qvr
+}  // namespace runtime

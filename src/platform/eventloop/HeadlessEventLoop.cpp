@@ -1,8 +1,8 @@
-#include "platform/ui/HeadlessEventLoop.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 
 #include <algorithm>
 
-namespace ui {
+namespace platform {
 
 class HeadlessEventLoop::Timer : public LoopTimer {
  public:
@@ -110,4 +110,4 @@ void HeadlessEventLoop::Advance(std::int64_t milliseconds) {
   now_ = std::max(now_, end);
 }
 
-}  // namespace ui
+}  // namespace platform

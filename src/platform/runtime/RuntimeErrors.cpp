@@ -1,0 +1,34 @@
+#include "platform/runtime/RuntimeErrors.h"
+
+#include "platform/Error.h"
+
+namespace runtime {
+
+namespace {
+
+[[noreturn]] void Raise(long number, const std::string& source, std::string description, const std::string& detail) {
+  if (!detail.empty()) description += ": " + detail;
+  throw platform::RaisedError(number, source, std::move(description));
+}
+
+}  // namespace
+
+void RaiseInvalidCall(const std::string& source, const std::string& detail) {
+  Raise(kErrInvalidCall, source, "Invalid procedure call or argument", detail);
+}
+
+void RaiseOverflow(const std::string& source, const std::string& detail) {
+  Raise(kErrOverflow, source, "Overflow", detail);
+}
+
+void RaiseTypeMismatch(const std::string& source) { Raise(kErrTypeMismatch, source, "Type mismatch", {}); }
+
+void RaiseFileNotFound(const std::string& source, const std::string& detail) {
+  Raise(kErrFileNotFound, source, "File not found", detail);
+}
+
+void RaiseObjectNotSet(const std::string& source) {
+  Raise(kErrObjectNotSet, source, "Object variable or With block variable not set", {});
+}
+
+}  // namespace runtime
