@@ -52,6 +52,8 @@ class fMain : public ui::Form {
   // True when panel 4 of the status bar reads "Cnfg Online" exactly: only such a device has current
   // values to read and monitor. A status bar without panel 4 raises the panel's error.
   bool DeviceShownOnline();
+  // The status bar's panel that shows the device's state ("Cnfg Online", ...).
+  static constexpr int kStatePanel = 4;
 
   // Opening a device, addresses, shut-down
 

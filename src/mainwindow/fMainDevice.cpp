@@ -29,7 +29,6 @@ namespace {
 constexpr int kNamePanel = 1;
 constexpr int kFamilyPanel = 2;
 constexpr int kNeuronIdPanel = 3;
-constexpr int kStatePanel = 4;
 
 constexpr const char* kCommandFailed =
     "Error: ProcessDeviceCommand in fMain\r\nDevice not online? Press Ok to Resume...";

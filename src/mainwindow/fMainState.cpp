@@ -6,8 +6,6 @@ namespace qvr {
 
 namespace {
 
-constexpr int kStatePanel = 4;
-
 // The state text that alone counts as an online device.
 constexpr const char* kOnlineState = "Cnfg Online";
 

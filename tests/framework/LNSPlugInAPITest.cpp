@@ -108,10 +108,10 @@ TEST_F(LNSPlugInAPITest, OnlyObjectNotFoundKeepsItsEnglishTextInGerman) {
 TEST_F(LNSPlugInAPITest, AFailedRegistrationRaises20000AfterClosingTheProgressWindow) {
   qvr::LNSPlugInAPI plugIn(program);
   // No network is named, so there is nothing to register in: the registration shows why and fails.
-  fixture.services().TestBoxes().QueueAnswer(ui::vbOK, "Object variable or With block variable not set");
+  fixture.services().Boxes().QueueAnswer(ui::vbOK, "Object variable or With block variable not set");
   ExpectHostError(RaisedBy([&] { Send(plugIn, 50, 7, ""); }), 20000, "Unable to register Supported Commands");
   EXPECT_FALSE(ProgressWindowLoaded());
-  EXPECT_EQ(fixture.services().TestBoxes().PendingAnswers(), 0u);
+  EXPECT_EQ(fixture.services().Boxes().PendingAnswers(), 0u);
   EXPECT_NE(program.Err.Description, "") << "the reason of the failure is kept";
 
   EXPECT_NO_THROW(Send(plugIn, 51, 7, "")) << "a deregistration that cannot run still succeeds";

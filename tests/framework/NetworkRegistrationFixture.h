@@ -57,7 +57,7 @@ class RegistrationTest : public plugintest::PlugInTest {
  protected:
   using PlugInTest::PlugInTest;
 
-  ui::HeadlessMessageBoxes& Boxes() { return fixture.services().TestBoxes(); }
+  ui::HeadlessMessageBoxes& Boxes() { return fixture.services().Boxes(); }
   std::filesystem::path LonWorks() const { return reg::LonWorksFolderIn(fixture.root()); }
 
   std::vector<std::string> Prompts() {

@@ -72,7 +72,7 @@ class StandAloneTest : public ::testing::Test {
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   }
 
-  ui::HeadlessMessageBoxes& Boxes() { return fixture.services().TestBoxes(); }
+  ui::HeadlessMessageBoxes& Boxes() { return fixture.services().Boxes(); }
   ui::HeadlessShell& Shell() { return fixture.services().TestShell(); }
   std::vector<std::string> Prompts() {
     std::vector<std::string> prompts;

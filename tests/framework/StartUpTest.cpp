@@ -165,15 +165,15 @@ TEST_F(StartUpTest, DeregistrationThroughTheNetworksOffersTemplateRemovalExceptI
     qvr::Program& fresh = run.program();
     fresh.framework.ProgramFile = standalonetest::kProgramFile;
     fresh.framework.CommandLine = c.commandLine;
-    if (c.offersTemplateRemoval) standalonetest::KeepUnusedTemplates(run.services().TestBoxes());
-    run.services().TestBoxes().QueueEnter("deregistered");
+    if (c.offersTemplateRemoval) standalonetest::KeepUnusedTemplates(run.services().Boxes());
+    run.services().Boxes().QueueEnter("deregistered");
     EXPECT_EQ(qvr::Main(fresh), 0);
 
     EXPECT_TRUE(fresh.HasEnded());
     EXPECT_TRUE(fresh.framework.ShowProgress);
     const auto* mainWindow = fresh.Windows().Find<qvr::fMain>();
     EXPECT_TRUE(mainWindow && mainWindow->IsLoaded()) << "the networks were reached";
-    EXPECT_EQ(run.services().TestBoxes().PendingAnswers(), 0u);
+    EXPECT_EQ(run.services().Boxes().PendingAnswers(), 0u);
   }
 }
 

@@ -50,7 +50,7 @@ class TypeFilesTest : public ::testing::Test {
   }
 
   const std::vector<ui::HeadlessMessageBoxes::Record>& Boxes() {
-    return fixture_.services().TestBoxes().Shown();
+    return fixture_.services().Boxes().Shown();
   }
 
   testsupport::ProgramFixture fixture_;
@@ -143,7 +143,7 @@ TEST_F(TypeFilesTest, FindingFailsWhenTheParentFolderCannotBeAdded) {
 
 TEST_F(TypeFilesTest, ARemoteClientIsAskedToRegisterOnTheServerToo) {
   program().framework.IsRemoteClient = true;
-  fixture_.services().TestBoxes().QueueAnswer(ui::vbOK);
+  fixture_.services().Boxes().QueueAnswer(ui::vbOK);
   EXPECT_TRUE(qvr::FindTypeFilesInCatalog(program()));
   ASSERT_EQ(Boxes().size(), 1u);
   EXPECT_EQ(Boxes()[0].request.prompt, program().texts.MsgFramework[7]);
@@ -155,8 +155,8 @@ TEST_F(TypeFilesTest, ACatalogueCallThatRaisesLetsTheUserAbortRetryOrIgnore) {
   // A catalogue file that links to itself cannot even be looked at: opening the catalogue raises.
   fs::create_directories(CatalogFile().parent_path());
   fs::create_symlink(CatalogFile().filename(), CatalogFile());
-  fixture_.services().TestBoxes().QueueAnswer(ui::vbRetry);
-  fixture_.services().TestBoxes().QueueAnswer(ui::vbAbort);
+  fixture_.services().Boxes().QueueAnswer(ui::vbRetry);
+  fixture_.services().Boxes().QueueAnswer(ui::vbAbort);
   EXPECT_FALSE(qvr::FindTypeFilesInCatalog(program()));
   ASSERT_EQ(Boxes().size(), 2u) << "Retry made the same call again";
   EXPECT_EQ(Boxes()[0].request.style, ui::vbAbortRetryIgnore + ui::vbCritical);
@@ -165,7 +165,7 @@ TEST_F(TypeFilesTest, ACatalogueCallThatRaisesLetsTheUserAbortRetryOrIgnore) {
   EXPECT_EQ(Boxes()[1].request.prompt, Boxes()[0].request.prompt);
 
   // Ignore goes on as if the catalogue had opened; nothing is open, so the look-up fails quietly.
-  fixture_.services().TestBoxes().QueueAnswer(ui::vbIgnore);
+  fixture_.services().Boxes().QueueAnswer(ui::vbIgnore);
   EXPECT_FALSE(qvr::CheckTypeFilesInstalled(program()));
   EXPECT_EQ(Boxes().size(), 3u);
 

@@ -21,7 +21,7 @@ class DeviceCommandTest : public testsupport::DemoDevicesTest {
 
   qvr::fMain& window() { return program().fMain(); }
   ui::HeadlessServices& services() { return static_cast<ui::HeadlessServices&>(program().Ui()); }
-  ui::HeadlessMessageBoxes& boxes() { return services().TestBoxes(); }
+  ui::HeadlessMessageBoxes& boxes() { return services().Boxes(); }
   const std::string& MsgMain(std::size_t index) { return program().texts.MsgMain[index]; }
 
   // The director's "Configure" for `device`.

@@ -82,7 +82,7 @@ class DrfLookUpTest : public testsupport::DemoDevicesTest {
     return texts;
   }
 
-  ui::HeadlessMessageBoxes& boxes() { return static_cast<ui::HeadlessServices&>(program().Ui()).TestBoxes(); }
+  ui::HeadlessMessageBoxes& boxes() { return static_cast<ui::HeadlessServices&>(program().Ui()).Boxes(); }
   bool ProgressWindowsLoaded() {
     return program().Windows().Find<qvr::fProgress>()->IsLoaded() ||
            program().Windows().Find<qvr::fStartbild>()->IsLoaded();

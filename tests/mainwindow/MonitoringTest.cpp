@@ -94,7 +94,7 @@ TEST_F(MonitoringTest, APollIntervalInTheUsersDecimalFormatIsRoundedToTenthsHalv
     EXPECT_EQ(Nv(tables().NviTable[0].NviIndex).GetMonitorPollInterval(), tenths);
     EXPECT_EQ(Nv(tables().NvoTable[0].NvoIndex).GetMonitorPollInterval(), tenths);
   }
-  EXPECT_TRUE(services().TestBoxes().Shown().empty());
+  EXPECT_TRUE(services().Boxes().Shown().empty());
 }
 
 TEST_F(MonitoringTest, SwitchingOffLeavesVariablesWithoutATagAlone) {
@@ -151,7 +151,7 @@ TEST_F(MonitoringTest, UpdatesAreStoredUnlessTheInputBoxIsRed) {
   Advance(1000);
   EXPECT_EQ(luxInput.NviValue, "800");
   EXPECT_EQ(inputBox.Text(), "800");
-  EXPECT_TRUE(services().TestBoxes().Shown().empty());
+  EXPECT_TRUE(services().Boxes().Shown().empty());
 
   // Switched off, the device's values stay on the device.
   window().chkMonitor.SetValue(ui::vbUnchecked);
@@ -164,10 +164,10 @@ TEST_F(MonitoringTest, AnUpdateThatCannotBeShownReportsItsError) {
   window().txtPoll.SetText("1");
   window().chkMonitor.SetValue(ui::vbChecked);
   tables().NvoTable[4].NvoTextBox = nullptr;
-  services().TestBoxes().QueueAnswer(ui::vbOK);
+  services().Boxes().QueueAnswer(ui::vbOK);
   Advance(1000);
-  ASSERT_EQ(services().TestBoxes().Shown().size(), 1u);
-  const ui::MessageBoxRequest& box = services().TestBoxes().Shown()[0].request;
+  ASSERT_EQ(services().Boxes().Shown().size(), 1u);
+  const ui::MessageBoxRequest& box = services().Boxes().Shown()[0].request;
   EXPECT_EQ(box.prompt,
             "Error: lcaOs_OnNetworkVariableUpdate(fMain)Object variable or With block variable not set");
   EXPECT_EQ(box.style, ui::vbOKOnly);
@@ -189,7 +189,7 @@ TEST_F(MonitoringTest, AFailedPollLogsTheRowsNameForEachTag) {
   EXPECT_TRUE(logged("Nv update error: nviLcManOverride_2"));  // tag 170, out of the inputs' order
   EXPECT_TRUE(logged("Nv update error: nvoLcLampValue_1"));    // tag 205
   EXPECT_TRUE(logged("Nv update error: nvoDewPtSensor"));
-  EXPECT_TRUE(services().TestBoxes().Shown().empty());
+  EXPECT_TRUE(services().Boxes().Shown().empty());
 }
 
 TEST_F(MonitoringTest, ThePollBoxTakesDigitsOnlyAndShowsItsOkButtonOnChange) {
@@ -232,12 +232,12 @@ TEST_F(MonitoringTest, ConfirmingThePollBoxRestartsMonitoringWithANumberAndRefus
   EXPECT_TRUE(window().cmd_Poll_ok.Visible());
   ExpectAllMonitored(30);
   EXPECT_EQ(services().Screen().MousePointer(), ui::vbDefault);
-  EXPECT_TRUE(services().TestBoxes().Shown().empty());
+  EXPECT_TRUE(services().Boxes().Shown().empty());
 }
 
 TEST_F(MonitoringTest, AStepThatFailsOffersAbortRetryIgnore) {
   window().txtPoll.UserSetsText("x");
-  ui::HeadlessMessageBoxes& boxes = services().TestBoxes();
+  ui::HeadlessMessageBoxes& boxes = services().Boxes();
   // The first variable's poll interval fails twice (Retry, then Ignore), the second one's is aborted.
   boxes.QueueAnswer(ui::vbRetry, "Type mismatch Monitor_An(fmain)");
   boxes.QueueAnswer(ui::vbIgnore);

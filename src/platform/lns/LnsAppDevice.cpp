@@ -128,13 +128,13 @@ LnsAppDevices LnsAppDevices::OfTemplate(std::shared_ptr<NetworkState> state, std
 }
 
 LnsAppDevice LnsAppDevices::Item(long position) const {
-  state_->Database();
+  state_->RequireSystemOpen();
   CheckPosition(position, entries_.size(), "the devices of " + owner_);
   return LnsAppDevice(state_, entries_[static_cast<std::size_t>(position - 1)].id);
 }
 
 LnsAppDevice LnsAppDevices::Item(std::string_view name) const {
-  state_->Database();
+  state_->RequireSystemOpen();
   for (const Entry& entry : entries_) {
     if (SameName(entry.name, name)) return LnsAppDevice(state_, entry.id);
   }

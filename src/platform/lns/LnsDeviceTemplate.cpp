@@ -57,7 +57,7 @@ std::string LnsDeviceTemplate::GetProgramId() const {
 }
 
 void LnsDeviceTemplate::Import(std::string_view interfaceFile) {
-  state_->Database();
+  state_->RequireSystemOpen();
   ImportInterface(ReadDeviceInterface(platform::MapFilePath(state_->Server().MachineRoot(), interfaceFile)));
 }
 
@@ -82,7 +82,7 @@ LnsAppDevices LnsDeviceTemplate::GetAppDevices() const {
 }
 
 LnsComponentApps LnsDeviceTemplate::GetComponentApps() const {
-  state_->Database();
+  state_->RequireSystemOpen();
   return LnsComponentApps(state_, ComponentAppKey{ComponentAppOwner::Template, id_, 0});
 }
 

@@ -46,32 +46,32 @@ LnsSubsystems LnsSystem::GetSubsystems() const {
 }
 
 LnsTemplateLibrary LnsSystem::GetTemplateLibrary() const {
-  state_->Database();
+  state_->RequireSystemOpen();
   return LnsTemplateLibrary(state_);
 }
 
 LnsComponentApps LnsSystem::GetComponentApps() const {
-  state_->Database();
+  state_->RequireSystemOpen();
   return LnsComponentApps(state_, ComponentAppKey{ComponentAppOwner::System, 0, 0});
 }
 
 LnsSubnets LnsSystem::GetSubnets() const {
-  state_->Database();
+  state_->RequireSystemOpen();
   return LnsSubnets("the system \"" + GetName() + "\"", "subnet", {"Subnet 1"});
 }
 
 LnsConnections LnsSystem::GetConnections() const {
-  state_->Database();
+  state_->RequireSystemOpen();
   return LnsConnections();
 }
 
 LnsErrorObject LnsSystem::GetErrorObject() const {
-  state_->Database();
+  state_->RequireSystemOpen();
   return LnsErrorObject(state_->LastError().number, state_->LastError().description);
 }
 
 LnsRecoveryStatus LnsSystem::GetRecoveryStatus() const {
-  state_->Database();
+  state_->RequireSystemOpen();
   return LnsRecoveryStatus();
 }
 

@@ -12,27 +12,27 @@ const char* const kOwner = "the template library";
 }  // namespace
 
 LnsDeviceTemplates LnsTemplateLibrary::GetDeviceTemplates() const {
-  state_->Database();
+  state_->RequireSystemOpen();
   return LnsDeviceTemplates(state_);
 }
 
 LnsProgramTemplates LnsTemplateLibrary::GetProgramTemplates() const {
-  state_->Database();
+  state_->RequireSystemOpen();
   return LnsProgramTemplates(kOwner, "program template", {});
 }
 
 LnsHardwareTemplates LnsTemplateLibrary::GetHardwareTemplates() const {
-  state_->Database();
+  state_->RequireSystemOpen();
   return LnsHardwareTemplates(kOwner, "hardware template", {});
 }
 
 LnsBuildTemplates LnsTemplateLibrary::GetBuildTemplates() const {
-  state_->Database();
+  state_->RequireSystemOpen();
   return LnsBuildTemplates(kOwner, "build template", {});
 }
 
 LnsConnectionDescriptionTemplates LnsTemplateLibrary::GetConnectionDescriptionTemplates() const {
-  state_->Database();
+  state_->RequireSystemOpen();
   return LnsConnectionDescriptionTemplates(kOwner, "connection description template", {});
 }
 

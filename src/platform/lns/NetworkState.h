@@ -55,6 +55,8 @@ class NetworkState : public DatabaseSource, public std::enable_shared_from_this<
 
   // The database; throws LnsError (kLnsNotOpen) unless the system is open.
   sqlite::Database& Database() override;
+  // Raises what Database() raises, for an operation that needs no more than the open system.
+  void RequireSystemOpen() { Database(); }
   // The database while only the network needs to be open.
   sqlite::Database& NetworkDatabase();
 

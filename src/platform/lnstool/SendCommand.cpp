@@ -43,7 +43,7 @@ std::string PrintedText(const ui::HeadlessServices& services) {
 }
 
 void QueueAnswers(ui::HeadlessServices& services, const SendRequest& request) {
-  for (const int answer : request.answers) services.TestBoxes().QueueAnswer(answer);
+  for (const int answer : request.answers) services.Boxes().QueueAnswer(answer);
   for (const DialogAnswer& answer : request.dialogAnswers) {
     switch (answer.kind) {
       case DialogAnswer::Kind::File:
@@ -122,7 +122,7 @@ int SendHeadless(ToolContext& context, const SendRequest& request) {
   QueueAnswers(services, request);
   qvr::Program program(services, backend, context.root);
   return Reported(context, [&] {
-    const int code = Send(context, request, program, &services.TestBoxes(),
+    const int code = Send(context, request, program, &services.Boxes(),
                           [&](ui::UserActions& script) { script.Run(services.TestLoop()); });
     if (code == kOk && request.printFile && !WriteFile(*request.printFile, PrintedText(services))) {
       context.err << "lns send: cannot write the printout to " << *request.printFile << '\n';

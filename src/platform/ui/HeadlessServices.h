@@ -28,7 +28,7 @@ class HeadlessServices : public Services {
 
   platform::HeadlessEventLoop& TestLoop() { return loop_; }
   HeadlessScreen& TestScreen() { return screen_; }
-  HeadlessMessageBoxes& TestBoxes() { return boxes_; }
+  HeadlessMessageBoxes& Boxes() { return boxes_; }
   HeadlessDialogs& TestDialogs() { return dialogs_; }
   const std::vector<PrintedDocument>& TestPrinted() const { return printOutput_.Documents(); }
   HeadlessShell& TestShell() { return shell_; }

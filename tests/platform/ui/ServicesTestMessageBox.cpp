@@ -53,7 +53,7 @@ TEST(ServicesMessageBox, StyleNumbersDecodeIntoButtonsIconDefaultAndEscape) {
 TEST(ServicesMessageBox, QueuedAnswersAreReturnedInOrderAndEveryBoxIsRecorded) {
   ui::HeadlessServices services;
   services.SetApplicationTitle("Calyxtern_qvr_lon_PlugIn");
-  auto& boxes = services.TestBoxes();
+  auto& boxes = services.Boxes();
   boxes.QueueAnswer(ui::vbNo, "Transmit");
   boxes.QueueEnter();
   boxes.QueueEscape();
@@ -69,7 +69,7 @@ TEST(ServicesMessageBox, QueuedAnswersAreReturnedInOrderAndEveryBoxIsRecorded) {
 
 TEST(ServicesMessageBox, ABoxTheScriptDidNotExpectFailsWithItsText) {
   ui::HeadlessServices services;
-  auto& boxes = services.TestBoxes();
+  auto& boxes = services.Boxes();
 
   try {
     services.MsgBox("A newer version of this plug-in is already registered", ui::vbInformation);
