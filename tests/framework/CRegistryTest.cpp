@@ -9,6 +9,7 @@
 #include "TempMachineRoot.h"
 #include "platform/registry/RegistryStore.h"
 
+namespace framework_test {
 namespace {
 
 using reg::Hive;
@@ -207,3 +208,4 @@ TEST_F(CRegistryTest, EnumerationWalksTheSubkeysOnceAndThenGivesNothing) {
 }
 
 }  // namespace
+}  // namespace framework_test

@@ -13,14 +13,10 @@
 #include "mainwindow/fMain.h"
 #include "mainwindow/fStartbild.h"
 
+namespace framework_test {
 namespace {
 
-using registrationtest::AddEntry;
-using registrationtest::Entries;
-using registrationtest::kOtherProgId;
-using registrationtest::kOurProgId;
-
-class DeregisterAllNetworksTest : public registrationtest::RegistrationTest {
+class DeregisterAllNetworksTest : public RegistrationTest {
  protected:
   DeregisterAllNetworksTest() : RegistrationTest(Networks::None) {}
 
@@ -136,3 +132,4 @@ TEST_F(DeregisterAllNetworksTest, ShownProgressFollowsTheWalkAndOffersUnusedTemp
 }
 
 }  // namespace
+}  // namespace framework_test

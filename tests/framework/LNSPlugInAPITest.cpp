@@ -12,12 +12,10 @@
 #include "mainwindow/fMain.h"
 #include "mainwindow/fStartbild.h"
 
+namespace framework_test {
 namespace {
 
-using plugintest::ExpectHostError;
-using plugintest::RaisedBy;
-
-class LNSPlugInAPITest : public plugintest::PlugInTest {
+class LNSPlugInAPITest : public PlugInTest {
  protected:
   bool ProgressWindowLoaded() {
     const qvr::fProgress* progress = program.Windows().Find<qvr::fProgress>();
@@ -205,3 +203,4 @@ TEST_F(LNSPlugInAPITest, AnObjectReleasedAfterTheProgramEndedLoadsNoWindowAgain)
 }
 
 }  // namespace
+}  // namespace framework_test

@@ -4,15 +4,13 @@
 #include "framework/LNSPlugInAPI.h"
 #include "mainwindow/fMain.h"
 
+namespace framework_test {
 namespace {
-
-using plugintest::ExpectHostError;
-using plugintest::RaisedBy;
 
 const char* const kReadOnly = "Attempt to write to read-only property";
 const char* const kNotWhileMinOrMax = "Plug-in can't be moved or sized while minimized or maximized";
 
-class LNSPlugInAPIWindowTest : public plugintest::PlugInTest {
+class LNSPlugInAPIWindowTest : public PlugInTest {
  protected:
   LNSPlugInAPIWindowTest() : PlugInTest(Networks::None) {}
 
@@ -132,3 +130,4 @@ TEST_F(LNSPlugInAPIWindowTest, TheDevelopmentProgramIdIsKeptOnlyWithSixteenChara
 }
 
 }  // namespace
+}  // namespace framework_test

@@ -9,10 +9,8 @@
 #include "platform/lns/ResourceCatalog.h"
 #include "platform/registry/MachineSetup.h"
 
+namespace framework_test {
 namespace {
-
-using standalonetest::kProgramFile;
-using standalonetest::StandAloneTest;
 
 class MachineRegistrationTest : public StandAloneTest {
  protected:
@@ -148,3 +146,4 @@ TEST_F(MachineRegistrationTest, ATypeFileInstallationThatRaisesDoesNotStopTheReg
 }
 
 }  // namespace
+}  // namespace framework_test

@@ -4,6 +4,7 @@
 
 #include "framework/MachineRegistrationValues.h"
 
+namespace framework_test {
 namespace {
 
 using qvr::ParseVersion;
@@ -79,3 +80,4 @@ TEST(PlugInKeyValues, ElevenValuesInTheirOrderWithTheLanguageLast) {
 }
 
 }  // namespace
+}  // namespace framework_test

@@ -7,6 +7,7 @@
 
 #include "PlugInFixture.h"
 
+namespace framework_test {
 namespace {
 
 using qvr::FindObjectByClass;
@@ -70,7 +71,7 @@ TEST(ObjectPath, APathOfMorePartsThanTheCountHoldsIsRefused) {
   EXPECT_EQ(state.ObjectNamePartCount, 32767);
 }
 
-class FindObjectByClassTest : public plugintest::PlugInTest {
+class FindObjectByClassTest : public PlugInTest {
  protected:
   FindObjectByClassTest() { plugIn.SetNetworkName("Demo"); }
 
@@ -166,3 +167,4 @@ TEST_F(FindObjectByClassTest, NothingIsFoundWithoutAnOpenNetwork) {
 }
 
 }  // namespace
+}  // namespace framework_test

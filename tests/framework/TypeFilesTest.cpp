@@ -15,6 +15,7 @@
 #include "platform/registry/MachineSetup.h"
 #include "texts/TextTables.h"
 
+namespace framework_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -177,3 +178,4 @@ TEST_F(TypeFilesTest, ACatalogueCallThatRaisesLetsTheUserAbortRetryOrIgnore) {
 }
 
 }  // namespace
+}  // namespace framework_test

@@ -7,9 +7,8 @@
 #include "framework/fRegisterPlugIn.h"
 #include "mainwindow/fMain.h"
 
+namespace framework_test {
 namespace {
-
-using standalonetest::StandAloneTest;
 
 class fRegisterPlugInTest : public StandAloneTest {
  protected:
@@ -104,10 +103,10 @@ TEST_F(fRegisterPlugInTest, WhileDeregisteringNoButtonWorksAndTheWindowCannotBeC
 }
 
 TEST_F(fRegisterPlugInTest, DeregisteringThroughTheNetworksOffersTemplatesAndEndsThroughTheMainWindow) {
-  standalonetest::AddNetworkWithUnusedTemplates(fixture.root(), "Spare");
+  fixture.AddNetwork("Spare", testsupport::ProgramFixture::ImportModels);
   RegisterEarlier("1.5");
   qvr::fRegisterPlugIn& dialog = ShowDialog();
-  standalonetest::KeepUnusedTemplates(Boxes());
+  KeepUnusedTemplates(Boxes());
   Boxes().QueueEnter("deregistered");
   dialog.bDeregister.UserClicks();
   EXPECT_TRUE(program.HasEnded());
@@ -132,3 +131,4 @@ TEST_F(fRegisterPlugInTest, ExitAndTheCloseBoxEndTheProgramWithoutRegistering) {
 }
 
 }  // namespace
+}  // namespace framework_test
