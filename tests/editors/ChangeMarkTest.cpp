@@ -4,17 +4,19 @@
 
 #include <string>
 
-#include "EditorFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/Program.h"
 #include "platform/lns/LnsObjectModel.h"
 
 namespace editors_test {
+
+using namespace testsupport;
 namespace {
 
 TEST_F(EditorTest, PlainNumberBoxIsComparedAsANumber) {
   Open("Floor 1", "Room 101");
   ui::TextBox& offDelay = Nci(12);  // SCPTclOffDelay
-  ASSERT_EQ(Row(12).NciValue, "300.0");
+  ASSERT_EQ(NciRow(12).NciValue, "300.0");
   EXPECT_TRUE(Normal(offDelay));
   EXPECT_FALSE(ApplyAndCancelEnabled());
 
@@ -42,7 +44,7 @@ TEST_F(EditorTest, PlainNumberBoxIsComparedAsANumber) {
   EXPECT_FALSE(ApplyAndCancelEnabled());
 
   // Emptied, a box whose device value is 0 stays unchanged.
-  ASSERT_EQ(Row(13).NciValue, "0.0");
+  ASSERT_EQ(NciRow(13).NciValue, "0.0");
   Erase(Nci(13));
   EXPECT_EQ(Nci(13).Text(), "0");
   EXPECT_TRUE(Normal(Nci(13)));
@@ -53,7 +55,7 @@ TEST_F(EditorTest, NumbersAreReadWithTheUsersDecimalSeparator) {
   UseDecimalSeparator(",");
   Open("Floor 1", "Room 101");
   ui::TextBox& step = Nci(18);  // SCPTstep
-  ASSERT_EQ(Row(18).NciValue, "10,0");
+  ASSERT_EQ(NciRow(18).NciValue, "10,0");
   Enter(step, "10");
   EXPECT_TRUE(Normal(step));
   Enter(step, "10,5");
@@ -69,7 +71,7 @@ TEST_F(EditorTest, NumbersAreReadWithTheUsersDecimalSeparator) {
 TEST_F(EditorTest, TextValuesAreComparedCharacterByCharacter) {
   Open("Floor 1", "Room 101");
   // The same numbers spelled otherwise are a change for the boxes that hold texts.
-  const std::string setPoints = Row(49).NciValue;
+  const std::string setPoints = NciRow(49).NciValue;
   ASSERT_EQ(setPoints, "23.00,25.00,28.00,21.00,19.00,16.00");
   Enter(Nci(49), "23.0,25.00,28.00,21.00,19.00,16.00");
   EXPECT_TRUE(Red(Nci(49)));
@@ -87,7 +89,7 @@ TEST_F(EditorTest, TextValuesAreComparedCharacterByCharacter) {
   EXPECT_EQ(Nci(49).MaxLength(), 0);
 
   for (int row : {49, 0, 21, 54, 32}) {
-    Enter(Nci(row), Row(row).NciValue);
+    Enter(Nci(row), NciRow(row).NciValue);
     EXPECT_TRUE(Normal(Nci(row))) << row;
   }
   EXPECT_FALSE(ApplyAndCancelEnabled());
@@ -104,7 +106,7 @@ TEST_F(EditorTest, TextValuesAreComparedCharacterByCharacter) {
 TEST_F(EditorTest, TextThatIsNoNumberGetsTheDevicesValueBack) {
   Open("Floor 1", "Room 101");
   ui::TextBox& offset = Nci(51);  // SCPTtempOffset
-  ASSERT_EQ(Row(51).NciValue, "0.00");
+  ASSERT_EQ(NciRow(51).NciValue, "0.00");
   Enter(offset, "-");
   EXPECT_EQ(offset.Text(), "0.00");
   EXPECT_TRUE(Normal(offset));
@@ -123,7 +125,7 @@ TEST_F(EditorTest, TextThatIsNoNumberGetsTheDevicesValueBack) {
   Enter(Nci(70), ".");
   EXPECT_EQ(Nci(70).Text(), "23.00");
   EXPECT_TRUE(Normal(Nci(70)));
-  EXPECT_EQ(Nci(49).Text(), Row(49).NciValue);
+  EXPECT_EQ(Nci(49).Text(), NciRow(49).NciValue);
   Enter(Nci(81), "x");
   EXPECT_EQ(Nci(81).Text(), "1");
   EXPECT_EQ(Nci(0).Text(), "100.0 1");
@@ -159,11 +161,11 @@ TEST_F(EditorTest, ApplyAndCancelFollowTheRowBoxesOfPropertiesAndInputs) {
   // Only the rows of the device's model count.
   Open("Floor 2", "Room 202");  // QVR-L1: 37 property rows
   ASSERT_EQ(tables().NciCount, 37);
-  ASSERT_NE(Row(12).NciValue, "301");
+  ASSERT_NE(NciRow(12).NciValue, "301");
   Nci(45).SetForeColor(ui::vbRed);  // a box of a row this model lacks
   Enter(Nci(12), "301");
   EXPECT_TRUE(ApplyAndCancelEnabled());
-  Enter(Nci(12), Row(12).NciValue);
+  Enter(Nci(12), NciRow(12).NciValue);
   EXPECT_FALSE(ApplyAndCancelEnabled());
 }
 
@@ -175,7 +177,7 @@ TEST_F(EditorTest, HiddenWindowMarksAndRebuildsNothing) {
   EXPECT_EQ(Nci(12).Text(), "");
   EXPECT_TRUE(Normal(Nci(12)));
   Enter(Nci(72), "18.5");
-  EXPECT_EQ(Nci(49).Text(), Row(49).NciValue);
+  EXPECT_EQ(Nci(49).Text(), NciRow(49).NciValue);
   EXPECT_TRUE(Normal(Nci(72)));
   Enter(Nci(54), "HVAC_COOL");
   EXPECT_EQ(Combo(54).ListIndex(), 0);
@@ -206,7 +208,7 @@ TEST_F(EditorTest, StoredValueThatIsNoNumberDiffersFromEveryNumber) {
   for (int failedRead = 0; failedRead < 6; ++failedRead) boxes().QueueAnswer(ui::vbIgnore);
   Open(lacking);
   ASSERT_EQ(boxes().PendingAnswers(), 0u);
-  ASSERT_EQ(Row(12).NciValue, "");
+  ASSERT_EQ(NciRow(12).NciValue, "");
   ASSERT_EQ(program().model.CpPrimeValPart2, "");
   ASSERT_EQ(program().model.SetPntsField2, "");
 

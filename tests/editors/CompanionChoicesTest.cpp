@@ -3,14 +3,16 @@
 
 #include <string>
 
-#include "EditorFixture.h"
+#include "DemoMachineFixture.h"
 
 namespace editors_test {
+
+using namespace testsupport;
 namespace {
 
 TEST_F(EditorTest, NamedChoicesFollowTheirRow) {
   Open("Floor 1", "Room 101");
-  ASSERT_EQ(Row(54).NciValue, "HVAC_AUTO");
+  ASSERT_EQ(NciRow(54).NciValue, "HVAC_AUTO");
   Enter(Nci(54), "HVAC_COOL");
   EXPECT_EQ(Combo(54).ListIndex(), 2);
   EXPECT_TRUE(Red(Nci(54)));
@@ -28,7 +30,7 @@ TEST_F(EditorTest, NamedChoicesFollowTheirRow) {
   EXPECT_TRUE(Normal(Combo(54)));
   EXPECT_FALSE(ApplyAndCancelEnabled());
 
-  ASSERT_EQ(Row(50).NciValue, "2");
+  ASSERT_EQ(NciRow(50).NciValue, "2");
   Enter(Nci(50), "1");
   EXPECT_EQ(Combo(50).ListIndex(), 0);
   EXPECT_TRUE(Red(Combo(50)));
@@ -40,7 +42,7 @@ TEST_F(EditorTest, NamedChoicesFollowTheirRow) {
   EXPECT_TRUE(Normal(Combo(50)));
 
   // The power-up state is on for the first word "SET_ON" alone.
-  ASSERT_EQ(Row(17).NciValue, "SET_OFF 0.0 0.00");
+  ASSERT_EQ(NciRow(17).NciValue, "SET_OFF 0.0 0.00");
   Enter(Nci(17), "SET_OFF 50.0 0.00");
   EXPECT_EQ(Combo(17).ListIndex(), 0);
   EXPECT_TRUE(Red(Nci(17)));
@@ -58,7 +60,7 @@ TEST_F(EditorTest, NamedChoicesFollowTheirRow) {
   EXPECT_EQ(Combo(28).ListIndex(), 0);
 
   for (int row : {17, 28}) {
-    Enter(Nci(row), Row(row).NciValue);
+    Enter(Nci(row), NciRow(row).NciValue);
     EXPECT_EQ(Combo(row).ListIndex(), 0);
     EXPECT_TRUE(Normal(Nci(row)));
     EXPECT_TRUE(Normal(Combo(row)));
@@ -115,13 +117,13 @@ TEST_F(EditorTest, BitFieldChoicesFollowTheirBits) {
 
   // A text too short to hold bit 1 gets the device's value back.
   Enter(Nci(19), "0 ");
-  EXPECT_EQ(Nci(19).Text(), Row(19).NciValue);
+  EXPECT_EQ(Nci(19).Text(), NciRow(19).NciValue);
   EXPECT_TRUE(Normal(Nci(19)));
 }
 
 TEST_F(EditorTest, DigitalInputChoicesFollowItsHexDigits) {
   Open("Floor 1", "Room 101");
-  ASSERT_EQ(Row(36).NciValue, "0 0 0 0");
+  ASSERT_EQ(NciRow(36).NciValue, "0 0 0 0");
   Enter(Nci(36), "2 0 0 0");
   EXPECT_EQ(Combo(37).ListIndex(), 2);
   EXPECT_EQ(Combo(36).ListIndex(), 0);

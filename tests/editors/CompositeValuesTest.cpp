@@ -3,9 +3,11 @@
 
 #include <string>
 
-#include "EditorFixture.h"
+#include "DemoMachineFixture.h"
 
 namespace editors_test {
+
+using namespace testsupport;
 namespace {
 
 // The set points of the demo devices, with one of them replaced.
@@ -40,7 +42,7 @@ TEST_F(EditorTest, SetPointBoxesRebuildTheSetPointRow) {
 
   Enter(Nci(71), "25");
   Enter(Nci(72), "28");
-  EXPECT_EQ(Nci(49).Text(), Row(49).NciValue);
+  EXPECT_EQ(Nci(49).Text(), NciRow(49).NciValue);
   EXPECT_TRUE(Normal(Nci(72)));
   EXPECT_TRUE(Normal(Nci(49)));
   EXPECT_FALSE(ApplyAndCancelEnabled());
@@ -72,7 +74,7 @@ TEST_F(EditorTest, SetPointsAreWrittenWithAPointAndTwoDecimals) {
 TEST_F(EditorTest, SwitchPartsRebuildTheirRowWithTheUsersSeparator) {
   UseDecimalSeparator(",");
   Open("Floor 1", "Room 101");
-  ASSERT_EQ(Row(0).NciValue, "100,0 1");
+  ASSERT_EQ(NciRow(0).NciValue, "100,0 1");
   // The value always shows its decimal; the box keeps what was typed.
   Enter(Nci(80), "100");
   EXPECT_EQ(Nci(80).Text(), "100");
@@ -114,7 +116,7 @@ TEST_F(EditorTest, SwitchPartsRebuildTheirRowWithTheUsersSeparator) {
 
 TEST_F(EditorTest, LightRatioPartsRebuildTheirRow) {
   Open("Floor 1", "Room 101");
-  ASSERT_EQ(Row(21).NciValue, "1000/100");
+  ASSERT_EQ(NciRow(21).NciValue, "1000/100");
   Enter(Nci(90), "250");
   EXPECT_EQ(Nci(21).Text(), "1000/250");
   Enter(Nci(91), "800");

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "DeviceCommandFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/Program.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 constexpr std::size_t kMsgTestingDevice = 3;

@@ -5,13 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "ApplyFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/CRegistry.h"
 #include "framework/PlugInIdentity.h"
 #include "mainwindow/fDruckmenue.h"
 #include "platform/ui/HeadlessFormBackend.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 struct Sections {

@@ -14,11 +14,13 @@
 #include <tuple>
 #include <vector>
 
-#include "DeviceCommandFixture.h"
+#include "DemoMachineFixture.h"
 #include "mainwindow/fMain.h"
 #include "platform/ui/Snapshot.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 // The compiler names this file relative to the build folder, the test binary's parent's parent.

@@ -2,13 +2,15 @@
 
 #include <string>
 
-#include "DeviceCommandFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/CRegistry.h"
 #include "framework/PlugInIdentity.h"
 #include "framework/Program.h"
 #include "mainwindow/fStatus.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 class TransferStatusTest : public DeviceCommandTest {
