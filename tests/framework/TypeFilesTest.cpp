@@ -57,15 +57,6 @@ class TypeFilesTest : public ::testing::Test {
   testsupport::ProgramFixture fixture_;
 };
 
-TEST_F(TypeFilesTest, TheTableNamesTheMakersSetInRowZeroOnly) {
-  const qvr::TypeFileRows& table = program().framework.TypeFileTable;
-  EXPECT_EQ(table[0].Subfolder, "\\Types\\User\\Calyxtern");
-  EXPECT_EQ(table[0].ProgramIdMask, "9FFF6E0000000000");
-  EXPECT_EQ(table[0].ResourceScope, 3);
-  EXPECT_EQ(table[1].Subfolder, "");
-  EXPECT_EQ(table[1].ProgramIdMask, "");
-}
-
 TEST_F(TypeFilesTest, TheCheckFailsUntilTheTypeFilesAreInstalledAndThenRemembersItsSuccess) {
   // The files lie in their folder, but the catalogue does not list it yet.
   EXPECT_FALSE(qvr::CheckTypeFilesInstalled(program()));
