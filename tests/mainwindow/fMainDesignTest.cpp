@@ -1,20 +1,16 @@
 // The main window as each model shows it, compared with one reviewed snapshot per model (and one in German),
 // and a layout in which every value box has its name beside it, nothing on a tab page overlaps and everything
-// fits its container. A changed snapshot is written next to the golden file as *.actual for review; with
-// QVR_WRITE_GOLDEN=1 the golden files are rewritten.
+// fits its container.
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "DemoMachineFixture.h"
+#include "Golden.h"
 #include "mainwindow/fMain.h"
 #include "platform/ui/Snapshot.h"
 
@@ -23,39 +19,6 @@ namespace mainwindow_test {
 using namespace testsupport;
 namespace {
 
-// The compiler names this file relative to the build folder, the test binary's parent's parent.
-std::filesystem::path GoldenFile(const std::string& name) {
-  const std::filesystem::path source(__FILE__);
-  const std::filesystem::path folder =
-      source.is_absolute()
-          ? source.parent_path()
-          : std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() / source.parent_path();
-  return folder / "golden" / (name + ".txt");
-}
-
-std::string ReadFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-void ExpectGolden(const std::string& name, const std::string& snapshot) {
-  const std::filesystem::path golden = GoldenFile(name);
-  std::filesystem::path actual = golden;
-  actual.replace_extension(".actual");
-  if (const char* write = std::getenv("QVR_WRITE_GOLDEN"); write && std::string(write) == "1") {
-    std::ofstream(golden, std::ios::binary) << snapshot;
-  }
-  const bool same = ReadFile(golden) == snapshot;
-  if (same) {
-    std::filesystem::remove(actual);
-  } else {
-    std::ofstream(actual, std::ios::binary) << snapshot;
-  }
-  EXPECT_TRUE(same) << name << " differs from its golden snapshot; see " << actual;
-}
-
 TEST_F(DeviceCommandTest, EachModelShowsItsReviewedSnapshot) {
   for (const auto& [subsystem, room, golden] : std::vector<std::tuple<std::string, std::string, std::string>>{
            {"Floor 2", "Room 201", "room-201-qvrl105"},
@@ -63,14 +26,14 @@ TEST_F(DeviceCommandTest, EachModelShowsItsReviewedSnapshot) {
            {"Floor 2", "Room 202", "room-202-qvrl106"},
            {"Floor 1", "Room 104", "room-104-qvrl207"}}) {
     Command(subsystem, room);
-    ExpectGolden(golden, ui::Snapshot(window()));
+    ExpectGolden(__FILE__, golden, ui::Snapshot(window()));
   }
 }
 
 TEST(fMainDesign, GermanShowsItsReviewedSnapshot) {
   testsupport::ProgramFixture fixture;
   fixture.SetLanguage("german");
-  ExpectGolden("design-german", ui::Snapshot(fixture.program().fMain()));
+  ExpectGolden(__FILE__, "design-german", ui::Snapshot(fixture.program().fMain()));
 }
 
 TEST(fMainDesign, EveryValueBoxHasItsNamedLabelOnItsTab) {
