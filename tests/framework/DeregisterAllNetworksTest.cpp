@@ -23,8 +23,8 @@ class DeregisterAllNetworksTest : public RegistrationTest {
   // A network with the four models' templates, each holding this plug-in's two entries and another
   // plug-in's entry.
   void AddRegisteredNetwork(const std::string& name) {
-    WithNewNetwork(name, [](lns::LnsSystem& system) {
-      ImportModels(system);
+    fixture.AddNetwork(name, [](lns::LnsSystem& system) {
+      testsupport::ProgramFixture::ImportModels(system);
       lns::LnsDeviceTemplates templates = system.GetTemplateLibrary().GetDeviceTemplates();
       for (long position = 1; position <= templates.Count(); ++position) {
         lns::LnsComponentApps apps = templates.Item(position).GetComponentApps();

@@ -9,7 +9,6 @@
 
 #include "PlugInFixture.h"
 #include "framework/fProgress.h"
-#include "platform/MachineRoot.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/registry/MachineSetup.h"
 
@@ -68,11 +67,6 @@ class RegistrationTest : public PlugInTest {
   void QueueTemplatesFound() {
     for (int model = 0; model < 4; ++model) Boxes().QueueAnswer(ui::vbOK, kInstallationBox);
   }
-
-  void WithNewNetwork(const std::string& name, const std::function<void(lns::LnsSystem&)>& work = {}) {
-    fixture.AddNetwork(name, work);
-  }
-  static void ImportModels(lns::LnsSystem& system) { testsupport::ProgramFixture::ImportModels(system); }
 
   lns::LnsDeviceTemplates Templates() {
     return state.CurrentSystem->GetTemplateLibrary().GetDeviceTemplates();

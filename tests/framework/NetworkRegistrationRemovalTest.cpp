@@ -93,8 +93,8 @@ TEST_F(NetworkRegistrationRemovalTest, ObjectServerEntriesGoOnlyWhenTheServerLev
 }
 
 TEST_F(NetworkRegistrationRemovalTest, OnlyAShownDeregistrationOffersToRemoveTemplatesThatNoDeviceUses) {
-  WithNewNetwork("Fresh", [](lns::LnsSystem& system) {
-    ImportModels(system);
+  fixture.AddNetwork("Fresh", [](lns::LnsSystem& system) {
+    testsupport::ProgramFixture::ImportModels(system);
     // A device keeps the qvrl206 template in use.
     lns::LnsSubsystem floor = system.GetSubsystems().Add("Floor");
     floor.GetAppDevices().Add("Room", system.GetTemplateLibrary().GetDeviceTemplates().Item("qvrl206"));

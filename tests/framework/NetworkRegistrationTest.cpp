@@ -88,7 +88,7 @@ TEST_F(NetworkRegistrationTest,
 }
 
 TEST_F(NetworkRegistrationTest, MissingTemplatesAreCreatedFromTheModelsInterfaceFiles) {
-  WithNewNetwork("Fresh", [](lns::LnsSystem& system) {
+  fixture.AddNetwork("Fresh", [](lns::LnsSystem& system) {
     // Another template holds the name the qvrl106 template would get.
     system.GetTemplateLibrary().GetDeviceTemplates().Add("Calyxtern qvrl106", 1);
   });
@@ -122,7 +122,7 @@ TEST_F(NetworkRegistrationTest, MissingTemplatesAreCreatedFromTheModelsInterface
 
 TEST_F(NetworkRegistrationTest,
        AnInterfaceFileThatCannotBeImportedLeavesNoTemplateSoRetriesAddNoNumberedOnes) {
-  WithNewNetwork("Fresh");
+  fixture.AddNetwork("Fresh");
   std::filesystem::remove(LonWorks() / "Import" / "Calyxtern" / "qvrl206" / "qvrl206.xif");
   qvr::LNSPlugInAPI plugIn(program);
   plugIn.SetNetworkName("Fresh");
@@ -154,7 +154,7 @@ TEST_F(NetworkRegistrationTest,
 }
 
 TEST_F(NetworkRegistrationTest, ARemoteClientCannotAddATemplate) {
-  WithNewNetwork("Fresh");
+  fixture.AddNetwork("Fresh");
   qvr::LNSPlugInAPI plugIn(program);
   plugIn.SetNetworkInterfaceName("LON1");
   plugIn.SetNetworkName("Fresh");
