@@ -3,129 +3,103 @@
 // row box is marked.
 
 #include <string>
+#include <vector>
 
-#include "EditorFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/Program.h"
 #include "platform/lns/LnsObjectModel.h"
 
 namespace editors_test {
+
+using namespace testsupport;
 namespace {
 
-TEST_F(EditorTest, PlainNumberBoxIsComparedAsANumber) {
-  Open("Floor 1", "Room 101");
-  ui::TextBox& offDelay = Nci(12);  // SCPTclOffDelay
-  ASSERT_EQ(Row(12).NciValue, "300.0");
-  EXPECT_TRUE(Normal(offDelay));
-  EXPECT_FALSE(ApplyAndCancelEnabled());
+// The user enters `text` in property box `row`; the box then shows `shown` (the text itself where
+// empty) and is marked as `red`.
+struct Entry {
+  int row;
+  std::string text;
+  bool red;
+  std::string shown = {};
+};
 
-  Enter(offDelay, "301");
-  EXPECT_TRUE(Red(offDelay));
-  EXPECT_TRUE(ApplyAndCancelEnabled());
-  EXPECT_EQ(offDelay.MaxLength(), 6);
-  // Other spellings of the same number are no change.
-  for (const char* same : {"300", "300.00", "0300"}) {
-    Enter(offDelay, same);
-    EXPECT_TRUE(Normal(offDelay)) << same;
-    EXPECT_FALSE(ApplyAndCancelEnabled()) << same;
+class ChangeMarkTest : public EditorTest {
+ protected:
+  void Expect(const std::vector<Entry>& entries) {
+    for (const Entry& entry : entries) {
+      Enter(Nci(entry.row), entry.text);
+      EXPECT_EQ(Nci(entry.row).Text(), entry.shown.empty() ? entry.text : entry.shown) << entry.text;
+      EXPECT_EQ(Red(Nci(entry.row)), entry.red) << entry.row << " " << entry.text;
+    }
   }
-  // Typed key by key, each new text is compared.
-  Erase(offDelay);
-  EXPECT_EQ(offDelay.Text(), "0");  // an emptied box reads 0
-  EXPECT_TRUE(Red(offDelay));
-  offDelay.UserSelects(0, 1);
-  offDelay.UserTypes('3');
-  EXPECT_TRUE(Red(offDelay));
-  offDelay.UserTypes('0');
-  offDelay.UserTypes('0');
-  EXPECT_EQ(offDelay.Text(), "300");
-  EXPECT_TRUE(Normal(offDelay));
-  EXPECT_FALSE(ApplyAndCancelEnabled());
+};
 
-  // Emptied, a box whose device value is 0 stays unchanged.
-  ASSERT_EQ(Row(13).NciValue, "0.0");
+TEST_F(ChangeMarkTest, NumberBoxesAreComparedAsNumbersAndTextBoxesCharacterByCharacter) {
+  Open("Floor 1", "Room 101");
+  ASSERT_EQ(NciRow(12).NciValue, "300.0");  // SCPTclOffDelay
+  ASSERT_EQ(NciRow(13).NciValue, "0.0");
+  ASSERT_EQ(NciRow(49).NciValue, "23.00,25.00,28.00,21.00,19.00,16.00");
+  // Other spellings of the same number are no change; an emptied number box reads 0.
+  Expect({{12, "301", true}, {12, "300", false}, {12, "300.00", false}, {12, "0300", false}});
+  EXPECT_EQ(Nci(12).MaxLength(), 6);
+  EXPECT_FALSE(ApplyAndCancelEnabled());
+  Erase(Nci(12));
+  EXPECT_EQ(Nci(12).Text(), "0");
+  EXPECT_TRUE(Red(Nci(12)));
+  // Typed key by key, each new text is compared.
+  Nci(12).UserSelects(0, 1);
+  Nci(12).UserTypes('3');
+  EXPECT_TRUE(Red(Nci(12)));
+  Nci(12).UserTypes('0');
+  Nci(12).UserTypes('0');
+  EXPECT_EQ(Nci(12).Text(), "300");
+  EXPECT_TRUE(Normal(Nci(12)));
   Erase(Nci(13));
   EXPECT_EQ(Nci(13).Text(), "0");
   EXPECT_TRUE(Normal(Nci(13)));
   EXPECT_FALSE(ApplyAndCancelEnabled());
-}
 
-TEST_F(EditorTest, NumbersAreReadWithTheUsersDecimalSeparator) {
-  UseDecimalSeparator(",");
-  Open("Floor 1", "Room 101");
-  ui::TextBox& step = Nci(18);  // SCPTstep
-  ASSERT_EQ(Row(18).NciValue, "10,0");
-  Enter(step, "10");
-  EXPECT_TRUE(Normal(step));
-  Enter(step, "10,5");
-  EXPECT_TRUE(Red(step));
+  // The same numbers spelled otherwise are a change for the boxes that hold texts; an emptied text box
+  // stays empty.
+  Expect({{49, "23.0,25.00,28.00,21.00,19.00,16.00", true},
+          {0, "100.0 1 ", true},
+          {21, "1000/100.0", true},
+          {54, "hvac_auto", true},
+          {32, "", true}});
   EXPECT_TRUE(ApplyAndCancelEnabled());
-  // With the comma, a point makes no number: the device's value comes back.
-  Enter(step, "10.5");
-  EXPECT_EQ(step.Text(), "10,0");
-  EXPECT_TRUE(Normal(step));
-  EXPECT_FALSE(ApplyAndCancelEnabled());
-}
-
-TEST_F(EditorTest, TextValuesAreComparedCharacterByCharacter) {
-  Open("Floor 1", "Room 101");
-  // The same numbers spelled otherwise are a change for the boxes that hold texts.
-  const std::string setPoints = Row(49).NciValue;
-  ASSERT_EQ(setPoints, "23.00,25.00,28.00,21.00,19.00,16.00");
-  Enter(Nci(49), "23.0,25.00,28.00,21.00,19.00,16.00");
-  EXPECT_TRUE(Red(Nci(49)));
-  Enter(Nci(0), "100.0 1 ");
-  EXPECT_TRUE(Red(Nci(0)));
-  Enter(Nci(21), "1000/100.0");
-  EXPECT_TRUE(Red(Nci(21)));
-  Enter(Nci(54), "hvac_auto");
-  EXPECT_TRUE(Red(Nci(54)));
-  EXPECT_TRUE(ApplyAndCancelEnabled());
-  // An emptied text box stays empty and holds no length limit.
-  Enter(Nci(32), "");
-  EXPECT_EQ(Nci(32).Text(), "");
-  EXPECT_TRUE(Red(Nci(32)));
   EXPECT_EQ(Nci(49).MaxLength(), 0);
-
-  for (int row : {49, 0, 21, 54, 32}) {
-    Enter(Nci(row), Row(row).NciValue);
-    EXPECT_TRUE(Normal(Nci(row))) << row;
-  }
+  for (int row : {49, 0, 21, 54, 32}) Expect({{row, NciRow(row).NciValue, false}});
   EXPECT_FALSE(ApplyAndCancelEnabled());
 
   // An edit typed into a composite row leaves its sub-field boxes as they are, and they stay unchanged.
-  Enter(Nci(0), "50.0 0");
+  Expect({{0, "50.0 0", true}});
   EXPECT_EQ(Nci(80).Text(), "100.0");
   EXPECT_EQ(Nci(81).Text(), "1");
   EXPECT_TRUE(Normal(Nci(80)));
   EXPECT_TRUE(Normal(Nci(81)));
-  EXPECT_TRUE(Red(Nci(0)));
 }
 
-TEST_F(EditorTest, TextThatIsNoNumberGetsTheDevicesValueBack) {
+TEST_F(ChangeMarkTest, NumbersAreReadWithTheUsersDecimalSeparator) {
+  UseDecimalSeparator(",");
   Open("Floor 1", "Room 101");
-  ui::TextBox& offset = Nci(51);  // SCPTtempOffset
-  ASSERT_EQ(Row(51).NciValue, "0.00");
-  Enter(offset, "-");
-  EXPECT_EQ(offset.Text(), "0.00");
-  EXPECT_TRUE(Normal(offset));
+  ASSERT_EQ(NciRow(18).NciValue, "10,0");  // SCPTstep
+  // With the comma, a point makes no number: the device's value comes back.
+  Expect({{18, "10", false}, {18, "10,5", true}, {18, "10.5", false, "10,0"}});
   EXPECT_FALSE(ApplyAndCancelEnabled());
+}
 
-  Enter(offset, "-5");
-  EXPECT_TRUE(Red(offset));
+TEST_F(ChangeMarkTest, TextThatIsNoNumberGetsTheDevicesValueBack) {
+  Open("Floor 1", "Room 101");
+  ASSERT_EQ(NciRow(51).NciValue, "0.00");  // SCPTtempOffset
+  Expect({{51, "-", false, "0.00"}});
+  EXPECT_FALSE(ApplyAndCancelEnabled());
   // Apply and Cancel follow the marks after a repair: another box is still red.
-  Enter(Nci(12), "301");
-  Enter(offset, ".");
-  EXPECT_EQ(offset.Text(), "0.00");
-  EXPECT_TRUE(Normal(offset));
+  Expect({{51, "-5", true}, {12, "301", true}, {51, ".", false, "0.00"}});
   EXPECT_TRUE(ApplyAndCancelEnabled());
 
   // A sub-field box gets the device's value of its part back, and its row is not rebuilt from the edit.
-  Enter(Nci(70), ".");
-  EXPECT_EQ(Nci(70).Text(), "23.00");
-  EXPECT_TRUE(Normal(Nci(70)));
-  EXPECT_EQ(Nci(49).Text(), Row(49).NciValue);
-  Enter(Nci(81), "x");
-  EXPECT_EQ(Nci(81).Text(), "1");
+  Expect({{70, ".", false, "23.00"}, {81, "x", false, "1"}});
+  EXPECT_EQ(Nci(49).Text(), NciRow(49).NciValue);
   EXPECT_EQ(Nci(0).Text(), "100.0 1");
 }
 
@@ -159,11 +133,11 @@ TEST_F(EditorTest, ApplyAndCancelFollowTheRowBoxesOfPropertiesAndInputs) {
   // Only the rows of the device's model count.
   Open("Floor 2", "Room 202");  // QVR-L1: 37 property rows
   ASSERT_EQ(tables().NciCount, 37);
-  ASSERT_NE(Row(12).NciValue, "301");
+  ASSERT_NE(NciRow(12).NciValue, "301");
   Nci(45).SetForeColor(ui::vbRed);  // a box of a row this model lacks
   Enter(Nci(12), "301");
   EXPECT_TRUE(ApplyAndCancelEnabled());
-  Enter(Nci(12), Row(12).NciValue);
+  Enter(Nci(12), NciRow(12).NciValue);
   EXPECT_FALSE(ApplyAndCancelEnabled());
 }
 
@@ -175,7 +149,7 @@ TEST_F(EditorTest, HiddenWindowMarksAndRebuildsNothing) {
   EXPECT_EQ(Nci(12).Text(), "");
   EXPECT_TRUE(Normal(Nci(12)));
   Enter(Nci(72), "18.5");
-  EXPECT_EQ(Nci(49).Text(), Row(49).NciValue);
+  EXPECT_EQ(Nci(49).Text(), NciRow(49).NciValue);
   EXPECT_TRUE(Normal(Nci(72)));
   Enter(Nci(54), "HVAC_COOL");
   EXPECT_EQ(Combo(54).ListIndex(), 0);
@@ -206,7 +180,7 @@ TEST_F(EditorTest, StoredValueThatIsNoNumberDiffersFromEveryNumber) {
   for (int failedRead = 0; failedRead < 6; ++failedRead) boxes().QueueAnswer(ui::vbIgnore);
   Open(lacking);
   ASSERT_EQ(boxes().PendingAnswers(), 0u);
-  ASSERT_EQ(Row(12).NciValue, "");
+  ASSERT_EQ(NciRow(12).NciValue, "");
   ASSERT_EQ(program().model.CpPrimeValPart2, "");
   ASSERT_EQ(program().model.SetPntsField2, "");
 

@@ -3,15 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include "ValueEditorFixture.h"
+#include "DemoMachineFixture.h"
 
 namespace editors_test {
+
+using namespace testsupport;
 namespace {
 
-class ChoiceTest : public ValueEditorTest {
+class ChoiceTest : public EditorTest {
  protected:
   void SetUp() override {
-    ValueEditorTest::SetUp();
+    EditorTest::SetUp();
     Open("Floor 1", "Room 101");  // numbers with the decimal point
   }
 };

@@ -2,151 +2,103 @@
 // change mark.
 
 #include <string>
+#include <vector>
 
-#include "EditorFixture.h"
+#include "DemoMachineFixture.h"
 
 namespace editors_test {
+
+using namespace testsupport;
 namespace {
 
-TEST_F(EditorTest, NamedChoicesFollowTheirRow) {
-  Open("Floor 1", "Room 101");
-  ASSERT_EQ(Row(54).NciValue, "HVAC_AUTO");
-  Enter(Nci(54), "HVAC_COOL");
-  EXPECT_EQ(Combo(54).ListIndex(), 2);
-  EXPECT_TRUE(Red(Nci(54)));
-  EXPECT_TRUE(Red(Combo(54)));
-  // The first word counts, exactly as written.
-  Enter(Nci(54), "hvac_heat");
-  EXPECT_EQ(Combo(54).ListIndex(), 2);
-  EXPECT_TRUE(Red(Combo(54)));
-  Enter(Nci(54), "HVAC_HEAT 1");
-  EXPECT_EQ(Combo(54).ListIndex(), 1);
-  EXPECT_TRUE(Red(Nci(54)));
-  Enter(Nci(54), "HVAC_AUTO");
-  EXPECT_EQ(Combo(54).ListIndex(), 0);
-  EXPECT_TRUE(Normal(Nci(54)));
-  EXPECT_TRUE(Normal(Combo(54)));
-  EXPECT_FALSE(ApplyAndCancelEnabled());
+// The user enters `text` in property box `row`; companion `combo` then shows `index`, marked as `red`.
+struct Entry {
+  int row;
+  std::string text;
+  int combo;
+  int index;
+  bool red;
+};
 
-  ASSERT_EQ(Row(50).NciValue, "2");
-  Enter(Nci(50), "1");
-  EXPECT_EQ(Combo(50).ListIndex(), 0);
-  EXPECT_TRUE(Red(Combo(50)));
-  Enter(Nci(50), " 2");
-  EXPECT_EQ(Combo(50).ListIndex(), 0);
-  Enter(Nci(50), "2");
-  EXPECT_EQ(Combo(50).ListIndex(), 1);
-  EXPECT_TRUE(Normal(Nci(50)));
-  EXPECT_TRUE(Normal(Combo(50)));
-
-  // The power-up state is on for the first word "SET_ON" alone.
-  ASSERT_EQ(Row(17).NciValue, "SET_OFF 0.0 0.00");
-  Enter(Nci(17), "SET_OFF 50.0 0.00");
-  EXPECT_EQ(Combo(17).ListIndex(), 0);
-  EXPECT_TRUE(Red(Nci(17)));
-  EXPECT_TRUE(Red(Combo(17)));
-  Enter(Nci(17), "");
-  EXPECT_EQ(Combo(17).ListIndex(), 0);
-  Enter(Nci(17), "SET_ON 100.0 0.00");
-  EXPECT_EQ(Combo(17).ListIndex(), 1);
-  EXPECT_TRUE(Red(Combo(17)));
-  EXPECT_EQ(Combo(28).ListIndex(), 0);  // the other controller's is its own
-
-  Enter(Nci(28), "SET_ON 100.0 0.00");
-  EXPECT_EQ(Combo(28).ListIndex(), 1);
-  Enter(Nci(28), "set_on 100.0 0.00");
-  EXPECT_EQ(Combo(28).ListIndex(), 0);
-
-  for (int row : {17, 28}) {
-    Enter(Nci(row), Row(row).NciValue);
-    EXPECT_EQ(Combo(row).ListIndex(), 0);
-    EXPECT_TRUE(Normal(Nci(row)));
-    EXPECT_TRUE(Normal(Combo(row)));
+class CompanionChoicesTest : public EditorTest {
+ protected:
+  void Expect(const std::vector<Entry>& entries) {
+    for (const Entry& entry : entries) {
+      Enter(Nci(entry.row), entry.text);
+      EXPECT_EQ(Combo(entry.combo).ListIndex(), entry.index) << entry.row << " " << entry.text;
+      EXPECT_EQ(Red(Combo(entry.combo)), entry.red) << entry.row << " " << entry.text;
+      EXPECT_EQ(Red(Nci(entry.row)), entry.red) << entry.row << " " << entry.text;
+    }
+    EXPECT_FALSE(ApplyAndCancelEnabled()) << "each list ends with the device's value";
   }
-  EXPECT_FALSE(ApplyAndCancelEnabled());
+};
+
+TEST_F(CompanionChoicesTest, NamedChoicesFollowTheFirstWordExactlyAsWritten) {
+  Open("Floor 1", "Room 101");
+  ASSERT_EQ(NciRow(54).NciValue, "HVAC_AUTO");
+  ASSERT_EQ(NciRow(50).NciValue, "2");
+  ASSERT_EQ(NciRow(17).NciValue, "SET_OFF 0.0 0.00");
+  Expect({{54, "HVAC_COOL", 54, 2, true},
+          {54, "hvac_heat", 54, 2, true},
+          {54, "HVAC_HEAT 1", 54, 1, true},
+          {54, "HVAC_AUTO", 54, 0, false},
+          {50, "1", 50, 0, true},
+          {50, " 2", 50, 0, true},
+          {50, "2", 50, 1, false},
+          // The power-up state is on for the first word "SET_ON" alone; each controller has its own.
+          {17, "SET_OFF 50.0 0.00", 17, 0, true},
+          {17, "", 17, 0, true},
+          {17, "SET_ON 100.0 0.00", 17, 1, true},
+          {28, "SET_ON 100.0 0.00", 28, 1, true},
+          {28, "set_on 100.0 0.00", 28, 0, true},
+          {17, "SET_OFF 0.0 0.00", 17, 0, false},
+          {28, NciRow(28).NciValue, 28, 0, false}});
 }
 
-TEST_F(EditorTest, BitFieldChoicesFollowTheirBits) {
+TEST_F(CompanionChoicesTest, BitFieldChoicesFollowTheirBits) {
   Open("Floor 1", "Room 101");
-  // The occupancy sensor's bit 0.
-  Enter(Nci(6), Bits({0}));
-  EXPECT_EQ(Combo(6).ListIndex(), 1);
-  EXPECT_TRUE(Red(Combo(6)));
-  Enter(Nci(6), "x" + Bits({}).substr(1));
-  EXPECT_EQ(Combo(6).ListIndex(), 1);
-  Enter(Nci(6), Bits({}));
-  EXPECT_EQ(Combo(6).ListIndex(), 0);
-  EXPECT_TRUE(Normal(Combo(6)));
-
-  // The light controllers: the mode from bits 14, 15 and 0, the override from bit 1.
-  struct Controller {
-    int row;
-    int overrideCombo;
-  };
-  for (const Controller c : {Controller{19, 0}, Controller{30, 1}}) {
-    SCOPED_TRACE(c.row);
-    Enter(Nci(c.row), Bits({0}));
-    EXPECT_EQ(Combo(c.row).ListIndex(), 1);
-    EXPECT_EQ(Combo(c.overrideCombo).ListIndex(), 0);
-    EXPECT_TRUE(Red(Nci(c.row)));
-    EXPECT_TRUE(Red(Combo(c.row)));
-    Enter(Nci(c.row), Bits({15}));
-    EXPECT_EQ(Combo(c.row).ListIndex(), 2);
-    Enter(Nci(c.row), Bits({15, 0}));
-    EXPECT_EQ(Combo(c.row).ListIndex(), 2);
-    Enter(Nci(c.row), Bits({14}));
-    EXPECT_EQ(Combo(c.row).ListIndex(), 3);
-    // A start bit other than 0 or 1 is no mode either.
-    Enter(Nci(c.row), "x" + Bits({}).substr(1));
-    EXPECT_EQ(Combo(c.row).ListIndex(), 3);
-    // Both set is no mode: the mode stays, the override still follows.
-    Enter(Nci(c.row), Bits({14, 15, 1}));
-    EXPECT_EQ(Combo(c.row).ListIndex(), 3);
-    EXPECT_EQ(Combo(c.overrideCombo).ListIndex(), 1);
-    EXPECT_TRUE(Normal(Combo(c.overrideCombo)));  // it never shares the mark
-
-    Enter(Nci(c.row), Bits({}));
-    EXPECT_EQ(Combo(c.row).ListIndex(), 0);
-    EXPECT_EQ(Combo(c.overrideCombo).ListIndex(), 0);
-    EXPECT_TRUE(Normal(Nci(c.row)));
-    EXPECT_TRUE(Normal(Combo(c.row)));
+  const std::string noStartBit = "x" + Bits({}).substr(1);
+  // The occupancy sensor's bit 0; the light controllers' mode from bits 14, 15 and 0 (both of 14 and 15,
+  // or a start bit other than 0 or 1, is no mode: the mode stays).
+  std::vector<Entry> entries = {
+      {6, Bits({0}), 6, 1, true}, {6, noStartBit, 6, 1, true}, {6, Bits({}), 6, 0, false}};
+  for (int row : {19, 30}) {
+    entries.insert(entries.end(), {{row, Bits({0}), row, 1, true},
+                                   {row, Bits({15}), row, 2, true},
+                                   {row, Bits({15, 0}), row, 2, true},
+                                   {row, Bits({14}), row, 3, true},
+                                   {row, noStartBit, row, 3, true},
+                                   {row, Bits({14, 15, 1}), row, 3, true},
+                                   {row, Bits({}), row, 0, false}});
   }
-  EXPECT_FALSE(ApplyAndCancelEnabled());
+  Expect(entries);
+
+  // The override follows bit 1 of its controller and never shares the mark.
+  for (const auto& [row, overrideCombo] : {std::pair{19, 0}, std::pair{30, 1}}) {
+    Enter(Nci(row), Bits({14, 15, 1}));
+    EXPECT_EQ(Combo(overrideCombo).ListIndex(), 1) << row;
+    EXPECT_FALSE(Red(Combo(overrideCombo))) << row;
+    Enter(Nci(row), Bits({}));
+    EXPECT_EQ(Combo(overrideCombo).ListIndex(), 0) << row;
+  }
 
   // A text too short to hold bit 1 gets the device's value back.
   Enter(Nci(19), "0 ");
-  EXPECT_EQ(Nci(19).Text(), Row(19).NciValue);
+  EXPECT_EQ(Nci(19).Text(), NciRow(19).NciValue);
   EXPECT_TRUE(Normal(Nci(19)));
 }
 
-TEST_F(EditorTest, DigitalInputChoicesFollowItsHexDigits) {
+TEST_F(CompanionChoicesTest, DigitalInputChoicesFollowItsHexDigits) {
   Open("Floor 1", "Room 101");
-  ASSERT_EQ(Row(36).NciValue, "0 0 0 0");
-  Enter(Nci(36), "2 0 0 0");
-  EXPECT_EQ(Combo(37).ListIndex(), 2);
-  EXPECT_EQ(Combo(36).ListIndex(), 0);
-  for (const ui::Control* marked :
-       {static_cast<ui::Control*>(&Nci(36)), static_cast<ui::Control*>(&Combo(36)),
-        static_cast<ui::Control*>(&Combo(37))}) {
-    EXPECT_TRUE(Red(*marked)) << marked->DisplayName();
-  }
-  // Functions 0 to 3 only; a character that is no hex digit reads as 0.
-  Enter(Nci(36), "4 0 0 0");
-  EXPECT_EQ(Combo(37).ListIndex(), 2);
-  Enter(Nci(36), "B 0 0 0");
-  EXPECT_EQ(Combo(37).ListIndex(), 2);
-  Enter(Nci(36), "3 5 0 0");
-  EXPECT_EQ(Combo(37).ListIndex(), 3);
-  EXPECT_EQ(Combo(36).ListIndex(), 1);
-  Enter(Nci(36), "z 0 0 0");
-  EXPECT_EQ(Combo(37).ListIndex(), 0);
-  EXPECT_EQ(Combo(36).ListIndex(), 0);
-
-  Enter(Nci(36), "0 0 0 0");
-  EXPECT_TRUE(Normal(Nci(36)));
-  EXPECT_TRUE(Normal(Combo(36)));
-  EXPECT_TRUE(Normal(Combo(37)));
-  EXPECT_FALSE(ApplyAndCancelEnabled());
+  ASSERT_EQ(NciRow(36).NciValue, "0 0 0 0");
+  // Digit 0 is the function (0 to 3 only; a character that is no hex digit reads as 0), digit 1 the contact.
+  Expect({{36, "2 0 0 0", 37, 2, true},
+          {36, "4 0 0 0", 37, 2, true},
+          {36, "B 0 0 0", 37, 2, true},
+          {36, "3 5 0 0", 37, 3, true},
+          {36, "z 0 0 0", 37, 0, true},
+          {36, "0 0 0 0", 37, 0, false}});
+  Expect({{36, "3 5 0 0", 36, 1, true}, {36, "2 0 0 0", 36, 0, true}, {36, "0 0 0 0", 36, 0, false}});
 }
 
 }  // namespace

@@ -2,10 +2,14 @@
 // and marks the sub-field against the device's value of its part.
 
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "EditorFixture.h"
+#include "DemoMachineFixture.h"
 
 namespace editors_test {
+
+using namespace testsupport;
 namespace {
 
 // The set points of the demo devices, with one of them replaced.
@@ -40,7 +44,7 @@ TEST_F(EditorTest, SetPointBoxesRebuildTheSetPointRow) {
 
   Enter(Nci(71), "25");
   Enter(Nci(72), "28");
-  EXPECT_EQ(Nci(49).Text(), Row(49).NciValue);
+  EXPECT_EQ(Nci(49).Text(), NciRow(49).NciValue);
   EXPECT_TRUE(Normal(Nci(72)));
   EXPECT_TRUE(Normal(Nci(49)));
   EXPECT_FALSE(ApplyAndCancelEnabled());
@@ -69,84 +73,65 @@ TEST_F(EditorTest, SetPointsAreWrittenWithAPointAndTwoDecimals) {
   EXPECT_TRUE(Red(Nci(73)));
 }
 
-TEST_F(EditorTest, SwitchPartsRebuildTheirRowWithTheUsersSeparator) {
+// The user enters `typed` in part box `box` (or in a row box); row box `row` then reads `rowText`.
+struct Part {
+  int box;
+  std::string typed;
+  int row;
+  std::string rowText;
+};
+
+class CompositeValuesTest : public EditorTest {
+ protected:
+  void Expect(const std::vector<Part>& parts) {
+    for (const Part& part : parts) {
+      Enter(Nci(part.box), part.typed);
+      EXPECT_EQ(Nci(part.row).Text(), part.rowText) << part.box << " " << part.typed;
+    }
+  }
+};
+
+TEST_F(CompositeValuesTest, SwitchPartsRebuildTheirRowWithTheUsersSeparator) {
   UseDecimalSeparator(",");
   Open("Floor 1", "Room 101");
-  ASSERT_EQ(Row(0).NciValue, "100,0 1");
+  ASSERT_EQ(NciRow(0).NciValue, "100,0 1");
   // The value always shows its decimal; the box keeps what was typed.
-  Enter(Nci(80), "100");
-  EXPECT_EQ(Nci(80).Text(), "100");
-  EXPECT_EQ(Nci(0).Text(), "100,0 1");
-  EXPECT_TRUE(Normal(Nci(80)));
-  EXPECT_TRUE(Normal(Nci(0)));
-  Enter(Nci(80), "100,");
-  EXPECT_EQ(Nci(0).Text(), "100,0 1");
-  Enter(Nci(80), "99,5");
-  EXPECT_EQ(Nci(0).Text(), "99,5 1");
-  EXPECT_TRUE(Red(Nci(80)));
-  EXPECT_TRUE(Red(Nci(0)));
-  Enter(Nci(81), "0");
-  EXPECT_EQ(Nci(0).Text(), "99,5 0");
-  EXPECT_TRUE(Red(Nci(81)));
+  Expect({{80, "100", 0, "100,0 1"}, {80, "100,", 0, "100,0 1"}});
+  EXPECT_EQ(Nci(80).Text(), "100,");
+  EXPECT_TRUE(Normal(Nci(80)) && Normal(Nci(0)));
+  Expect({{80, "99,5", 0, "99,5 1"}, {81, "0", 0, "99,5 0"}, {83, "1", 1, "0,0 1"}, {82, "50", 1, "50,0 1"}});
+  EXPECT_TRUE(Red(Nci(80)) && Red(Nci(81)) && Red(Nci(0)) && Red(Nci(1)));
+  for (const auto& [box, length] : {std::pair{80, 5}, std::pair{81, 2}, std::pair{82, 5}, std::pair{83, 2}})
+    EXPECT_EQ(Nci(box).MaxLength(), length) << box;
 
-  // The second switch, from its own boxes.
-  Enter(Nci(83), "1");
-  Enter(Nci(82), "50");
-  EXPECT_EQ(Nci(1).Text(), "50,0 1");
-  EXPECT_TRUE(Red(Nci(1)));
-
-  EXPECT_EQ(Nci(80).MaxLength(), 5);
-  EXPECT_EQ(Nci(81).MaxLength(), 2);
-  EXPECT_EQ(Nci(82).MaxLength(), 5);
-  EXPECT_EQ(Nci(83).MaxLength(), 2);
-
-  // A row without a blank gets one; what followed nothing stays nothing.
-  Enter(Nci(0), "100,0");
-  Enter(Nci(80), "50");
-  EXPECT_EQ(Nci(0).Text(), "50,0 ");
-  Enter(Nci(0), "7");
-  Enter(Nci(81), "1");
-  EXPECT_EQ(Nci(0).Text(), "7 1");
-  // Blanks around a number are not carried into the value.
-  Enter(Nci(80), " 20 ");
-  EXPECT_EQ(Nci(0).Text(), "20,0 1");
+  // A row without a blank gets one; what followed nothing stays nothing; blanks around a number are not
+  // carried into the value.
+  Expect({{0, "100,0", 0, "100,0"},
+          {80, "50", 0, "50,0 "},
+          {0, "7", 0, "7"},
+          {81, "1", 0, "7 1"},
+          {80, " 20 ", 0, "20,0 1"}});
 }
 
-TEST_F(EditorTest, LightRatioPartsRebuildTheirRow) {
+TEST_F(CompositeValuesTest, LightRatioPartsRebuildTheirRow) {
   Open("Floor 1", "Room 101");
-  ASSERT_EQ(Row(21).NciValue, "1000/100");
-  Enter(Nci(90), "250");
-  EXPECT_EQ(Nci(21).Text(), "1000/250");
-  Enter(Nci(91), "800");
-  EXPECT_EQ(Nci(21).Text(), "800/250");
-  EXPECT_TRUE(Red(Nci(90)));
-  EXPECT_TRUE(Red(Nci(91)));
-  EXPECT_TRUE(Red(Nci(21)));
-
-  Enter(Nci(93), "500");
-  EXPECT_EQ(Nci(32).Text(), "500/100");
-  Enter(Nci(92), "50");
-  EXPECT_EQ(Nci(32).Text(), "500/50");
-  EXPECT_TRUE(Red(Nci(32)));
+  ASSERT_EQ(NciRow(21).NciValue, "1000/100");
+  Expect({{90, "250", 21, "1000/250"},
+          {91, "800", 21, "800/250"},
+          {93, "500", 32, "500/100"},
+          {92, "50", 32, "500/50"}});
+  EXPECT_TRUE(Red(Nci(90)) && Red(Nci(91)) && Red(Nci(21)) && Red(Nci(32)));
   for (int box : {90, 91, 92, 93}) EXPECT_EQ(Nci(box).MaxLength(), 5) << box;
 
   // Back to the device's parts: the first ratio is unchanged again, the second still holds an edit.
-  Enter(Nci(91), "1000");
-  Enter(Nci(90), "100");
-  EXPECT_TRUE(Normal(Nci(21)));
-  EXPECT_TRUE(Normal(Nci(90)));
+  Expect({{91, "1000", 21, "1000/250"}, {90, "100", 21, "1000/100"}});
+  EXPECT_TRUE(Normal(Nci(21)) && Normal(Nci(90)));
   EXPECT_TRUE(ApplyAndCancelEnabled());
-  Enter(Nci(93), "1000");
-  Enter(Nci(92), "100");
+  Expect({{93, "1000", 32, "1000/50"}, {92, "100", 32, "1000/100"}});
   EXPECT_FALSE(ApplyAndCancelEnabled());
 
   // A row typed without "/": the parts are put around one.
-  Enter(Nci(21), "900");
-  Enter(Nci(90), "90");
-  EXPECT_EQ(Nci(21).Text(), "900/90");
-  Enter(Nci(21), "900");
-  Enter(Nci(91), "80");
-  EXPECT_EQ(Nci(21).Text(), "80/");
+  Expect({{21, "900", 21, "900"}, {90, "90", 21, "900/90"}, {21, "900", 21, "900"}, {91, "80", 21, "80/"}});
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ValueEditorFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/CRegistry.h"
 #include "framework/PlugInIdentity.h"
 #include "framework/Program.h"
@@ -11,12 +11,14 @@
 #include "texts/WindowTexts.h"
 
 namespace editors_test {
+
+using namespace testsupport;
 namespace {
 
-class HelpOnFocusTest : public ValueEditorTest {
+class HelpOnFocusTest : public EditorTest {
  protected:
   void SetUp() override {
-    ValueEditorTest::SetUp();
+    EditorTest::SetUp();
     Open("Floor 1", "Room 101");
   }
   std::string Pane() { return window().RTHinweis.Text(); }

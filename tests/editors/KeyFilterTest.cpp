@@ -6,16 +6,18 @@
 
 #include <utility>
 
-#include "ValueEditorFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/Program.h"
 
 namespace editors_test {
+
+using namespace testsupport;
 namespace {
 
-class KeyFilterTest : public ValueEditorTest {
+class KeyFilterTest : public EditorTest {
  protected:
   void SetUp() override {
-    ValueEditorTest::SetUp();
+    EditorTest::SetUp();
     UseDecimalSeparator(",");
     Open("Floor 1", "Room 101");
   }
@@ -75,7 +77,7 @@ TEST_F(KeyFilterTest, InputBoxesTakeTheCharactersOfNumbersAndEnterGoesToApplyOrO
   EXPECT_EQ(Focused(), &window().cmdApply);
   EXPECT_EQ(Nvi(5).Text(), "0,0 -1");
   // Enter in an unchanged box moves on, as Tab would.
-  Edit(Nvi(5), Input(5).NviValue);
+  Edit(Nvi(5), NviRow(5).NviValue);
   Type(Nvi(5), "\r");
   EXPECT_NE(Focused(), &Nvi(5));
   EXPECT_NE(Focused(), &window().cmdApply);
@@ -83,7 +85,7 @@ TEST_F(KeyFilterTest, InputBoxesTakeTheCharactersOfNumbersAndEnterGoesToApplyOrO
   // Only a key that reaches the box suspends the input's monitoring.
   Type(Nvi(9), "\r");
   Type(Nvi(9), "x");
-  EXPECT_EQ(Nvi(9).Text(), Input(9).NviValue);
+  EXPECT_EQ(Nvi(9).Text(), NviRow(9).NviValue);
   EXPECT_FALSE(MonitoringSuspended(9));
   Type(Nvi(9), "1");
   EXPECT_TRUE(MonitoringSuspended(9));

@@ -4,17 +4,19 @@
 
 #include <gtest/gtest.h>
 
-#include "ValueEditorFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/Program.h"
 #include "mainwindow/fStartbild.h"
 
 namespace editors_test {
+
+using namespace testsupport;
 namespace {
 
-class NvBoxesTest : public ValueEditorTest {
+class NvBoxesTest : public EditorTest {
  protected:
   void SetUp() override {
-    ValueEditorTest::SetUp();
+    EditorTest::SetUp();
     UseDecimalSeparator(",");
     Open("Floor 1", "Room 101");  // online, so monitoring is on
   }
@@ -38,7 +40,7 @@ TEST_F(NvBoxesTest, CompanionsFollowTheBoxTextAndShareItsMark) {
   EXPECT_EQ(NviCombo(8).ListIndex(), 3);
 
   // Typed back to the device's value: box and companions normal, nothing left to apply.
-  Edit(Nvi(8), Input(8).NviValue);
+  Edit(Nvi(8), NviRow(8).NviValue);
   EXPECT_TRUE(Normal(Nvi(8)) && Normal(NviCombo(8)) && Normal(SettingBox(8)));
   EXPECT_FALSE(ApplyAndCancelEnabled());
 
@@ -113,7 +115,7 @@ TEST_F(NvBoxesTest, AnInputIsNotMonitoredWhileItsBoxHoldsAnEdit) {
   Type(Nvi(6), "\b");
   EXPECT_TRUE(Normal(Nvi(6)));
   EXPECT_FALSE(MonitoringSuspended(6));
-  Edit(Nvi(13), Input(13).NviValue);
+  Edit(Nvi(13), NviRow(13).NviValue);
   EXPECT_FALSE(ApplyAndCancelEnabled());
   DeviceReports(14, "800");
   EXPECT_EQ(Nvi(6).Text(), "800");
@@ -168,7 +170,7 @@ TEST_F(NvBoxesTest, ValuesFromTheDeviceMoveTheCompanionsWithoutMarkingTheBox) {
   EXPECT_TRUE(Normal(status));
 }
 
-TEST_F(ValueEditorTest, TheUnitStatusIsCutAtItsFirstCommaWithTheDecimalPoint) {
+TEST_F(EditorTest, TheUnitStatusIsCutAtItsFirstCommaWithTheDecimalPoint) {
   Open("Floor 1", "Room 101");
   ui::TextBox& status = window().txtNvo[10];
   status.SetText("HVAC_COOL 12.5 0,1");
@@ -245,7 +247,7 @@ TEST_F(NvBoxesTest, AnEditThatFailsGetsTheStoredValueBackAndIsLogged) {
   // The network goes away under the window: suspending the input's monitoring fails.
   program().framework.CurrentSystem->Close();
   Type(Nvi(6), "7");
-  EXPECT_EQ(Nvi(6).Text(), Input(6).NviValue);
+  EXPECT_EQ(Nvi(6).Text(), NviRow(6).NviValue);
   EXPECT_TRUE(Normal(Nvi(6)));
   EXPECT_FALSE(ApplyAndCancelEnabled());
   // The key asks the Object Server nothing; the edit, and resuming the input once its stored value is

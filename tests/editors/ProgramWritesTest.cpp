@@ -4,12 +4,14 @@
 
 #include <string>
 
-#include "ValueEditorFixture.h"
+#include "DemoMachineFixture.h"
 
 namespace editors_test {
+
+using namespace testsupport;
 namespace {
 
-TEST_F(ValueEditorTest, CompanionsFollowingAWriteLeaveItsValue) {
+TEST_F(EditorTest, CompanionsFollowingAWriteLeaveItsValue) {
   Open("Floor 1", "Room 101");
   // A power-up level beyond what the combo tells (on or off) stays.
   Enter(Nci(17), "SET_ON 50.0 0.00");
@@ -21,8 +23,8 @@ TEST_F(ValueEditorTest, CompanionsFollowingAWriteLeaveItsValue) {
   EXPECT_EQ(Nci(17).Text(), "SET_OFF 0.0 0.00");
 
   // Cancel brings back what the combos do not list: the switch "0.0 -1", the setting's SET_NUL.
-  ASSERT_EQ(Input(4).NviValue, "0.0 -1");
-  ASSERT_EQ(Input(8).NviValue, "SET_NUL 0.0 0.00");
+  ASSERT_EQ(NviRow(4).NviValue, "0.0 -1");
+  ASSERT_EQ(NviRow(8).NviValue, "SET_NUL 0.0 0.00");
   NviCombo(4).UserSelects(1);
   NviCombo(8).UserSelects(2);
   Combo(54).UserSelects(2);
@@ -30,8 +32,8 @@ TEST_F(ValueEditorTest, CompanionsFollowingAWriteLeaveItsValue) {
   window().cmdCancel.UserClicks();
   EXPECT_EQ(Nvi(4).Text(), "0.0 -1");
   EXPECT_EQ(Nvi(8).Text(), "SET_NUL 0.0 0.00");
-  EXPECT_EQ(Nci(17).Text(), Row(17).NciValue);
-  EXPECT_EQ(Nci(54).Text(), Row(54).NciValue);
+  EXPECT_EQ(Nci(17).Text(), NciRow(17).NciValue);
+  EXPECT_EQ(Nci(54).Text(), NciRow(54).NciValue);
   for (ui::TextBox* box : {&Nvi(4), &Nvi(8), &Nci(17), &Nci(54)})
     EXPECT_TRUE(Normal(*box)) << box->DisplayName();
   EXPECT_FALSE(ApplyAndCancelEnabled());
@@ -39,7 +41,7 @@ TEST_F(ValueEditorTest, CompanionsFollowingAWriteLeaveItsValue) {
 
 // Without a registered language the lists that the language fills are empty; the values are still
 // edited and marked.
-TEST_F(ValueEditorTest, ValuesWithoutAListedChoiceStandAndAreMarked) {
+TEST_F(EditorTest, ValuesWithoutAListedChoiceStandAndAreMarked) {
   Open("Floor 1", "Room 101");
   for (int combo : {19, 36, 37, 54}) Combo(combo).Clear();
 
@@ -58,7 +60,7 @@ TEST_F(ValueEditorTest, ValuesWithoutAListedChoiceStandAndAreMarked) {
 }
 
 // The window is hidden between two devices; the second device's values carry no mark of the first.
-TEST_F(ValueEditorTest, ANewDevicesValuesAreUnmarked) {
+TEST_F(EditorTest, ANewDevicesValuesAreUnmarked) {
   Open("Floor 1", "Room 101");
   Enter(Nci(12), "301");
   Enter(Nci(54), "HVAC_COOL");

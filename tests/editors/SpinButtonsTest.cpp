@@ -3,17 +3,19 @@
 
 #include <gtest/gtest.h>
 
-#include "ValueEditorFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/Program.h"
 #include "mainwindow/fStartbild.h"
 
 namespace editors_test {
+
+using namespace testsupport;
 namespace {
 
-class SpinButtonsTest : public ValueEditorTest {
+class SpinButtonsTest : public EditorTest {
  protected:
   void SetUp() override {
-    ValueEditorTest::SetUp();
+    EditorTest::SetUp();
     UseDecimalSeparator(",");
     Open("Floor 1", "Room 101");
   }

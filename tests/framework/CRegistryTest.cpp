@@ -10,6 +10,7 @@
 #include "framework/PlugInIdentity.h"
 #include "platform/registry/RegistryStore.h"
 
+namespace framework_test {
 namespace {
 
 using reg::Hive;
@@ -208,3 +209,4 @@ TEST_F(CRegistryTest, EnumerationWalksTheSubkeysOnceAndThenGivesNothing) {
 }
 
 }  // namespace
+}  // namespace framework_test

@@ -13,22 +13,18 @@
 #include "mainwindow/fMain.h"
 #include "mainwindow/fStartbild.h"
 
+namespace framework_test {
 namespace {
 
-using registrationtest::AddEntry;
-using registrationtest::Entries;
-using registrationtest::kOtherProgId;
-using registrationtest::kOurProgId;
-
-class DeregisterAllNetworksTest : public registrationtest::RegistrationTest {
+class DeregisterAllNetworksTest : public RegistrationTest {
  protected:
   DeregisterAllNetworksTest() : RegistrationTest(Networks::None) {}
 
   // A network with the four models' templates, each holding this plug-in's two entries and another
   // plug-in's entry.
   void AddRegisteredNetwork(const std::string& name) {
-    WithNewNetwork(name, [](lns::LnsSystem& system) {
-      ImportModels(system);
+    fixture.AddNetwork(name, [](lns::LnsSystem& system) {
+      testsupport::ProgramFixture::ImportModels(system);
       lns::LnsDeviceTemplates templates = system.GetTemplateLibrary().GetDeviceTemplates();
       for (long position = 1; position <= templates.Count(); ++position) {
         lns::LnsComponentApps apps = templates.Item(position).GetComponentApps();
@@ -136,3 +132,4 @@ TEST_F(DeregisterAllNetworksTest, ShownProgressFollowsTheWalkAndOffersUnusedTemp
 }
 
 }  // namespace
+}  // namespace framework_test

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+namespace framework_test {
 namespace {
 
 TEST(DisplayNames, ObjectClassesWithTheCustomFormForGapsAndOutsiders) {
@@ -25,3 +26,4 @@ TEST(DisplayNames, CommandsWithTheCustomFormForUnknownNumbers) {
 }
 
 }  // namespace
+}  // namespace framework_test

@@ -5,12 +5,10 @@
 #include "PlugInFixture.h"
 #include "framework/LNSPlugInAPI.h"
 
+namespace framework_test {
 namespace {
 
-using plugintest::ExpectHostError;
-using plugintest::RaisedBy;
-
-class LNSPlugInAPINetworkTest : public plugintest::PlugInTest {
+class LNSPlugInAPINetworkTest : public PlugInTest {
  protected:
   // Releases `plugIn` with the main window shown, so that the next object finds the server marked closed.
   std::unique_ptr<qvr::LNSPlugInAPI> Renewed(std::unique_ptr<qvr::LNSPlugInAPI> plugIn) {
@@ -141,3 +139,4 @@ TEST_F(LNSPlugInAPINetworkTest, RemoteOnAClosedServerOnlySetsTheModeAndOnAnOpenO
 }
 
 }  // namespace
+}  // namespace framework_test

@@ -13,12 +13,10 @@
 #include "mainwindow/fStartbild.h"
 #include "platform/Error.h"
 
+namespace framework_test {
 namespace {
 
-using plugintest::ExpectHostError;
-using plugintest::RaisedBy;
-
-class LNSPlugInAPITest : public plugintest::PlugInTest {
+class LNSPlugInAPITest : public PlugInTest {
  protected:
   bool ProgressWindowLoaded() {
     const qvr::fProgress* progress = program.Windows().Find<qvr::fProgress>();
@@ -206,3 +204,4 @@ TEST_F(LNSPlugInAPITest, AnObjectReleasedAfterTheProgramEndedLoadsNoWindowAgain)
 }
 
 }  // namespace
+}  // namespace framework_test

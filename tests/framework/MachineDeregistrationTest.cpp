@@ -7,9 +7,8 @@
 #include "framework/MachineRegistration.h"
 #include "mainwindow/fMain.h"
 
+namespace framework_test {
 namespace {
-
-using standalonetest::StandAloneTest;
 
 class MachineDeregistrationTest : public StandAloneTest {
  protected:
@@ -66,7 +65,7 @@ TEST_F(MachineDeregistrationTest, AComDeregistrationThatCannotStartKeepsTheKey) 
   EXPECT_EQ(box.prompt,
             "Plug-in Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI deregistration as COM server failed\rVerify that "
             "there are not instances running\rFile not found: " +
-                standalonetest::kProgramFile);
+                kProgramFile);
   EXPECT_EQ(box.icon, ui::MsgIcon::Critical);
 
   // Silently the key stays too.
@@ -85,11 +84,11 @@ TEST_F(MachineDeregistrationTest, UnregisteringWithoutMessagesShowsNothing) {
 }
 
 TEST_F(MachineDeregistrationTest, NetworkModesDeregisterFromTheNetworksFirstAndOnlyModeOneOffersTemplates) {
-  standalonetest::AddNetworkWithUnusedTemplates(fixture.root(), "Spare");
+  fixture.AddNetwork("Spare", testsupport::ProgramFixture::ImportModels);
   for (std::int32_t mode : {0, 1}) {
     SCOPED_TRACE(mode);
     RegisterEarlier("1.5");
-    if (mode == 1) standalonetest::KeepUnusedTemplates(Boxes());
+    if (mode == 1) KeepUnusedTemplates(Boxes());
     Boxes().QueueEnter("deregistered");
     qvr::DeregisterPlugIn(program, mode, true);
 
@@ -109,3 +108,4 @@ TEST_F(MachineDeregistrationTest, NetworkModesDeregisterFromTheNetworksFirstAndO
 }
 
 }  // namespace
+}  // namespace framework_test

@@ -10,10 +10,8 @@
 #include "platform/lns/ResourceCatalog.h"
 #include "platform/registry/MachineSetup.h"
 
+namespace framework_test {
 namespace {
-
-using standalonetest::kProgramFile;
-using standalonetest::StandAloneTest;
 
 class MachineRegistrationTest : public StandAloneTest {
  protected:
@@ -149,3 +147,4 @@ TEST_F(MachineRegistrationTest, ATypeFileInstallationThatRaisesDoesNotStopTheReg
 }
 
 }  // namespace
+}  // namespace framework_test

@@ -4,6 +4,7 @@
 
 #include "framework/MachineRegistrationValues.h"
 
+namespace framework_test {
 namespace {
 
 using qvr::ParseVersion;
@@ -59,23 +60,5 @@ TEST(InRangeOrOne, KeepsValuesInsideTheBoundsAndTurnsOthersIntoOne) {
   }
 }
 
-TEST(PlugInKeyValues, ElevenValuesInTheirOrderWithTheLanguageLast) {
-  const auto values = qvr::PlugInKeyValues("german");
-  const std::vector<std::pair<std::string, std::string>> expected = {
-      {"", "Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI"},
-      {"Name", "Calyxtern_qvr_lon_PlugIn"},
-      {"Description", "Plug-in for QVR, qvr_lon"},
-      {"Scope", "2"},
-      {"ManufacturerName", "Calyxtern Orvalis GmbH"},
-      {"Version", "1.5"},
-      {"LcaVersion", "3.0"},
-      {"Prelaunch", "-1"},
-      {"MultiObject", "-1"},
-      {"SingleInstance", "-1"},
-      {"Language", "german"},
-  };
-  EXPECT_EQ(values, expected);
-  EXPECT_EQ(qvr::PlugInKeyValues("").back(), (std::pair<std::string, std::string>{"Language", ""}));
-}
-
 }  // namespace
+}  // namespace framework_test

@@ -9,13 +9,10 @@
 
 #include "PlugInFixture.h"
 #include "framework/fProgress.h"
-#include "platform/MachineRoot.h"
-#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/LnsObjectModel.h"
-#include "platform/lns/ModelTemplates.h"
 #include "platform/registry/MachineSetup.h"
 
-namespace registrationtest {
+namespace framework_test {
 
 inline constexpr const char* kOurProgId = "Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI";
 inline constexpr const char* kOtherProgId = "Other_Maker.PlugIn";
@@ -53,7 +50,7 @@ inline lns::LnsComponentApp AddEntry(lns::LnsComponentApps apps, const std::stri
 }
 
 // A director's plug-in object on the Demo network (and others the test adds), with the boxes it answers.
-class RegistrationTest : public plugintest::PlugInTest {
+class RegistrationTest : public PlugInTest {
  protected:
   using PlugInTest::PlugInTest;
 
@@ -69,24 +66,6 @@ class RegistrationTest : public plugintest::PlugInTest {
   // Queues what a user answers to a registration in a network where all four templates exist.
   void QueueTemplatesFound() {
     for (int model = 0; model < 4; ++model) Boxes().QueueAnswer(ui::vbOK, kInstallationBox);
-  }
-
-  // Runs `work` on a server of the machine root of its own, with a network that it adds first.
-  void WithNewNetwork(const std::string& name, const std::function<void(lns::LnsSystem&)>& work = {}) {
-    platform::HeadlessEventLoop loop;
-    lns::LnsObjectServer server(loop, fixture.root());
-    server.Open();
-    lns::LnsNetwork network = server.GetNetworks().Add(name);
-    network.Open();
-    lns::LnsSystem system = network.GetSystems().Item(1);
-    system.Open();
-    if (work) work(system);
-  }
-
-  // The four models' templates, named after the models, in a system of a test's own server.
-  static void ImportModels(lns::LnsSystem& system) {
-    lns::LnsDeviceTemplates templates = system.GetTemplateLibrary().GetDeviceTemplates();
-    lns::ImportModelTemplates(templates, platform::DataDir() / "interfaces");
   }
 
   lns::LnsDeviceTemplates Templates() {
@@ -120,4 +99,4 @@ class RegistrationTest : public plugintest::PlugInTest {
   std::function<void()> watch_;
 };
 
-}  // namespace registrationtest
+}  // namespace framework_test

@@ -11,12 +11,8 @@
 #include "framework/LNSPlugInAPI.h"
 #include "framework/NetworkRegistration.h"
 
+namespace framework_test {
 namespace {
-
-using registrationtest::AddEntry;
-using registrationtest::Entries;
-using registrationtest::kOtherProgId;
-using registrationtest::kOurProgId;
 
 constexpr const char* kModels[] = {"qvrl105", "qvrl206", "qvrl106", "qvrl207"};
 
@@ -26,7 +22,7 @@ std::string TemplateQuestion(const std::string& name) {
          "template from the template library?";
 }
 
-class NetworkRegistrationRemovalTest : public registrationtest::RegistrationTest {
+class NetworkRegistrationRemovalTest : public RegistrationTest {
  protected:
   // Registers the plug-in in the open network, answering the default question with Yes.
   void Register(qvr::LNSPlugInAPI& plugIn, bool templatesExist = true) {
@@ -97,8 +93,8 @@ TEST_F(NetworkRegistrationRemovalTest, ObjectServerEntriesGoOnlyWhenTheServerLev
 }
 
 TEST_F(NetworkRegistrationRemovalTest, OnlyAShownDeregistrationOffersToRemoveTemplatesThatNoDeviceUses) {
-  WithNewNetwork("Fresh", [](lns::LnsSystem& system) {
-    ImportModels(system);
+  fixture.AddNetwork("Fresh", [](lns::LnsSystem& system) {
+    testsupport::ProgramFixture::ImportModels(system);
     // A device keeps the qvrl206 template in use.
     lns::LnsSubsystem floor = system.GetSubsystems().Add("Floor");
     floor.GetAppDevices().Add("Room", system.GetTemplateLibrary().GetDeviceTemplates().Item("qvrl206"));
@@ -131,3 +127,4 @@ TEST_F(NetworkRegistrationRemovalTest, OnlyAShownDeregistrationOffersToRemoveTem
 }
 
 }  // namespace
+}  // namespace framework_test

@@ -12,18 +12,12 @@
 #include "framework/LNSPlugInAPI.h"
 #include "platform/lns/LnsError.h"
 
+namespace framework_test {
 namespace {
-
-using registrationtest::AddEntry;
-using registrationtest::Entries;
-using registrationtest::kInstallationBox;
-using registrationtest::kOtherProgId;
-using registrationtest::kOurProgId;
-using registrationtest::OurTemplateEntries;
 
 constexpr const char* kModels[] = {"qvrl105", "qvrl206", "qvrl106", "qvrl207"};
 
-class NetworkRegistrationTest : public registrationtest::RegistrationTest {};
+class NetworkRegistrationTest : public RegistrationTest {};
 
 TEST_F(NetworkRegistrationTest, WhereAllTemplatesExistEachGetsBothCommandsAfterOneQuestion) {
   qvr::LNSPlugInAPI plugIn(program);
@@ -94,7 +88,7 @@ TEST_F(NetworkRegistrationTest,
 }
 
 TEST_F(NetworkRegistrationTest, MissingTemplatesAreCreatedFromTheModelsInterfaceFiles) {
-  WithNewNetwork("Fresh", [](lns::LnsSystem& system) {
+  fixture.AddNetwork("Fresh", [](lns::LnsSystem& system) {
     // Another template holds the name the qvrl106 template would get.
     system.GetTemplateLibrary().GetDeviceTemplates().Add("Calyxtern qvrl106", 1);
   });
@@ -128,7 +122,7 @@ TEST_F(NetworkRegistrationTest, MissingTemplatesAreCreatedFromTheModelsInterface
 
 TEST_F(NetworkRegistrationTest,
        AnInterfaceFileThatCannotBeImportedLeavesNoTemplateSoRetriesAddNoNumberedOnes) {
-  WithNewNetwork("Fresh");
+  fixture.AddNetwork("Fresh");
   std::filesystem::remove(LonWorks() / "Import" / "Calyxtern" / "qvrl206" / "qvrl206.xif");
   qvr::LNSPlugInAPI plugIn(program);
   plugIn.SetNetworkName("Fresh");
@@ -141,8 +135,8 @@ TEST_F(NetworkRegistrationTest,
     }
     Boxes().QueueAnswer(ui::vbNo, "Do you wish to make Configure the default action for Calyxtern qvrl105");
     Boxes().QueueAnswer(ui::vbOK);
-    plugintest::ExpectHostError(plugintest::RaisedBy([&] { Send(plugIn, 50, 7, ""); }), 20000,
-                                "Unable to register Supported Commands");
+    ExpectHostError(RaisedBy([&] { Send(plugIn, 50, 7, ""); }), 20000,
+                    "Unable to register Supported Commands");
 
     // The failed import is not reported where it happened: the template's look-up fails the registration.
     const ui::MessageBoxRequest& failure = Boxes().Shown().back().request;
@@ -160,14 +154,13 @@ TEST_F(NetworkRegistrationTest,
 }
 
 TEST_F(NetworkRegistrationTest, ARemoteClientCannotAddATemplate) {
-  WithNewNetwork("Fresh");
+  fixture.AddNetwork("Fresh");
   qvr::LNSPlugInAPI plugIn(program);
   plugIn.SetNetworkInterfaceName("LON1");
   plugIn.SetNetworkName("Fresh");
   Boxes().QueueAnswer(ui::vbOK, "Remote client cannot add a template.");
 
-  plugintest::ExpectHostError(plugintest::RaisedBy([&] { Send(plugIn, 50, 7, ""); }), 20000,
-                              "Unable to register Supported Commands");
+  ExpectHostError(RaisedBy([&] { Send(plugIn, 50, 7, ""); }), 20000, "Unable to register Supported Commands");
 
   EXPECT_TRUE(state.IsRemoteClient);
   ASSERT_EQ(Boxes().Shown().size(), 1u);
@@ -213,8 +206,7 @@ TEST_F(NetworkRegistrationTest, TheCatalogueLookUpCanBeRetriedIgnoredOrAborted) 
   QueueTemplatesFound();
   Boxes().QueueAnswer(ui::vbYes, "Configure");
   Boxes().QueueAnswer(ui::vbAbort, catalogueBox);
-  plugintest::ExpectHostError(plugintest::RaisedBy([&] { Send(plugIn, 50, 7, ""); }), 20000,
-                              "Unable to register Supported Commands");
+  ExpectHostError(RaisedBy([&] { Send(plugIn, 50, 7, ""); }), 20000, "Unable to register Supported Commands");
   EXPECT_EQ(Boxes().Shown().size(), 13u) << "Abort shows nothing more";
   EXPECT_EQ(program.Ui().Screen().MousePointer(), ui::vbDefault);
 }
@@ -289,8 +281,7 @@ TEST_F(NetworkRegistrationTest, AnEntryThatCannotBeCreatedOrAPlaceThatCannotBeFo
   Boxes().QueueAnswer(ui::vbYes, "Configure");
   Boxes().QueueAnswer(ui::vbOK, "4010a component application needs a name");
   Boxes().QueueAnswer(ui::vbOK, "Object variable or With block variable not set\r\n");
-  plugintest::ExpectHostError(plugintest::RaisedBy([&] { Send(plugIn, 50, 7, ""); }), 20000,
-                              "Unable to register Supported Commands");
+  ExpectHostError(RaisedBy([&] { Send(plugIn, 50, 7, ""); }), 20000, "Unable to register Supported Commands");
   EXPECT_EQ(Boxes().PendingAnswers(), 0u);
   EXPECT_EQ(Entries(AppsOf("qvrl105")), std::vector<std::string>{OurTemplateEntries(true)[0]});
   EXPECT_TRUE(Entries(AppsOf("qvrl206")).empty()) << "the registration stopped at the first template";
@@ -300,9 +291,9 @@ TEST_F(NetworkRegistrationTest, AnEntryThatCannotBeCreatedOrAPlaceThatCannotBeFo
   state.CommandTable[0].LonMarkObjectName = "NoSuchBlock";
   QueueTemplatesFound();
   Boxes().QueueAnswer(ui::vbOK, "NoSuchBlock");
-  plugintest::ExpectHostError(plugintest::RaisedBy([&] { Send(plugIn, 50, 7, ""); }), 20000,
-                              "Unable to register Supported Commands");
+  ExpectHostError(RaisedBy([&] { Send(plugIn, 50, 7, ""); }), 20000, "Unable to register Supported Commands");
   EXPECT_EQ(Boxes().Shown().back().request.icon, ui::MsgIcon::Critical);
 }
 
 }  // namespace
+}  // namespace framework_test

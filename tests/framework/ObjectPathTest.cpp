@@ -8,6 +8,7 @@
 #include "PlugInFixture.h"
 #include "platform/Error.h"
 
+namespace framework_test {
 namespace {
 
 using qvr::FindObjectByClass;
@@ -71,7 +72,7 @@ TEST(ObjectPath, APathOfMorePartsThanTheCountHoldsIsRefused) {
   EXPECT_EQ(state.ObjectNamePartCount, 32767);
 }
 
-class FindObjectByClassTest : public plugintest::PlugInTest {
+class FindObjectByClassTest : public PlugInTest {
  protected:
   FindObjectByClassTest() { plugIn.SetNetworkName("Demo"); }
 
@@ -167,3 +168,4 @@ TEST_F(FindObjectByClassTest, NothingIsFoundWithoutAnOpenNetwork) {
 }
 
 }  // namespace
+}  // namespace framework_test

@@ -12,7 +12,7 @@
 #include "framework/TypeFiles.h"
 #include "platform/Error.h"
 
-namespace plugintest {
+namespace framework_test {
 
 // A program on a machine root with the "Demo" network (unless a test needs none), for tests that drive the
 // plug-in object as a director does.
@@ -59,4 +59,4 @@ inline void ExpectHostError(const platform::RaisedError& error, long number, con
   EXPECT_EQ(error.Description(), description);
 }
 
-}  // namespace plugintest
+}  // namespace framework_test

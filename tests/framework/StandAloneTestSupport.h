@@ -10,30 +10,12 @@
 #include "framework/CRegistry.h"
 #include "framework/PlugInIdentity.h"
 #include "framework/Program.h"
-#include "platform/MachineRoot.h"
-#include "platform/eventloop/HeadlessEventLoop.h"
-#include "platform/lns/LnsObjectModel.h"
-#include "platform/lns/ModelTemplates.h"
 #include "platform/registry/RegistryStore.h"
 
-namespace standalonetest {
+namespace framework_test {
 
 // Where the tests pretend the program was started from.
 inline const std::string kProgramFile = "/opt/qvr/bin/Calyxtern_qvr_lon_PlugIn";
-
-// Adds the network `name` to the machine root's Object Server, its system holding the four models' device
-// templates and no device: a deregistration offering template removal asks about each of them.
-inline void AddNetworkWithUnusedTemplates(const std::filesystem::path& root, const std::string& name) {
-  platform::HeadlessEventLoop loop;
-  lns::LnsObjectServer server(loop, root);
-  server.Open();
-  lns::LnsNetwork network = server.GetNetworks().Add(name);
-  network.Open();
-  lns::LnsSystem system = network.GetSystems().Item(1);
-  system.Open();
-  lns::LnsDeviceTemplates templates = system.GetTemplateLibrary().GetDeviceTemplates();
-  lns::ImportModelTemplates(templates, platform::DataDir() / "interfaces");
-}
 
 // What a user answers when asked about each of the four unused templates.
 inline void KeepUnusedTemplates(ui::HeadlessMessageBoxes& boxes) {
@@ -87,4 +69,4 @@ class StandAloneTest : public ::testing::Test {
   qvr::Program& program = fixture.program();
 };
 
-}  // namespace standalonetest
+}  // namespace framework_test

@@ -15,10 +15,10 @@
 #include "platform/ui/HeadlessFormBackend.h"
 #include "platform/ui/HeadlessServices.h"
 
+namespace framework_test {
 namespace {
 
 using qvr::StartMode;
-using standalonetest::StandAloneTest;
 
 TEST(StartModeOf, ServerSwitchesAnywhereDecideAndEverythingElseIsStandAlone) {
   struct Case {
@@ -73,7 +73,7 @@ TEST(StartUp, AnErrorEscapingACommandShowsTheDialogInsteadOfEndingTheProgram) {
   FailingBoxServices services;
   ui::HeadlessFormBackend backend;
   qvr::Program program(services, backend, root.Path());
-  program.framework.ProgramFile = standalonetest::kProgramFile;
+  program.framework.ProgramFile = kProgramFile;
   program.framework.CommandLine = "/deregplugin /deregmode:-1";
 
   EXPECT_EQ(qvr::Main(program), 0);
@@ -82,7 +82,7 @@ TEST(StartUp, AnErrorEscapingACommandShowsTheDialogInsteadOfEndingTheProgram) {
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(dialog->RawState().visible);
   EXPECT_EQ(services.TestShell().Started(),
-            (std::vector<std::vector<std::string>>{{standalonetest::kProgramFile, "/unregserver"}}))
+            (std::vector<std::vector<std::string>>{{kProgramFile, "/unregserver"}}))
       << "the command ran up to its failing message";
 }
 
@@ -131,7 +131,7 @@ TEST_F(StartUpTest, AFailedCommandLineRegistrationEndsWithAFailureStatusAndNoMes
 
   testsupport::ProgramFixture readOnly;
   qvr::Program& refused = readOnly.program();
-  refused.framework.ProgramFile = standalonetest::kProgramFile;
+  refused.framework.ProgramFile = kProgramFile;
   refused.framework.CommandLine = "/regplugin";
   std::filesystem::permissions(reg::RegistryStore::FileIn(readOnly.root()),
                                std::filesystem::perms::owner_read);
@@ -161,11 +161,11 @@ TEST_F(StartUpTest, DeregistrationThroughTheNetworksOffersTemplateRemovalExceptI
   for (const Case& c : cases) {
     SCOPED_TRACE(c.commandLine);
     testsupport::ProgramFixture run;
-    standalonetest::AddNetworkWithUnusedTemplates(run.root(), "Spare");
+    run.AddNetwork("Spare", testsupport::ProgramFixture::ImportModels);
     qvr::Program& fresh = run.program();
-    fresh.framework.ProgramFile = standalonetest::kProgramFile;
+    fresh.framework.ProgramFile = kProgramFile;
     fresh.framework.CommandLine = c.commandLine;
-    if (c.offersTemplateRemoval) standalonetest::KeepUnusedTemplates(run.services().Boxes());
+    if (c.offersTemplateRemoval) KeepUnusedTemplates(run.services().Boxes());
     run.services().Boxes().QueueEnter("deregistered");
     EXPECT_EQ(qvr::Main(fresh), 0);
 
@@ -210,7 +210,7 @@ TEST_F(StartUpTest, EveryStartRegistersTheClassSoThatTheDialogsRegistrationCanBe
 
   RegisterEarlier("1.5");
   EXPECT_EQ(RunMain(""), 0);
-  EXPECT_EQ(server(), std::string(standalonetest::kProgramFile) + " -Embedding");
+  EXPECT_EQ(server(), std::string(kProgramFile) + " -Embedding");
   EXPECT_EQ(reg::ReadText(store, reg::Hive::LocalMachine, com::ProgIdKey(cls) + "\\CLSID", ""),
             qvr::kClassId);
 
@@ -222,3 +222,4 @@ TEST_F(StartUpTest, EveryStartRegistersTheClassSoThatTheDialogsRegistrationCanBe
 }
 
 }  // namespace
+}  // namespace framework_test

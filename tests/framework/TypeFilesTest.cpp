@@ -15,6 +15,7 @@
 #include "platform/registry/MachineSetup.h"
 #include "texts/TextTables.h"
 
+namespace framework_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -49,21 +50,10 @@ class TypeFilesTest : public ::testing::Test {
                                        path);
   }
 
-  const std::vector<ui::HeadlessMessageBoxes::Record>& Boxes() {
-    return fixture_.services().Boxes().Shown();
-  }
+  const std::vector<ui::HeadlessMessageBoxes::Record>& Boxes() { return fixture_.services().Boxes().Shown(); }
 
   testsupport::ProgramFixture fixture_;
 };
-
-TEST_F(TypeFilesTest, TheTableNamesTheMakersSetInRowZeroOnly) {
-  const qvr::TypeFileRows& table = program().framework.TypeFileTable;
-  EXPECT_EQ(table[0].Subfolder, "\\Types\\User\\Calyxtern");
-  EXPECT_EQ(table[0].ProgramIdMask, "9FFF6E0000000000");
-  EXPECT_EQ(table[0].ResourceScope, 3);
-  EXPECT_EQ(table[1].Subfolder, "");
-  EXPECT_EQ(table[1].ProgramIdMask, "");
-}
 
 TEST_F(TypeFilesTest, TheCheckFailsUntilTheTypeFilesAreInstalledAndThenRemembersItsSuccess) {
   // The files lie in their folder, but the catalogue does not list it yet.
@@ -177,3 +167,4 @@ TEST_F(TypeFilesTest, ACatalogueCallThatRaisesLetsTheUserAbortRetryOrIgnore) {
 }
 
 }  // namespace
+}  // namespace framework_test

@@ -5,6 +5,7 @@
 #include "ProgramFixture.h"
 #include "mainwindow/fStartbild.h"
 
+namespace framework_test {
 namespace {
 
 class fProgressTest : public ::testing::Test {
@@ -54,3 +55,4 @@ TEST_F(fProgressTest, TheDesignTextShowsUntilTheFirstStatus) {
 }
 
 }  // namespace
+}  // namespace framework_test

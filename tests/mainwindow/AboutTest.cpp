@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "ApplyFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/CRegistry.h"
 #include "framework/PlugInIdentity.h"
 #include "mainwindow/fAbout.h"
@@ -15,6 +15,8 @@
 #include "texts/WindowTexts.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 namespace fs = std::filesystem;
@@ -134,7 +136,7 @@ TEST_F(AboutTest, TheHelpMenuOpensTheModelsDocumentsFromTheProgramsFolder) {
   services().TestShell().SetFailing(true);
   window().mnuBeschreibung.UserClicks();
   window().mnuReadme.UserClicks();
-  EXPECT_EQ(ErrorTexts(),
+  EXPECT_EQ(ErrorLines(),
             (std::vector<std::string>{"Error: loading Description        (mnuBeschreibung_Click(fMain))",
                                       "Error: loading Readme        (mnuReadme_Click(fMain))"}));
   EXPECT_TRUE(boxes().Shown().empty());

@@ -3,10 +3,12 @@
 
 #include <string>
 
-#include "ApplyFixture.h"
+#include "DemoMachineFixture.h"
 #include "platform/lns/LnsObjectModel.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 constexpr const char* kQuestion = "Transmit parameters to the current Device ?";

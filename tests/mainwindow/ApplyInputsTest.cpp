@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "ApplyFixture.h"
+#include "DemoMachineFixture.h"
 #include "platform/lns/LnsObjectModel.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 using Lines = std::vector<std::string>;

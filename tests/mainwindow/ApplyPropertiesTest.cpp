@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "ApplyFixture.h"
+#include "DemoMachineFixture.h"
 #include "platform/lns/LnsObjectModel.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -45,7 +47,7 @@ TEST_F(ApplyTest, AnswerYesWritesEachRedPropertyAndShowsTheValueReadBack) {
                    "writing Parameters...", "", "Floor 1 : Room 101: SCPTmaxSendTime = 90.0",
                    std::string("Floor 1 : Room 101: UCPTgeneralCP1 = ") + kFlagsSet,
                    "Floor 1 : Room 101: UCPTdiConfig = 0 1 0 0"}));
-  EXPECT_TRUE(ErrorTexts().empty());
+  EXPECT_TRUE(ErrorLines().empty());
   EXPECT_EQ(Property(3).GetValue(), "90.0");
   EXPECT_EQ(Property(6).GetValue(), kFlagsSet);
   EXPECT_EQ(Property(36).GetValue(), "0 1 0 0");
@@ -126,7 +128,7 @@ TEST_F(ApplyTest, OfflineDeviceLogsEachFailureAndGoesOnWithoutTouchingMonitoring
   const Lines log = LogTexts(logBefore);
   ASSERT_GE(log.size(), 5u);
   // The write and the read-back of the input each leave one error line, and the run goes on.
-  const Lines errors = ErrorTexts();
+  const Lines errors = ErrorLines();
   ASSERT_EQ(errors.size(), 2u);
   EXPECT_EQ(
       errors[0],

@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "ApplyFixture.h"
+#include "DemoMachineFixture.h"
 #include "platform/lns/LnsObjectModel.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -26,7 +28,7 @@ class ApplyRetryTest : public ApplyTest {
 
   // The description of the error that refused the writes, as the first error line gives it.
   std::string Refusal() {
-    const Lines errors = ErrorTexts();
+    const Lines errors = ErrorLines();
     if (errors.empty()) return "(no error line)";
     const std::string& first = errors.front();
     return first.ends_with(kRepeating) ? first.substr(0, first.size() - std::string(kRepeating).size())
@@ -54,7 +56,7 @@ TEST_F(ApplyRetryTest, ARefusedPropertyIsRetriedFiveTimesThenRetryOnTheBoxWrites
   EXPECT_NE(refusal.find("refused"), std::string::npos) << refusal;
   Lines expectedErrors = Repeats(refusal, 5);
   expectedErrors.push_back(refusal);
-  EXPECT_EQ(ErrorTexts(), expectedErrors);
+  EXPECT_EQ(ErrorLines(), expectedErrors);
   ASSERT_EQ(boxes().Shown().size(), 2u);
   EXPECT_EQ(LastBox().prompt, "Error updating \r\n" + refusal + " in cmdApply(fMain)");
   EXPECT_EQ(LastBox().title, "fMain cmdApply_Click");
@@ -115,7 +117,7 @@ TEST_F(ApplyRetryTest, IgnoreGoesOnWithTheRowAndANewCountOfFive) {
   expectedErrors.push_back(refusal);
   const Lines secondRow = Repeats(refusal, 5);
   expectedErrors.insert(expectedErrors.end(), secondRow.begin(), secondRow.end());
-  EXPECT_EQ(ErrorTexts(), expectedErrors);
+  EXPECT_EQ(ErrorLines(), expectedErrors);
   // The ignored write: the rest of the row runs, with what the device still holds.
   EXPECT_EQ(Property(3).GetValue(), "120.0");
   EXPECT_EQ(NciRow(3).NciValue, "120.0");
@@ -145,7 +147,7 @@ TEST_F(ApplyRetryTest, TheCountOfFiveIsSharedByTheWholeRun) {
   const std::string refusal = Refusal();
   Lines expectedErrors = Repeats(refusal, 5);
   expectedErrors.push_back(refusal);
-  EXPECT_EQ(ErrorTexts(), expectedErrors);
+  EXPECT_EQ(ErrorLines(), expectedErrors);
   EXPECT_EQ(boxes().Shown().size(), 2u);
   EXPECT_EQ(Property(3).GetValue(), "90.0");
   EXPECT_EQ(Property(5).GetValue(), "80.0");
@@ -159,7 +161,7 @@ TEST_F(ApplyRetryTest, ARefusedInputShowsItsStoredValueAgainAndTheRetriesWriteTh
   ClickApply();
 
   const std::string refusal = Refusal();
-  EXPECT_EQ(ErrorTexts(), Repeats(refusal, 1));
+  EXPECT_EQ(ErrorLines(), Repeats(refusal, 1));
   EXPECT_EQ(NvValue(device(), 14), "0");
   EXPECT_EQ(Nvi(6).Text(), "0");
   EXPECT_FALSE(Red(Nvi(6)));
@@ -193,7 +195,7 @@ TEST_F(ApplyRetryTest, AFailingPropertyAfterTheInputsLeavesTheInputsAndMonitorin
 
   ClickApply();
 
-  EXPECT_EQ(ErrorTexts().size(), 6u);
+  EXPECT_EQ(ErrorLines().size(), 6u);
   // The input was written; its box keeps that value, and the failure does not switch monitoring on.
   EXPECT_EQ(NvValue(device(), 14), "750");
   EXPECT_EQ(Nvi(6).Text(), "750");

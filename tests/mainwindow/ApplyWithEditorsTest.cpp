@@ -4,15 +4,16 @@
 
 #include <string>
 
-#include "../editors/EditorFixture.h"
-#include "DeviceSelectionFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/Program.h"
 #include "platform/lns/LnsObjectModel.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
-class ApplyWithEditorsTest : public editors_test::EditorTest {};
+class ApplyWithEditorsTest : public EditorTest {};
 
 TEST_F(ApplyWithEditorsTest, ASetPointTypedWithTheDecimalCommaIsWrittenAndCancelBringsItBack) {
   UseDecimalSeparator(",");
@@ -25,10 +26,10 @@ TEST_F(ApplyWithEditorsTest, ASetPointTypedWithTheDecimalCommaIsWrittenAndCancel
 
   window().cmdApply.UserClicks();
 
-  const lns::LnsConfigProperty setPoints = *window().GetNciObject(Row(49).NciKey);
+  const lns::LnsConfigProperty setPoints = *window().GetNciObject(NciRow(49).NciKey);
   EXPECT_EQ(setPoints.GetValue(), "23,00,25,50,28,00,21,00,19,00,16,00");
-  EXPECT_EQ(Row(49).NciValue, "23.00,25.50,28.00,21.00,19.00,16.00");
-  EXPECT_EQ(Nci(49).Text(), Row(49).NciValue);
+  EXPECT_EQ(NciRow(49).NciValue, "23.00,25.50,28.00,21.00,19.00,16.00");
+  EXPECT_EQ(Nci(49).Text(), NciRow(49).NciValue);
   EXPECT_EQ(program().model.SetPntsField1, "25,50");
   EXPECT_EQ(Nci(71).Text(), "25,50");
   for (int box = 70; box <= 75; ++box) EXPECT_TRUE(Normal(Nci(box))) << box;

@@ -4,11 +4,13 @@
 #include <initializer_list>
 #include <string>
 
-#include "ApplyFixture.h"
+#include "DemoMachineFixture.h"
 #include "mainwindow/fGeraeteauswahl.h"
 #include "platform/lns/LnsObjectModel.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 class CancelTest : public ApplyTest {

@@ -6,11 +6,13 @@
 #include <utility>
 #include <vector>
 
-#include "DeviceSelectionFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/Program.h"
 #include "platform/lns/LnsObjectModel.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 using Slots = std::vector<std::pair<std::string, int>>;

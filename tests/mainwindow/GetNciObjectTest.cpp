@@ -4,11 +4,13 @@
 #include <optional>
 #include <string>
 
-#include "DeviceCommandFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/Program.h"
 #include "platform/lns/LnsObjectModel.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 class GetNciObjectTest : public DeviceCommandTest {

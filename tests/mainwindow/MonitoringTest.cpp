@@ -6,6 +6,8 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "../datapoints/DemoDevices.h"
 #include "framework/Program.h"
@@ -33,31 +35,22 @@ class MonitoringTest : public testsupport::DemoDevicesTest {
   std::string MonitorPanel() { return window().PlugInStatus.Panels(5).Text(); }
   void Advance(std::int64_t milliseconds) { services().TestLoop().Advance(milliseconds); }
 
-  // Every variable of the tables: monitored with `pollTenths` and its row's tag, options as its direction
-  // needs them.
+  // Every variable of the tables: monitored with `pollTenths` and its row's tag, option B for inputs only.
   void ExpectAllMonitored(long pollTenths) {
     const qvr::DataPointTables& t = tables();
-    for (int row = 0; row < t.NviCount; ++row) {
-      SCOPED_TRACE(t.NviTable[row].NviName);
-      const lns::LnsNetworkVariable nv = Nv(t.NviTable[row].NviIndex);
-      EXPECT_EQ(nv.GetMonitorPollInterval(), pollTenths);
-      EXPECT_EQ(nv.GetMonitorTag(), t.NviTable[row].NvTag);
-      EXPECT_TRUE(nv.GetMonitorEnable());
-      EXPECT_FALSE(nv.GetMonitorSuspended());
-      EXPECT_TRUE(nv.GetMonitorOptionA());
-      EXPECT_TRUE(nv.GetMonitorOptionB());
-      EXPECT_EQ(nv.GetMonitorMode(), 3);
-    }
-    for (int row = 0; row < t.NvoCount; ++row) {
-      SCOPED_TRACE(t.NvoTable[row].NvoName);
-      const lns::LnsNetworkVariable nv = Nv(t.NvoTable[row].NvoIndex);
-      EXPECT_EQ(nv.GetMonitorPollInterval(), pollTenths);
-      EXPECT_EQ(nv.GetMonitorTag(), t.NvoTable[row].NvTag);
-      EXPECT_TRUE(nv.GetMonitorEnable());
-      EXPECT_FALSE(nv.GetMonitorSuspended());
-      EXPECT_TRUE(nv.GetMonitorOptionA());
-      EXPECT_FALSE(nv.GetMonitorOptionB());
-      EXPECT_EQ(nv.GetMonitorMode(), 3);
+    std::vector<std::tuple<std::string, int, long, bool>> variables;  // name, index, tag, is an input
+    for (int row = 0; row < t.NviCount; ++row)
+      variables.emplace_back(t.NviTable[row].NviName, t.NviTable[row].NviIndex, t.NviTable[row].NvTag, true);
+    for (int row = 0; row < t.NvoCount; ++row)
+      variables.emplace_back(t.NvoTable[row].NvoName, t.NvoTable[row].NvoIndex, t.NvoTable[row].NvTag, false);
+    for (const auto& [name, index, tag, input] : variables) {
+      const lns::LnsNetworkVariable nv = Nv(index);
+      EXPECT_EQ(nv.GetMonitorPollInterval(), pollTenths) << name;
+      EXPECT_EQ(nv.GetMonitorTag(), tag) << name;
+      EXPECT_TRUE(nv.GetMonitorEnable() && nv.GetMonitorOptionA()) << name;
+      EXPECT_FALSE(nv.GetMonitorSuspended()) << name;
+      EXPECT_EQ(nv.GetMonitorOptionB(), input) << name;
+      EXPECT_EQ(nv.GetMonitorMode(), 3) << name;
     }
   }
 

@@ -9,12 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "ApplyFixture.h"
+#include "DemoMachineFixture.h"
 #include "mainwindow/ParameterFile.h"
 #include "platform/MachineRoot.h"
 #include "platform/registry/MachineSetup.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 namespace fs = std::filesystem;
@@ -334,7 +336,7 @@ TEST_F(ParameterFileTest, ADamagedFileIsRefusedWholeWithOneLogLineAndNoBoxChange
     EXPECT_EQ(BoxState(), before) << file;
     lines.push_back("Error: the parameter file " + file.string() + " cannot be loaded: " + reason);
   }
-  EXPECT_EQ(ErrorTexts(), lines);
+  EXPECT_EQ(ErrorLines(), lines);
   EXPECT_TRUE(boxes().Shown().empty());
 }
 
@@ -360,7 +362,7 @@ TEST_F(ParameterFileTest, ASmallerModelsFileAndRowsWithoutValueLeaveTheOtherRows
   EXPECT_EQ(after[3], before[3]);
   for (std::size_t row = 37; row < 56; ++row) EXPECT_EQ(after[row], before[row]) << row;
   EXPECT_EQ(Nci(40).Text(), Dec("1.5"));
-  EXPECT_TRUE(ErrorTexts().empty());
+  EXPECT_TRUE(ErrorLines().empty());
   EXPECT_TRUE(boxes().Shown().empty());
 }
 
@@ -383,7 +385,7 @@ TEST_F(ParameterFileTest, AFailedSaveKeepsTheOldFileAndLogsOneLineAndForeignChar
   Save(taken);
   EXPECT_EQ(Contents(taken / "inside"), "kept");
   EXPECT_EQ(FolderNames(), (std::vector<std::string>{"room.par", "taken.par"}));
-  const std::vector<std::string> lines = ErrorTexts();
+  const std::vector<std::string> lines = ErrorLines();
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0],
             "Error: the parameter file " + missing.string() + " cannot be saved: No such file or directory.");

@@ -4,13 +4,15 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "DeviceCommandFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/CRegistry.h"
 #include "framework/Program.h"
 #include "framework/TypeFiles.h"
 #include "platform/registry/MachineSetup.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 constexpr std::size_t kMsgTypeFilesMissing = 0;

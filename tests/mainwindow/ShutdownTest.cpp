@@ -5,12 +5,14 @@
 #include <sstream>
 #include <string>
 
-#include "DeviceCommandFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/Program.h"
 #include "framework/fProgress.h"
 #include "mainwindow/fStartbild.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 constexpr std::size_t kMsgOneDirector = 20;

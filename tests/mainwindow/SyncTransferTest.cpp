@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "DeviceSelectionFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/Program.h"
 #include "mainwindow/fStatus.h"
 #include "platform/lns/LnsObjectModel.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 // Rows of the larger models' property table used here.

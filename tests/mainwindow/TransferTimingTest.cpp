@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "DeviceSelectionFixture.h"
+#include "DemoMachineFixture.h"
 #include "framework/Program.h"
 #include "mainwindow/fStatus.h"
 #include "platform/MachineRoot.h"
@@ -16,6 +16,8 @@
 #include "platform/lns/ScaleNetwork.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 constexpr int kMaxSendTimeRow = 3;  // SCPTmaxSendTime "F:3/C:0:49", general

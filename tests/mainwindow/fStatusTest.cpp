@@ -2,13 +2,17 @@
 
 #include <string>
 
-#include "DeviceCommandFixture.h"
+#include "DemoMachineFixture.h"
+#include "Golden.h"
 #include "framework/CRegistry.h"
 #include "framework/PlugInIdentity.h"
 #include "framework/Program.h"
 #include "mainwindow/fStatus.h"
+#include "platform/ui/Snapshot.h"
 
 namespace mainwindow_test {
+
+using namespace testsupport;
 namespace {
 
 class TransferStatusTest : public DeviceCommandTest {
@@ -35,14 +39,7 @@ TEST_F(TransferStatusTest, LoadsTopLeftWithItsTextsAndEveryClosingCancels) {
   program().mainwindow.TransferCancelled = false;
 
   window.Show();
-  EXPECT_EQ(window.Left(), 0);
-  EXPECT_EQ(window.Top(), 0);
-  EXPECT_EQ(window.Caption(), "State");
-  EXPECT_EQ(window.lbl_St_Device.Caption(), "Devices:");
-  EXPECT_EQ(window.lbl_St_Parameter.Caption(), "Parameters:");
-  EXPECT_EQ(window.lbl_Zeit.Caption(), "Remaining time:");
-  EXPECT_EQ(window.lblclose.Caption(), MsgMain(47));
-  EXPECT_EQ(window.lbl_time.Caption(), "Time");
+  ExpectGolden(__FILE__, "fStatus", ui::Snapshot(window));
 
   window.UserCloses();
   EXPECT_FALSE(window.IsLoaded());

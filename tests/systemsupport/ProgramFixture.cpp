@@ -3,7 +3,9 @@
 #include "framework/CRegistry.h"
 #include "framework/PlugInIdentity.h"
 #include "platform/MachineRoot.h"
+#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/DemoNetwork.h"
+#include "platform/lns/ModelTemplates.h"
 #include "platform/lns/ShippedResources.h"
 #include "platform/registry/MachineSetup.h"
 
@@ -25,6 +27,22 @@ void ProgramFixture::SetLanguage(const std::string& language) {
 
 void ProgramFixture::CreateDemoNetwork() {
   lns::CreateDemoNetwork(root_.Path(), platform::DataDir() / "interfaces");
+}
+
+void ProgramFixture::AddNetwork(const std::string& name, const std::function<void(lns::LnsSystem&)>& work) {
+  platform::HeadlessEventLoop loop;
+  lns::LnsObjectServer server(loop, root_.Path());
+  server.Open();
+  lns::LnsNetwork network = server.GetNetworks().Add(name);
+  network.Open();
+  lns::LnsSystem system = network.GetSystems().Item(1);
+  system.Open();
+  if (work) work(system);
+}
+
+void ProgramFixture::ImportModels(lns::LnsSystem& system) {
+  lns::LnsDeviceTemplates templates = system.GetTemplateLibrary().GetDeviceTemplates();
+  lns::ImportModelTemplates(templates, platform::DataDir() / "interfaces");
 }
 
 }  // namespace testsupport

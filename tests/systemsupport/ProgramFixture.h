@@ -1,10 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "TempMachineRoot.h"
 #include "framework/Program.h"
+#include "platform/lns/LnsObjectModel.h"
 #include "platform/ui/HeadlessFormBackend.h"
 #include "platform/ui/HeadlessServices.h"
 
@@ -22,6 +24,10 @@ class ProgramFixture {
   void SetLanguage(const std::string& language);
   // Creates the network "Demo" of `lns init --demo`.
   void CreateDemoNetwork();
+  // Adds the network `name` on a server of the machine root's own; `work` then fills its open system.
+  void AddNetwork(const std::string& name, const std::function<void(lns::LnsSystem&)>& work = {});
+  // Imports the four models' device templates, named after the models, into `system`.
+  static void ImportModels(lns::LnsSystem& system);
 
   qvr::Program& program() { return *program_; }
   ui::HeadlessServices& services() { return services_; }

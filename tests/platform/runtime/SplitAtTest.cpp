@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+namespace framework_test {
 namespace {
 
 std::pair<std::string, std::string> Split(const std::string& text, const std::string& separator) {
@@ -27,3 +28,4 @@ TEST(SplitAt, MissingEmptyAndTrailingSeparators) {
 }
 
 }  // namespace
+}  // namespace framework_test
