@@ -64,7 +64,6 @@ int ChangeClass(Change&& change) {
   }
 }
 
-
 void SetStart(qvr::Program& program, const std::vector<std::string>& args, const char* argv0) {
   program.framework.CommandLine = qvr::CommandLineOf(args);
   program.framework.ProgramFile = OwnProgramFile(argv0);

@@ -56,7 +56,8 @@ constexpr std::array<CommandHelp, 13> kCommands = {{
      "  variable's).\n"},
     {"send",
      "send NETWORK COMMAND CLASS OBJECTPATH [--interface NAME] [--answer BUTTON]... [--file PATH]...\n"
-     "     [--cancel-file]... [--printer pdf:FILE|NAME]... [--do ACTION]... [--snapshot FILE] [--print FILE]\n"
+     "     [--cancel-file]... [--printer pdf:FILE|NAME]... [--do ACTION]... [--snapshot FILE] [--print "
+     "FILE]\n"
      "     [--show] [--screenshot FILE] [--com]",
      "  Acts as a director: starts the plug-in, names the network, sends the command (COMMAND and CLASS\n"
      "  numbers, OBJECTPATH such as \"Demo/Floor 1/Room 101\") and ends the plug-in (docs/lns-send.md).\n"

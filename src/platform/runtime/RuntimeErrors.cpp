@@ -6,7 +6,8 @@ namespace runtime {
 
 namespace {
 
-[[noreturn]] void Raise(long number, const std::string& source, std::string description, const std::string& detail) {
+[[noreturn]] void Raise(long number, const std::string& source, std::string description,
+                        const std::string& detail) {
   if (!detail.empty()) description += ": " + detail;
   throw platform::RaisedError(number, source, std::move(description));
 }
@@ -21,7 +22,9 @@ void RaiseOverflow(const std::string& source, const std::string& detail) {
   Raise(kErrOverflow, source, "Overflow", detail);
 }
 
-void RaiseTypeMismatch(const std::string& source) { Raise(kErrTypeMismatch, source, "Type mismatch", {}); }
+void RaiseTypeMismatch(const std::string& source) {
+  Raise(kErrTypeMismatch, source, "Type mismatch", {});
+}
 
 void RaiseFileNotFound(const std::string& source, const std::string& detail) {
   Raise(kErrFileNotFound, source, "File not found", detail);

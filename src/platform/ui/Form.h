@@ -29,7 +29,16 @@ class Control;
 class Form;
 
 // Repaint is no property: the form asks its window to be drawn anew (Refresh).
-enum class FormProperty { Caption, Geometry, WindowState, Visible, BorderStyle, MousePointer, Enabled, Repaint };
+enum class FormProperty {
+  Caption,
+  Geometry,
+  WindowState,
+  Visible,
+  BorderStyle,
+  MousePointer,
+  Enabled,
+  Repaint
+};
 
 class FormPeer {
  public:
