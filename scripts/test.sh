@@ -15,3 +15,6 @@ ctest --test-dir build --output-on-failure -j "$jobs" --timeout 300
 qvr_configure build/sanitize -DQVR_SANITIZE=ON
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build/sanitize --output-on-failure -j "$jobs" --timeout 600
+
+# The parsers' fuzz targets (clang, libFuzzer with ASan and UBSan), 20,000 inputs each.
+bash tests/fuzz/run.sh build/fuzz
