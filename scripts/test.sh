@@ -28,5 +28,6 @@ qvr_configure build/noqt -DQVR_WITH_QT=OFF -DCMAKE_BUILD_TYPE=None
 cmake --build build/noqt -j "$jobs"
 ctest --test-dir build/noqt --output-on-failure -j "$jobs" --timeout 300
 
-echo "== fuzzing the parameter-file reader"
-bash tests/fuzz/run.sh build/fuzz 20000
+echo "== fuzzing"
+# The parsers' fuzz targets (clang, libFuzzer with ASan and UBSan), 20,000 inputs each.
+bash tests/fuzz/run.sh build/fuzz

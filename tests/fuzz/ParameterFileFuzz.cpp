@@ -7,16 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "mainwindow/ParameterFile.h"
 
 namespace {
 
 // The rows of the larger model.
 constexpr std::size_t kRows = 56;
-
-void Require(bool condition) {
-  if (!condition) __builtin_trap();
-}
 
 }  // namespace
 
@@ -28,16 +25,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const qvr::ParameterFileError&) {
     return 0;
   }
-  Require(values.size() <= kRows);
+  fuzz::Require(values.size() <= kRows);
   // Written again, an empty text becomes a row without a value; everything else comes back unchanged.
   std::vector<std::string> texts;
   for (const qvr::ParameterValue& value : values) texts.push_back(value.value_or(""));
   const std::vector<qvr::ParameterValue> again =
       qvr::DecodeParameterValues(qvr::EncodeParameterValues(texts), kRows);
-  Require(again.size() == values.size());
+  fuzz::Require(again.size() == values.size());
   for (std::size_t row = 0; row < values.size(); ++row) {
     const bool empty = !values[row] || values[row]->empty();
-    Require(empty ? !again[row] : again[row] == values[row]);
+    fuzz::Require(empty ? !again[row] : again[row] == values[row]);
   }
   return 0;
 }

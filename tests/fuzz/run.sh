@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Builds the parameter-file fuzz target with clang in its own build folder and runs it for a fixed
-# number of inputs, starting from the seed corpus. Usage: tests/fuzz/run.sh [BUILD_DIR] [RUNS]
+# Builds every fuzz target with clang in its own build folder and runs each for a fixed number of inputs,
+# starting from its seed corpus (tests/fuzz/corpus/<target>/), as many at a time as there are cores.
+# Usage: tests/fuzz/run.sh [BUILD_DIR] [RUNS]   (RUNS defaults to 20000; logs in BUILD_DIR/fuzz-logs)
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/setup.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/targets.sh"
 build=${1:-$QVR_SOURCE_DIR/build-fuzz}
 runs=${2:-20000}
-qvr_configure "$build" -DQVR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$build" --target parameter_file_fuzz
-# Inputs the run finds go to a scratch folder, so that the seed corpus stays as it is.
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-"$build/bin/parameter_file_fuzz" -runs="$runs" -max_len=4096 -seed=1 "$scratch" "$QVR_SOURCE_DIR/tests/fuzz/corpus"
+qvr_fuzz_build "$build"
+rm -rf "$build/fuzz-logs"
+if ! qvr_fuzz_all "$build" "$runs" "$(nproc)" "$build/fuzz-logs"; then
+  echo "a fuzz target failed: its crashing input is in $build/fuzz-logs"
+  exit 1
+fi
+echo "every fuzz target ran $runs inputs without a fault"

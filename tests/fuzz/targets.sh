@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Shared by tests/fuzz/run.sh and scripts/fuzz-long.sh. Usage: source tests/fuzz/targets.sh;
+# qvr_fuzz_build BUILD_DIR; qvr_fuzz_all BUILD_DIR RUNS PARALLEL LOG_DIR
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/setup.sh"
+
+# Configures and builds every fuzz target with clang in its own build folder (ccache where there is one).
+qvr_fuzz_build() {
+  local launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  qvr_configure "$1" -DQVR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" >/dev/null
+  cmake --build "$1"
+}
+
+# The fuzz targets: one per seed-corpus folder.
+qvr_fuzz_targets() {
+  local corpus
+  for corpus in "$QVR_SOURCE_DIR"/tests/fuzz/corpus/*/; do basename "$corpus"; done
+}
+
+# Runs TARGET for RUNS inputs from its seed corpus, its output in LOG_DIR/TARGET.log. Inputs the run finds go
+# to a scratch folder, so that the seed corpus stays as it is; a crashing input is kept as
+# LOG_DIR/TARGET-crash-<hash>. The log's last line tells the outcome.
+qvr_fuzz_run() {
+  local build=$1 target=$2 runs=$3 logs=$4
+  local scratch status=0 start=$SECONDS
+  scratch=$(mktemp -d)
+  "$build/bin/$target" -runs="$runs" -max_len=4096 -seed=1 -artifact_prefix="$logs/$target-" "$scratch" \
+    "$QVR_SOURCE_DIR/tests/fuzz/corpus/$target" >"$logs/$target.log" 2>&1 || status=$?
+  rm -rf "$scratch"
+  echo "$target: exit $status after $((SECONDS - start)) s; $(grep -E '^Done [0-9]+ runs' "$logs/$target.log" ||
+    echo 'stopped early')" >>"$logs/$target.log"
+  return $status
+}
+
+# Runs every target for RUNS inputs, PARALLEL of them at a time, and prints each one's outcome as it ends
+# (with the end of its log when it failed). Fails when any target failed.
+qvr_fuzz_all() {
+  local build=$1 runs=$2 parallel=$3 logs=$4
+  mkdir -p "$logs"
+  local target running=0 failed=0
+  for target in $(qvr_fuzz_targets); do
+    if [ $running -ge "$parallel" ]; then
+      wait -n || failed=1
+      running=$((running - 1))
+    fi
+    (qvr_fuzz_run "$build" "$target" "$runs" "$logs" && tail -1 "$logs/$target.log" ||
+      { tail -40 "$logs/$target.log"; exit 1; }) &
+    running=$((running + 1))
+  done
+  while [ $running -gt 0 ]; do
+    wait -n || failed=1
+    running=$((running - 1))
+  done
+  return $failed
+}
