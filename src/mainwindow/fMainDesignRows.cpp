@@ -262,6 +262,8 @@ std::vector<Row> BuildRows() {
 
 }  // namespace
 
+// The captions' and notes' misspellings ("Ligth Ctrl1", "Bewegunsmelder LED:") are the system's own and
+// kept on purpose: do not correct them.
 const std::vector<BlockTab>& BlockTabs() {
   static const std::vector<BlockTab> tabs = {
       {"Occup Sensor", "OccupSensor"},
