@@ -2,7 +2,6 @@
 // boxes are marked against and Cancel restores) are set again from what was written.
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
 #include <string>
 
@@ -11,6 +10,7 @@
 #include "editors/ChangeMark.h"
 #include "editors/CompositeValues.h"
 #include "framework/Program.h"
+#include "mainwindow/CompositeRows.h"
 #include "mainwindow/fMain.h"
 #include "mainwindow/fMainApplyParts.h"
 #include "platform/runtime/Present.h"
@@ -19,26 +19,6 @@
 namespace qvr {
 
 namespace {
-
-constexpr int kSetPointRow = 49;
-constexpr int kFirstSetPointBox = 70;
-constexpr int kSetPoints = 6;
-
-// The composite rows whose value is two parts around a separator, with the sub-field boxes of the part
-// before and of the part after it.
-struct TwoPartRow {
-  int row;
-  const char* separator;
-  int boxBefore;
-  int boxAfter;
-};
-
-constexpr std::array<TwoPartRow, 4> kTwoPartRows = {{
-    {0, " ", 80, 81},   // value and state
-    {1, " ", 82, 83},   // value and state
-    {21, "/", 91, 90},  // multiplier and divisor
-    {32, "/", 93, 92},  // multiplier and divisor
-}};
 
 bool RowMarked(Program& program, int row) {
   return IsMarkedChanged(

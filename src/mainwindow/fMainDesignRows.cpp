@@ -2,14 +2,28 @@
 // names, companions and spin buttons. Column 0 (and 1 where a block has many properties) holds the
 // configuration properties, then the inputs, then the outputs.
 
+#include <cstddef>
 #include <optional>
 #include <utility>
 
+#include "datapoints/NvRows.h"
+#include "datapoints/PropertyRows.h"
 #include "mainwindow/fMainDesignLayout.h"
 
 namespace qvr::main_design {
 
 namespace {
+
+// A data point's box is captioned with its name as its row table holds it.
+std::string_view PropertyName(int index) {
+  return PropertyRowsIn(DeviceFamily::QvrL2)[static_cast<std::size_t>(index)].name;
+}
+std::string_view InputName(int index) {
+  return InputRows().rows[static_cast<std::size_t>(index)].name;
+}
+std::string_view OutputName(int index) {
+  return OutputRows().rows[static_cast<std::size_t>(index)].name;
+}
 
 Cell Name(Piece piece, int index, std::string_view caption, float width = kName) {
   return {piece, index, width, caption};
@@ -26,19 +40,19 @@ Cell PartName(int index, std::string_view caption) {
 }
 
 // A property row: its type name, its box and, where the box has bounds, its spin button.
-Row Property(int tab, int column, int line, int index, std::string_view name, float width = kValue) {
+Row Property(int tab, int column, int line, int index, float width = kValue) {
   Row row{tab,
           Holder::Block,
           column,
           line,
-          {Name(Piece::NciName, index, name), Box(Piece::NciBox, index, width)}};
+          {Name(Piece::NciName, index, PropertyName(index)), Box(Piece::NciBox, index, width)}};
   if (NciSpinBounds(index)) row.cells.push_back(Box(Piece::NciSpin, index, kSpin));
   return row;
 }
 
 // The same with a companion combo box in the same row.
-Row PropertyWithChoice(int tab, int column, int line, int index, std::string_view name) {
-  Row row = Property(tab, column, line, index, name);
+Row PropertyWithChoice(int tab, int column, int line, int index) {
+  Row row = Property(tab, column, line, index);
   row.cells.push_back(Box(Piece::NciChoice, index, kChoice));
   return row;
 }
@@ -71,13 +85,12 @@ Row Companions(int tab, int column, int line, std::vector<Cell> cells, std::opti
   return {tab, Holder::Block, column, line, std::move(cells)};
 }
 
-Row Input(int tab, int column, int line, int index, std::string_view name, std::vector<Cell> companions = {},
-          float width = kValue) {
+Row Input(int tab, int column, int line, int index, std::vector<Cell> companions = {}, float width = kValue) {
   Row row{tab,
           Holder::Block,
           column,
           line,
-          {Name(Piece::NviName, index, name), Box(Piece::NviBox, index, width)}};
+          {Name(Piece::NviName, index, InputName(index)), Box(Piece::NviBox, index, width)}};
   row.cells.insert(row.cells.end(), companions.begin(), companions.end());
   return row;
 }
@@ -88,21 +101,21 @@ Cell Reset(int index) {
   return Box(Piece::NviReset, index, kResetButton);
 }
 
-Row Output(int tab, int column, int line, int index, std::string_view name, float width = kValue) {
+Row Output(int tab, int column, int line, int index, float width = kValue) {
   return {tab,
           Holder::Block,
           column,
           line,
-          {Name(Piece::NvoName, index, name), Box(Piece::NvoBox, index, width)}};
+          {Name(Piece::NvoName, index, OutputName(index)), Box(Piece::NvoBox, index, width)}};
 }
 
-Row Inner(int line, int index, std::string_view name) {
-  Row row = Property(kSccConfigTab, kSccInnerColumn, line, index, name);
+Row Inner(int line, int index) {
+  Row row = Property(kSccConfigTab, kSccInnerColumn, line, index);
   row.holder = Holder::SccInner;
   return row;
 }
 
-// The two light-controller tabs differ only in their indexes and names.
+// The two light-controller tabs differ only in their indexes.
 struct LightController {
   int tab;
   int firstProperty;  // SCPTluxSetpoint; the ten properties after it follow in table order
@@ -112,7 +125,6 @@ struct LightController {
   int divisor;
   int firstInput;  // nviLcLuxLevel_n; three more inputs follow
   int output;
-  std::string_view luxLevel, manOverride, setting, luxSetpoint, lampValue;
 };
 
 void Append(std::vector<Row>& rows, const LightController& at) {
@@ -120,126 +132,124 @@ void Append(std::vector<Row>& rows, const LightController& at) {
   const int p = at.firstProperty;
   const int i = at.firstInput;
   rows.insert(rows.end(),
-              {Property(t, 0, 0, p, "SCPTluxSetpoint"),
-               Property(t, 0, 1, p + 1, "SCPTclOffDelay"),
-               Property(t, 0, 2, p + 2, "SCPTclOnDelay"),
-               Property(t, 0, 3, p + 3, "SCPTmaxSendTime"),
-               Property(t, 0, 4, p + 4, "SCPTminDeltaLevel"),
-               Property(t, 0, 5, p + 5, "SCPTonOffHysteresis"),
-               Property(t, 0, 6, p + 6, "SCPTpowerupState", kSettingValue),
+              {Property(t, 0, 0, p),
+               Property(t, 0, 1, p + 1),
+               Property(t, 0, 2, p + 2),
+               Property(t, 0, 3, p + 3),
+               Property(t, 0, 4, p + 4),
+               Property(t, 0, 5, p + 5),
+               Property(t, 0, 6, p + 6, kSettingValue),
                Companions(t, 0, 7, {Box(Piece::NciChoice, p + 6, kChoice)}),
-               Property(t, 1, 0, p + 7, "SCPTstep"),
-               Property(t, 1, 1, p + 8, "UCPTgeneralCP1", kWideValue),
+               Property(t, 1, 0, p + 7),
+               Property(t, 1, 1, p + 8, kWideValue),
                Companions(t, 1, 2, {Box(Piece::NciChoice, p + 8, kWideChoice)},
                           Name(Piece::Note, at.optionsNote, "Regleroptionen:")),
                Companions(t, 1, 3, {Box(Piece::NciChoice, at.bitChoice, kWideChoice)}),
-               Property(t, 1, 4, p + 9, "SCPTmaxOut"),
-               Property(t, 1, 5, p + 10, "UCPTlightRatio"),
+               Property(t, 1, 4, p + 9),
+               Property(t, 1, 5, p + 10),
                Parts(t, 1, 6, at.multiplier, "multiplier", kPart, at.divisor, "divisor", kPart),
-               Input(t, 2, 0, i, at.luxLevel),
-               Input(t, 2, 1, i + 1, at.manOverride),
-               Input(t, 2, 2, i + 2, at.setting, {}, kSettingValue),
+               Input(t, 2, 0, i),
+               Input(t, 2, 1, i + 1),
+               Input(t, 2, 2, i + 2, {}, kSettingValue),
                Companions(t, 2, 3,
                           {Box(Piece::NviChoice, i + 2, kChoice), Box(Piece::NviSetting, i + 2, kSettingPart),
                            Box(Piece::NviSpin, i + 2, kSpin)}),
-               Input(t, 2, 4, i + 3, at.luxSetpoint),
-               Output(t, 2, 6, at.output, at.lampValue)});
+               Input(t, 2, 4, i + 3),
+               Output(t, 2, 6, at.output)});
 }
 
 std::vector<Row> BuildRows() {
   std::vector<Row> rows = {
       // Tab 0 "Occup Sensor": OccupSensor.
-      Property(0, 0, 0, 4, "SCPTdebounce"),
-      Property(0, 0, 1, 5, "SCPTmaxSendTime"),
-      Property(0, 0, 2, 6, "UCPTgeneralCP1", kWideValue),
+      Property(0, 0, 0, 4),
+      Property(0, 0, 1, 5),
+      Property(0, 0, 2, 6, kWideValue),
       Companions(0, 0, 3, {Box(Piece::NciChoice, 6, kChoice)},
                  Name(Piece::Note, 60, "Bewegunsmelder LED:", kLongName)),
-      Input(0, 1, 0, 4, "nviOsExtOccup", {InputChoice(4)}),
-      Input(0, 1, 1, 5, "nviOsSensitivity", {InputChoice(5)}),
-      Output(0, 2, 0, 2, "nvoOsSWOccup"),
-      Output(0, 2, 1, 3, "nvoOsOccup"),
+      Input(0, 1, 0, 4, {InputChoice(4)}),
+      Input(0, 1, 1, 5, {InputChoice(5)}),
+      Output(0, 2, 0, 2),
+      Output(0, 2, 1, 3),
 
       // Tab 1 "Occup Ctrl": OccupController.
-      Property(1, 0, 0, 0, "SCPTprimeVal"),
+      Property(1, 0, 0, 0),
       Parts(1, 0, 1, 80, "value", kPart, 81, "state", kSmallPart),
-      Property(1, 0, 2, 1, "SCPTsecondVal"),
+      Property(1, 0, 2, 1),
       Parts(1, 0, 3, 82, "value", kPart, 83, "state", kSmallPart),
-      Property(1, 0, 4, 2, "SCPTholdTime"),
-      Property(1, 0, 5, 3, "SCPTmaxSendTime"),
-      Input(1, 1, 0, 0, "nviOcManOverride"),
-      Input(1, 1, 1, 1, "nviOcSecondary", {InputChoice(1)}),
-      Input(1, 1, 2, 2, "nviOcOccupancy", {InputChoice(2)}),
-      Input(1, 1, 3, 3, "nviOcSetting", {}, kSettingValue),
+      Property(1, 0, 4, 2),
+      Property(1, 0, 5, 3),
+      Input(1, 1, 0, 0),
+      Input(1, 1, 1, 1, {InputChoice(1)}),
+      Input(1, 1, 2, 2, {InputChoice(2)}),
+      Input(1, 1, 3, 3, {}, kSettingValue),
       Companions(1, 1, 4, {Box(Piece::NviChoice, 3, kChoice), Box(Piece::NviSetting, 3, kSettingPart)}),
-      Output(1, 2, 0, 0, "nvoOcLampValue"),
-      Output(1, 2, 1, 1, "nvoOcSetting", kSettingValue),
+      Output(1, 2, 0, 0),
+      Output(1, 2, 1, 1, kSettingValue),
 
       // Tab 2 "Light Sensor": LigthSensor.
-      Property(2, 0, 0, 7, "SCPTfieldCalib"),
-      Property(2, 0, 1, 8, "SCPTmaxSendTime"),
-      Property(2, 0, 2, 9, "SCPTminSendTime"),
-      Property(2, 0, 3, 10, "SCPTminDeltaLevel"),
-      Output(2, 2, 0, 4, "nvoLsLuxLevel"),
+      Property(2, 0, 0, 7),
+      Property(2, 0, 1, 8),
+      Property(2, 0, 2, 9),
+      Property(2, 0, 3, 10),
+      Output(2, 2, 0, 4),
   };
   // Tabs 3 "Ligth Ctrl1" and 4 "Light Ctrl2": LightController[0] and [1].
-  Append(rows, {3, 11, 0, 32, 91, 90, 6, 5, "nviLcLuxLevel_1", "nviLcManOverride_1", "nviLcSetting_1",
-                "nviLuxSetpoint_1", "nvoLcLampValue_1"});
-  Append(rows, {4, 22, 1, 51, 93, 92, 10, 6, "nviLcLuxLevel_2", "nviLcManOverride_2", "nviLcSetting_2",
-                "nviLuxSetpoint_2", "nvoLcLampValue_2"});
+  Append(rows, {3, 11, 0, 32, 91, 90, 6, 5});
+  Append(rows, {4, 22, 1, 51, 93, 92, 10, 6});
   rows.insert(rows.end(), {
                               // Tab 5 "Digital Input": Switch.
-                              Property(5, 0, 0, 33, "SCPTmaxOut"),
-                              Property(5, 0, 1, 34, "SCPTmaxSendTime"),
-                              Property(5, 0, 2, 35, "SCPTstepValue"),
-                              PropertyWithChoice(5, 0, 3, 36, "UCPTdiConfig"),
+                              Property(5, 0, 0, 33),
+                              Property(5, 0, 1, 34),
+                              Property(5, 0, 2, 35),
+                              PropertyWithChoice(5, 0, 3, 36),
                               Companions(5, 0, 4, {Box(Piece::NciChoice, 37, kWideChoice)}),
-                              Input(5, 1, 0, 14, "nviSwSwitchFb"),
-                              Output(5, 2, 0, 7, "nvoSwSwitch"),
-                              Output(5, 2, 1, 8, "nvoSwSetting", kSettingValue),
+                              Input(5, 1, 0, 14),
+                              Output(5, 2, 0, 7),
+                              Output(5, 2, 1, 8, kSettingValue),
 
                               // Tab 6 "SCC Monitor": the SCC block's inputs and outputs.
-                              Input(6, 0, 0, 15, "nviSetptOffset"),
-                              Input(6, 0, 1, 16, "nviSpaceTemp", {Reset(16)}),
-                              Input(6, 0, 2, 17, "nviSetpoint", {Reset(17)}),
-                              Input(6, 0, 3, 18, "nviHeatPriSlave", {Reset(18)}),
-                              Input(6, 0, 4, 19, "nviCoolPriSlave", {Reset(19)}),
-                              Input(6, 0, 5, 20, "nviApplicMode", {InputChoice(20)}),
-                              Input(6, 0, 6, 21, "nviOccManCmd", {InputChoice(21)}),
-                              Input(6, 0, 7, 22, "nviOccSensor", {InputChoice(22)}),
-                              Input(6, 0, 8, 23, "nviEnergyHoldOff", {InputChoice(23)}),
-                              Input(6, 0, 9, 24, "nviDewPtSensor", {InputChoice(24)}),
-                              Output(6, 1, 0, 9, "nvoSpaceTemp"),
-                              Output(6, 1, 1, 10, "nvoUnitStatus", kWideValue),
-                              Output(6, 1, 2, 11, "nvoHeatPrimary"),
-                              Output(6, 1, 3, 12, "nvoHeatPWM"),
-                              Output(6, 1, 4, 13, "nvoCoolPrimary"),
-                              Output(6, 1, 5, 14, "nvoCoolPWM"),
-                              Output(6, 1, 6, 15, "nvoSetptEffect"),
-                              Output(6, 1, 7, 16, "nvoSetptOffset"),
-                              Output(6, 1, 8, 17, "nvoOccupEffect"),
-                              Output(6, 1, 9, 18, "nvoEnergyHoldOff"),
-                              Output(6, 1, 10, 19, "nvoDewPtSensor"),
+                              Input(6, 0, 0, 15),
+                              Input(6, 0, 1, 16, {Reset(16)}),
+                              Input(6, 0, 2, 17, {Reset(17)}),
+                              Input(6, 0, 3, 18, {Reset(18)}),
+                              Input(6, 0, 4, 19, {Reset(19)}),
+                              Input(6, 0, 5, 20, {InputChoice(20)}),
+                              Input(6, 0, 6, 21, {InputChoice(21)}),
+                              Input(6, 0, 7, 22, {InputChoice(22)}),
+                              Input(6, 0, 8, 23, {InputChoice(23)}),
+                              Input(6, 0, 9, 24, {InputChoice(24)}),
+                              Output(6, 1, 0, 9),
+                              Output(6, 1, 1, 10, kWideValue),
+                              Output(6, 1, 2, 11),
+                              Output(6, 1, 3, 12),
+                              Output(6, 1, 4, 13),
+                              Output(6, 1, 5, 14),
+                              Output(6, 1, 6, 15),
+                              Output(6, 1, 7, 16),
+                              Output(6, 1, 8, 17),
+                              Output(6, 1, 9, 18),
+                              Output(6, 1, 10, 19),
 
                               // Tab 7 "SCC Config": the SCC block's properties.
-                              Property(7, 0, 0, 37, "UCPTheatXp"),
-                              Property(7, 0, 1, 38, "UCPTheatTn"),
-                              Property(7, 0, 2, 39, "UCPTheatTv"),
-                              Property(7, 0, 3, 43, "UCPTcoolXp"),
-                              Property(7, 0, 4, 44, "UCPTcoolTn"),
-                              Property(7, 0, 5, 45, "UCPTcoolTv"),
-                              Property(7, 0, 6, 51, "SCPTtempOffset"),
-                              Property(7, 0, 7, 52, "SCPTmaxSendTime"),
-                              Property(7, 0, 8, 53, "UCPTpwmCycleTime"),
-                              Property(7, 0, 9, 55, "UCPTspAntiFreez"),
-                              Inner(0, 40, "UCPTheatMinDay"),
-                              Inner(1, 41, "UCPTheatMinNight"),
-                              Inner(2, 42, "UCPTheatMax"),
-                              Inner(3, 46, "UCPTcoolMinDay"),
-                              Inner(4, 47, "UCPTcoolMinNight"),
-                              Inner(5, 48, "UCPTcoolMax"),
-                              PropertyWithChoice(7, 1, kSccInnerLines, 50, "SCPTnumValves"),
-                              PropertyWithChoice(7, 1, kSccInnerLines + 1, 54, "SCPThvacMode"),
-                              Property(7, 2, 0, 49, "SCPTsetPnts", kWideValue),
+                              Property(7, 0, 0, 37),
+                              Property(7, 0, 1, 38),
+                              Property(7, 0, 2, 39),
+                              Property(7, 0, 3, 43),
+                              Property(7, 0, 4, 44),
+                              Property(7, 0, 5, 45),
+                              Property(7, 0, 6, 51),
+                              Property(7, 0, 7, 52),
+                              Property(7, 0, 8, 53),
+                              Property(7, 0, 9, 55),
+                              Inner(0, 40),
+                              Inner(1, 41),
+                              Inner(2, 42),
+                              Inner(3, 46),
+                              Inner(4, 47),
+                              Inner(5, 48),
+                              PropertyWithChoice(7, 1, kSccInnerLines, 50),
+                              PropertyWithChoice(7, 1, kSccInnerLines + 1, 54),
+                              Property(7, 2, 0, 49, kWideValue),
                               SetPoint(1, 70, "occupied cool"),
                               SetPoint(2, 71, "standby cool"),
                               SetPoint(3, 72, "unoccupied cool"),
@@ -252,6 +262,8 @@ std::vector<Row> BuildRows() {
 
 }  // namespace
 
+// The captions' and notes' misspellings ("Ligth Ctrl1", "Bewegunsmelder LED:") are the system's own and
+// kept on purpose: do not correct them.
 const std::vector<BlockTab>& BlockTabs() {
   static const std::vector<BlockTab> tabs = {
       {"Occup Sensor", "OccupSensor"},

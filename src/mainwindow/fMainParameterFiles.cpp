@@ -10,6 +10,7 @@
 #include "datapoints/DataPoint.h"
 #include "editors/CompanionChoices.h"
 #include "framework/Program.h"
+#include "mainwindow/CompositeRows.h"
 #include "mainwindow/MenuCommand.h"
 #include "mainwindow/ParameterFile.h"
 #include "mainwindow/fMain.h"
@@ -31,19 +32,6 @@ constexpr const char* kNoDevice = "No device is open: there are no parameters to
 constexpr int kSeparatorWitnessRow = 15;
 // Bit-field and hex texts: the characters between their digits are no decimal separators.
 constexpr std::array<int, 4> kDigitTextRows = {6, 19, 30, 36};
-constexpr int kSetPointsRow = 49;
-constexpr int kFirstSetPointBox = 70;
-constexpr int kSetPoints = 6;
-
-// Composite rows whose parts have sub-field boxes of their own.
-struct CompositeBoxes {
-  int row;
-  const char* separator;
-  int beforeBox;
-  int afterBox;
-};
-constexpr std::array<CompositeBoxes, 4> kCompositeBoxes = {
-    {{0, " ", 80, 81}, {1, " ", 82, 83}, {21, "/", 91, 90}, {32, "/", 93, 92}}};
 
 std::filesystem::path ParameterFolder(Program& program) {
   return platform::MapFilePath(program.MachineRoot(), program.model.LonWorksFolder + kParameterFolder);
@@ -86,12 +74,12 @@ bool IsDigitTextRow(int row) {
 // The companion controls of a row, from the text of its box: the sub-field boxes of a composite row, and
 // the combos as the editors have them follow the row.
 void ShowCompanions(fMain& window, int row, const std::string& text) {
-  for (const CompositeBoxes& composite : kCompositeBoxes) {
+  for (const TwoPartRow& composite : kTwoPartRows) {
     if (composite.row != row) continue;
     std::string after;
     const std::string before = runtime::SplitAt(text, composite.separator, after);
-    window.txtNci[composite.beforeBox].SetText(before);
-    window.txtNci[composite.afterBox].SetText(after);
+    window.txtNci[composite.boxBefore].SetText(before);
+    window.txtNci[composite.boxAfter].SetText(after);
     return;
   }
   FollowCompanionChoices(window, row);
@@ -108,7 +96,7 @@ void ShowSetPoints(fMain& window, const std::string& value, const std::string& d
     if (decimalSep == ",") ReplaceAll(text, ".", ",");
     window.txtNci[kFirstSetPointBox + field].SetText(text);
   }
-  window.txtNci[kSetPointsRow].SetText(value);
+  window.txtNci[kSetPointRow].SetText(value);
 }
 
 // Puts the loaded values into the property boxes and their companions, each write handled as the user's
@@ -123,7 +111,7 @@ void ShowLoadedValues(Program& program, fMain& window, const std::vector<Paramet
   for (int row = 0; row < static_cast<int>(values.size()); ++row) {
     const ParameterValue& value = values[static_cast<std::size_t>(row)];
     if (!value) continue;
-    if (row == kSetPointsRow) {
+    if (row == kSetPointRow) {
       ShowSetPoints(window, *value, decimalSep);
       continue;
     }

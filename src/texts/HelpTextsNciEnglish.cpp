@@ -1,6 +1,6 @@
 // English help texts of the configuration properties, row by row as in NciTable. Each names the value
 // the device is delivered with where it has one; spellings ("Preset valuet:", "discription") are as the
-// device's documentation has them.
+// device's documentation has them and kept on purpose: do not correct them.
 
 #include "texts/HelpTextData.h"
 

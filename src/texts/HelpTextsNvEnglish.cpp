@@ -1,6 +1,6 @@
 // English help texts of the network-variable inputs and outputs, row by row as in NviTable and
 // NvoTable. Labels with a trailing blank, names with a trailing blank and the spellings are as the
-// device's documentation has them.
+// device's documentation has them and kept on purpose: do not correct them.
 
 #include "texts/HelpTextData.h"
 

@@ -1,5 +1,6 @@
 // The English message texts, stored exactly as the system shows them: blanks at either end, doubled
-// blanks and misspellings are part of the texts (many entries are pieces joined with names or numbers).
+// blanks and misspellings (" does not exisit in the Windows registery") are part of the texts and kept on
+// purpose: do not correct them (many entries are pieces joined with names or numbers).
 
 #include "texts/MessageData.h"
 

@@ -1,4 +1,5 @@
-// The English texts of the windows, replacing their German design texts.
+// The English texts of the windows, replacing their German design texts. Their misspellings ("selcted",
+// "Devicetyp") are the system's own and kept on purpose: do not correct them.
 
 #include "texts/WindowTextList.h"
 

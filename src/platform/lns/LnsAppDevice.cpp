@@ -127,18 +127,9 @@ LnsAppDevices LnsAppDevices::OfTemplate(std::shared_ptr<NetworkState> state, std
   return LnsAppDevices(std::move(state), std::move(entries), "the device template", 0);
 }
 
-LnsAppDevice LnsAppDevices::Item(long position) const {
+const std::vector<LnsAppDevices::Entry>& LnsAppDevices::Listed() const {
   state_->RequireSystemOpen();
-  CheckPosition(position, entries_.size(), "the devices of " + owner_);
-  return LnsAppDevice(state_, entries_[static_cast<std::size_t>(position - 1)].id);
-}
-
-LnsAppDevice LnsAppDevices::Item(std::string_view name) const {
-  state_->RequireSystemOpen();
-  for (const Entry& entry : entries_) {
-    if (SameName(entry.name, name)) return LnsAppDevice(state_, entry.id);
-  }
-  ThrowNoItemNamed(owner_, "device", name);
+  return entries_;
 }
 
 LnsAppDevice LnsAppDevices::Add(std::string_view name, const LnsDeviceTemplate& deviceTemplate) {

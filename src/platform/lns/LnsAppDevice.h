@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/lns/LnsCollection.h"
+
 namespace lns {
 
 class LnsDeviceTemplate;
@@ -52,8 +54,9 @@ class LnsAppDevice {
   std::int64_t id_;
 };
 
-// Devices in the order they were created, read when the collection is fetched.
-class LnsAppDevices {
+// Devices in the order they were created, read when the collection is fetched. By name, the first device
+// of that name (a template's devices may share names across subsystems).
+class LnsAppDevices : public ListedItems<LnsAppDevices, LnsAppDevice> {
  public:
   struct Entry {
     std::int64_t id = 0;
@@ -63,10 +66,6 @@ class LnsAppDevices {
   static LnsAppDevices InSubsystem(std::shared_ptr<NetworkState> state, std::int64_t subsystemId);
   static LnsAppDevices OfTemplate(std::shared_ptr<NetworkState> state, std::int64_t templateId);
 
-  long Count() const { return static_cast<long>(entries_.size()); }
-  LnsAppDevice Item(long position) const;
-  // The first device of that name (a template's devices may share names across subsystems).
-  LnsAppDevice Item(std::string_view name) const;
   // Adds a device built on `deviceTemplate` (which needs an interface) to the subsystem of this collection:
   // not commissioned and unconfigured, with the template's delivered values. Throws LnsError
   // (kLnsAlreadyExists) when the subsystem has a device of that name, kLnsInvalidArgument for a template's
@@ -74,8 +73,14 @@ class LnsAppDevices {
   LnsAppDevice Add(std::string_view name, const LnsDeviceTemplate& deviceTemplate);
 
  private:
+  friend ListedItems<LnsAppDevices, LnsAppDevice>;
+
   LnsAppDevices(std::shared_ptr<NetworkState> state, std::vector<Entry> entries, std::string owner,
                 std::int64_t subsystemId);
+  const std::vector<Entry>& Listed() const;
+  LnsAppDevice Made(const Entry& entry) const { return LnsAppDevice(state_, entry.id); }
+  const std::string& Owner() const { return owner_; }
+  static std::string_view What() { return "device"; }
 
   std::shared_ptr<NetworkState> state_;
   std::vector<Entry> entries_;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace lns {
 
@@ -17,5 +18,46 @@ bool SameName(std::string_view a, std::string_view b);
 
 // Checks a 1-based position against a collection of `count` items; throws as above outside it.
 void CheckPosition(long position, std::size_t count, std::string_view collection);
+
+// Count, Item(position) and Item(name) of a collection that reads its items as one list. The collection
+// derives from ListedItems<itself, its item type> and gives this class, as a friend:
+//   Listed()     its entries in order, raising first what reading them raises;
+//   Made(entry)  the object of an entry;
+//   Owner()      who holds the items, for errors ("Room 1", "the Object Server");
+//   What()       what one item is ("device", "LonMark object").
+// An entry is named by its `name` member, or is a name itself.
+template <typename Collection, typename Object>
+class ListedItems {
+ public:
+  long Count() const { return static_cast<long>(Self().Listed().size()); }
+
+  Object Item(long position) const {
+    const Collection& self = Self();
+    const auto& entries = self.Listed();
+    CheckPosition(position, entries.size(),
+                  "the " + std::string(self.What()) + "s of " + std::string(self.Owner()));
+    return self.Made(entries[static_cast<std::size_t>(position - 1)]);
+  }
+
+  Object Item(std::string_view name) const {
+    const Collection& self = Self();
+    for (const auto& entry : self.Listed()) {
+      if (SameName(NameOf(entry), name)) return self.Made(entry);
+    }
+    ThrowNoItemNamed(self.Owner(), self.What(), name);
+  }
+
+ private:
+  template <typename Entry>
+  static std::string_view NameOf(const Entry& entry) {
+    if constexpr (std::is_convertible_v<const Entry&, std::string_view>) {
+      return entry;
+    } else {
+      return entry.name;
+    }
+  }
+
+  const Collection& Self() const { return static_cast<const Collection&>(*this); }
+};
 
 }  // namespace lns

@@ -101,12 +101,11 @@ long LnsDeviceTemplates::Count() const {
 }
 
 LnsDeviceTemplate LnsDeviceTemplates::Item(long position) const {
-  std::int64_t count = Count();
-  if (position < 1 || position > count)
-    ThrowBadPosition(position, static_cast<std::size_t>(count), "the device templates");
+  auto count = static_cast<std::size_t>(Count());
+  CheckPosition(position, count, "the device templates");
   auto query = state_->Database().Query("SELECT id FROM templates ORDER BY id LIMIT 1 OFFSET ?",
                                         static_cast<std::int64_t>(position - 1));
-  if (!query.Step()) ThrowBadPosition(position, static_cast<std::size_t>(count), "the device templates");
+  if (!query.Step()) ThrowBadPosition(position, count, "the device templates");
   return LnsDeviceTemplate(state_, query.Int(0));
 }
 

@@ -54,26 +54,9 @@ LnsComponentApps LnsLonMarkObject::GetComponentApps() const {
                           ComponentAppKey{ComponentAppOwner::TemplateBlock, ref_.templateId, block_->index});
 }
 
-long LnsLonMarkObjects::Count() const {
+const std::vector<TemplateInterface::Block>& LnsLonMarkObjects::Listed() const {
   ref_.network->Database();
-  return static_cast<long>(ref_.interface->blocks.size());
-}
-
-LnsLonMarkObject LnsLonMarkObjects::Item(long position) const {
-  const auto& blocks = ref_.interface->blocks;
-  if (position < 1 || static_cast<std::size_t>(position) > blocks.size()) {
-    ThrowBadPosition(position, blocks.size(), "the LonMark objects of " + ref_.OwnerLabel());
-  }
-  ref_.network->Database();
-  return LnsLonMarkObject(ref_, blocks[static_cast<std::size_t>(position - 1)]);
-}
-
-LnsLonMarkObject LnsLonMarkObjects::Item(std::string_view name) const {
-  ref_.network->Database();
-  for (const auto& block : ref_.interface->blocks) {
-    if (SameName(block.name, name)) return LnsLonMarkObject(ref_, block);
-  }
-  ThrowNoItemNamed(ref_.OwnerLabel(), "LonMark object", name);
+  return ref_.interface->blocks;
 }
 
 }  // namespace lns

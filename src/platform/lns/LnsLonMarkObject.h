@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/lns/InterfaceRef.h"
+#include "platform/lns/LnsCollection.h"
 #include "platform/lns/TemplateInterface.h"
 
 namespace lns {
@@ -37,15 +38,18 @@ class LnsLonMarkObject {
 };
 
 // The LonMark objects by ascending index: object n is item n + 1.
-class LnsLonMarkObjects {
+class LnsLonMarkObjects : public ListedItems<LnsLonMarkObjects, LnsLonMarkObject> {
  public:
   explicit LnsLonMarkObjects(InterfaceRef ref) : ref_(std::move(ref)) {}
 
-  long Count() const;
-  LnsLonMarkObject Item(long position) const;
-  LnsLonMarkObject Item(std::string_view name) const;
-
  private:
+  friend ListedItems<LnsLonMarkObjects, LnsLonMarkObject>;
+
+  const std::vector<TemplateInterface::Block>& Listed() const;
+  LnsLonMarkObject Made(const TemplateInterface::Block& entry) const { return LnsLonMarkObject(ref_, entry); }
+  std::string Owner() const { return ref_.OwnerLabel(); }
+  static std::string_view What() { return "LonMark object"; }
+
   InterfaceRef ref_;
 };
 

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/lns/LnsCollection.h"
+
 namespace lns {
 
 // An object of a kind that this substitute keeps by name only: a channel, subnet, router, network service
@@ -18,16 +20,19 @@ class LnsNamedObject {
 };
 
 // A fixed collection of such objects; `kind` names the items in error messages ("router", "channel").
-class LnsNamedObjects {
+class LnsNamedObjects : public ListedItems<LnsNamedObjects, LnsNamedObject> {
  public:
   LnsNamedObjects(std::string owner, std::string kind, std::vector<std::string> names)
       : owner_(std::move(owner)), kind_(std::move(kind)), names_(std::move(names)) {}
 
-  long Count() const { return static_cast<long>(names_.size()); }
-  LnsNamedObject Item(long position) const;
-  LnsNamedObject Item(std::string_view name) const;
-
  private:
+  friend ListedItems<LnsNamedObjects, LnsNamedObject>;
+
+  const std::vector<std::string>& Listed() const { return names_; }
+  static LnsNamedObject Made(const std::string& name) { return LnsNamedObject(name); }
+  const std::string& Owner() const { return owner_; }
+  const std::string& What() const { return kind_; }
+
   std::string owner_;
   std::string kind_;
   std::vector<std::string> names_;

@@ -94,26 +94,9 @@ bool LnsNetworkVariable::GetMonitorOptionB() const {
   return Monitor().optionB;
 }
 
-long LnsNetworkVariables::Count() const {
+const std::vector<TemplateInterface::NetworkVariable>& LnsNetworkVariables::Listed() const {
   ref_.network->Database();
-  return static_cast<long>(ref_.interface->networkVariables.size());
-}
-
-LnsNetworkVariable LnsNetworkVariables::Item(long position) const {
-  const auto& nvs = ref_.interface->networkVariables;
-  if (position < 1 || static_cast<std::size_t>(position) > nvs.size()) {
-    ThrowBadPosition(position, nvs.size(), "the network variables of " + ref_.OwnerLabel());
-  }
-  ref_.network->Database();
-  return LnsNetworkVariable(ref_, nvs[static_cast<std::size_t>(position - 1)]);
-}
-
-LnsNetworkVariable LnsNetworkVariables::Item(std::string_view name) const {
-  ref_.network->Database();
-  for (const auto& nv : ref_.interface->networkVariables) {
-    if (SameName(nv.name, name)) return LnsNetworkVariable(ref_, nv);
-  }
-  ThrowNoItemNamed(ref_.OwnerLabel(), "network variable", name);
+  return ref_.interface->networkVariables;
 }
 
 LnsNetworkVariable LnsNetworkVariables::ItemByIndex(int index) const {

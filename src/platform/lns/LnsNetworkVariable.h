@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/lns/InterfaceRef.h"
+#include "platform/lns/LnsCollection.h"
 #include "platform/lns/NvMonitor.h"
 #include "platform/lns/TemplateInterface.h"
 
@@ -58,17 +59,23 @@ class LnsNetworkVariable {
 };
 
 // A device's network variables by ascending index; positions count from 1.
-class LnsNetworkVariables {
+class LnsNetworkVariables : public ListedItems<LnsNetworkVariables, LnsNetworkVariable> {
  public:
   explicit LnsNetworkVariables(InterfaceRef ref) : ref_(std::move(ref)) {}
 
-  long Count() const;
-  LnsNetworkVariable Item(long position) const;
-  LnsNetworkVariable Item(std::string_view name) const;
   // By the variable's index on the device.
   LnsNetworkVariable ItemByIndex(int index) const;
 
  private:
+  friend ListedItems<LnsNetworkVariables, LnsNetworkVariable>;
+
+  const std::vector<TemplateInterface::NetworkVariable>& Listed() const;
+  LnsNetworkVariable Made(const TemplateInterface::NetworkVariable& entry) const {
+    return LnsNetworkVariable(ref_, entry);
+  }
+  std::string Owner() const { return ref_.OwnerLabel(); }
+  static std::string_view What() { return "network variable"; }
+
   InterfaceRef ref_;
 };
 

@@ -70,18 +70,9 @@ LnsSubsystems::LnsSubsystems(std::shared_ptr<NetworkState> state, std::vector<En
                              std::string owner)
     : state_(std::move(state)), entries_(std::move(entries)), owner_(std::move(owner)) {}
 
-LnsSubsystem LnsSubsystems::Item(long position) const {
+const std::vector<LnsSubsystems::Entry>& LnsSubsystems::Listed() const {
   state_->RequireSystemOpen();
-  CheckPosition(position, entries_.size(), "the subsystems of " + owner_);
-  return LnsSubsystem(state_, entries_[static_cast<std::size_t>(position - 1)].id);
-}
-
-LnsSubsystem LnsSubsystems::Item(std::string_view name) const {
-  state_->RequireSystemOpen();
-  for (const Entry& entry : entries_) {
-    if (SameName(entry.name, name)) return LnsSubsystem(state_, entry.id);
-  }
-  ThrowNoItemNamed(owner_, "subsystem", name);
+  return entries_;
 }
 
 LnsSubsystem LnsSubsystems::Add(std::string_view name) {

@@ -33,7 +33,7 @@ class LnsSubsystem {
 };
 
 // Subsystems in the order they were created. The collection is read when it is fetched.
-class LnsSubsystems {
+class LnsSubsystems : public ListedItems<LnsSubsystems, LnsSubsystem> {
  public:
   struct Entry {
     std::int64_t id = 0;
@@ -45,13 +45,17 @@ class LnsSubsystems {
   // A fixed list (a device's subsystems), to which nothing can be added.
   LnsSubsystems(std::shared_ptr<NetworkState> state, std::vector<Entry> entries, std::string owner);
 
-  long Count() const { return static_cast<long>(entries_.size()); }
-  LnsSubsystem Item(long position) const;
-  LnsSubsystem Item(std::string_view name) const;
   // Creates a subsystem here; throws LnsError (kLnsAlreadyExists) when the name is taken.
   LnsSubsystem Add(std::string_view name);
 
  private:
+  friend ListedItems<LnsSubsystems, LnsSubsystem>;
+
+  const std::vector<Entry>& Listed() const;
+  LnsSubsystem Made(const Entry& entry) const { return LnsSubsystem(state_, entry.id); }
+  const std::string& Owner() const { return owner_; }
+  static std::string_view What() { return "subsystem"; }
+
   std::shared_ptr<NetworkState> state_;
   std::vector<Entry> entries_;
   std::string owner_;

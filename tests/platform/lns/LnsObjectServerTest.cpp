@@ -74,12 +74,16 @@ TEST(LnsObjectServerTest, NetworksCollectionCountsFromOneAndPersists) {
 TEST(LnsObjectServerTest, OpenedObjectsStayUsableUntilClosed) {
   lnstest::LnsDemo demo;
   lns::LnsAppDevice device = demo.Device("Floor 1", "Room 101");
+  lns::LnsSubsystems floors = demo.System().GetSubsystems();
   lns::LnsNetwork other = demo.Server().GetNetworks().Item("demo");
   EXPECT_TRUE(other.GetIsOpen());  // handles of one network share its state
 
   demo.System().Close();
   EXPECT_EQ(ErrorNumberOf([&] { device.GetName(); }), lns::kLnsNotOpen);
   EXPECT_EQ(ErrorNumberOf([&] { demo.System().GetSubsystems(); }), lns::kLnsNotOpen);
+  // A collection fetched before does not count or give items from a closed system.
+  EXPECT_EQ(ErrorNumberOf([&] { floors.Count(); }), lns::kLnsNotOpen);
+  EXPECT_EQ(ErrorNumberOf([&] { floors.Item(1); }), lns::kLnsNotOpen);
   demo.System().Open();
   EXPECT_EQ(device.GetName(), "Room 101");
 

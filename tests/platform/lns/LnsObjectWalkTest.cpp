@@ -37,6 +37,10 @@ TEST(LnsObjectWalkTest, SubsystemsAndDevicesByNameAndPosition) {
   EXPECT_EQ(neuronIds.size(), 4u);
   EXPECT_EQ(ErrorNumberOf([&] { devices.Item(5); }), lns::kLnsNotFound);
   EXPECT_EQ(ErrorNumberOf([&] { devices.Item("Room 201"); }), lns::kLnsNotFound);
+  EXPECT_EQ(lnstest::ErrorTextOf([&] { devices.Item(0); }),
+            "item 0 does not exist: the devices of the subsystem \"Floor 1\" hold 4 items");
+  EXPECT_EQ(lnstest::ErrorTextOf([&] { devices.Item("Room 201"); }),
+            "the subsystem \"Floor 1\" has no device named \"Room 201\"");
 
   lns::LnsAppDevice room = devices.Item("room 104");
   EXPECT_EQ(room.GetProgramId(), "9FFF6E0A5A06040B");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/lns/LnsError.h"
 
 namespace lnstest {
@@ -13,6 +15,17 @@ long ErrorNumberOf(Operation operation) {
     return error.Number();
   }
   return 0;
+}
+
+// The description of the LnsError that `operation` raises, empty when it raises none.
+template <typename Operation>
+std::string ErrorTextOf(Operation operation) {
+  try {
+    operation();
+  } catch (const lns::LnsError& error) {
+    return error.Description();
+  }
+  return {};
 }
 
 }  // namespace lnstest
