@@ -85,21 +85,27 @@ class Interruption : public e2e::LnsSendScript {
     return std::chrono::duration_cast<milliseconds>(Clock::now() - start);
   }
 
-  // Kills `name args` at `kills` moments spread over `duration`, calling `check` after each kill that
-  // landed (`before` runs before each start); at least one must land.
+  // Kills the run `name argsOf(at)` at moments `at` = 1..`kills` spread over `duration`, calling `check(at)`
+  // after each kill that landed (`before` runs before each start); at least one must land.
+  using Arguments = std::function<std::vector<std::string>(int at)>;
   void KillAcross(
-      const std::string& name, const std::vector<std::string>& args, milliseconds duration, int kills,
-      const std::function<void()>& check, const std::function<void()>& before = [] {}) {
+      const std::string& name, const Arguments& argsOf, milliseconds duration, int kills,
+      const std::function<void(int at)>& check, const std::function<void()>& before = [] {}) {
     int landed = 0;
     for (int at = 1; at <= kills; ++at) {
       before();
-      if (!KilledAfter(name, args, duration * at / (kills + 1))) continue;
+      const milliseconds delay = duration * at / (kills + 1);
+      if (!KilledAfter(name, argsOf(at), delay)) continue;
       ++landed;
-      SCOPED_TRACE("killed after " + std::to_string((duration * at / (kills + 1)).count()) + " ms");
-      check();
+      SCOPED_TRACE("killed after " + std::to_string(delay.count()) + " ms");
+      check(at);
       if (HasFatalFailure()) return;
     }
     EXPECT_GT(landed, 0) << "every run ended before it could be killed";
+  }
+  // The same run each time.
+  static Arguments Always(const std::vector<std::string>& args) {
+    return [args](int) { return args; };
   }
 
   // The machine's databases open and hold what was committed before the kill.
@@ -115,53 +121,52 @@ class Interruption : public e2e::LnsSendScript {
     EXPECT_EQ(kept.out, "yes\n");
   }
 
-  std::string HoldTimeOn(const std::string& room) {
-    return Lns({"cp", "get", "Demo", "Floor 1/" + room, kHoldTime}).out;
-  }
-
  private:
   std::string demoDevices_;
 };
 
-// Room 101 and Room 102 get a hold time over an FT-10 channel; killed half-way, each holds the old or
-// the new value, and a transfer then runs to its end.
+// On a network of 2,000 devices on an FT-10 channel, nine times (hold time first) go to the 500 devices of
+// one model, device after device. Killed half-way, every device holds the values of the run before or of
+// the killed one, and a transfer then runs to its end.
 TEST_F(Interruption, ATransferToSeveralDevices) {
-  ASSERT_EQ(Lns({"channel", "Demo", "ft10"}).code, 0);
-  const auto transfer = [&](const std::string& holdTime) {
-    return std::vector<std::string>{"send",
-                                    "Demo",
-                                    "13",
-                                    "7",
-                                    device,
-                                    "--do",
-                                    "click cmdGerAuswahl",
-                                    "--do",
-                                    "check fGeräteauswahl.TreeView1 Floor 1/Room 101",
-                                    "--do",
-                                    "check fGeräteauswahl.TreeView1 Room 102(2)",
-                                    "--do",
-                                    "click fGeräteauswahl.cmdFertig",
-                                    "--do",
-                                    "set txtNci(2) " + holdTime,
-                                    "--do",
-                                    "click cmdApply",
-                                    "--answer",
-                                    "yes"};
+  ASSERT_EQ(Lns({"network", "create", "Wide", "--devices", "2000", "--channel", "ft10"}).code, 0);
+  const std::string wideDevices = Lns({"devices", "Wide"}).out;
+  const auto transfer = [&](int seconds) {
+    std::vector<std::string> args = {
+        "send", "Wide", "13", "7", "Wide/Area 1/Device 2", "--do", "click cmdGerAuswahl"};
+    for (int area = 1; area <= 20; ++area)
+      args.insert(args.end(), {"--do", "check fGeräteauswahl.TreeView1 Area " + std::to_string(area)});
+    args.insert(args.end(), {"--do", "click fGeräteauswahl.cmdFertig"});
+    for (const int row : {2, 3, 5, 8, 9, 12, 14, 23, 25})
+      args.insert(args.end(), {"--do", "set txtNci(" + std::to_string(row) + ") " + std::to_string(seconds)});
+    args.insert(args.end(), {"--do", "click cmdApply", "--answer", "yes"});
+    return args;
   };
-  const milliseconds duration = Timed("lns", transfer("500"));
-  ASSERT_EQ(HoldTimeOn("Room 101"), "500.0\n");
-  ASSERT_EQ(HoldTimeOn("Room 102"), "500.0\n");
+  // Devices 2, 6, ... share the model; the first, one in the middle and the last of them.
+  const auto holdTimes = [&] {
+    std::vector<std::string> values;
+    for (const char* device : {"Area 1/Device 2", "Area 10/Device 998", "Area 20/Device 1998"})
+      values.push_back(Lns({"cp", "get", "Wide", device, kHoldTime}).out);
+    return values;
+  };
+  const milliseconds duration = Timed("lns", transfer(500));
+  ASSERT_EQ(holdTimes(), std::vector<std::string>(3, "500.0\n"));
 
-  KillAcross("lns", transfer("450"), duration, 3, [&] {
-    ExpectCommittedKept();
-    for (const char* room : {"Room 101", "Room 102"}) {
-      const std::string value = HoldTimeOn(room);
-      EXPECT_TRUE(value == "500.0\n" || value == "450.0\n") << room << ": " << value;
-    }
-  });
-  EXPECT_GT(Timed("lns", transfer("400")).count(), 0);
-  EXPECT_EQ(HoldTimeOn("Room 101"), "400.0\n");
-  EXPECT_EQ(HoldTimeOn("Room 102"), "400.0\n");
+  // Each run writes a value of its own: a device holds what it held before the run or the run's value.
+  std::vector<std::string> before;
+  KillAcross(
+      "lns", [&](int at) { return transfer(500 - 20 * at); }, duration, 6,
+      [&](int at) {
+        ExpectCommittedKept();
+        EXPECT_EQ(Lns({"devices", "Wide"}).out, wideDevices);
+        const std::string killed = std::to_string(500 - 20 * at) + ".0\n";
+        const std::vector<std::string> after = holdTimes();
+        for (std::size_t i = 0; i < after.size(); ++i)
+          EXPECT_TRUE(after[i] == before[i] || after[i] == killed) << before[i] << " became " << after[i];
+      },
+      [&] { before = holdTimes(); });
+  EXPECT_GT(Timed("lns", transfer(300)).count(), 0);
+  EXPECT_EQ(holdTimes(), std::vector<std::string>(3, "300.0\n"));
 }
 
 // Saving the same device's values again over its file, killed at any moment, leaves the file as it was.
@@ -174,7 +179,7 @@ TEST_F(Interruption, AParameterFileSaveOverAnEarlierFile) {
   const std::string earlier = e2e::ReadFile(file);
   ASSERT_FALSE(earlier.empty());
 
-  KillAcross("lns", save, duration, 12, [&] {
+  KillAcross("lns", Always(save), duration, 12, [&](int) {
     ExpectCommittedKept();
     EXPECT_EQ(e2e::ReadFile(file), earlier);
   });
@@ -189,7 +194,7 @@ TEST_F(Interruption, ARegistration) {
   ASSERT_EQ(Lns({"reg", "get", "HKLM", kPlugInKey, "Language"}).out, "english\n");
   ASSERT_EQ(e2e::Run(program, {"/deregplugin", "/deregmode:-1"}, root.Path()).code, 0);
 
-  KillAcross(program, registration, duration, 6, [&] {
+  KillAcross(program, Always(registration), duration, 6, [&](int) {
     ExpectCommittedKept();
     const e2e::ProgramRun language = Lns({"reg", "get", "HKLM", kPlugInKey, "Language"});
     EXPECT_EQ(language.code, 0) << language.err;
@@ -213,8 +218,8 @@ TEST_F(Interruption, ANetworkCreation) {
     return std::count(devices.begin(), devices.end(), '\n');
   };
   KillAcross(
-      "lns", create, duration, 3,
-      [&] {
+      "lns", Always(create), duration, 3,
+      [&](int) {
         ExpectCommittedKept();
         const std::string networks = Lns({"networks"}).out;
         if (networks != "Demo\n") {
