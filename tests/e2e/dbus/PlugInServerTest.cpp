@@ -8,6 +8,11 @@
 #include <climits>
 #include <cstdio>
 #include <functional>
+#include <limits>
+#include <random>
+
+#include <QStringList>
+#include <QVariantMap>
 
 #include "BusDirectors.h"
 #include "BusMachineRoot.h"
@@ -174,8 +179,126 @@ TEST_F(PlugInServer, AnswersMalformedCallsWithErrors) {
     EXPECT_EQ(reply.errorName().toStdString(), "Calyxtern_qvr_lon_PlugIn.Error.Number20003")
         << reply.errorMessage().toStdString();
   }
+  // Shown at a huge size, the window stays within the desktop.
+  director.Set(object, QStringLiteral("Width"), 600);
+  director.Set(object, QStringLiteral("Height"), 1916895232);
+  EXPECT_EQ(director.Set(object, QStringLiteral("Visible"), true).type(), QDBusMessage::ReplyMessage);
   EXPECT_EQ(director.Value(object, QStringLiteral("Name")).toString(),
             QStringLiteral("Calyxtern_qvr_lon_PlugIn"));
+  director.Set(object, QStringLiteral("Visible"), false);
+  EXPECT_EQ(director.Release(object).type(), QDBusMessage::ReplyMessage);
+  EXPECT_TRUE(ServerEnds());
+}
+
+// A value of a random D-Bus type: every basic type, arrays, a dictionary and variants (nested once),
+// at its limits, empty, long or in unusual scripts.
+QVariant RandomValue(std::mt19937& random, bool variantAllowed = true) {
+  const auto pick = [&](int count) { return static_cast<int>(random() % static_cast<unsigned>(count)); };
+  const QList<QString> texts = {QString(),
+                                QStringLiteral("Height"),
+                                QStringLiteral("Demo/Floor 1/Room 101"),
+                                QString(5000, QLatin1Char('x')),
+                                QStringLiteral("\u00e4\u4e2d\u0645 \U0001F600"),
+                                QString::number(random())};
+  const QString text = texts[pick(texts.size())];
+  const int number = static_cast<int>(random());
+  switch (pick(variantAllowed ? 14 : 13)) {
+    case 0:
+      return QVariant(pick(2) == 1);
+    case 1:
+      return QVariant::fromValue(static_cast<uchar>(number));
+    case 2:
+      return QVariant::fromValue(static_cast<short>(number));
+    case 3:
+      return QVariant::fromValue(static_cast<ushort>(number));
+    case 4:
+      return QVariant(pick(3) == 0 ? INT_MIN : pick(2) == 0 ? INT_MAX : number);
+    case 5:
+      return QVariant(static_cast<uint>(number));
+    case 6:
+      return QVariant(static_cast<qlonglong>(number) << pick(40));
+    case 7:
+      return QVariant(static_cast<qulonglong>(random()) << 32);
+    case 8:
+      return QVariant(pick(2) == 0 ? std::numeric_limits<double>::quiet_NaN() : number / 7.0);
+    case 9:
+      return QVariant(text);
+    case 10:
+      return QVariant(text.toUtf8());
+    case 11:
+      return QVariant(QStringList(pick(4), text));
+    case 12:
+      return QVariant(QVariantMap{{text, number}});
+    default:
+      return QVariant::fromValue(QDBusVariant(RandomValue(random, false)));
+  }
+}
+
+// Calls of every member the program serves, and others, on its object, its factory and paths it does
+// not serve, with random arguments from a fixed seed: each gets an answer, none ends the program, and
+// its object answers as before.
+TEST_F(PlugInServer, AnswersCallsWithRandomArgumentsAndKeepsServing) {
+  BusDirector director(Address(), QStringLiteral("random"));
+  const QString object = director.Create();
+  ASSERT_FALSE(object.isEmpty());
+  const QList<QString> paths = {object, e2e::kFactory, e2e::kFactory + QStringLiteral("/9"),
+                                QStringLiteral("/")};
+  const QList<QString> interfaces = {e2e::kObjectInterface, e2e::kProperties,
+                                     QStringLiteral("Calyxtern_qvr_lon_PlugIn.ClassFactory"),
+                                     QStringLiteral("org.example.None")};
+  const QList<QString> members = {QStringLiteral("Get"),        QStringLiteral("Set"),
+                                  QStringLiteral("GetAll"),     QStringLiteral("SendCommand"),
+                                  QStringLiteral("Release"),    QStringLiteral("CreateInstance"),
+                                  QStringLiteral("Introspect"), QStringLiteral("None")};
+  std::mt19937 random(18);
+  const auto pick = [&](const QList<QString>& from) {
+    return from[static_cast<int>(random() % from.size())];
+  };
+  int answered = 0;
+  const QList<QString> properties = {QStringLiteral("Height"), QStringLiteral("Visible"),
+                                     QStringLiteral("Name"), QStringLiteral("networkName"),
+                                     QStringLiteral("None")};
+  const auto isCommand = [](const QList<QVariant>& args) {
+    return args.size() == 3 && args[0].metaType().id() == QMetaType::Int &&
+           args[1].metaType().id() == QMetaType::Short && args[2].metaType().id() == QMetaType::QString;
+  };
+  for (int call = 0; call < 2000; ++call) {
+    // A third each: a property's Get or Set on the object, a command with random arguments, anything.
+    const int shape = call % 3;
+    const QString path = shape < 2 ? object : pick(paths);
+    const QString interface = shape == 0   ? e2e::kProperties
+                              : shape == 1 ? e2e::kObjectInterface
+                                           : pick(interfaces);
+    QString member = shape == 1 ? QStringLiteral("SendCommand") : pick(members);
+    QList<QVariant> args;
+    const int count = shape == 1 ? 3 : static_cast<int>(random() % 5);
+    for (int i = 0; i < count; ++i) args.push_back(RandomValue(random));
+    if (shape == 0) {
+      member = random() % 2 ? QStringLiteral("Set") : QStringLiteral("Get");
+      args = {e2e::kObjectInterface, pick(properties)};
+      if (member == QLatin1String("Set"))
+        args.push_back(QVariant::fromValue(QDBusVariant(RandomValue(random))));
+    }
+    // What a host does on purpose stays out: releasing or making an object, and a well-formed command.
+    if ((member == QLatin1String("Release") || member == QLatin1String("CreateInstance")) && args.isEmpty())
+      continue;
+    if (member == QLatin1String("SendCommand") && isCommand(args)) continue;
+    const QDBusMessage reply = director.Call(path, interface, member, args);
+    QString described = QString::number(call) + QLatin1Char(' ') + interface + QLatin1Char('.') + member +
+                        QStringLiteral(" on ") + path + QStringLiteral(" with");
+    for (const QVariant& arg : args) described += QLatin1Char(' ') + QLatin1String(arg.typeName());
+    ASSERT_TRUE(reply.type() == QDBusMessage::ReplyMessage || reply.type() == QDBusMessage::ErrorMessage)
+        << described.toStdString();
+    ASSERT_NE(reply.errorName().toStdString(), "org.freedesktop.DBus.Error.NoReply")
+        << described.toStdString();
+    ASSERT_NE(reply.errorName().toStdString(), "org.freedesktop.DBus.Error.ServiceUnknown")
+        << "the program ended at " << described.toStdString();
+    ++answered;
+  }
+  EXPECT_GT(answered, 1500);
+  EXPECT_EQ(director.Value(object, QStringLiteral("Name")).toString(),
+            QStringLiteral("Calyxtern_qvr_lon_PlugIn"));
+  director.Set(object, QStringLiteral("Visible"), false);
   EXPECT_EQ(director.Release(object).type(), QDBusMessage::ReplyMessage);
   EXPECT_TRUE(ServerEnds());
 }

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QMenuBar>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -25,6 +26,23 @@ namespace {
 // The forms' twips layouts were made for the 8-point font of the desktops of their time; the larger
 // default font of today's desktops would cut values off in their boxes.
 constexpr int kFormFontPoints = 8;
+
+// A desktop smaller than this still takes windows this large, for forms laid out larger than the screen.
+constexpr int kLargestWindowPixels = 4096;
+
+// A director may set any size; the window system keeps a window within the desktop, so that a huge
+// size cannot ask for a window (and its backing store) of gigabytes.
+QSize BoundedToDesktop(const QWidget& window, QSize size) {
+  QSize largest(kLargestWindowPixels, kLargestWindowPixels);
+  if (const QScreen* screen = window.screen()) largest = largest.expandedTo(screen->virtualSize());
+  return size.boundedTo(largest);
+}
+
+// Whole pixels of a position or size, within what a window's coordinates can hold.
+int WholePixels(float pixels) {
+  constexpr float kLimit = 1 << 30;
+  return static_cast<int>(std::lround(std::clamp(pixels, -kLimit, kLimit)));
+}
 
 }  // namespace
 
@@ -138,10 +156,10 @@ void QtFormWindow::PlaceChildrenOf(const Control& container) {
 }
 
 int QtFormWindow::ToPixelsX(float twips) const {
-  return static_cast<int>(std::lround(twips / static_cast<float>(screen_.TwipsPerPixelX())));
+  return WholePixels(twips / static_cast<float>(screen_.TwipsPerPixelX()));
 }
 int QtFormWindow::ToPixelsY(float twips) const {
-  return static_cast<int>(std::lround(twips / static_cast<float>(screen_.TwipsPerPixelY())));
+  return WholePixels(twips / static_cast<float>(screen_.TwipsPerPixelY()));
 }
 float QtFormWindow::ToTwipsX(int pixels) const {
   return static_cast<float>(pixels * screen_.TwipsPerPixelX());
@@ -189,7 +207,7 @@ void QtFormWindow::OnFormChanged(Form& /*form*/, FormProperty property) {
 void QtFormWindow::ShowGeometry() {
   const Form::State& state = form_.RawState();
   if (state.width > 0 && state.height > 0) {
-    shownSize_ = QSize(ToPixelsX(state.width), ToPixelsY(state.height));
+    shownSize_ = BoundedToDesktop(*window_, QSize(ToPixelsX(state.width), ToPixelsY(state.height)));
     window_->resize(shownSize_);
   } else {
     // A form without a size of its own fits its controls.
