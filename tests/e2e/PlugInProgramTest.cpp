@@ -207,6 +207,7 @@ TEST_F(PlugInProgramTest, ARegistrationThatCannotBeWrittenFailsWithAReason) {
 }
 
 TEST_F(PlugInProgramTest, WithoutADisplayTheCommandLineRunsOffscreenButTheDialogIsNotOffered) {
+  if (!QVR_LNS_WITH_QT) GTEST_SKIP() << "offscreen windows need a program built with Qt";
   e2e::ProgramRun run = PlugIn({"/regplugin", "/english"});
   EXPECT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(Get(kPlugInKey, "Language"), "english");
