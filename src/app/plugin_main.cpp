@@ -102,7 +102,7 @@ int RunScript(qvr::Program& program, ui::HeadlessProgramServices& services) {
   try {
     const int status = RunMain(program);
     ui::UserActions script(ActionLines(Environment("QVR_DO")), program.App(), &services.Boxes());
-    script.Run(services.HeadlessLoop());
+    script.Run(services.TestLoop());
     return status;
   } catch (const ui::UnscriptedDialog& unanswered) {
     const auto& boxes = services.Boxes().Shown();
