@@ -61,13 +61,6 @@ void ContactDevice(sqlite::Database& db, ChannelUse& channel, const DeviceRecord
   }
 }
 
-std::optional<RawValue> StoredValue(sqlite::Database& db, std::int64_t deviceId, const ValueSlot& slot) {
-  auto query = db.Query("SELECT raw FROM device_values WHERE device_id = ? AND kind = ? AND number = ?",
-                        deviceId, static_cast<int>(slot.kind), slot.number);
-  if (!query.Step()) return std::nullopt;
-  return query.Blob(0);
-}
-
 void StoreValue(sqlite::Database& db, std::int64_t deviceId, const ValueSlot& slot, const RawValue& raw) {
   db.Run(
       "INSERT INTO device_values (device_id, kind, number, raw) VALUES (?, ?, ?, ?) "
@@ -79,7 +72,7 @@ std::string ReadValue(const InterfaceRef& ref, const ValueSlot& slot, const LonT
                       const RawValue& fallback) {
   sqlite::Database& db = ref.network->Database();
   ChannelUse channel(*ref.network);
-  DeviceRecord device = LoadDevice(db, ref.deviceId);
+  auto [device, stored] = LoadDeviceValue(db, ref.deviceId, static_cast<int>(slot.kind), slot.number);
   if (slot.kind == ValueKind::NetworkVariable) {
     if (!device.Online()) {
       throw LnsError(kLnsDeviceNotOnline, device.name + " is not online (" + NotOnlineReason(device) +
@@ -87,8 +80,7 @@ std::string ReadValue(const InterfaceRef& ref, const ValueSlot& slot, const LonT
     }
     ContactDevice(db, channel, device, slot.label, false);
   }
-  return type.Format(StoredValue(db, ref.deviceId, slot).value_or(fallback),
-                     ref.network->Server().DecimalSeparator());
+  return type.Format(stored.value_or(fallback), ref.network->Server().DecimalSeparator());
 }
 
 void WriteValue(const InterfaceRef& ref, const ValueSlot& slot, const LonType& type, std::string_view text) {

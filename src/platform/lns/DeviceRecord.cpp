@@ -24,13 +24,17 @@ bool DeviceRecord::Online() const {
   return networkMode == kNetworkModeOnNet && commissioned && state == kStateConfiguredOnline;
 }
 
-DeviceRecord LoadDevice(sqlite::Database& db, std::int64_t id) {
-  auto query = db.Query(
-      "SELECT d.subsystem_id, d.template_id, t.revision, d.name, t.program_id, d.neuron_id, d.state, "
-      "d.commissioned, d.state_unknown, d.refuse_writes, d.times_out, s.network_mode "
-      "FROM devices d JOIN templates t ON t.id = d.template_id JOIN system s ON s.id = 1 WHERE d.id = ?",
-      id);
-  if (!query.Step()) throw LnsError(kLnsNotFound, "the device no longer exists in the network");
+namespace {
+
+// The device's row, its template's and the system's, as the first columns of a query.
+constexpr const char* kDeviceColumns =
+    "SELECT d.subsystem_id, d.template_id, t.revision, d.name, t.program_id, d.neuron_id, d.state, "
+    "d.commissioned, d.state_unknown, d.refuse_writes, d.times_out, s.network_mode";
+constexpr const char* kDeviceJoins =
+    " FROM devices d JOIN templates t ON t.id = d.template_id JOIN system s ON s.id = 1";
+constexpr int kDeviceColumnCount = 12;
+
+DeviceRecord RecordFrom(std::int64_t id, const sqlite::Statement& query) {
   DeviceRecord device;
   device.id = id;
   device.subsystemId = query.Int(0);
@@ -46,6 +50,29 @@ DeviceRecord LoadDevice(sqlite::Database& db, std::int64_t id) {
   device.timesOut = query.Int(10) != 0;
   device.networkMode = static_cast<long>(query.Int(11));
   return device;
+}
+
+[[noreturn]] void ThrowDeviceGone() {
+  throw LnsError(kLnsNotFound, "the device no longer exists in the network");
+}
+
+}  // namespace
+
+DeviceRecord LoadDevice(sqlite::Database& db, std::int64_t id) {
+  auto query = db.Query(std::string(kDeviceColumns) + kDeviceJoins + " WHERE d.id = ?", id);
+  if (!query.Step()) ThrowDeviceGone();
+  return RecordFrom(id, query);
+}
+
+DeviceValue LoadDeviceValue(sqlite::Database& db, std::int64_t id, int kind, int number) {
+  auto query = db.Query(std::string(kDeviceColumns) + ", v.raw, v.device_id IS NOT NULL" + kDeviceJoins +
+                            " LEFT JOIN device_values v ON v.device_id = d.id AND v.kind = ? AND v.number = ?"
+                            " WHERE d.id = ?",
+                        kind, number, id);
+  if (!query.Step()) ThrowDeviceGone();
+  DeviceValue result{RecordFrom(id, query), std::nullopt};
+  if (query.Int(kDeviceColumnCount + 1) != 0) result.stored = query.Blob(kDeviceColumnCount);
+  return result;
 }
 
 std::int64_t InsertDevice(sqlite::Database& db, std::int64_t subsystemId, std::int64_t templateId,

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/lns/LonTypes.h"
 
 namespace sqlite {
 class Database;
@@ -32,6 +35,14 @@ struct DeviceRecord {
 
 // Loads a device; throws LnsError (kLnsNotFound) when it no longer exists.
 DeviceRecord LoadDevice(sqlite::Database& db, std::int64_t id);
+
+// A device with one of its stored values (none when the value was never written), read in one go.
+struct DeviceValue {
+  DeviceRecord device;
+  std::optional<RawValue> stored;
+};
+// Loads a device and its value `kind`/`number`; throws as LoadDevice does.
+DeviceValue LoadDeviceValue(sqlite::Database& db, std::int64_t id, int kind, int number);
 
 // Inserts a device of a template into a subsystem: not commissioned, unconfigured, with a Neuron ID made from
 // its number. Throws LnsError (kLnsAlreadyExists) when the subsystem has a device of that name.
