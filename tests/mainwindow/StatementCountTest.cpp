@@ -17,7 +17,7 @@ namespace mainwindow_test {
 using namespace testsupport;
 namespace {
 
-constexpr int kMostStatementsPerOpen = 394;
+constexpr int kMostStatementsPerOpen = 304;
 
 std::atomic<bool> counting{false};
 std::mutex countedMutex;

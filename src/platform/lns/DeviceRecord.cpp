@@ -64,13 +64,16 @@ DeviceRecord LoadDevice(sqlite::Database& db, std::int64_t id) {
   return RecordFrom(id, query);
 }
 
-DeviceValue LoadDeviceValue(sqlite::Database& db, std::int64_t id, int kind, int number) {
-  auto query = db.Query(std::string(kDeviceColumns) + ", v.raw, v.device_id IS NOT NULL" + kDeviceJoins +
+DeviceValue LoadDeviceValue(sqlite::Database& db, std::int64_t id, int kind, int number,
+                            bool hasChannelTable) {
+  auto query = db.Query(std::string(kDeviceColumns) + ", v.raw, v.device_id IS NOT NULL, " +
+                            ChannelTimingColumn(hasChannelTable) + kDeviceJoins +
                             " LEFT JOIN device_values v ON v.device_id = d.id AND v.kind = ? AND v.number = ?"
                             " WHERE d.id = ?",
                         kind, number, id);
   if (!query.Step()) ThrowDeviceGone();
-  DeviceValue result{RecordFrom(id, query), std::nullopt};
+  DeviceValue result{RecordFrom(id, query), std::nullopt,
+                     ChannelTimingOf(query.Text(kDeviceColumnCount + 2))};
   if (query.Int(kDeviceColumnCount + 1) != 0) result.stored = query.Blob(kDeviceColumnCount);
   return result;
 }

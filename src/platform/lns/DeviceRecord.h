@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/lns/ChannelTiming.h"
 #include "platform/lns/LonTypes.h"
 
 namespace sqlite {
@@ -36,13 +37,17 @@ struct DeviceRecord {
 // Loads a device; throws LnsError (kLnsNotFound) when it no longer exists.
 DeviceRecord LoadDevice(sqlite::Database& db, std::int64_t id);
 
-// A device with one of its stored values (none when the value was never written), read in one go.
+// A device with one of its stored values (none when the value was never written) and the channel's timing,
+// read in one go.
 struct DeviceValue {
   DeviceRecord device;
   std::optional<RawValue> stored;
+  ChannelTiming timing = ChannelTiming::None;
 };
-// Loads a device and its value `kind`/`number`; throws as LoadDevice does.
-DeviceValue LoadDeviceValue(sqlite::Database& db, std::int64_t id, int kind, int number);
+// Loads a device, its value `kind`/`number` and, when the database has its table, the channel's timing;
+// throws as LoadDevice does.
+DeviceValue LoadDeviceValue(sqlite::Database& db, std::int64_t id, int kind, int number,
+                            bool hasChannelTable);
 
 // Inserts a device of a template into a subsystem: not commissioned, unconfigured, with a Neuron ID made from
 // its number. Throws LnsError (kLnsAlreadyExists) when the subsystem has a device of that name.
