@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/lns/ChannelTiming.h"
 #include "platform/lns/LonTypes.h"
@@ -36,6 +37,9 @@ struct DeviceRecord {
 
 // Loads a device; throws LnsError (kLnsNotFound) when it no longer exists.
 DeviceRecord LoadDevice(sqlite::Database& db, std::int64_t id);
+
+// The devices of a subsystem, in the order they were created.
+std::vector<DeviceRecord> LoadSubsystemDevices(sqlite::Database& db, std::int64_t subsystemId);
 
 // A device with one of its stored values (none when the value was never written) and the channel's timing,
 // read in one go.

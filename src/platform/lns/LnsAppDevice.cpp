@@ -25,9 +25,6 @@ std::vector<LnsAppDevices::Entry> ReadEntries(sqlite::Statement query) {
 
 }  // namespace
 
-DeviceRecord LnsAppDevice::GetRecord() const {
-  return LoadDevice(state_->Database(), id_);
-}
 std::string LnsAppDevice::GetName() const {
   return LoadDevice(state_->Database(), id_).name;
 }

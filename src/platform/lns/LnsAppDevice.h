@@ -6,8 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/lns/DeviceRecord.h"
-
 namespace lns {
 
 class LnsDeviceTemplate;
@@ -27,8 +25,6 @@ class LnsAppDevice {
  public:
   LnsAppDevice(std::shared_ptr<NetworkState> state, std::int64_t id) : state_(std::move(state)), id_(id) {}
 
-  // Name, Neuron ID, program ID, state and the rest read together, for a caller that wants several.
-  DeviceRecord GetRecord() const;
   std::string GetName() const;
   std::string GetNeuronId() const;   // 12 hex digits
   long GetNodeId() const;            // unique in the network

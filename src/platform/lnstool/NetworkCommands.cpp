@@ -20,9 +20,7 @@ void PrintDevices(ToolContext& context, lns::LnsSubsystems subsystems) {
   for (long position = 1; position <= subsystems.Count(); ++position) {
     lns::LnsSubsystem subsystem = subsystems.Item(position);
     std::string path = subsystem.GetPath();
-    lns::LnsAppDevices devices = subsystem.GetAppDevices();
-    for (long index = 1; index <= devices.Count(); ++index) {
-      const lns::DeviceRecord device = devices.Item(index).GetRecord();
+    for (const lns::DeviceRecord& device : subsystem.GetDeviceRecords()) {
       context.out << path << '\t' << device.name << '\t' << device.programId << '\t' << device.neuronId
                   << '\t' << lns::DeviceStateName(device.state) << '\n';
     }
