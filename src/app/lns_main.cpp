@@ -1,3 +1,8 @@
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,6 +13,24 @@
 #include "platform/ui/qt/QtUiPlatform.h"
 #endif
 
+namespace {
+
+#ifdef QVR_LNS_WINDOWED_PROGRAM
+// Hands a command that needs the window system to the windowed program beside this one; returns only when
+// that program cannot be started.
+int RunWindowed(char** argv) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  const std::filesystem::path windowed = self.parent_path() / QVR_LNS_WINDOWED_PROGRAM;
+  if (!error) execv(windowed.c_str(), argv);
+  std::cerr << "lns: cannot start " << windowed.string() << ": "
+            << (error ? error.message() : std::string(std::strerror(errno))) << '\n';
+  return 1;
+}
+#endif
+
+}  // namespace
+
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
 #ifdef QVR_LNS_WITH_QT
@@ -15,6 +38,9 @@ int main(int argc, char** argv) {
   com::BusDirector director;
   return lnstool::RunLnsTool(args, std::cout, std::cerr, &windows, &director);
 #else
+#ifdef QVR_LNS_WINDOWED_PROGRAM
+  if (lnstool::NeedsWindows(args)) return RunWindowed(argv);
+#endif
   return lnstool::RunLnsTool(args, std::cout, std::cerr);
 #endif
 }

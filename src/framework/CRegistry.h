@@ -13,7 +13,8 @@ namespace qvr {
 // The system's only way into the registry (the store of the machine root). A "section" is a key path, a
 // "key" is the name of a value in it ("" is the key's default value). Values are read and written as
 // REG_SZ texts; a read gives the text before its first NUL character, or "" when anything is missing.
-// Every routine makes its own instance; each operation opens the store anew and caches nothing.
+// Every routine makes its own instance; each operation reads the store anew and caches nothing (the
+// program keeps the store's connection open).
 class CRegistry {
  public:
   // The number a refused write leaves in the ErrObject (the object-error base plus 513).

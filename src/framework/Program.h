@@ -17,6 +17,7 @@
 #include "platform/lns/LnsNetwork.h"
 #include "platform/lns/LnsObjectServer.h"
 #include "platform/lns/LnsSystem.h"
+#include "platform/registry/StoreFile.h"
 #include "platform/runtime/ErrObject.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/FormRegistry.h"
@@ -96,6 +97,8 @@ class Program {
   ui::Services& services_;
   ui::Application app_;
   std::filesystem::path machineRoot_;
+  // The settings are read again and again through the program's life: one registry connection serves them.
+  reg::StoreKeeper registryKept_;
   ui::FormRegistry windows_;
   bool ended_ = false;
   std::function<void()> onEnd_;

@@ -146,4 +146,16 @@ TEST(DemoScriptFromAShell, KeepsTheUsersRootAndSavesPicturesWithoutADisplay) {
   EXPECT_NE(e2e::ReadFile(pictures / "room-201.txt").find("QVR-L1"), std::string::npos);
 }
 
+// Only the commands that show windows load the window system: a headless command starts without it.
+TEST(LnsSendWindowsFromAShell, AHeadlessCommandLoadsNoQtLibrary) {
+  testsupport::TempMachineRoot root;
+  ASSERT_EQ(e2e::Run("lns", {"init", "--demo"}, root.Path()).code, 0);
+  setenv("LD_DEBUG", "libs", 1);
+  const e2e::ProgramRun run = e2e::Run("lns", {"nv", "get", "Demo", "Floor 1/Room 101", "20"}, root.Path());
+  unsetenv("LD_DEBUG");
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_NE(run.err.find("find library=libsqlite3"), std::string::npos);  // the loader did report
+  EXPECT_EQ(run.err.find("libQt"), std::string::npos);
+}
+
 }  // namespace

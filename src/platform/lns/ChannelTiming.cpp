@@ -38,11 +38,23 @@ ChannelTiming ReadChannelTiming(sqlite::Database& db) {
   try {
     auto query = db.Query("SELECT timing FROM channel WHERE id = 1");
     if (!query.Step()) return ChannelTiming::None;
-    return ParseChannelTiming(query.Text(0)).value_or(ChannelTiming::None);
+    return ChannelTimingOf(query.Text(0));
   } catch (const LnsError& error) {
     if (error.Number() != kLnsDatabase) throw;
     return ChannelTiming::None;  // a database without the table
   }
+}
+
+bool HasChannelTable(sqlite::Database& db) {
+  return db.Query("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'channel'").Step();
+}
+
+const char* ChannelTimingColumn(bool hasChannelTable) {
+  return hasChannelTable ? "(SELECT timing FROM channel WHERE id = 1)" : "NULL";
+}
+
+ChannelTiming ChannelTimingOf(const std::string& column) {
+  return ParseChannelTiming(column).value_or(ChannelTiming::None);
 }
 
 void WriteChannelTiming(sqlite::Database& db, ChannelTiming timing) {
@@ -58,8 +70,8 @@ ChannelUse::~ChannelUse() {
   if (heldMs_ > 0) network_.Server().Loop().Occupy(heldMs_);
 }
 
-void ChannelUse::DeviceContacted(sqlite::Database& db) {
-  heldMs_ = TransactionMs(ReadChannelTiming(db));
+void ChannelUse::DeviceContacted(ChannelTiming timing) {
+  heldMs_ = TransactionMs(timing);
 }
 
 }  // namespace lns

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace sqlite {
@@ -30,6 +31,11 @@ extern const char* const kChannelSchema;
 // The timing kept in the network database, so that every process working on the network (a plug-in, the
 // `lns` tool) uses the same. A database made before the table existed has no timing.
 ChannelTiming ReadChannelTiming(sqlite::Database& db);
+// Whether the database has the table, so that a query may read the timing along with other things.
+bool HasChannelTable(sqlite::Database& db);
+// The timing column of such a query (NULL without the table), and the timing it gives.
+const char* ChannelTimingColumn(bool hasChannelTable);
+ChannelTiming ChannelTimingOf(const std::string& column);
 void WriteChannelTiming(sqlite::Database& db, ChannelTiming timing);
 
 // One device access's use of the channel. When the access reached the device, the event loop's thread is
@@ -43,7 +49,7 @@ class ChannelUse {
   ChannelUse& operator=(const ChannelUse&) = delete;
 
   // The access reached the device (whether it then refused or not).
-  void DeviceContacted(sqlite::Database& db);
+  void DeviceContacted(ChannelTiming timing);
 
  private:
   NetworkState& network_;

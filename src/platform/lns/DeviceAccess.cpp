@@ -48,9 +48,9 @@ std::string NotOnlineReason(const DeviceRecord& device) {
 
 // Contacting the device: it has to answer (no time-out fault) and take the write (no refusal left).
 // A refusal counts down in the same transaction as the check, so no two clients use up one refusal.
-void ContactDevice(sqlite::Database& db, ChannelUse& channel, const DeviceRecord& device,
-                   const std::string& label, bool writing) {
-  channel.DeviceContacted(db);
+void ContactDevice(sqlite::Database& db, ChannelUse& channel, ChannelTiming timing,
+                   const DeviceRecord& device, const std::string& label, bool writing) {
+  channel.DeviceContacted(timing);
   if (device.timesOut) {
     throw LnsError(kLnsTimeout, device.name + " did not answer when " + label + " was " +
                                     (writing ? "written" : "read") + " (time-out)");
@@ -59,13 +59,6 @@ void ContactDevice(sqlite::Database& db, ChannelUse& channel, const DeviceRecord
     UpdateDevice(db, device.id, "refuse_writes", device.refuseWrites - 1);
     throw LnsError(kLnsWriteRefused, device.name + " refused the write of " + label);
   }
-}
-
-std::optional<RawValue> StoredValue(sqlite::Database& db, std::int64_t deviceId, const ValueSlot& slot) {
-  auto query = db.Query("SELECT raw FROM device_values WHERE device_id = ? AND kind = ? AND number = ?",
-                        deviceId, static_cast<int>(slot.kind), slot.number);
-  if (!query.Step()) return std::nullopt;
-  return query.Blob(0);
 }
 
 void StoreValue(sqlite::Database& db, std::int64_t deviceId, const ValueSlot& slot, const RawValue& raw) {
@@ -79,16 +72,16 @@ std::string ReadValue(const InterfaceRef& ref, const ValueSlot& slot, const LonT
                       const RawValue& fallback) {
   sqlite::Database& db = ref.network->Database();
   ChannelUse channel(*ref.network);
-  DeviceRecord device = LoadDevice(db, ref.deviceId);
+  auto [device, stored, timing] = LoadDeviceValue(db, ref.deviceId, static_cast<int>(slot.kind), slot.number,
+                                                  ref.network->HasChannelTable());
   if (slot.kind == ValueKind::NetworkVariable) {
     if (!device.Online()) {
       throw LnsError(kLnsDeviceNotOnline, device.name + " is not online (" + NotOnlineReason(device) +
                                               "): " + slot.label + " cannot be read");
     }
-    ContactDevice(db, channel, device, slot.label, false);
+    ContactDevice(db, channel, timing, device, slot.label, false);
   }
-  return type.Format(StoredValue(db, ref.deviceId, slot).value_or(fallback),
-                     ref.network->Server().DecimalSeparator());
+  return type.Format(stored.value_or(fallback), ref.network->Server().DecimalSeparator());
 }
 
 void WriteValue(const InterfaceRef& ref, const ValueSlot& slot, const LonType& type, std::string_view text) {
@@ -100,7 +93,7 @@ void WriteValue(const InterfaceRef& ref, const ValueSlot& slot, const LonType& t
   DeviceRecord device = LoadDevice(db, ref.deviceId);
   if (device.Online()) {
     try {
-      ContactDevice(db, channel, device, slot.label, true);
+      ContactDevice(db, channel, ReadChannelTiming(db), device, slot.label, true);
     } catch (const LnsError&) {
       transaction.Commit();  // keeps the used-up refusal
       throw;

@@ -24,28 +24,65 @@ bool DeviceRecord::Online() const {
   return networkMode == kNetworkModeOnNet && commissioned && state == kStateConfiguredOnline;
 }
 
-DeviceRecord LoadDevice(sqlite::Database& db, std::int64_t id) {
-  auto query = db.Query(
-      "SELECT d.subsystem_id, d.template_id, t.revision, d.name, t.program_id, d.neuron_id, d.state, "
-      "d.commissioned, d.state_unknown, d.refuse_writes, d.times_out, s.network_mode "
-      "FROM devices d JOIN templates t ON t.id = d.template_id JOIN system s ON s.id = 1 WHERE d.id = ?",
-      id);
-  if (!query.Step()) throw LnsError(kLnsNotFound, "the device no longer exists in the network");
+namespace {
+
+// The device's row, its template's and the system's, as the first columns of a query.
+constexpr const char* kDeviceColumns =
+    "SELECT d.id, d.subsystem_id, d.template_id, t.revision, d.name, t.program_id, d.neuron_id, d.state, "
+    "d.commissioned, d.state_unknown, d.refuse_writes, d.times_out, s.network_mode";
+constexpr const char* kDeviceJoins =
+    " FROM devices d JOIN templates t ON t.id = d.template_id JOIN system s ON s.id = 1";
+constexpr int kDeviceColumnCount = 13;
+
+DeviceRecord RecordFrom(const sqlite::Statement& query) {
   DeviceRecord device;
-  device.id = id;
-  device.subsystemId = query.Int(0);
-  device.templateId = query.Int(1);
-  device.templateRevision = query.Int(2);
-  device.name = query.Text(3);
-  device.programId = query.Text(4);
-  device.neuronId = query.Text(5);
-  device.state = static_cast<long>(query.Int(6));
-  device.commissioned = query.Int(7) != 0;
-  device.stateUnknown = query.Int(8) != 0;
-  device.refuseWrites = static_cast<long>(query.Int(9));
-  device.timesOut = query.Int(10) != 0;
-  device.networkMode = static_cast<long>(query.Int(11));
+  device.id = query.Int(0);
+  device.subsystemId = query.Int(1);
+  device.templateId = query.Int(2);
+  device.templateRevision = query.Int(3);
+  device.name = query.Text(4);
+  device.programId = query.Text(5);
+  device.neuronId = query.Text(6);
+  device.state = static_cast<long>(query.Int(7));
+  device.commissioned = query.Int(8) != 0;
+  device.stateUnknown = query.Int(9) != 0;
+  device.refuseWrites = static_cast<long>(query.Int(10));
+  device.timesOut = query.Int(11) != 0;
+  device.networkMode = static_cast<long>(query.Int(12));
   return device;
+}
+
+[[noreturn]] void ThrowDeviceGone() {
+  throw LnsError(kLnsNotFound, "the device no longer exists in the network");
+}
+
+}  // namespace
+
+DeviceRecord LoadDevice(sqlite::Database& db, std::int64_t id) {
+  auto query = db.Query(std::string(kDeviceColumns) + kDeviceJoins + " WHERE d.id = ?", id);
+  if (!query.Step()) ThrowDeviceGone();
+  return RecordFrom(query);
+}
+
+std::vector<DeviceRecord> LoadSubsystemDevices(sqlite::Database& db, std::int64_t subsystemId) {
+  auto query = db.Query(
+      std::string(kDeviceColumns) + kDeviceJoins + " WHERE d.subsystem_id = ? ORDER BY d.id", subsystemId);
+  std::vector<DeviceRecord> devices;
+  while (query.Step()) devices.push_back(RecordFrom(query));
+  return devices;
+}
+
+DeviceValue LoadDeviceValue(sqlite::Database& db, std::int64_t id, int kind, int number,
+                            bool hasChannelTable) {
+  auto query = db.Query(std::string(kDeviceColumns) + ", v.raw, v.device_id IS NOT NULL, " +
+                            ChannelTimingColumn(hasChannelTable) + kDeviceJoins +
+                            " LEFT JOIN device_values v ON v.device_id = d.id AND v.kind = ? AND v.number = ?"
+                            " WHERE d.id = ?",
+                        kind, number, id);
+  if (!query.Step()) ThrowDeviceGone();
+  DeviceValue result{RecordFrom(query), std::nullopt, ChannelTimingOf(query.Text(kDeviceColumnCount + 2))};
+  if (query.Int(kDeviceColumnCount + 1) != 0) result.stored = query.Blob(kDeviceColumnCount);
+  return result;
 }
 
 std::int64_t InsertDevice(sqlite::Database& db, std::int64_t subsystemId, std::int64_t templateId,

@@ -1,8 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/lns/ChannelTiming.h"
+#include "platform/lns/LonTypes.h"
 
 namespace sqlite {
 class Database;
@@ -32,6 +37,21 @@ struct DeviceRecord {
 
 // Loads a device; throws LnsError (kLnsNotFound) when it no longer exists.
 DeviceRecord LoadDevice(sqlite::Database& db, std::int64_t id);
+
+// The devices of a subsystem, in the order they were created.
+std::vector<DeviceRecord> LoadSubsystemDevices(sqlite::Database& db, std::int64_t subsystemId);
+
+// A device with one of its stored values (none when the value was never written) and the channel's timing,
+// read in one go.
+struct DeviceValue {
+  DeviceRecord device;
+  std::optional<RawValue> stored;
+  ChannelTiming timing = ChannelTiming::None;
+};
+// Loads a device, its value `kind`/`number` and, when the database has its table, the channel's timing;
+// throws as LoadDevice does.
+DeviceValue LoadDeviceValue(sqlite::Database& db, std::int64_t id, int kind, int number,
+                            bool hasChannelTable);
 
 // Inserts a device of a template into a subsystem: not commissioned, unconfigured, with a Neuron ID made from
 // its number. Throws LnsError (kLnsAlreadyExists) when the subsystem has a device of that name.

@@ -6,7 +6,6 @@
 #include "platform/lns/LnsError.h"
 #include "platform/lns/NetworkState.h"
 #include "platform/sqlite/Database.h"
-#include "platform/sqlite/Transaction.h"
 
 namespace lns {
 
@@ -35,13 +34,11 @@ void LnsLonMarkObject::PutMode(int mode) {
   }
   // Setting the mode the object has already changes nothing, and writes nothing (a read-only root allows it).
   if (GetMode() == mode) return;
-  sqlite::Database& db = ref_.network->Database();
-  sqlite::Transaction transaction(db);
-  db.Run(
+  // One statement, so it is a transaction of its own.
+  ref_.network->Database().Run(
       "INSERT INTO block_modes (device_id, block_index, mode) VALUES (?, ?, ?) "
       "ON CONFLICT (device_id, block_index) DO UPDATE SET mode = excluded.mode",
       ref_.deviceId, block_->index, mode);
-  transaction.Commit();
 }
 
 LnsConfigProperties LnsLonMarkObject::GetConfigProperties() const {

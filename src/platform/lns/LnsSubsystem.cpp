@@ -51,6 +51,10 @@ LnsAppDevices LnsSubsystem::GetAppDevices() const {
   return LnsAppDevices::InSubsystem(state_, id_);
 }
 
+std::vector<DeviceRecord> LnsSubsystem::GetDeviceRecords() const {
+  return LoadSubsystemDevices(state_->Database(), id_);
+}
+
 LnsRouters LnsSubsystem::GetRouters() const {
   return LnsRouters("the subsystem \"" + GetName() + "\"", "router", {});
 }

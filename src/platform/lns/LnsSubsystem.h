@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/lns/DeviceRecord.h"
 #include "platform/lns/LnsNamedObject.h"
 
 namespace lns {
@@ -24,6 +25,8 @@ class LnsSubsystem {
   std::string GetPath() const;
   LnsSubsystems GetSubsystems() const;
   LnsAppDevices GetAppDevices() const;
+  // The rows of its devices, read in one go, in the order the devices were created.
+  std::vector<DeviceRecord> GetDeviceRecords() const;
   // Routers are not simulated: the collection is empty.
   LnsRouters GetRouters() const;
 

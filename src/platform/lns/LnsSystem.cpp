@@ -39,6 +39,7 @@ ChannelTiming LnsSystem::GetChannelTiming() const {
 }
 void LnsSystem::PutChannelTiming(ChannelTiming timing) {
   WriteChannelTiming(state_->Database(), timing);
+  state_->ChannelTableMade();
 }
 
 LnsSubsystems LnsSystem::GetSubsystems() const {

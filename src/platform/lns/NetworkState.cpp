@@ -1,5 +1,6 @@
 #include "platform/lns/NetworkState.h"
 
+#include "platform/lns/ChannelTiming.h"
 #include "platform/lns/DeviceAccess.h"
 #include "platform/lns/DeviceRecord.h"
 #include "platform/lns/DeviceSimulation.h"
@@ -19,7 +20,10 @@ NetworkState::~NetworkState() = default;
 
 void NetworkState::OpenNetwork() {
   server_->RequireOpen();
-  if (!database_) database_ = OpenNetworkDatabase(network_.databaseFile);
+  if (!database_) {
+    database_ = OpenNetworkDatabase(network_.databaseFile);
+    hasChannelTable_ = lns::HasChannelTable(*database_);
+  }
 }
 
 void NetworkState::CloseNetwork() {

@@ -67,6 +67,11 @@ class NetworkState : public DatabaseSource, public std::enable_shared_from_this<
 
   NvMonitor& Monitor();
 
+  // Whether the database has the channel's timing table: checked when the network opens, set when this
+  // process writes a timing. A database made before the table existed has no timing.
+  bool HasChannelTable() const { return hasChannelTable_; }
+  void ChannelTableMade() { hasChannelTable_ = true; }
+
   // Lets the simulated devices live on the event loop while the system is open (started when it opens on a
   // network that has any, or when one is switched on).
   void StartSimulation();
@@ -92,6 +97,7 @@ class NetworkState : public DatabaseSource, public std::enable_shared_from_this<
   std::unique_ptr<platform::LoopTimer> simulation_;
   std::int64_t simulationTicks_ = 0;
   std::map<std::int64_t, std::pair<std::int64_t, std::shared_ptr<const TemplateInterface>>> interfaces_;
+  bool hasChannelTable_ = false;
   SystemSettings settings_;
   RecordedError lastError_;
 };

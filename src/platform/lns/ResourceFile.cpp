@@ -106,15 +106,20 @@ ResourceFileContents ReadResourceFile(const std::filesystem::path& file) {
 long LnsResourceFile::Open(std::string_view fileName, long fileKind, long fileSelector, long mode,
                            long& handle) {
   if (mode != 0 || (fileKind != kTypeFile && fileKind != kProfileFile)) return kResourceBadArgument;
-  ResourceFileContents contents;
-  try {
-    contents = ReadResourceFile(std::filesystem::path(fileName));
-  } catch (const LnsError& error) {
-    return error.Number() == kLnsNotFound ? kResourceCannotOpen : kResourceBadFile;
+  auto read = read_.find(fileName);
+  if (read == read_.end()) {
+    try {
+      auto contents =
+          std::make_shared<const ResourceFileContents>(ReadResourceFile(std::filesystem::path(fileName)));
+      read = read_.emplace(std::string(fileName), std::move(contents)).first;
+    } catch (const LnsError& error) {
+      return error.Number() == kLnsNotFound ? kResourceCannotOpen : kResourceBadFile;
+    }
   }
+  const ResourceFileContents& contents = *read->second;
   if (contents.kind != fileKind || contents.scope != fileSelector) return kResourceBadArgument;
   handle = nextHandle_++;
-  open_.emplace(handle, std::move(contents));
+  open_.emplace(handle, read->second);
   return kResourceOk;
 }
 
@@ -124,7 +129,7 @@ long LnsResourceFile::Close(long handle) {
 
 const ResourceFileContents* LnsResourceFile::Contents(long handle) const {
   auto found = open_.find(handle);
-  return found == open_.end() ? nullptr : &found->second;
+  return found == open_.end() ? nullptr : found->second.get();
 }
 
 }  // namespace lns

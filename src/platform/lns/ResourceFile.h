@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,7 +40,9 @@ struct ResourceFileContents {
 // read, kLnsBadFile with file and line for a malformed one.
 ResourceFileContents ReadResourceFile(const std::filesystem::path& file);
 
-// The reader of resource files that the catalogue names. Each Open gives a handle for the file's contents.
+// The reader of resource files that the catalogue names. Each Open gives a handle for the file's contents. A
+// file is read once per reader and its contents shared by the handles opened on it later, so a reader serves
+// one look-up and is then dropped.
 class LnsResourceFile {
  public:
   // Opens `fileName` (as LnsResourceCatalog::FindResourceSet gave it) for reading (`mode` 0). `fileKind` and
@@ -51,7 +54,8 @@ class LnsResourceFile {
   const ResourceFileContents* Contents(long handle) const;
 
  private:
-  std::map<long, ResourceFileContents> open_;
+  std::map<std::string, std::shared_ptr<const ResourceFileContents>, std::less<>> read_;  // by file name
+  std::map<long, std::shared_ptr<const ResourceFileContents>> open_;
   long nextHandle_ = 1;
 };
 

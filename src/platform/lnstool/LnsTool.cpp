@@ -1,5 +1,6 @@
 #include "platform/lnstool/LnsTool.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -46,6 +47,13 @@ bool AsksForHelp(const std::string& word) {
 }
 
 }  // namespace
+
+bool NeedsWindows(const Args& args) {
+  if (args.empty() || args[0] != "send") return false;
+  return std::any_of(args.begin() + 1, args.end(), [](const std::string& word) {
+    return word == "--show" || word == "--screenshot" || word == "--com";
+  });
+}
 
 int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, ui::UiPlatform* windows,
                ComDirector* com) {

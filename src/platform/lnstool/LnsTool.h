@@ -33,6 +33,10 @@ using Args = std::vector<std::string>;
 int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, ui::UiPlatform* windows = nullptr,
                ComDirector* com = nullptr);
 
+// Whether the command line shows windows or reaches the plug-in program over the bus (`send` with
+// --show, --screenshot or --com), which needs the window system.
+bool NeedsWindows(const Args& args);
+
 // Prints "usage: lns ..." for one command on standard error and returns kUsage.
 int Usage(ToolContext& context, std::string_view command);
 

@@ -1,6 +1,8 @@
 #include <functional>
 
 #include "platform/MachineRoot.h"
+#include "platform/lns/DeviceRecord.h"
+#include "platform/lns/DeviceStates.h"
 #include "platform/lns/ScaleNetwork.h"
 #include "platform/lnstool/ChannelCommand.h"
 #include "platform/lnstool/Commands.h"
@@ -18,11 +20,9 @@ void PrintDevices(ToolContext& context, lns::LnsSubsystems subsystems) {
   for (long position = 1; position <= subsystems.Count(); ++position) {
     lns::LnsSubsystem subsystem = subsystems.Item(position);
     std::string path = subsystem.GetPath();
-    lns::LnsAppDevices devices = subsystem.GetAppDevices();
-    for (long index = 1; index <= devices.Count(); ++index) {
-      lns::LnsAppDevice device = devices.Item(index);
-      context.out << path << '\t' << device.GetName() << '\t' << device.GetProgramId() << '\t'
-                  << device.GetNeuronId() << '\t' << lns::DeviceStateName(device.GetState()) << '\n';
+    for (const lns::DeviceRecord& device : subsystem.GetDeviceRecords()) {
+      context.out << path << '\t' << device.name << '\t' << device.programId << '\t' << device.neuronId
+                  << '\t' << lns::DeviceStateName(device.state) << '\n';
     }
     PrintDevices(context, subsystem.GetSubsystems());
   }

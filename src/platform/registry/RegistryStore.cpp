@@ -105,7 +105,7 @@ class RegistryStore::Impl {
   const std::string& LastError() const { return lastError_; }
 
  private:
-  std::unique_ptr<sqlite::Database> db_;
+  std::shared_ptr<sqlite::Database> db_;
   std::string lastError_;
 };
 

@@ -2,7 +2,10 @@
 
 #include <sqlite3.h>
 
+#include <sys/stat.h>
+
 #include <chrono>
+#include <optional>
 #include <string>
 
 #include "platform/sqlite/Transaction.h"
@@ -46,9 +49,7 @@ void CreateSchemaOnce(sqlite::Database& db) {
   transaction.Commit();
 }
 
-}  // namespace
-
-std::unique_ptr<sqlite::Database> OpenStoreFile(const std::filesystem::path& file) {
+std::unique_ptr<sqlite::Database> OpenNewConnection(const std::filesystem::path& file) {
   auto db = std::make_unique<sqlite::Database>(file, sqlite::OpenOptions{kBusyTimeout});
   std::int64_t version = SchemaVersion(*db);
   if (version == 0 && !db->IsReadOnly()) {
@@ -60,6 +61,59 @@ std::unique_ptr<sqlite::Database> OpenStoreFile(const std::filesystem::path& fil
                                            std::to_string(version) + ")");
   }
   return db;
+}
+
+// What tells one file from another at the same path: a file removed and made anew (which may get the old
+// inode number), or whose permissions changed, needs a connection of its own. The change time moves only
+// when the log is written back into the file, so a connection is rarely opened again for nothing.
+struct FileIdentity {
+  std::string path;
+  dev_t device = 0;
+  ino_t inode = 0;
+  mode_t mode = 0;
+  std::int64_t changedSeconds = 0;
+  long changedNanoseconds = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> IdentityOf(const std::filesystem::path& file) {
+  struct stat status {};
+  if (stat(file.c_str(), &status) != 0) return std::nullopt;
+  return FileIdentity{std::filesystem::absolute(file).string(),
+                      status.st_dev,
+                      status.st_ino,
+                      status.st_mode,
+                      status.st_ctim.tv_sec,
+                      status.st_ctim.tv_nsec};
+}
+
+// The connection a StoreKeeper keeps.
+struct KeptConnection {
+  int keepers = 0;
+  std::optional<FileIdentity> identity;
+  std::shared_ptr<sqlite::Database> db;
+};
+
+thread_local KeptConnection kept;
+
+}  // namespace
+
+std::shared_ptr<sqlite::Database> OpenStoreFile(const std::filesystem::path& file) {
+  if (kept.keepers == 0) return OpenNewConnection(file);
+  std::optional<FileIdentity> identity = IdentityOf(file);
+  if (kept.db && identity && identity == kept.identity) return kept.db;
+  kept.db.reset();
+  kept.db = OpenNewConnection(file);
+  kept.identity = IdentityOf(file);  // a file made just now has one only after the connection made it
+  return kept.db;
+}
+
+StoreKeeper::StoreKeeper() {
+  ++kept.keepers;
+}
+
+StoreKeeper::~StoreKeeper() {
+  if (--kept.keepers == 0) kept = KeptConnection{};
 }
 
 }  // namespace reg

@@ -2,6 +2,8 @@
 
 #include "LnsDemo.h"
 #include "LnsTestErrors.h"
+#include "platform/lns/ChannelTiming.h"
+#include "platform/sqlite/Database.h"
 
 namespace {
 
@@ -138,6 +140,38 @@ TEST(LnsValueTest, TemplateInterfacesHoldNoDeviceValues) {
   EXPECT_EQ(ErrorNumberOf([&] { primeVal.PutValue("0.0 0"); }), lns::kLnsInvalidArgument);
   EXPECT_EQ(ErrorNumberOf([&] { templateInterface.GetLonMarkObjects().Item(4).PutMode(3); }),
             lns::kLnsInvalidArgument);
+}
+
+}  // namespace
+
+namespace {
+
+// A network made before channels had a timing: its devices answer at once until a timing is set, which
+// every read then honours.
+TEST(LnsValueTest, ANetworkWithoutChannelTimingGetsOneWhenSet) {
+  lnstest::LnsDemo demo;
+  demo.Network().Close();
+  sqlite::Database(demo.Root() / "LonWorks" / "Databases" / "Demo" / "network.sqlite")
+      .Execute("DROP TABLE channel");
+  demo.Network().Open();
+  lns::LnsSystem system = demo.Network().GetSystems().Item(1);
+  system.Open();
+  lns::LnsNetworkVariable nv = system.GetSubsystems()
+                                   .Item("Floor 1")
+                                   .GetAppDevices()
+                                   .Item("Room 101")
+                                   .GetInterface()
+                                   .GetNetworkVariables()
+                                   .ItemByIndex(20);
+
+  const std::int64_t start = demo.Loop().NowMs();
+  EXPECT_FALSE(nv.GetValue().empty());
+  EXPECT_EQ(demo.Loop().NowMs(), start);
+  EXPECT_EQ(system.GetChannelTiming(), lns::ChannelTiming::None);
+
+  system.PutChannelTiming(lns::ChannelTiming::Ft10);
+  EXPECT_FALSE(nv.GetValue().empty());
+  EXPECT_EQ(demo.Loop().NowMs() - start, lns::TransactionMs(lns::ChannelTiming::Ft10));
 }
 
 }  // namespace

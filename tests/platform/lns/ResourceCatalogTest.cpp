@@ -211,6 +211,12 @@ TEST_F(ResourceCatalogTest, RefusesWhatItCannotTakeWithItsStatusNumbers) {
   EXPECT_EQ(LnsProfileTemplates(files).Find(fileHandle, 0, none), kResourceBadArgument);
   EXPECT_EQ(files.Close(fileHandle), kResourceOk);
   EXPECT_EQ(files.Close(fileHandle), kResourceBadHandle);
+  // A reader reads each file once, so that one device's look-up parses the maker's file once.
+  std::filesystem::rename(name, name + ".moved");
+  EXPECT_EQ(files.Open(name, kTypeFile, selector, 0, fileHandle), kResourceOk);
+  EXPECT_NE(files.Contents(fileHandle), nullptr);
+  EXPECT_EQ(LnsResourceFile().Open(name, kTypeFile, selector, 0, fileHandle), kResourceCannotOpen);
+  std::filesystem::rename(name + ".moved", name);
 
   // A malformed resource file is passed over by the refresh and refused by the reader.
   const std::filesystem::path broken = lonWorks_ / "Types" / "User" / "Other" / "Other.typ";

@@ -7,6 +7,7 @@
 
 #include "TempMachineRoot.h"
 #include "platform/registry/RegistryStore.h"
+#include "platform/registry/StoreFile.h"
 
 namespace registry_test {
 namespace {
@@ -89,6 +90,36 @@ TEST(RegistryStoreFailure, FullDiskRefusesTheWriteAndLeavesTheFileIntact) {
     EXPECT_FALSE(store.LastError().empty());
     EXPECT_EQ(store.SetValue(Hive::LocalMachine, "SOFTWARE\\Other", "New", large, true), Status::StoreFailed);
   }
+  ExpectSampleIntact(file);
+}
+
+}  // namespace
+}  // namespace registry_test
+
+namespace registry_test {
+namespace {
+
+// A kept connection is never the connection of another file: a store made anew at the same path, or made
+// read-only, is seen as it now is.
+TEST(RegistryStoreFailure, AKeptConnectionFollowsTheFileAtItsPath) {
+  testsupport::TempMachineRoot root;
+  const auto file = reg::RegistryStore::FileIn(root.Path());
+  reg::StoreKeeper keeper;
+  WriteSample(file);
+  ExpectSampleIntact(file);
+
+  for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(file.string() + suffix);
+  {
+    reg::RegistryStore fresh(file);
+    EXPECT_EQ(reg::ReadText(fresh, Hive::LocalMachine, "SOFTWARE\\LonWorks\\Sub", "LonWorks Path"),
+              std::nullopt);
+  }
+
+  WriteSample(file);
+  namespace fs = std::filesystem;
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  reg::RegistryStore readOnly(file);
+  EXPECT_EQ(readOnly.SetValue(Hive::LocalMachine, "SOFTWARE\\LonWorks", "New", kText), Status::StoreFailed);
   ExpectSampleIntact(file);
 }
 
