@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "LnsSendFixture.h"
+#include "framework/PlugInIdentity.h"
 
 namespace {
 

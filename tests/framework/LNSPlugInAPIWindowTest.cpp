@@ -1,3 +1,5 @@
+#include <cstdint>
+
 #include <gtest/gtest.h>
 
 #include "PlugInFixture.h"
@@ -47,6 +49,12 @@ TEST_F(LNSPlugInAPIWindowTest, SizesAndPositionsAreSetInTwipsOnANormalWindow) {
   EXPECT_FLOAT_EQ(mainWindow.Height(), 5760);
   EXPECT_EQ(plugIn.Left(), 100);
   EXPECT_EQ(plugIn.Height(), 480);
+
+  // A size beyond the screen is the screen's, as a window manager allows no larger window.
+  plugIn.SetWidth(INT32_MAX);
+  plugIn.SetHeight(INT32_MAX);
+  EXPECT_FLOAT_EQ(mainWindow.Width(), static_cast<float>(screen.Width()));
+  EXPECT_FLOAT_EQ(mainWindow.Height(), static_cast<float>(screen.Height()));
 }
 
 TEST_F(LNSPlugInAPIWindowTest, AMinimisedOrMaximisedWindowIsNeitherMovedNorSized) {

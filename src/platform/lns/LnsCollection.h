@@ -34,8 +34,11 @@ class ListedItems {
   Object Item(long position) const {
     const Collection& self = Self();
     const auto& entries = self.Listed();
-    CheckPosition(position, entries.size(),
-                  "the " + std::string(self.What()) + "s of " + std::string(self.Owner()));
+    // The owner's label may take a read of its own: it is made only for the error.
+    if (position < 1 || static_cast<std::size_t>(position) > entries.size()) {
+      CheckPosition(position, entries.size(),
+                    "the " + std::string(self.What()) + "s of " + std::string(self.Owner()));
+    }
     return self.Made(entries[static_cast<std::size_t>(position - 1)]);
   }
 

@@ -5,6 +5,8 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/FormBackend.h"
+#include "platform/ui/Screen.h"
+#include "platform/ui/Services.h"
 #include "platform/ui/UiError.h"
 
 namespace ui {
@@ -185,6 +187,13 @@ void Form::SetGeometry(float left, float top, float width, float height, bool by
                  "A form can't be moved or sized while minimized or maximized: " + name_);
   }
   if (width < 0 || height < 0) RaiseUiError(errInvalidPropertyValue, "Invalid property value: negative size");
+  if (app_.services_) {
+    // As a window manager does, a window is never made larger than the screen: a size that a program or a
+    // director sets beyond it (up to 2^31 pixels) is taken as the screen's.
+    const Screen& screen = app_.services_->Screen();
+    width = std::min(width, static_cast<float>(screen.Width()));
+    height = std::min(height, static_cast<float>(screen.Height()));
+  }
   const bool resized = state_.width != width || state_.height != height;
   if (!resized && state_.left == left && state_.top == top) return;
   state_.left = left;

@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QFont>
 #include <QMenuBar>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -26,17 +25,6 @@ namespace {
 // The forms' twips layouts were made for the 8-point font of the desktops of their time; the larger
 // default font of today's desktops would cut values off in their boxes.
 constexpr int kFormFontPoints = 8;
-
-// A desktop smaller than this still takes windows this large, for forms laid out larger than the screen.
-constexpr int kLargestWindowPixels = 4096;
-
-// A director may set any size; the window system keeps a window within the desktop, so that a huge
-// size cannot ask for a window (and its backing store) of gigabytes.
-QSize BoundedToDesktop(const QWidget& window, QSize size) {
-  QSize largest(kLargestWindowPixels, kLargestWindowPixels);
-  if (const QScreen* screen = window.screen()) largest = largest.expandedTo(screen->virtualSize());
-  return size.boundedTo(largest);
-}
 
 // Whole pixels of a position or size, within what a window's coordinates can hold.
 int WholePixels(float pixels) {
@@ -207,7 +195,7 @@ void QtFormWindow::OnFormChanged(Form& /*form*/, FormProperty property) {
 void QtFormWindow::ShowGeometry() {
   const Form::State& state = form_.RawState();
   if (state.width > 0 && state.height > 0) {
-    shownSize_ = BoundedToDesktop(*window_, QSize(ToPixelsX(state.width), ToPixelsY(state.height)));
+    shownSize_ = QSize(ToPixelsX(state.width), ToPixelsY(state.height));
     window_->resize(shownSize_);
   } else {
     // A form without a size of its own fits its controls.
