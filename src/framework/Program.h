@@ -19,6 +19,7 @@
 #include "platform/lns/LnsSystem.h"
 #include "platform/registry/StoreFile.h"
 #include "platform/runtime/ErrObject.h"
+#include "platform/runtime/RuntimeErrors.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/FormRegistry.h"
 #include "platform/ui/Services.h"
@@ -63,7 +64,7 @@ struct FrameworkState {
 class Program {
  public:
   // The title of message boxes that have no caption of their own.
-  static constexpr const char* kApplicationTitle = "Calyxtern_qvr_lon_PlugIn";
+  static constexpr const char* kApplicationTitle = runtime::kProgramName;
 
   Program(ui::Services& services, ui::FormBackend& backend, std::filesystem::path machineRoot);
   ~Program();
