@@ -15,16 +15,6 @@
 
 namespace lns {
 
-namespace {
-
-std::vector<LnsAppDevices::Entry> ReadEntries(sqlite::Statement query) {
-  std::vector<LnsAppDevices::Entry> entries;
-  while (query.Step()) entries.push_back({query.Int(0), query.Text(1)});
-  return entries;
-}
-
-}  // namespace
-
 std::string LnsAppDevice::GetName() const {
   return LoadDevice(state_->Database(), id_).name;
 }
@@ -115,14 +105,14 @@ LnsAppDevices::LnsAppDevices(std::shared_ptr<NetworkState> state, std::vector<En
 
 LnsAppDevices LnsAppDevices::InSubsystem(std::shared_ptr<NetworkState> state, std::int64_t subsystemId) {
   LnsSubsystem subsystem(state, subsystemId);
-  auto entries = ReadEntries(state->Database().Query(
+  auto entries = ReadNamedRows(state->Database().Query(
       "SELECT id, name FROM devices WHERE subsystem_id = ? ORDER BY id", subsystemId));
   std::string owner = "the subsystem \"" + subsystem.GetName() + "\"";
   return LnsAppDevices(std::move(state), std::move(entries), std::move(owner), subsystemId);
 }
 
 LnsAppDevices LnsAppDevices::OfTemplate(std::shared_ptr<NetworkState> state, std::int64_t templateId) {
-  auto entries = ReadEntries(
+  auto entries = ReadNamedRows(
       state->Database().Query("SELECT id, name FROM devices WHERE template_id = ? ORDER BY id", templateId));
   return LnsAppDevices(std::move(state), std::move(entries), "the device template", 0);
 }

@@ -58,10 +58,7 @@ class LnsAppDevice {
 // of that name (a template's devices may share names across subsystems).
 class LnsAppDevices : public ListedItems<LnsAppDevices, LnsAppDevice> {
  public:
-  struct Entry {
-    std::int64_t id = 0;
-    std::string name;
-  };
+  using Entry = NamedRow;
 
   static LnsAppDevices InSubsystem(std::shared_ptr<NetworkState> state, std::int64_t subsystemId);
   static LnsAppDevices OfTemplate(std::shared_ptr<NetworkState> state, std::int64_t templateId);

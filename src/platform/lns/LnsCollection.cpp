@@ -4,8 +4,15 @@
 
 #include "platform/EchoedText.h"
 #include "platform/lns/LnsError.h"
+#include "platform/sqlite/Statement.h"
 
 namespace lns {
+
+std::vector<NamedRow> ReadNamedRows(sqlite::Statement query) {
+  std::vector<NamedRow> rows;
+  while (query.Step()) rows.push_back({query.Int(0), query.Text(1)});
+  return rows;
+}
 
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;

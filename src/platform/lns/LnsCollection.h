@@ -1,11 +1,26 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
+
+namespace sqlite {
+class Statement;
+}  // namespace sqlite
 
 namespace lns {
+
+// One item of a collection read from the database as a list: the object's id and its name.
+struct NamedRow {
+  std::int64_t id = 0;
+  std::string name;
+};
+
+// The rows of `query`, whose columns are an id and a name.
+std::vector<NamedRow> ReadNamedRows(sqlite::Statement query);
 
 // Collection names match without regard to ASCII letter case; blanks count.
 bool SameName(std::string_view a, std::string_view b);

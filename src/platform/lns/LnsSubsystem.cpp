@@ -60,10 +60,8 @@ LnsRouters LnsSubsystem::GetRouters() const {
 }
 
 LnsSubsystems LnsSubsystems::Children(std::shared_ptr<NetworkState> state, std::int64_t parentId) {
-  std::vector<Entry> entries;
-  auto query =
-      state->Database().Query("SELECT id, name FROM subsystems WHERE parent_id = ? ORDER BY id", parentId);
-  while (query.Step()) entries.push_back({query.Int(0), query.Text(1)});
+  std::vector<Entry> entries = ReadNamedRows(
+      state->Database().Query("SELECT id, name FROM subsystems WHERE parent_id = ? ORDER BY id", parentId));
   std::string owner = OwnerText(*state, parentId);
   LnsSubsystems subsystems(std::move(state), std::move(entries), std::move(owner));
   subsystems.parentId_ = parentId;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/lns/DeviceRecord.h"
+#include "platform/lns/LnsCollection.h"
 #include "platform/lns/LnsNamedObject.h"
 
 namespace lns {
@@ -38,10 +39,7 @@ class LnsSubsystem {
 // Subsystems in the order they were created. The collection is read when it is fetched.
 class LnsSubsystems : public ListedItems<LnsSubsystems, LnsSubsystem> {
  public:
-  struct Entry {
-    std::int64_t id = 0;
-    std::string name;
-  };
+  using Entry = NamedRow;
 
   // The subsystems below `parentId` (0: the top-level subsystems of the system).
   static LnsSubsystems Children(std::shared_ptr<NetworkState> state, std::int64_t parentId);
