@@ -4,7 +4,7 @@
 set -euo pipefail
 
 QVR_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev
-  libbenchmark-dev xvfb xauth clang-format clang libclang-rt-14-dev dbus-daemon)
+  libbenchmark-dev xvfb xauth clang-format clang libclang-rt-14-dev dbus-daemon ccache)
 
 qvr_install_packages() {
   local missing=()
@@ -20,11 +20,16 @@ qvr_install_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Every build goes through ccache: a second build of the same sources, in this clone or another, compiles
+# nothing again.
 qvr_configure() {
   local dir=$1
   shift
-  cmake -S "$QVR_SOURCE_DIR" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake -S "$QVR_SOURCE_DIR" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@"
 }
 
 QVR_SOURCE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export QVR_SOURCE_DIR
+# Paths below the source folder are hashed relative to it, so that clones in other folders share the cache.
+export CCACHE_BASEDIR=$QVR_SOURCE_DIR

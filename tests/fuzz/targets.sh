@@ -4,11 +4,9 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/setup.sh"
 
-# Configures and builds every fuzz target with clang in its own build folder (ccache where there is one).
+# Configures and builds every fuzz target with clang in its own build folder.
 qvr_fuzz_build() {
-  local launcher=()
-  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-  qvr_configure "$1" -DQVR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" >/dev/null
+  qvr_configure "$1" -DQVR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ >/dev/null
   cmake --build "$1"
 }
 
