@@ -155,7 +155,7 @@ bool PlugInServer::handleMessage(const QDBusMessage& message, const QDBusConnect
     Answer(message);
   } else {
     waiting_.push_back(message);
-    waitingCheck_.start(kWaitingCheckMs);
+    if (!waitingCheck_.isActive()) waitingCheck_.start(kWaitingCheckMs);
   }
   return true;
 }
