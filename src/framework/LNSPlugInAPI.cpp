@@ -124,6 +124,11 @@ void LNSPlugInAPI::DispatchDeviceCommand(std::int16_t row, const std::optional<L
   program_.fMain().ProcessDeviceCommand(device, commandId);
 }
 
+bool DirectorCallsMayRun(Program& program) {
+  const auto* window = program.Windows().Find<qvr::fMain>();
+  return window == nullptr || !window->ApplyRunning();
+}
+
 void LNSPlugInAPI::RaiseWithMessage(long number, std::size_t message) const {
   RaiseToHost(number, program_.texts.MsgPlugInAPI[message]);
 }

@@ -92,4 +92,11 @@ class LNSPlugInAPI {
   std::string networkInterfaceName_;
 };
 
+// False while Apply runs in the main window. A transfer to several devices yields to the event loop while
+// property addresses resolve on the device being written; a director's call run inside it would open its
+// device under the transfer and send that device's values to the selection. Whoever hands the directors'
+// calls to the objects holds them meanwhile, in their order, and runs them once Apply has ended; the
+// director's call returns then.
+bool DirectorCallsMayRun(Program& program);
+
 }  // namespace qvr

@@ -30,9 +30,9 @@ std::string ProgressText(long item, long count) {
   return std::to_string(item) + " / " + std::to_string(count);
 }
 
-// The main window stays alive while the transfer yields. What would start another run, undo the boxes
-// being written, load other values into them, change the selection being worked through or end the
-// program waits until the transfer is over, and then has its state back.
+// The main window stays alive while the transfer yields. What would start another run, edit, undo or
+// load the values being written, change the selection being worked through or end the program waits
+// until the transfer is over, and then has its state back.
 class HeldDuringTransfer {
  public:
   explicit HeldDuringTransfer(std::vector<ui::Control*> controls) : controls_(std::move(controls)) {
@@ -59,6 +59,29 @@ class HeldDuringTransfer {
   std::vector<ui::Control*> controls_;
   std::vector<bool> wasEnabled_;
 };
+
+// Every element of the control arrays `arrays`, for HeldDuringTransfer.
+template <class... Arrays>
+std::vector<ui::Control*> ElementsOf(const Arrays&... arrays) {
+  std::vector<ui::Control*> elements;
+  const auto add = [&](const auto& array) {
+    for (int index : array.Indexes()) elements.push_back(&array[index]);
+  };
+  (add(arrays), ...);
+  return elements;
+}
+
+// What the transfer holds: the buttons and menu entries that would disturb it, and every control that
+// edits a value. An edit made meanwhile would reach only the devices written after it, and the box would
+// end up unmarked although the device being edited does not hold its value.
+std::vector<ui::Control*> HeldControls(fMain& window) {
+  std::vector<ui::Control*> held =
+      ElementsOf(window.txtNci, window.txtNvi, window.txtnviset, window.cmb_nci, window.cmb_nvi,
+                 window.UpD_nci, window.UpD_nvi, window.cmd_Nvi_Reset);
+  held.insert(held.end(), {&window.cmdApply, &window.cmdCancel, &window.cmdGerAuswahl,
+                           &window.mnuParameter_laden, &window.mnuExit});
+  return held;
+}
 
 // The device found at the chosen device's place, or nothing (with an error line) when another device has
 // taken that place since the choice: a device added or removed meanwhile, by this or another program,
@@ -115,7 +138,7 @@ bool fMain::ApplyToSelectedDevices() {
   const bool synchronise = selection->SynchroniseChosen();
   const std::int16_t deviceCount = sync.SelectedCount;
   const std::int16_t rowCount = tables.NciCount;
-  const HeldDuringTransfer held({&cmdApply, &cmdCancel, &cmdGerAuswahl, &mnuParameter_laden, &mnuExit});
+  const HeldDuringTransfer held(HeldControls(*this));
 
   fStatus& status = program_.Windows().Get<fStatus>(program_);
   status.Show(ui::Modality::Modeless, this);

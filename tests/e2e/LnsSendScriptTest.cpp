@@ -87,4 +87,41 @@ TEST_F(LnsSendScript, ATransferToSelectedDevicesStopsWhenItsStatusWindowCloses) 
   EXPECT_EQ(text.find("form fStatus loaded=1"), std::string::npos) << text;
 }
 
+// A director's "Configure" for another device while a transfer runs waits until the transfer has ended, and
+// the device then opens as usual: no box, the transfer done, nothing of the new device in it.
+TEST_F(LnsSendScript, ADeviceCommandDuringATransferWaitsForItsEnd) {
+  const std::string snapshot = (root.Path() / "after.txt").string();
+  const auto run = Lns({"send",
+                        "Demo",
+                        "13",
+                        "7",
+                        device,
+                        "--do",
+                        "click cmdGerAuswahl",
+                        "--do",
+                        "check fGeräteauswahl.TreeView1 Room 102(2)",
+                        "--do",
+                        "check fGeräteauswahl.TreeView1 Room 103(3)",
+                        "--do",
+                        "click fGeräteauswahl.cmdFertig",
+                        "--do",
+                        "type txtNci(4) 7",
+                        "--do",
+                        "click cmdApply",
+                        "--do",
+                        "send 13 7 Demo/Floor 1/Room 104",
+                        "--snapshot",
+                        snapshot});
+  ASSERT_EQ(run.code, 0) << run.err;
+  const std::string text = e2e::ReadFile(snapshot);
+  EXPECT_EQ(text.find("box text="), std::string::npos) << text;
+  for (const char* room : {"Room 101", "Room 102", "Room 103"}) {
+    EXPECT_NE(text.find(std::string("line text=\"Floor 1 : ") + room + " :   SCPTdebounce  =  0.1\""),
+              std::string::npos)
+        << room << text;
+  }
+  EXPECT_EQ(text.find("Room 104 :"), std::string::npos) << text;
+  EXPECT_NE(ControlLine(text, "PlugInStatus").find("Room 104"), std::string::npos) << text;
+}
+
 }  // namespace

@@ -1,6 +1,6 @@
 // A transfer as long as a real channel makes it: the progress and the remaining-time estimate in fStatus,
 // cancelling by closing fStatus, an event loop that is never held for long, and a main window that refuses
-// what would disturb the transfer meanwhile.
+// what would disturb the transfer meanwhile, edits of its values included.
 
 #include <algorithm>
 #include <cstdint>
@@ -107,6 +107,42 @@ TEST_F(TransferTimingTest, TheWindowRefusesWhatWouldDisturbATransferUntilItIsOve
   EXPECT_TRUE(window().mnuParameter_laden.Enabled());
   EXPECT_TRUE(window().mnuExit.Enabled());
   EXPECT_TRUE(window().cmdGerAuswahl.Enabled());
+}
+
+TEST_F(TransferTimingTest, AnEditTriedDuringATransferNeverLooksAppliedOnTheDeviceBeingEdited) {
+  constexpr int kHoldTimeRow = 2;       // SCPTholdTime, general
+  constexpr int kSensorModeChoice = 6;  // cmb_nci(6) writes row 6
+  Enter(Nci(kMaxSendTimeRow), "150.0");
+  Select({"Room 102", "Room 103"}, false);  // the changed rows only
+  ui::ComboBox& choice = Combo(kSensorModeChoice);
+  ASSERT_GE(choice.ListCount(), 2);
+  const int otherEntry = choice.ListIndex() == 0 ? 1 : 0;
+  bool tried = false;
+  WhileApplyYields([&] {
+    if (Status().Lbl_Devices.Caption() != "2 / 3") return;
+    tried = true;
+    Enter(Nci(kMaxSendTimeRow), "170.0");  // the row being written
+    Enter(Nci(kHoldTimeRow), "33.0");
+    choice.UserSelects(otherEntry);
+  });
+
+  window().cmdApply.UserClicks();
+
+  ASSERT_TRUE(tried);
+  // A box without its mark shows what the edited device holds; a marked one is offered for Apply.
+  for (int row : {kMaxSendTimeRow, kHoldTimeRow, kSensorModeChoice}) {
+    const std::string held = window().GetNciObject(NciRow(row).NciKey)->GetValue();
+    if (Red(Nci(row))) {
+      EXPECT_TRUE(ApplyAndCancelEnabled()) << row;
+    } else {
+      EXPECT_EQ(Nci(row).Text(), held) << row;
+    }
+  }
+  EXPECT_EQ(MaxSendTime(Room("Room 103")), MaxSendTime(Room("Room 101")));
+  // Once the transfer is over the boxes take edits again.
+  Enter(Nci(kHoldTimeRow), "33.0");
+  EXPECT_TRUE(Red(Nci(kHoldTimeRow)));
+  EXPECT_TRUE(ApplyAndCancelEnabled());
 }
 
 TEST_F(TransferTimingTest, AHundredDevicesOnFt10ShowProgressNeverHoldTheLoopAndStopWhenStatusCloses) {

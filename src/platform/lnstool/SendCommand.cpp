@@ -63,13 +63,16 @@ void QueueAnswers(ui::HeadlessServices& services, const SendRequest& request) {
 using ActionRunner = std::function<void(ui::UserActions& script)>;
 
 // The user's part after the command: the window is handed to the user (made visible), then the actions
-// run; a `send` action is the director's next command to the same object.
-void RunActions(ui::UserActions& script, qvr::LNSPlugInAPI& plugIn, const ActionRunner& run) {
+// run; a `send` action is the director's next command to the same object, held as long as the program
+// holds a director's calls.
+void RunActions(ui::UserActions& script, qvr::Program& program, qvr::LNSPlugInAPI& plugIn,
+                const ActionRunner& run) {
   script.OnSend = [&plugIn](const std::string& words) {
     auto command = ParseSentCommand(words);
     if (!command) throw ui::ActionRefused("send " + words, "send takes COMMAND CLASS PATH");
     plugIn.SendCommand(command->commandId, command->objectClass, command->objectPath);
   };
+  script.SendTakenNow = [&program] { return qvr::DirectorCallsMayRun(program); };
   plugIn.SetVisible(true);
   run(script);
 }
@@ -89,7 +92,7 @@ int Send(ToolContext& context, const SendRequest& request, qvr::Program& program
 
   if (const auto& device = program.framework.CurrentDevice)
     context.out << "device: " << device->GetName() << '\n';
-  if (!request.actions.empty()) RunActions(script, plugIn, run);
+  if (!request.actions.empty()) RunActions(script, program, plugIn, run);
   if (request.snapshotFile && !WriteFile(*request.snapshotFile, script.SnapshotText())) {
     context.err << "lns send: cannot write the snapshot to " << *request.snapshotFile << '\n';
     return kFailed;

@@ -157,9 +157,10 @@ bool UserActions::Possible(const UserAction& action) const {
   try {
     switch (action.verb) {
       case Verb::Wait:
-      case Verb::Send:
       case Verb::Snapshot:
         return true;
+      case Verb::Send:
+        return !SendTakenNow || SendTakenNow();
       case Verb::Close:
         target_.ShownForm(action.line, action.name);
         return true;

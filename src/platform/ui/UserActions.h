@@ -37,6 +37,9 @@ class UserActions : public platform::HeadlessUserInput {
 
   // What `send COMMAND CLASS PATH` does (the rest of the line as written); without it, `send` is refused.
   std::function<void(const std::string& command)> OnSend;
+  // Whether the plug-in takes the director's command now; in a yield, a `send` waits for a later turn
+  // while it does not.
+  std::function<bool()> SendTakenNow;
 
   // Queues the script on the headless loop and runs it to its end, in virtual time; the loop then runs
   // the posted work that the last action left.

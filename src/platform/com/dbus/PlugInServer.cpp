@@ -22,6 +22,8 @@ namespace com {
 namespace {
 
 constexpr int kBusCheckMs = 1000;
+// How often waiting calls look whether the program takes calls again.
+constexpr int kWaitingCheckMs = 50;
 // The bus hands the call that started the program over at once; a program that has served no object this
 // long was started for a director that is gone.
 constexpr int kFirstObjectWaitMs = 10000;
@@ -125,6 +127,7 @@ PlugInServer::PlugInServer(qvr::Program& program, QDBusConnection connection)
   QObject::connect(&directors_, &QDBusServiceWatcher::serviceUnregistered, this,
                    [this](const QString& director) { ReleaseAllOf(director); });
   QObject::connect(&busCheck_, &QTimer::timeout, this, [this] { CheckBus(); });
+  QObject::connect(&waitingCheck_, &QTimer::timeout, this, [this] { AnswerWaitingCalls(); });
 }
 
 PlugInServer::~PlugInServer() {
@@ -146,14 +149,31 @@ QString PlugInServer::introspect(const QString& path) const {
   return objects_.count(path) ? QString::fromLatin1(kObjectXml) : QString();
 }
 
-bool PlugInServer::handleMessage(const QDBusMessage& message, const QDBusConnection& connection) {
+bool PlugInServer::handleMessage(const QDBusMessage& message, const QDBusConnection& /*connection*/) {
   if (message.type() != QDBusMessage::MethodCallMessage) return false;
-  const QString path = message.path();
-  connection.send(path == kFactoryPath ? CreateInstance(message) : CallObject(path, message));
-  // An object released during this call goes once the director has its answer.
+  if (waiting_.empty() && qvr::DirectorCallsMayRun(program_)) {
+    Answer(message);
+  } else {
+    waiting_.push_back(message);
+    if (!waitingCheck_.isActive()) waitingCheck_.start(kWaitingCheckMs);
+  }
+  return true;
+}
+
+void PlugInServer::Answer(const QDBusMessage& call) {
+  const QString path = call.path();
+  connection_.send(path == kFactoryPath ? CreateInstance(call) : CallObject(path, call));
   auto held = objects_.find(path);
   if (held != objects_.end() && held->second.released && held->second.calls == 0) Release(path);
-  return true;
+}
+
+void PlugInServer::AnswerWaitingCalls() {
+  while (!waiting_.empty() && qvr::DirectorCallsMayRun(program_)) {
+    const QDBusMessage call = waiting_.front();
+    waiting_.pop_front();
+    Answer(call);
+  }
+  if (waiting_.empty()) waitingCheck_.stop();
 }
 
 QDBusMessage PlugInServer::CreateInstance(const QDBusMessage& call) {

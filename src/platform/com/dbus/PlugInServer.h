@@ -4,6 +4,7 @@
 #include <QDBusServiceWatcher>
 #include <QDBusVirtualObject>
 #include <QTimer>
+#include <deque>
 #include <map>
 #include <memory>
 
@@ -17,8 +18,9 @@ namespace com {
 // Serves the plug-in objects of one program to the directors on its bus, on the program's own event
 // loop. The class factory creates each object at a path of its own and remembers the director that
 // asked for it; an object goes when its director releases it, leaves the bus or the bus goes away, and
-// the object's own release rules then decide whether the program ends. No call can crash the server: a
-// call that does not fit gets a D-Bus error.
+// the object's own release rules then decide whether the program ends. While the program takes no
+// director's calls (qvr::DirectorCallsMayRun) the calls wait unanswered, in their order. No call can
+// crash the server: a call that does not fit gets a D-Bus error.
 class PlugInServer final : public QDBusVirtualObject {
  public:
   PlugInServer(qvr::Program& program, QDBusConnection connection);
@@ -38,6 +40,10 @@ class PlugInServer final : public QDBusVirtualObject {
     bool released = false;
   };
 
+  // Answers one call; an object released during it goes once the director has its answer.
+  void Answer(const QDBusMessage& call);
+  // Answers the waiting calls, in their order, as far as the program takes calls again.
+  void AnswerWaitingCalls();
   QDBusMessage CreateInstance(const QDBusMessage& call);
   QDBusMessage CallObject(const QString& path, const QDBusMessage& call);
   QDBusMessage RunOnObject(Held& held, const QDBusMessage& call);
@@ -50,6 +56,8 @@ class PlugInServer final : public QDBusVirtualObject {
   QDBusConnection connection_;
   QDBusServiceWatcher directors_;
   QTimer busCheck_;
+  std::deque<QDBusMessage> waiting_;
+  QTimer waitingCheck_;  // runs while calls wait
   std::map<QString, Held> objects_;
   unsigned long long nextObject_ = 1;
 };
