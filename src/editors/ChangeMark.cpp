@@ -1,5 +1,6 @@
 #include "editors/ChangeMark.h"
 
+#include <cmath>
 #include <optional>
 
 #include "mainwindow/RegionalNumber.h"
@@ -24,6 +25,8 @@ bool NumberDiffers(const std::string& text, const std::string& stored, const std
   if (text == stored) return false;
   const std::optional<double> number = ParseRegionalNumber(text, decimalSep);
   if (!number) runtime::RaiseTypeMismatch();
+  // Digits beyond the range of a double are no value a box can hold, however far they reach.
+  if (!std::isfinite(*number)) runtime::RaiseOverflow();
   const std::optional<double> storedNumber = ParseRegionalNumber(stored, decimalSep);
   if (!storedNumber) return TextDiffers(text, stored);
   return *number != *storedNumber;

@@ -18,8 +18,9 @@ void MarkChanged(ui::Control& control, bool changed);
 bool TextDiffers(const std::string& text, const std::string& stored);
 
 // Numeric comparison under the user's regional settings. The stored value's own text never differs. Any
-// other box text that is no number raises a type mismatch (error 13). A stored value that is no number
-// (never read, or the device gave no number) equals no other text: the box counts as changed.
+// other box text that is no number raises a type mismatch (error 13), one beyond a double's range an
+// overflow (error 6). A stored value that is no number (never read, or the device gave no number) equals
+// no other text: the box counts as changed.
 bool NumberDiffers(const std::string& text, const std::string& stored, const std::string& decimalSep);
 
 }  // namespace qvr

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "devicemodel/FieldDigits.h"
+#include "devicemodel/QuietWrites.h"
 #include "devicemodel/ValueTexts.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/RuntimeErrors.h"
@@ -111,8 +112,9 @@ void FollowCompanionChoices(fMain& window, int row) {
     if (!choice && IsOverrideCombo(combo)) runtime::RaiseTypeMismatch();
     ui::ComboBox& companion = window.cmb_nci[combo];
     // Without the language's texts some lists are empty: the combo cannot show the choice, and the
-    // value in the box is no less valid for that.
-    if (choice && *choice < companion.ListCount()) companion.SetListIndex(*choice);
+    // value in the box is no less valid for that. The combo follows without its Click, which is the
+    // user's choice and would write the entry's standard text over the box's own.
+    if (choice && *choice < companion.ListCount()) ShowChoice(companion, *choice);
   }
 }
 

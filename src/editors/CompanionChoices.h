@@ -24,8 +24,8 @@ std::optional<int> ChoiceOfPropertyText(int combo, const std::string& text);
 
 // Moves the companions of row `row` to the choice that the text of box `row` holds. A text that matches
 // no choice, or a choice the combo's list does not hold (no language texts), leaves a combo as it is; a
-// light controller's override bit that is no 0 or 1 raises a type mismatch. A combo moved to another
-// entry runs its Click handler before this returns.
+// light controller's override bit that is no 0 or 1 raises a type mismatch. The combos move without
+// their Click handlers.
 void FollowCompanionChoices(fMain& window, int row);
 
 }  // namespace qvr

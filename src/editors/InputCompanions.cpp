@@ -86,15 +86,6 @@ void FollowInputCompanions(fMain& window, int row, const std::string& decimalSep
   }
 }
 
-bool InputTextShowsChoice(const fMain& window, int row, const std::string& decimalSep) {
-  const Companion companion = CompanionOf(row);
-  if (companion == Companion::None) return false;
-  const std::string& text = window.txtNvi[row].Text();
-  const ui::ComboBox& combo = window.cmb_nvi[row];
-  if (companion == Companion::Name) return combo.Text() == text;
-  return ChoiceOfInputText(companion, text, decimalSep) == combo.ListIndex();
-}
-
 std::string SettingInputText(const fMain& window, int row, const std::string& decimalSep) {
   const ui::ComboBox& combo = window.cmb_nvi[row];
   std::string function = combo.Text();

@@ -20,11 +20,6 @@ class fMain;
 // text it came from (a setting value, a switch's level) with another one.
 void FollowInputCompanions(fMain& window, int row, const std::string& decimalSep);
 
-// Whether the text of input box txtNvi(row) already stands for the entry that cmb_nvi(row) shows, by the
-// rule the combo follows the box with (a name by its text, a setting by its function, a switch by being
-// the off text or not).
-bool InputTextShowsChoice(const fMain& window, int row, const std::string& decimalSep);
-
 // The text of setting input txtNvi(row) (row 8 or 12) as its companions compose it: the function the
 // combo shows, the setting box's value and rotation 0. Where the combo shows no function (the input's
 // function is one it does not list, such as SET_NUL), the function is the first word of the input's text.

@@ -4,6 +4,7 @@
 #include "framework/ProgressPlacement.h"
 #include "framework/fProgress.h"
 #include "mainwindow/fStartbild.h"
+#include "mainwindow/fStatus.h"
 #include "platform/runtime/ResumeNext.h"
 #include "texts/SetLanguageTexts.h"
 #include "texts/WindowTexts.h"
@@ -76,7 +77,10 @@ void fMain::Form_Load() {
   SetCaption(kCaption);
   const ui::Screen& screen = program_.Ui().Screen();
   Move((screen.Width() - Width()) / 2, (screen.Height() - Height()) / 2);
-  SetLanguageTexts(program_, *this, kMainWindowTexts);
+  const Language language = SetLanguageTexts(program_, *this, kMainWindowTexts);
+  // The English main window names the transfer-status window "State", which loads it, hidden, once the
+  // message tables its labels read are filled; in German it waits for the first transfer.
+  if (TransferStatusCaption(language)) program_.Windows().Get<fStatus>(program_);
 
   program_.fStartbild().Show();
   qvr::fProgress& progress = program_.fProgress();

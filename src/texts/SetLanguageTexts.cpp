@@ -72,11 +72,12 @@ void Apply(ui::Form& window, const WindowText& text) {
 
 }  // namespace
 
-void SetLanguageTexts(Program& program, ui::Form& window, int windowNumber) {
+Language SetLanguageTexts(Program& program, ui::Form& window, int windowNumber) {
   const Language language =
       LanguageFromRegistryValue(CRegistry(program.Err).MachineSetting(kPlugInKey, "Language"));
   if (windowNumber == kMainWindowTexts) FillTextTables(language, program.texts);
   for (const WindowText& text : WindowTexts(windowNumber, language)) Apply(window, text);
+  return language;
 }
 
 }  // namespace qvr

@@ -103,6 +103,22 @@ TEST_F(ChangeMarkTest, TextThatIsNoNumberGetsTheDevicesValueBack) {
   EXPECT_EQ(Nci(0).Text(), "100.0 1");
 }
 
+TEST_F(ChangeMarkTest, NumberBeyondADoublesRangeGetsTheDevicesValueBack) {
+  Open("Floor 1", "Room 101");
+  const std::string overflow = "1" + std::string(400, '0');
+  Expect(
+      {{51, overflow, false, "0.00"}, {70, overflow, false, "23.00"}, {80, "-" + overflow, false, "100.0"}});
+  EXPECT_EQ(Nci(49).Text(), NciRow(49).NciValue);
+  EXPECT_EQ(Nci(0).Text(), "100.0 1");
+  EXPECT_FALSE(ApplyAndCancelEnabled());
+  // Leaving the box keeps the device's value: no bound stands in for the pasted number.
+  Edit(Nci(51), overflow);
+  window().UserMovesFocus(Nci(52));
+  ASSERT_EQ(Focused(), &Nci(52));
+  EXPECT_EQ(Nci(51).Text(), "0.00");
+  EXPECT_FALSE(ApplyAndCancelEnabled());
+}
+
 TEST_F(EditorTest, ApplyAndCancelFollowTheRowBoxesOfPropertiesAndInputs) {
   Open("Floor 1", "Room 101");
   ui::TextBox& offDelay = Nci(12);

@@ -89,5 +89,18 @@ TEST_F(ChoiceTest, InputChoicesWriteTheirValueTexts) {
   EXPECT_EQ(Nci(54).Text(), "HVAC_OFF");
 }
 
+// The device's own values name neither entry (a switch in state -1, the setting SET_NUL); the user's
+// first choice writes its value all the same.
+TEST_F(ChoiceTest, AChoiceWritesItsValueWhereTheInputNamesNoEntry) {
+  ASSERT_EQ(Nvi(3).Text(), "SET_NUL 0.0 0.00");
+  ASSERT_EQ(Nvi(4).Text(), "0.0 -1");
+  NviCombo(3).UserSelects(0);
+  EXPECT_EQ(Nvi(3).Text(), "SET_ON 0.0 0.00");
+  NviCombo(4).UserSelects(0);
+  EXPECT_EQ(Nvi(4).Text(), "100.0 1");
+  for (int row : {3, 4}) EXPECT_TRUE(Red(Nvi(row)) && Red(NviCombo(row))) << row;
+  EXPECT_TRUE(ApplyAndCancelEnabled());
+}
+
 }  // namespace
 }  // namespace editors_test

@@ -57,6 +57,25 @@ TEST_F(TransferStatusTest, LoadsTopLeftWithItsTextsAndEveryClosingCancels) {
   EXPECT_EQ(status().Caption(), "Status");
 }
 
+// The English main window loads the window hidden as "State", its labels in English; in German nothing
+// loads it before the first transfer.
+TEST(TransferStatusWindow, TheEnglishMainWindowLoadsItHidden) {
+  ProgramFixture english;
+  english.program().fMain();
+  const qvr::fStatus* status = english.program().Windows().Find<qvr::fStatus>();
+  ASSERT_NE(status, nullptr);
+  EXPECT_TRUE(status->IsLoaded());
+  EXPECT_FALSE(status->Visible());
+  EXPECT_EQ(status->Caption(), "State");
+  EXPECT_EQ(status->lbl_St_Device.Caption(), "Devices:");
+  EXPECT_FALSE(english.program().mainwindow.TransferCancelled);
+
+  ProgramFixture german;
+  german.SetLanguage("german");
+  german.program().fMain();
+  EXPECT_EQ(german.program().Windows().Find<qvr::fStatus>(), nullptr);
+}
+
 TEST_F(TransferStatusTest, EstimateIsThePreviousDeviceTimeTimesTheDevicesLeft) {
   // A long pause before the transfer does not count as a device's time: the first device has no estimate.
   AdvanceSeconds(5000);
