@@ -1,5 +1,9 @@
 #include "mainwindow/ParameterFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -7,6 +11,7 @@
 #include <system_error>
 
 #include "mainwindow/AnsiText.h"
+#include "platform/WriteFileWhole.h"
 
 namespace qvr {
 
@@ -17,8 +22,6 @@ constexpr std::uint16_t kTypeText = 8;
 constexpr std::size_t kMaxTextBytes = 0xFFFF;
 // Far above any parameter file (56 values of a few dozen bytes); a larger file is refused unread.
 constexpr std::size_t kMaxFileBytes = 1 << 22;
-// Temporary names tried beside the target before giving up.
-constexpr int kTemporaryNameAttempts = 100;
 
 void PutWord(std::string& out, std::size_t value) {
   out += static_cast<char>(value & 0xFF);
@@ -72,26 +75,28 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// Creates a file of a name that does not exist yet beside `target`, for writing; its path in `path`.
-FileHandle CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& path) {
-  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-    path = target;
-    path += "." + std::to_string(attempt) + ".tmp";
-    // "x": fails rather than take over a file that is already there.
-    FileHandle file(std::fopen(path.c_str(), "wbx"));
-    if (file) return file;
-    if (errno != EEXIST) throw ParameterFileError(SystemReason(errno));
+// Opens the file for reading. What is not a regular file is refused before a read could wait for ever
+// on it (a FIFO without a writer) or never end (a device).
+FileHandle OpenRegularFile(const std::filesystem::path& file) {
+  // Without O_NONBLOCK, opening a FIFO alone waits for a writer.
+  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) throw ParameterFileError(SystemReason(errno));
+  struct stat status {};
+  const bool known = ::fstat(fd, &status) == 0;
+  const int statError = errno;
+  if (!known || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    if (!known) throw ParameterFileError(SystemReason(statError));
+    if (S_ISDIR(status.st_mode)) throw ParameterFileError(SystemReason(EISDIR));
+    throw ParameterFileError("It is not a regular file.");
   }
-  throw ParameterFileError("No temporary file can be created beside it.");
-}
-
-void WriteAll(FileHandle file, const std::string& bytes) {
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-  const int writeError = errno;
-  // Closing flushes: a full disk may show only now.
-  const bool closed = std::fclose(file.release()) == 0;
-  if (!written) throw ParameterFileError(SystemReason(writeError));
-  if (!closed) throw ParameterFileError(SystemReason(errno));
+  FileHandle handle(::fdopen(fd, "rb"));
+  if (!handle) {
+    const int openError = errno;
+    ::close(fd);
+    throw ParameterFileError(SystemReason(openError));
+  }
+  return handle;
 }
 
 }  // namespace
@@ -129,23 +134,15 @@ std::vector<ParameterValue> DecodeParameterValues(std::string_view bytes, std::s
 
 void WriteParameterFile(const std::filesystem::path& file, const std::vector<std::string>& values) {
   const std::string bytes = EncodeParameterValues(values);
-  std::filesystem::path temporary;
-  FileHandle handle = CreateTemporaryBeside(file, temporary);
   try {
-    WriteAll(std::move(handle), bytes);
-    std::error_code error;
-    std::filesystem::rename(temporary, file, error);
-    if (error) throw ParameterFileError(error.message() + ".");
-  } catch (...) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    throw;
+    platform::WriteFileWhole(file, bytes);
+  } catch (const platform::FileWriteError& error) {
+    throw ParameterFileError(error.what());
   }
 }
 
 std::vector<ParameterValue> ReadParameterFile(const std::filesystem::path& file, std::size_t rows) {
-  const FileHandle handle(std::fopen(file.c_str(), "rb"));
-  if (!handle) throw ParameterFileError(SystemReason(errno));
+  const FileHandle handle = OpenRegularFile(file);
   std::string bytes;
   char chunk[4096];
   std::size_t got = 0;

@@ -31,11 +31,11 @@ std::string EncodeParameterValues(const std::vector<std::string>& values);
 // nothing but complete values of the two types; anything else raises ParameterFileError.
 std::vector<ParameterValue> DecodeParameterValues(std::string_view bytes, std::size_t rows);
 
-// Writes the file beside its place under a temporary name and renames it into place, so that an existing
-// file is replaced whole or not at all. Raises ParameterFileError.
+// Writes the file whole (platform::WriteFileWhole): an existing file is replaced whole or not at all, also
+// across a power cut, keeps its permissions, and is refused when read-only. Raises ParameterFileError.
 void WriteParameterFile(const std::filesystem::path& file, const std::vector<std::string>& values);
 
-// The first `rows` values of the file. Raises ParameterFileError.
+// The first `rows` values of the file, which must be a regular file. Raises ParameterFileError.
 std::vector<ParameterValue> ReadParameterFile(const std::filesystem::path& file, std::size_t rows);
 
 }  // namespace qvr

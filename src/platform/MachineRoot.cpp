@@ -59,6 +59,16 @@ std::filesystem::path MapFilePath(const std::filesystem::path& machineRoot, std:
   return std::filesystem::path(posixPath).lexically_normal();
 }
 
+std::optional<std::filesystem::path> PathInside(const std::filesystem::path& base,
+                                                const std::filesystem::path& relative) {
+  if (relative.empty() || relative.has_root_path()) return std::nullopt;
+  const std::filesystem::path normal = relative.lexically_normal();
+  if (*normal.begin() == "..") return std::nullopt;
+  std::filesystem::path inside = (base / normal).lexically_normal();
+  if (!inside.has_filename() && inside.has_relative_path()) inside = inside.parent_path();
+  return inside;
+}
+
 std::filesystem::path DataDir() {
   if (std::string dir = EnvOrEmpty("QVR_DATA_DIR"); !dir.empty()) return dir;
   return QVR_DATA_DIR;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace platform {
@@ -19,6 +20,13 @@ std::filesystem::path MapWindowsPath(const std::filesystem::path& base, std::str
 // "\Import\x.xif" to a folder it read from the registry); anything else is a Windows path mapped into the
 // machine root by MapWindowsPath ("C:\LonWorks\Import\x.xif").
 std::filesystem::path MapFilePath(const std::filesystem::path& machineRoot, std::string_view path);
+
+// Where a relative path read from a file or a database lands below `base`: the normal form of
+// `base`/`relative` without a trailing separator, or nothing when `relative` is empty, absolute or climbs
+// out of `base` with "..". Every reader of a stored path checks it here, so that no file can make the
+// system read, write or remove outside the folder it belongs to.
+std::optional<std::filesystem::path> PathInside(const std::filesystem::path& base,
+                                                const std::filesystem::path& relative);
 
 // The folder of the files the project ships (interface files, the maker's resource set, documents).
 // $QVR_DATA_DIR when set, else the source tree's data/ folder.

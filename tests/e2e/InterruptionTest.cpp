@@ -6,9 +6,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "LnsSendFixture.h"
 #include "framework/PlugInIdentity.h"
@@ -208,7 +211,7 @@ TEST_F(Interruption, ARegistration) {
 }
 
 // A large network's creation killed half-way: it is listed whole or not at all, the other network is as it
-// was, and the network can be made afterwards.
+// was, and the network can be made afterwards; the folders the kills left are gone then.
 TEST_F(Interruption, ANetworkCreation) {
   const std::vector<std::string> create = {"network", "create", "Big", "--devices", "50000"};
   const milliseconds duration = Timed("lns", create);
@@ -236,6 +239,11 @@ TEST_F(Interruption, ANetworkCreation) {
   const e2e::ProgramRun created = Lns({"network", "create", "Big", "--devices", "5"});
   EXPECT_EQ(created.code, 0) << created.err;
   EXPECT_EQ(bigDevices(), 5);
+  std::vector<std::string> folders;
+  for (const auto& entry : std::filesystem::directory_iterator(root.Path() / "LonWorks" / "Databases"))
+    folders.push_back(entry.path().filename().string());
+  std::sort(folders.begin(), folders.end());
+  EXPECT_EQ(folders, (std::vector<std::string>{"Big", "Demo"}));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Shared by tests/fuzz/run.sh and scripts/fuzz-long.sh. Usage: source tests/fuzz/targets.sh;
-# qvr_fuzz_build BUILD_DIR; qvr_fuzz_all BUILD_DIR RUNS PARALLEL LOG_DIR
+# qvr_fuzz_build BUILD_DIR; qvr_fuzz_all BUILD_DIR RUNS PARALLEL LOG_DIR [MAX_LEN [SEED]]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/setup.sh"
 
@@ -16,25 +16,27 @@ qvr_fuzz_targets() {
   for corpus in "$QVR_SOURCE_DIR"/tests/fuzz/corpus/*/; do basename "$corpus"; done
 }
 
-# Runs TARGET for RUNS inputs from its seed corpus, its output in LOG_DIR/TARGET.log. Inputs the run finds go
-# to a scratch folder, so that the seed corpus stays as it is; a crashing input is kept as
-# LOG_DIR/TARGET-crash-<hash>. The log's last line tells the outcome.
+# Runs TARGET for RUNS inputs of at most MAX_LEN bytes from its seed corpus with libFuzzer's SEED, its output
+# in LOG_DIR/TARGET.log. Inputs the run finds go to a scratch folder, so that the seed corpus stays as it is;
+# a crashing input is kept as LOG_DIR/TARGET-crash-<hash>. The log's last line tells the outcome and the seed,
+# which repeats the run.
 qvr_fuzz_run() {
-  local build=$1 target=$2 runs=$3 logs=$4
+  local build=$1 target=$2 runs=$3 logs=$4 max_len=$5 seed=$6
   local scratch status=0 start=$SECONDS
   scratch=$(mktemp -d)
-  "$build/bin/$target" -runs="$runs" -max_len=4096 -seed=1 -artifact_prefix="$logs/$target-" "$scratch" \
-    "$QVR_SOURCE_DIR/tests/fuzz/corpus/$target" >"$logs/$target.log" 2>&1 || status=$?
+  "$build/bin/$target" -runs="$runs" -max_len="$max_len" -seed="$seed" -artifact_prefix="$logs/$target-" \
+    "$scratch" "$QVR_SOURCE_DIR/tests/fuzz/corpus/$target" >"$logs/$target.log" 2>&1 || status=$?
   rm -rf "$scratch"
-  echo "$target: exit $status after $((SECONDS - start)) s; $(grep -E '^Done [0-9]+ runs' "$logs/$target.log" ||
-    echo 'stopped early')" >>"$logs/$target.log"
+  echo "$target: exit $status after $((SECONDS - start)) s, seed $seed, inputs up to $max_len bytes;" \
+    "$(grep -E '^Done [0-9]+ runs' "$logs/$target.log" || echo 'stopped early')" >>"$logs/$target.log"
   return $status
 }
 
 # Runs every target for RUNS inputs, PARALLEL of them at a time, and prints each one's outcome as it ends
-# (with the end of its log when it failed). Fails when any target failed.
+# (with the end of its log when it failed). Inputs are at most MAX_LEN bytes (4096), the seed is SEED (1, so
+# that the short runs repeat). Fails when any target failed.
 qvr_fuzz_all() {
-  local build=$1 runs=$2 parallel=$3 logs=$4
+  local build=$1 runs=$2 parallel=$3 logs=$4 max_len=${5:-4096} seed=${6:-1}
   mkdir -p "$logs"
   local target running=0 failed=0
   for target in $(qvr_fuzz_targets); do
@@ -42,7 +44,7 @@ qvr_fuzz_all() {
       wait -n || failed=1
       running=$((running - 1))
     fi
-    (qvr_fuzz_run "$build" "$target" "$runs" "$logs" && tail -1 "$logs/$target.log" ||
+    (qvr_fuzz_run "$build" "$target" "$runs" "$logs" "$max_len" "$seed" && tail -1 "$logs/$target.log" ||
       { tail -40 "$logs/$target.log"; exit 1; }) &
     running=$((running + 1))
   done

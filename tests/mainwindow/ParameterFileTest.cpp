@@ -1,6 +1,8 @@
 // Parameter files through the file menu: saving the device's values, loading them back into the boxes as
 // edits, and refusing what is no complete parameter file for the device.
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -392,6 +394,53 @@ TEST_F(ParameterFileTest, AFailedSaveKeepsTheOldFileAndLogsOneLineAndForeignChar
   EXPECT_EQ(lines[1].rfind("Error: the parameter file " + taken.string() + " cannot be saved: ", 0), 0u)
       << lines[1];
   EXPECT_TRUE(boxes().Shown().empty());
+}
+
+TEST_F(ParameterFileTest, SavingOverOddTargetsKeepsModeAndLinksAndRefusesAReadOnlyFile) {
+  OpenShown("Floor 1", "Room 101");
+  const std::string values = qvr::EncodeParameterValues(StoredValues());
+  const fs::path privateFile = File("private.par");
+  Write(privateFile, "old");
+  fs::permissions(privateFile, fs::perms::owner_read | fs::perms::owner_write);
+  Save(privateFile);
+  EXPECT_EQ(Contents(privateFile), values);
+  EXPECT_EQ(fs::status(privateFile).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+  const fs::path link = File("link.par");
+  fs::create_symlink(privateFile, link);
+  Write(privateFile, "old");
+  Save(link);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(Contents(privateFile), values);
+
+  const fs::path longName = File(std::string(251, 'x') + ".par");
+  Save(longName);
+  EXPECT_EQ(Contents(longName), values);
+
+  const fs::path readOnly = File("read-only.par");
+  Write(readOnly, "kept");
+  fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  Save(readOnly);
+  EXPECT_EQ(Contents(readOnly), "kept");
+  EXPECT_EQ(ErrorLines(), (std::vector<std::string>{"Error: the parameter file " + readOnly.string() +
+                                                    " cannot be saved: It is read-only."}));
+  EXPECT_EQ(FolderNames().size(), 4u);
+  EXPECT_TRUE(boxes().Shown().empty());
+}
+
+TEST_F(ParameterFileTest, LoadingWhatIsNoRegularFileIsRefusedAtOnceWithOneLogLine) {
+  OpenShown("Floor 1", "Room 101");
+  const std::vector<std::string> before = BoxState();
+  // A FIFO without a writer: reading it would wait for ever.
+  const fs::path fifo = File("fifo.par");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  Load(fifo);
+  Load("/dev/zero");
+  EXPECT_EQ(BoxState(), before);
+  EXPECT_EQ(ErrorLines(),
+            (std::vector<std::string>{
+                "Error: the parameter file " + fifo.string() + " cannot be loaded: It is not a regular file.",
+                "Error: the parameter file /dev/zero cannot be loaded: It is not a regular file."}));
 }
 
 TEST_F(ParameterFileTest, CancelledDialogsChangeNothingAndWithoutADeviceThereIsNothingToSave) {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/Error.h"
+#include "platform/WriteFileWhole.h"
 
 extern char** environ;
 
@@ -204,10 +205,11 @@ std::string StartBus(const std::filesystem::path& root) {
   std::error_code error;
   std::filesystem::create_directories(ServiceFolder(root), error);
   std::filesystem::remove(SocketFile(root), error);  // left by a daemon that was killed
-  std::ofstream config(ConfigFile(root), std::ios::binary | std::ios::trunc);
-  config << BusConfig(root);
-  config.close();
-  if (!config) Fail("cannot write the bus configuration " + ConfigFile(root).string());
+  try {
+    platform::WriteFileWhole(ConfigFile(root), BusConfig(root));
+  } catch (const platform::FileWriteError& error) {
+    Fail("cannot write the bus configuration " + ConfigFile(root).string() + ": " + error.what());
+  }
   SpawnDaemon(root);
   return BusAddress(root);
 }

@@ -1,6 +1,6 @@
 #include "platform/com/ServiceFile.h"
 
-#include <fstream>
+#include "platform/WriteFileWhole.h"
 
 namespace com {
 
@@ -16,10 +16,14 @@ bool WriteServiceFile(const std::filesystem::path& serviceFolder, const LocalSer
                       const std::filesystem::path& serverProgram) {
   std::error_code error;
   std::filesystem::create_directories(serviceFolder, error);
-  std::ofstream out(ServiceFileOf(serviceFolder, cls), std::ios::binary | std::ios::trunc);
-  out << "[D-BUS Service]\nName=" << BusNameOf(cls) << "\nExec=" << LocalServerCommand(serverProgram) << '\n';
-  out.close();
-  return static_cast<bool>(out);
+  try {
+    platform::WriteFileWhole(
+        ServiceFileOf(serviceFolder, cls),
+        "[D-BUS Service]\nName=" + BusNameOf(cls) + "\nExec=" + LocalServerCommand(serverProgram) + '\n');
+  } catch (const platform::FileWriteError&) {
+    return false;
+  }
+  return true;
 }
 
 bool RemoveServiceFile(const std::filesystem::path& serviceFolder, const LocalServerClass& cls) {

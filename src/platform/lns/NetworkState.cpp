@@ -21,6 +21,10 @@ NetworkState::~NetworkState() = default;
 void NetworkState::OpenNetwork() {
   server_->RequireOpen();
   if (!database_) {
+    if (network_.databaseFile.empty()) {
+      throw LnsError(kLnsDatabase, "the network \"" + network_.name +
+                                       "\" is recorded with a database folder outside the Databases folder");
+    }
     database_ = OpenNetworkDatabase(network_.databaseFile);
     hasChannelTable_ = lns::HasChannelTable(*database_);
   }

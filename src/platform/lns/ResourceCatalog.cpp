@@ -94,7 +94,7 @@ long LnsResourceCatalog::Update(long handle, Change change) {
 long LnsResourceCatalog::AddFolder(long handle, std::string_view folder) {
   return Update(handle, [folder](const OpenCatalog& catalog, CatalogContents& contents) -> long {
     const std::filesystem::path lonWorksFolder = catalog.typesFolder.lexically_normal().parent_path();
-    const std::filesystem::path resolved = ResolveFolder(folder, lonWorksFolder);
+    const std::filesystem::path resolved = CatalogForm(ResolveFolder(folder, lonWorksFolder));
     std::error_code error;
     if (!std::filesystem::is_directory(resolved, error)) return kResourceCannotOpen;
     if (std::find(contents.folders.begin(), contents.folders.end(), resolved) == contents.folders.end()) {

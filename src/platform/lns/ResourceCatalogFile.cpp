@@ -1,15 +1,23 @@
 #include "platform/lns/ResourceCatalogFile.h"
 
 #include <algorithm>
-#include <fstream>
+#include <optional>
 #include <set>
 
-#include "platform/TemporaryPath.h"
+#include "platform/MachineRoot.h"
+#include "platform/WriteFileWhole.h"
 #include "platform/lns/LnsError.h"
+#include "platform/lns/LonTypeText.h"
 #include "platform/lns/ResourceFile.h"
 #include "platform/lns/ResourceFileLines.h"
 
 namespace lns {
+
+std::filesystem::path CatalogForm(const std::filesystem::path& path) {
+  std::filesystem::path normal = path.lexically_normal();
+  if (!normal.has_filename() && normal.has_relative_path()) normal = normal.parent_path();
+  return normal;
+}
 
 namespace {
 
@@ -21,15 +29,30 @@ std::filesystem::path LonWorksFolderOf(const std::filesystem::path& typesFolder)
   return typesFolder.lexically_normal().parent_path();
 }
 
+// The path as its line holds it: relative to the LonWorks folder where it lies inside. A line's value is
+// read trimmed, so a path that begins with a blank is written behind "./" and one that ends with a blank
+// gets a trailing "/"; both read back as the same path.
 std::string Stored(const std::filesystem::path& path, const std::filesystem::path& typesFolder) {
   const std::filesystem::path relative = path.lexically_relative(LonWorksFolderOf(typesFolder));
   const bool inside = !relative.empty() && *relative.begin() != "..";
-  return (inside ? relative : path).generic_string();
+  std::string text = (inside ? relative : path).generic_string();
+  if (text.find('\n') != std::string::npos) {
+    throw LnsError(kLnsInvalidArgument,
+                   "The path " + path.string() + " holds a line break and cannot be listed");
+  }
+  if (!text.empty() && IsBlank(text.front())) text = "./" + text;
+  if (!text.empty() && IsBlank(text.back())) text += '/';
+  return text;
 }
 
-std::filesystem::path Loaded(const std::string& stored, const std::filesystem::path& typesFolder) {
-  const std::filesystem::path path(stored);
-  return (path.is_absolute() ? path : LonWorksFolderOf(typesFolder) / path).lexically_normal();
+std::filesystem::path Loaded(const KeywordFile& file, const KeywordLine& line, std::size_t words,
+                             const std::filesystem::path& typesFolder) {
+  const std::filesystem::path stored(line.Rest(words));
+  if (stored.is_absolute()) return CatalogForm(stored);
+  const std::optional<std::filesystem::path> inside =
+      platform::PathInside(LonWorksFolderOf(typesFolder), stored);
+  if (!inside) file.Fail(line, "the path \"" + stored.string() + "\" climbs out of the LonWorks folder");
+  return *inside;
 }
 
 bool HasResourceExtension(const std::filesystem::path& file) {
@@ -48,7 +71,7 @@ CatalogContents ReadCatalogFile(const std::filesystem::path& typesFolder) {
     const std::string& keyword = line.words.front();
     if (keyword == "folder") {
       file.RequireWords(line, 2, "folder <path>");
-      contents.folders.push_back(Loaded(line.Rest(1), typesFolder));
+      contents.folders.push_back(Loaded(file, line, 1, typesFolder));
     } else if (keyword == "set") {
       file.RequireWords(line, 5, "set <program-ID template> <scope> types|profiles <path>");
       CatalogEntry entry;
@@ -57,7 +80,7 @@ CatalogContents ReadCatalogFile(const std::filesystem::path& typesFolder) {
       if (line.words[3] != "types" && line.words[3] != "profiles")
         file.Fail(line, "file kind \"" + line.words[3] + "\"");
       entry.kind = line.words[3] == "types" ? kTypeFile : kProfileFile;
-      entry.file = Loaded(line.Rest(4), typesFolder);
+      entry.file = Loaded(file, line, 4, typesFolder);
       contents.entries.push_back(std::move(entry));
     } else {
       file.Fail(line, "unknown keyword \"" + keyword + "\"");
@@ -68,22 +91,18 @@ CatalogContents ReadCatalogFile(const std::filesystem::path& typesFolder) {
 
 void WriteCatalogFile(const std::filesystem::path& typesFolder, const CatalogContents& contents) {
   const std::filesystem::path target = CatalogPath(typesFolder);
-  const std::filesystem::path temporary = platform::TemporaryPathFor(target);
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  out << "# Resource catalogue: the folders searched for resource sets and the resource files found "
-         "there.\n";
-  for (const auto& folder : contents.folders) out << "folder " << Stored(folder, typesFolder) << '\n';
+  std::string text =
+      "# Resource catalogue: the folders searched for resource sets and the resource files found there.\n";
+  for (const auto& folder : contents.folders) text += "folder " + Stored(folder, typesFolder) + '\n';
   for (const auto& entry : contents.entries) {
-    out << "set " << entry.programIdTemplate << ' ' << entry.scope << ' '
-        << (entry.kind == kTypeFile ? "types" : "profiles") << ' ' << Stored(entry.file, typesFolder) << '\n';
+    text += "set " + entry.programIdTemplate + ' ' + std::to_string(entry.scope) + ' ' +
+            (entry.kind == kTypeFile ? "types" : "profiles") + ' ' + Stored(entry.file, typesFolder) + '\n';
   }
-  out.close();
-  std::error_code error;
-  if (out) std::filesystem::rename(temporary, target, error);
-  if (!out || error) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    throw LnsError(kLnsDatabase, "Cannot write the resource catalogue " + target.string());
+  try {
+    platform::WriteFileWhole(target, text);
+  } catch (const platform::FileWriteError& error) {
+    throw LnsError(kLnsDatabase,
+                   "Cannot write the resource catalogue " + target.string() + ": " + error.what());
   }
 }
 
@@ -101,7 +120,8 @@ std::vector<CatalogEntry> ScanResourceFolders(const std::vector<std::filesystem:
     }
     std::sort(files.begin(), files.end());
     for (const auto& file : files) {
-      if (!seen.insert(file).second) continue;
+      // A name with a line break cannot be listed in the catalogue's lines.
+      if (file.string().find('\n') != std::string::npos || !seen.insert(file).second) continue;
       try {
         const ResourceFileContents contents = ReadResourceFile(file);
         entries.push_back({contents.programIdTemplate, contents.scope, contents.kind, file});

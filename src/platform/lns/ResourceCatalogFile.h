@@ -25,13 +25,18 @@ struct CatalogContents {
 
 inline constexpr const char* kCatalogFileName = "resource-catalog.txt";
 
+// A path as the catalogue keeps it: in normal form, without a trailing separator, so that a path read back
+// from the file is the one that was written.
+std::filesystem::path CatalogForm(const std::filesystem::path& path);
+
 // Reads the catalogue of `typesFolder`; an empty catalogue when it has no catalogue file yet. Throws
-// LnsError (kLnsBadFile) for a malformed one. Paths are stored relative to the LonWorks folder (the Types
-// folder's parent) where they lie inside it, so that the machine root may move.
+// LnsError (kLnsBadFile) for a malformed one, and for a relative path that climbs out of the LonWorks
+// folder. Paths are stored relative to the LonWorks folder (the Types folder's parent) where they lie inside
+// it, so that the machine root may move.
 CatalogContents ReadCatalogFile(const std::filesystem::path& typesFolder);
 
-// Writes the catalogue of `typesFolder` under a temporary name and renames it into place. Throws
-// std::filesystem::filesystem_error or LnsError when it cannot.
+// Writes the catalogue of `typesFolder` whole (platform::WriteFileWhole), so that reading it gives the same
+// contents. Throws LnsError when it cannot (kLnsInvalidArgument for a path with a line break).
 void WriteCatalogFile(const std::filesystem::path& typesFolder, const CatalogContents& contents);
 
 // The resource files below `folders` (searched with their sub-folders), in folder and then path order.

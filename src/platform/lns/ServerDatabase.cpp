@@ -1,12 +1,16 @@
 #include "platform/lns/ServerDatabase.h"
 
 #include <cctype>
+#include <set>
+#include <system_error>
 
 #include "platform/EchoedText.h"
+#include "platform/MachineRoot.h"
 #include "platform/lns/ComponentAppStore.h"
 #include "platform/lns/DatabaseOptions.h"
 #include "platform/lns/LnsError.h"
 #include "platform/lns/NetworkDatabase.h"
+#include "platform/sqlite/Error.h"
 #include "platform/sqlite/Transaction.h"
 
 namespace lns {
@@ -68,8 +72,20 @@ ServerDatabase::ServerDatabase(const std::filesystem::path& lonWorksFolder)
   transaction.Commit();
 }
 
+std::filesystem::path ServerDatabase::DatabasesFolder() const {
+  return (lonWorksFolder_ / "Databases").lexically_normal();
+}
+
+std::optional<std::filesystem::path> ServerDatabase::NetworkFolder(std::string_view stored) const {
+  const std::filesystem::path databases = DatabasesFolder();
+  std::optional<std::filesystem::path> folder = platform::PathInside(databases, stored);
+  if (!folder || folder->parent_path() != databases) return std::nullopt;
+  return folder;
+}
+
 ServerDatabase::Network ServerDatabase::ToNetwork(const sqlite::Statement& row) const {
-  return Network{row.Int(0), row.Text(1), lonWorksFolder_ / "Databases" / row.Text(2) / kDatabaseFileName};
+  const std::optional<std::filesystem::path> folder = NetworkFolder(row.Text(2));
+  return Network{row.Int(0), row.Text(1), folder ? *folder / kDatabaseFileName : std::filesystem::path()};
 }
 
 std::vector<ServerDatabase::Network> ServerDatabase::Networks() {
@@ -91,15 +107,16 @@ ServerDatabase::Network ServerDatabase::AddNetwork(std::string_view name) {
   if (NetworkNamed(name)) {
     throw LnsError(kLnsAlreadyExists, "a network named " + platform::Echoed(name) + " exists already");
   }
+  RemoveUnlistedFolders();
   // Folder names may clash where names differ only in replaced characters; number them apart.
   std::string base = FolderNameFor(name);
   std::string folder = base;
-  for (int n = 2; std::filesystem::exists(lonWorksFolder_ / "Databases" / folder) ||
+  for (int n = 2; std::filesystem::exists(DatabasesFolder() / folder) ||
                   db_.Query("SELECT 1 FROM networks WHERE folder = ?", folder).Step();
        ++n) {
     folder = base + " " + std::to_string(n);
   }
-  std::filesystem::path file = lonWorksFolder_ / "Databases" / folder / kDatabaseFileName;
+  std::filesystem::path file = DatabasesFolder() / folder / kDatabaseFileName;
   try {
     CreateNetworkDatabase(file, name);
     db_.Run("INSERT INTO networks (name, folder) VALUES (?, ?)", name, folder);
@@ -114,8 +131,36 @@ ServerDatabase::Network ServerDatabase::AddNetwork(std::string_view name) {
 }
 
 void ServerDatabase::RemoveNetwork(std::int64_t id) {
+  {
+    // The record goes first: a removal cut short leaves an unlisted folder, never a listed network without
+    // its database.
+    sqlite::Transaction transaction(db_);
+    db_.Run("DELETE FROM networks WHERE id = ?", id);
+    transaction.Commit();
+  }
+  try {
+    RemoveUnlistedFolders();
+  } catch (const sqlite::Error&) {
+    // Another process holds the write lock: the folder goes with the next creation or removal.
+  }
+}
+
+void ServerDatabase::RemoveUnlistedFolders() {
+  // Under the write lock, which a creation holds from making its folder until its record is committed: an
+  // unlisted folder is then one that no creation is filling.
   sqlite::Transaction transaction(db_);
-  db_.Run("DELETE FROM networks WHERE id = ?", id);
+  std::set<std::string> listed;
+  auto query = db_.Query("SELECT folder FROM networks");
+  while (query.Step()) listed.insert(query.Text(0));
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(DatabasesFolder(), error)) {
+    // Folders only, not links: a removal never reaches beyond the Databases folder.
+    std::error_code ignored;
+    if (entry.is_directory(ignored) && !entry.is_symlink(ignored) &&
+        listed.count(entry.path().filename().string()) == 0) {
+      std::filesystem::remove_all(entry.path(), ignored);
+    }
+  }
   transaction.Commit();
 }
 

@@ -57,10 +57,6 @@ void ServerState::RemoveNetwork(std::string_view name) {
   if (auto state = networks_[network->id].lock()) state->CloseNetwork();
   networks_.erase(network->id);
   database_->RemoveNetwork(network->id);
-  // The record goes first: a removal cut short leaves an unlisted folder, never a listed network without
-  // its database.
-  std::error_code ignored;
-  std::filesystem::remove_all(network->databaseFile.parent_path(), ignored);
 }
 
 }  // namespace lns

@@ -1,9 +1,12 @@
 #include "platform/lns/ShippedResources.h"
 
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "platform/MachineRoot.h"
-#include "platform/TemporaryPath.h"
+#include "platform/WriteFileWhole.h"
 #include "platform/lns/LnsError.h"
 
 namespace lns {
@@ -12,14 +15,13 @@ namespace {
 
 void CopyIntoPlace(const std::filesystem::path& from, const std::filesystem::path& to) {
   std::filesystem::create_directories(to.parent_path());
-  const std::filesystem::path temporary = platform::TemporaryPathFor(to);
+  std::ifstream in(from, std::ios::binary);
+  const std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (!in) throw LnsError(kLnsNotFound, "Cannot read the shipped file " + from.string());
   try {
-    std::filesystem::copy_file(from, temporary);
-    std::filesystem::rename(temporary, to);
-  } catch (...) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    throw;
+    platform::WriteFileWhole(to, content);
+  } catch (const platform::FileWriteError& error) {
+    throw LnsError(kLnsDatabase, "Cannot install " + to.string() + ": " + error.what());
   }
 }
 

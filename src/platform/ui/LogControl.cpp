@@ -1,9 +1,6 @@
 #include "platform/ui/LogControl.h"
 
-#include <filesystem>
-#include <fstream>
-#include <system_error>
-
+#include "platform/WriteFileWhole.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/CommonDialog.h"
 #include "platform/ui/Form.h"
@@ -18,26 +15,11 @@ namespace {
 constexpr long errPathFileAccess = 75;
 constexpr const char* kErrorPrefix = "ERROR: ";
 
-// Writes beside the target and renames, so that a failed write never leaves half a log behind.
-void WriteFileAtomically(const std::string& path, const std::string& content) {
-  const std::filesystem::path target(path);
-  std::filesystem::path temporary = target;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << content;
-    out.flush();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      RaiseUiError(errPathFileAccess, "Path/File access error: cannot write " + path);
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, target, error);
-  if (error) {
-    std::filesystem::remove(temporary, error);
-    RaiseUiError(errPathFileAccess, "Path/File access error: cannot replace " + path);
+void WriteLogFile(const std::string& path, const std::string& content) {
+  try {
+    platform::WriteFileWhole(path, content);
+  } catch (const platform::FileWriteError& error) {
+    RaiseUiError(errPathFileAccess, "Path/File access error: cannot write " + path + ": " + error.what());
   }
 }
 
@@ -100,7 +82,7 @@ void LogControl::SaveLog() {
     SaveLogAs();
     return;
   }
-  WriteFileAtomically(LogFile(), FileText());
+  WriteLogFile(LogFile(), FileText());
 }
 
 void LogControl::SaveLogAs() {
@@ -112,7 +94,7 @@ void LogControl::SaveLogAs() {
   request.fileName = LogFile();
   const std::optional<std::string> chosen = Parent().App().UiServices().Dialogs().ShowFile(request);
   if (!chosen || chosen->empty()) return;
-  WriteFileAtomically(*chosen, FileText());
+  WriteLogFile(*chosen, FileText());
   SetLogFile(*chosen);
 }
 

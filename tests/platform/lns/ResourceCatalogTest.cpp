@@ -9,6 +9,7 @@
 #include "platform/lns/DeviceInterfaceFile.h"
 #include "platform/lns/LnsError.h"
 #include "platform/lns/ProfileTemplates.h"
+#include "platform/lns/ResourceCatalogFile.h"
 #include "platform/lns/ResourceFile.h"
 #include "platform/lns/ShippedResources.h"
 
@@ -163,6 +164,48 @@ TEST_F(ResourceCatalogTest, TheMakersTypeFileDefinesEveryMakersPropertyOfTheMode
       EXPECT_EQ(defined->valueType, cp.valueType);
     }
   }
+}
+
+// Folders whose names begin or end with blanks, written and read back: the same folders, and the sets
+// below them are found after the catalogue is opened anew.
+TEST_F(ResourceCatalogTest, ACatalogueReadsBackAsWrittenWhateverItsFoldersAreNamed) {
+  const std::filesystem::path types = lonWorks_ / "Types";
+  std::ofstream(types / kCatalogFileName) << "folder ./ R\nfolder Types/User/ \n";
+  const CatalogContents read = ReadCatalogFile(types);
+  ASSERT_EQ(read.folders.size(), 2u);
+  EXPECT_EQ(read.folders[0], lonWorks_ / " R");
+  EXPECT_EQ(read.folders[1], lonWorks_ / "Types" / "User");
+  WriteCatalogFile(types, read);
+  EXPECT_EQ(ReadCatalogFile(types).folders, read.folders);
+
+  for (const std::string name : {" lead", "trail\t", "\tboth "}) {
+    std::filesystem::create_directories(lonWorks_ / name);
+    std::filesystem::copy_file(lonWorks_ / "Types" / "User" / "Calyxtern" / "Calyxtern.typ",
+                               lonWorks_ / name / "Calyxtern.typ");
+  }
+  LnsResourceCatalog catalog;
+  long handle = 0;
+  ASSERT_EQ(catalog.Open(kTypesFolder, 0, handle), kResourceOk);
+  for (const char* folder : {"\\ lead", "\\trail\t", "\\\tboth "})
+    ASSERT_EQ(catalog.AddFolder(handle, folder), kResourceOk) << folder;
+  ASSERT_EQ(catalog.Refresh(handle), kResourceOk);
+  const CatalogContents written = ReadCatalogFile(types);
+  WriteCatalogFile(types, written);
+  const CatalogContents again = ReadCatalogFile(types);
+  EXPECT_EQ(again.folders, written.folders);
+  ASSERT_EQ(again.entries.size(), written.entries.size());
+  for (std::size_t i = 0; i < again.entries.size(); ++i)
+    EXPECT_EQ(again.entries[i].file, written.entries[i].file);
+  EXPECT_EQ(written.folders.back(), lonWorks_ / "\tboth ");
+  std::string found;
+  LnsResourceCatalog reopened;
+  ASSERT_EQ(reopened.Open(kTypesFolder, 1, handle), kResourceOk);
+  ASSERT_EQ(FindMakerTypes(reopened, handle, &found), kResourceOk);
+  EXPECT_TRUE(std::filesystem::exists(found)) << found;
+
+  // A stored relative path may not climb out of the LonWorks folder.
+  std::ofstream(types / kCatalogFileName) << "folder Types/../../elsewhere\n";
+  EXPECT_EQ(reopened.Open(kTypesFolder, 1, handle), kResourceBadFile);
 }
 
 TEST_F(ResourceCatalogTest, RefusesWhatItCannotTakeWithItsStatusNumbers) {

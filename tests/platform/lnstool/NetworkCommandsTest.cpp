@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
 
 #include "TempMachineRoot.h"
 #include "ToolRun.h"
 #include "platform/MachineRoot.h"
 #include "platform/lns/DemoNetwork.h"
+#include "platform/sqlite/Database.h"
 
 namespace {
 
@@ -89,6 +93,67 @@ TEST(NetworkCommandsTest, DeletesANetworkWithItsDatabase) {
   EXPECT_EQ(run.code, 1);
   EXPECT_NE(run.err.find("\"Nowhere\""), std::string::npos) << run.err;
   EXPECT_EQ(Lns({"network", "delete"}).code, 2);
+}
+
+// A network database whose record names a folder elsewhere: deleting the network removes the record and
+// nothing outside the Databases folder; opening it is refused.
+TEST(NetworkCommandsTest, DeletingNeverRemovesAFolderOutsideTheDatabasesFolder) {
+  testsupport::TempMachineRoot root;
+  namespace fs = std::filesystem;
+  const fs::path databases = root.Path() / "LonWorks" / "Databases";
+  const fs::path victim = root.Path().parent_path() / (root.Path().filename().string() + "-victim");
+  fs::create_directories(victim);
+  std::ofstream(victim / "network.sqlite") << "precious";
+  const std::vector<std::string> folders = {"../../../" + root.Path().filename().string() + "-victim",
+                                            victim.string(), ".", "Kept/.."};
+  for (std::size_t n = 0; n < folders.size(); ++n) {
+    ASSERT_EQ(Lns({"network", "create", "Net" + std::to_string(n), "--devices", "1"}).code, 0);
+    sqlite::Database server(root.Path() / "LonWorks" / "ObjectServer" / "ObjectServer.sqlite");
+    server.Run("UPDATE networks SET folder = ? WHERE name = ?", folders[n], "Net" + std::to_string(n));
+  }
+  ASSERT_EQ(Lns({"network", "create", "Kept", "--devices", "1"}).code, 0);
+
+  auto open = Lns({"devices", "Net0"});
+  EXPECT_EQ(open.code, 1);
+  EXPECT_NE(open.err.find("outside the Databases folder"), std::string::npos) << open.err;
+  for (std::size_t n = 0; n < folders.size(); ++n) {
+    auto run = Lns({"network", "delete", "Net" + std::to_string(n)});
+    EXPECT_EQ(run.code, 0) << run.err;
+  }
+  EXPECT_EQ(Lns({"networks"}).out, "Kept\n");
+  const std::string kept = Lns({"devices", "Kept"}).out;
+  EXPECT_EQ(std::count(kept.begin(), kept.end(), '\n'), 1);
+  EXPECT_TRUE(fs::exists(victim / "network.sqlite"));
+  fs::remove_all(victim);
+}
+
+// A creation killed midway leaves a folder that no network lists: the next creation removes it, and so does
+// a deletion.
+TEST(NetworkCommandsTest, FoldersLeftByACreationCutShortAreRemoved) {
+  testsupport::TempMachineRoot root;
+  namespace fs = std::filesystem;
+  const fs::path databases = root.Path() / "LonWorks" / "Databases";
+  ASSERT_EQ(Lns({"network", "create", "Kept", "--devices", "1"}).code, 0);
+  const auto leaveFolder = [&](const std::string& name) {
+    fs::create_directories(databases / name);
+    std::ofstream(databases / name / "network.sqlite") << "half";
+  };
+  leaveFolder("Big");
+  leaveFolder("Other");
+  std::ofstream(databases / "notes.txt") << "not a folder";
+  ASSERT_EQ(Lns({"network", "create", "Big", "--devices", "2"}).code, 0);
+  EXPECT_FALSE(fs::exists(databases / "Other"));
+  EXPECT_TRUE(fs::exists(databases / "notes.txt"));
+  // The new network took the name that the leftover held.
+  EXPECT_TRUE(fs::exists(databases / "Big" / "network.sqlite"));
+  const std::string big = Lns({"devices", "Big"}).out;
+  EXPECT_EQ(std::count(big.begin(), big.end(), '\n'), 2);
+
+  leaveFolder("Cut");
+  ASSERT_EQ(Lns({"network", "delete", "Big"}).code, 0);
+  EXPECT_FALSE(fs::exists(databases / "Cut"));
+  EXPECT_FALSE(fs::exists(databases / "Big"));
+  EXPECT_TRUE(fs::exists(databases / "Kept" / "network.sqlite"));
 }
 
 }  // namespace

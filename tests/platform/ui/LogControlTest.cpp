@@ -72,6 +72,16 @@ TEST(LogControl, KeepsErrorLinesApartAndSavesThroughTheSaveDialog) {
   EXPECT_EQ(ErrorNumberOf([&] { log.SaveLog(); }), 75);
   EXPECT_TRUE(std::filesystem::is_directory(folder)) << "a failed save destroys nothing";
   EXPECT_FALSE(std::filesystem::exists(root.Path() / "a-folder.tmp")) << "and leaves no temporary file";
+
+  // A file of the user's beside the log is no temporary file of the save; a read-only log is refused.
+  std::ofstream(root.Path() / "plugin.log.tmp") << "mine";
+  log.SetLogFile(file.string());
+  log.SaveLog();
+  EXPECT_EQ(ReadFile(root.Path() / "plugin.log.tmp"), "mine");
+  std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+  log.LogLine("more");
+  EXPECT_EQ(ErrorNumberOf([&] { log.SaveLog(); }), 75);
+  EXPECT_EQ(ReadFile(file), "after clearing\n");
 }
 
 TEST(LogControl, SaveLogAsNeedsTheServices) {
