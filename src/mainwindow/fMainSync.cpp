@@ -84,7 +84,7 @@ void fMain::cmdGerAuswahl_Click() {
     qvr::fProgress& progress = program_.fProgress();
     PlaceProgressForMainWindow(program_, progress);
     progress.Show(ui::Modality::Modeless, this);
-    progress.lblStatus.SetCaption(program_.texts.MsgMain[kMsgSearchingDevices]);
+    progress.ShowStatus(program_.texts.MsgMain[kMsgSearchingDevices]);
     // A tree built for another device would check the wrong node and could offer another template's
     // devices: it is built again.
     auto* selection = program_.Windows().Find<fGeraeteauswahl>();
