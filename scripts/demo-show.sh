@@ -9,12 +9,11 @@ build=${QVR_BUILD_DIR:-$QVR_SOURCE_DIR/build}
 lns=$build/bin/lns
 
 export LNS_ROOT=$build/demo-machine
-if [ -d "$LNS_ROOT" ]; then "$lns" bus stop; fi
+if [ -d "$LNS_ROOT" ]; then "$lns" bus stop >/dev/null; fi
 rm -rf "$LNS_ROOT"
-# The demo network, with the plug-in registered as an installer registers it (/regplugin /english).
+# The demo network, with the plug-in registered as an installer registers it (/regplugin /english); the
+# tool names the machine root and the network.
 "$lns" init --demo
-echo "machine root: $LNS_ROOT"
-"$lns" reg get HKLM 'SOFTWARE\LonWorks' 'LonWorks Path'
 
 # The plug-in's main window on a demo device, opened as a director opens it: the machine root's bus
 # starts the registered plug-in program, whose window stays until the user closes it.
@@ -30,9 +29,10 @@ fi
 # No display: nobody would see a window, so its picture is drawn offscreen instead.
 pictures=$build/demo
 mkdir -p "$pictures"
+echo "no display: the plug-in's main window is saved as a picture (PNG) and a snapshot (text) per device"
 for device in "Floor 1/Room 101" "Floor 2/Room 201"; do
   name=$(basename "$device" | tr 'A-Z ' 'a-z-')
   "$lns" send Demo 13 7 "Demo/$device" --screenshot "$pictures/$name.png" \
     --snapshot "$pictures/$name.txt" >/dev/null
-  echo "$device: $pictures/$name.png $pictures/$name.txt"
+  echo "Demo/$device: picture $pictures/$name.png, snapshot $pictures/$name.txt"
 done

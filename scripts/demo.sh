@@ -5,6 +5,13 @@ source "$(dirname "$0")/setup.sh"
 qvr_install_packages
 cd "$QVR_SOURCE_DIR"
 
-qvr_configure build
-cmake --build build -j "$(nproc)"
+# The build's own lines go to a log, shown only when the build fails.
+mkdir -p build
+log=build/demo-build.log
+echo "building the programs in $QVR_SOURCE_DIR/build (the first build takes some minutes; log: $QVR_SOURCE_DIR/$log)"
+if ! { qvr_configure build && cmake --build build -j "$(nproc)"; } >"$log" 2>&1; then
+  tail -n 40 "$log"
+  echo "the build failed; its whole log: $QVR_SOURCE_DIR/$log"
+  exit 1
+fi
 exec scripts/demo-show.sh

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 QVR_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev
-  libbenchmark-dev xvfb xauth clang-format clang libclang-rt-14-dev dbus-daemon ccache)
+  libbenchmark-dev xvfb xauth clang-format clang libclang-rt-14-dev dbus-daemon ccache fonts-liberation)
 
 qvr_install_packages() {
   local missing=()

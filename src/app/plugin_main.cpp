@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <system_error>
@@ -32,6 +33,7 @@
 
 #include "platform/com/dbus/PlugInServer.h"
 #include "platform/ui/ConsoleMessageBoxes.h"
+#include "platform/ui/qt/QtApplicationStart.h"
 #include "platform/ui/qt/QtFormBackend.h"
 #include "platform/ui/qt/QtServices.h"
 #endif
@@ -151,8 +153,7 @@ bool PersonSeesWindows() {
 
 int RunOnQt(int& argc, char** argv, const std::vector<std::string>& args) {
   const bool personSees = PersonSeesWindows();
-  if (!personSees) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
+  const std::unique_ptr<QApplication> application = ui::StartQtApplication(argc, argv, !personSees);
   ui::QtServices windows;
   // Nobody sees the windows: a box that only tells goes to the error output, one that asks ends the run.
   ui::ConsoleMessageBoxes consoleBoxes(std::cerr);
@@ -183,8 +184,7 @@ int RunOnQt(int& argc, char** argv, const std::vector<std::string>& args) {
 // where a message box that nobody could answer fails the director's call instead.
 int ServeDirectors(int& argc, char** argv, const std::vector<std::string>& args) {
   const bool attended = PersonSeesWindows();
-  if (!attended) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
+  const std::unique_ptr<QApplication> application = ui::StartQtApplication(argc, argv, !attended);
   ui::QtServices qtServices;
   ui::RefusedMessageBoxes refusedBoxes;
   ui::UnattendedServices unattended(qtServices, refusedBoxes);

@@ -107,8 +107,7 @@ LNSPlugInAPI::CommandStep LNSPlugInAPI::LookUpCommand(std::int32_t commandId,
 }
 
 void LNSPlugInAPI::SetProgressStatus(std::size_t message) {
-  program_.fProgress().lblStatus.SetCaption(program_.texts.MsgPlugInAPI[message]);
-  program_.Ui().DoEvents();
+  program_.fProgress().ShowStatus(program_.texts.MsgPlugInAPI[message]);
 }
 
 void LNSPlugInAPI::CloseProgress() {

@@ -71,8 +71,7 @@ bool BelongsToPlugIn(const lns::LnsComponentApp& entry) {
 }
 
 void ShowRegistrationStatus(Program& program, const std::string& text) {
-  program.fProgress().lblStatus.SetCaption(text);
-  program.Ui().DoEvents();
+  program.fProgress().ShowStatus(text);
 }
 
 HourglassWhileWorking::HourglassWhileWorking(ui::Screen& screen)

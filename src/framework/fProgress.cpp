@@ -21,6 +21,11 @@ fProgress::fProgress(Program& program)
   lblStatus.OnChange = [this] { Place(); };
 }
 
+void fProgress::ShowStatus(const std::string& text) {
+  lblStatus.SetCaption(text);
+  program_.Ui().DoEvents();
+}
+
 void fProgress::Place() {
   const ui::Screen& screen = program_.Ui().Screen();
   const double splashHeight = program_.fStartbild().Height();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/ui/Form.h"
 #include "platform/ui/Label.h"
 
@@ -15,6 +17,10 @@ class fProgress : public ui::Form {
   explicit fProgress(Program& program);
 
   ui::Label lblStatus;
+
+  // Sets the status line and lets pending window events run once, so that the new text is painted before
+  // the work it announces holds the program's thread.
+  void ShowStatus(const std::string& text);
 
   // Left and top by the placement rule, from the screen, this window and the splash window's height.
   void Place();

@@ -13,6 +13,7 @@
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
 #include "platform/runtime/ResumeNext.h"
+#include "platform/ui/InputBlocked.h"
 #include "texts/MainMessages.h"
 #include "texts/SetLanguageTexts.h"
 #include "texts/WindowTexts.h"
@@ -28,23 +29,6 @@ constexpr int kCaretAfterHelp = 130;
 bool IsRoot(const ui::TreeNode& node) {
   return node.Parent() == nullptr;
 }
-
-// Takes a loaded window's input away while it lives, and gives it back.
-class InputBlocked {
- public:
-  explicit InputBlocked(ui::Form& form) : form_(form), blocked_(form.IsLoaded() && form.Enabled()) {
-    if (blocked_) form_.SetEnabled(false);
-  }
-  ~InputBlocked() {
-    if (blocked_ && form_.IsLoaded()) form_.SetEnabled(true);
-  }
-  InputBlocked(const InputBlocked&) = delete;
-  InputBlocked& operator=(const InputBlocked&) = delete;
-
- private:
-  ui::Form& form_;
-  bool blocked_;
-};
 
 void ShowError(Program& program, const char* routine) {
   program.Ui().MsgBox(std::string("Error: ") + routine + "(" + fGeraeteauswahl::kWindowName + ")",
@@ -104,7 +88,7 @@ void fGeraeteauswahl::Form_Load() {
   {
     // The search lets window events run: meanwhile the main window takes no input, so that no click
     // starts a second search or a transfer while the tree is half built.
-    const InputBlocked blocked(program_.fMain());
+    const ui::InputBlocked blocked(program_.fMain());
     runtime::ResumeNext(err, [&] { Geraetefinden(); });
   }
   showSearchProgress(false);

@@ -46,7 +46,7 @@ void ApplyModelToWindow(Program& program, bool decodeValues) {
 }
 
 void ShowProgress(Program& program, std::size_t message) {
-  program.fProgress().lblStatus.SetCaption(program.texts.MsgMain[message]);
+  program.fProgress().ShowStatus(program.texts.MsgMain[message]);
 }
 
 // A Yes/No question with the exclamation icon; true for Yes.

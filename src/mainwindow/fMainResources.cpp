@@ -65,8 +65,8 @@ void SetModeFromCatalog(Program& program, AbortableSteps& step, ProfileFiles& pr
       found = true;
       step([&] { runtime::Present(object).PutMode(static_cast<int>(scope)); });
       step([&] {
-        program.fProgress().lblStatus.SetCaption("Set " + runtime::Present(object).GetName() +
-                                                 " mode = " + std::to_string(scope));
+        program.fProgress().ShowStatus("Set " + runtime::Present(object).GetName() +
+                                       " mode = " + std::to_string(scope));
       });
     }
     profiles.files.Close(fileHandle);
@@ -78,7 +78,7 @@ void SetModeFromCatalog(Program& program, AbortableSteps& step, ProfileFiles& pr
 bool fMain::DrfLookUp() {
   AbortableSteps step(program_,
                       {DescriptionThen("DRFLOOKUP"), "fMain in DrfLookUp(fMain)", ui::vbCritical, {}});
-  step([&] { program_.fProgress().lblStatus.SetCaption(program_.texts.MsgMain[kMsgDrfLookUp]); });
+  step([&] { program_.fProgress().ShowStatus(program_.texts.MsgMain[kMsgDrfLookUp]); });
   std::string programId;
   std::optional<lns::LnsLonMarkObjects> objects;
   step([&] { programId = runtime::Present(program_.framework.CurrentDevice).GetProgramId(); });

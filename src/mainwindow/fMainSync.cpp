@@ -19,6 +19,7 @@
 #include "mainwindow/fStatus.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
+#include "platform/ui/InputBlocked.h"
 #include "texts/MainMessages.h"
 
 namespace qvr {
@@ -103,20 +104,26 @@ void fMain::WireSyncHandlers() {
 void fMain::cmdGerAuswahl_Click() {
   if (ApplyRunning()) return;
   try {
-    program_.fStartbild().Show();
-    qvr::fProgress& progress = program_.fProgress();
-    PlaceProgressForMainWindow(program_, progress);
-    progress.Show(ui::Modality::Modeless, this);
-    progress.lblStatus.SetCaption(program_.texts.MsgMain[kMsgSearchingDevices]);
-    // A tree built for another device would check the wrong node and could offer another template's
-    // devices: it is built again.
-    auto* selection = program_.Windows().Find<fGeraeteauswahl>();
-    if (selection != nullptr && selection->IsLoaded() && !selection->BuiltForCurrentDevice()) {
-      selection->Unload();
+    fGeraeteauswahl* window = nullptr;
+    {
+      // Painting the status lets window events run: meanwhile the main window takes no input, so that
+      // no click opens the selection a second time.
+      const ui::InputBlocked blocked(*this);
+      program_.fStartbild().Show();
+      qvr::fProgress& progress = program_.fProgress();
+      PlaceProgressForMainWindow(program_, progress);
+      progress.Show(ui::Modality::Modeless, this);
+      progress.ShowStatus(program_.texts.MsgMain[kMsgSearchingDevices]);
+      // A tree built for another device would check the wrong node and could offer another template's
+      // devices: it is built again.
+      auto* selection = program_.Windows().Find<fGeraeteauswahl>();
+      if (selection != nullptr && selection->IsLoaded() && !selection->BuiltForCurrentDevice()) {
+        selection->Unload();
+      }
+      window = &program_.Windows().Get<fGeraeteauswahl>(program_);
+      CloseProgressWindows(program_);
     }
-    fGeraeteauswahl& window = program_.Windows().Get<fGeraeteauswahl>(program_);
-    CloseProgressWindows(program_);
-    window.Show(ui::Modality::Modal, this);
+    window->Show(ui::Modality::Modal, this);
   } catch (const std::exception&) {
     CloseProgressWindows(program_);
     program_.Ui().MsgBox("Error: cmdGerAuswahl(fMain)", ui::vbOKOnly);

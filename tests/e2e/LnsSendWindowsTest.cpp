@@ -17,11 +17,12 @@ namespace {
 
 constexpr bool kLnsHasQt = QVR_LNS_WITH_QT;
 
-// Unsets the variables that name a display for the programs started meanwhile, and sets them back after.
+// Unsets the variables that name a display or a desktop session for the programs started meanwhile, and
+// sets them back after.
 class NoDisplay {
  public:
   NoDisplay() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"}) {
       const char* value = std::getenv(name);
       saved_[name] = value ? std::optional<std::string>(value) : std::nullopt;
       unsetenv(name);
@@ -68,6 +69,7 @@ TEST(LnsSendWindowsFromAShell, ScreenshotDrawsOffscreenWithoutADisplayAndShowIsR
   }
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(run.out, "device: Room 101\n");
+  EXPECT_EQ(run.err, "") << "nothing of the window system's that a user could act on";
   const std::string png = e2e::ReadFile(picture);
   ASSERT_GT(png.size(), 24u);
   EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
@@ -76,6 +78,7 @@ TEST(LnsSendWindowsFromAShell, ScreenshotDrawsOffscreenWithoutADisplayAndShowIsR
   std::smatch size;
   const std::string form = e2e::ReadFile(snapshot);
   ASSERT_TRUE(std::regex_search(form, size, std::regex("^form fMain .* width=([0-9]+) height=([0-9]+) ")));
+  EXPECT_EQ(size[1], "15000") << "the main window's whole design, on a screen of a desktop's size";
   EXPECT_EQ(BigEndianAt(png, 16), std::stoul(size[1]) / 15);
   EXPECT_EQ(BigEndianAt(png, 20), std::stoul(size[2]) / 15);
 
@@ -135,14 +138,23 @@ TEST(DemoScriptFromAShell, KeepsTheUsersRootAndSavesPicturesWithoutADisplay) {
 
   auto run = e2e::RunFile(QVR_SCRIPTS_DIR "/demo-show.sh", {}, userRoot.Path());
   ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.err, "");
   EXPECT_EQ(e2e::ReadFile(userRoot.Path() / "mine.txt"), "the user's");
+  // Each line tells a newcomer something: the machine root, the network, where each picture lies.
+  const std::filesystem::path demoRoot = std::filesystem::path(QVR_BUILD_DIR) / "demo-machine";
+  std::string expected =
+      "machine root ready: " + demoRoot.string() +
+      "\nnetwork Demo created\nno display: the plug-in's main window is saved as a picture "
+      "(PNG) and a snapshot (text) per device\n";
   for (const char* name : {"room-101", "room-201"}) {
     const std::filesystem::path picture = pictures / (std::string(name) + ".png");
     const std::filesystem::path snapshot = pictures / (std::string(name) + ".txt");
-    EXPECT_NE(run.out.find(picture.string() + " " + snapshot.string()), std::string::npos) << run.out;
+    const std::string device = name == std::string("room-101") ? "Floor 1/Room 101" : "Floor 2/Room 201";
+    expected += "Demo/" + device + ": picture " + picture.string() + ", snapshot " + snapshot.string() + "\n";
     EXPECT_EQ(e2e::ReadFile(picture).substr(0, 4), "\x89PNG");
     EXPECT_NE(e2e::ReadFile(snapshot).find("form fMain "), std::string::npos) << snapshot;
   }
+  EXPECT_EQ(run.out, expected);
   EXPECT_NE(e2e::ReadFile(pictures / "room-201.txt").find("QVR-L1"), std::string::npos);
 }
 

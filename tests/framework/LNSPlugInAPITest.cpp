@@ -60,10 +60,14 @@ TEST_F(LNSPlugInAPITest, TheProgressWindowIsPlacedShownAndClosedBeforeTheDeviceO
 
   Send(plugIn, 13, 7, "Demo/Floor 1/Room 101");
 
-  ASSERT_EQ(yields.size(), 3u);
+  // The main window's opening yields too, each time it paints its own status.
+  ASSERT_GE(yields.size(), 3u);
   EXPECT_EQ(yields[0].rfind("shown: ", 0), 0u) << yields[0];
   EXPECT_EQ(yields[1], "shown: Initializing plug-in . . .");
   EXPECT_EQ(yields[2], "closed");
+  for (std::size_t later = 3; later < yields.size(); ++later) {
+    EXPECT_NE(yields[later].find(" after the device"), std::string::npos) << yields[later];
+  }
   ASSERT_TRUE(state.CurrentDevice.has_value());
 
   const ui::Screen& screen = program.Ui().Screen();

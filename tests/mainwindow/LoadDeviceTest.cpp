@@ -52,6 +52,14 @@ TEST_F(DeviceCommandTest, OnlineDeviceFillsTheStatusBarAndStartsMonitoring) {
   EXPECT_EQ(services().TestScreen().MousePointer(), ui::vbDefault);
 }
 
+// The device's answers hold the program's thread (1.3 s each on an FT-10 channel): each status is painted
+// before the question it announces is asked.
+TEST_F(DeviceCommandTest, EveryStatusOfTheOpeningIsPaintedBeforeItsWork) {
+  Command(Device("Floor 1", "Room 101"));
+  EXPECT_TRUE(Contains(progressTexts, MsgMain(kMsgTestingDevice)));
+  EXPECT_EQ(paintedProgressTexts, progressTexts);
+}
+
 TEST_F(DeviceCommandTest, StateTextsFollowTheirOrder) {
   lns::LnsAppDevice room = Device("Floor 1", "Room 102");
   const std::vector<std::pair<long, std::string>> states = {{2, "Unconfigured"},  {3, "App'less"},

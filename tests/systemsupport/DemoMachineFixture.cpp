@@ -38,6 +38,11 @@ void DeviceCommandTest::Command(lns::LnsAppDevice device) {
   ui::Label& status = program().fProgress().lblStatus;
   status.OnChange = [this, &status, place = status.OnChange] {
     progressTexts.push_back(status.Caption());
+    // What the window shows when window events run next: the text that gets painted.
+    program().Ui().Loop().Post([this] {
+      const auto* shown = program().Windows().Find<qvr::fProgress>();
+      if (shown && shown->IsLoaded()) paintedProgressTexts.push_back(shown->lblStatus.Caption());
+    });
     if (place) place();
   };
   std::int32_t configure = 13;

@@ -65,6 +65,8 @@ class DeviceCommandTest : public DemoDevicesTest {
 
   // Every text that the progress window's status line showed during the test's commands, in order.
   std::vector<std::string> progressTexts;
+  // The status line's text each time window events ran after it changed, in order.
+  std::vector<std::string> paintedProgressTexts;
 };
 
 // The same, on a machine whose resource catalogue does not list the maker's type files.

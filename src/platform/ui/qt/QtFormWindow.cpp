@@ -1,7 +1,6 @@
 #include "platform/ui/qt/QtFormWindow.h"
 
 #include <QEvent>
-#include <QFont>
 #include <QMenuBar>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -12,6 +11,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/qt/QtControlPeer.h"
+#include "platform/ui/qt/QtFormFont.h"
 #include "platform/ui/qt/QtMenuPeer.h"
 #include "platform/ui/qt/QtPeerFactory.h"
 #include "platform/ui/qt/QtPointers.h"
@@ -21,10 +21,6 @@
 namespace ui {
 
 namespace {
-
-// The forms' twips layouts were made for the 8-point font of the desktops of their time; the larger
-// default font of today's desktops would cut values off in their boxes.
-constexpr int kFormFontPoints = 8;
 
 // Whole pixels of a position or size, within what a window's coordinates can hold.
 int WholePixels(float pixels) {
@@ -39,9 +35,7 @@ QtFormWindow::QtFormWindow(Form& form, const Screen& screen, std::function<QWidg
   ShowingGuard guard(showing_);
   window_ = new QWidget;
   window_->setObjectName(QString::fromStdString(form_.Name()));
-  QFont font = window_->font();
-  font.setPointSize(kFormFontPoints);
-  window_->setFont(font);
+  window_->setFont(FormFont());
   auto* layout = new QVBoxLayout(window_);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);

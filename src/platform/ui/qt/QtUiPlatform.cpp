@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "platform/ui/HeadlessServicesScript.h"
+#include "platform/ui/qt/QtApplicationStart.h"
 #include "platform/ui/qt/QtFormBackend.h"
 #include "platform/ui/qt/QtServices.h"
 
@@ -58,7 +59,7 @@ QtUiPlatform::QtUiPlatform(int& argc, char** argv) : argc_(argc), argv_(argv) {
 QtUiPlatform::~QtUiPlatform() = default;
 
 ui::UiPlatform::Ui QtUiPlatform::MakeUi() {
-  if (!QCoreApplication::instance()) application_ = std::make_unique<QApplication>(argc_, argv_);
+  if (!QCoreApplication::instance()) application_ = StartQtApplication(argc_, argv_, offscreen_);
   std::unique_ptr<QtServices> services =
       offscreen_ ? std::make_unique<OffscreenServices>() : std::make_unique<QtServices>();
   auto backend = std::make_unique<QtFormBackend>(services->Screen());

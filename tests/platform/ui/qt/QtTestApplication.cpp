@@ -3,13 +3,15 @@
 #include <QApplication>
 #include <memory>
 
+#include "platform/ui/qt/QtApplicationStart.h"
+
 namespace {
 
 // One QApplication for the whole test program, made before the first test and gone after the last, so
 // that no widget outlives it.
 class QtApplicationEnvironment : public ::testing::Environment {
  public:
-  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+  void SetUp() override { app_ = ui::StartQtApplication(argc_, argv_, false); }
   void TearDown() override { app_.reset(); }
 
  private:

@@ -6,11 +6,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -96,6 +100,34 @@ class Person {
   }
 
   std::function<void(QWidget&)> act_;
+  QTimer timer_;
+};
+
+// The progress window's texts as a person saw them: each time events run, the window's picture on the
+// screen is compared with the window drawn afresh; a text is seen when the screen shows it.
+class StatusWatcher {
+ public:
+  StatusWatcher() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Look(); });
+    timer_.start(0);
+  }
+
+  std::vector<std::string> seen;
+
+ private:
+  void Look() {
+    QWidget* window = ShownWindowNamed("fProgress");
+    auto* status = window ? window->findChild<QLabel*>() : nullptr;
+    if (!status || !window->windowHandle()->isExposed()) return;
+    const std::string text = status->text().toStdString();
+    if (!seen.empty() && seen.back() == text) return;
+    const QImage onScreen = window->screen()->grabWindow(window->winId()).toImage();
+    const QImage drawn = window->grab().toImage();
+    if (onScreen.convertToFormat(QImage::Format_RGB32) == drawn.convertToFormat(QImage::Format_RGB32)) {
+      seen.push_back(text);
+    }
+  }
+
   QTimer timer_;
 };
 
@@ -187,6 +219,8 @@ TEST_F(QtUiPlatformTest, ScreenshotSavesThePictureOfTheOpenedMainWindowAndHidesI
   const QImage image(QString::fromStdString(picture.string()));
   ASSERT_FALSE(image.isNull());
   EXPECT_EQ(image.size(), SnapshotSizeInPixels(snapshot));
+  // The whole window of its design, 15000 x 9600 twips: the screen drawn into memory is not smaller.
+  EXPECT_EQ(SnapshotSizeInPixels(snapshot), QSize(1000, 640));
   std::set<QRgb> colours;
   for (int y = 0; y < image.height(); y += 4) {
     for (int x = 0; x < image.width(); x += 4) colours.insert(image.pixel(x, y));
@@ -198,6 +232,19 @@ TEST_F(QtUiPlatformTest, ScreenshotSavesThePictureOfTheOpenedMainWindowAndHidesI
   EXPECT_EQ(refused.code, lnstool::kFailed);
   EXPECT_EQ(refused.err, "lns send: cannot save the screenshot to " + nowhere.string() + "\n");
   EXPECT_FALSE(AnyWindowShown());
+}
+
+TEST_F(QtUiPlatformTest, TheProgressWindowPaintsEachStatusWhileTheDeviceOpens) {
+  StatusWatcher watcher;
+  const std::filesystem::path picture = root.Path() / "fMain.png";
+  const ToolRun run = Lns({"send", "Demo", "13", "7", kRoom, "--screenshot", picture.string()});
+  ASSERT_EQ(run.code, lnstool::kOk) << run.err;
+  const auto seen = [&](const std::string& text) {
+    return std::find(watcher.seen.begin(), watcher.seen.end(), text) != watcher.seen.end();
+  };
+  EXPECT_TRUE(seen("testing the Device...")) << ::testing::PrintToString(watcher.seen);
+  EXPECT_TRUE(seen("reading State..."));
+  EXPECT_TRUE(seen("Reading Network variables... "));
 }
 
 }  // namespace

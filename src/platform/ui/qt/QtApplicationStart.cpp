@@ -1,0 +1,98 @@
+#include "platform/ui/qt/QtApplicationStart.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <system_error>
+
+namespace ui {
+
+namespace {
+
+constexpr const char* kPlatformVariable = "QT_QPA_PLATFORM";
+constexpr const char* kRuntimeVariable = "XDG_RUNTIME_DIR";
+constexpr const char* kOffscreen = "offscreen";
+
+// A desktop of today at 96 dots per inch, 15 twips per pixel: the main window's design needs 1000 pixels.
+constexpr const char* kDesktopScreen =
+    R"({"screens": [{"name": "desktop", "x": 0, "y": 0, "width": 1920, "height": 1200, )"
+    R"("logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+
+QtMessageHandler forwardedMessages = nullptr;
+
+// Drawn into memory, a window has no window manager to raise it or to take its size hints: Qt's notes on
+// that tell a user nothing.
+void PassOnAllButOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message.startsWith(QStringLiteral("This plugin does not support"))) return;
+  if (forwardedMessages) forwardedMessages(type, context, message);
+}
+
+bool IsPrivateFolder(const std::filesystem::path& folder) {
+  struct stat info {};
+  return lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
+         (info.st_mode & 0777) == 0700;
+}
+
+// Qt keeps per-session files in XDG_RUNTIME_DIR. Without one (a shell over ssh, a container) the user
+// gets a private folder in the temporary folder, made afresh when the usual one is not the user's alone.
+std::filesystem::path RuntimeFolder() {
+  if (const char* session = std::getenv(kRuntimeVariable); session && *session) return session;
+  std::error_code error;
+  const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
+  if (error) return {};
+  std::filesystem::path folder = temporary / ("qvr-runtime-" + std::to_string(getuid()));
+  mkdir(folder.c_str(), 0700);
+  if (!IsPrivateFolder(folder)) {
+    std::string unique = (temporary / "qvr-runtime-XXXXXX").string();
+    if (!mkdtemp(unique.data())) return {};
+    folder = unique;
+  }
+  setenv(kRuntimeVariable, folder.c_str(), 1);
+  return folder;
+}
+
+// The offscreen platform's configuration with a desktop-sized screen, written whole under its final name
+// so that programs starting at the same time never read half of it. Empty when it cannot be written.
+std::string DesktopScreenConfiguration(const std::filesystem::path& folder) {
+  if (folder.empty()) return {};
+  const std::filesystem::path file = folder / "qvr-offscreen-screen.json";
+  const std::filesystem::path written = folder / ("qvr-offscreen-screen." + std::to_string(getpid()));
+  {
+    std::ofstream out(written, std::ios::trunc);
+    out << kDesktopScreen;
+    if (!out.flush()) return {};
+  }
+  std::error_code error;
+  std::filesystem::rename(written, file, error);
+  return error ? std::string() : file.string();
+}
+
+}  // namespace
+
+std::unique_ptr<QApplication> StartQtApplication(int& argc, char** argv, bool offscreen) {
+  static std::once_flag handlerInstalled;
+  std::call_once(handlerInstalled,
+                 [] { forwardedMessages = qInstallMessageHandler(PassOnAllButOffscreenNotes); });
+  const std::filesystem::path runtime = RuntimeFolder();
+
+  const char* chosen = std::getenv(kPlatformVariable);
+  const std::string platform = chosen ? chosen : "";
+  // A platform with options of the user's own is left as it is.
+  const bool plainOffscreen = platform == kOffscreen || (offscreen && platform.empty());
+  const std::string configuration = plainOffscreen ? DesktopScreenConfiguration(runtime) : std::string();
+  if (!configuration.empty()) {
+    setenv(kPlatformVariable, (std::string(kOffscreen) + ":configfile=" + configuration).c_str(), 1);
+  } else if (plainOffscreen) {
+    setenv(kPlatformVariable, kOffscreen, 1);
+  }
+  auto application = std::make_unique<QApplication>(argc, argv);
+  if (plainOffscreen) setenv(kPlatformVariable, kOffscreen, 1);
+  return application;
+}
+
+}  // namespace ui
