@@ -22,7 +22,11 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   show=("$lns" send Demo 13 7 "Demo/Floor 1/Room 101" --com --show)
   echo "showing the plug-in's main window: ${show[*]}"
   "${show[@]}"
-  echo "the plug-in program runs until its window is closed; then stop the bus: LNS_ROOT=$LNS_ROOT $lns bus stop"
+  # The program that the bus started runs until its window is closed; the bus goes after it.
+  echo "the plug-in program runs until its window is closed"
+  address=$("$lns" bus address)
+  while grep -Fqsz "DBUS_STARTER_ADDRESS=$address" /proc/[0-9]*/environ; do sleep 1; done
+  "$lns" bus stop
   exit 0
 fi
 

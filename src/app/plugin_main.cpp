@@ -192,7 +192,7 @@ int ServeDirectors(int& argc, char** argv, const std::vector<std::string>& args)
   ui::QtFormBackend backend(qtServices.Screen());
   qvr::Program program(services, backend, platform::MachineRoot());
   SetStart(program, args, argv[0]);
-  return com::ServePlugInObjects(program);
+  return com::ServePlugInObjects(program, attended);
 }
 #endif
 

@@ -101,6 +101,9 @@ class fMain : public ui::Form {
   // chkMonitor's Click: monitoring follows the box while the device is online; otherwise the box is
   // unticked again.
   void chkMonitor_Click();
+  // Switches monitoring off and unticks its box, for a window that outlives the objects of its directors:
+  // the next director's first object opens the Object Server anew, and no monitoring would survive that.
+  void EndMonitoring();
   void txtPoll_Change();
   void txtPoll_KeyPress(int& KeyAscii);
   void txtPoll_LostFocus();

@@ -70,13 +70,22 @@ std::array<lns::LnsSubscription, 3> fMain::WireMonitoring() {
   txtPoll.OnKeyPress = [this](int& KeyAscii) { txtPoll_KeyPress(KeyAscii); };
   txtPoll.OnLostFocus = [this] { txtPoll_LostFocus(); };
   cmd_Poll_ok.OnClick = [this] { cmd_Poll_ok_Click(); };
-  return {
-      lcaOS_->OnNetworkVariableUpdate(
-          [this](const long& tag, const std::string& value, const lns::LnsNetworkVariable&) {
-            lcaOS_OnNetworkVariableUpdate(tag, value);
+  // An unloaded window takes no values: writing one into it would load it again.
+  return {lcaOS_->OnNetworkVariableUpdate(
+              [this](const long& tag, const std::string& value, const lns::LnsNetworkVariable&) {
+                if (IsLoaded()) lcaOS_OnNetworkVariableUpdate(tag, value);
+              }),
+          lcaOS_->OnNvUpdateError([this](const long& tag, const lns::LnsError&) {
+            if (IsLoaded()) lcaOS_OnNvUpdateError(tag);
           }),
-      lcaOS_->OnNvUpdateError([this](const long& tag, const lns::LnsError&) { lcaOS_OnNvUpdateError(tag); }),
-      lcaOS_->OnServerEvent9([this] { lcaOS_ServerEvent9(); })};
+          lcaOS_->OnServerEvent9([this] {
+            if (IsLoaded()) lcaOS_ServerEvent9();
+          })};
+}
+
+void fMain::EndMonitoring() {
+  // Unticking switches monitoring off through the box's handler.
+  if (IsLoaded() && chkMonitor.Value() != ui::vbUnchecked) chkMonitor.SetValue(ui::vbUnchecked);
 }
 
 void fMain::lcaOS_ServerEvent9() {

@@ -9,8 +9,6 @@
 
 namespace qvr {
 
-namespace {}  // namespace
-
 void fMain::WireShutdownHandlers() {
   mnuExit.OnClick = [this] { mnuExit_Click(); };
   mnuClearLog.OnClick = [this] { mnuClearLog_Click(); };
@@ -42,16 +40,18 @@ void fMain::EndPlugIn() {
   program_.EndProgram();
 }
 
-// The director's release of its last object ends the plug-in once the window is hidden.
+// While a director holds an object the close box only hides the window, and the release of the last
+// object ends the plug-in; with none left, closing the window ends it, as the last window of a program
+// does.
 void fMain::Form_QueryUnload(bool& Cancel) {
-  // A transfer under way works on the window's state; closing fStatus is how it is stopped.
-  if (ApplyRunning()) {
-    Cancel = true;
-    return;
-  }
-  if (program_.framework.InstanceCount == 0) return;
   Cancel = true;
-  Hide();
+  // A transfer under way works on the window's state; closing fStatus is how it is stopped.
+  if (ApplyRunning()) return;
+  if (program_.framework.InstanceCount == 0) {
+    EndPlugIn();
+  } else {
+    Hide();
+  }
 }
 
 void fMain::mnuExit_Click() {

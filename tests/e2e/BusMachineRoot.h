@@ -40,7 +40,10 @@ class BusMachineRootTest : public ::testing::Test {
     if (sessionBus_) setenv("DBUS_SESSION_BUS_ADDRESS", sessionBus_->c_str(), 1);
   }
 
-  ProgramRun Lns(const std::vector<std::string>& args) { return e2e::Run("lns", args, root_.Path()); }
+  ProgramRun Lns(const std::vector<std::string>& args,
+                 std::chrono::milliseconds limit = std::chrono::seconds(60)) {
+    return e2e::Run("lns", args, root_.Path(), limit);
+  }
   ProgramRun PlugIn(const std::vector<std::string>& args) {
     return e2e::Run("Calyxtern_qvr_lon_PlugIn", args, root_.Path());
   }

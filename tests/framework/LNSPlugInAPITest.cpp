@@ -171,12 +171,15 @@ TEST_F(LNSPlugInAPITest, AVisibleWindowOutlivesTheLastObjectAndTheNextObjectSets
   EXPECT_EQ(state.CurrentDevice->GetName(), "Room 104");
 }
 
-TEST_F(LNSPlugInAPITest, TheCloseBoxHidesTheWindowWhileADirectorHoldsAnObjectAndTheReleaseThenEnds) {
-  // Without a director the close box unloads the window.
+// Without a director the close box ends the program, as the last window of a program does.
+TEST_F(LNSPlugInAPITest, TheCloseBoxWithoutADirectorEndsTheProgram) {
   program.fMain().Show();
   program.fMain().UserCloses();
+  EXPECT_TRUE(program.HasEnded());
   EXPECT_FALSE(program.Windows().Find<qvr::fMain>()->IsLoaded());
+}
 
+TEST_F(LNSPlugInAPITest, TheCloseBoxHidesTheWindowWhileADirectorHoldsAnObjectAndTheReleaseThenEnds) {
   auto plugIn = std::make_unique<qvr::LNSPlugInAPI>(program);
   plugIn->SetNetworkName("Demo");
   Send(*plugIn, 13, 7, "Demo/Floor 1/Room 101");

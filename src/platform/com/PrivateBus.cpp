@@ -19,6 +19,8 @@
 
 #include "platform/Error.h"
 #include "platform/WriteFileWhole.h"
+#include "platform/com/BusConfigText.h"
+#include "platform/com/BusPrograms.h"
 
 extern char** environ;
 
@@ -28,6 +30,8 @@ namespace {
 
 constexpr long kBusFailed = 75;
 constexpr const char* kErrorSource = "lns bus";
+// How long the programs that the bus started have to end when asked, before they are ended by force.
+constexpr std::chrono::seconds kProgramsGrace(5);
 
 [[noreturn]] void Fail(const std::string& description) {
   throw platform::RaisedError(kBusFailed, kErrorSource, description);
@@ -43,22 +47,23 @@ std::filesystem::path PidFile(const std::filesystem::path& root) {
   return BusFolder(root) / "bus.pid";
 }
 
-// Only the socket in the root: no TCP, and only this user's processes are let in (EXTERNAL).
+// Only the socket in the root: no TCP, and only this user's processes are let in (EXTERNAL). The paths are
+// escaped, as an address value and as XML text, so that any character of the root's path stays in them.
 std::string BusConfig(const std::filesystem::path& root) {
   std::ostringstream config;
   config << "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
             " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
             "<busconfig>\n"
             "  <type>session</type>\n"
-            "  <listen>unix:path="
-         << SocketFile(root).string()
+            "  <listen>"
+         << EscapeXmlText(BusAddress(root))
          << "</listen>\n"
             "  <auth>EXTERNAL</auth>\n"
             "  <pidfile>"
-         << PidFile(root).string()
+         << EscapeXmlText(PidFile(root).string())
          << "</pidfile>\n"
             "  <servicedir>"
-         << ServiceFolder(root).string()
+         << EscapeXmlText(ServiceFolder(root).string())
          << "</servicedir>\n"
             "  <policy context=\"default\">\n"
             "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
@@ -83,10 +88,8 @@ std::optional<pid_t> RunningDaemon(const std::filesystem::path& root) {
   char* end = nullptr;
   const long pid = std::strtol(pidText.c_str(), &end, 10);
   if (pid <= 0 || end == pidText.c_str()) return std::nullopt;
+  if (!ProcessRuns(static_cast<pid_t>(pid))) return std::nullopt;
   const std::filesystem::path proc = "/proc/" + std::to_string(pid);
-  const std::string stat = ReadText(proc / "stat");
-  const auto state = stat.rfind(") ");
-  if (state == std::string::npos || stat[state + 2] == 'Z') return std::nullopt;
   std::string cmdline = ReadText(proc / "cmdline");
   for (char& c : cmdline) {
     if (c == '\0') c = ' ';
@@ -124,7 +127,7 @@ std::vector<std::string> DaemonEnvironment(const std::filesystem::path& root) {
     if (name == "LNS_ROOT" || name.rfind("DBUS_", 0) == 0) continue;
     environment.push_back(variable);
   }
-  environment.push_back("LNS_ROOT=" + root.string());
+  environment.push_back("LNS_ROOT=" + BusFolder(root).parent_path().string());
   environment.push_back("DBUS_SESSION_BUS_ADDRESS=" + BusAddress(root));
   return environment;
 }
@@ -179,8 +182,9 @@ void SpawnDaemon(const std::filesystem::path& root) {
 
 }  // namespace
 
+// Absolute: the daemon runs in "/", and the address and the servers it starts must find the same root.
 std::filesystem::path BusFolder(const std::filesystem::path& root) {
-  return root / "bus";
+  return std::filesystem::absolute(root).lexically_normal() / "bus";
 }
 
 std::filesystem::path ServiceFolder(const std::filesystem::path& root) {
@@ -188,7 +192,7 @@ std::filesystem::path ServiceFolder(const std::filesystem::path& root) {
 }
 
 std::string BusAddress(const std::filesystem::path& root) {
-  return "unix:path=" + SocketFile(root).string();
+  return "unix:path=" + EscapeAddressValue(SocketFile(root).string());
 }
 
 std::optional<std::string> RunningBusAddress(const std::filesystem::path& root) {
@@ -204,7 +208,9 @@ std::string StartBus(const std::filesystem::path& root) {
   }
   std::error_code error;
   std::filesystem::create_directories(ServiceFolder(root), error);
-  std::filesystem::remove(SocketFile(root), error);  // left by a daemon that was killed
+  // Left by a daemon that was killed or died: the daemon refuses to start while its pid file is there.
+  std::filesystem::remove(SocketFile(root), error);
+  std::filesystem::remove(PidFile(root), error);
   try {
     platform::WriteFileWhole(ConfigFile(root), BusConfig(root));
   } catch (const platform::FileWriteError& error) {
@@ -218,6 +224,9 @@ void StopBus(const std::filesystem::path& root) {
   BusLock lock(root);
   const std::optional<pid_t> pid = RunningDaemon(root);
   if (pid) {
+    // The servers first, while they can still leave the bus in order; a server nobody could close would
+    // otherwise outlive its bus.
+    EndPrograms(ProgramsStartedOn(BusAddress(root)), kProgramsGrace);
     kill(*pid, SIGTERM);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (RunningDaemon(root)) {

@@ -25,7 +25,7 @@ using lnstool::DirectorFailure;
 // A command may open a network and a device; the plug-in answers when it is done.
 constexpr int kCallTimeoutMs = 120000;
 // A server that is ending may still hold the bus name for a moment; its successor is started on retry.
-constexpr int kCreateAttempts = 3;
+constexpr int kCreateAttempts = 5;
 
 const LocalServerClass& PlugInClass() {
   static const LocalServerClass cls{qvr::kProgId, qvr::kClassId};
@@ -140,10 +140,14 @@ QDBusConnection ConnectTo(const std::filesystem::path& root, const QString& conn
   return connection;
 }
 
-// The bus's answer when the server that held the name ended before it answered (a timeout is no such case).
-bool ServerEndedMeanwhile(const QDBusMessage& reply) {
-  return reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply") &&
-         reply.errorMessage().contains(QLatin1String("disconnected"));
+// The answer of a server that was ending when the call reached it: its own refusal, the bus's when it
+// ended before it answered (a timeout is no such case), or its factory already gone (a serving program
+// has its factory before it takes the bus name).
+bool ServerWasEnding(const QDBusMessage& reply) {
+  const QString error = reply.errorName();
+  return error == kServerEndingError || error == QLatin1String("org.freedesktop.DBus.Error.UnknownObject") ||
+         (error == QLatin1String("org.freedesktop.DBus.Error.NoReply") &&
+          reply.errorMessage().contains(QLatin1String("disconnected")));
 }
 
 QString CreateInstance(QDBusConnection& connection) {
@@ -153,7 +157,7 @@ QString CreateInstance(QDBusConnection& connection) {
   bool reloaded = false;
   for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
     reply = connection.call(create, QDBus::Block, kCallTimeoutMs);
-    if (ServerEndedMeanwhile(reply)) continue;
+    if (ServerWasEnding(reply)) continue;
     // The bus notices a service file written a moment ago only some time later, unless told to look.
     if (reply.errorName() != QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") || reloaded) break;
     connection.call(QDBusMessage::createMethodCall(

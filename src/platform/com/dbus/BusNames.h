@@ -11,6 +11,9 @@ inline const QString kFactoryPath = QStringLiteral("/Calyxtern_qvr_lon_PlugIn/LN
 inline const QString kFactoryInterface = QStringLiteral("Calyxtern_qvr_lon_PlugIn.ClassFactory");
 inline const QString kObjectInterface = QStringLiteral("Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI");
 inline const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+// The answer of a server that is ending to a director's CreateInstance: the bus starts a new server for the
+// director's next try.
+inline const QString kServerEndingError = QStringLiteral("Calyxtern_qvr_lon_PlugIn.Error.ServerEnding");
 
 // A raised error travels as a D-Bus error whose name carries its number
 // ("Calyxtern_qvr_lon_PlugIn.Error.Number20003", "...NumberMinus5"), whose message is its description and

@@ -120,9 +120,10 @@ QDBusMessage SetProperty(qvr::LNSPlugInAPI& object, const QDBusMessage& call) {
 
 }  // namespace
 
-PlugInServer::PlugInServer(qvr::Program& program, QDBusConnection connection)
+PlugInServer::PlugInServer(qvr::Program& program, QDBusConnection connection, bool attended)
     : program_(program),
       connection_(connection),
+      attended_(attended),
       directors_(QString(), connection, QDBusServiceWatcher::WatchForUnregistration) {
   QObject::connect(&directors_, &QDBusServiceWatcher::serviceUnregistered, this,
                    [this](const QString& director) { ReleaseAllOf(director); });
@@ -131,6 +132,7 @@ PlugInServer::PlugInServer(qvr::Program& program, QDBusConnection connection)
 }
 
 PlugInServer::~PlugInServer() {
+  program_.OnEnd(nullptr);
   connection_.unregisterObject(kFactoryPath, QDBusConnection::UnregisterTree);
   // The program has ended: the objects go without ending it again.
   objects_.clear();
@@ -139,8 +141,13 @@ PlugInServer::~PlugInServer() {
 bool PlugInServer::Serve() {
   if (!connection_.registerVirtualObject(kFactoryPath, this, QDBusConnection::SubPath)) return false;
   if (!connection_.registerService(BusName())) return false;
+  // A blocking call: the answers sent before it are on the bus when it returns, and from then on the bus
+  // starts a new server for the next director rather than route its call here.
+  program_.OnEnd([this] { connection_.unregisterService(BusName()); });
   busCheck_.start(kBusCheckMs);
-  QTimer::singleShot(kFirstObjectWaitMs, this, [this] { EndIfUnused(); });
+  QTimer::singleShot(kFirstObjectWaitMs, this, [this] {
+    if (nextObject_ == 1) EndIfUnused();
+  });
   return true;
 }
 
@@ -181,6 +188,8 @@ QDBusMessage PlugInServer::CreateInstance(const QDBusMessage& call) {
       !InterfaceIs(call, kFactoryInterface)) {
     return UnknownMethod(call);
   }
+  if (program_.HasEnded())
+    return call.createErrorReply(kServerEndingError, QStringLiteral("the plug-in program is ending"));
   const QString director = call.service();
   directors_.addWatchedService(director);
   // A director that left before it was watched would never release what it gets.
@@ -243,6 +252,7 @@ void PlugInServer::Release(const QString& path) {
   std::unique_ptr<qvr::LNSPlugInAPI> object = std::move(held->second.object);
   objects_.erase(held);
   object.reset();
+  EndIfUnused();
 }
 
 void PlugInServer::ReleaseAllOf(const QString& director) {
@@ -266,13 +276,31 @@ void PlugInServer::CheckBus() {
   EndIfUnused();
 }
 
-// A program that has served no object has no window to keep it; the last release ends a program that did.
+// Once no director holds an object: a program without a main window has nothing to keep it (a hidden
+// window's last release has ended the program already), nor has one whose window nobody can see or close.
+// A window that a person sees stays theirs until they close it, without the monitoring that its director
+// started.
 void PlugInServer::EndIfUnused() {
-  if (!program_.HasEnded() && program_.framework.InstanceCount == 0 && !program_.Windows().Find<qvr::fMain>())
-    program_.EndProgram();
+  if (program_.HasEnded() || program_.framework.InstanceCount != 0) return;
+  qvr::fMain* window = program_.Windows().Find<qvr::fMain>();
+  if (attended_ && window && window->IsLoaded()) {
+    window->EndMonitoring();
+  } else {
+    EndNow();
+  }
 }
 
-int ServePlugInObjects(qvr::Program& program) {
+void PlugInServer::EndNow() {
+  if (program_.HasEnded()) return;
+  qvr::fMain* window = program_.Windows().Find<qvr::fMain>();
+  if (window && window->IsLoaded()) {
+    window->EndPlugIn();
+  } else {
+    program_.EndProgram();
+  }
+}
+
+int ServePlugInObjects(qvr::Program& program, bool attended) {
   const QByteArray starter = qgetenv("DBUS_STARTER_ADDRESS");
   const QString address = starter.isEmpty() ? QString::fromStdString(BusAddress(program.MachineRoot()))
                                             : QString::fromUtf8(starter);
@@ -280,7 +308,7 @@ int ServePlugInObjects(qvr::Program& program) {
   int status = 0;
   {
     QDBusConnection connection = QDBusConnection::connectToBus(address, connectionName);
-    PlugInServer server(program, connection);
+    PlugInServer server(program, connection, attended);
     if (!connection.isConnected()) {
       std::cerr << qvr::kProjectName << ": cannot reach the bus " << address.toStdString() << ": "
                 << connection.lastError().message().toStdString() << '\n';
@@ -291,9 +319,8 @@ int ServePlugInObjects(qvr::Program& program) {
       status = 1;
     } else {
       while (!program.HasEnded()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-      // A blocking call: the answers sent before it are on the bus when it returns, and the next director
-      // starts a new server rather than calling this one.
-      connection.unregisterService(BusName());
+      // The calls that reached the program before it left the bus get their answer.
+      QCoreApplication::processEvents();
     }
   }
   QDBusConnection::disconnectFromBus(connectionName);

@@ -8,6 +8,8 @@
 #include <map>
 #include <memory>
 
+#include "platform/com/dbus/EndRequest.h"
+
 namespace qvr {
 class LNSPlugInAPI;
 class Program;
@@ -18,12 +20,15 @@ namespace com {
 // Serves the plug-in objects of one program to the directors on its bus, on the program's own event
 // loop. The class factory creates each object at a path of its own and remembers the director that
 // asked for it; an object goes when its director releases it, leaves the bus or the bus goes away, and
-// the object's own release rules then decide whether the program ends. While the program takes no
-// director's calls (qvr::DirectorCallsMayRun) the calls wait unanswered, in their order. No call can
-// crash the server: a call that does not fit gets a D-Bus error.
+// the object's own release rules then decide whether the program ends; a program whose window nobody can
+// see ends with its last object too. An ending program leaves the bus at once and refuses new objects
+// with kServerEndingError. SIGTERM ends the program in order. While the program takes no director's calls
+// (qvr::DirectorCallsMayRun) the calls wait unanswered, in their order. No call can crash the server: a
+// call that does not fit gets a D-Bus error.
 class PlugInServer final : public QDBusVirtualObject {
  public:
-  PlugInServer(qvr::Program& program, QDBusConnection connection);
+  // `attended`: a person sees the program's windows (and can close them).
+  PlugInServer(qvr::Program& program, QDBusConnection connection, bool attended);
   ~PlugInServer() override;
 
   // Exports the factory and claims the class's bus name; false when another server holds it.
@@ -51,9 +56,12 @@ class PlugInServer final : public QDBusVirtualObject {
   void ReleaseAllOf(const QString& owner);
   void CheckBus();
   void EndIfUnused();
+  void EndNow();
 
   qvr::Program& program_;
   QDBusConnection connection_;
+  bool attended_;
+  EndRequest endRequest_{[this] { EndNow(); }};
   QDBusServiceWatcher directors_;
   QTimer busCheck_;
   std::deque<QDBusMessage> waiting_;
@@ -65,6 +73,6 @@ class PlugInServer final : public QDBusVirtualObject {
 // Connects to the bus that started this program (or else the machine root's), serves the plug-in
 // objects there and runs the program's event loop until the program ends. The exit status: 0, or 1 when
 // the bus cannot be reached or the class's bus name is taken.
-int ServePlugInObjects(qvr::Program& program);
+int ServePlugInObjects(qvr::Program& program, bool attended);
 
 }  // namespace com

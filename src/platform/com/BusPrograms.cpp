@@ -1,0 +1,82 @@
+#include "platform/com/BusPrograms.h"
+
+#include <signal.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace com {
+
+namespace {
+
+std::string ReadText(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The fields of a process's stat after its command's name ("S ppid ..."); empty when the process is gone.
+// The name may hold blanks and parentheses, hence the last ')'.
+std::string StateFields(pid_t pid) {
+  const std::string stat = ReadText("/proc/" + std::to_string(pid) + "/stat");
+  const auto nameEnd = stat.rfind(") ");
+  return nameEnd == std::string::npos ? std::string() : stat.substr(nameEnd + 2);
+}
+
+bool StartedOn(const std::string& environment, const std::string& address) {
+  const std::string variable = "DBUS_STARTER_ADDRESS=" + address;
+  std::istringstream entries(environment);
+  for (std::string entry; std::getline(entries, entry, '\0');) {
+    if (entry == variable || entry.rfind(variable + ",", 0) == 0) return true;
+  }
+  return false;
+}
+
+bool AnyRuns(const std::vector<pid_t>& programs) {
+  return std::any_of(programs.begin(), programs.end(), ProcessRuns);
+}
+
+// Waits up to `limit` for every process to end; true when none runs.
+bool AllEnd(const std::vector<pid_t>& programs, std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (AnyRuns(programs)) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ProcessRuns(pid_t pid) {
+  const std::string fields = StateFields(pid);
+  return !fields.empty() && fields.front() != 'Z' && fields.front() != 'X';
+}
+
+std::vector<pid_t> ProgramsStartedOn(const std::string& address) {
+  std::vector<pid_t> programs;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) continue;
+    const auto pid = static_cast<pid_t>(std::stol(name));
+    if (ProcessRuns(pid) && StartedOn(ReadText(entry.path() / "environ"), address)) programs.push_back(pid);
+  }
+  return programs;
+}
+
+void EndPrograms(const std::vector<pid_t>& programs, std::chrono::milliseconds grace) {
+  for (const pid_t pid : programs) kill(pid, SIGTERM);
+  if (AllEnd(programs, grace)) return;
+  for (const pid_t pid : programs) {
+    if (ProcessRuns(pid)) kill(pid, SIGKILL);
+  }
+  AllEnd(programs, std::chrono::seconds(5));
+}
+
+}  // namespace com

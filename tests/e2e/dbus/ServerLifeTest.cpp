@@ -1,0 +1,125 @@
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "BusDirectors.h"
+#include "BusMachineRoot.h"
+#ifdef QVR_TESTS_WITH_XCB
+#include "VirtualDisplay.h"
+#endif
+
+namespace {
+
+using ServerLife = e2e::BusMachineRootTest;
+using e2e::BusDirector;
+
+const std::vector<std::string> kOpenRoom = {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--com"};
+
+// A window drawn offscreen is nobody's to close: the release of the last object ends its program even
+// while the window is shown, and the directors after it are served every time.
+TEST_F(ServerLife, AnOffscreenProgramEndsAtTheLastReleaseAndLaterDirectorsAreServed) {
+  {
+    BusDirector director(Address(), QStringLiteral("shows"));
+    const QString object = director.Create();
+    ASSERT_FALSE(object.isEmpty());
+    EXPECT_EQ(director.Set(object, QStringLiteral("networkName"), QStringLiteral("Demo")).type(),
+              QDBusMessage::ReplyMessage);
+    EXPECT_EQ(director
+                  .Call(object, e2e::kObjectInterface, QStringLiteral("SendCommand"),
+                        {13, QVariant::fromValue(short{7}), QStringLiteral("Demo/Floor 1/Room 101")})
+                  .type(),
+              QDBusMessage::ReplyMessage);
+    EXPECT_EQ(director.Set(object, QStringLiteral("Visible"), true).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(director.Release(object).type(), QDBusMessage::ReplyMessage);
+    EXPECT_TRUE(ServerEnds()) << "the offscreen program outlived its last object";
+  }
+  // Back to back, each director may meet the program of the one before while it ends.
+  for (int run = 0; run < 40; ++run) {
+    const e2e::ProgramRun opened = Lns(kOpenRoom);
+    ASSERT_EQ(opened.code, 0) << "director " << run << ": " << opened.err;
+    ASSERT_EQ(opened.out, "device: Room 101\n") << "director " << run;
+  }
+}
+
+// The root's bus starts for a root given by a relative path whose name holds characters that the bus
+// address and its configuration must escape, and again after its daemon was killed.
+TEST_F(ServerLife, TheBusStartsForAnyRootPathAndAfterItsDaemonWasKilled) {
+  const std::string name = "a b'\"?&<\t\xc3\xbc";
+  std::filesystem::create_directories(Root() / name);
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(Root());
+  const std::string outerRoot = std::getenv("LNS_ROOT");
+  setenv("LNS_ROOT", name.c_str(), 1);
+  ASSERT_EQ(Lns({"init", "--demo"}).code, 0);
+  ASSERT_EQ(PlugIn({"/regplugin", "/english"}).code, 0);
+  EXPECT_EQ(Lns(kOpenRoom).out, "device: Room 101\n");
+  const e2e::ProgramRun address = Lns({"bus", "address"});
+  EXPECT_EQ(address.out, "unix:path=" + Root().string() + "/a%20b%27%22%3f%26%3c%09%c3%bc/bus/socket\n");
+
+  const pid_t daemon = std::stoi(e2e::ReadFile(Root() / name / "bus" / "bus.pid"));
+  ASSERT_EQ(kill(daemon, SIGKILL), 0);
+  EXPECT_EQ(Lns({"bus", "address"}).code, 1) << "a killed daemon still counts as running";
+  const e2e::ProgramRun again = Lns(kOpenRoom);
+  EXPECT_EQ(again.out, "device: Room 101\n") << again.err;
+  EXPECT_EQ(Lns({"bus", "stop"}).code, 0);
+  setenv("LNS_ROOT", outerRoot.c_str(), 1);
+  std::filesystem::current_path(before);
+}
+
+#ifdef QVR_TESTS_WITH_XCB
+// The plug-in program on a display that a person sees (a virtual one here).
+class ServerOnADisplay : public ServerLife {
+ protected:
+  void SetUp() override {
+    if (display_.Name().empty()) GTEST_SKIP() << "Xvfb cannot start here";
+    ServerLife::SetUp();
+    setenv("DISPLAY", display_.Name().c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+  }
+  void TearDown() override {
+    if (display_.Name().empty()) return;
+    ServerLife::TearDown();
+    unsetenv("DISPLAY");
+  }
+
+  static constexpr const char* kMainWindowTitle = "Calyxtern Orvalis GmbH";
+  e2e::VirtualDisplay display_;
+};
+
+// As scripts/demo.sh shows the window: the window stays after the director's release, later directors
+// are served by the same program while it shows, and the person's close box ends the program.
+TEST_F(ServerOnADisplay, ClosingTheWindowOpenedOverTheBusEndsItsProgram) {
+  std::vector<std::string> show = kOpenRoom;
+  show.push_back("--show");
+  const e2e::ProgramRun shown = Lns(show);
+  ASSERT_EQ(shown.code, 0) << shown.err;
+  const std::vector<pid_t> servers = Servers();
+  ASSERT_EQ(servers.size(), 1u) << "the shown window did not keep its program";
+  for (int run = 0; run < 3; ++run) {
+    const e2e::ProgramRun opened = Lns(kOpenRoom, std::chrono::seconds(30));
+    EXPECT_EQ(opened.out, "device: Room 101\n") << "director " << run << ": " << opened.err;
+  }
+  EXPECT_EQ(Servers(), servers);
+  // A window busy with the last director's release ignores the close box, as a person's click would be;
+  // the person clicks again.
+  bool ended = false;
+  for (int click = 0; click < 5 && !ended && display_.Close(kMainWindowTitle); ++click)
+    ended = ServerEnds(std::chrono::seconds(2));
+  EXPECT_TRUE(ended) << "the closed window left its program running";
+}
+
+// `lns bus stop` ends a program that keeps a window a person sees, and the bus with it.
+TEST_F(ServerOnADisplay, StoppingTheBusEndsTheProgramsItStarted) {
+  std::vector<std::string> show = kOpenRoom;
+  show.push_back("--show");
+  ASSERT_EQ(Lns(show).code, 0);
+  ASSERT_EQ(Servers().size(), 1u);
+  EXPECT_EQ(Lns({"bus", "stop"}).code, 0);
+  EXPECT_TRUE(Servers().empty());
+  EXPECT_EQ(Lns({"bus", "address"}).code, 1);
+}
+#endif
+
+}  // namespace

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <cstring>
+#include <string>
+#include <thread>
+
+extern char** environ;
+
+namespace e2e {
+
+// An X display of the test's own (Xvfb), on which the plug-in program's windows show as a person's would,
+// and the person's close box.
+class VirtualDisplay {
+ public:
+  VirtualDisplay() {
+    int numberPipe[2];
+    if (pipe(numberPipe) != 0) return;
+    const std::string fd = std::to_string(numberPipe[1]);
+    const char* argv[] = {"Xvfb",    "-displayfd", fd.c_str(),     "-nolisten", "tcp",
+                          "-screen", "0",          "1280x1024x24", nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addclose(&actions, numberPipe[0]);
+    if (posix_spawnp(&pid_, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ) != 0) pid_ = 0;
+    posix_spawn_file_actions_destroy(&actions);
+    close(numberPipe[1]);
+    std::string number;
+    pollfd ready{numberPipe[0], POLLIN, 0};
+    while (pid_ && number.find('\n') == std::string::npos && poll(&ready, 1, 20000) > 0) {
+      char buffer[16];
+      const ssize_t got = read(numberPipe[0], buffer, sizeof buffer);
+      if (got <= 0) break;
+      number.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(numberPipe[0]);
+    if (number.find('\n') != std::string::npos) name_ = ":" + number.substr(0, number.find('\n'));
+  }
+  ~VirtualDisplay() {
+    if (!pid_) return;
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+  }
+  VirtualDisplay(const VirtualDisplay&) = delete;
+  VirtualDisplay& operator=(const VirtualDisplay&) = delete;
+
+  // ":N", or "" when Xvfb could not start.
+  const std::string& Name() const { return name_; }
+
+  // Clicks the close box of the shown top-level window whose title starts with `title` (a window manager
+  // sends WM_DELETE_WINDOW); waits up to 20 s for it to show. False when none showed.
+  bool Close(const std::string& title) const {
+    xcb_connection_t* x = xcb_connect(name_.c_str(), nullptr);
+    bool closed = false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!xcb_connection_has_error(x) && !closed && std::chrono::steady_clock::now() < deadline) {
+      const xcb_window_t window = ShownWindow(x, title);
+      if (window == XCB_NONE) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        continue;
+      }
+      xcb_client_message_event_t event{};
+      event.response_type = XCB_CLIENT_MESSAGE;
+      event.format = 32;
+      event.window = window;
+      event.type = Atom(x, "WM_PROTOCOLS");
+      event.data.data32[0] = Atom(x, "WM_DELETE_WINDOW");
+      event.data.data32[1] = XCB_CURRENT_TIME;
+      xcb_send_event(x, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
+      xcb_flush(x);
+      closed = true;
+    }
+    xcb_disconnect(x);
+    return closed;
+  }
+
+ private:
+  static xcb_atom_t Atom(xcb_connection_t* x, const char* name) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        x, xcb_intern_atom(x, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
+    free(reply);
+    return atom;
+  }
+
+  static xcb_window_t ShownWindow(xcb_connection_t* x, const std::string& title) {
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(x, xcb_query_tree(x, root), nullptr);
+    xcb_window_t found = XCB_NONE;
+    const xcb_window_t* children = tree ? xcb_query_tree_children(tree) : nullptr;
+    for (int i = 0; tree && i < xcb_query_tree_children_length(tree) && found == XCB_NONE; ++i) {
+      xcb_get_window_attributes_reply_t* attributes =
+          xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, children[i]), nullptr);
+      const bool shown = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+      free(attributes);
+      if (!shown) continue;
+      xcb_get_property_reply_t* name = xcb_get_property_reply(
+          x, xcb_get_property(x, 0, children[i], XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+          nullptr);
+      const std::string text =
+          name ? std::string(static_cast<const char*>(xcb_get_property_value(name)),
+                             static_cast<std::size_t>(xcb_get_property_value_length(name)))
+               : std::string();
+      free(name);
+      if (text.rfind(title, 0) == 0) found = children[i];
+    }
+    free(tree);
+    return found;
+  }
+
+  pid_t pid_ = 0;
+  std::string name_;
+};
+
+}  // namespace e2e
