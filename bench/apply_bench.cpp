@@ -14,15 +14,15 @@
 #include "framework/PlugInIdentity.h"
 #include "framework/Program.h"
 #include "framework/TypeFiles.h"
-#include "mainwindow/fGeraeteauswahl.h"
+#include "mainwindow/apply/fGeraeteauswahl.h"
 #include "mainwindow/fMain.h"
 #include "platform/MachineRoot.h"
 #include "platform/lns/LnsObjectModel.h"
-#include "platform/lns/ScaleNetwork.h"
-#include "platform/lns/ShippedResources.h"
+#include "platform/lns/resources/ShippedResources.h"
+#include "platform/lns/sim/ScaleNetwork.h"
 #include "platform/registry/MachineSetup.h"
-#include "platform/ui/HeadlessFormBackend.h"
-#include "platform/ui/HeadlessServices.h"
+#include "platform/ui/headless/HeadlessFormBackend.h"
+#include "platform/ui/headless/HeadlessServices.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "platform/MachineRoot.h"
 #include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/LnsObjectModel.h"
-#include "platform/lns/ScaleNetwork.h"
+#include "platform/lns/sim/ScaleNetwork.h"
 
 namespace {
 

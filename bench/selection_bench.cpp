@@ -7,11 +7,11 @@
 
 #include "ProgramFixture.h"
 #include "framework/TypeFiles.h"
-#include "mainwindow/fGeraeteauswahl.h"
+#include "mainwindow/apply/fGeraeteauswahl.h"
 #include "mainwindow/fMain.h"
 #include "platform/MachineRoot.h"
 #include "platform/lns/LnsObjectModel.h"
-#include "platform/lns/ScaleNetwork.h"
+#include "platform/lns/sim/ScaleNetwork.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 # The platform's layers that are libraries of their own; every other folder below src/platform (sqlite,
 # and the base's own files) makes up the platform base. Sources and tests both leave these out of the base.
-set(QVR_PLATFORM_LAYERS registry lns ui com lnstool)
+set(QVR_PLATFORM_LAYERS registry lns ui com)
 set(QVR_PLATFORM_LAYER_EXCLUDES "")
 foreach(layer IN LISTS QVR_PLATFORM_LAYERS)
   list(APPEND QVR_PLATFORM_LAYER_EXCLUDES /platform/${layer}/)

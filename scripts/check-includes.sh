@@ -14,21 +14,21 @@ declare -A allowed=(
   [platform/ui]="platform platform/runtime platform/eventloop"
   [platform/lns]="platform platform/runtime platform/eventloop platform/sqlite platform/registry"
   [platform/com]="platform platform/runtime platform/eventloop platform/registry platform/ui"
-  [platform/com/dbus]="platform platform/runtime platform/eventloop platform/registry platform/ui platform/com platform/lnstool framework
-                       mainwindow"
-  [platform/lnstool]="platform platform/runtime platform/eventloop platform/sqlite platform/registry platform/ui platform/lns platform/com
-                      framework mainwindow"
+  [server/dbus]="platform platform/runtime platform/eventloop platform/registry platform/ui platform/com tools/lns framework
+                 mainwindow"
+  [tools/lns]="platform platform/runtime platform/eventloop platform/sqlite platform/registry platform/ui platform/lns platform/com
+               framework mainwindow"
   [platform]="platform/runtime platform/eventloop"
   [texts]="platform platform/runtime platform/eventloop platform/ui platform/registry framework"
   [datapoints]="platform platform/runtime platform/eventloop platform/ui platform/lns devicemodel framework"
   [devicemodel]="platform platform/runtime platform/eventloop platform/registry platform/ui datapoints framework mainwindow texts"
-  [editors]="platform platform/runtime platform/eventloop platform/ui datapoints devicemodel framework mainwindow"
-  [mainwindow]="platform platform/runtime platform/eventloop platform/ui platform/lns platform/registry datapoints devicemodel editors
+  [mainwindow/editors]="platform platform/runtime platform/eventloop platform/ui datapoints devicemodel framework mainwindow"
+  [mainwindow]="platform platform/runtime platform/eventloop platform/ui platform/lns platform/registry datapoints devicemodel mainwindow/editors
                 framework texts"
   [framework]="platform platform/runtime platform/eventloop platform/ui platform/lns platform/registry platform/com datapoints
                devicemodel mainwindow texts"
-  [app]="platform platform/runtime platform/eventloop platform/ui platform/ui/qt platform/lnstool platform/com
-        platform/com/dbus framework mainwindow"
+  [app]="platform platform/runtime platform/eventloop platform/ui platform/ui/qt tools/lns platform/com
+         server/dbus framework mainwindow"
 )
 
 folder_of() { # the known folder that holds path $1 (longest match)

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/lnstool/LnsTool.h"
+#include "tools/lns/LnsTool.h"
 #ifdef QVR_LNS_WITH_QT
-#include "platform/com/dbus/BusDirector.h"
 #include "platform/ui/qt/QtUiPlatform.h"
+#include "server/dbus/BusDirector.h"
 #endif
 
 namespace {

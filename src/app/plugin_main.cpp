@@ -22,20 +22,20 @@
 #include "framework/StartUp.h"
 #include "platform/Error.h"
 #include "platform/MachineRoot.h"
-#include "platform/ui/HeadlessFormBackend.h"
-#include "platform/ui/HeadlessProgramServices.h"
-#include "platform/ui/HeadlessRunScript.h"
-#include "platform/ui/HeadlessServicesScript.h"
-#include "platform/ui/UnattendedServices.h"
-#include "platform/ui/UserActions.h"
+#include "platform/ui/headless/HeadlessFormBackend.h"
+#include "platform/ui/headless/HeadlessProgramServices.h"
+#include "platform/ui/headless/UnattendedServices.h"
+#include "platform/ui/script/HeadlessRunScript.h"
+#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/script/UserActions.h"
 #ifdef QVR_PLUGIN_WITH_QT
 #include <QApplication>
 
-#include "platform/com/dbus/PlugInServer.h"
-#include "platform/ui/ConsoleMessageBoxes.h"
+#include "platform/ui/headless/ConsoleMessageBoxes.h"
 #include "platform/ui/qt/QtApplicationStart.h"
 #include "platform/ui/qt/QtFormBackend.h"
 #include "platform/ui/qt/QtServices.h"
+#include "server/dbus/PlugInServer.h"
 #endif
 
 namespace {

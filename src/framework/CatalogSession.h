@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/lns/ResourceCatalog.h"
+#include "platform/lns/resources/ResourceCatalog.h"
 
 namespace runtime {
 struct ErrObject;

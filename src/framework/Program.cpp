@@ -1,8 +1,8 @@
 #include "framework/Program.h"
 
 #include "framework/fProgress.h"
+#include "mainwindow/device/fStartbild.h"
 #include "mainwindow/fMain.h"
-#include "mainwindow/fStartbild.h"
 
 namespace qvr {
 

@@ -2,8 +2,8 @@
 
 #include "framework/Program.h"
 #include "framework/fProgress.h"
+#include "mainwindow/device/fStartbild.h"
 #include "mainwindow/fMain.h"
-#include "mainwindow/fStartbild.h"
 
 namespace qvr {
 

@@ -7,7 +7,7 @@
 #include "framework/CatalogSession.h"
 #include "framework/Program.h"
 #include "platform/Error.h"
-#include "platform/lns/ResourceCatalogStatus.h"
+#include "platform/lns/resources/ResourceCatalogStatus.h"
 #include "texts/FrameworkMessages.h"
 
 namespace qvr {

@@ -7,8 +7,8 @@
 
 #include "ProgramFixture.h"
 #include "mainwindow/fMain.h"
-#include "platform/lns/DeviceInterfaceFile.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "platform/lns/resources/DeviceInterfaceFile.h"
 
 namespace testsupport {
 

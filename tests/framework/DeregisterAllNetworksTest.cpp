@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "NetworkRegistrationFixture.h"
+#include "mainwindow/device/fStartbild.h"
 #include "mainwindow/fMain.h"
-#include "mainwindow/fStartbild.h"
 
 namespace framework_test {
 namespace {

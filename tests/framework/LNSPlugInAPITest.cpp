@@ -9,8 +9,8 @@
 
 #include "PlugInFixture.h"
 #include "framework/fProgress.h"
+#include "mainwindow/device/fStartbild.h"
 #include "mainwindow/fMain.h"
-#include "mainwindow/fStartbild.h"
 #include "platform/Error.h"
 
 namespace framework_test {

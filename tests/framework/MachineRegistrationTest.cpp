@@ -7,7 +7,7 @@
 #include "framework/MachineRegistration.h"
 #include "framework/PlugInIdentity.h"
 #include "framework/TypeFiles.h"
-#include "platform/lns/ResourceCatalog.h"
+#include "platform/lns/resources/ResourceCatalog.h"
 #include "platform/registry/MachineSetup.h"
 
 namespace framework_test {

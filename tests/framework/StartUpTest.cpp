@@ -12,8 +12,8 @@
 #include "platform/Error.h"
 #include "platform/com/ClassRegistration.h"
 #include "platform/registry/MachineSetup.h"
-#include "platform/ui/HeadlessFormBackend.h"
-#include "platform/ui/HeadlessServices.h"
+#include "platform/ui/headless/HeadlessFormBackend.h"
+#include "platform/ui/headless/HeadlessServices.h"
 
 namespace framework_test {
 namespace {

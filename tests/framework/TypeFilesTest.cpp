@@ -11,7 +11,7 @@
 #include "framework/CRegistry.h"
 #include "framework/Program.h"
 #include "framework/TypeFiles.h"
-#include "platform/lns/ResourceCatalog.h"
+#include "platform/lns/resources/ResourceCatalog.h"
 #include "platform/registry/MachineSetup.h"
 #include "texts/TextTables.h"
 

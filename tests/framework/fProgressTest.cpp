@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ProgramFixture.h"
-#include "mainwindow/fStartbild.h"
+#include "mainwindow/device/fStartbild.h"
 
 namespace framework_test {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "platform/lns/DeviceInterfaceFile.h"
 #include "platform/lns/LnsError.h"
-#include "platform/lns/LonTypes.h"
+#include "platform/lns/resources/DeviceInterfaceFile.h"
+#include "platform/lns/types/LonTypes.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "FuzzSupport.h"
 #include "platform/lns/LnsError.h"
-#include "platform/lns/LonTypes.h"
+#include "platform/lns/types/LonTypes.h"
 
 namespace {
 

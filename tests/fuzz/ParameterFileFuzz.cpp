@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "mainwindow/ParameterFile.h"
+#include "mainwindow/files/ParameterFile.h"
 
 namespace {
 

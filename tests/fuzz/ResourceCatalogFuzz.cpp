@@ -5,7 +5,7 @@
 
 #include "FuzzSupport.h"
 #include "platform/lns/LnsError.h"
-#include "platform/lns/ResourceCatalogFile.h"
+#include "platform/lns/resources/ResourceCatalogFile.h"
 
 namespace {
 

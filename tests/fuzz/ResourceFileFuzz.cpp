@@ -5,7 +5,7 @@
 
 #include "FuzzSupport.h"
 #include "platform/lns/LnsError.h"
-#include "platform/lns/ResourceFile.h"
+#include "platform/lns/resources/ResourceFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   lns::ResourceFileContents contents;

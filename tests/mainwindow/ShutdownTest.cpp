@@ -8,7 +8,7 @@
 #include "DemoMachineFixture.h"
 #include "framework/Program.h"
 #include "framework/fProgress.h"
-#include "mainwindow/fStartbild.h"
+#include "mainwindow/device/fStartbild.h"
 
 namespace mainwindow_test {
 

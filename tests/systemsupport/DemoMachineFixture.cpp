@@ -6,7 +6,7 @@
 #include "framework/Program.h"
 #include "framework/TypeFiles.h"
 #include "framework/fProgress.h"
-#include "mainwindow/fStartbild.h"
+#include "mainwindow/device/fStartbild.h"
 #include "platform/registry/MachineSetup.h"
 #include "platform/registry/RegistryStore.h"
 

@@ -12,10 +12,10 @@
 
 #include "../datapoints/DemoDevices.h"
 #include "datapoints/DataPoint.h"
-#include "mainwindow/fGeraeteauswahl.h"
+#include "mainwindow/apply/fGeraeteauswahl.h"
 #include "mainwindow/fMain.h"
-#include "platform/ui/HeadlessFormBackend.h"
-#include "platform/ui/HeadlessServices.h"
+#include "platform/ui/headless/HeadlessFormBackend.h"
+#include "platform/ui/headless/HeadlessServices.h"
 
 namespace testsupport {
 

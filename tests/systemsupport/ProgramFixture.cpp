@@ -4,9 +4,9 @@
 #include "framework/PlugInIdentity.h"
 #include "platform/MachineRoot.h"
 #include "platform/eventloop/HeadlessEventLoop.h"
-#include "platform/lns/DemoNetwork.h"
-#include "platform/lns/ModelTemplates.h"
-#include "platform/lns/ShippedResources.h"
+#include "platform/lns/resources/ShippedResources.h"
+#include "platform/lns/sim/DemoNetwork.h"
+#include "platform/lns/sim/ModelTemplates.h"
 #include "platform/registry/MachineSetup.h"
 
 namespace testsupport {

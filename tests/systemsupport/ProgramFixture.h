@@ -7,8 +7,8 @@
 #include "TempMachineRoot.h"
 #include "framework/Program.h"
 #include "platform/lns/LnsObjectModel.h"
-#include "platform/ui/HeadlessFormBackend.h"
-#include "platform/ui/HeadlessServices.h"
+#include "platform/ui/headless/HeadlessFormBackend.h"
+#include "platform/ui/headless/HeadlessServices.h"
 
 namespace testsupport {
 

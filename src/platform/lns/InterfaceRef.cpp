@@ -1,8 +1,8 @@
 #include "platform/lns/InterfaceRef.h"
 
-#include "platform/lns/DeviceRecord.h"
 #include "platform/lns/LnsDeviceTemplate.h"
-#include "platform/lns/NetworkState.h"
+#include "platform/lns/storage/DeviceRecord.h"
+#include "platform/lns/storage/NetworkState.h"
 
 namespace lns {
 

@@ -1,8 +1,8 @@
 #include "platform/lns/LnsComponentApp.h"
 
-#include "platform/lns/DatabaseSource.h"
 #include "platform/lns/LnsCollection.h"
 #include "platform/lns/LnsError.h"
+#include "platform/lns/storage/DatabaseSource.h"
 
 namespace lns {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/lns/ComponentAppStore.h"
+#include "platform/lns/storage/ComponentAppStore.h"
 
 namespace lns {
 

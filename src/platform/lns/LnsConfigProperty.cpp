@@ -1,8 +1,8 @@
 #include "platform/lns/LnsConfigProperty.h"
 
-#include "platform/lns/DeviceAccess.h"
 #include "platform/lns/LnsCollection.h"
-#include "platform/lns/NetworkState.h"
+#include "platform/lns/sim/DeviceAccess.h"
+#include "platform/lns/storage/NetworkState.h"
 
 namespace lns {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/lns/InterfaceRef.h"
-#include "platform/lns/TemplateInterface.h"
+#include "platform/lns/resources/TemplateInterface.h"
 
 namespace lns {
 

@@ -3,15 +3,15 @@
 #include <optional>
 
 #include "platform/MachineRoot.h"
-#include "platform/lns/ComponentAppStore.h"
 #include "platform/lns/LnsAppDevice.h"
 #include "platform/lns/LnsCollection.h"
 #include "platform/lns/LnsComponentApp.h"
 #include "platform/lns/LnsError.h"
 #include "platform/lns/LnsInterface.h"
-#include "platform/lns/NetworkState.h"
-#include "platform/lns/ServerState.h"
-#include "platform/lns/TemplateInterface.h"
+#include "platform/lns/resources/TemplateInterface.h"
+#include "platform/lns/storage/ComponentAppStore.h"
+#include "platform/lns/storage/NetworkState.h"
+#include "platform/lns/storage/ServerState.h"
 #include "platform/sqlite/Database.h"
 #include "platform/sqlite/Transaction.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/lns/DeviceInterfaceFile.h"
+#include "platform/lns/resources/DeviceInterfaceFile.h"
 
 namespace lns {
 

@@ -3,7 +3,7 @@
 #include "platform/lns/LnsConfigProperty.h"
 #include "platform/lns/LnsLonMarkObject.h"
 #include "platform/lns/LnsNetworkVariable.h"
-#include "platform/lns/NetworkState.h"
+#include "platform/lns/storage/NetworkState.h"
 
 namespace lns {
 

@@ -4,7 +4,7 @@
 #include "platform/lns/LnsComponentApp.h"
 #include "platform/lns/LnsConfigProperty.h"
 #include "platform/lns/LnsError.h"
-#include "platform/lns/NetworkState.h"
+#include "platform/lns/storage/NetworkState.h"
 #include "platform/sqlite/Database.h"
 
 namespace lns {

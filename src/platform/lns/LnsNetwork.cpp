@@ -2,8 +2,8 @@
 
 #include "platform/lns/LnsCollection.h"
 #include "platform/lns/LnsSystem.h"
-#include "platform/lns/NetworkState.h"
-#include "platform/lns/ServerState.h"
+#include "platform/lns/storage/NetworkState.h"
+#include "platform/lns/storage/ServerState.h"
 #include "platform/sqlite/Transaction.h"
 
 namespace lns {

@@ -2,11 +2,11 @@
 
 #include <climits>
 
-#include "platform/lns/DeviceAccess.h"
 #include "platform/lns/LnsCollection.h"
 #include "platform/lns/LnsConfigProperty.h"
 #include "platform/lns/LnsError.h"
-#include "platform/lns/NetworkState.h"
+#include "platform/lns/sim/DeviceAccess.h"
+#include "platform/lns/storage/NetworkState.h"
 
 namespace lns {
 

@@ -7,7 +7,7 @@
 #include "platform/lns/InterfaceRef.h"
 #include "platform/lns/LnsCollection.h"
 #include "platform/lns/NvMonitor.h"
-#include "platform/lns/TemplateInterface.h"
+#include "platform/lns/resources/TemplateInterface.h"
 
 namespace lns {
 

@@ -3,7 +3,7 @@
 #include "platform/lns/LnsError.h"
 #include "platform/lns/LnsNetwork.h"
 #include "platform/lns/LnsNetworkVariable.h"
-#include "platform/lns/ServerState.h"
+#include "platform/lns/storage/ServerState.h"
 
 namespace lns {
 

@@ -3,7 +3,7 @@
 #include "platform/lns/LnsAppDevice.h"
 #include "platform/lns/LnsCollection.h"
 #include "platform/lns/LnsError.h"
-#include "platform/lns/NetworkState.h"
+#include "platform/lns/storage/NetworkState.h"
 #include "platform/sqlite/Database.h"
 #include "platform/sqlite/Transaction.h"
 

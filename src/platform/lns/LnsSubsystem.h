@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/lns/DeviceRecord.h"
 #include "platform/lns/LnsCollection.h"
 #include "platform/lns/LnsNamedObject.h"
+#include "platform/lns/storage/DeviceRecord.h"
 
 namespace lns {
 

@@ -5,7 +5,7 @@
 #include "platform/lns/LnsError.h"
 #include "platform/lns/LnsSubsystem.h"
 #include "platform/lns/LnsTemplateLibrary.h"
-#include "platform/lns/NetworkState.h"
+#include "platform/lns/storage/NetworkState.h"
 #include "platform/sqlite/Database.h"
 #include "platform/sqlite/Transaction.h"
 

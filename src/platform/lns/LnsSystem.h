@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "platform/lns/ChannelTiming.h"
 #include "platform/lns/LnsComponentApp.h"
 #include "platform/lns/LnsNamedObject.h"
 #include "platform/lns/LnsSystemStatus.h"
+#include "platform/lns/sim/ChannelTiming.h"
 
 namespace lns {
 

@@ -1,7 +1,7 @@
 #include "platform/lns/LnsTemplateLibrary.h"
 
 #include "platform/lns/LnsDeviceTemplate.h"
-#include "platform/lns/NetworkState.h"
+#include "platform/lns/storage/NetworkState.h"
 
 namespace lns {
 

@@ -1,7 +1,7 @@
 #include "LnsDemo.h"
 
 #include "platform/MachineRoot.h"
-#include "platform/lns/DemoNetwork.h"
+#include "platform/lns/sim/DemoNetwork.h"
 #include "platform/registry/RegistryStore.h"
 
 namespace lnstest {

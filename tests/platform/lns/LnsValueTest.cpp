@@ -2,7 +2,7 @@
 
 #include "LnsDemo.h"
 #include "LnsTestErrors.h"
-#include "platform/lns/ChannelTiming.h"
+#include "platform/lns/sim/ChannelTiming.h"
 #include "platform/sqlite/Database.h"
 
 namespace {

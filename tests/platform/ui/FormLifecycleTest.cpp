@@ -8,9 +8,9 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/CommandButton.h"
 #include "platform/ui/FormRegistry.h"
-#include "platform/ui/HeadlessServicesScript.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/UiError.h"
+#include "platform/ui/script/HeadlessServicesScript.h"
 
 namespace ui_test {
 namespace {

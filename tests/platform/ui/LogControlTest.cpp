@@ -9,9 +9,9 @@
 #include "TempMachineRoot.h"
 #include "UiTestSupport.h"
 #include "platform/runtime/RuntimeErrors.h"
-#include "platform/ui/HeadlessServices.h"
 #include "platform/ui/LogControl.h"
 #include "platform/ui/UiError.h"
+#include "platform/ui/headless/HeadlessServices.h"
 
 namespace ui_test {
 namespace {

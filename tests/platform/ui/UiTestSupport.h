@@ -8,7 +8,7 @@
 #include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
-#include "platform/ui/HeadlessFormBackend.h"
+#include "platform/ui/headless/HeadlessFormBackend.h"
 
 namespace ui_test {
 

@@ -4,10 +4,10 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "platform/ui/HeadlessServicesScript.h"
 #include "platform/ui/qt/QtApplicationStart.h"
 #include "platform/ui/qt/QtFormBackend.h"
 #include "platform/ui/qt/QtServices.h"
+#include "platform/ui/script/HeadlessServicesScript.h"
 
 namespace ui {
 

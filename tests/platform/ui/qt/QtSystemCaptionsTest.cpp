@@ -19,13 +19,13 @@
 #include "framework/PlugInIdentity.h"
 #include "framework/Program.h"
 #include "framework/fRegisterPlugIn.h"
-#include "mainwindow/fAbout.h"
-#include "mainwindow/fDruckmenue.h"
+#include "mainwindow/apply/fStatus.h"
 #include "mainwindow/fMain.h"
-#include "mainwindow/fStatus.h"
-#include "platform/lnstool/LnsTool.h"
+#include "mainwindow/files/fAbout.h"
+#include "mainwindow/files/fDruckmenue.h"
 #include "platform/ui/qt/QtFormBackend.h"
 #include "platform/ui/qt/QtServices.h"
+#include "tools/lns/LnsTool.h"
 
 namespace {
 

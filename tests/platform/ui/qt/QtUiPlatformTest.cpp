@@ -25,9 +25,9 @@
 #include <vector>
 
 #include "TempMachineRoot.h"
-#include "platform/lnstool/LnsTool.h"
 #include "platform/ui/qt/QtScreen.h"
 #include "platform/ui/qt/QtUiPlatform.h"
+#include "tools/lns/LnsTool.h"
 
 namespace {
 

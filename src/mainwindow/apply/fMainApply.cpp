@@ -1,0 +1,154 @@
+// Apply: the user's edits go to the current device (the properties after a question, or to the devices
+// chosen for a transfer), each logged with the value the device reads back, which becomes the stored value.
+
+#include <cstddef>
+#include <string>
+
+#include "framework/Program.h"
+#include "mainwindow/apply/fMainApplyParts.h"
+#include "mainwindow/apply/fMainApplyRows.h"
+#include "mainwindow/apply/fMainApplyRun.h"
+#include "mainwindow/apply/fStatus.h"
+#include "mainwindow/editors/ChangeMark.h"
+#include "platform/runtime/Present.h"
+#include "texts/MainMessages.h"
+
+namespace qvr {
+
+namespace {
+
+// The explanation logged for each property that is still marked after the writing.
+
+// Makes `run` the run in progress for as long as it lives, however the run ends.
+class RunInProgress {
+ public:
+  RunInProgress(fMain::ApplyRun*& current, fMain::ApplyRun& run) : current_(current) { current_ = &run; }
+  ~RunInProgress() { current_ = nullptr; }
+  RunInProgress(const RunInProgress&) = delete;
+  RunInProgress& operator=(const RunInProgress&) = delete;
+
+ private:
+  fMain::ApplyRun*& current_;
+};
+
+// The inputs: every red box is written; every row's stored value becomes its box's text. False when the
+// run ended.
+bool WriteInputs(fMain& window, Program& program, fMain::ApplyRun& run) {
+  DataPointTables& tables = program.datapoints;
+  for (int row = 0; row < tables.NviCount; ++row) {
+    if (window.ApplyCancelled()) return false;
+    DataPoint& input = tables.NviTable[static_cast<std::size_t>(row)];
+    bool marked = false;
+    if (!window.ApplyStep([&] { marked = IsMarkedChanged(runtime::Present(input.NviTextBox)); }))
+      return false;
+    if (marked && !WriteNviRow(window, program, run, row)) return false;
+    if (!window.ApplyStep([&] { input.NviValue = runtime::Present(input.NviTextBox).Text(); })) return false;
+  }
+  return true;
+}
+
+bool AnyPropertyMarked(Program& program) {
+  const DataPointTables& tables = program.datapoints;
+  for (int row = 0; row < tables.NciCount; ++row) {
+    const ui::TextBox* box = tables.NciTable[static_cast<std::size_t>(row)].NciTextBox;
+    if (box != nullptr && IsMarkedChanged(*box)) return true;
+  }
+  return false;
+}
+
+// The red properties to the current device. False when the run ended.
+bool WritePropertiesToCurrentDevice(fMain& window, Program& program) {
+  window.ClearParameterHeader();
+  const DataPointTables& tables = program.datapoints;
+  for (int row = 0; row < tables.NciCount; ++row) {
+    if (window.ApplyCancelled()) return false;
+    bool marked = false;
+    if (!window.ApplyStep([&] {
+          marked =
+              IsMarkedChanged(runtime::Present(tables.NciTable[static_cast<std::size_t>(row)].NciTextBox));
+        })) {
+      return false;
+    }
+    if (!marked) continue;
+    window.LogParameterHeader();
+    if (!window.WriteNciRow(row, program.framework.CurrentDevice, fMain::NciLogForm::CurrentDevice, true)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Properties that are still red could not be written (a transfer refuses the device-specific ones): each
+// gets the explanation in the log, and Apply and Cancel stay offered for them. False when the run ended.
+bool ReportRowsLeft(fMain& window, Program& program) {
+  const DataPointTables& tables = program.datapoints;
+  const auto& texts = program.texts.MsgMain;
+  bool anyLeft = false;
+  for (int row = 0; row < tables.NciCount; ++row) {
+    const bool goesOn = window.ApplyStep([&] {
+      if (!IsMarkedChanged(runtime::Present(tables.NciTable[static_cast<std::size_t>(row)].NciTextBox)))
+        return;
+      anyLeft = true;
+      window.EchLog.ErrorLine("");
+      for (std::size_t line = kMsgNotTransmittedFirst; line <= kMsgNotTransmittedLast; ++line) {
+        window.EchLog.ErrorLine(texts[line]);
+      }
+    });
+    if (!goesOn) return false;
+  }
+  window.cmdCancel.SetEnabled(anyLeft);
+  window.cmdApply.SetEnabled(anyLeft);
+  return true;
+}
+
+}  // namespace
+
+void fMain::WireApplyCancelHandlers() {
+  cmdApply.OnClick = [this] { cmdApply_Click(); };
+  cmdCancel.OnClick = [this] { cmdCancel_Click(); };
+}
+
+void fMain::cmdApply_Click() {
+  // A transfer yields to the event loop; a second click meanwhile must not start a run inside the run.
+  if (ApplyRunning()) return;
+  ApplyRun run;
+  const RunInProgress inProgress(applyRun_, run);
+  MainWindowState& sync = program_.mainwindow;
+  ui::Screen& screen = program_.Ui().Screen();
+  const auto endRun = [&] {
+    sync.SyncRunning = false;
+    sync.SyncTarget.reset();
+    screen.SetMousePointer(ui::vbDefault);
+    program_.Windows().Unload<fStatus>();
+  };
+
+  sync.TransferCancelled = false;
+  screen.SetMousePointer(ui::vbHourglass);
+  if (DeviceShownOnline()) Monitor_An(false);
+  if (!WriteInputs(*this, program_, run)) return endRun();
+
+  const bool propertiesMarked = AnyPropertyMarked(program_);
+  ClearParameterHeader();
+  if (sync.SelectedCount > 0) {
+    if (!ApplyToSelectedDevices() || run.ended) return endRun();
+  } else if (propertiesMarked) {
+    const auto& texts = program_.texts.MsgMain;
+    if (program_.Ui().MsgBox(texts[kMsgTransmitQuestion], ui::vbYesNo, texts[kMsgNoDeviceSelected]) ==
+        ui::vbNo) {
+      // The properties stay red for a transfer to chosen devices, which the selection button offers.
+      sync.SyncRunning = false;
+      if (cmdGerAuswahl.CanTakeFocus()) cmdGerAuswahl.SetFocus();
+      if (DeviceShownOnline()) Monitor_An(true);
+      screen.SetMousePointer(ui::vbDefault);
+      return;
+    }
+    if (!WritePropertiesToCurrentDevice(*this, program_)) return endRun();
+  }
+
+  if (!ReportRowsLeft(*this, program_)) return endRun();
+  if (!RefreshCompositeParts(*this, program_)) return endRun();
+  if (DeviceShownOnline()) Monitor_An(true);
+  endRun();
+}
+
+}  // namespace qvr

@@ -1,0 +1,12 @@
+#include "mainwindow/device/AbortableSteps.h"
+
+namespace qvr {
+
+StepResult AbortableSteps::operator()(const std::function<void()>& step) {
+  if (aborted_) return StepResult::Aborted;
+  const StepResult result = RetryStep(program_, box_, step);
+  aborted_ = result == StepResult::Aborted;
+  return result;
+}
+
+}  // namespace qvr

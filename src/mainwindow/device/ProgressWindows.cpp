@@ -1,0 +1,14 @@
+#include "mainwindow/device/ProgressWindows.h"
+
+#include "framework/Program.h"
+#include "framework/fProgress.h"
+#include "mainwindow/device/fStartbild.h"
+
+namespace qvr {
+
+void CloseProgressWindows(Program& program) {
+  program.Windows().Unload<fProgress>();
+  program.Windows().Unload<fStartbild>();
+}
+
+}  // namespace qvr

@@ -1,0 +1,23 @@
+#include "mainwindow/device/RetryStep.h"
+
+#include "framework/Program.h"
+#include "platform/runtime/ResumeNext.h"
+
+namespace qvr {
+
+std::function<std::string(const runtime::ErrObject&)> DescriptionThen(std::string suffix) {
+  return [suffix = std::move(suffix)](const runtime::ErrObject& err) { return err.Description + suffix; };
+}
+
+StepResult RetryStep(Program& program, const RetryBox& box, const std::function<void()>& step) {
+  while (!runtime::ResumeNext(program.Err, step)) {
+    if (box.beforeBox) box.beforeBox();
+    const int answer =
+        program.Ui().MsgBox(box.prompt(program.Err), ui::vbAbortRetryIgnore + box.icon, box.title);
+    if (answer == ui::vbAbort) return StepResult::Aborted;
+    if (answer == ui::vbIgnore) return StepResult::Ignored;
+  }
+  return StepResult::Done;
+}
+
+}  // namespace qvr

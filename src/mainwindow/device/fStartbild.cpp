@@ -1,0 +1,26 @@
+#include "mainwindow/device/fStartbild.h"
+
+#include "framework/Program.h"
+
+namespace qvr {
+
+fStartbild::fStartbild(Program& program)
+    : ui::Form(program.App(), "fStartbild"),
+      Progr_Geraete(*this, "Progr_Geraete"),
+      lblGeraet(*this, "lblGeraet"),
+      program_(program) {
+  // Borderless, so the window is its client area of 7020 x 4935 twips.
+  SetBorderStyle(ui::vbBSNone);
+  Move(0, 0, 7020, 4935);
+  Progr_Geraete.Move(240, 4200, 6540, 255);
+  Progr_Geraete.SetVisible(false);
+  lblGeraet.Move(240, 3900, 6540, 255);
+  lblGeraet.SetVisible(false);
+}
+
+void fStartbild::Form_Load() {
+  ui::Screen& screen = program_.Ui().Screen();
+  Move((screen.Width() - Width()) / 2, (screen.Height() - Height() + 15) / 2);
+}
+
+}  // namespace qvr

@@ -1,0 +1,121 @@
+#include "mainwindow/editors/CompanionChoices.h"
+
+#include <string>
+
+#include "devicemodel/FieldDigits.h"
+#include "devicemodel/QuietWrites.h"
+#include "devicemodel/ValueTexts.h"
+#include "mainwindow/fMain.h"
+#include "platform/runtime/RuntimeErrors.h"
+#include "platform/runtime/SplitAt.h"
+
+namespace qvr {
+
+namespace {
+
+// The companion rows and the combo that shows the override bit (bit 1) of a light controller.
+constexpr int kSensorLedRow = 6;
+constexpr int kPowerUpRow1 = 17;
+constexpr int kPowerUpRow2 = 28;
+constexpr int kLightOptionsRow1 = 19;
+constexpr int kLightOptionsRow2 = 30;
+constexpr int kOverrideCombo1 = 0;
+constexpr int kOverrideCombo2 = 1;
+constexpr int kDigitalInputRow = 36;
+constexpr int kInputFunctionCombo = 37;
+constexpr int kInputFunctions = 4;  // standard I/O, toggle, dimming, manual overriding
+constexpr int kValveCountRow = 50;
+constexpr int kHvacModeRow = 54;
+
+std::string FirstWord(const std::string& text) {
+  std::string rest;
+  return runtime::SplitAt(text, " ", rest);
+}
+
+// The combos that follow row `row`, in the order they follow it: a light controller's mode (bits 14,
+// 15, 0) before its override bit, the digital input's function (digit 0) before its contact (digit 1).
+std::vector<int> FollowingCombos(int row) {
+  switch (row) {
+    case kLightOptionsRow1:
+      return {row, kOverrideCombo1};
+    case kLightOptionsRow2:
+      return {row, kOverrideCombo2};
+    case kDigitalInputRow:
+      return {kInputFunctionCombo, kDigitalInputRow};
+    default:
+      return HasCompanionChoices(row) ? std::vector<int>{row} : std::vector<int>{};
+  }
+}
+
+bool IsOverrideCombo(int combo) {
+  return combo == kOverrideCombo1 || combo == kOverrideCombo2;
+}
+
+}  // namespace
+
+bool HasCompanionChoices(int row) {
+  switch (row) {
+    case kSensorLedRow:
+    case kPowerUpRow1:
+    case kPowerUpRow2:
+    case kLightOptionsRow1:
+    case kLightOptionsRow2:
+    case kDigitalInputRow:
+    case kValveCountRow:
+    case kHvacModeRow:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::vector<int> MarkedCompanions(int row) {
+  if (row == kDigitalInputRow) return {kDigitalInputRow, kInputFunctionCombo};
+  if (HasCompanionChoices(row)) return {row};
+  return {};
+}
+
+std::optional<int> ChoiceOfPropertyText(int combo, const std::string& text) {
+  switch (combo) {
+    case kOverrideCombo1:
+    case kOverrideCombo2:
+      return BitChoice(BitDigit(text, 1));
+    case kSensorLedRow:
+      return BitChoice(BitDigit(text, 0));
+    case kPowerUpRow1:
+    case kPowerUpRow2:
+      return PowerUpChoice(text);
+    case kLightOptionsRow1:
+    case kLightOptionsRow2:
+      return LightControlModeChoice(BitDigit(text, 14), BitDigit(text, 15), BitDigit(text, 0),
+                                    StartBitRule::ZeroOrOne);
+    case kDigitalInputRow:
+      return HexDigitValue(text, 1) == 0 ? 0 : 1;
+    case kInputFunctionCombo: {
+      const int function = HexDigitValue(text, 0);
+      if (function < kInputFunctions) return function;
+      return std::nullopt;
+    }
+    case kValveCountRow:
+      return NameChoice(text, {"1", "2"});
+    case kHvacModeRow:
+      return NameChoice(FirstWord(text), {"HVAC_AUTO", "HVAC_HEAT", "HVAC_COOL", "HVAC_OFF"});
+    default:
+      return std::nullopt;
+  }
+}
+
+void FollowCompanionChoices(fMain& window, int row) {
+  for (const int combo : FollowingCombos(row)) {
+    // Read anew for each combo: a Click before may have rewritten the text.
+    const std::optional<int> choice = ChoiceOfPropertyText(combo, window.txtNci[row].Text());
+    if (!choice && IsOverrideCombo(combo)) runtime::RaiseTypeMismatch();
+    ui::ComboBox& companion = window.cmb_nci[combo];
+    // Without the language's texts some lists are empty: the combo cannot show the choice, and the
+    // value in the box is no less valid for that. The combo follows without its Click, which is the
+    // user's choice and would write the entry's standard text over the box's own.
+    if (choice && *choice < companion.ListCount()) ShowChoice(companion, *choice);
+  }
+}
+
+}  // namespace qvr

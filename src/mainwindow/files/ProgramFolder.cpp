@@ -1,0 +1,15 @@
+#include "mainwindow/files/ProgramFolder.h"
+
+#include "framework/Program.h"
+#include "platform/MachineRoot.h"
+#include "platform/lns/resources/ShippedResources.h"
+#include "platform/registry/MachineSetup.h"
+
+namespace qvr {
+
+std::filesystem::path ProgramFolderFile(const Program& program, std::string_view relative) {
+  return platform::MapWindowsPath(lns::PlugInProgramFolder(reg::LonWorksFolderIn(program.MachineRoot())),
+                                  relative);
+}
+
+}  // namespace qvr

@@ -1,0 +1,28 @@
+#include "platform/lns/storage/DatabaseOptions.h"
+
+#include <sqlite3.h>
+
+#include "platform/lns/LnsError.h"
+
+namespace lns {
+
+namespace {
+
+constexpr std::chrono::seconds kBusyTimeout{30};
+
+[[noreturn]] void RaiseLnsError(const sqlite::Error& error) {
+  if ((error.Code() & 0xFF) == SQLITE_READONLY) {
+    throw LnsError(
+        kLnsDatabase,
+        std::string("the machine root is read-only here; cannot change the database ") + error.what());
+  }
+  throw LnsError(kLnsDatabase, std::string("database ") + error.what());
+}
+
+}  // namespace
+
+sqlite::OpenOptions DatabaseOptions() {
+  return {kBusyTimeout, &RaiseLnsError};
+}
+
+}  // namespace lns

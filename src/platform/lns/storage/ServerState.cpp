@@ -1,0 +1,62 @@
+#include "platform/lns/storage/ServerState.h"
+
+#include "platform/lns/LnsCollection.h"
+#include "platform/lns/LnsError.h"
+#include "platform/lns/LnsNetworkVariable.h"
+#include "platform/lns/storage/MachineSettings.h"
+#include "platform/lns/storage/NetworkState.h"
+
+namespace lns {
+
+ServerState::ServerState(platform::EventLoop& loop, std::filesystem::path machineRoot)
+    : loop_(loop), machineRoot_(std::move(machineRoot)) {}
+
+ServerState::~ServerState() = default;
+
+void ServerState::Open() {
+  if (IsOpen()) return;
+  MachineSettings settings = ReadMachineSettings(machineRoot_);
+  database_ = std::make_unique<ServerDatabase>(settings.lonWorksFolder);
+  decimalSeparator_ = settings.decimalSeparator;
+}
+
+void ServerState::Close() {
+  for (auto& [id, weak] : networks_) {
+    if (auto network = weak.lock()) network->CloseNetwork();
+  }
+  networks_.clear();
+  database_.reset();
+  activeNetworkInterface.clear();
+}
+
+void ServerState::RequireOpen() const {
+  if (!IsOpen()) throw LnsError(kLnsNotOpen, "the Object Server is not open");
+}
+
+sqlite::Database& ServerState::Database() {
+  return Server().Db();
+}
+
+ServerDatabase& ServerState::Server() {
+  RequireOpen();
+  return *database_;
+}
+
+std::shared_ptr<NetworkState> ServerState::NetworkStateFor(const ServerDatabase::Network& network) {
+  RequireOpen();
+  if (auto existing = networks_[network.id].lock()) return existing;
+  auto state = std::make_shared<NetworkState>(shared_from_this(), network);
+  networks_[network.id] = state;
+  return state;
+}
+
+void ServerState::RemoveNetwork(std::string_view name) {
+  RequireOpen();
+  auto network = database_->NetworkNamed(name);
+  if (!network) ThrowNoItemNamed("the Object Server", "network", name);
+  if (auto state = networks_[network->id].lock()) state->CloseNetwork();
+  networks_.erase(network->id);
+  database_->RemoveNetwork(network->id);
+}
+
+}  // namespace lns

@@ -1,0 +1,67 @@
+#include "platform/ui/script/UserAction.h"
+
+#include <map>
+
+#include "platform/ui/script/HeadlessServicesScript.h"
+
+namespace ui {
+
+namespace {
+
+enum class Rest { None, Optional, Required };
+
+struct Grammar {
+  Verb verb;
+  bool named;  // a NAME follows the verb
+  Rest rest;
+};
+
+const std::map<std::string, Grammar>& Verbs() {
+  static const std::map<std::string, Grammar> verbs = {
+      {"type", {Verb::Type, true, Rest::Required}},   {"set", {Verb::Set, true, Rest::Optional}},
+      {"click", {Verb::Click, true, Rest::Optional}}, {"choose", {Verb::Choose, true, Rest::Required}},
+      {"key", {Verb::Key, true, Rest::Required}},     {"focus", {Verb::Focus, true, Rest::None}},
+      {"spin", {Verb::Spin, true, Rest::Required}},   {"check", {Verb::Check, true, Rest::Required}},
+      {"close", {Verb::Close, true, Rest::None}},     {"wait", {Verb::Wait, true, Rest::None}},
+      {"send", {Verb::Send, false, Rest::Required}},  {"snapshot", {Verb::Snapshot, false, Rest::Required}},
+  };
+  return verbs;
+}
+
+// The text before the first blank, and what follows that blank.
+std::pair<std::string, std::string> SplitWord(const std::string& text) {
+  const std::size_t blank = text.find(' ');
+  if (blank == std::string::npos) return {text, {}};
+  return {text.substr(0, blank), text.substr(blank + 1)};
+}
+
+}  // namespace
+
+UserAction ParseUserAction(const std::string& line) {
+  UserAction action;
+  action.line = line;
+  auto [verb, afterVerb] = SplitWord(line);
+  const auto grammar = Verbs().find(verb);
+  if (grammar == Verbs().end()) throw ActionRefused(line, "unknown action \"" + verb + "\"");
+  action.verb = grammar->second.verb;
+  const bool hasRest = line.find(' ') != std::string::npos;
+  if (grammar->second.named) {
+    auto [name, rest] = SplitWord(afterVerb);
+    if (name.empty()) throw ActionRefused(line, verb + " needs a name");
+    action.name = name;
+    action.rest = rest;
+    const bool restGiven = afterVerb.find(' ') != std::string::npos;
+    if (grammar->second.rest == Rest::Required && rest.empty()) {
+      throw ActionRefused(line, verb + " needs more after " + name);
+    }
+    if (grammar->second.rest == Rest::None && restGiven) {
+      throw ActionRefused(line, verb + " takes nothing after " + name);
+    }
+  } else {
+    action.rest = afterVerb;
+    if (!hasRest || afterVerb.empty()) throw ActionRefused(line, verb + " needs more");
+  }
+  return action;
+}
+
+}  // namespace ui

@@ -1,0 +1,205 @@
+#include "server/dbus/BusDirector.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QMap>
+#include <cstdlib>
+
+#include "framework/PlugInIdentity.h"
+#include "platform/Error.h"
+#include "platform/com/PrivateBus.h"
+#include "platform/com/ServiceFile.h"
+#include "server/dbus/BusNames.h"
+#include "tools/lns/SendCom.h"
+
+namespace com {
+
+namespace {
+
+using lnstool::DirectorFailure;
+
+// A command may open a network and a device; the plug-in answers when it is done.
+constexpr int kCallTimeoutMs = 120000;
+// A server that is ending may still hold the bus name for a moment; its successor is started on retry.
+constexpr int kCreateAttempts = 5;
+
+const LocalServerClass& PlugInClass() {
+  static const LocalServerClass cls{qvr::kProgId, qvr::kClassId};
+  return cls;
+}
+
+QString BusName() {
+  return QString::fromStdString(BusNameOf(PlugInClass()));
+}
+
+DirectorFailure NotRegistered() {
+  return DirectorFailure(std::string("the class ") + qvr::kProgId +
+                         " is not registered on this machine root (register it with " + qvr::kProjectName +
+                         " /regserver)");
+}
+
+// The plug-in's own error as it raised it; any other failure of the call is the director's.
+[[noreturn]] void RaiseReplyError(const QDBusMessage& reply) {
+  const QString description = reply.errorMessage();
+  if (const auto number = ErrorNumberOf(reply.errorName())) {
+    const QString source = reply.arguments().size() > 1 ? reply.arguments().at(1).toString() : QString();
+    throw platform::RaisedError(*number, source.isEmpty() ? qvr::kProjectName : source.toStdString(),
+                                description.toStdString());
+  }
+  // A plain failure of the plug-in (a message box that nobody could answer) tells its own story.
+  if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.Failed"))
+    throw DirectorFailure(description.toStdString());
+  throw DirectorFailure("the plug-in program failed the call: " + description.toStdString() + " (" +
+                        reply.errorName().toStdString() + ")");
+}
+
+QDBusMessage Call(QDBusConnection& connection, const QDBusMessage& call) {
+  QDBusMessage reply = connection.call(call, QDBus::Block, kCallTimeoutMs);
+  if (reply.type() == QDBusMessage::ErrorMessage) RaiseReplyError(reply);
+  return reply;
+}
+
+// Hands the director's display to the programs that the bus starts, so that the plug-in's window shows
+// where the director runs.
+void PassDisplay(QDBusConnection& connection) {
+  QMap<QString, QString> environment;
+  for (const char* name :
+       {"DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY", "XDG_RUNTIME_DIR", "QT_QPA_PLATFORM"}) {
+    if (const char* value = std::getenv(name))
+      environment.insert(QString::fromLatin1(name), QString::fromLocal8Bit(value));
+  }
+  if (environment.isEmpty()) return;
+  qDBusRegisterMetaType<QMap<QString, QString>>();
+  QDBusMessage update = QDBusMessage::createMethodCall(
+      QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+      QStringLiteral("org.freedesktop.DBus"), QStringLiteral("UpdateActivationEnvironment"));
+  update << QVariant::fromValue(environment);
+  connection.call(update);  // without it the program starts on the bus's own environment
+}
+
+class BusPlugIn final : public lnstool::RemotePlugIn {
+ public:
+  BusPlugIn(QDBusConnection connection, QString connectionName, QString path)
+      : connection_(connection), connectionName_(std::move(connectionName)), path_(std::move(path)) {}
+
+  ~BusPlugIn() override {
+    // A release has nothing to report; a director that cannot release leaves the bus, which releases too.
+    connection_.call(Method(kObjectInterface, QStringLiteral("Release")), QDBus::Block, kCallTimeoutMs);
+    QDBusConnection::disconnectFromBus(connectionName_);
+  }
+
+  void SetNetworkInterfaceName(const std::string& name) override {
+    Set(QStringLiteral("NetworkInterfaceName"), QString::fromStdString(name));
+  }
+  void SetNetworkName(const std::string& name) override {
+    Set(QStringLiteral("networkName"), QString::fromStdString(name));
+  }
+  void SetVisible(bool visible) override { Set(QStringLiteral("Visible"), visible); }
+
+  std::string SendCommand(std::int32_t commandId, std::int16_t objectClass,
+                          const std::string& objectName) override {
+    QDBusMessage call = Method(kObjectInterface, QStringLiteral("SendCommand"));
+    call << commandId << QVariant::fromValue(static_cast<short>(objectClass))
+         << QString::fromStdString(objectName);
+    return Call(connection_, call).arguments().value(0).toString().toStdString();
+  }
+
+ private:
+  QDBusMessage Method(const QString& interface, const QString& member) const {
+    return QDBusMessage::createMethodCall(BusName(), path_, interface, member);
+  }
+
+  void Set(const QString& property, const QVariant& value) {
+    QDBusMessage call = Method(kPropertiesInterface, QStringLiteral("Set"));
+    call << kObjectInterface << property << QVariant::fromValue(QDBusVariant(value));
+    Call(connection_, call);
+  }
+
+  QDBusConnection connection_;
+  QString connectionName_;
+  QString path_;
+};
+
+QDBusConnection ConnectTo(const std::filesystem::path& root, const QString& connectionName) {
+  std::string address;
+  try {
+    address = StartBus(root);
+  } catch (const platform::RaisedError& error) {
+    throw DirectorFailure(error.Description());
+  }
+  QDBusConnection connection = QDBusConnection::connectToBus(QString::fromStdString(address), connectionName);
+  if (!connection.isConnected()) {
+    const std::string reason = connection.lastError().message().toStdString();
+    QDBusConnection::disconnectFromBus(connectionName);
+    throw DirectorFailure("cannot reach the machine root's bus " + address + ": " + reason);
+  }
+  return connection;
+}
+
+// The answer of a server that was ending when the call reached it: its own refusal, the bus's when it
+// ended before it answered (a timeout is no such case), or its factory already gone (a serving program
+// has its factory before it takes the bus name).
+bool ServerWasEnding(const QDBusMessage& reply) {
+  const QString error = reply.errorName();
+  return error == kServerEndingError || error == QLatin1String("org.freedesktop.DBus.Error.UnknownObject") ||
+         (error == QLatin1String("org.freedesktop.DBus.Error.NoReply") &&
+          reply.errorMessage().contains(QLatin1String("disconnected")));
+}
+
+QString CreateInstance(QDBusConnection& connection) {
+  const QDBusMessage create = QDBusMessage::createMethodCall(BusName(), kFactoryPath, kFactoryInterface,
+                                                             QStringLiteral("CreateInstance"));
+  QDBusMessage reply;
+  bool reloaded = false;
+  for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
+    reply = connection.call(create, QDBus::Block, kCallTimeoutMs);
+    if (ServerWasEnding(reply)) continue;
+    // The bus notices a service file written a moment ago only some time later, unless told to look.
+    if (reply.errorName() != QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") || reloaded) break;
+    connection.call(QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ReloadConfig")));
+    reloaded = true;
+  }
+  if (reply.type() != QDBusMessage::ErrorMessage)
+    return reply.arguments().value(0).value<QDBusObjectPath>().path();
+  if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown")) {
+    throw NotRegistered();
+  }
+  if (reply.errorName().startsWith(QLatin1String("org.freedesktop.DBus.Error.Spawn"))) {
+    throw DirectorFailure("the plug-in program could not be started: " + reply.errorMessage().toStdString());
+  }
+  RaiseReplyError(reply);
+}
+
+}  // namespace
+
+BusDirector::BusDirector() = default;
+BusDirector::~BusDirector() = default;
+
+std::unique_ptr<lnstool::RemotePlugIn> BusDirector::CreatePlugIn(const std::filesystem::path& root) {
+  if (!std::filesystem::exists(ServiceFileOf(ServiceFolder(root), PlugInClass()))) {
+    throw NotRegistered();
+  }
+  if (!QCoreApplication::instance()) {
+    static int argc = 1;
+    static char name[] = "lns";
+    static char* argv[] = {name, nullptr};
+    application_ = std::make_unique<QCoreApplication>(argc, argv);
+  }
+  const QString connectionName = QStringLiteral("qvr-director-%1").arg(++connections_);
+  QDBusConnection connection = ConnectTo(root, connectionName);
+  try {
+    PassDisplay(connection);
+    return std::make_unique<BusPlugIn>(connection, connectionName, CreateInstance(connection));
+  } catch (...) {
+    QDBusConnection::disconnectFromBus(connectionName);
+    throw;
+  }
+}
+
+}  // namespace com

@@ -1,0 +1,330 @@
+#include "server/dbus/PlugInServer.h"
+
+#include <QCoreApplication>
+#include <QDBusConnectionInterface>
+#include <QDBusVariant>
+#include <iostream>
+#include <vector>
+
+#include "framework/LNSPlugInAPI.h"
+#include "framework/PlugInIdentity.h"
+#include "framework/Program.h"
+#include "mainwindow/fMain.h"
+#include "platform/Error.h"
+#include "platform/com/PrivateBus.h"
+#include "platform/com/ServiceFile.h"
+#include "platform/ui/script/HeadlessServicesScript.h"
+#include "server/dbus/BusNames.h"
+#include "server/dbus/PlugInProperties.h"
+
+namespace com {
+
+namespace {
+
+constexpr int kBusCheckMs = 1000;
+// How often waiting calls look whether the program takes calls again.
+constexpr int kWaitingCheckMs = 50;
+// The bus hands the call that started the program over at once; a program that has served no object this
+// long was started for a director that is gone.
+constexpr int kFirstObjectWaitMs = 10000;
+// The commands that register and deregister the plug-in in the network: they open no device.
+constexpr std::int32_t kRegisterCommand = 50;
+constexpr std::int32_t kDeregisterCommand = 51;
+
+QString BusName() {
+  return QString::fromStdString(BusNameOf(LocalServerClass{qvr::kProgId, qvr::kClassId}));
+}
+
+const char* const kFactoryXml =
+    "  <interface name=\"Calyxtern_qvr_lon_PlugIn.ClassFactory\">\n"
+    "    <method name=\"CreateInstance\"><arg name=\"object\" type=\"o\" direction=\"out\"/></method>\n"
+    "  </interface>\n";
+
+const char* const kObjectXml =
+    "  <interface name=\"Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI\">\n"
+    "    <method name=\"SendCommand\">\n"
+    "      <arg name=\"commandId\" type=\"i\" direction=\"in\"/>\n"
+    "      <arg name=\"objectClassId\" type=\"n\" direction=\"in\"/>\n"
+    "      <arg name=\"objectName\" type=\"s\" direction=\"in\"/>\n"
+    "      <arg name=\"openedDevice\" type=\"s\" direction=\"out\"/>\n"
+    "    </method>\n"
+    "    <method name=\"Release\"/>\n"
+    "  </interface>\n";
+
+QDBusMessage RaisedErrorReply(const QDBusMessage& call, const platform::RaisedError& error) {
+  QDBusMessage reply =
+      call.createErrorReply(ErrorNameOf(error.Number()), QString::fromStdString(error.Description()));
+  reply << QString::fromStdString(error.Source());
+  return reply;
+}
+
+QDBusMessage UnknownMethod(const QDBusMessage& call) {
+  return call.createErrorReply(
+      QDBusError::UnknownMethod,
+      QStringLiteral("No method %1(%2) on %3").arg(call.member(), call.signature(), call.path()));
+}
+
+bool InterfaceIs(const QDBusMessage& call, const QString& interface) {
+  return call.interface().isEmpty() || call.interface() == interface;
+}
+
+// Runs a call's work; whatever it raises becomes the call's error reply.
+template <class Work>
+QDBusMessage Guarded(const QDBusMessage& call, Work&& work) {
+  try {
+    return work();
+  } catch (const platform::RaisedError& error) {
+    return RaisedErrorReply(call, error);
+  } catch (const std::exception& error) {
+    return call.createErrorReply(QDBusError::Failed, QString::fromUtf8(error.what()));
+  } catch (const ui::ScriptStop& stop) {
+    // A box that nobody here could answer: the director learns what was asked.
+    return call.createErrorReply(QDBusError::Failed, QString::fromUtf8(stop.what()));
+  } catch (...) {
+    return call.createErrorReply(QDBusError::Failed, QStringLiteral("unexpected failure"));
+  }
+}
+
+// The property that a Get or Set call names (interface, property), or null.
+const PlugInProperty* AddressedProperty(const QDBusMessage& call) {
+  const QList<QVariant> args = call.arguments();
+  const QString interface = args.value(0).toString();
+  if (!interface.isEmpty() && interface != kObjectInterface) return nullptr;
+  return FindPlugInProperty(args.value(1).toString());
+}
+
+QDBusMessage NoSuchProperty(const QDBusMessage& call) {
+  return call.createErrorReply(QDBusError::InvalidArgs,
+                               QStringLiteral("No such property: ") + call.arguments().value(1).toString());
+}
+
+QDBusMessage GetProperty(qvr::LNSPlugInAPI& object, const QDBusMessage& call) {
+  const PlugInProperty* property = AddressedProperty(call);
+  if (!property) return NoSuchProperty(call);
+  return call.createReply(QVariant::fromValue(QDBusVariant(property->get(object))));
+}
+
+QDBusMessage SetProperty(qvr::LNSPlugInAPI& object, const QDBusMessage& call) {
+  const PlugInProperty* property = AddressedProperty(call);
+  if (!property) return NoSuchProperty(call);
+  const QVariant value = call.arguments().value(2).value<QDBusVariant>().variant();
+  if (value.metaType().id() != property->type) {
+    return call.createErrorReply(
+        QDBusError::InvalidArgs,
+        QStringLiteral("Property %1 takes a value of type %2")
+            .arg(QLatin1String(property->name), QLatin1String(QMetaType(property->type).name())));
+  }
+  property->set(object, value);
+  return call.createReply();
+}
+
+}  // namespace
+
+PlugInServer::PlugInServer(qvr::Program& program, QDBusConnection connection, bool attended)
+    : program_(program),
+      connection_(connection),
+      attended_(attended),
+      directors_(QString(), connection, QDBusServiceWatcher::WatchForUnregistration) {
+  QObject::connect(&directors_, &QDBusServiceWatcher::serviceUnregistered, this,
+                   [this](const QString& director) { ReleaseAllOf(director); });
+  QObject::connect(&busCheck_, &QTimer::timeout, this, [this] { CheckBus(); });
+  QObject::connect(&waitingCheck_, &QTimer::timeout, this, [this] { AnswerWaitingCalls(); });
+}
+
+PlugInServer::~PlugInServer() {
+  program_.OnEnd(nullptr);
+  connection_.unregisterObject(kFactoryPath, QDBusConnection::UnregisterTree);
+  // The program has ended: the objects go without ending it again.
+  objects_.clear();
+}
+
+bool PlugInServer::Serve() {
+  if (!connection_.registerVirtualObject(kFactoryPath, this, QDBusConnection::SubPath)) return false;
+  if (!connection_.registerService(BusName())) return false;
+  // A blocking call: the answers sent before it are on the bus when it returns, and from then on the bus
+  // starts a new server for the next director rather than route its call here.
+  program_.OnEnd([this] { connection_.unregisterService(BusName()); });
+  busCheck_.start(kBusCheckMs);
+  QTimer::singleShot(kFirstObjectWaitMs, this, [this] {
+    if (nextObject_ == 1) EndIfUnused();
+  });
+  return true;
+}
+
+QString PlugInServer::introspect(const QString& path) const {
+  if (path == kFactoryPath) return QString::fromLatin1(kFactoryXml);
+  return objects_.count(path) ? QString::fromLatin1(kObjectXml) : QString();
+}
+
+bool PlugInServer::handleMessage(const QDBusMessage& message, const QDBusConnection& /*connection*/) {
+  if (message.type() != QDBusMessage::MethodCallMessage) return false;
+  if (waiting_.empty() && qvr::DirectorCallsMayRun(program_)) {
+    Answer(message);
+  } else {
+    waiting_.push_back(message);
+    if (!waitingCheck_.isActive()) waitingCheck_.start(kWaitingCheckMs);
+  }
+  return true;
+}
+
+void PlugInServer::Answer(const QDBusMessage& call) {
+  const QString path = call.path();
+  connection_.send(path == kFactoryPath ? CreateInstance(call) : CallObject(path, call));
+  auto held = objects_.find(path);
+  if (held != objects_.end() && held->second.released && held->second.calls == 0) Release(path);
+}
+
+void PlugInServer::AnswerWaitingCalls() {
+  while (!waiting_.empty() && qvr::DirectorCallsMayRun(program_)) {
+    const QDBusMessage call = waiting_.front();
+    waiting_.pop_front();
+    Answer(call);
+  }
+  if (waiting_.empty()) waitingCheck_.stop();
+}
+
+QDBusMessage PlugInServer::CreateInstance(const QDBusMessage& call) {
+  if (call.member() != QLatin1String("CreateInstance") || !call.signature().isEmpty() ||
+      !InterfaceIs(call, kFactoryInterface)) {
+    return UnknownMethod(call);
+  }
+  if (program_.HasEnded())
+    return call.createErrorReply(kServerEndingError, QStringLiteral("the plug-in program is ending"));
+  const QString director = call.service();
+  directors_.addWatchedService(director);
+  // A director that left before it was watched would never release what it gets.
+  if (!connection_.interface()->isServiceRegistered(director)) {
+    ReleaseAllOf(director);  // what it got before, should its leaving not have been told yet
+    return call.createErrorReply(QDBusError::Disconnected, QStringLiteral("the director has left the bus"));
+  }
+  return Guarded(call, [&] {
+    auto object = std::make_unique<qvr::LNSPlugInAPI>(program_);
+    const QString path = kFactoryPath + QLatin1Char('/') + QString::number(nextObject_++);
+    objects_[path] = Held{std::move(object), director};
+    return call.createReply(QVariant::fromValue(QDBusObjectPath(path)));
+  });
+}
+
+QDBusMessage PlugInServer::CallObject(const QString& path, const QDBusMessage& call) {
+  auto held = objects_.find(path);
+  if (held == objects_.end() || held->second.released) {
+    return call.createErrorReply(QDBusError::UnknownObject, QStringLiteral("No object at ") + path);
+  }
+  ++held->second.calls;
+  QDBusMessage reply = RunOnObject(held->second, call);
+  --held->second.calls;
+  return reply;
+}
+
+QDBusMessage PlugInServer::RunOnObject(Held& held, const QDBusMessage& call) {
+  const QString member = call.member();
+  const QString signature = call.signature();
+  qvr::LNSPlugInAPI& object = *held.object;
+  if (call.interface() == kPropertiesInterface) {
+    if (member == QLatin1String("Get") && signature == QLatin1String("ss"))
+      return Guarded(call, [&] { return GetProperty(object, call); });
+    if (member == QLatin1String("Set") && signature == QLatin1String("ssv"))
+      return Guarded(call, [&] { return SetProperty(object, call); });
+    return UnknownMethod(call);
+  }
+  if (!InterfaceIs(call, kObjectInterface)) return UnknownMethod(call);
+  if (member == QLatin1String("Release") && signature.isEmpty()) {
+    held.released = true;
+    return call.createReply();
+  }
+  if (member != QLatin1String("SendCommand") || signature != QLatin1String("ins")) return UnknownMethod(call);
+  return Guarded(call, [&] {
+    const QList<QVariant> args = call.arguments();
+    std::int32_t commandId = args[0].toInt();
+    std::int16_t objectClass = args[1].value<short>();
+    std::string objectName = args[2].toString().toStdString();
+    object.SendCommand(commandId, objectClass, objectName);
+    const auto& device = program_.framework.CurrentDevice;
+    const bool opensDevice = commandId != kRegisterCommand && commandId != kDeregisterCommand;
+    return call.createReply(opensDevice && device ? QString::fromStdString(device->GetName()) : QString());
+  });
+}
+
+void PlugInServer::Release(const QString& path) {
+  auto held = objects_.find(path);
+  if (held == objects_.end()) return;
+  // Out of the table first: the release may end the program, and the event loop may run meanwhile.
+  std::unique_ptr<qvr::LNSPlugInAPI> object = std::move(held->second.object);
+  objects_.erase(held);
+  object.reset();
+  EndIfUnused();
+}
+
+void PlugInServer::ReleaseAllOf(const QString& director) {
+  directors_.removeWatchedService(director);
+  std::vector<QString> paths;
+  for (auto& [path, held] : objects_) {
+    if (held.owner != director) continue;
+    held.released = true;
+    if (held.calls == 0) paths.push_back(path);
+  }
+  for (const QString& path : paths) Release(path);
+}
+
+// Without its bus no director can reach the program or release what it holds: the objects go.
+void PlugInServer::CheckBus() {
+  if (connection_.isConnected()) return;
+  busCheck_.stop();
+  std::vector<QString> owners;
+  for (const auto& [path, held] : objects_) owners.push_back(held.owner);
+  for (const QString& owner : owners) ReleaseAllOf(owner);
+  EndIfUnused();
+}
+
+// Once no director holds an object: a program without a main window has nothing to keep it (a hidden
+// window's last release has ended the program already), nor has one whose window nobody can see or close.
+// A window that a person sees stays theirs until they close it, without the monitoring that its director
+// started.
+void PlugInServer::EndIfUnused() {
+  if (program_.HasEnded() || program_.framework.InstanceCount != 0) return;
+  qvr::fMain* window = program_.Windows().Find<qvr::fMain>();
+  if (attended_ && window && window->IsLoaded()) {
+    window->EndMonitoring();
+  } else {
+    EndNow();
+  }
+}
+
+void PlugInServer::EndNow() {
+  if (program_.HasEnded()) return;
+  qvr::fMain* window = program_.Windows().Find<qvr::fMain>();
+  if (window && window->IsLoaded()) {
+    window->EndPlugIn();
+  } else {
+    program_.EndProgram();
+  }
+}
+
+int ServePlugInObjects(qvr::Program& program, bool attended) {
+  const QByteArray starter = qgetenv("DBUS_STARTER_ADDRESS");
+  const QString address = starter.isEmpty() ? QString::fromStdString(BusAddress(program.MachineRoot()))
+                                            : QString::fromUtf8(starter);
+  const QString connectionName = QStringLiteral("qvr-plug-in-server");
+  int status = 0;
+  {
+    QDBusConnection connection = QDBusConnection::connectToBus(address, connectionName);
+    PlugInServer server(program, connection, attended);
+    if (!connection.isConnected()) {
+      std::cerr << qvr::kProjectName << ": cannot reach the bus " << address.toStdString() << ": "
+                << connection.lastError().message().toStdString() << '\n';
+      status = 1;
+    } else if (!server.Serve()) {
+      std::cerr << qvr::kProjectName << ": another program serves " << BusName().toStdString() << " on "
+                << address.toStdString() << '\n';
+      status = 1;
+    } else {
+      while (!program.HasEnded()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+      // The calls that reached the program before it left the bus get their answer.
+      QCoreApplication::processEvents();
+    }
+  }
+  QDBusConnection::disconnectFromBus(connectionName);
+  return status;
+}
+
+}  // namespace com

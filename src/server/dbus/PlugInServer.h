@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusServiceWatcher>
+#include <QDBusVirtualObject>
+#include <QTimer>
+#include <deque>
+#include <map>
+#include <memory>
+
+#include "server/dbus/EndRequest.h"
+
+namespace qvr {
+class LNSPlugInAPI;
+class Program;
+}  // namespace qvr
+
+namespace com {
+
+// Serves the plug-in objects of one program to the directors on its bus, on the program's own event
+// loop. The class factory creates each object at a path of its own and remembers the director that
+// asked for it; an object goes when its director releases it, leaves the bus or the bus goes away, and
+// the object's own release rules then decide whether the program ends; a program whose window nobody can
+// see ends with its last object too. An ending program leaves the bus at once and refuses new objects
+// with kServerEndingError. SIGTERM ends the program in order. While the program takes no director's calls
+// (qvr::DirectorCallsMayRun) the calls wait unanswered, in their order. No call can crash the server: a
+// call that does not fit gets a D-Bus error.
+class PlugInServer final : public QDBusVirtualObject {
+ public:
+  // `attended`: a person sees the program's windows (and can close them).
+  PlugInServer(qvr::Program& program, QDBusConnection connection, bool attended);
+  ~PlugInServer() override;
+
+  // Exports the factory and claims the class's bus name; false when another server holds it.
+  bool Serve();
+
+  QString introspect(const QString& path) const override;
+  bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
+
+ private:
+  struct Held {
+    std::unique_ptr<qvr::LNSPlugInAPI> object;
+    QString owner;  // the unique bus name of the director that created it
+    int calls = 0;  // calls running on it (a call yields to the event loop, which may run others)
+    bool released = false;
+  };
+
+  // Answers one call; an object released during it goes once the director has its answer.
+  void Answer(const QDBusMessage& call);
+  // Answers the waiting calls, in their order, as far as the program takes calls again.
+  void AnswerWaitingCalls();
+  QDBusMessage CreateInstance(const QDBusMessage& call);
+  QDBusMessage CallObject(const QString& path, const QDBusMessage& call);
+  QDBusMessage RunOnObject(Held& held, const QDBusMessage& call);
+  void Release(const QString& path);
+  void ReleaseAllOf(const QString& owner);
+  void CheckBus();
+  void EndIfUnused();
+  void EndNow();
+
+  qvr::Program& program_;
+  QDBusConnection connection_;
+  bool attended_;
+  EndRequest endRequest_{[this] { EndNow(); }};
+  QDBusServiceWatcher directors_;
+  QTimer busCheck_;
+  std::deque<QDBusMessage> waiting_;
+  QTimer waitingCheck_;  // runs while calls wait
+  std::map<QString, Held> objects_;
+  unsigned long long nextObject_ = 1;
+};
+
+// Connects to the bus that started this program (or else the machine root's), serves the plug-in
+// objects there and runs the program's event loop until the program ends. The exit status: 0, or 1 when
+// the bus cannot be reached or the class's bus name is taken.
+int ServePlugInObjects(qvr::Program& program, bool attended);
+
+}  // namespace com
