@@ -4,7 +4,8 @@
 set -euo pipefail
 
 QVR_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev
-  libbenchmark-dev xvfb xauth clang-format clang libclang-rt-14-dev dbus-daemon ccache fonts-liberation)
+  libbenchmark-dev xvfb xauth clang-format clang libclang-rt-14-dev dbus-daemon ccache fonts-liberation
+  libxcb1-dev)
 
 qvr_install_packages() {
   local missing=()
