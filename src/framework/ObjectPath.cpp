@@ -1,6 +1,7 @@
 #include "framework/ObjectPath.h"
 
 #include "framework/HostErrors.h"
+#include "platform/lns/LnsError.h"
 #include "platform/runtime/ResumeNext.h"
 #include "platform/runtime/SplitAt.h"
 
@@ -151,6 +152,8 @@ std::optional<LnsObject> FindObjectByClass(const FrameworkState& state, std::int
   std::optional<LnsObject> found;
   runtime::ErrObject ignored;
   runtime::ResumeNext(ignored, [&] { found = Walk(PathWalk(state), objectClass); });
+  // A database that cannot be read hides no missing object: the user learns which file failed, and how.
+  if (ignored.Number == lns::kLnsDatabase) RaiseToHost(ignored.Number, ignored.Description);
   return found;
 }
 

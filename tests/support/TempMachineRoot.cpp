@@ -6,8 +6,10 @@
 
 namespace testsupport {
 
-TempMachineRoot::TempMachineRoot() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "lns-test-XXXXXX").string();
+TempMachineRoot::TempMachineRoot() : TempMachineRoot(std::filesystem::temp_directory_path()) {}
+
+TempMachineRoot::TempMachineRoot(const std::filesystem::path& parent) {
+  std::string pattern = (parent / "lns-test-XXXXXX").string();
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary machine root");
   path_ = pattern;
   if (const char* previous = std::getenv("LNS_ROOT")) previousRoot_ = previous;

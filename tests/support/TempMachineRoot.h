@@ -11,6 +11,8 @@ namespace testsupport {
 class TempMachineRoot {
  public:
   TempMachineRoot();
+  // The root in `parent` (a file system of a test's own) rather than in the temporary folder.
+  explicit TempMachineRoot(const std::filesystem::path& parent);
   ~TempMachineRoot();
   TempMachineRoot(const TempMachineRoot&) = delete;
   TempMachineRoot& operator=(const TempMachineRoot&) = delete;

@@ -40,9 +40,11 @@ struct ProfileFiles {
 }
 
 // Searches the profile files of scopes 6 down to 3 for the object's template and sets the first scope
-// that holds it as the object's mode.
+// that holds it as the object's mode. A mode as wanted is not written again, and a database the user may
+// only read keeps the modes it has, so that opening a device there only reads.
 void SetModeFromCatalog(Program& program, AbortableSteps& step, ProfileFiles& profiles,
-                        const std::string& programId, std::optional<lns::LnsLonMarkObject>& object) {
+                        const std::string& programId, bool readOnly,
+                        std::optional<lns::LnsLonMarkObject>& object) {
   int profileNumber = 0;
   step([&] { profileNumber = runtime::Present(object).GetProfileType(); });
   bool found = false;
@@ -63,7 +65,8 @@ void SetModeFromCatalog(Program& program, AbortableSteps& step, ProfileFiles& pr
     lns::ProfileTemplate profile;
     if (profiles.templates.Find(fileHandle, profileNumber, profile) == lns::kResourceOk) {
       found = true;
-      step([&] { runtime::Present(object).PutMode(static_cast<int>(scope)); });
+      // The object server writes no mode that is as wanted already.
+      if (!readOnly) step([&] { runtime::Present(object).PutMode(static_cast<int>(scope)); });
       step([&] {
         program.fProgress().ShowStatus("Set " + runtime::Present(object).GetName() +
                                        " mode = " + std::to_string(scope));
@@ -81,7 +84,12 @@ bool fMain::DrfLookUp() {
   step([&] { program_.fProgress().ShowStatus(program_.texts.MsgMain[kMsgDrfLookUp]); });
   std::string programId;
   std::optional<lns::LnsLonMarkObjects> objects;
+  bool readOnly = false;
   step([&] { programId = runtime::Present(program_.framework.CurrentDevice).GetProgramId(); });
+  step([&] {
+    const auto& network = program_.framework.CurrentNetwork;
+    readOnly = network && network->GetIsReadOnly();
+  });
   step([&] {
     objects = runtime::Present(program_.framework.CurrentDevice).GetInterface().GetLonMarkObjects();
   });
@@ -95,7 +103,7 @@ bool fMain::DrfLookUp() {
     for (long item = 1; item <= count && !step.Aborted(); ++item) {
       std::optional<lns::LnsLonMarkObject> object;
       step([&] { object = runtime::Present(objects).Item(item); });
-      SetModeFromCatalog(program_, step, profiles, programId, object);
+      SetModeFromCatalog(program_, step, profiles, programId, readOnly, object);
     }
     succeeded = !step.Aborted();
   }

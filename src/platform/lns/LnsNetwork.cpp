@@ -4,6 +4,7 @@
 #include "platform/lns/LnsSystem.h"
 #include "platform/lns/storage/NetworkState.h"
 #include "platform/lns/storage/ServerState.h"
+#include "platform/sqlite/Database.h"
 #include "platform/sqlite/Transaction.h"
 
 namespace lns {
@@ -19,6 +20,10 @@ void LnsNetwork::Close() {
 }
 bool LnsNetwork::GetIsOpen() const {
   return state_->NetworkOpen();
+}
+
+bool LnsNetwork::GetIsReadOnly() const {
+  return state_->NetworkDatabase().IsReadOnly();
 }
 
 LnsSystems LnsNetwork::GetSystems() const {

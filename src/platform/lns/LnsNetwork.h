@@ -24,6 +24,9 @@ class LnsNetwork {
   // Closes the network's system too.
   void Close();
   bool GetIsOpen() const;
+  // Whether this process may only read the network's database (its file lacks write permission), so that
+  // every change fails. Needs the network open.
+  bool GetIsReadOnly() const;
 
   // Needs the network open. A network has one system, named like the network.
   LnsSystems GetSystems() const;

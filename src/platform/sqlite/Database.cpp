@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <thread>
 
 namespace sqlite {
@@ -12,6 +13,8 @@ namespace sqlite {
 namespace {
 
 constexpr std::size_t kExcerptLength = 80;
+// SQLite's own threshold for writing the log into the database, which its default commit hook keeps.
+constexpr int kCheckpointFrames = 1000;
 
 // Root, too, honours a file whose write permissions were all taken away.
 bool IsWritable(const std::filesystem::path& file) {
@@ -67,6 +70,14 @@ void Database::Closer::operator()(sqlite3* db) const {
 }
 
 Database::Database(const std::filesystem::path& file, OpenOptions options) : file_(file), options_(options) {
+  if (std::filesystem::is_symlink(file)) {
+    std::error_code ignored;
+    Raise(Error(SQLITE_CANTOPEN,
+                Message(file_,
+                        "a symbolic link (to " + std::filesystem::read_symlink(file, ignored).string() +
+                            ") is not opened as a database: SQLite would keep its log beside the target",
+                        {})));
+  }
   const bool writable = IsWritable(file);
   // A read-only connection would leave a log and its index behind that it may not remove. When no writer
   // has a log open, the file cannot change while it is read here: it is read as it lies, creating nothing.
@@ -83,12 +94,19 @@ Database::Database(const std::filesystem::path& file, OpenOptions options) : fil
     Fail({});
   }
   sqlite3_busy_timeout(db, static_cast<int>(options_.busyTimeout.count()));
-  if (!IsReadOnly()) SwitchToWriteAheadLog();
+  if (!IsReadOnly()) {
+    SwitchToWriteAheadLog();
+    if (options_.flushWithin.count() > 0) {
+      flusher_ = std::make_unique<LogFlusher>(file_.string() + "-wal", options_.flushWithin);
+      sqlite3_wal_hook(db, &Database::CommitWritten, this);
+    }
+  }
   // NORMAL is safe with write-ahead logging: a crash may lose the last commits, never corrupt the file.
   Execute("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
 }
 
 Database::~Database() {
+  if (flusher_) sqlite3_wal_hook(db_.get(), nullptr, nullptr);
   for (auto& [sql, statements] : kept_) {
     for (sqlite3_stmt* statement : statements) sqlite3_finalize(statement);
   }
@@ -111,6 +129,15 @@ void Database::SwitchToWriteAheadLog() {
   if (status != SQLITE_OK) Fail(kSwitch);
 }
 
+int Database::CommitWritten(void* self, sqlite3* db, const char* name, int frames) {
+  auto& database = *static_cast<Database*>(self);
+  database.flusher_->Committed();
+  if (frames >= kCheckpointFrames)
+    sqlite3_wal_checkpoint_v2(db, name, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+  database.flushFailure_ = database.flusher_->TakeFailure();
+  return database.flushFailure_ == 0 ? SQLITE_OK : SQLITE_IOERR_FSYNC;
+}
+
 void Database::Execute(std::string_view sql) {
   std::string text(sql);
   if (sqlite3_exec(db_.get(), text.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) Fail(text);
@@ -125,7 +152,15 @@ int Database::Changes() const {
 }
 
 void Database::Fail(std::string_view sql) const {
-  Raise(Error(sqlite3_extended_errcode(db_.get()), Message(file_, sqlite3_errmsg(db_.get()), sql)));
+  const int code = sqlite3_extended_errcode(db_.get());
+  if (code == SQLITE_IOERR_FSYNC && flushFailure_ != 0) {
+    Raise(Error(code,
+                Message(file_,
+                        "the log of earlier commits could not be flushed to the disk (" +
+                            std::string(std::strerror(flushFailure_)) + "); they may not survive a power cut",
+                        sql)));
+  }
+  Raise(Error(code, Message(file_, sqlite3_errmsg(db_.get()), sql)));
 }
 
 void Database::Raise(const Error& error) const {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/sqlite/Error.h"
+#include "platform/sqlite/LogFlusher.h"
 #include "platform/sqlite/Statement.h"
 
 struct sqlite3;
@@ -22,6 +23,10 @@ struct OpenOptions {
   // Throws a failure as the owner's own exception, so that the owner turns failures into its own errors in
   // one place; when unset, or when it returns, the Error itself is thrown.
   void (*raise)(const Error& error) = nullptr;
+  // When set, a commit is on the disk at most this long after it was made (a power cut loses no older one),
+  // the flushes of many commits made as one; unset, a commit reaches the disk when the log is next written
+  // into the database, and only a crash of the program cannot lose it.
+  std::chrono::milliseconds flushWithin{0};
 };
 
 // A connection to one database file, created when missing (its folder must exist). A writable file uses
@@ -29,7 +34,8 @@ struct OpenOptions {
 // writer, a writer that finds the file locked waits for its turn, and a failed write leaves the file as it
 // was. A file without write permission (root, too, honours that) is opened for reading only, and every write
 // then fails; when no writer has it open, it is read without creating any file beside it. Prepared statements
-// are kept and reused, since preparing costs more than most queries. A connection serves one thread.
+// are kept and reused, since preparing costs more than most queries. A connection serves one thread. A file
+// that is a symbolic link is refused: SQLite would make its log beside the link's target, wherever that is.
 class Database {
  public:
   explicit Database(const std::filesystem::path& file, OpenOptions options = {});
@@ -69,6 +75,8 @@ class Database {
   };
 
   void SwitchToWriteAheadLog();
+  // Hands each commit to the flusher; an earlier flush that failed fails the statement that committed.
+  static int CommitWritten(void* self, sqlite3* db, const char* name, int frames);
   // Raises what the connection reports about its last failure, in `sql`.
   [[noreturn]] void Fail(std::string_view sql) const;
   [[noreturn]] void Raise(const Error& error) const;
@@ -82,6 +90,8 @@ class Database {
   OpenOptions options_;
   std::unique_ptr<sqlite3, Closer> db_;  // before the kept statements: closed after they are finalized
   std::unordered_map<std::string, std::vector<sqlite3_stmt*>> kept_;
+  std::unique_ptr<LogFlusher> flusher_;  // after the connection: flushes what is waiting before it closes
+  int flushFailure_ = 0;                 // the error number of a failed flush, for the message
   int transactionDepth_ = 0;
 };
 

@@ -97,4 +97,19 @@ TEST(ReadOnlyRoot, ReadsWriteNothingAndWorkWithoutWritePermission) {
   EXPECT_EQ(Changed(before, FilesOf(root.Path())), "");
 }
 
+// A device opens on a root that the user could only ever read: the look-up of its objects' modes, which
+// would store them, leaves the database as it is.
+TEST(ReadOnlyRoot, ADeviceOpensOnAFreshRootWithoutWritePermission) {
+  testsupport::TempMachineRoot root;
+  ASSERT_EQ(Lns({"init", "--demo"}).code, lnstool::kOk);
+  SetWritable(root.Path(), false);
+  const auto before = FilesOf(root.Path());
+  const auto opened = Lns(kReads[0]);
+  EXPECT_EQ(opened.code, lnstool::kOk) << opened.err;
+  EXPECT_EQ(opened.out, "device: Room 101\n");
+  SetWritable(root.Path(), true);
+  fs::remove(kSnapshot);
+  EXPECT_EQ(Changed(before, FilesOf(root.Path())), "");
+}
+
 }  // namespace

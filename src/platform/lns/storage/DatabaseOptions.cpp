@@ -9,6 +9,9 @@ namespace lns {
 namespace {
 
 constexpr std::chrono::seconds kBusyTimeout{30};
+// A commit is on the disk this long after it was made at the latest: a device holds a value from its write
+// on, and a power cut must not leave the database behind the devices by more than the last moments.
+constexpr std::chrono::milliseconds kFlushWithin{50};
 
 [[noreturn]] void RaiseLnsError(const sqlite::Error& error) {
   if ((error.Code() & 0xFF) == SQLITE_READONLY) {
@@ -16,13 +19,17 @@ constexpr std::chrono::seconds kBusyTimeout{30};
         kLnsDatabase,
         std::string("the machine root is read-only here; cannot change the database ") + error.what());
   }
+  const int primary = error.Code() & 0xFF;
+  if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) {
+    throw LnsError(kLnsDatabase, std::string("the database is damaged: ") + error.what());
+  }
   throw LnsError(kLnsDatabase, std::string("database ") + error.what());
 }
 
 }  // namespace
 
 sqlite::OpenOptions DatabaseOptions() {
-  return {kBusyTimeout, &RaiseLnsError};
+  return {kBusyTimeout, &RaiseLnsError, kFlushWithin};
 }
 
 }  // namespace lns

@@ -1,5 +1,6 @@
 #include "platform/ui/script/UserAction.h"
 
+#include <charconv>
 #include <map>
 
 #include "platform/ui/script/HeadlessServicesScript.h"
@@ -35,7 +36,30 @@ std::pair<std::string, std::string> SplitWord(const std::string& text) {
   return {text.substr(0, blank), text.substr(blank + 1)};
 }
 
+long WaitTime(const UserAction& action) {
+  const auto milliseconds = WholeNumber(action.name);
+  if (!milliseconds) throw ActionRefused(action.line, "the time is not a whole number of milliseconds");
+  if (*milliseconds > kLongestWaitMs) {
+    throw ActionRefused(action.line, LongestWaitText("a wait lasts"));
+  }
+  return *milliseconds;
+}
+
 }  // namespace
+
+std::string LongestWaitText(const std::string& what) {
+  return what + " at most " + std::to_string(kLongestWaitMs) + " milliseconds (one hour)";
+}
+
+std::optional<long> WholeNumber(std::string_view text) {
+  long value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  // from_chars would take a sign ("-0").
+  if (text.empty() || text.front() < '0' || text.front() > '9' || error != std::errc() ||
+      end != text.data() + text.size())
+    return std::nullopt;
+  return value;
+}
 
 UserAction ParseUserAction(const std::string& line) {
   UserAction action;
@@ -57,6 +81,7 @@ UserAction ParseUserAction(const std::string& line) {
     if (grammar->second.rest == Rest::None && restGiven) {
       throw ActionRefused(line, verb + " takes nothing after " + name);
     }
+    if (action.verb == Verb::Wait) action.waitMs = WaitTime(action);
   } else {
     action.rest = afterVerb;
     if (!hasRest || afterVerb.empty()) throw ActionRefused(line, verb + " needs more");

@@ -1,6 +1,5 @@
 #include "platform/ui/script/UserActions.h"
 
-#include <charconv>
 #include <fstream>
 #include <optional>
 
@@ -31,14 +30,6 @@ constexpr int kKeyEscape = 27;
 constexpr int kKeyUp = 38;
 constexpr int kKeyDown = 40;
 constexpr int kKeyDelete = 46;
-
-std::optional<long> WholeNumber(std::string_view text) {
-  long value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 0)
-    return std::nullopt;
-  return value;
-}
 
 template <class Kind>
 Kind& As(const UserAction& action, Control& control, const std::string& wanted) {
@@ -198,11 +189,8 @@ void UserActions::Do(const UserAction& action) {
       return;
     case Verb::Close:
       return target_.ShownForm(action.line, action.name).UserCloses();
-    case Verb::Wait: {
-      const auto milliseconds = WholeNumber(action.name);
-      if (!milliseconds) throw ActionRefused(action.line, "the time is not a whole number of milliseconds");
-      return passTime_(*milliseconds);
-    }
+    case Verb::Wait:
+      return passTime_(action.waitMs);
     case Verb::Send:
       if (!OnSend) throw ActionRefused(action.line, "there is no director here to send commands");
       return OnSend(action.rest);
@@ -277,6 +265,7 @@ void UserActions::Spin(const UserAction& action) {
   if ((arrow != "up" && arrow != "down") || !held) {
     throw ActionRefused(action.line, "spin takes up or down and the milliseconds the arrow is held");
   }
+  if (*held > kLongestWaitMs) throw ActionRefused(action.line, LongestWaitText("an arrow is held"));
   auto& spin = As<UpDown>(action, target_.Reach(action.line, action.name), "a spin button");
   const float x = spin.Width() / 2;
   const float y = arrow == "up" ? spin.Height() / 4 : spin.Height() * 3 / 4;

@@ -1,0 +1,87 @@
+#include "LoopMount.h"
+
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace testsupport {
+
+namespace {
+
+// ext4's own request to stop the file system (linux/ext4.h is no public header); NOLOGFLUSH drops what the
+// journal holds, as a power cut does.
+constexpr unsigned long kExt4Shutdown = _IOR('X', 125, std::uint32_t);
+constexpr std::uint32_t kGoingDownNoLogFlush = 2;
+constexpr const char* kImageSize = "32M";
+
+}  // namespace
+
+LoopMount::LoopMount() {
+  if (geteuid() != 0) {
+    whyNot_ = "loop mounts need root";
+    return;
+  }
+  std::string pattern = (std::filesystem::temp_directory_path() / "loop-mount-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) {
+    whyNot_ = "cannot create a temporary folder";
+    return;
+  }
+  folder_ = pattern;
+  image_ = folder_ / "disk.img";
+  mountPoint_ = folder_ / "mnt";
+  std::filesystem::create_directory(mountPoint_);
+  const std::string make = "truncate -s " + std::string(kImageSize) + " '" + image_.string() +
+                           "' && mkfs.ext4 -q -F '" + image_.string() + "' >/dev/null 2>&1";
+  if (std::system(make.c_str()) != 0) {
+    whyNot_ = "mkfs.ext4 failed";
+    return;
+  }
+  mounted_ = Mount();
+}
+
+LoopMount::~LoopMount() {
+  Unmount();
+  std::error_code ignored;
+  if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
+}
+
+void LoopMount::PowerCut() {
+  const int fd = open(mountPoint_.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  std::uint32_t flags = kGoingDownNoLogFlush;
+  if (ioctl(fd, kExt4Shutdown, &flags) != 0)
+    whyNot_ = std::string("shutdown failed: ") + std::strerror(errno);
+  close(fd);
+}
+
+bool LoopMount::Remount() {
+  Unmount();
+  mounted_ = Mount();
+  return mounted_;
+}
+
+bool LoopMount::Mount() {
+  const std::string mount =
+      "mount -o loop '" + image_.string() + "' '" + mountPoint_.string() + "' 2>/dev/null";
+  if (std::system(mount.c_str()) != 0) {
+    whyNot_ = "mount -o loop failed (no loop devices here?)";
+    return false;
+  }
+  return true;
+}
+
+void LoopMount::Unmount() {
+  if (!mounted_) return;
+  // The loop device goes with the mount (mount -o loop sets it to clear itself). Whatever still has a file
+  // open there keeps the mount busy: the tests close their files first.
+  if (umount(mountPoint_.c_str()) != 0) whyNot_ = std::string("umount failed: ") + std::strerror(errno);
+  mounted_ = false;
+}
+
+}  // namespace testsupport
