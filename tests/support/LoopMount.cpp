@@ -51,13 +51,17 @@ LoopMount::~LoopMount() {
   if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
 }
 
-void LoopMount::PowerCut() {
+bool LoopMount::PowerCut() {
   const int fd = open(mountPoint_.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return;
+  if (fd < 0) {
+    whyNot_ = std::string("cannot open the mount point: ") + std::strerror(errno);
+    return false;
+  }
   std::uint32_t flags = kGoingDownNoLogFlush;
-  if (ioctl(fd, kExt4Shutdown, &flags) != 0)
-    whyNot_ = std::string("shutdown failed: ") + std::strerror(errno);
+  const bool cut = ioctl(fd, kExt4Shutdown, &flags) == 0;
+  if (!cut) whyNot_ = std::string("shutdown failed: ") + std::strerror(errno);
   close(fd);
+  return cut;
 }
 
 bool LoopMount::Remount() {
@@ -68,7 +72,7 @@ bool LoopMount::Remount() {
 
 bool LoopMount::Mount() {
   const std::string mount =
-      "mount -o loop '" + image_.string() + "' '" + mountPoint_.string() + "' 2>/dev/null";
+      "mount -o loop,noauto_da_alloc '" + image_.string() + "' '" + mountPoint_.string() + "' 2>/dev/null";
   if (std::system(mount.c_str()) != 0) {
     whyNot_ = "mount -o loop failed (no loop devices here?)";
     return false;

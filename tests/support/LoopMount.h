@@ -7,8 +7,10 @@ namespace testsupport {
 
 // A small ext4 file system of its own, in an image file mounted through a loop device, for tests that cut
 // the power: PowerCut() stops the file system at once without writing its journal, as a power cut leaves a
-// disk, and Remount() mounts what the disk then holds. Needs root and loop devices: when they are missing
-// (or mounting fails), Available() is false and WhyNot() says why, for the test to skip with.
+// disk, and Remount() mounts what the disk then holds. It is mounted with noauto_da_alloc, so that ext4's
+// heuristics for files replaced by a rename do not hide a missing sync. Needs root and loop devices: when
+// they are missing (or mounting fails), Available() is false and WhyNot() says why, for the test to skip
+// with.
 class LoopMount {
  public:
   LoopMount();
@@ -21,8 +23,9 @@ class LoopMount {
   // The mounted file system's top folder.
   const std::filesystem::path& Path() const { return mountPoint_; }
 
-  // Everything not yet on the disk is lost; the file system refuses all access from here on.
-  void PowerCut();
+  // Everything not yet on the disk is lost; the file system refuses all access from here on. False, with
+  // WhyNot(), when the file system could not be stopped.
+  bool PowerCut();
   // Unmounts and mounts the image again (the journal is replayed); false, with WhyNot(), when it fails.
   bool Remount();
 

@@ -48,7 +48,7 @@ TEST(PowerCut, LeavesTheDatabaseWithWhatWasWrittenBeforeIt) {
         .PutValue("22.75");
     // The promised time, ten times over: there is nothing to wait for but the clock.
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    disk.PowerCut();
+    ASSERT_TRUE(disk.PowerCut()) << disk.WhyNot();
   }
   ASSERT_TRUE(disk.Remount()) << disk.WhyNot();
   EXPECT_EQ(Lns(property).out, "7.0\n");
