@@ -1,7 +1,5 @@
 #include "platform/lns/storage/DatabaseOptions.h"
 
-#include <sqlite3.h>
-
 #include "platform/lns/LnsError.h"
 
 namespace lns {
@@ -11,7 +9,7 @@ namespace {
 constexpr std::chrono::seconds kBusyTimeout{30};
 
 [[noreturn]] void RaiseLnsError(const sqlite::Error& error) {
-  if ((error.Code() & 0xFF) == SQLITE_READONLY) {
+  if (error.IsReadOnly()) {
     throw LnsError(
         kLnsDatabase,
         std::string("the machine root is read-only here; cannot change the database ") + error.what());
