@@ -29,5 +29,5 @@ status=0
 for place in "${planted[@]}"; do
   grep -q "^$place: " <<<"$output" || { echo "not refused: $place"; status=1; }
 done
-[ "$(wc -l <<<"$output")" -eq ${#planted[@]} ] || { echo "refused more than planted:"; echo "$output"; status=1; }
+[ "$(wc -l <<<"$output")" -eq ${#planted[@]} ] || { echo "refused other lines than the planted ones:"; echo "$output"; status=1; }
 exit $status
