@@ -12,7 +12,6 @@
 
 #include "framework/CRegistry.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
 #include "framework/TypeFiles.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
 #include "mainwindow/fMain.h"
@@ -23,6 +22,7 @@
 #include "platform/registry/MachineSetup.h"
 #include "platform/ui/headless/HeadlessFormBackend.h"
 #include "platform/ui/headless/HeadlessServices.h"
+#include "program/Program.h"
 
 namespace {
 

@@ -1,9 +1,25 @@
-# The platform's layers that are libraries of their own; every other folder below src/platform (sqlite,
-# and the base's own files) makes up the platform base. Sources and tests both leave these out of the base.
-set(QVR_PLATFORM_LAYERS registry lns ui com)
+# The layers: each folder below src/, the library it belongs to and the folders it may include.
+function(qvr_layer folder)
+  cmake_parse_arguments(ARG "" "LIBRARY" "USES;LINKS" ${ARGN})
+  set_property(GLOBAL APPEND PROPERTY QVR_LAYER_FOLDERS ${folder})
+  set_property(GLOBAL PROPERTY QVR_LAYER_LIBRARY_${folder} ${ARG_LIBRARY})
+  set_property(GLOBAL PROPERTY QVR_LAYER_USES_${folder} ${ARG_USES})
+  set_property(GLOBAL PROPERTY QVR_LAYER_LINKS_${folder} ${ARG_LINKS})
+endfunction()
+# Read by scripts/check-includes.sh only: what a test folder's files are built with.
+function(qvr_test_folder)
+endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
+
+# The folders below src/platform that make libraries of their own: the platform base's sources and tests
+# leave them out.
 set(QVR_PLATFORM_LAYER_EXCLUDES "")
-foreach(layer IN LISTS QVR_PLATFORM_LAYERS)
-  list(APPEND QVR_PLATFORM_LAYER_EXCLUDES /platform/${layer}/)
+get_property(qvr_layer_folders GLOBAL PROPERTY QVR_LAYER_FOLDERS)
+foreach(folder IN LISTS qvr_layer_folders)
+  get_property(library GLOBAL PROPERTY QVR_LAYER_LIBRARY_${folder})
+  if(folder MATCHES "^platform/" AND NOT library STREQUAL "qvr_platform_base")
+    list(APPEND QVR_PLATFORM_LAYER_EXCLUDES /${folder}/)
+  endif()
 endforeach()
 
 # Every source folder is one static library; a folder's library is made from all the .cpp files below it
@@ -52,6 +68,44 @@ function(qvr_folder_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
   qvr_warnings(${name})
+endfunction()
+
+# qvr_layer_library(NAME [DEPS target...]): the library of the folders that cmake/Layers.cmake declares
+# for NAME, without the sub-folders declared for other libraries, linked to the libraries of the folders
+# they use.
+function(qvr_layer_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  get_property(folders GLOBAL PROPERTY QVR_LAYER_FOLDERS)
+  set(dirs "")
+  set(excludes "")
+  set(deps ${ARG_DEPS})
+  foreach(folder IN LISTS folders)
+    get_property(library GLOBAL PROPERTY QVR_LAYER_LIBRARY_${folder})
+    if(NOT library STREQUAL name)
+      continue()
+    endif()
+    list(APPEND dirs ${PROJECT_SOURCE_DIR}/src/${folder})
+    get_property(links GLOBAL PROPERTY QVR_LAYER_LINKS_${folder})
+    list(APPEND deps ${links})
+    get_property(uses GLOBAL PROPERTY QVR_LAYER_USES_${folder})
+    foreach(used IN LISTS uses)
+      get_property(used_library GLOBAL PROPERTY QVR_LAYER_LIBRARY_${used})
+      if(used_library AND NOT used_library STREQUAL name)
+        list(APPEND deps ${used_library})
+      endif()
+    endforeach()
+    foreach(other IN LISTS folders)
+      get_property(other_library GLOBAL PROPERTY QVR_LAYER_LIBRARY_${other})
+      if(other MATCHES "^${folder}/" AND NOT other_library STREQUAL name)
+        list(APPEND excludes /src/${other}/)
+      endif()
+    endforeach()
+  endforeach()
+  if(NOT dirs)
+    message(FATAL_ERROR "cmake/Layers.cmake declares no folder for ${name}")
+  endif()
+  list(REMOVE_DUPLICATES deps)
+  qvr_folder_library(${name} DIRS ${dirs} EXCLUDE ${excludes} DEPS ${deps})
 endfunction()
 
 # qvr_folder_tests(NAME DIRS dir... [EXCLUDE regex...] [DEPS target...] [ENVIRONMENT var=value...])

@@ -18,7 +18,6 @@
 
 #include "framework/PlugInClass.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
 #include "framework/StartUp.h"
 #include "platform/Error.h"
 #include "platform/MachineRoot.h"
@@ -28,6 +27,7 @@
 #include "platform/ui/script/HeadlessRunScript.h"
 #include "platform/ui/script/HeadlessServicesScript.h"
 #include "platform/ui/script/UserActions.h"
+#include "program/Program.h"
 #ifdef QVR_PLUGIN_WITH_QT
 #include <QApplication>
 

@@ -6,11 +6,11 @@
 
 #include "datapoints/NvRows.h"
 #include "datapoints/PropertyRows.h"
-#include "framework/Program.h"
 #include "platform/lns/LnsInterface.h"
 #include "platform/lns/LnsNetworkVariable.h"
 #include "platform/runtime/Present.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 
 namespace qvr {
 

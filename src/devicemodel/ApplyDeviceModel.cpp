@@ -5,7 +5,7 @@
 #include "devicemodel/ModelAdaptation.h"
 #include "devicemodel/ModelTable.h"
 #include "devicemodel/ValueDecoding.h"
-#include "framework/Program.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -2,8 +2,8 @@
 
 #include "framework/CRegistry.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
 #include "platform/registry/MachineSetup.h"
+#include "program/Program.h"
 
 namespace qvr {
 

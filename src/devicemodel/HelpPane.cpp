@@ -2,10 +2,10 @@
 
 #include <span>
 
-#include "framework/Program.h"
-#include "mainwindow/fMain.h"
+#include "devicemodel/ModelView.h"
 #include "platform/runtime/ResumeNext.h"
 #include "platform/ui/Utf8.h"
+#include "program/Program.h"
 
 namespace qvr {
 
@@ -44,7 +44,7 @@ void EmphasiseRange(Program& program, ui::RichTextBox& pane, int start, int leng
 
 void ShowHelpText(Program& program, const std::string& itemKind, std::int16_t itemIndex) {
   ui::RichTextBox* pane = nullptr;
-  if (!runtime::ResumeNext(program.Err, [&] { pane = &program.fMain().RTHinweis; })) return;
+  if (!runtime::ResumeNext(program.Err, [&] { pane = &program.ModelWindow().HintPane(); })) return;
   const HelpSource source = SourceOf(program.texts, itemKind);
   if (itemIndex >= 0 && static_cast<std::size_t>(itemIndex) < source.texts.size()) {
     runtime::ResumeNext(program.Err,

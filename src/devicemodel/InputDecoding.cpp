@@ -1,21 +1,21 @@
 #include "devicemodel/InputDecoding.h"
 
+#include "devicemodel/ModelView.h"
 #include "devicemodel/QuietWrites.h"
 #include "devicemodel/ValueTexts.h"
-#include "framework/Program.h"
-#include "mainwindow/fMain.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 
 namespace qvr {
 
 namespace {
 
 std::string BoxText(Program& program, int row) {
-  return program.fMain().txtNvi[row].Text();
+  return program.ModelWindow().InputBoxes()[row].Text();
 }
 
 ui::ComboBox& Combo(Program& program, int row) {
-  return program.fMain().cmb_nvi[row];
+  return program.ModelWindow().InputChoices()[row];
 }
 
 void CopyIntoCombo(Program& program, int row) {
@@ -26,7 +26,7 @@ void CopyIntoCombo(Program& program, int row) {
 void DecodeSetting(Program& program, int row, int functions) {
   runtime::ResumeNext(program.Err, [&] {
     if (const auto setting = SettingOf(BoxText(program, row)))
-      ShowText(program.fMain().txtnviset[row], *setting);
+      ShowText(program.ModelWindow().InputSettingBoxes()[row], *setting);
   });
   runtime::ResumeNext(program.Err, [&] {
     ShowChoice(Combo(program, row), SettingFunctionChoice(BoxText(program, row), functions));

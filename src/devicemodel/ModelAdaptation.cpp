@@ -2,9 +2,9 @@
 
 #include <initializer_list>
 
-#include "framework/Program.h"
-#include "mainwindow/fMain.h"
+#include "devicemodel/ModelView.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 
 namespace qvr {
 
@@ -40,7 +40,7 @@ void ChooseFiles(DeviceModelState& model, DeviceFamily family, const std::string
 // A status bar that cannot be read counts as not online.
 bool DeviceIsOnline(Program& program) {
   bool online = false;
-  runtime::ResumeNext(program.Err, [&] { online = program.fMain().DeviceShownOnline(); });
+  runtime::ResumeNext(program.Err, [&] { online = program.ModelWindow().DeviceShownOnline(); });
   return online;
 }
 
@@ -50,7 +50,7 @@ void AdaptMainWindow(Program& program, DeviceFamily family, const std::string& l
   // The space-comfort tabs belong to QVR-L2 only; a QVR-L2 device after a QVR-L1 device gets them back.
   const bool showScc = family == DeviceFamily::QvrL2;
   for (int tab : {kSccMonitorTab, kSccConfigTab}) {
-    runtime::ResumeNext(program.Err, [&] { program.fMain().tabData.SetTabShown(tab, showScc); });
+    runtime::ResumeNext(program.Err, [&] { program.ModelWindow().DataTabs().SetTabShown(tab, showScc); });
   }
   program.model.DeviceTypeName = FamilyName(family);
   ChooseFiles(program.model, family, language);
@@ -60,7 +60,7 @@ void FillSwitchLists(Program& program) {
   const std::string& sep = program.model.DecimalSep;
   for (int index : {23, 24}) {
     runtime::ResumeNext(program.Err, [&] {
-      ui::ComboBox& combo = program.fMain().cmb_nvi[index];
+      ui::ComboBox& combo = program.ModelWindow().InputChoices()[index];
       combo.Clear();
       for (const std::string& entry : {"0" + sep + "0 0", "100" + sep + "0 1", "0" + sep + "0 -1"}) {
         combo.AddItem(entry);
@@ -72,14 +72,15 @@ void FillSwitchLists(Program& program) {
 void ApplyOnlineState(Program& program, DeviceFamily family) {
   const bool online = DeviceIsOnline(program);
   const bool large = family == DeviceFamily::QvrL2;
-  auto enable = [&](auto fMain::*controls, std::initializer_list<int> indexes) {
+  auto enable = [&](auto controls, std::initializer_list<int> indexes) {
     for (int index : indexes) {
-      runtime::ResumeNext(program.Err, [&] { (program.fMain().*controls)[index].SetEnabled(online); });
+      runtime::ResumeNext(program.Err,
+                          [&] { (program.ModelWindow().*controls)()[index].SetEnabled(online); });
     }
   };
-  if (large) enable(&fMain::cmb_nvi, {20, 21, 22, 23, 24});
-  enable(&fMain::cmb_nvi, {1, 2, 3, 4, 5, 8, 12});
-  if (large) enable(&fMain::cmd_Nvi_Reset, {16, 17, 18, 19});
+  if (large) enable(&ModelView::InputChoices, {20, 21, 22, 23, 24});
+  enable(&ModelView::InputChoices, {1, 2, 3, 4, 5, 8, 12});
+  if (large) enable(&ModelView::InputResets, {16, 17, 18, 19});
 }
 
 }  // namespace qvr

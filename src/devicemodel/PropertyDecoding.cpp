@@ -1,22 +1,22 @@
 #include "devicemodel/PropertyDecoding.h"
 
 #include "devicemodel/FieldDigits.h"
+#include "devicemodel/ModelView.h"
 #include "devicemodel/QuietWrites.h"
-#include "framework/Program.h"
-#include "mainwindow/fMain.h"
 #include "platform/runtime/ResumeNext.h"
 #include "platform/runtime/SplitAt.h"
+#include "program/Program.h"
 
 namespace qvr {
 
 namespace {
 
 std::string BoxText(Program& program, int row) {
-  return program.fMain().txtNci[row].Text();
+  return program.ModelWindow().PropertyBoxes()[row].Text();
 }
 
 ui::ComboBox& Combo(Program& program, int index) {
-  return program.fMain().cmb_nci[index];
+  return program.ModelWindow().PropertyChoices()[index];
 }
 
 // Cuts a composite value at its first `separator` into its parts (the rest trimmed) and shows them in their
@@ -27,8 +27,10 @@ void DecodeComposite(Program& program, int row, const char* separator, std::stri
     const std::string text = BoxText(program, row);
     before = runtime::SplitAt(text, separator, after);
   });
-  runtime::ResumeNext(program.Err, [&] { ShowUnchanged(program.fMain().txtNci[beforeBox], before); });
-  runtime::ResumeNext(program.Err, [&] { ShowUnchanged(program.fMain().txtNci[afterBox], after); });
+  runtime::ResumeNext(program.Err,
+                      [&] { ShowUnchanged(program.ModelWindow().PropertyBoxes()[beforeBox], before); });
+  runtime::ResumeNext(program.Err,
+                      [&] { ShowUnchanged(program.ModelWindow().PropertyBoxes()[afterBox], after); });
 }
 
 // A combo that shows one of `names` as stored in a row's value.

@@ -4,11 +4,11 @@
 #include <optional>
 #include <vector>
 
+#include "devicemodel/ModelView.h"
 #include "devicemodel/QuietWrites.h"
-#include "framework/Program.h"
-#include "mainwindow/fMain.h"
 #include "platform/runtime/ResumeNext.h"
 #include "platform/runtime/SplitAt.h"
+#include "program/Program.h"
 
 namespace qvr {
 
@@ -78,14 +78,17 @@ void DecodeSetPoints(Program& program) {
     keep(value ? value->parts : SetPointParts{});
     if (value) {
       stored = value->dotted;
-      runtime::ResumeNext(program.Err, [&] { ShowUnchanged(program.fMain().txtNci[kRow], stored); });
+      runtime::ResumeNext(program.Err,
+                          [&] { ShowUnchanged(program.ModelWindow().PropertyBoxes()[kRow], stored); });
     }
   } else {
-    runtime::ResumeNext(program.Err, [&] { keep(SplitDottedValue(program.fMain().txtNci[kRow].Text())); });
+    runtime::ResumeNext(program.Err,
+                        [&] { keep(SplitDottedValue(program.ModelWindow().PropertyBoxes()[kRow].Text())); });
   }
   for (std::size_t point = 0; point < kSetPoints; ++point) {
     runtime::ResumeNext(program.Err, [&] {
-      ShowUnchanged(program.fMain().txtNci[kFirstPartBox + static_cast<int>(point)], *fields[point]);
+      ShowUnchanged(program.ModelWindow().PropertyBoxes()[kFirstPartBox + static_cast<int>(point)],
+                    *fields[point]);
     });
   }
 }

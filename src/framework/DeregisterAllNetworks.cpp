@@ -5,7 +5,6 @@
 
 #include "framework/NetworkRegistration.h"
 #include "framework/NetworkRegistrationParts.h"
-#include "framework/Program.h"
 #include "framework/fProgress.h"
 #include "mainwindow/device/ProgressWindows.h"
 #include "mainwindow/device/fStartbild.h"
@@ -13,6 +12,7 @@
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 
 namespace qvr {
 

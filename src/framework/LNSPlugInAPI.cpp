@@ -3,12 +3,12 @@
 #include "framework/HostErrors.h"
 #include "framework/NetworkRegistration.h"
 #include "framework/PlugInMessages.h"
-#include "framework/Program.h"
 #include "framework/ProgressPlacement.h"
 #include "framework/TypeFiles.h"
 #include "framework/fProgress.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 
 namespace qvr {
 

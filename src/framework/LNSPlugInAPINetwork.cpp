@@ -3,7 +3,7 @@
 #include "framework/HostErrors.h"
 #include "framework/LNSPlugInAPI.h"
 #include "framework/PlugInMessages.h"
-#include "framework/Program.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -7,10 +7,10 @@
 #include "framework/LNSPlugInAPI.h"
 #include "framework/PlugInIdentity.h"
 #include "framework/PlugInMessages.h"
-#include "framework/Program.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/ResumeNext.h"
 #include "platform/ui/Utf8.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -2,8 +2,8 @@
 #include "framework/DeregisterAllNetworks.h"
 #include "framework/MachineRegistration.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 #include "texts/FrameworkMessages.h"
 
 namespace qvr {

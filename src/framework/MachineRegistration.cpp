@@ -4,9 +4,9 @@
 #include "framework/MachineRegistrationValues.h"
 #include "framework/PlugInClass.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
 #include "framework/TypeFiles.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 #include "texts/FrameworkMessages.h"
 #include "texts/Language.h"
 

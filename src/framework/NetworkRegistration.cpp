@@ -5,11 +5,11 @@
 
 #include "framework/CRegistry.h"
 #include "framework/NetworkRegistrationParts.h"
-#include "framework/Program.h"
 #include "framework/TypeFiles.h"
 #include "platform/registry/MachineSetup.h"
 #include "platform/runtime/Present.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 
 namespace qvr {
 

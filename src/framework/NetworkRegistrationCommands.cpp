@@ -5,11 +5,11 @@
 #include "framework/DisplayNames.h"
 #include "framework/NetworkRegistrationParts.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
 #include "framework/TypeFiles.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 
 namespace qvr {
 

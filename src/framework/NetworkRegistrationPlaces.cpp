@@ -3,11 +3,11 @@
 #include "devicemodel/ModelTable.h"
 #include "framework/NetworkRegistrationParts.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
 #include "framework/fProgress.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -2,10 +2,10 @@
 #include <optional>
 
 #include "framework/NetworkRegistrationParts.h"
-#include "framework/Program.h"
 #include "platform/Error.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 
 namespace qvr {
 

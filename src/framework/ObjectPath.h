@@ -5,8 +5,8 @@
 #include <string>
 #include <variant>
 
-#include "framework/Program.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "program/Program.h"
 
 namespace qvr {
 

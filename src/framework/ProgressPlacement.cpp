@@ -1,9 +1,9 @@
 #include "framework/ProgressPlacement.h"
 
-#include "framework/Program.h"
 #include "framework/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
 #include "mainwindow/fMain.h"
+#include "program/Program.h"
 
 namespace qvr {
 

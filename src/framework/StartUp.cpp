@@ -7,10 +7,10 @@
 #include <optional>
 
 #include "framework/MachineRegistration.h"
-#include "framework/Program.h"
 #include "framework/fRegisterPlugIn.h"
 #include "platform/Error.h"
 #include "platform/runtime/SplitAt.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -5,9 +5,9 @@
 #include <system_error>
 
 #include "framework/CatalogSession.h"
-#include "framework/Program.h"
 #include "platform/Error.h"
 #include "platform/lns/resources/ResourceCatalogStatus.h"
+#include "program/Program.h"
 #include "texts/FrameworkMessages.h"
 
 namespace qvr {

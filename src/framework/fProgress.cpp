@@ -1,7 +1,7 @@
 #include "framework/fProgress.h"
 
-#include "framework/Program.h"
 #include "mainwindow/device/fStartbild.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -2,8 +2,8 @@
 
 #include "framework/MachineRegistration.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
 #include "mainwindow/fMain.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -1,7 +1,7 @@
 #include "mainwindow/MenuCommand.h"
 
-#include "framework/Program.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -1,12 +1,12 @@
 #include "mainwindow/fMain.h"
 
-#include "framework/Program.h"
 #include "framework/ProgressPlacement.h"
 #include "framework/fProgress.h"
 #include "mainwindow/apply/fStatus.h"
+#include "mainwindow/design/SetLanguageTexts.h"
 #include "mainwindow/device/fStartbild.h"
 #include "platform/runtime/ResumeNext.h"
-#include "texts/SetLanguageTexts.h"
+#include "program/Program.h"
 #include "texts/WindowTexts.h"
 
 namespace qvr {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "devicemodel/ModelView.h"
 #include "platform/lns/LnsAppDevice.h"
 #include "platform/lns/LnsConfigProperty.h"
 #include "platform/lns/LnsNetworkVariable.h"
@@ -36,7 +37,7 @@ class Program;
 // The main window: one tab per functional block with the value boxes of the device's data points, the
 // status bar, the help pane and the log. It is loaded hidden when the first plug-in object is created and
 // shown by the host through the plug-in object's Visible property.
-class fMain : public ui::Form {
+class fMain : public ui::Form, public ModelView {
  public:
   explicit fMain(Program& program);
   ~fMain() override;
@@ -51,7 +52,7 @@ class fMain : public ui::Form {
 
   // True when panel 4 of the status bar reads "Cnfg Online" exactly: only such a device has current
   // values to read and monitor. A status bar without panel 4 raises the panel's error.
-  bool DeviceShownOnline();
+  bool DeviceShownOnline() override;
   // The status bar's panel that shows the device's state ("Cnfg Online", ...).
   static constexpr int kStatePanel = 4;
 
@@ -310,6 +311,16 @@ class fMain : public ui::Form {
   ui::Menu mnuAbout;
   ui::Menu mnuBeschreibung;
   ui::Menu mnuReadme;
+
+  // The controls the device model adapts (ModelView).
+  ui::ControlArray<ui::TextBox>& PropertyBoxes() override { return txtNci; }
+  ui::ControlArray<ui::ComboBox>& PropertyChoices() override { return cmb_nci; }
+  ui::ControlArray<ui::TextBox>& InputBoxes() override { return txtNvi; }
+  ui::ControlArray<ui::TextBox>& InputSettingBoxes() override { return txtnviset; }
+  ui::ControlArray<ui::ComboBox>& InputChoices() override { return cmb_nvi; }
+  ui::ControlArray<ui::CommandButton>& InputResets() override { return cmd_Nvi_Reset; }
+  ui::TabControl& DataTabs() override { return tabData; }
+  ui::RichTextBox& HintPane() override { return RTHinweis; }
 
  protected:
   void Form_Load() override;

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "framework/Program.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 #include "texts/MainMessages.h"
 
 namespace qvr {

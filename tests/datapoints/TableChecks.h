@@ -4,8 +4,8 @@
 #include <string>
 
 #include "datapoints/DataPoint.h"
-#include "framework/Program.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "program/Program.h"
 
 namespace datapoints_test {
 

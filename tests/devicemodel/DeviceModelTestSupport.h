@@ -12,10 +12,10 @@
 #include "ProgramFixture.h"
 #include "devicemodel/ApplyDeviceModel.h"
 #include "devicemodel/QuietWrites.h"
-#include "framework/Program.h"
 #include "mainwindow/fMain.h"
 #include "platform/registry/MachineSetup.h"
 #include "platform/registry/RegistryStore.h"
+#include "program/Program.h"
 
 namespace devicemodel_test {
 

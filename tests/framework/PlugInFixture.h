@@ -8,9 +8,9 @@
 
 #include "ProgramFixture.h"
 #include "framework/LNSPlugInAPI.h"
-#include "framework/Program.h"
 #include "framework/TypeFiles.h"
 #include "platform/Error.h"
+#include "program/Program.h"
 
 namespace framework_test {
 

@@ -9,8 +9,8 @@
 #include "ProgramFixture.h"
 #include "framework/CRegistry.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
 #include "platform/registry/RegistryStore.h"
+#include "program/Program.h"
 
 namespace framework_test {
 

@@ -9,10 +9,10 @@
 
 #include "ProgramFixture.h"
 #include "framework/CRegistry.h"
-#include "framework/Program.h"
 #include "framework/TypeFiles.h"
 #include "platform/lns/resources/ResourceCatalog.h"
 #include "platform/registry/MachineSetup.h"
+#include "program/Program.h"
 #include "texts/TextTables.h"
 
 namespace framework_test {

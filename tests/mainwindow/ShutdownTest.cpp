@@ -6,9 +6,9 @@
 #include <string>
 
 #include "DemoMachineFixture.h"
-#include "framework/Program.h"
 #include "framework/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
+#include "program/Program.h"
 
 namespace mainwindow_test {
 

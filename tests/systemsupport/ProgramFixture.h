@@ -5,10 +5,10 @@
 #include <string>
 
 #include "TempMachineRoot.h"
-#include "framework/Program.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/ui/headless/HeadlessFormBackend.h"
 #include "platform/ui/headless/HeadlessServices.h"
+#include "program/Program.h"
 
 namespace testsupport {
 

@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "framework/Program.h"
+#include "mainwindow/design/SetLanguageTexts.h"
 #include "mainwindow/device/fStartbild.h"
 #include "mainwindow/fMain.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
 #include "platform/runtime/ResumeNext.h"
 #include "platform/ui/InputBlocked.h"
+#include "program/Program.h"
 #include "texts/MainMessages.h"
-#include "texts/SetLanguageTexts.h"
 #include "texts/WindowTexts.h"
 
 namespace qvr {

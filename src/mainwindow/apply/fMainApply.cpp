@@ -4,13 +4,13 @@
 #include <cstddef>
 #include <string>
 
-#include "framework/Program.h"
 #include "mainwindow/apply/fMainApplyParts.h"
 #include "mainwindow/apply/fMainApplyRows.h"
 #include "mainwindow/apply/fMainApplyRun.h"
 #include "mainwindow/apply/fStatus.h"
 #include "mainwindow/editors/ChangeMark.h"
 #include "platform/runtime/Present.h"
+#include "program/Program.h"
 #include "texts/MainMessages.h"
 
 namespace qvr {

@@ -7,7 +7,6 @@
 
 #include "devicemodel/SetPointDecoding.h"
 #include "devicemodel/SetPointField.h"
-#include "framework/Program.h"
 #include "mainwindow/CompositeRows.h"
 #include "mainwindow/apply/fMainApplyParts.h"
 #include "mainwindow/editors/ChangeMark.h"
@@ -15,6 +14,7 @@
 #include "mainwindow/fMain.h"
 #include "platform/runtime/Present.h"
 #include "platform/runtime/SplitAt.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -6,7 +6,6 @@
 #include <string>
 #include <variant>
 
-#include "framework/Program.h"
 #include "mainwindow/apply/fMainApplyRows.h"
 #include "mainwindow/apply/fMainApplyRun.h"
 #include "mainwindow/editors/ChangeMark.h"
@@ -14,6 +13,7 @@
 #include "mainwindow/editors/InputCompanions.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
+#include "program/Program.h"
 #include "texts/MainMessages.h"
 
 namespace qvr {

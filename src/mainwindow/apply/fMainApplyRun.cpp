@@ -3,11 +3,11 @@
 #include <cstddef>
 #include <string>
 
-#include "framework/Program.h"
 #include "mainwindow/apply/fMainApplyRun.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 #include "texts/MainMessages.h"
 
 namespace qvr {

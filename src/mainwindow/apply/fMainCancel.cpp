@@ -3,13 +3,13 @@
 #include <cstddef>
 #include <exception>
 
-#include "framework/Program.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
 #include "mainwindow/apply/fMainApplyRows.h"
 #include "mainwindow/editors/ChangeMark.h"
 #include "mainwindow/editors/CompositeValues.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/Program.h"
 #include "framework/ProgressPlacement.h"
 #include "framework/fProgress.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
@@ -20,6 +19,7 @@
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
 #include "platform/ui/InputBlocked.h"
+#include "program/Program.h"
 #include "texts/MainMessages.h"
 
 namespace qvr {

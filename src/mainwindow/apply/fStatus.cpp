@@ -7,7 +7,7 @@
 
 #include "framework/CRegistry.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
+#include "program/Program.h"
 #include "texts/Language.h"
 #include "texts/MainMessages.h"
 #include "texts/WindowTexts.h"

@@ -1,8 +1,8 @@
 #include "mainwindow/device/ProgressWindows.h"
 
-#include "framework/Program.h"
 #include "framework/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -7,13 +7,13 @@
 
 #include "framework/HostErrors.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
 #include "mainwindow/device/AbortableSteps.h"
 #include "mainwindow/device/RetryStep.h"
 #include "mainwindow/fMain.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
 #include "platform/runtime/SplitAt.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -6,7 +6,6 @@
 
 #include "datapoints/LoadDataPoints.h"
 #include "devicemodel/ApplyDeviceModel.h"
-#include "framework/Program.h"
 #include "framework/TypeFiles.h"
 #include "framework/fProgress.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
@@ -19,6 +18,7 @@
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 #include "texts/MainMessages.h"
 
 namespace qvr {

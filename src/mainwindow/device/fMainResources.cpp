@@ -5,7 +5,6 @@
 
 #include "framework/CatalogSession.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
 #include "framework/fProgress.h"
 #include "mainwindow/device/AbortableSteps.h"
 #include "mainwindow/device/ProgressWindows.h"
@@ -15,6 +14,7 @@
 #include "platform/lns/LnsLonMarkObject.h"
 #include "platform/lns/resources/ProfileTemplates.h"
 #include "platform/runtime/Present.h"
+#include "program/Program.h"
 #include "texts/MainMessages.h"
 
 namespace qvr {

@@ -1,6 +1,6 @@
 #include "mainwindow/device/fStartbild.h"
 
-#include "framework/Program.h"
+#include "program/Program.h"
 
 namespace qvr {
 

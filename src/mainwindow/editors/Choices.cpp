@@ -11,9 +11,9 @@
 #include <optional>
 #include <string>
 
-#include "framework/Program.h"
 #include "mainwindow/editors/ChoiceTexts.h"
 #include "mainwindow/fMain.h"
+#include "program/Program.h"
 
 namespace qvr {
 

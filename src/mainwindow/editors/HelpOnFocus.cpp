@@ -6,11 +6,11 @@
 #include <string>
 
 #include "devicemodel/ApplyDeviceModel.h"
-#include "framework/Program.h"
 #include "mainwindow/editors/ChoiceTexts.h"
 #include "mainwindow/editors/CompositeValues.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/Present.h"
+#include "program/Program.h"
 
 namespace qvr {
 

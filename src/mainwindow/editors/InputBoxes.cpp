@@ -7,13 +7,13 @@
 #include <exception>
 #include <string>
 
-#include "framework/Program.h"
 #include "mainwindow/editors/ChangeMark.h"
 #include "mainwindow/editors/EditorValueTexts.h"
 #include "mainwindow/editors/InputCompanions.h"
 #include "mainwindow/editors/InputMonitoring.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/SplitAt.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -2,9 +2,9 @@
 
 #include <cstddef>
 
-#include "framework/Program.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/Present.h"
+#include "program/Program.h"
 
 namespace qvr {
 

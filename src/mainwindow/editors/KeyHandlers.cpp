@@ -6,12 +6,12 @@
 #include <optional>
 #include <string>
 
-#include "framework/Program.h"
 #include "mainwindow/editors/ChangeMark.h"
 #include "mainwindow/editors/InputCompanions.h"
 #include "mainwindow/editors/KeyFilters.h"
 #include "mainwindow/editors/RegionalNumber.h"
 #include "mainwindow/fMain.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "framework/Program.h"
 #include "mainwindow/editors/ChangeMark.h"
 #include "mainwindow/editors/CompanionChoices.h"
 #include "mainwindow/editors/CompositeValues.h"
 #include "mainwindow/fMain.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -6,11 +6,11 @@
 #include <optional>
 #include <string>
 
-#include "framework/Program.h"
 #include "mainwindow/editors/InputCompanions.h"
 #include "mainwindow/editors/NumberBoxRules.h"
 #include "mainwindow/editors/SpinStep.h"
 #include "mainwindow/fMain.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -3,9 +3,9 @@
 
 #include <cstddef>
 
-#include "framework/Program.h"
 #include "mainwindow/editors/ChangeMark.h"
 #include "mainwindow/fMain.h"
+#include "program/Program.h"
 
 namespace qvr {
 

@@ -1,9 +1,9 @@
 #include "mainwindow/files/ProgramFolder.h"
 
-#include "framework/Program.h"
 #include "platform/MachineRoot.h"
 #include "platform/lns/resources/ShippedResources.h"
 #include "platform/registry/MachineSetup.h"
+#include "program/Program.h"
 
 namespace qvr {
 

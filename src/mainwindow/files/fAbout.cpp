@@ -5,10 +5,10 @@
 #include <string>
 #include <system_error>
 
-#include "framework/Program.h"
+#include "mainwindow/design/SetLanguageTexts.h"
 #include "mainwindow/files/ProgramFolder.h"
+#include "program/Program.h"
 #include "texts/Language.h"
-#include "texts/SetLanguageTexts.h"
 #include "texts/WindowTexts.h"
 
 namespace qvr {

@@ -1,7 +1,7 @@
 #include "mainwindow/files/fDruckmenue.h"
 
-#include "framework/Program.h"
-#include "texts/SetLanguageTexts.h"
+#include "mainwindow/design/SetLanguageTexts.h"
+#include "program/Program.h"
 #include "texts/WindowTexts.h"
 
 namespace qvr {

@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "framework/Program.h"
 #include "mainwindow/fMain.h"
 #include "mainwindow/files/ProgramFolder.h"
 #include "mainwindow/files/fAbout.h"
 #include "platform/runtime/ResumeNext.h"
+#include "program/Program.h"
 
 namespace qvr {
 

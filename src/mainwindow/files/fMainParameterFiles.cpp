@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "datapoints/DataPoint.h"
-#include "framework/Program.h"
 #include "mainwindow/CompositeRows.h"
 #include "mainwindow/MenuCommand.h"
 #include "mainwindow/editors/CompanionChoices.h"
@@ -16,6 +15,7 @@
 #include "mainwindow/files/ParameterFile.h"
 #include "platform/MachineRoot.h"
 #include "platform/runtime/SplitAt.h"
+#include "program/Program.h"
 #include "texts/MainMessages.h"
 
 namespace qvr {

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "datapoints/DataPoint.h"
-#include "framework/Program.h"
 #include "mainwindow/MenuCommand.h"
 #include "mainwindow/fMain.h"
 #include "mainwindow/files/fDruckmenue.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
+#include "program/Program.h"
 #include "texts/MainMessages.h"
 
 namespace qvr {

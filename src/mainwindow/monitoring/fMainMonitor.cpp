@@ -5,7 +5,6 @@
 #include <functional>
 #include <limits>
 
-#include "framework/Program.h"
 #include "mainwindow/device/AbortableSteps.h"
 #include "mainwindow/device/ProgressWindows.h"
 #include "mainwindow/editors/RegionalNumber.h"
@@ -13,6 +12,7 @@
 #include "platform/lns/LnsInterface.h"
 #include "platform/lns/LnsNetworkVariable.h"
 #include "platform/runtime/Present.h"
+#include "program/Program.h"
 #include "texts/MainMessages.h"
 
 namespace qvr {

@@ -1,7 +1,5 @@
 #include "platform/registry/StoreFile.h"
 
-#include <sqlite3.h>
-
 #include <sys/stat.h>
 
 #include <chrono>
@@ -57,8 +55,8 @@ std::unique_ptr<sqlite::Database> OpenNewConnection(const std::filesystem::path&
     version = SchemaVersion(*db);
   }
   if (version != kSchemaVersion) {
-    throw sqlite::Error(SQLITE_NOTADB, file.string() + ": not a registry store of this version (" +
-                                           std::to_string(version) + ")");
+    throw sqlite::NotADatabase(file.string() + ": not a registry store of this version (" +
+                               std::to_string(version) + ")");
   }
   return db;
 }

@@ -9,4 +9,12 @@ bool IsBusyCode(int code) {
   return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
 }
 
+bool IsReadOnlyCode(int code) {
+  return (code & 0xFF) == SQLITE_READONLY;
+}
+
+Error NotADatabase(const std::string& message) {
+  return Error(SQLITE_NOTADB, message);
+}
+
 }  // namespace sqlite

@@ -7,6 +7,8 @@ namespace sqlite {
 
 // True for the result code of a call that found another connection holding a lock it needed.
 bool IsBusyCode(int code);
+// True for the result code of a write to a database that is open for reading only.
+bool IsReadOnlyCode(int code);
 
 // A failed SQLite call: its (extended) result code, and a text naming the file, the reason and the
 // statement that failed.
@@ -16,9 +18,13 @@ class Error : public std::runtime_error {
 
   int Code() const { return code_; }
   bool IsBusy() const { return IsBusyCode(code_); }
+  bool IsReadOnly() const { return IsReadOnlyCode(code_); }
 
  private:
   int code_;
 };
+
+// The error of a file that is not a database this program can use (SQLite's "not a database").
+Error NotADatabase(const std::string& message);
 
 }  // namespace sqlite

@@ -8,12 +8,12 @@
 
 #include "framework/LNSPlugInAPI.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
 #include "mainwindow/fMain.h"
 #include "platform/Error.h"
 #include "platform/com/PrivateBus.h"
 #include "platform/com/ServiceFile.h"
 #include "platform/ui/script/HeadlessServicesScript.h"
+#include "program/Program.h"
 #include "server/dbus/BusNames.h"
 #include "server/dbus/PlugInProperties.h"
 

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "framework/LNSPlugInAPI.h"
-#include "framework/Program.h"
 #include "mainwindow/fMain.h"
 #include "platform/Error.h"
 #include "platform/ui/UiPlatform.h"
@@ -16,6 +15,7 @@
 #include "platform/ui/headless/HeadlessServices.h"
 #include "platform/ui/script/HeadlessServicesScript.h"
 #include "platform/ui/script/UserActions.h"
+#include "program/Program.h"
 #include "tools/lns/Commands.h"
 #include "tools/lns/SendCom.h"
 #include "tools/lns/SendRequest.h"

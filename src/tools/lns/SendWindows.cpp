@@ -1,9 +1,9 @@
 #include "tools/lns/SendWindows.h"
 
 #include "framework/LNSPlugInAPI.h"
-#include "framework/Program.h"
 #include "mainwindow/fMain.h"
 #include "platform/ui/UiPlatform.h"
+#include "program/Program.h"
 
 namespace lnstool {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "DemoMachineFixture.h"
-#include "framework/Program.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "program/Program.h"
 
 namespace mainwindow_test {
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "DemoMachineFixture.h"
-#include "framework/Program.h"
 #include "mainwindow/apply/fStatus.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "program/Program.h"
 
 namespace mainwindow_test {
 

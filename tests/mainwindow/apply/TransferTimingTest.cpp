@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "DemoMachineFixture.h"
-#include "framework/Program.h"
 #include "mainwindow/apply/fStatus.h"
 #include "platform/MachineRoot.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/lns/sim/ScaleNetwork.h"
+#include "program/Program.h"
 
 namespace mainwindow_test {
 

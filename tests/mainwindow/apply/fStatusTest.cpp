@@ -6,9 +6,9 @@
 #include "Golden.h"
 #include "framework/CRegistry.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
 #include "mainwindow/apply/fStatus.h"
 #include "platform/ui/Snapshot.h"
+#include "program/Program.h"
 
 namespace mainwindow_test {
 

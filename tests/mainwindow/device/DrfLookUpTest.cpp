@@ -9,7 +9,6 @@
 
 #include "../../datapoints/DemoDevices.h"
 #include "framework/CRegistry.h"
-#include "framework/Program.h"
 #include "framework/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
 #include "mainwindow/fMain.h"
@@ -17,6 +16,7 @@
 #include "platform/lns/resources/ResourceCatalog.h"
 #include "platform/registry/MachineSetup.h"
 #include "platform/ui/headless/HeadlessServices.h"
+#include "program/Program.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "DemoMachineFixture.h"
-#include "framework/Program.h"
+#include "program/Program.h"
 
 namespace mainwindow_test {
 

@@ -6,9 +6,9 @@
 
 #include "DemoMachineFixture.h"
 #include "framework/CRegistry.h"
-#include "framework/Program.h"
 #include "framework/TypeFiles.h"
 #include "platform/registry/MachineSetup.h"
+#include "program/Program.h"
 
 namespace mainwindow_test {
 

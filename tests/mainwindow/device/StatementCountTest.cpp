@@ -2,15 +2,14 @@
 // director's "Configure" opens Room 101 (a QVR-L2) is counted, so that a change that multiplies the reads
 // shows here.
 
-#include <sqlite3.h>
-
 #include <atomic>
 #include <map>
 #include <mutex>
 #include <string>
 
 #include "DemoMachineFixture.h"
-#include "framework/Program.h"
+#include "platform/sqlite/StatementTrace.h"
+#include "program/Program.h"
 
 namespace mainwindow_test {
 
@@ -23,22 +22,14 @@ std::atomic<bool> counting{false};
 std::mutex countedMutex;
 std::map<std::string, int> counted;  // statement text: how often it ran
 
-int CountStatement(unsigned /*event*/, void* /*context*/, void* statement, void* /*text*/) {
-  if (!counting) return 0;
-  const char* sql = sqlite3_sql(static_cast<sqlite3_stmt*>(statement));
+void CountStatement(const char* sql) {
+  if (!counting) return;
   std::lock_guard lock(countedMutex);
   ++counted[sql ? sql : "?"];
-  return 0;
-}
-
-// Every connection opened in this process is traced from its start.
-int TraceConnection(sqlite3* db, const char** /*error*/, const sqlite3_api_routines* /*api*/) {
-  sqlite3_trace_v2(db, SQLITE_TRACE_STMT, CountStatement, nullptr);
-  return SQLITE_OK;
 }
 
 const bool traceInstalled = [] {
-  sqlite3_auto_extension(reinterpret_cast<void (*)()>(TraceConnection));
+  sqlite::TraceStatements(CountStatement);
   return true;
 }();
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "DemoMachineFixture.h"
-#include "framework/Program.h"
 #include "platform/lns/LnsObjectModel.h"
+#include "program/Program.h"
 
 namespace editors_test {
 

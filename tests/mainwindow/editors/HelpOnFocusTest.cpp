@@ -6,8 +6,8 @@
 #include "DemoMachineFixture.h"
 #include "framework/CRegistry.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
-#include "texts/SetLanguageTexts.h"
+#include "mainwindow/design/SetLanguageTexts.h"
+#include "program/Program.h"
 #include "texts/WindowTexts.h"
 
 namespace editors_test {

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "DemoMachineFixture.h"
-#include "framework/Program.h"
+#include "program/Program.h"
 
 namespace editors_test {
 

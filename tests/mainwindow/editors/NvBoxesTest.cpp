@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "DemoMachineFixture.h"
-#include "framework/Program.h"
 #include "mainwindow/device/fStartbild.h"
+#include "program/Program.h"
 
 namespace editors_test {
 

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "../../datapoints/DemoDevices.h"
-#include "framework/Program.h"
 #include "framework/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
 #include "mainwindow/fMain.h"
 #include "platform/ui/headless/HeadlessServices.h"
+#include "program/Program.h"
 
 namespace {
 

@@ -1,7 +1,5 @@
 #include "platform/lns/storage/DatabaseOptions.h"
 
-#include <sqlite3.h>
-
 #include "platform/lns/LnsError.h"
 
 namespace lns {
@@ -14,7 +12,7 @@ constexpr std::chrono::seconds kBusyTimeout{30};
 constexpr std::chrono::milliseconds kFlushWithin{50};
 
 [[noreturn]] void RaiseLnsError(const sqlite::Error& error) {
-  if ((error.Code() & 0xFF) == SQLITE_READONLY) {
+  if (error.IsReadOnly()) {
     throw LnsError(
         kLnsDatabase,
         std::string("the machine root is read-only here; cannot change the database ") + error.what());

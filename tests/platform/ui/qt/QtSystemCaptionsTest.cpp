@@ -17,7 +17,6 @@
 
 #include "TempMachineRoot.h"
 #include "framework/PlugInIdentity.h"
-#include "framework/Program.h"
 #include "framework/fRegisterPlugIn.h"
 #include "mainwindow/apply/fStatus.h"
 #include "mainwindow/fMain.h"
@@ -25,6 +24,7 @@
 #include "mainwindow/files/fDruckmenue.h"
 #include "platform/ui/qt/QtFormBackend.h"
 #include "platform/ui/qt/QtServices.h"
+#include "program/Program.h"
 #include "tools/lns/LnsTool.h"
 
 namespace {

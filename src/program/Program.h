@@ -28,6 +28,7 @@
 namespace qvr {
 
 class fMain;
+class ModelView;
 class fProgress;
 class fStartbild;
 
@@ -79,6 +80,8 @@ class Program {
   qvr::fMain& fMain();
   qvr::fProgress& fProgress();
   qvr::fStartbild& fStartbild();
+  // The main window as the device model sees it (created and loaded like fMain()).
+  ModelView& ModelWindow();
   ui::FormRegistry& Windows() { return windows_; }
 
   // Ends the program: the windows are unloaded by the caller, serving stops, and the program's main

@@ -1,4 +1,4 @@
-#include "framework/Program.h"
+#include "program/Program.h"
 
 #include "framework/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
@@ -15,6 +15,9 @@ Program::~Program() = default;
 
 qvr::fMain& Program::fMain() {
   return windows_.Get<qvr::fMain>(*this);
+}
+ModelView& Program::ModelWindow() {
+  return fMain();
 }
 qvr::fProgress& Program::fProgress() {
   return windows_.Get<qvr::fProgress>(*this);

@@ -1,0 +1,58 @@
+# The layers of the source tree, declared once. The libraries' sources and link dependencies
+# (qvr_layer_library), scripts/check-includes.sh and docs/ARCHITECTURE.md's dependency picture all follow
+# this file; the check reads it without a build.
+#
+# qvr_layer(<folder below src/> [LIBRARY <target>] [USES <folder>...] [LINKS <external target>...])
+#   A file belongs to the longest declared folder that holds it. It may include its own folder's headers and
+#   those of the folders named in USES, nothing else of src/ (USES is not transitive: a folder names every
+#   folder it includes). A library is made of the folders that name it and links the libraries of the
+#   folders they use, PUBLIC.
+# qvr_test_folder(<folder below tests/> LINKS <target>... [USES <folder>...])
+#   The libraries a test folder's files are built with, where that is not the library of the src/ folder it
+#   mirrors. A test may include the folders of those libraries' whole link closure (and those in USES).
+
+# The platform: what lies below the system. None of it includes the system.
+qvr_layer(platform           LIBRARY qvr_platform_base LINKS Threads::Threads SQLite::SQLite3)
+qvr_layer(platform/runtime   LIBRARY qvr_platform_base USES platform)
+qvr_layer(platform/eventloop LIBRARY qvr_platform_base USES platform platform/runtime)
+qvr_layer(platform/sqlite    LIBRARY qvr_platform_base USES platform platform/runtime platform/eventloop)
+qvr_layer(platform/registry  LIBRARY qvr_registry USES platform platform/runtime platform/sqlite)
+qvr_layer(platform/ui        LIBRARY qvr_ui USES platform platform/runtime platform/eventloop)
+qvr_layer(platform/lns       LIBRARY qvr_lns
+          USES platform platform/runtime platform/eventloop platform/sqlite platform/registry)
+qvr_layer(platform/com       LIBRARY qvr_com USES platform platform/runtime platform/registry)
+qvr_layer(platform/ui/qt     LIBRARY qvr_ui_qt USES platform platform/runtime platform/eventloop platform/ui
+          LINKS Qt6::Widgets Qt6::PrintSupport)
+
+# The system. The texts stand below it; its other folders still call one another (docs/ARCHITECTURE.md,
+# "Dependencies"), so they make one library.
+qvr_layer(texts       LIBRARY qvr_texts USES platform platform/runtime platform/ui)
+qvr_layer(datapoints  LIBRARY qvr_system
+          USES platform platform/runtime platform/ui platform/lns framework devicemodel program)
+qvr_layer(devicemodel LIBRARY qvr_system
+          USES platform platform/runtime platform/ui platform/registry framework datapoints program)
+qvr_layer(framework   LIBRARY qvr_system
+          USES platform platform/runtime platform/ui platform/lns platform/registry platform/com texts devicemodel
+               mainwindow program)
+qvr_layer(mainwindow  LIBRARY qvr_system
+          USES platform platform/runtime platform/ui platform/lns platform/registry texts framework datapoints
+               devicemodel program)
+qvr_layer(program     LIBRARY qvr_system
+          USES platform/runtime platform/ui platform/lns platform/registry texts framework datapoints devicemodel
+               mainwindow)
+
+# Above the system: the lns tool, the COM substitute's D-Bus side and the programs' main().
+qvr_layer(tools/lns   LIBRARY qvr_lnstool
+          USES platform platform/eventloop platform/ui platform/lns platform/registry platform/com framework
+               mainwindow program)
+qvr_layer(server/dbus LIBRARY qvr_com_dbus
+          USES platform platform/ui platform/com tools/lns framework mainwindow program LINKS Qt6::DBus)
+qvr_layer(app USES platform platform/ui platform/ui/qt tools/lns server/dbus framework program)
+
+qvr_test_folder(support LINKS qvr_platform_base)
+qvr_test_folder(systemsupport LINKS qvr_system)
+qvr_test_folder(e2e LINKS qvr_platform_base qvr_system)
+qvr_test_folder(platform/com LINKS qvr_system)
+qvr_test_folder(platform/ui/qt LINKS qvr_ui_qt qvr_lnstool)
+# The fuzz targets compile the pure formats of the main window and the framework themselves.
+qvr_test_folder(fuzz LINKS qvr_lns USES framework mainwindow)
