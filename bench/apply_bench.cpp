@@ -39,12 +39,11 @@ class TransferSetup {
     std::string pattern = (std::filesystem::temp_directory_path() / "apply-bench-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary machine root");
     root_ = pattern;
-    setenv("LNS_ROOT", root_.c_str(), 1);
     reg::InitMachineRoot(root_);
-    lns::InstallShippedResources(reg::LonWorksFolderIn(root_));
-    runtime::ErrObject err;
-    qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, "Language", "english");
+    lns::InstallShippedResources(platform::DataDir(), reg::LonWorksFolderIn(root_));
     program_ = std::make_unique<qvr::Program>(services_, backend_, root_);
+    runtime::ErrObject err;
+    qvr::CRegistry(err, program_->Registry()).MachineSetting(qvr::kPlugInKey, "Language", "english");
 
     qvr::fMain& window = program_->fMain();
     lns::LnsObjectServer& server = window.lcaOS();

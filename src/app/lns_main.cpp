@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/MachineRoot.h"
 #include "tools/lns/LnsTool.h"
 #ifdef QVR_LNS_WITH_QT
 #include "platform/ui/qt/QtUiPlatform.h"
@@ -33,14 +34,14 @@ int RunWindowed(char** argv) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
+  lnstool::ToolContext context{platform::MachineRoot(), platform::DataDir(), std::cout, std::cerr};
 #ifdef QVR_LNS_WITH_QT
   ui::QtUiPlatform windows(argc, argv);
   com::BusDirector director;
-  return lnstool::RunLnsTool(args, std::cout, std::cerr, &windows, &director);
-#else
-#ifdef QVR_LNS_WINDOWED_PROGRAM
+  context.windows = &windows;
+  context.com = &director;
+#elif defined(QVR_LNS_WINDOWED_PROGRAM)
   if (lnstool::NeedsWindows(args)) return RunWindowed(argv);
 #endif
-  return lnstool::RunLnsTool(args, std::cout, std::cerr);
-#endif
+  return lnstool::RunLnsTool(args, context);
 }

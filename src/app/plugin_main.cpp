@@ -56,9 +56,10 @@ std::filesystem::path OwnProgramFile(const char* argv0) {
 }
 
 template <class Change>
-int ChangeClass(Change&& change) {
+int ChangeClass(const std::filesystem::path& root, Change&& change) {
   try {
-    change();
+    reg::MachineRegistry registry(root);
+    change(registry);
     return EXIT_SUCCESS;
   } catch (const platform::RaisedError& error) {
     std::cerr << qvr::kProjectName << ": " << error.Description() << '\n';
@@ -120,7 +121,7 @@ int RunScript(qvr::Program& program, ui::HeadlessProgramServices& services) {
   return kFailed;
 }
 
-int RunHeadless(const std::vector<std::string>& args, const char* argv0) {
+int RunHeadless(const std::filesystem::path& root, const std::vector<std::string>& args, const char* argv0) {
   const auto answers = ui::AnswerWords(Environment("QVR_ANSWERS"));
   if (!answers) {
     std::cerr
@@ -131,7 +132,7 @@ int RunHeadless(const std::vector<std::string>& args, const char* argv0) {
   ui::HeadlessProgramServices services;
   for (int answer : *answers) services.Boxes().QueueAnswer(answer);
   ui::HeadlessFormBackend backend;
-  qvr::Program program(services, backend, platform::MachineRoot());
+  qvr::Program program(services, backend, root);
   SetStart(program, args, argv0);
   int status = RunScript(program, services);
   const std::string snapshotFile = Environment("QVR_SNAPSHOT");
@@ -151,7 +152,7 @@ bool PersonSeesWindows() {
   return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
 }
 
-int RunOnQt(int& argc, char** argv, const std::vector<std::string>& args) {
+int RunOnQt(const std::filesystem::path& root, int& argc, char** argv, const std::vector<std::string>& args) {
   const bool personSees = PersonSeesWindows();
   const std::unique_ptr<QApplication> application = ui::StartQtApplication(argc, argv, !personSees);
   ui::QtServices windows;
@@ -159,8 +160,7 @@ int RunOnQt(int& argc, char** argv, const std::vector<std::string>& args) {
   ui::ConsoleMessageBoxes consoleBoxes(std::cerr);
   ui::UnattendedServices unattended(windows, consoleBoxes);
   ui::QtFormBackend backend(windows.Screen());
-  qvr::Program program(personSees ? static_cast<ui::Services&>(windows) : unattended, backend,
-                       platform::MachineRoot());
+  qvr::Program program(personSees ? static_cast<ui::Services&>(windows) : unattended, backend, root);
   SetStart(program, args, argv[0]);
   int status = kFailed;
   try {
@@ -182,7 +182,8 @@ int RunOnQt(int& argc, char** argv, const std::vector<std::string>& args) {
 
 // Started by the bus for a director: the main window shows on the display, or offscreen without one,
 // where a message box that nobody could answer fails the director's call instead.
-int ServeDirectors(int& argc, char** argv, const std::vector<std::string>& args) {
+int ServeDirectors(const std::filesystem::path& root, int& argc, char** argv,
+                   const std::vector<std::string>& args) {
   const bool attended = PersonSeesWindows();
   const std::unique_ptr<QApplication> application = ui::StartQtApplication(argc, argv, !attended);
   ui::QtServices qtServices;
@@ -190,22 +191,23 @@ int ServeDirectors(int& argc, char** argv, const std::vector<std::string>& args)
   ui::UnattendedServices unattended(qtServices, refusedBoxes);
   ui::Services& services = attended ? static_cast<ui::Services&>(qtServices) : unattended;
   ui::QtFormBackend backend(qtServices.Screen());
-  qvr::Program program(services, backend, platform::MachineRoot());
+  qvr::Program program(services, backend, root);
   SetStart(program, args, argv[0]);
   return com::ServePlugInObjects(program, attended);
 }
 #endif
 
-int RunStandAlone([[maybe_unused]] int& argc, char** argv, const std::vector<std::string>& args) {
+int RunStandAlone(const std::filesystem::path& root, [[maybe_unused]] int& argc, char** argv,
+                  const std::vector<std::string>& args) {
   const std::string backEnd = Environment("QVR_UI");
-  if (backEnd == "headless") return RunHeadless(args, argv[0]);
+  if (backEnd == "headless") return RunHeadless(root, args, argv[0]);
   if (!backEnd.empty()) {
     std::cerr << qvr::kProjectName << ": QVR_UI=" << backEnd
               << " is no back end of this program; the one it knows is \"headless\"\n";
     return kFailed;
   }
 #ifdef QVR_PLUGIN_WITH_QT
-  return RunOnQt(argc, argv, args);
+  return RunOnQt(root, argc, argv, args);
 #else
   std::cerr << qvr::kProjectName << ": this program was built without Qt; run it with QVR_UI=headless\n";
   return kFailed;
@@ -216,14 +218,17 @@ int RunStandAlone([[maybe_unused]] int& argc, char** argv, const std::vector<std
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::filesystem::path root = platform::MachineRoot();
   switch (qvr::StartModeOf(args)) {
     case qvr::StartMode::RegisterServer:
-      return ChangeClass([&] { qvr::RegisterPlugInClass(OwnProgramFile(argv[0])); });
+      return ChangeClass(root, [&](reg::MachineRegistry& registry) {
+        qvr::RegisterPlugInClass(registry, OwnProgramFile(argv[0]));
+      });
     case qvr::StartMode::UnregisterServer:
-      return ChangeClass([] { qvr::UnregisterPlugInClass(); });
+      return ChangeClass(root, [](reg::MachineRegistry& registry) { qvr::UnregisterPlugInClass(registry); });
     case qvr::StartMode::ComServer:
 #ifdef QVR_PLUGIN_WITH_QT
-      return ServeDirectors(argc, argv, args);
+      return ServeDirectors(root, argc, argv, args);
 #else
       std::cerr << qvr::kProjectName << ": this build serves no plug-in objects to directors (-Embedding)\n";
       return kFailed;
@@ -231,5 +236,5 @@ int main(int argc, char** argv) {
     case qvr::StartMode::StandAlone:
       break;
   }
-  return RunStandAlone(argc, argv, args);
+  return RunStandAlone(root, argc, argv, args);
 }

@@ -10,12 +10,12 @@ namespace qvr {
 std::string ReadPendingSettings(Program& program) {
   DeviceModelState& model = program.model;
   if (!model.SettingsPending) return "";
-  std::string language = CRegistry(program.Err).MachineSetting(kPlugInKey, "Language");
+  std::string language = CRegistry(program.Err, program.Registry()).MachineSetting(kPlugInKey, "Language");
   model.LonWorksFolder =
-      CRegistry(program.Err)
+      CRegistry(program.Err, program.Registry())
           .MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue));
   model.DecimalSep =
-      CRegistry(program.Err)
+      CRegistry(program.Err, program.Registry())
           .Werte(std::string(reg::kInternationalKey), std::string(reg::kDecimalSeparatorValue));
   if (model.DecimalSep.empty()) model.DecimalSep = ",";
   model.SettingsPending = false;

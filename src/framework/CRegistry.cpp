@@ -2,7 +2,6 @@
 
 #include "framework/PlugInIdentity.h"
 #include "platform/Error.h"
-#include "platform/MachineRoot.h"
 
 namespace qvr {
 
@@ -16,11 +15,12 @@ std::string SubkeyPath(const std::string& parent, const std::string& name) {
 
 }  // namespace
 
-CRegistry::CRegistry(runtime::ErrObject& err) : err_(err) {}
+CRegistry::CRegistry(runtime::ErrObject& err, reg::MachineRegistry& registry)
+    : err_(err), registry_(registry) {}
 
 std::unique_ptr<reg::RegistryStore> CRegistry::OpenStore() {
   try {
-    return std::make_unique<reg::RegistryStore>(reg::RegistryStore::FileIn(platform::MachineRoot()));
+    return registry_.Open();
   } catch (const platform::RaisedError&) {
     return nullptr;  // a store that cannot be opened behaves as a registry that refuses every call
   }

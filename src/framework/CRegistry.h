@@ -5,23 +5,23 @@
 #include <optional>
 #include <string>
 
-#include "platform/registry/RegistryStore.h"
+#include "platform/registry/MachineRegistry.h"
 #include "platform/runtime/ErrObject.h"
 
 namespace qvr {
 
-// The system's only way into the registry (the store of the machine root). A "section" is a key path, a
-// "key" is the name of a value in it ("" is the key's default value). Values are read and written as
+// The system's way into the settings of the registry (the store of the machine root). A "section" is a key
+// path, a "key" is the name of a value in it ("" is the key's default value). Values are read and written as
 // REG_SZ texts; a read gives the text before its first NUL character, or "" when anything is missing.
 // Every routine makes its own instance; each operation reads the store anew and caches nothing (the
-// program keeps the store's connection open).
+// program's MachineRegistry keeps the store's connection open).
 class CRegistry {
  public:
   // The number a refused write leaves in the ErrObject (the object-error base plus 513).
   static constexpr long kWriteRefused = -2147220991;
 
   // A refused write reports into `err` without raising.
-  explicit CRegistry(runtime::ErrObject& err);
+  CRegistry(runtime::ErrObject& err, reg::MachineRegistry& registry);
 
   // Starts a walk over the subkeys of HKLM\sSection: the first subkey's name, "" when the key cannot be
   // opened or has none.
@@ -51,7 +51,7 @@ class CRegistry {
     std::string path;
   };
 
-  static std::unique_ptr<reg::RegistryStore> OpenStore();
+  std::unique_ptr<reg::RegistryStore> OpenStore();
   bool QueryStringValue(reg::Hive hive, const std::string& keyPath, const std::string& valueName,
                         std::string& value);
   bool SetStringValue(reg::Hive hive, const std::string& keyPath, const std::string& valueName,
@@ -61,6 +61,7 @@ class CRegistry {
   static std::string StripNull(const std::string& text);
 
   runtime::ErrObject& err_;
+  reg::MachineRegistry& registry_;
   std::optional<std::string> hEnumKey;  // the HKLM key path being walked; none before a walk
   std::int32_t lEnumIndex = 0;          // index of the next subkey to read
 };

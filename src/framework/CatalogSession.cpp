@@ -12,13 +12,16 @@ constexpr long kNoSearchFlags = 0;
 
 }  // namespace
 
+CatalogSession::CatalogSession(reg::MachineRegistry& registry)
+    : registry_(registry), catalog_(registry.Root()) {}
+
 CatalogSession::~CatalogSession() {
   Close();
 }
 
 long CatalogSession::Open(runtime::ErrObject& err, long mode) {
-  lonWorksFolder_ =
-      CRegistry(err).MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue));
+  lonWorksFolder_ = CRegistry(err, registry_)
+                        .MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue));
   if (lonWorksFolder_.empty()) return lns::kResourceCannotOpen;
   const long status = catalog_.Open(lonWorksFolder_ + "\\Types", mode, handle_);
   open_ = status == lns::kResourceOk;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/lns/resources/ResourceCatalog.h"
+#include "platform/registry/MachineRegistry.h"
 
 namespace runtime {
 struct ErrObject;
@@ -19,12 +20,12 @@ class CatalogSession {
   static constexpr long kToChange = 0;
   static constexpr long kToRead = 1;
 
-  CatalogSession() = default;
+  explicit CatalogSession(reg::MachineRegistry& registry);
   ~CatalogSession();
   CatalogSession(const CatalogSession&) = delete;
   CatalogSession& operator=(const CatalogSession&) = delete;
 
-  // Reads the LonWorks folder from the registry now and opens the catalogue of its Types folder.
+  // Reads the LonWorks folder from `registry` now and opens the catalogue of its Types folder.
   // kResourceCannotOpen when the registry names no LonWorks folder.
   long Open(runtime::ErrObject& err, long mode);
   // The LonWorks folder that Open read ("" before).
@@ -39,6 +40,7 @@ class CatalogSession {
   long Close();
 
  private:
+  reg::MachineRegistry& registry_;
   lns::LnsResourceCatalog catalog_;
   std::string lonWorksFolder_;
   long handle_ = 0;

@@ -37,7 +37,7 @@ bool UnregisterPlugIn(Program& program, bool showMessages) {
     }
     return false;
   }
-  const bool deleted = CRegistry(err).DeleteMachineKey(kPlugInKey);
+  const bool deleted = CRegistry(err, program.Registry()).DeleteMachineKey(kPlugInKey);
   if (showMessages) {
     program.Ui().MsgBox(
         std::string("Plug-in ") + kProjectName + messages[deleted ? kMsgDeregistered : kMsgKeyMissing],

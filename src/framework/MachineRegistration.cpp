@@ -33,15 +33,17 @@ void FillRegistrationTexts(Program& program) {
   runtime::ErrObject ignored;
   Language language = LanguageFromRegistryValue(program.framework.RegisterLanguage);
   if (language == Language::None)
-    language = LanguageFromRegistryValue(CRegistry(ignored).MachineSetting(kPlugInKey, "Language"));
+    language = LanguageFromRegistryValue(
+        CRegistry(ignored, program.Registry()).MachineSetting(kPlugInKey, "Language"));
   FillTextTables(language == Language::None ? Language::English : language, program.texts);
 }
 
 void RegisterClassAtStart(Program& program) {
   runtime::ErrObject ignored;
-  CRegistry registry(ignored);
+  CRegistry registry(ignored, program.Registry());
   if (ReadRegisteredPlugIn(registry).newer) return;
-  runtime::ResumeNext(ignored, [&] { RegisterPlugInClass(program.framework.ProgramFile); });
+  runtime::ResumeNext(ignored,
+                      [&] { RegisterPlugInClass(program.Registry(), program.framework.ProgramFile); });
 }
 
 void StartSelf(Program& program, const std::string& serverSwitch) {
@@ -52,7 +54,7 @@ bool RegisterPlugIn(Program& program, bool showMessages) {
   FillRegistrationTexts(program);
   const auto& messages = program.texts.MsgFramework;
   runtime::ErrObject& err = program.Err;
-  CRegistry registry(err);
+  CRegistry registry(err, program.Registry());
   const RegisteredPlugIn before = ReadRegisteredPlugIn(registry);
   if (before.newer) {
     if (showMessages)

@@ -18,7 +18,7 @@ namespace {
 // The folder below which each model's interface file lies, in its own folder.
 std::string ReadImportPath(Program& program) {
   const std::string lonWorksPath =
-      CRegistry(program.Err)
+      CRegistry(program.Err, program.Registry())
           .MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue));
   return lonWorksPath + "\\Import\\Calyxtern\\";
 }

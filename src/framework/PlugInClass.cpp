@@ -2,7 +2,6 @@
 
 #include "framework/PlugInIdentity.h"
 #include "platform/Error.h"
-#include "platform/MachineRoot.h"
 #include "platform/com/ClassRegistration.h"
 #include "platform/com/PrivateBus.h"
 #include "platform/com/ServiceFile.h"
@@ -19,39 +18,38 @@ const com::LocalServerClass& PlugInClass() {
 }
 
 template <class Change>
-void ChangeClassKeys(const char* what, Change&& change) {
-  reg::RegistryStore store(reg::RegistryStore::FileIn(platform::MachineRoot()));
-  if (change(store) != reg::Status::Ok) {
+void ChangeClassKeys(reg::MachineRegistry& registry, const char* what, Change&& change) {
+  const std::unique_ptr<reg::RegistryStore> store = registry.Open();
+  if (change(*store) != reg::Status::Ok) {
     throw platform::RaisedError(
         kPathFileAccessError, kProjectName,
-        std::string("Cannot ") + what + " the class " + kProgId + " in the registry: " + store.LastError());
+        std::string("Cannot ") + what + " the class " + kProgId + " in the registry: " + store->LastError());
   }
 }
 
-std::filesystem::path ServiceFolder() {
-  return com::ServiceFolder(platform::MachineRoot());
-}
-
-void RaiseServiceFileFailure(const char* what) {
+void RaiseServiceFileFailure(const std::filesystem::path& serviceFolder, const char* what) {
   throw platform::RaisedError(kPathFileAccessError, kProjectName,
                               std::string("Cannot ") + what + " the bus service file " +
-                                  com::ServiceFileOf(ServiceFolder(), PlugInClass()).string());
+                                  com::ServiceFileOf(serviceFolder, PlugInClass()).string());
 }
 
 }  // namespace
 
-void RegisterPlugInClass(const std::filesystem::path& programFile) {
-  ChangeClassKeys("register", [&](reg::RegistryStore& store) {
+void RegisterPlugInClass(reg::MachineRegistry& registry, const std::filesystem::path& programFile) {
+  ChangeClassKeys(registry, "register", [&](reg::RegistryStore& store) {
     return com::RegisterLocalServer(store, PlugInClass(), programFile);
   });
   // The machine root's bus starts the server for a director from this file.
-  if (!com::WriteServiceFile(ServiceFolder(), PlugInClass(), programFile)) RaiseServiceFileFailure("write");
+  const std::filesystem::path serviceFolder = com::ServiceFolder(registry.Root());
+  if (!com::WriteServiceFile(serviceFolder, PlugInClass(), programFile))
+    RaiseServiceFileFailure(serviceFolder, "write");
 }
 
-void UnregisterPlugInClass() {
+void UnregisterPlugInClass(reg::MachineRegistry& registry) {
   // The service file goes first: no director starts a server for a class that is half removed.
-  if (!com::RemoveServiceFile(ServiceFolder(), PlugInClass())) RaiseServiceFileFailure("remove");
-  ChangeClassKeys("unregister",
+  const std::filesystem::path serviceFolder = com::ServiceFolder(registry.Root());
+  if (!com::RemoveServiceFile(serviceFolder, PlugInClass())) RaiseServiceFileFailure(serviceFolder, "remove");
+  ChangeClassKeys(registry, "unregister",
                   [](reg::RegistryStore& store) { return com::UnregisterLocalServer(store, PlugInClass()); });
 }
 

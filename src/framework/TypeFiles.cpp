@@ -66,7 +66,7 @@ std::string ParentFolder(const std::string& subfolder) {
 
 // Every failing step ends the look-ups below with false; the session closes what is still open.
 bool MakersSetListed(Program& program) {
-  CatalogSession session;
+  CatalogSession session(program.Registry());
   if (OpenCatalog(program, session, CatalogSession::kToRead) != lns::kResourceOk) return false;
   if (FindTypeFileSet(program, session, program.framework.TypeFileTable[0]) != lns::kResourceOk) return false;
   return CloseCatalog(program, session) == lns::kResourceOk;
@@ -78,8 +78,8 @@ void InitTypeFileTable(Program& program) {
   program.framework.TypeFileTable[0] = {kMakersSubfolder, kMakersProgramIdMask, kMakersResourceScope};
 }
 
-void InstallTypeFiles(runtime::ErrObject& err) {
-  CatalogSession session;
+void InstallTypeFiles(runtime::ErrObject& err, reg::MachineRegistry& registry) {
+  CatalogSession session(registry);
   if (session.Open(err, CatalogSession::kToChange) != lns::kResourceOk) return;
   // Its status is not examined: a folder that cannot be added just gives the refresh nothing to find.
   session.AddFolder(session.LonWorksFolder() + kMakersSubfolder);
@@ -88,11 +88,11 @@ void InstallTypeFiles(runtime::ErrObject& err) {
 }
 
 void InstallTypeFiles(Program& program) {
-  InstallTypeFiles(program.Err);
+  InstallTypeFiles(program.Err, program.Registry());
 }
 
 bool FindTypeFilesInCatalog(Program& program) {
-  CatalogSession session;
+  CatalogSession session(program.Registry());
   if (OpenCatalog(program, session, CatalogSession::kToChange) != lns::kResourceOk) return false;
   InitTypeFileTable(program);
   const TypeFileEntry& makersSet = program.framework.TypeFileTable[0];

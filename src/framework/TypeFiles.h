@@ -8,6 +8,10 @@ namespace runtime {
 struct ErrObject;
 }  // namespace runtime
 
+namespace reg {
+class MachineRegistry;
+}  // namespace reg
+
 namespace qvr {
 
 class Program;
@@ -28,8 +32,8 @@ void InitTypeFileTable(Program& program);
 
 // Adds the maker's types folder to the catalogue and refreshes it, as registering the plug-in on the
 // machine does. Reports nothing: a step that fails ends it after closing the catalogue. It needs nothing of
-// the program but its error object, so that tools can install the types of a machine root too.
-void InstallTypeFiles(runtime::ErrObject& err);
+// the program but its error object and registry, so that tools can install the types of a machine root too.
+void InstallTypeFiles(runtime::ErrObject& err, reg::MachineRegistry& registry);
 void InstallTypeFiles(Program& program);
 
 // When registering the plug-in in a network: true when the catalogue lists the maker's set, or after it

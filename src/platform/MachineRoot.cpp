@@ -69,9 +69,14 @@ std::optional<std::filesystem::path> PathInside(const std::filesystem::path& bas
   return inside;
 }
 
+std::filesystem::path RunningProgramFile() {
+  std::error_code error;
+  std::filesystem::path file = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::path() : file;
+}
+
 std::filesystem::path DataDir() {
-  if (std::string dir = EnvOrEmpty("QVR_DATA_DIR"); !dir.empty()) return dir;
-  return QVR_DATA_DIR;
+  return RunningProgramFile().parent_path().parent_path() / QVR_DATA_FOLDER;
 }
 
 }  // namespace platform

@@ -7,7 +7,8 @@
 namespace platform {
 
 // The folder that stands for the Windows machine: registry store, LonWorks folder, server sockets.
-// $LNS_ROOT, or ${XDG_DATA_HOME:-~/.local/share}/lns-machine when it is unset.
+// $LNS_ROOT, or ${XDG_DATA_HOME:-~/.local/share}/lns-machine when it is unset. Only a program's main reads
+// it; everything below is handed the root.
 std::filesystem::path MachineRoot();
 
 // Maps a path in the system's Windows spelling onto the file system. Backslashes become separators;
@@ -28,8 +29,12 @@ std::filesystem::path MapFilePath(const std::filesystem::path& machineRoot, std:
 std::optional<std::filesystem::path> PathInside(const std::filesystem::path& base,
                                                 const std::filesystem::path& relative);
 
-// The folder of the files the project ships (interface files, the maker's resource set, documents).
-// $QVR_DATA_DIR when set, else the source tree's data/ folder.
+// The running program's own file; empty when the system cannot tell it.
+std::filesystem::path RunningProgramFile();
+
+// The folder of the files the project ships (interface files, the maker's resource set, documents), found
+// from the running program: <program folder>/../share/<project>/data. An installed program finds it there,
+// and so does one in the build tree, where the build links that folder to the sources' data/.
 std::filesystem::path DataDir();
 
 }  // namespace platform

@@ -7,7 +7,7 @@
 namespace qvr {
 
 Program::Program(ui::Services& services, ui::FormBackend& backend, std::filesystem::path machineRoot)
-    : services_(services), app_(services.Loop(), backend, &services), machineRoot_(std::move(machineRoot)) {
+    : services_(services), app_(services.Loop(), backend, &services), registry_(std::move(machineRoot)) {
   services_.SetApplicationTitle(kApplicationTitle);
 }
 

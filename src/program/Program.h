@@ -17,7 +17,7 @@
 #include "platform/lns/LnsNetwork.h"
 #include "platform/lns/LnsObjectServer.h"
 #include "platform/lns/LnsSystem.h"
-#include "platform/registry/StoreFile.h"
+#include "platform/registry/MachineRegistry.h"
 #include "platform/runtime/ErrObject.h"
 #include "platform/runtime/RuntimeErrors.h"
 #include "platform/ui/Application.h"
@@ -74,7 +74,9 @@ class Program {
 
   ui::Services& Ui() const { return services_; }
   ui::Application& App() { return app_; }
-  const std::filesystem::path& MachineRoot() const { return machineRoot_; }
+  const std::filesystem::path& MachineRoot() const { return registry_.Root(); }
+  // The machine root's registry store on the connection the program keeps.
+  reg::MachineRegistry& Registry() { return registry_; }
 
   // The single-instance windows; each accessor creates the window on first use and loads it.
   qvr::fMain& fMain();
@@ -100,9 +102,8 @@ class Program {
  private:
   ui::Services& services_;
   ui::Application app_;
-  std::filesystem::path machineRoot_;
   // The settings are read again and again through the program's life: one registry connection serves them.
-  reg::StoreKeeper registryKept_;
+  reg::MachineRegistry registry_;
   ui::FormRegistry windows_;
   bool ended_ = false;
   std::function<void()> onEnd_;

@@ -25,9 +25,10 @@ const std::string kHoldTime = "F:3/C:0:91";  // SCPTholdTime, row 2 of the form
 const std::string kCommittedKey = "SOFTWARE\\Committed";
 const std::string kPlugInKey = "SOFTWARE\\LonWorks\\LCA\\Plug-Ins\\Calyxtern_qvr_lon_PlugIn";
 
-// Starts the built program `name` with `args`, its output discarded, and kills it after `delay`. True
-// when the kill ended it, false when it had ended by itself before.
-bool KilledAfter(const std::string& name, const std::vector<std::string>& args, milliseconds delay) {
+// Starts the built program `name` with `args` on the machine root `root`, its output discarded, and kills it
+// after `delay`. True when the kill ended it, false when it had ended by itself before.
+bool KilledAfter(const std::filesystem::path& root, const std::string& name,
+                 const std::vector<std::string>& args, milliseconds delay) {
   const std::string program = std::string(QVR_BIN_DIR) + "/" + name;
   std::vector<char*> argv = {const_cast<char*>(program.c_str())};
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
@@ -37,7 +38,8 @@ bool KilledAfter(const std::string& name, const std::vector<std::string>& args, 
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
   pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  e2e::RootEnvironment environment(root);
+  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environment.Get());
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) return false;
   std::this_thread::sleep_for(delay);
@@ -99,7 +101,7 @@ class Interruption : public e2e::LnsSendScript {
     for (int at = 1; at <= kills; ++at) {
       before();
       const milliseconds delay = duration * at / (kills + 1);
-      if (!KilledAfter(name, argsOf(at), delay)) continue;
+      if (!KilledAfter(root.Path(), name, argsOf(at), delay)) continue;
       ++landed;
       SCOPED_TRACE("killed after " + std::to_string(delay.count()) + " ms");
       check(at);

@@ -25,7 +25,8 @@ TEST(NetworkCreation, KilledHalfWayLeavesNoNetwork) {
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
   pid_t pid = 0;
-  ASSERT_EQ(posix_spawn(&pid, lns.c_str(), nullptr, nullptr, argv.data(), environ), 0);
+  e2e::RootEnvironment environment(root.Path());
+  ASSERT_EQ(posix_spawn(&pid, lns.c_str(), nullptr, nullptr, argv.data(), environment.Get()), 0);
   // Killed once it is filling the network's database.
   const auto file = root.Path() / "LonWorks" / "Databases" / "Big" / "network.sqlite";
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);

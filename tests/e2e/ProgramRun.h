@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -31,18 +32,39 @@ inline std::string ReadFile(const std::filesystem::path& file) {
   return text.str();
 }
 
-// Runs `program` with `args` and this process's environment (so $LNS_ROOT of a TempMachineRoot reaches
-// it); its output goes through files in `scratch`. A program that has not ended after `limit` (one waiting
-// for an answer that never comes) is killed: code -1.
+// This process's environment with $LNS_ROOT naming `root`: what a program started on that machine root sees.
+class RootEnvironment {
+ public:
+  explicit RootEnvironment(const std::filesystem::path& root) : variables_{"LNS_ROOT=" + root.string()} {
+    for (char** variable = environ; *variable; ++variable) {
+      if (std::string_view(*variable).rfind("LNS_ROOT=", 0) != 0) variables_.emplace_back(*variable);
+    }
+    for (std::string& variable : variables_) pointers_.push_back(variable.data());
+    pointers_.push_back(nullptr);
+  }
+  RootEnvironment(const RootEnvironment&) = delete;
+  RootEnvironment& operator=(const RootEnvironment&) = delete;
+
+  char** Get() { return pointers_.data(); }
+
+ private:
+  std::vector<std::string> variables_;
+  std::vector<char*> pointers_;
+};
+
+// Runs `program` with `args` on the machine root `root`: its environment is this process's with $LNS_ROOT
+// naming `root`, and its output goes through files there. A program that has not ended after `limit` (one
+// waiting for an answer that never comes) is killed: code -1.
 inline ProgramRun RunFile(const std::string& program, const std::vector<std::string>& args,
-                          const std::filesystem::path& scratch,
+                          const std::filesystem::path& root,
                           std::chrono::milliseconds limit = std::chrono::seconds(60)) {
-  const std::filesystem::path outFile = scratch / "stdout.txt";
-  const std::filesystem::path errFile = scratch / "stderr.txt";
+  const std::filesystem::path outFile = root / "stdout.txt";
+  const std::filesystem::path errFile = root / "stderr.txt";
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(program.c_str()));
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
+  RootEnvironment environment(root);
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
@@ -50,7 +72,7 @@ inline ProgramRun RunFile(const std::string& program, const std::vector<std::str
   posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   ProgramRun run;
   pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environment.Get());
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) {
     run.err = "cannot start " + program;
@@ -77,9 +99,9 @@ inline ProgramRun RunFile(const std::string& program, const std::vector<std::str
 
 // Runs the program `name` of the build's bin folder, as RunFile does.
 inline ProgramRun Run(const std::string& name, const std::vector<std::string>& args,
-                      const std::filesystem::path& scratch,
+                      const std::filesystem::path& root,
                       std::chrono::milliseconds limit = std::chrono::seconds(60)) {
-  return RunFile(std::string(QVR_BIN_DIR) + "/" + name, args, scratch, limit);
+  return RunFile(std::string(QVR_BIN_DIR) + "/" + name, args, root, limit);
 }
 
 }  // namespace e2e

@@ -34,6 +34,7 @@ class CRegistryTest : public ::testing::Test {
   }
 
   testsupport::TempMachineRoot root;
+  reg::MachineRegistry machine{root.Path()};
   runtime::ErrObject err;
 
  private:
@@ -52,7 +53,7 @@ TEST_F(CRegistryTest, ReadsGiveTheTextBeforeTheFirstNulOrNothing) {
   Put(Hive::CurrentUser, "SOFTWARE\\LonWorks\\LCA\\Applets\\Calyxtern_qvr_lon_PlugIn\\Window", "Left",
       RegValue{ValueType::Sz, "120"});
 
-  qvr::CRegistry registry(err);
+  qvr::CRegistry registry(err, machine);
   EXPECT_EQ(registry.MachineSetting(kPlugInKey, ""), "Calyxtern_qvr_lon_PlugIn");
   EXPECT_EQ(registry.MachineSetting("software\\lonworks\\lca\\plug-ins\\calyxtern_qvr_lon_plugin", "VERSION"),
             "1.5");
@@ -76,8 +77,8 @@ TEST_F(CRegistryTest, ReadsGiveTheTextBeforeTheFirstNulOrNothing) {
 
 TEST_F(CRegistryTest, ReadsOfAMachineWithoutRootGiveNothingAndCreateNothing) {
   const auto missing = root.Path() / "not-there";
-  setenv("LNS_ROOT", missing.c_str(), 1);
-  qvr::CRegistry registry(err);
+  reg::MachineRegistry missingMachine(missing);
+  qvr::CRegistry registry(err, missingMachine);
   EXPECT_EQ(registry.MachineSetting("SOFTWARE\\LonWorks", "LonWorks Path"), "");
   EXPECT_EQ(registry.Werte("Control Panel\\International", "sDecimal"), "");
   EXPECT_EQ(registry.FindFirstMachineKey("SOFTWARE"), "");
@@ -89,7 +90,7 @@ TEST_F(CRegistryTest, ReadsOfAMachineWithoutRootGiveNothingAndCreateNothing) {
 }
 
 TEST_F(CRegistryTest, WritesCreateTheWholeKeyPathAsText) {
-  qvr::CRegistry registry(err);
+  qvr::CRegistry registry(err, machine);
   registry.MachineSetting(kPlugInKey, "Language", "1");
   registry.MachineSetting(kPlugInKey, "", "Calyxtern_qvr_lon_PlugIn");
   registry.MachineSetting(kPlugInKey, "Description", "");
@@ -106,7 +107,7 @@ TEST_F(CRegistryTest, WritesCreateTheWholeKeyPathAsText) {
   EXPECT_EQ(reg::ReadText(Store(), Hive::CurrentUser,
                           "SOFTWARE\\LonWorks\\LCA\\Applets\\Calyxtern_qvr_lon_PlugIn\\Window", "Left"),
             "120");
-  EXPECT_EQ(qvr::CRegistry(err).MachineSetting(kPlugInKey, ""), "Calyxtern_qvr_lon_PlugIn");
+  EXPECT_EQ(qvr::CRegistry(err, machine).MachineSetting(kPlugInKey, ""), "Calyxtern_qvr_lon_PlugIn");
 
   // A write replaces a value of another type.
   Put(Hive::LocalMachine, kPlugInKey, "Scope", RegValue{ValueType::Dword, "3"});
@@ -117,7 +118,7 @@ TEST_F(CRegistryTest, WritesCreateTheWholeKeyPathAsText) {
 TEST_F(CRegistryTest, RefusedWriteLeavesTheErrorNumberAndChangesNothing) {
   Put(Hive::LocalMachine, kPlugInKey, "Language", RegValue{ValueType::Sz, "0"});
   MakeStoreReadOnly();
-  qvr::CRegistry registry(err);
+  qvr::CRegistry registry(err, machine);
   registry.MachineSetting(kPlugInKey, "Language", "1");
   EXPECT_EQ(err.Number, qvr::CRegistry::kWriteRefused);
   EXPECT_EQ(err.Number, -2147220991);
@@ -151,7 +152,7 @@ TEST_F(CRegistryTest, DeleteMachineKeyRemovesTheWholeTree) {
   Put(Hive::LocalMachine, "SOFTWARE\\LonWorks\\LCA\\Plug-Ins\\Other", "v", RegValue{ValueType::Sz, "kept"});
   Put(Hive::CurrentUser, kPlugInKey, "v", RegValue{ValueType::Sz, "other hive"});
 
-  qvr::CRegistry registry(err);
+  qvr::CRegistry registry(err, machine);
   EXPECT_TRUE(registry.DeleteMachineKey(kPlugInKey));
   EXPECT_FALSE(Store().KeyExists(Hive::LocalMachine, kPlugInKey));
   EXPECT_TRUE(Store().KeyExists(Hive::LocalMachine, "SOFTWARE\\LonWorks\\LCA\\Plug-Ins"));
@@ -171,14 +172,14 @@ TEST_F(CRegistryTest, DeleteMachineKeyRemovesTheWholeTree) {
 TEST_F(CRegistryTest, DeleteMachineKeyOnAReadOnlyStoreFailsAndKeepsTheTree) {
   Put(Hive::LocalMachine, kPlugInKey + "\\Sub\\Deeper", "v", RegValue{ValueType::Sz, "1"});
   MakeStoreReadOnly();
-  qvr::CRegistry registry(err);
+  qvr::CRegistry registry(err, machine);
   EXPECT_FALSE(registry.DeleteMachineKey(kPlugInKey));
   EXPECT_EQ(registry.MachineSetting(kPlugInKey + "\\Sub\\Deeper", "v"), "1");
   EXPECT_EQ(err.Number, 0);
 }
 
 TEST_F(CRegistryTest, EnumerationWalksTheSubkeysOnceAndThenGivesNothing) {
-  qvr::CRegistry registry(err);
+  qvr::CRegistry registry(err, machine);
   EXPECT_EQ(registry.GetNextMachineKey(), "");  // no walk started
   EXPECT_EQ(registry.GetNextMachineKey(), "");
 

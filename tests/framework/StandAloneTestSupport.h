@@ -32,11 +32,11 @@ class StandAloneTest : public ::testing::Test {
 
   std::string KeyValue(const std::string& name) {
     runtime::ErrObject err;
-    return qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, name);
+    return qvr::CRegistry(err, fixture.program().Registry()).MachineSetting(qvr::kPlugInKey, name);
   }
   void SetKeyValue(const std::string& name, const std::string& value) {
     runtime::ErrObject err;
-    qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, name, value);
+    qvr::CRegistry(err, fixture.program().Registry()).MachineSetting(qvr::kPlugInKey, name, value);
   }
   bool KeyExists() {
     reg::RegistryStore store(reg::RegistryStore::FileIn(fixture.root()));

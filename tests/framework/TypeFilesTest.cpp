@@ -33,7 +33,7 @@ class TypeFilesTest : public ::testing::Test {
 
   // Whether the catalogue lists a types file of the maker's set, asked of the catalogue itself.
   bool MakersSetListed() const {
-    lns::LnsResourceCatalog catalog;
+    lns::LnsResourceCatalog catalog(fixture_.root());
     long handle = 0;
     if (catalog.Open((LonWorks() / "Types").string(), 1, handle) != lns::kResourceOk) return false;
     std::string file, programIdTemplate;
@@ -46,8 +46,8 @@ class TypeFilesTest : public ::testing::Test {
 
   void SetLonWorksPath(const std::string& path) {
     runtime::ErrObject err;
-    qvr::CRegistry(err).MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue),
-                                       path);
+    qvr::CRegistry(err, program().Registry())
+        .MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue), path);
   }
 
   const std::vector<ui::HeadlessMessageBoxes::Record>& Boxes() { return fixture_.services().Boxes().Shown(); }
@@ -96,7 +96,7 @@ TEST_F(TypeFilesTest, InstallingRefreshesEvenWhenTheMakersFolderIsMissing) {
   const fs::path other = LonWorks() / "Types" / "User" / "Other";
   fs::create_directories(other);
   {
-    lns::LnsResourceCatalog catalog;
+    lns::LnsResourceCatalog catalog(fixture_.root());
     long handle = 0;
     ASSERT_EQ(catalog.Open((LonWorks() / "Types").string(), 0, handle), lns::kResourceOk);
     ASSERT_EQ(catalog.AddFolder(handle, other.string()), lns::kResourceOk);

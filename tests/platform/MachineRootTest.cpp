@@ -3,14 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "TempMachineRoot.h"
 
 namespace platform_test {
 namespace {
 
+// The one reader of the environment: what a program's main hands down.
 TEST(MachineRoot, FollowsLnsRootThenXdgDataHome) {
+  const char* previousRoot = std::getenv("LNS_ROOT");
+  const std::string savedRoot = previousRoot ? previousRoot : "";
   testsupport::TempMachineRoot root;
+  setenv("LNS_ROOT", root.Path().c_str(), 1);
   EXPECT_EQ(platform::MachineRoot(), root.Path());
 
   unsetenv("LNS_ROOT");
@@ -22,6 +27,7 @@ TEST(MachineRoot, FollowsLnsRootThenXdgDataHome) {
   EXPECT_EQ(platform::MachineRoot().filename(), "lns-machine");
   EXPECT_NE(platform::MachineRoot(), std::filesystem::path("/tmp/xdg-here/lns-machine"));
   if (previousXdg) setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
+  if (previousRoot) setenv("LNS_ROOT", savedRoot.c_str(), 1);
 }
 
 TEST(MachineRoot, MapsWindowsPathsInsideTheBase) {

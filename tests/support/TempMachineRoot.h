@@ -1,13 +1,11 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
-#include <string>
 
 namespace testsupport {
 
-// A fresh, empty machine root for one test; $LNS_ROOT points at it while the object lives, and the
-// folder is removed afterwards. Tests never touch the user's own root.
+// A fresh, empty machine root for one test, removed afterwards; the test hands its path to what it runs.
+// Tests never touch the user's own root.
 class TempMachineRoot {
  public:
   TempMachineRoot();
@@ -21,7 +19,6 @@ class TempMachineRoot {
 
  private:
   std::filesystem::path path_;
-  std::optional<std::string> previousRoot_;
 };
 
 }  // namespace testsupport

@@ -13,7 +13,7 @@ namespace testsupport {
 
 ProgramFixture::ProgramFixture() {
   reg::InitMachineRoot(root_.Path());
-  lns::InstallShippedResources(reg::LonWorksFolderIn(root_.Path()));
+  lns::InstallShippedResources(platform::DataDir(), reg::LonWorksFolderIn(root_.Path()));
   SetLanguage("english");
   program_ = std::make_unique<qvr::Program>(services_, backend_, root_.Path());
 }
@@ -22,7 +22,8 @@ ProgramFixture::~ProgramFixture() = default;
 
 void ProgramFixture::SetLanguage(const std::string& language) {
   runtime::ErrObject err;
-  qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, "Language", language);
+  reg::MachineRegistry registry(root_.Path());
+  qvr::CRegistry(err, registry).MachineSetting(qvr::kPlugInKey, "Language", language);
 }
 
 void ProgramFixture::CreateDemoNetwork() {

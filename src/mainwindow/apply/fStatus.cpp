@@ -57,8 +57,8 @@ void fStatus::Form_Load() {
   lbl_Zeit.SetCaption(messages[kMsgRemainingTime]);
   lblclose.SetCaption(messages[kMsgHowToCancel]);
   // Each load starts from the design caption, so the language's own caption is set at every load.
-  const Language language =
-      LanguageFromRegistryValue(CRegistry(program_.Err).MachineSetting(kPlugInKey, "Language"));
+  const Language language = LanguageFromRegistryValue(
+      CRegistry(program_.Err, program_.Registry()).MachineSetting(kPlugInKey, "Language"));
   if (const auto caption = TransferStatusCaption(language)) SetCaption(std::string(*caption));
 }
 

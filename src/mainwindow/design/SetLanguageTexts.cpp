@@ -73,8 +73,8 @@ void Apply(ui::Form& window, const WindowText& text) {
 }  // namespace
 
 Language SetLanguageTexts(Program& program, ui::Form& window, int windowNumber) {
-  const Language language =
-      LanguageFromRegistryValue(CRegistry(program.Err).MachineSetting(kPlugInKey, "Language"));
+  const Language language = LanguageFromRegistryValue(
+      CRegistry(program.Err, program.Registry()).MachineSetting(kPlugInKey, "Language"));
   if (windowNumber == kMainWindowTexts) FillTextTables(language, program.texts);
   for (const WindowText& text : WindowTexts(windowNumber, language)) Apply(window, text);
   return language;

@@ -28,6 +28,8 @@ constexpr long kReadFile = 0;
 
 // The resource files of one look-up and the objects that read them.
 struct ProfileFiles {
+  explicit ProfileFiles(reg::MachineRegistry& registry) : catalog(registry) {}
+
   CatalogSession catalog;
   lns::LnsResourceFile files;
   lns::LnsProfileTemplates templates{files};
@@ -94,7 +96,7 @@ bool fMain::DrfLookUp() {
     objects = runtime::Present(program_.framework.CurrentDevice).GetInterface().GetLonMarkObjects();
   });
 
-  ProfileFiles profiles;
+  ProfileFiles profiles(program_.Registry());
   bool succeeded =
       !step.Aborted() && profiles.catalog.Open(program_.Err, CatalogSession::kToRead) == lns::kResourceOk;
   if (succeeded) {

@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 
-#include "platform/MachineRoot.h"
 #include "platform/eventloop/EventLoop.h"
 #include "platform/lns/LnsComponentApp.h"
 #include "platform/lns/LnsEvent.h"
@@ -26,8 +25,7 @@ class LnsObjectServer {
       std::function<void(const long& tag, const std::string& value, const LnsNetworkVariable& variable)>;
   using NvUpdateErrorHandler = std::function<void(const long& tag, const LnsError& error)>;
 
-  explicit LnsObjectServer(platform::EventLoop& loop,
-                           std::filesystem::path machineRoot = platform::MachineRoot());
+  LnsObjectServer(platform::EventLoop& loop, std::filesystem::path machineRoot);
   ~LnsObjectServer();
   LnsObjectServer(const LnsObjectServer&) = delete;
   LnsObjectServer& operator=(const LnsObjectServer&) = delete;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "platform/Error.h"
@@ -36,7 +37,7 @@ std::optional<RegValue> StoredForm(const RegValue& value) {
 
 class RegistryStore::Impl {
  public:
-  explicit Impl(const std::filesystem::path& file) : db_(OpenStoreFile(file)) {}
+  explicit Impl(std::shared_ptr<sqlite::Database> db) : db_(std::move(db)) {}
 
   sqlite::Database& Db() { return *db_; }
 
@@ -109,7 +110,14 @@ class RegistryStore::Impl {
   std::string lastError_;
 };
 
-RegistryStore::RegistryStore(const std::filesystem::path& file) {
+RegistryStore::RegistryStore(const std::filesystem::path& file)
+    : RegistryStore(file, [&] { return OpenStoreFile(file); }) {}
+
+RegistryStore::RegistryStore(const std::filesystem::path& file, StoreKeeper& keeper)
+    : RegistryStore(file, [&] { return keeper.Open(file); }) {}
+
+RegistryStore::RegistryStore(const std::filesystem::path& file,
+                             const std::function<std::shared_ptr<sqlite::Database>()>& connect) {
   std::error_code ignored;
   if (!std::filesystem::is_directory(file.parent_path().empty() ? "." : file.parent_path(), ignored)) {
     throw platform::RaisedError(
@@ -117,7 +125,7 @@ RegistryStore::RegistryStore(const std::filesystem::path& file) {
         "cannot open the registry store " + file.string() + ": its folder does not exist");
   }
   try {
-    impl_ = std::make_unique<Impl>(file);
+    impl_ = std::make_unique<Impl>(connect());
   } catch (const sqlite::Error& failure) {
     throw platform::RaisedError(kStoreOpenFailed, "RegistryStore",
                                 std::string("cannot open the registry store ") + failure.what());

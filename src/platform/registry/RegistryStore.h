@@ -4,12 +4,19 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+namespace sqlite {
+class Database;
+}  // namespace sqlite
+
 namespace reg {
+
+class StoreKeeper;
 
 enum class Hive { LocalMachine, CurrentUser };
 
@@ -40,6 +47,8 @@ class RegistryStore {
   // permission is opened for reading only, and every write then gives StoreFailed. Throws
   // platform::RaisedError when the file cannot be opened or is no registry store.
   explicit RegistryStore(const std::filesystem::path& file);
+  // The same on the connection that `keeper` keeps.
+  RegistryStore(const std::filesystem::path& file, StoreKeeper& keeper);
   ~RegistryStore();
   RegistryStore(const RegistryStore&) = delete;
   RegistryStore& operator=(const RegistryStore&) = delete;
@@ -69,6 +78,9 @@ class RegistryStore {
   const std::string& LastError() const;
 
  private:
+  RegistryStore(const std::filesystem::path& file,
+                const std::function<std::shared_ptr<sqlite::Database>()>& connect);
+
   class Impl;
   std::unique_ptr<Impl> impl_;
 };

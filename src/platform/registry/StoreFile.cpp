@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <chrono>
-#include <optional>
 #include <string>
 
 #include "platform/sqlite/Transaction.h"
@@ -61,10 +60,12 @@ std::unique_ptr<sqlite::Database> OpenNewConnection(const std::filesystem::path&
   return db;
 }
 
+}  // namespace
+
 // What tells one file from another at the same path: a file removed and made anew (which may get the old
 // inode number), or whose permissions changed, needs a connection of its own. The change time moves only
 // when the log is written back into the file, so a connection is rarely opened again for nothing.
-struct FileIdentity {
+struct StoreKeeper::FileIdentity {
   std::string path;
   dev_t device = 0;
   ino_t inode = 0;
@@ -74,44 +75,29 @@ struct FileIdentity {
   bool operator==(const FileIdentity&) const = default;
 };
 
-std::optional<FileIdentity> IdentityOf(const std::filesystem::path& file) {
+std::unique_ptr<StoreKeeper::FileIdentity> StoreKeeper::IdentityOf(const std::filesystem::path& file) {
   struct stat status {};
-  if (stat(file.c_str(), &status) != 0) return std::nullopt;
-  return FileIdentity{std::filesystem::absolute(file).string(),
-                      status.st_dev,
-                      status.st_ino,
-                      status.st_mode,
-                      status.st_ctim.tv_sec,
-                      status.st_ctim.tv_nsec};
+  if (stat(file.c_str(), &status) != 0) return nullptr;
+  return std::make_unique<FileIdentity>(FileIdentity{std::filesystem::absolute(file).string(), status.st_dev,
+                                                     status.st_ino, status.st_mode, status.st_ctim.tv_sec,
+                                                     status.st_ctim.tv_nsec});
 }
-
-// The connection a StoreKeeper keeps.
-struct KeptConnection {
-  int keepers = 0;
-  std::optional<FileIdentity> identity;
-  std::shared_ptr<sqlite::Database> db;
-};
-
-thread_local KeptConnection kept;
-
-}  // namespace
 
 std::shared_ptr<sqlite::Database> OpenStoreFile(const std::filesystem::path& file) {
-  if (kept.keepers == 0) return OpenNewConnection(file);
-  std::optional<FileIdentity> identity = IdentityOf(file);
-  if (kept.db && identity && identity == kept.identity) return kept.db;
-  kept.db.reset();
-  kept.db = OpenNewConnection(file);
-  kept.identity = IdentityOf(file);  // a file made just now has one only after the connection made it
-  return kept.db;
+  return OpenNewConnection(file);
 }
 
-StoreKeeper::StoreKeeper() {
-  ++kept.keepers;
-}
+StoreKeeper::StoreKeeper() = default;
 
-StoreKeeper::~StoreKeeper() {
-  if (--kept.keepers == 0) kept = KeptConnection{};
+StoreKeeper::~StoreKeeper() = default;
+
+std::shared_ptr<sqlite::Database> StoreKeeper::Open(const std::filesystem::path& file) {
+  const std::unique_ptr<FileIdentity> identity = IdentityOf(file);
+  if (db_ && identity && identity_ && *identity == *identity_) return db_;
+  db_.reset();
+  db_ = OpenNewConnection(file);
+  identity_ = IdentityOf(file);  // a file made just now has one only after the connection made it
+  return db_;
 }
 
 }  // namespace reg

@@ -13,6 +13,10 @@ bool IsReadOnlyCode(int code) {
   return (code & 0xFF) == SQLITE_READONLY;
 }
 
+bool IsDamagedCode(int code) {
+  return (code & 0xFF) == SQLITE_CORRUPT || (code & 0xFF) == SQLITE_NOTADB;
+}
+
 Error NotADatabase(const std::string& message) {
   return Error(SQLITE_NOTADB, message);
 }

@@ -9,6 +9,8 @@ namespace sqlite {
 bool IsBusyCode(int code);
 // True for the result code of a write to a database that is open for reading only.
 bool IsReadOnlyCode(int code);
+// True for the result code of a call that found the file damaged, or no database at all.
+bool IsDamagedCode(int code);
 
 // A failed SQLite call: its (extended) result code, and a text naming the file, the reason and the
 // statement that failed.
@@ -19,6 +21,7 @@ class Error : public std::runtime_error {
   int Code() const { return code_; }
   bool IsBusy() const { return IsBusyCode(code_); }
   bool IsReadOnly() const { return IsReadOnlyCode(code_); }
+  bool IsDamaged() const { return IsDamagedCode(code_); }
 
  private:
   int code_;

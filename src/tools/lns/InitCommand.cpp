@@ -25,9 +25,7 @@ constexpr const char* kPlugInProgram = "Calyxtern_qvr_lon_PlugIn";
 
 // The plug-in program lies beside this one.
 std::filesystem::path PlugInProgram() {
-  std::error_code error;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  return (error ? std::filesystem::path() : self.parent_path()) / kPlugInProgram;
+  return platform::RunningProgramFile().parent_path() / kPlugInProgram;
 }
 
 // The demo machine is one on which the plug-in is registered, in English, as an installer registers it:
@@ -83,7 +81,7 @@ void SimulateOnlineDevices(lns::LnsSubsystems subsystems) {
 int CreateDemo(ToolContext& context) {
   if (!RegisterPlugIn(context)) return kFailed;
   try {
-    lns::CreateDemoNetwork(context.root, platform::DataDir() / "interfaces");
+    lns::CreateDemoNetwork(context.root, context.data / "interfaces");
   } catch (const lns::LnsError& error) {
     if (error.Number() != lns::kLnsAlreadyExists) throw;
     context.out << "network Demo exists already; kept as it is\n";
@@ -100,7 +98,7 @@ int RunInit(ToolContext& context, const Args& args) {
   const bool demo = args.size() == 1 && args.front() == "--demo";
   if (!args.empty() && !demo) return Usage(context, "init");
   reg::InitMachineRoot(context.root);
-  lns::InstallShippedResources(reg::LonWorksFolderIn(context.root));
+  lns::InstallShippedResources(context.data, reg::LonWorksFolderIn(context.root));
   context.out << "machine root ready: " << context.root.string() << '\n';
   return demo ? CreateDemo(context) : kOk;
 }

@@ -6,7 +6,6 @@
 
 #include "platform/EchoedText.h"
 #include "platform/Error.h"
-#include "platform/MachineRoot.h"
 #include "tools/lns/Commands.h"
 #include "tools/lns/Help.h"
 
@@ -55,9 +54,7 @@ bool NeedsWindows(const Args& args) {
   });
 }
 
-int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, ui::UiPlatform* windows,
-               ComDirector* com) {
-  ToolContext context{platform::MachineRoot(), out, err, windows, com};
+int RunLnsTool(const Args& args, ToolContext& context) {
   if (args.size() == 1 && AsksForHelp(args.front())) {
     PrintGeneralHelp(context);
     return kOk;
@@ -73,9 +70,9 @@ int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, ui::UiPla
   try {
     return command->second(context, Args(args.begin() + 1, args.end()));
   } catch (const platform::RaisedError& error) {
-    err << "lns " << args.front() << ": " << platform::EscapeControls(error.Description()) << '\n';
+    context.err << "lns " << args.front() << ": " << platform::EscapeControls(error.Description()) << '\n';
   } catch (const std::exception& error) {
-    err << "lns " << args.front() << ": " << platform::EscapeControls(error.what()) << '\n';
+    context.err << "lns " << args.front() << ": " << platform::EscapeControls(error.what()) << '\n';
   }
   return kFailed;
 }

@@ -20,6 +20,7 @@ enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2, kMissing = 3 };
 
 struct ToolContext {
   std::filesystem::path root;  // the machine root
+  std::filesystem::path data;  // the files the project ships (platform::DataDir())
   std::ostream& out;
   std::ostream& err;
   ui::UiPlatform* windows = nullptr;  // where windows can be shown; none in a tool built without a toolkit
@@ -28,10 +29,8 @@ struct ToolContext {
 
 using Args = std::vector<std::string>;
 
-// Runs one `lns` command line (without the program name). `windows` is the window system that commands
-// may show windows on, `com` the way to the plug-in program over the bus; either may be null.
-int RunLnsTool(const Args& args, std::ostream& out, std::ostream& err, ui::UiPlatform* windows = nullptr,
-               ComDirector* com = nullptr);
+// Runs one `lns` command line (without the program name) in `context`.
+int RunLnsTool(const Args& args, ToolContext& context);
 
 // Whether the command line shows windows or reaches the plug-in program over the bus (`send` with
 // --show, --screenshot or --com), which needs the window system.

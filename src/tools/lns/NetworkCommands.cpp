@@ -1,6 +1,5 @@
 #include <functional>
 
-#include "platform/MachineRoot.h"
 #include "platform/lns/DeviceStates.h"
 #include "platform/lns/sim/ScaleNetwork.h"
 #include "platform/lns/storage/DeviceRecord.h"
@@ -38,7 +37,7 @@ int CreateNetwork(ToolContext& context, const Args& args) {
   platform::HeadlessEventLoop loop;
   lns::LnsObjectServer server(loop, context.root);
   server.Open();
-  lns::CreateScaleNetwork(server, args[1], *count, platform::DataDir() / "interfaces");
+  lns::CreateScaleNetwork(server, args[1], *count, context.data / "interfaces");
   if (*timing != lns::ChannelTiming::None) PutChannelTiming(context, args[1], *timing);
   return kOk;
 }

@@ -50,21 +50,19 @@ TEST_F(ServerLife, TheBusStartsForAnyRootPathAndAfterItsDaemonWasKilled) {
   std::filesystem::create_directories(Root() / name);
   const std::filesystem::path before = std::filesystem::current_path();
   std::filesystem::current_path(Root());
-  const std::string outerRoot = std::getenv("LNS_ROOT");
-  setenv("LNS_ROOT", name.c_str(), 1);
-  ASSERT_EQ(Lns({"init", "--demo"}).code, 0);
-  ASSERT_EQ(PlugIn({"/regplugin", "/english"}).code, 0);
-  EXPECT_EQ(Lns(kOpenRoom).out, "device: Room 101\n");
-  const e2e::ProgramRun address = Lns({"bus", "address"});
+  const auto lns = [&](const std::vector<std::string>& args) { return e2e::Run("lns", args, name); };
+  ASSERT_EQ(lns({"init", "--demo"}).code, 0);
+  ASSERT_EQ(e2e::Run("Calyxtern_qvr_lon_PlugIn", {"/regplugin", "/english"}, name).code, 0);
+  EXPECT_EQ(lns(kOpenRoom).out, "device: Room 101\n");
+  const e2e::ProgramRun address = lns({"bus", "address"});
   EXPECT_EQ(address.out, "unix:path=" + Root().string() + "/a%20b%27%22%3f%26%3c%09%c3%bc/bus/socket\n");
 
   const pid_t daemon = std::stoi(e2e::ReadFile(Root() / name / "bus" / "bus.pid"));
   ASSERT_EQ(kill(daemon, SIGKILL), 0);
-  EXPECT_EQ(Lns({"bus", "address"}).code, 1) << "a killed daemon still counts as running";
-  const e2e::ProgramRun again = Lns(kOpenRoom);
+  EXPECT_EQ(lns({"bus", "address"}).code, 1) << "a killed daemon still counts as running";
+  const e2e::ProgramRun again = lns(kOpenRoom);
   EXPECT_EQ(again.out, "device: Room 101\n") << again.err;
-  EXPECT_EQ(Lns({"bus", "stop"}).code, 0);
-  setenv("LNS_ROOT", outerRoot.c_str(), 1);
+  EXPECT_EQ(lns({"bus", "stop"}).code, 0);
   std::filesystem::current_path(before);
 }
 

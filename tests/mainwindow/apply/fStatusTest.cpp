@@ -53,7 +53,7 @@ TEST_F(TransferStatusTest, LoadsTopLeftWithItsTextsAndEveryClosingCancels) {
   // Every load starts from the design, and each gets the caption of the registered language again.
   EXPECT_EQ(status().Caption(), "State");
   status().Unload();
-  qvr::CRegistry(program().Err).MachineSetting(qvr::kPlugInKey, "Language", "german");
+  qvr::CRegistry(program().Err, program().Registry()).MachineSetting(qvr::kPlugInKey, "Language", "german");
   EXPECT_EQ(status().Caption(), "Status");
 }
 

@@ -40,18 +40,18 @@ class DrfLookUpTest : public testsupport::DemoDevicesTest {
   }
   void TearDown() override { program().fProgress().lblStatus.AttachPeer(nullptr); }
 
-  static fs::path LonWorks() { return reg::LonWorksFolderIn(platform::MachineRoot()); }
+  fs::path LonWorks() { return reg::LonWorksFolderIn(program().MachineRoot()); }
 
   // Lists `folder` in the catalogue and searches it again.
-  static void ListInCatalog(const fs::path& folder) {
-    lns::LnsResourceCatalog catalog;
+  void ListInCatalog(const fs::path& folder) {
+    lns::LnsResourceCatalog catalog(program().MachineRoot());
     long handle = 0;
     ASSERT_EQ(catalog.Open((LonWorks() / "Types").string(), 0, handle), lns::kResourceOk);
     ASSERT_EQ(catalog.AddFolder(handle, folder.string()), lns::kResourceOk);
     ASSERT_EQ(catalog.Refresh(handle), lns::kResourceOk);
     catalog.Close(handle);
   }
-  static void ListMakersSet() { ListInCatalog(LonWorks() / "Types" / "User" / "Calyxtern"); }
+  void ListMakersSet() { ListInCatalog(LonWorks() / "Types" / "User" / "Calyxtern"); }
 
   // A profile file of the device's own program ID at `scope` with `profiles`, listed in the catalogue.
   fs::path AddProfileFile(int scope, const std::vector<int>& profiles) {
@@ -140,8 +140,9 @@ TEST_F(DrfLookUpTest, NoResourceSetForTheDeviceLeavesEveryModeAndSucceeds) {
 TEST_F(DrfLookUpTest, ACatalogueThatCannotBeOpenedFailsAndClosesTheProgressWindows) {
   ListMakersSet();
   runtime::ErrObject err;
-  qvr::CRegistry(err).MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue),
-                                     (LonWorks() / "Gone").string());
+  qvr::CRegistry(err, program().Registry())
+      .MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue),
+                      (LonWorks() / "Gone").string());
   program().fStartbild().Show();
   EXPECT_FALSE(program().fMain().DrfLookUp());
   EXPECT_EQ(Modes(), std::vector<int>(8, 0));

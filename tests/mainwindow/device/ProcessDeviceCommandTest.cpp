@@ -101,7 +101,7 @@ TEST_F(DeviceCommandTest, FailedLookUpAsksWhetherToGoOn) {
   // look-up cannot open the catalogue.
   ASSERT_TRUE(qvr::CheckTypeFilesInstalled(program()));
   const std::filesystem::path nowhere = program().MachineRoot() / "no-such-folder";
-  qvr::CRegistry(program().Err)
+  qvr::CRegistry(program().Err, program().Registry())
       .MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue), nowhere.string());
 
   boxes().QueueAnswer(ui::vbNo, MsgMain(kMsgLonMarkModesNotSet));

@@ -62,7 +62,7 @@ TEST_F(HelpOnFocusTest, ThePaneShowsTheHelpInTheInterfaceLanguage) {
   window().UserMovesFocus(Nci(12));
   EXPECT_TRUE(Pane().starts_with("SCPT Type:")) << Pane();
   runtime::ErrObject err;
-  qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, "Language", "german");
+  qvr::CRegistry(err, program().Registry()).MachineSetting(qvr::kPlugInKey, "Language", "german");
   qvr::SetLanguageTexts(program(), window(), qvr::kMainWindowTexts);
   window().UserMovesFocus(Nvi(8));
   window().UserMovesFocus(Nci(12));

@@ -26,7 +26,7 @@ class AboutTest : public ApplyTest {
   qvr::fAbout* about() { return program().Windows().Find<qvr::fAbout>(); }
   void SetLanguage(const std::string& language) {
     runtime::ErrObject err;
-    qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, "Language", language);
+    qvr::CRegistry(err, program().Registry()).MachineSetting(qvr::kPlugInKey, "Language", language);
   }
   // Where `lns init` installs the program's documents.
   fs::path ProgramFolder() {

@@ -125,7 +125,7 @@ TEST_F(ParameterFileTest, SavingWritesTheDevicesValuesAndReplacesAnOlderFileWhol
   EXPECT_EQ(request.filter, "Parameter (*.par)|*.par");
   EXPECT_EQ(request.flags, kSaveDialogFlags);
   EXPECT_EQ(fs::path(request.initDir),
-            reg::LonWorksFolderIn(platform::MachineRoot()) / "PlugIns" / "Calyxtern" / "qvr_lon");
+            reg::LonWorksFolderIn(program().MachineRoot()) / "PlugIns" / "Calyxtern" / "qvr_lon");
 
   // A smaller model's 37 values over the 56 of the file: nothing of the old content stays.
   Open("Floor 2", "Room 201");

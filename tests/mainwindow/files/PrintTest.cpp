@@ -151,7 +151,7 @@ TEST_F(PrintTest, TheChoiceWindowStartsUntickedInTheInterfaceLanguageAndItsClose
 
   // German keeps the window's design texts.
   runtime::ErrObject err;
-  qvr::CRegistry(err).MachineSetting(qvr::kPlugInKey, "Language", "german");
+  qvr::CRegistry(err, program().Registry()).MachineSetting(qvr::kPlugInKey, "Language", "german");
   backend().ExpectModal("fDruckmenue", [](ui::Form& form) {
     auto& choice = static_cast<qvr::fDruckmenue&>(form);
     EXPECT_EQ(choice.Caption(), "Druckinhalt");

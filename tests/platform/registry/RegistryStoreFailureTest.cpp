@@ -3,6 +3,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "TempMachineRoot.h"
@@ -105,21 +106,20 @@ TEST(RegistryStoreFailure, AKeptConnectionFollowsTheFileAtItsPath) {
   testsupport::TempMachineRoot root;
   const auto file = reg::RegistryStore::FileIn(root.Path());
   reg::StoreKeeper keeper;
-  WriteSample(file);
+  const auto kept = [&] { return std::make_unique<reg::RegistryStore>(file, keeper); };
+  ASSERT_EQ(kept()->SetValue(Hive::LocalMachine, "SOFTWARE\\LonWorks\\Sub", "LonWorks Path", kText, true),
+            Status::Ok);
   ExpectSampleIntact(file);
 
   for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(file.string() + suffix);
-  {
-    reg::RegistryStore fresh(file);
-    EXPECT_EQ(reg::ReadText(fresh, Hive::LocalMachine, "SOFTWARE\\LonWorks\\Sub", "LonWorks Path"),
-              std::nullopt);
-  }
+  EXPECT_EQ(reg::ReadText(*kept(), Hive::LocalMachine, "SOFTWARE\\LonWorks\\Sub", "LonWorks Path"),
+            std::nullopt);
 
   WriteSample(file);
+  EXPECT_EQ(reg::ReadText(*kept(), Hive::LocalMachine, "SOFTWARE\\LonWorks\\Sub", "LonWorks Path"), "kept");
   namespace fs = std::filesystem;
   fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  reg::RegistryStore readOnly(file);
-  EXPECT_EQ(readOnly.SetValue(Hive::LocalMachine, "SOFTWARE\\LonWorks", "New", kText), Status::StoreFailed);
+  EXPECT_EQ(kept()->SetValue(Hive::LocalMachine, "SOFTWARE\\LonWorks", "New", kText), Status::StoreFailed);
   ExpectSampleIntact(file);
 }
 

@@ -52,7 +52,7 @@ TEST_F(ChannelCommandTest, OnFt10EveryAccessThatReachesADeviceTakesOneTransactio
   };
   EXPECT_EQ(HeldMs("Demo", writeOnline), 0);
 
-  ASSERT_EQ(Lns({"channel", "Demo", "ft10"}).code, 0);
+  ASSERT_EQ(Lns(root_.Path(), {"channel", "Demo", "ft10"}).code, 0);
   EXPECT_EQ(HeldMs("Demo", writeOnline), 11);
   EXPECT_EQ(
       HeldMs("Demo",
@@ -72,22 +72,22 @@ TEST_F(ChannelCommandTest, OnFt10EveryAccessThatReachesADeviceTakesOneTransactio
                      property.PutValue(property.GetValue());
                    }),
             0);
-  ASSERT_EQ(Lns({"device", "fault", "Demo", "Floor 1/Room 101", "refuse-writes", "1"}).code, 0);
+  ASSERT_EQ(Lns(root_.Path(), {"device", "fault", "Demo", "Floor 1/Room 101", "refuse-writes", "1"}).code, 0);
   EXPECT_EQ(HeldMs("Demo", [&](lns::LnsSystem& system) { EXPECT_ANY_THROW(writeOnline(system)); }), 11);
 
-  ASSERT_EQ(Lns({"channel", "Demo", "none"}).code, 0);
+  ASSERT_EQ(Lns(root_.Path(), {"channel", "Demo", "none"}).code, 0);
   EXPECT_EQ(HeldMs("Demo", writeOnline), 0);
 
   for (const lnstool::Args& bad : {lnstool::Args{"channel", "Demo"}, lnstool::Args{"channel", "Demo", "ft20"},
                                    lnstool::Args{"channel", "Demo", "ft10", "x"}}) {
-    EXPECT_EQ(Lns(bad).code, 2) << bad.back();
+    EXPECT_EQ(Lns(root_.Path(), bad).code, 2) << bad.back();
   }
-  EXPECT_EQ(Lns({"channel", "Nowhere", "ft10"}).code, 1);
+  EXPECT_EQ(Lns(root_.Path(), {"channel", "Nowhere", "ft10"}).code, 1);
 }
 
 TEST_F(ChannelCommandTest, ANetworkCanBeCreatedWithItsChannelTiming) {
-  ASSERT_EQ(Lns({"network", "create", "Slow", "--devices", "4", "--channel", "ft10"}).code, 0);
-  ASSERT_EQ(Lns({"network", "create", "Fast", "--devices", "4"}).code, 0);
+  ASSERT_EQ(Lns(root_.Path(), {"network", "create", "Slow", "--devices", "4", "--channel", "ft10"}).code, 0);
+  ASSERT_EQ(Lns(root_.Path(), {"network", "create", "Fast", "--devices", "4"}).code, 0);
   const auto timing = [&](const std::string& name) {
     lns::ChannelTiming read = lns::ChannelTiming::None;
     HeldMs(name, [&](lns::LnsSystem& system) { read = system.GetChannelTiming(); });
@@ -100,9 +100,9 @@ TEST_F(ChannelCommandTest, ANetworkCanBeCreatedWithItsChannelTiming) {
        {lnstool::Args{"network", "create", "X", "--devices", "4", "--channel", "ft20"},
         lnstool::Args{"network", "create", "X", "--devices", "4", "--chanel", "ft10"},
         lnstool::Args{"network", "create", "X", "--devices", "4", "--channel"}}) {
-    EXPECT_EQ(Lns(bad).code, 2) << bad[5];
+    EXPECT_EQ(Lns(root_.Path(), bad).code, 2) << bad[5];
   }
-  EXPECT_EQ(Lns({"networks"}).out.find("X\n"), std::string::npos);
+  EXPECT_EQ(Lns(root_.Path(), {"networks"}).out.find("X\n"), std::string::npos);
 }
 
 }  // namespace

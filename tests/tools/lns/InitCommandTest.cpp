@@ -18,7 +18,7 @@ using lnstooltest::Lns;
 
 TEST(LnsInit, CreatesTheFolderTreeAndTheRegistryValues) {
   testsupport::TempMachineRoot root;
-  auto run = Lns({"init"});
+  auto run = Lns(root.Path(), {"init"});
   ASSERT_EQ(run.code, lnstool::kOk) << run.err;
   EXPECT_NE(run.out.find(root.Path().string()), std::string::npos) << run.out;
   for (const char* folder : {"Types", "Import", "PlugIns"}) {
@@ -33,36 +33,38 @@ TEST(LnsInit, CreatesTheFolderTreeAndTheRegistryValues) {
     EXPECT_TRUE(std::filesystem::is_regular_file(program / file)) << file;
   }
 
-  run = Lns({"reg", "get", "HKLM", "SOFTWARE\\LonWorks", "LonWorks Path"});
+  run = Lns(root.Path(), {"reg", "get", "HKLM", "SOFTWARE\\LonWorks", "LonWorks Path"});
   EXPECT_EQ(run.out, "C:\\LonWorks\n");
-  run = Lns({"reg", "get", "HKCU", "Control Panel\\International", "sDecimal"});
+  run = Lns(root.Path(), {"reg", "get", "HKCU", "Control Panel\\International", "sDecimal"});
   ASSERT_EQ(run.code, lnstool::kOk);
   EXPECT_EQ(run.out.size(), 2u) << run.out;  // one separator character and the line end
 }
 
 TEST(LnsInit, NeverOverwritesAValueThatIsThere) {
   testsupport::TempMachineRoot root;
-  ASSERT_EQ(Lns({"reg", "set", "HKCU", "Control Panel\\International", "sDecimal", ";"}).code, lnstool::kOk);
-  ASSERT_EQ(Lns({"reg", "set", "HKLM", "SOFTWARE\\LonWorks", "LonWorks Path", "/opt/lonworks"}).code,
+  ASSERT_EQ(Lns(root.Path(), {"reg", "set", "HKCU", "Control Panel\\International", "sDecimal", ";"}).code,
             lnstool::kOk);
-  ASSERT_EQ(Lns({"init"}).code, lnstool::kOk);
-  ASSERT_EQ(Lns({"init"}).code, lnstool::kOk);
-  EXPECT_EQ(Lns({"reg", "get", "HKCU", "Control Panel\\International", "sDecimal"}).out, ";\n");
-  EXPECT_EQ(Lns({"reg", "get", "HKLM", "SOFTWARE\\LonWorks", "LonWorks Path"}).out, "/opt/lonworks\n");
+  ASSERT_EQ(
+      Lns(root.Path(), {"reg", "set", "HKLM", "SOFTWARE\\LonWorks", "LonWorks Path", "/opt/lonworks"}).code,
+      lnstool::kOk);
+  ASSERT_EQ(Lns(root.Path(), {"init"}).code, lnstool::kOk);
+  ASSERT_EQ(Lns(root.Path(), {"init"}).code, lnstool::kOk);
+  EXPECT_EQ(Lns(root.Path(), {"reg", "get", "HKCU", "Control Panel\\International", "sDecimal"}).out, ";\n");
+  EXPECT_EQ(Lns(root.Path(), {"reg", "get", "HKLM", "SOFTWARE\\LonWorks", "LonWorks Path"}).out,
+            "/opt/lonworks\n");
 }
 
 TEST(LnsInit, RefusesOtherArgumentsAndReportsWhatCannotBeMade) {
   testsupport::TempMachineRoot root;
   for (const lnstool::Args& args : {lnstool::Args{"init", "--demo", "x"}, lnstool::Args{"init", "demo"}}) {
-    auto run = Lns(args);
+    auto run = Lns(root.Path(), args);
     EXPECT_EQ(run.code, lnstool::kUsage);
     EXPECT_NE(run.err.find("usage: lns init"), std::string::npos) << run.err;
   }
-  EXPECT_NE(Lns({"init", "--demo"}).code, lnstool::kUsage);
+  EXPECT_NE(Lns(root.Path(), {"init", "--demo"}).code, lnstool::kUsage);
 
   std::ofstream(root.Path() / "file") << "x";
-  setenv("LNS_ROOT", (root.Path() / "file").c_str(), 1);
-  auto run = Lns({"init"});
+  auto run = Lns(root.Path() / "file", {"init"});
   EXPECT_EQ(run.code, lnstool::kFailed);
   EXPECT_NE(run.err.find("lns init: "), std::string::npos) << run.err;
 }
@@ -74,8 +76,9 @@ TEST(LnsInit, ManyAtOnceAllSucceed) {
   std::vector<lnstooltest::ToolRun> runs(8);
   std::vector<std::thread> threads;
   for (auto& run : runs) {
-    threads.emplace_back([&run] {
-      for (int round = 0; round < 3 && run.code != lnstool::kFailed; ++round) run = Lns({"init"});
+    threads.emplace_back([&run, &root] {
+      for (int round = 0; round < 3 && run.code != lnstool::kFailed; ++round)
+        run = Lns(root.Path(), {"init"});
     });
   }
   for (auto& thread : threads) thread.join();
@@ -91,23 +94,21 @@ TEST(LnsInit, AFailedDemoLeavesNoNetwork) {
   const std::filesystem::path data = root.Path() / "data";
   std::filesystem::copy(platform::DataDir(), data, std::filesystem::copy_options::recursive);
   std::ofstream(data / "interfaces" / "qvrl207.xif", std::ios::trunc) << "not an interface\n";
-  setenv("QVR_DATA_DIR", data.c_str(), 1);
-  auto run = Lns({"init", "--demo"});
-  unsetenv("QVR_DATA_DIR");
+  auto run = Lns(root.Path(), {"init", "--demo"}, data);
   EXPECT_EQ(run.code, lnstool::kFailed);
-  EXPECT_EQ(Lns({"networks"}).out, "");
+  EXPECT_EQ(Lns(root.Path(), {"networks"}).out, "");
 
-  run = Lns({"init", "--demo"});
+  run = Lns(root.Path(), {"init", "--demo"});
   EXPECT_EQ(run.code, lnstool::kOk) << run.err;
   EXPECT_NE(run.out.find("network Demo created"), std::string::npos) << run.out;
-  const std::string devices = Lns({"devices", "Demo"}).out;
+  const std::string devices = Lns(root.Path(), {"devices", "Demo"}).out;
   EXPECT_EQ(std::count(devices.begin(), devices.end(), '\n'), 8) << devices;
 }
 
 // The demo's online devices are simulated; `lns device simulate` switches one off and on.
 TEST(LnsInit, DemoSimulatesItsOnlineDevices) {
   testsupport::TempMachineRoot root;
-  ASSERT_EQ(Lns({"init", "--demo"}).code, lnstool::kOk);
+  ASSERT_EQ(Lns(root.Path(), {"init", "--demo"}).code, lnstool::kOk);
   const auto simulated = [&](const char* subsystem, const char* device) {
     platform::HeadlessEventLoop loop;
     lns::LnsObjectServer server(loop, root.Path());
@@ -123,11 +124,12 @@ TEST(LnsInit, DemoSimulatesItsOnlineDevices) {
   EXPECT_FALSE(simulated("Floor 1", "Room 103"));  // offline
   EXPECT_FALSE(simulated("Floor 2", "Room 203"));  // unconfigured
 
-  EXPECT_EQ(Lns({"device", "simulate", "Demo", "Floor 1/Room 101", "off"}).code, lnstool::kOk);
+  EXPECT_EQ(Lns(root.Path(), {"device", "simulate", "Demo", "Floor 1/Room 101", "off"}).code, lnstool::kOk);
   EXPECT_FALSE(simulated("Floor 1", "Room 101"));
-  EXPECT_EQ(Lns({"device", "simulate", "Demo", "Floor 1/Room 103", "on"}).code, lnstool::kOk);
+  EXPECT_EQ(Lns(root.Path(), {"device", "simulate", "Demo", "Floor 1/Room 103", "on"}).code, lnstool::kOk);
   EXPECT_TRUE(simulated("Floor 1", "Room 103"));
-  EXPECT_EQ(Lns({"device", "simulate", "Demo", "Floor 1/Room 103", "maybe"}).code, lnstool::kUsage);
+  EXPECT_EQ(Lns(root.Path(), {"device", "simulate", "Demo", "Floor 1/Room 103", "maybe"}).code,
+            lnstool::kUsage);
 }
 
 }  // namespace

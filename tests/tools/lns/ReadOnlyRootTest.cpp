@@ -70,13 +70,13 @@ const std::vector<lnstool::Args> kReads = {
 // Reading a machine root changes none of its files, so a root that the user may only read can be read.
 TEST(ReadOnlyRoot, ReadsWriteNothingAndWorkWithoutWritePermission) {
   testsupport::TempMachineRoot root;
-  ASSERT_EQ(Lns({"init", "--demo"}).code, lnstool::kOk);
+  ASSERT_EQ(Lns(root.Path(), {"init", "--demo"}).code, lnstool::kOk);
   // Opening a device the first time sets its objects' modes; from then on it only reads.
-  ASSERT_EQ(Lns(kReads[0]).code, lnstool::kOk);
+  ASSERT_EQ(Lns(root.Path(), kReads[0]).code, lnstool::kOk);
   const auto before = FilesOf(root.Path());
   std::vector<std::string> outputs;
   for (const auto& args : kReads) {
-    auto run = Lns(args);
+    auto run = Lns(root.Path(), args);
     EXPECT_EQ(run.code, lnstool::kOk) << args[0] << ": " << run.err;
     outputs.push_back(run.out);
   }
@@ -84,11 +84,11 @@ TEST(ReadOnlyRoot, ReadsWriteNothingAndWorkWithoutWritePermission) {
 
   SetWritable(root.Path(), false);
   for (std::size_t i = 0; i < kReads.size(); ++i) {
-    auto run = Lns(kReads[i]);
+    auto run = Lns(root.Path(), kReads[i]);
     EXPECT_EQ(run.code, lnstool::kOk) << kReads[i][0] << ": " << run.err;
     EXPECT_EQ(run.out, outputs[i]) << kReads[i][0];
   }
-  auto write = Lns({"device", "state", "Demo", "Floor 1/Room 101", "Cnfg Offline"});
+  auto write = Lns(root.Path(), {"device", "state", "Demo", "Floor 1/Room 101", "Cnfg Offline"});
   EXPECT_EQ(write.code, lnstool::kFailed);
   EXPECT_NE(write.err.find("read-only"), std::string::npos) << write.err;
   EXPECT_EQ(write.err.find('\n'), write.err.size() - 1) << write.err;

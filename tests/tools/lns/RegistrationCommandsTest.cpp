@@ -41,7 +41,7 @@ TEST(RegistrationCommandsTest, ListTheTemplatesAndTheComponentApplicationsOfANet
   testsupport::TempMachineRoot root;
   lns::CreateDemoNetwork(root.Path(), platform::DataDir() / "interfaces");
 
-  auto templates = Lns({"templates", "Demo"});
+  auto templates = Lns(root.Path(), {"templates", "Demo"});
   ASSERT_EQ(templates.code, 0) << templates.err;
   EXPECT_EQ(templates.out,
             "qvrl105\t9FFF6E0A5A060408\t1\n"
@@ -50,12 +50,12 @@ TEST(RegistrationCommandsTest, ListTheTemplatesAndTheComponentApplicationsOfANet
             "qvrl207\t9FFF6E0A5A06040B\t1\n"
             "em210\t9000C3220C050401\t1\n");
 
-  auto none = Lns({"apps", "Demo"});
+  auto none = Lns(root.Path(), {"apps", "Demo"});
   ASSERT_EQ(none.code, 0) << none.err;
   EXPECT_EQ(none.out, "");
 
   AddEntries(root.Path());
-  auto apps = Lns({"apps", "Demo"});
+  auto apps = Lns(root.Path(), {"apps", "Demo"});
   ASSERT_EQ(apps.code, 0) << apps.err;
   EXPECT_EQ(
       apps.out,
@@ -65,11 +65,11 @@ TEST(RegistrationCommandsTest, ListTheTemplatesAndTheComponentApplicationsOfANet
       "text\n"
       "template qvrl206 / SCC\tHeat\tAny.PlugIn\t0\t28\t-\t\t\t\n");
 
-  auto missing = Lns({"apps", "Nowhere"});
+  auto missing = Lns(root.Path(), {"apps", "Nowhere"});
   EXPECT_EQ(missing.code, 1);
   EXPECT_NE(missing.err.find("\"Nowhere\""), std::string::npos) << missing.err;
   for (const lnstool::Args& bad : {lnstool::Args{"apps"}, lnstool::Args{"templates", "Demo", "x"}}) {
-    auto run = Lns(bad);
+    auto run = Lns(root.Path(), bad);
     EXPECT_EQ(run.code, 2) << bad.front();
     EXPECT_EQ(run.err.rfind("usage: lns ", 0), 0u) << run.err;
   }

@@ -14,7 +14,7 @@ using lnstooltest::Lns;
 class LnsSend : public ::testing::Test {
  protected:
   LnsSend() {
-    auto init = Lns({"init", "--demo"});
+    auto init = Lns(root.Path(), {"init", "--demo"});
     EXPECT_EQ(init.code, lnstool::kOk) << init.err;
   }
 
@@ -22,12 +22,12 @@ class LnsSend : public ::testing::Test {
 };
 
 TEST_F(LnsSend, OpensTheDeviceThatThePathNames) {
-  auto run = Lns({"send", "Demo", "13", "7", "Demo/Floor 1/Room 101"});
+  auto run = Lns(root.Path(), {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101"});
   EXPECT_EQ(run.code, lnstool::kOk) << run.err;
   EXPECT_EQ(run.out, "device: Room 101\n");
   EXPECT_EQ(run.err, "");
 
-  run = Lns({"send", "Demo", "10000", "7", "Demo/Floor 2/Meter 1", "--interface", "LON1"});
+  run = Lns(root.Path(), {"send", "Demo", "10000", "7", "Demo/Floor 2/Meter 1", "--interface", "LON1"});
   EXPECT_EQ(run.code, lnstool::kOk) << run.err;
   EXPECT_EQ(run.out, "device: Meter 1\n");
 }
@@ -54,7 +54,7 @@ TEST_F(LnsSend, PrintsTheErrorsThatThePlugInRaises) {
        "please start the network-managment-tool again!\n"},
   };
   for (const Case& c : cases) {
-    auto run = Lns(c.args);
+    auto run = Lns(root.Path(), c.args);
     EXPECT_EQ(run.code, lnstool::kFailed) << c.err;
     EXPECT_EQ(run.err, c.err);
     EXPECT_EQ(run.out, "");
@@ -63,7 +63,8 @@ TEST_F(LnsSend, PrintsTheErrorsThatThePlugInRaises) {
 
 TEST_F(LnsSend, WritesTheMainWindowsSnapshotAfterTheCommand) {
   const std::filesystem::path file = root.Path() / "fMain.txt";
-  auto run = Lns({"send", "--snapshot", file.string(), "Demo", "13", "7", "Demo/Floor 1/Room 104"});
+  auto run =
+      Lns(root.Path(), {"send", "--snapshot", file.string(), "Demo", "13", "7", "Demo/Floor 1/Room 104"});
   ASSERT_EQ(run.code, lnstool::kOk) << run.err;
   std::ifstream in(file);
   std::stringstream snapshot;
@@ -71,8 +72,8 @@ TEST_F(LnsSend, WritesTheMainWindowsSnapshotAfterTheCommand) {
   EXPECT_EQ(snapshot.str().rfind("form fMain ", 0), 0u) << snapshot.str().substr(0, 200);
   EXPECT_NE(snapshot.str().find("visible=0"), std::string::npos) << "the director never showed the window";
 
-  run = Lns(
-      {"send", "Demo", "13", "7", "Demo/Floor 1/Room 104", "--snapshot", (root.Path() / "no/such").string()});
+  run = Lns(root.Path(), {"send", "Demo", "13", "7", "Demo/Floor 1/Room 104", "--snapshot",
+                          (root.Path() / "no/such").string()});
   EXPECT_EQ(run.code, lnstool::kFailed);
   EXPECT_NE(run.err.find("cannot write the snapshot"), std::string::npos) << run.err;
 }
@@ -99,12 +100,13 @@ TEST_F(LnsSend, TheFirstBoxEndsTheCommandAndAnswersLetItGoOn) {
       "templates therefore. Do you wish to continue?";
   const std::string path = "Demo/Floor 1/Room 101";
 
-  auto run = Lns({"send", "Demo", "13", "7", path});
+  auto run = Lns(root.Path(), {"send", "Demo", "13", "7", path});
   EXPECT_EQ(run.code, lnstool::kFailed);
   EXPECT_EQ(run.err, "lns send: the plug-in showed a message box: " + question + "\n");
 
   const std::filesystem::path snapshot = root.Path() / "run.txt";
-  run = Lns({"send", "Demo", "13", "7", path, "--answer", "yes", "--snapshot", snapshot.string()});
+  run =
+      Lns(root.Path(), {"send", "Demo", "13", "7", path, "--answer", "yes", "--snapshot", snapshot.string()});
   EXPECT_EQ(run.code, lnstool::kOk) << run.err;
   EXPECT_EQ(run.out, "device: Room 101\n");
   const std::string text = ReadText(snapshot);
@@ -113,7 +115,7 @@ TEST_F(LnsSend, TheFirstBoxEndsTheCommandAndAnswersLetItGoOn) {
       std::string::npos)
       << text;
 
-  run = Lns({"send", "Demo", "13", "7", path, "--answer", "ok"});
+  run = Lns(root.Path(), {"send", "Demo", "13", "7", path, "--answer", "ok"});
   EXPECT_EQ(run.code, lnstool::kFailed);
   EXPECT_NE(run.err.find("the script answers OK, which message box"), std::string::npos) << run.err;
 }
@@ -135,7 +137,7 @@ TEST_F(LnsSend, RefusesCommandLinesThatAreNotOne) {
       {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--do"},
   };
   for (const lnstool::Args& args : bad) {
-    auto run = Lns(args);
+    auto run = Lns(root.Path(), args);
     EXPECT_EQ(run.code, lnstool::kUsage) << args[2] << ' ' << args.size();
     EXPECT_NE(run.err.find("usage: lns send NETWORK COMMAND CLASS OBJECTPATH"), std::string::npos) << run.err;
   }
@@ -151,7 +153,7 @@ TEST_F(LnsSend, RefusesToShowWindowsWithoutAWindowSystem) {
       {"send", "--show", "Demo", "13", "7", path, "--screenshot", shot.string()},
   };
   for (const lnstool::Args& args : needWindows) {
-    auto run = Lns(args);
+    auto run = Lns(root.Path(), args);
     EXPECT_EQ(run.code, lnstool::kFailed);
     EXPECT_EQ(run.err, "lns send: --show and --screenshot need windows, and this lns was built without Qt\n");
     EXPECT_EQ(run.out, "") << "the command was not sent";

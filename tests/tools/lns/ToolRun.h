@@ -1,8 +1,10 @@
 #pragma once
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 
+#include "platform/MachineRoot.h"
 #include "tools/lns/LnsTool.h"
 
 namespace lnstooltest {
@@ -14,10 +16,13 @@ struct ToolRun {
   std::string err;
 };
 
-inline ToolRun Lns(const lnstool::Args& args) {
+// Runs the command line on the machine root `root`, with the shipped files of `data`.
+inline ToolRun Lns(const std::filesystem::path& root, const lnstool::Args& args,
+                   const std::filesystem::path& data = platform::DataDir()) {
   std::ostringstream out, err;
+  lnstool::ToolContext context{root, data, out, err};
   ToolRun run;
-  run.code = lnstool::RunLnsTool(args, out, err);
+  run.code = lnstool::RunLnsTool(args, context);
   run.out = out.str();
   run.err = err.str();
   return run;

@@ -23,9 +23,10 @@ bool HasDriveLetter(std::string_view path) {
 
 // A folder named by the caller: a drive path or a POSIX absolute path is mapped as every file name of the
 // system is, and anything else lies below `relativeBase`.
-std::filesystem::path ResolveFolder(std::string_view text, const std::filesystem::path& relativeBase) {
+std::filesystem::path ResolveFolder(std::string_view text, const std::filesystem::path& machineRoot,
+                                    const std::filesystem::path& relativeBase) {
   if (HasDriveLetter(text) || (!text.empty() && text.front() == '/'))
-    return platform::MapFilePath(platform::MachineRoot(), text);
+    return platform::MapFilePath(machineRoot, text);
   return platform::MapWindowsPath(relativeBase, text);
 }
 
@@ -55,10 +56,13 @@ bool Matches(const std::string& programIdTemplate, const std::string& programId,
 
 }  // namespace
 
+LnsResourceCatalog::LnsResourceCatalog(std::filesystem::path machineRoot)
+    : machineRoot_(std::move(machineRoot)) {}
+
 long LnsResourceCatalog::Open(std::string_view typesFolder, long mode, long& handle) {
   if (mode != kModeReadWrite && mode != kModeReadOnly) return kResourceBadArgument;
   OpenCatalog catalog;
-  catalog.typesFolder = ResolveFolder(typesFolder, platform::MachineRoot());
+  catalog.typesFolder = ResolveFolder(typesFolder, machineRoot_, machineRoot_);
   catalog.readOnly = mode == kModeReadOnly;
   std::error_code error;
   if (!std::filesystem::is_directory(catalog.typesFolder, error)) return kResourceCannotOpen;
@@ -92,9 +96,9 @@ long LnsResourceCatalog::Update(long handle, Change change) {
 }
 
 long LnsResourceCatalog::AddFolder(long handle, std::string_view folder) {
-  return Update(handle, [folder](const OpenCatalog& catalog, CatalogContents& contents) -> long {
+  return Update(handle, [this, folder](const OpenCatalog& catalog, CatalogContents& contents) -> long {
     const std::filesystem::path lonWorksFolder = catalog.typesFolder.lexically_normal().parent_path();
-    const std::filesystem::path resolved = CatalogForm(ResolveFolder(folder, lonWorksFolder));
+    const std::filesystem::path resolved = CatalogForm(ResolveFolder(folder, machineRoot_, lonWorksFolder));
     std::error_code error;
     if (!std::filesystem::is_directory(resolved, error)) return kResourceCannotOpen;
     if (std::find(contents.folders.begin(), contents.folders.end(), resolved) == contents.folders.end()) {

@@ -17,6 +17,9 @@ namespace lns {
 // below the LonWorks folder whose Types folder the catalogue was opened on.
 class LnsResourceCatalog {
  public:
+  // A catalogue of the machine whose folder is `machineRoot`.
+  explicit LnsResourceCatalog(std::filesystem::path machineRoot);
+
   // Opens the catalogue of a Types folder: `mode` 0 to read and change it, 1 to read it only.
   long Open(std::string_view typesFolder, long mode, long& handle);
 
@@ -48,6 +51,7 @@ class LnsResourceCatalog {
   template <typename Change>
   long Update(long handle, Change change);
 
+  std::filesystem::path machineRoot_;
   std::map<long, OpenCatalog> open_;
   long nextHandle_ = 1;
 };

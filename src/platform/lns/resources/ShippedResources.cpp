@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/MachineRoot.h"
 #include "platform/WriteFileWhole.h"
 #include "platform/lns/LnsError.h"
 
@@ -38,8 +37,7 @@ std::vector<std::filesystem::path> ShippedFiles(const std::filesystem::path& fol
 
 }  // namespace
 
-void InstallShippedResources(const std::filesystem::path& lonWorksFolder) {
-  const std::filesystem::path data = platform::DataDir();
+void InstallShippedResources(const std::filesystem::path& data, const std::filesystem::path& lonWorksFolder) {
   for (const auto& file : ShippedFiles(data / "resources" / "Calyxtern")) {
     CopyIntoPlace(file, lonWorksFolder / "Types" / "User" / "Calyxtern" / file.filename());
   }

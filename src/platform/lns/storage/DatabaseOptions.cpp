@@ -17,8 +17,7 @@ constexpr std::chrono::milliseconds kFlushWithin{50};
         kLnsDatabase,
         std::string("the machine root is read-only here; cannot change the database ") + error.what());
   }
-  const int primary = error.Code() & 0xFF;
-  if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) {
+  if (error.IsDamaged()) {
     throw LnsError(kLnsDatabase, std::string("the database is damaged: ") + error.what());
   }
   throw LnsError(kLnsDatabase, std::string("database ") + error.what());

@@ -21,7 +21,7 @@ const char* const kTypesFolder = "C:\\LonWorks\\Types";
 
 class ResourceCatalogTest : public ::testing::Test {
  protected:
-  ResourceCatalogTest() { InstallShippedResources(lonWorks_); }
+  ResourceCatalogTest() { InstallShippedResources(platform::DataDir(), lonWorks_); }
 
   // A catalogue search as the type-file check makes it; gives the status and the file's name.
   long FindMakerTypes(LnsResourceCatalog& catalog, long handle, std::string* fileName = nullptr) {
@@ -49,7 +49,7 @@ TEST_F(ResourceCatalogTest, InstallsTheShippedFilesWhereTheSystemLooksForThem) {
   EXPECT_FALSE(std::filesystem::exists(lonWorks_ / "Types" / kCatalogFileName));
   // Installing again replaces the files and leaves no temporary files behind.
   std::ofstream(lonWorks_ / "Import" / "Calyxtern" / "qvrl105" / "qvrl105.xif") << "broken\n";
-  InstallShippedResources(lonWorks_);
+  InstallShippedResources(platform::DataDir(), lonWorks_);
   EXPECT_EQ(ReadDeviceInterface(lonWorks_ / "Import" / "Calyxtern" / "qvrl105" / "qvrl105.xif").model,
             "qvrl105");
   for (const auto& entry : std::filesystem::recursive_directory_iterator(lonWorks_)) {
@@ -58,7 +58,7 @@ TEST_F(ResourceCatalogTest, InstallsTheShippedFilesWhereTheSystemLooksForThem) {
 }
 
 TEST_F(ResourceCatalogTest, FindsTheMakersSetOnlyAfterItsFolderIsAddedAndRefreshed) {
-  LnsResourceCatalog catalog;
+  LnsResourceCatalog catalog(root_.Path());
   long handle = 0;
   ASSERT_EQ(catalog.Open(kTypesFolder, 0, handle), kResourceOk);
   EXPECT_EQ(FindMakerTypes(catalog, handle), kResourceNotFound);
@@ -73,7 +73,7 @@ TEST_F(ResourceCatalogTest, FindsTheMakersSetOnlyAfterItsFolderIsAddedAndRefresh
   EXPECT_EQ(FindMakerTypes(catalog, handle), kResourceBadHandle);
 
   // A later run opens the catalogue read-only and finds the set without refreshing; it may not change it.
-  LnsResourceCatalog later;
+  LnsResourceCatalog later(root_.Path());
   long readOnly = 0;
   ASSERT_EQ(later.Open(kTypesFolder, 1, readOnly), kResourceOk);
   EXPECT_EQ(FindMakerTypes(later, readOnly), kResourceOk);
@@ -83,7 +83,7 @@ TEST_F(ResourceCatalogTest, FindsTheMakersSetOnlyAfterItsFolderIsAddedAndRefresh
 }
 
 TEST_F(ResourceCatalogTest, AFolderGivenWithoutTheLonWorksFolderLiesBelowIt) {
-  LnsResourceCatalog catalog;
+  LnsResourceCatalog catalog(root_.Path());
   long handle = 0;
   ASSERT_EQ(catalog.Open((lonWorks_ / "Types").string(), 0, handle), kResourceOk);
   EXPECT_EQ(FindMakerTypes(catalog, handle), kResourceNotFound);
@@ -101,7 +101,7 @@ TEST_F(ResourceCatalogTest, AFolderGivenWithoutTheLonWorksFolderLiesBelowIt) {
 }
 
 TEST_F(ResourceCatalogTest, TheProfileTemplatesOfEveryModelsBlocksAreFoundInScopeThree) {
-  LnsResourceCatalog setup;
+  LnsResourceCatalog setup(root_.Path());
   long setupHandle = 0;
   ASSERT_EQ(setup.Open(kTypesFolder, 0, setupHandle), kResourceOk);
   ASSERT_EQ(setup.AddFolder(setupHandle, "C:\\LonWorks\\Types\\User\\Calyxtern"), kResourceOk);
@@ -112,7 +112,7 @@ TEST_F(ResourceCatalogTest, TheProfileTemplatesOfEveryModelsBlocksAreFoundInScop
     SCOPED_TRACE(model);
     const DeviceInterface device =
         ReadDeviceInterface(lonWorks_ / "Import" / "Calyxtern" / model / (model + ".xif"));
-    LnsResourceCatalog catalog;
+    LnsResourceCatalog catalog(root_.Path());
     LnsResourceFile files;
     LnsProfileTemplates templates(files);
     long handle = 0;
@@ -183,7 +183,7 @@ TEST_F(ResourceCatalogTest, ACatalogueReadsBackAsWrittenWhateverItsFoldersAreNam
     std::filesystem::copy_file(lonWorks_ / "Types" / "User" / "Calyxtern" / "Calyxtern.typ",
                                lonWorks_ / name / "Calyxtern.typ");
   }
-  LnsResourceCatalog catalog;
+  LnsResourceCatalog catalog(root_.Path());
   long handle = 0;
   ASSERT_EQ(catalog.Open(kTypesFolder, 0, handle), kResourceOk);
   for (const char* folder : {"\\ lead", "\\trail\t", "\\\tboth "})
@@ -198,7 +198,7 @@ TEST_F(ResourceCatalogTest, ACatalogueReadsBackAsWrittenWhateverItsFoldersAreNam
     EXPECT_EQ(again.entries[i].file, written.entries[i].file);
   EXPECT_EQ(written.folders.back(), lonWorks_ / "\tboth ");
   std::string found;
-  LnsResourceCatalog reopened;
+  LnsResourceCatalog reopened(root_.Path());
   ASSERT_EQ(reopened.Open(kTypesFolder, 1, handle), kResourceOk);
   ASSERT_EQ(FindMakerTypes(reopened, handle, &found), kResourceOk);
   EXPECT_TRUE(std::filesystem::exists(found)) << found;
@@ -209,7 +209,7 @@ TEST_F(ResourceCatalogTest, ACatalogueReadsBackAsWrittenWhateverItsFoldersAreNam
 }
 
 TEST_F(ResourceCatalogTest, RefusesWhatItCannotTakeWithItsStatusNumbers) {
-  LnsResourceCatalog catalog;
+  LnsResourceCatalog catalog(root_.Path());
   long handle = 0;
   EXPECT_EQ(catalog.Open("C:\\LonWorks\\NoTypes", 0, handle), kResourceCannotOpen);
   EXPECT_EQ(catalog.Open(kTypesFolder, 2, handle), kResourceBadArgument);

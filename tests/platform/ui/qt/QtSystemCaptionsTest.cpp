@@ -22,6 +22,7 @@
 #include "mainwindow/fMain.h"
 #include "mainwindow/files/fAbout.h"
 #include "mainwindow/files/fDruckmenue.h"
+#include "platform/MachineRoot.h"
 #include "platform/ui/qt/QtFormBackend.h"
 #include "platform/ui/qt/QtServices.h"
 #include "program/Program.h"
@@ -71,8 +72,9 @@ class QtSystemCaptions : public ::testing::TestWithParam<const char*> {
  protected:
   QtSystemCaptions() {
     std::ostringstream out, err;
-    EXPECT_EQ(lnstool::RunLnsTool({"init", "--demo"}, out, err), lnstool::kOk) << err.str();
-    EXPECT_EQ(lnstool::RunLnsTool({"reg", "set", "HKLM", qvr::kPlugInKey, "Language", GetParam()}, out, err),
+    lnstool::ToolContext context{root.Path(), platform::DataDir(), out, err};
+    EXPECT_EQ(lnstool::RunLnsTool({"init", "--demo"}, context), lnstool::kOk) << err.str();
+    EXPECT_EQ(lnstool::RunLnsTool({"reg", "set", "HKLM", qvr::kPlugInKey, "Language", GetParam()}, context),
               lnstool::kOk)
         << err.str();
   }

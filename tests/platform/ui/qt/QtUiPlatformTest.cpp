@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "TempMachineRoot.h"
+#include "platform/MachineRoot.h"
 #include "platform/ui/qt/QtScreen.h"
 #include "platform/ui/qt/QtUiPlatform.h"
 #include "tools/lns/LnsTool.h"
@@ -146,8 +147,9 @@ class QtUiPlatformTest : public ::testing::Test {
 
   ToolRun Lns(const lnstool::Args& args) {
     std::ostringstream out, err;
+    lnstool::ToolContext context{root.Path(), platform::DataDir(), out, err, &windows_};
     ToolRun run;
-    run.code = lnstool::RunLnsTool(args, out, err, &windows_);
+    run.code = lnstool::RunLnsTool(args, context);
     run.out = out.str();
     run.err = err.str();
     return run;
