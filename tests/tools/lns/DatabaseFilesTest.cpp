@@ -14,7 +14,7 @@ using lnstooltest::Lns;
 
 class DatabaseFiles : public ::testing::Test {
  protected:
-  DatabaseFiles() { EXPECT_EQ(Lns({"init", "--demo"}).code, lnstool::kOk); }
+  DatabaseFiles() { EXPECT_EQ(Lns(root.Path(), {"init", "--demo"}).code, lnstool::kOk); }
 
   testsupport::TempMachineRoot root;
   const fs::path network = root.Path() / "LonWorks" / "Databases" / "Demo" / "network.sqlite";
@@ -28,7 +28,7 @@ TEST_F(DatabaseFiles, ADamagedDatabaseIsNamedAsDamaged) {
     const std::string garbage(8 * 4096, '\x5A');
     file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
   }
-  const auto opened = Lns({"send", "Demo", "13", "7", "Demo/Floor 1/Room 101"});
+  const auto opened = Lns(root.Path(), {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101"});
   EXPECT_EQ(opened.code, lnstool::kFailed);
   EXPECT_NE(opened.err.find("the database is damaged: " + network.string()), std::string::npos) << opened.err;
   EXPECT_EQ(opened.err.find("Object not found"), std::string::npos) << opened.err;
@@ -42,12 +42,13 @@ TEST_F(DatabaseFiles, ADatabaseReachedThroughASymbolicLinkIsRefused) {
   const fs::path target = elsewhere / "network.sqlite";
   fs::rename(network, target);
   fs::create_symlink(target, network);
-  const auto listed = Lns({"devices", "Demo"});
+  const auto listed = Lns(root.Path(), {"devices", "Demo"});
   EXPECT_EQ(listed.code, lnstool::kFailed);
   EXPECT_NE(listed.err.find(network.string() + ": a symbolic link (to " + target.string() + ")"),
             std::string::npos)
       << listed.err;
-  EXPECT_EQ(Lns({"device", "state", "Demo", "Floor 1/Room 101", "Cnfg Offline"}).code, lnstool::kFailed);
+  EXPECT_EQ(Lns(root.Path(), {"device", "state", "Demo", "Floor 1/Room 101", "Cnfg Offline"}).code,
+            lnstool::kFailed);
   std::size_t files = 0;
   for ([[maybe_unused]] const auto& entry : fs::directory_iterator(elsewhere)) ++files;
   EXPECT_EQ(files, 1u) << "no log or index was made beside " << target;

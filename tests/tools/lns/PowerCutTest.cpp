@@ -23,12 +23,12 @@ TEST(PowerCut, LeavesTheDatabaseWithWhatWasWrittenBeforeIt) {
   testsupport::LoopMount disk;
   if (!disk.Available()) GTEST_SKIP() << "no power-cut test here: " << disk.WhyNot();
   testsupport::TempMachineRoot root(disk.Path());
-  ASSERT_EQ(Lns({"init", "--demo"}).code, lnstool::kOk);
+  ASSERT_EQ(Lns(root.Path(), {"init", "--demo"}).code, lnstool::kOk);
   sync();  // the machine as it was before the story is on the disk
   const lnstool::Args property = {"cp", "get", "Demo", "Floor 1/Room 101", "N:3/C:0:49"};
   const lnstool::Args variable = {"nv", "get", "Demo", "Floor 1/Room 101", "34"};
-  ASSERT_NE(Lns(property).out, "7.0\n");
-  ASSERT_NE(Lns(variable).out, "22.75\n");
+  ASSERT_NE(Lns(root.Path(), property).out, "7.0\n");
+  ASSERT_NE(Lns(root.Path(), variable).out, "22.75\n");
   {
     platform::HeadlessEventLoop loop;
     lns::LnsObjectServer server(loop, root.Path());
@@ -37,7 +37,8 @@ TEST(PowerCut, LeavesTheDatabaseWithWhatWasWrittenBeforeIt) {
     network.Open();
     lns::LnsSystem system = network.GetSystems().Item(1);
     system.Open();
-    ASSERT_EQ(Lns({"cp", "set", "Demo", "Floor 1/Room 101", "N:3/C:0:49", "7.0"}).code, lnstool::kOk);
+    ASSERT_EQ(Lns(root.Path(), {"cp", "set", "Demo", "Floor 1/Room 101", "N:3/C:0:49", "7.0"}).code,
+              lnstool::kOk);
     system.GetSubsystems()
         .Item("Floor 1")
         .GetAppDevices()
@@ -51,8 +52,8 @@ TEST(PowerCut, LeavesTheDatabaseWithWhatWasWrittenBeforeIt) {
     ASSERT_TRUE(disk.PowerCut()) << disk.WhyNot();
   }
   ASSERT_TRUE(disk.Remount()) << disk.WhyNot();
-  EXPECT_EQ(Lns(property).out, "7.0\n");
-  EXPECT_EQ(Lns(variable).out, "22.75\n");
+  EXPECT_EQ(Lns(root.Path(), property).out, "7.0\n");
+  EXPECT_EQ(Lns(root.Path(), variable).out, "22.75\n");
 }
 
 }  // namespace

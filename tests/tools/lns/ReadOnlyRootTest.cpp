@@ -101,10 +101,10 @@ TEST(ReadOnlyRoot, ReadsWriteNothingAndWorkWithoutWritePermission) {
 // would store them, leaves the database as it is.
 TEST(ReadOnlyRoot, ADeviceOpensOnAFreshRootWithoutWritePermission) {
   testsupport::TempMachineRoot root;
-  ASSERT_EQ(Lns({"init", "--demo"}).code, lnstool::kOk);
+  ASSERT_EQ(Lns(root.Path(), {"init", "--demo"}).code, lnstool::kOk);
   SetWritable(root.Path(), false);
   const auto before = FilesOf(root.Path());
-  const auto opened = Lns(kReads[0]);
+  const auto opened = Lns(root.Path(), kReads[0]);
   EXPECT_EQ(opened.code, lnstool::kOk) << opened.err;
   EXPECT_EQ(opened.out, "device: Room 101\n");
   SetWritable(root.Path(), true);

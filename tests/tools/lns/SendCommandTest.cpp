@@ -166,13 +166,14 @@ TEST_F(LnsSend, RefusesToShowWindowsWithoutAWindowSystem) {
 // A script's wait is bounded, so that a slip of the keyboard cannot hold the program for ever.
 TEST_F(LnsSend, RefusesAWaitLongerThanAnHour) {
   for (const std::string line : {"wait 9223372036854775807", "wait 3600001"}) {
-    auto run = Lns({"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--do", line});
+    auto run = Lns(root.Path(), {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--do", line});
     EXPECT_EQ(run.code, lnstool::kUsage) << line;
     EXPECT_EQ(run.err.rfind(
                   "lns send: cannot " + line + ": a wait lasts at most 3600000 milliseconds (one hour)\n", 0),
               0u)
         << run.err;
   }
-  EXPECT_EQ(Lns({"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--do", "wait 3600000"}).code,
-            lnstool::kOk);
+  EXPECT_EQ(
+      Lns(root.Path(), {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--do", "wait 3600000"}).code,
+      lnstool::kOk);
 }
