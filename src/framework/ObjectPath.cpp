@@ -10,7 +10,7 @@ namespace {
 
 template <class T>
 T& Bound(T* object, const char* name) {
-  if (!object) RaiseToHost(runtime::kErrObjectNotSet, std::string(name) + " is not set");
+  if (!object) RaiseToHost(platform::kErrObjectNotSet, std::string(name) + " is not set");
   return *object;
 }
 
@@ -124,7 +124,7 @@ std::int16_t ParseObjectName(FrameworkState& state, const std::string& objectNam
   std::string part = runtime::SplitAt(objectName, "/", rest);
   while (!part.empty()) {
     if (state.ObjectNamePartCount == INT16_MAX) {
-      RaiseToHost(runtime::kErrOverflow, "Overflow: the object path has too many parts");
+      RaiseToHost(platform::kErrOverflow, "Overflow: the object path has too many parts");
     }
     const auto count = ++state.ObjectNamePartCount;
     if (state.ObjectNameParts.size() < static_cast<std::size_t>(count)) state.ObjectNameParts.resize(count);

@@ -2,6 +2,7 @@
 
 #include "framework/PlugInIdentity.h"
 #include "platform/Error.h"
+#include "platform/ErrorNumbers.h"
 #include "platform/MachineRoot.h"
 #include "platform/com/ClassRegistration.h"
 #include "platform/com/PrivateBus.h"
@@ -10,8 +11,6 @@
 namespace qvr {
 
 namespace {
-
-constexpr long kPathFileAccessError = 75;
 
 const com::LocalServerClass& PlugInClass() {
   static const com::LocalServerClass cls{kProgId, kClassId};
@@ -23,7 +22,7 @@ void ChangeClassKeys(const char* what, Change&& change) {
   reg::RegistryStore store(reg::RegistryStore::FileIn(platform::MachineRoot()));
   if (change(store) != reg::Status::Ok) {
     throw platform::RaisedError(
-        kPathFileAccessError, kProjectName,
+        platform::kErrPathFileAccess, kProjectName,
         std::string("Cannot ") + what + " the class " + kProgId + " in the registry: " + store.LastError());
   }
 }
@@ -33,7 +32,7 @@ std::filesystem::path ServiceFolder() {
 }
 
 void RaiseServiceFileFailure(const char* what) {
-  throw platform::RaisedError(kPathFileAccessError, kProjectName,
+  throw platform::RaisedError(platform::kErrPathFileAccess, kProjectName,
                               std::string("Cannot ") + what + " the bus service file " +
                                   com::ServiceFileOf(ServiceFolder(), PlugInClass()).string());
 }

@@ -5,10 +5,10 @@
 #include <cstddef>
 #include <string>
 
+#include "datapoints/CompositeRows.h"
 #include "devicemodel/SetPointDecoding.h"
 #include "devicemodel/SetPointField.h"
 #include "framework/Program.h"
-#include "mainwindow/CompositeRows.h"
 #include "mainwindow/apply/fMainApplyParts.h"
 #include "mainwindow/editors/ChangeMark.h"
 #include "mainwindow/editors/CompositeValues.h"

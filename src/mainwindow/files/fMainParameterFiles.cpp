@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "datapoints/CompositeRows.h"
 #include "datapoints/DataPoint.h"
 #include "framework/Program.h"
-#include "mainwindow/CompositeRows.h"
 #include "mainwindow/MenuCommand.h"
 #include "mainwindow/editors/CompanionChoices.h"
 #include "mainwindow/fMain.h"

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/Error.h"
+#include "platform/ErrorNumbers.h"
 #include "platform/WriteFileWhole.h"
 #include "platform/com/BusConfigText.h"
 #include "platform/com/BusPrograms.h"
@@ -28,13 +29,12 @@ namespace com {
 
 namespace {
 
-constexpr long kBusFailed = 75;
 constexpr const char* kErrorSource = "lns bus";
 // How long the programs that the bus started have to end when asked, before they are ended by force.
 constexpr std::chrono::seconds kProgramsGrace(5);
 
 [[noreturn]] void Fail(const std::string& description) {
-  throw platform::RaisedError(kBusFailed, kErrorSource, description);
+  throw platform::RaisedError(platform::kErrPathFileAccess, kErrorSource, description);
 }
 
 std::filesystem::path SocketFile(const std::filesystem::path& root) {

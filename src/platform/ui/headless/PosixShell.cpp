@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/Error.h"
+#include "platform/ErrorNumbers.h"
 #include "platform/runtime/RuntimeErrors.h"
 
 namespace ui {
@@ -15,7 +16,7 @@ namespace ui {
 namespace {
 
 [[noreturn]] void RaiseStartFailure(const std::string& program, int error) {
-  const long number = error == ENOENT ? 53 : 75;  // file not found; path/file access error
+  const long number = error == ENOENT ? platform::kErrFileNotFound : platform::kErrPathFileAccess;
   throw platform::RaisedError(number, "Shell", "Cannot start " + program + ": " + std::strerror(error));
 }
 
