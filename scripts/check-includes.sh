@@ -19,13 +19,14 @@ declare -A allowed=(
   [tools/lns]="platform platform/runtime platform/eventloop platform/sqlite platform/registry platform/ui platform/lns platform/com
                framework mainwindow"
   [platform]="platform/runtime platform/eventloop"
+  [formats]="platform platform/runtime"
   [texts]="platform platform/runtime platform/eventloop platform/ui platform/registry framework"
   [datapoints]="platform platform/runtime platform/eventloop platform/ui platform/lns devicemodel framework"
   [devicemodel]="platform platform/runtime platform/eventloop platform/registry platform/ui datapoints framework mainwindow texts"
   [mainwindow/editors]="platform platform/runtime platform/eventloop platform/ui datapoints devicemodel framework mainwindow"
-  [mainwindow]="platform platform/runtime platform/eventloop platform/ui platform/lns platform/registry datapoints devicemodel mainwindow/editors
+  [mainwindow]="formats platform platform/runtime platform/eventloop platform/ui platform/lns platform/registry datapoints devicemodel mainwindow/editors
                 framework texts"
-  [framework]="platform platform/runtime platform/eventloop platform/ui platform/lns platform/registry platform/com datapoints
+  [framework]="formats platform platform/runtime platform/eventloop platform/ui platform/lns platform/registry platform/com datapoints
                devicemodel mainwindow texts"
   [app]="platform platform/runtime platform/eventloop platform/ui platform/ui/qt tools/lns platform/com
          server/dbus framework mainwindow"

@@ -13,7 +13,7 @@
 #include "mainwindow/MenuCommand.h"
 #include "mainwindow/editors/CompanionChoices.h"
 #include "mainwindow/fMain.h"
-#include "mainwindow/files/ParameterFile.h"
+#include "formats/ParameterFile.h"
 #include "platform/MachineRoot.h"
 #include "platform/runtime/SplitAt.h"
 #include "texts/MainMessages.h"
