@@ -1,8 +1,6 @@
 #pragma once
 
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 
 #include <chrono>
@@ -10,10 +8,11 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
-extern char** environ;
+#include "platform/Spawn.h"
 
 namespace e2e {
 
@@ -39,20 +38,16 @@ inline ProgramRun RunFile(const std::string& program, const std::vector<std::str
                           std::chrono::milliseconds limit = std::chrono::seconds(60)) {
   const std::filesystem::path outFile = scratch / "stdout.txt";
   const std::filesystem::path errFile = scratch / "stderr.txt";
-  std::vector<char*> argv;
-  argv.push_back(const_cast<char*>(program.c_str()));
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  platform::SpawnRequest request;
+  request.argv = {program};
+  request.argv.insert(request.argv.end(), args.begin(), args.end());
+  request.out = platform::StreamTarget::ToFile(outFile);
+  request.err = platform::StreamTarget::ToFile(errFile);
   ProgramRun run;
   pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) {
+  try {
+    pid = platform::Spawn(request);
+  } catch (const std::system_error&) {
     run.err = "cannot start " + program;
     return run;
   }
