@@ -24,19 +24,22 @@ qvr_layer(platform/com       LIBRARY qvr_com USES platform platform/runtime plat
 qvr_layer(platform/ui/qt     LIBRARY qvr_ui_qt USES platform platform/runtime platform/eventloop platform/ui
           LINKS Qt6::Widgets Qt6::PrintSupport)
 
+# The pure formats of the system's files and names: no state, no window, no device.
+qvr_layer(formats     LIBRARY qvr_formats USES platform platform/runtime)
+
 # The system. The texts stand below it; its other folders still call one another (docs/ARCHITECTURE.md,
 # "Dependencies"), so they make one library.
 qvr_layer(texts       LIBRARY qvr_texts USES platform platform/runtime platform/ui)
 qvr_layer(datapoints  LIBRARY qvr_system
-          USES platform platform/runtime platform/ui platform/lns framework devicemodel program)
+          USES platform platform/runtime platform/ui platform/lns framework program)
 qvr_layer(devicemodel LIBRARY qvr_system
           USES platform platform/runtime platform/ui platform/registry framework datapoints program)
 qvr_layer(framework   LIBRARY qvr_system
-          USES platform platform/runtime platform/ui platform/lns platform/registry platform/com texts devicemodel
-               mainwindow program)
+          USES platform platform/runtime platform/ui platform/lns platform/registry platform/com texts formats
+               datapoints devicemodel mainwindow program)
 qvr_layer(mainwindow  LIBRARY qvr_system
-          USES platform platform/runtime platform/ui platform/lns platform/registry texts framework datapoints
-               devicemodel program)
+          USES platform platform/runtime platform/ui platform/lns platform/registry texts formats framework
+               datapoints devicemodel program)
 qvr_layer(program     LIBRARY qvr_system
           USES platform/runtime platform/ui platform/lns platform/registry texts framework datapoints devicemodel
                mainwindow)
@@ -54,5 +57,5 @@ qvr_test_folder(systemsupport LINKS qvr_system)
 qvr_test_folder(e2e LINKS qvr_platform_base qvr_system)
 qvr_test_folder(platform/com LINKS qvr_system)
 qvr_test_folder(platform/ui/qt LINKS qvr_ui_qt qvr_lnstool)
-# The fuzz targets compile the pure formats of the main window and the framework themselves.
-qvr_test_folder(fuzz LINKS qvr_lns USES framework mainwindow)
+# The fuzz targets link the platform's layers and the formats, built with the fuzzer's instrumentation.
+qvr_test_folder(fuzz LINKS qvr_lns qvr_formats qvr_ui)

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "devicemodel/ModelTable.h"
+#include "datapoints/ModelTable.h"
 
 namespace qvr {
 

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "devicemodel/ModelTable.h"
+#include "datapoints/ModelTable.h"
 
 namespace qvr {
 

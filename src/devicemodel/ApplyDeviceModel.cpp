@@ -1,9 +1,9 @@
 #include "devicemodel/ApplyDeviceModel.h"
 
+#include "datapoints/ModelTable.h"
 #include "devicemodel/DeviceSettings.h"
 #include "devicemodel/HelpPane.h"
 #include "devicemodel/ModelAdaptation.h"
-#include "devicemodel/ModelTable.h"
 #include "devicemodel/ValueDecoding.h"
 #include "program/Program.h"
 
@@ -24,6 +24,18 @@ class CallersErrorKept {
   runtime::ErrObject& err_;
   runtime::ErrObject callers_;
 };
+
+// Writes the table of supported models into `state`: ProgramIdPrefix, ModelFirst, ModelLast and rows
+// ModelFirst to ModelLast of ModelNames and ModelXifFiles. The other rows are left as they are.
+void FillModelTable(DeviceModelState& state) {
+  state.ProgramIdPrefix = kProgramIdPrefix;
+  state.ModelFirst = kModelFirst;
+  state.ModelLast = kModelLast;
+  for (const SupportedModel& model : SupportedModels()) {
+    state.ModelNames[static_cast<std::size_t>(model.number)] = model.name;
+    state.ModelXifFiles[static_cast<std::size_t>(model.number)] = model.xifFile;
+  }
+}
 
 }  // namespace
 

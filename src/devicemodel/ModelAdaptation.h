@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "devicemodel/ModelTable.h"
+#include "datapoints/ModelTable.h"
 
 namespace qvr {
 

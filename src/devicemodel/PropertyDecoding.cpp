@@ -1,5 +1,6 @@
 #include "devicemodel/PropertyDecoding.h"
 
+#include "datapoints/CompositeRows.h"
 #include "devicemodel/FieldDigits.h"
 #include "devicemodel/ModelView.h"
 #include "devicemodel/QuietWrites.h"
@@ -21,16 +22,24 @@ ui::ComboBox& Combo(Program& program, int index) {
 
 // Cuts a composite value at its first `separator` into its parts (the rest trimmed) and shows them in their
 // sub-field boxes.
-void DecodeComposite(Program& program, int row, const char* separator, std::string& before, int beforeBox,
-                     std::string& after, int afterBox) {
+void DecodeComposite(Program& program, const TwoPartRow& composite, const TwoParts& parts) {
+  std::string& before = program.model.*parts.before;
+  std::string& after = program.model.*parts.after;
   runtime::ResumeNext(program.Err, [&] {
-    const std::string text = BoxText(program, row);
-    before = runtime::SplitAt(text, separator, after);
+    const std::string text = BoxText(program, composite.row);
+    before = runtime::SplitAt(text, composite.separator, after);
   });
-  runtime::ResumeNext(program.Err,
-                      [&] { ShowUnchanged(program.ModelWindow().PropertyBoxes()[beforeBox], before); });
-  runtime::ResumeNext(program.Err,
-                      [&] { ShowUnchanged(program.ModelWindow().PropertyBoxes()[afterBox], after); });
+  runtime::ResumeNext(program.Err, [&] {
+    ShowUnchanged(program.ModelWindow().PropertyBoxes()[composite.boxBefore], before);
+  });
+  runtime::ResumeNext(
+      program.Err, [&] { ShowUnchanged(program.ModelWindow().PropertyBoxes()[composite.boxAfter], after); });
+}
+
+void DecodeComposites(Program& program, TwoPartKind kind) {
+  for (std::size_t index = 0; index < kTwoPartRows.size(); ++index) {
+    if (kTwoPartRows[index].kind == kind) DecodeComposite(program, kTwoPartRows[index], kTwoPartParts[index]);
+  }
 }
 
 // A combo that shows one of `names` as stored in a row's value.
@@ -44,9 +53,7 @@ void DecodeStoredName(Program& program, int row, std::initializer_list<const cha
 }  // namespace
 
 void DecodeValueStatePairs(Program& program) {
-  DeviceModelState& model = program.model;
-  DecodeComposite(program, 0, " ", model.CpPrimeValPart1, 80, model.CpPrimeValPart2, 81);
-  DecodeComposite(program, 1, " ", model.CpSecondValPart1, 82, model.CpSecondValPart2, 83);
+  DecodeComposites(program, TwoPartKind::ValueAndState);
 }
 
 void DecodePowerUpStates(Program& program) {
@@ -80,22 +87,18 @@ void DecodeLightControllerOptions(Program& program, StartBitRule rule) {
 }
 
 void DecodeLightRatios(Program& program) {
-  DeviceModelState& model = program.model;
-  DecodeComposite(program, 21, "/", model.LightRatio1Before, 91, model.LightRatio1After, 90);
-  DecodeComposite(program, 32, "/", model.LightRatio2Before, 93, model.LightRatio2After, 92);
+  DecodeComposites(program, TwoPartKind::Ratio);
 }
 
 void DecodeDigitalInputConfig(Program& program) {
-  constexpr int kRow = 36;
-  constexpr int kFunctionCombo = 37;
-  constexpr int kFunctions = 4;  // standard I/O, toggle, dimming, manual overriding
   runtime::ResumeNext(program.Err, [&] {
-    ShowChoice(Combo(program, kRow), HexDigitValue(BoxText(program, kRow), 1) == 0 ? 0 : 1);
+    ShowChoice(Combo(program, kDigitalInputRow),
+               HexDigitValue(BoxText(program, kDigitalInputRow), 1) == 0 ? 0 : 1);
   });
   runtime::ResumeNext(program.Err, [&] {
-    const int function = HexDigitValue(BoxText(program, kRow), 0);
-    ShowChoice(Combo(program, kFunctionCombo),
-               function < kFunctions ? std::optional<int>(function) : std::nullopt);
+    const int function = HexDigitValue(BoxText(program, kDigitalInputRow), 0);
+    ShowChoice(Combo(program, kInputFunctionCombo),
+               function < kInputFunctions ? std::optional<int>(function) : std::nullopt);
   });
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "datapoints/CompositeRows.h"
 #include "devicemodel/ModelView.h"
 #include "devicemodel/QuietWrites.h"
 #include "platform/runtime/ResumeNext.h"
@@ -14,11 +15,9 @@ namespace qvr {
 
 namespace {
 
-constexpr int kRow = 49;
-constexpr int kFirstPartBox = 70;
-constexpr std::size_t kSetPoints = 6;
+constexpr std::size_t kPoints = kSetPoints;
 
-using SetPointParts = std::array<std::string, kSetPoints>;
+using SetPointParts = std::array<std::string, kPoints>;
 
 // The comma-separated pieces of a text, empty ones included.
 std::vector<std::string> Pieces(const std::string& text) {
@@ -41,9 +40,9 @@ struct DecimalCommaValue {
 
 std::optional<DecimalCommaValue> SplitDecimalCommaValue(const std::string& stored) {
   const std::vector<std::string> pieces = Pieces(stored);
-  if (pieces.size() != 2 * kSetPoints) return std::nullopt;
+  if (pieces.size() != 2 * kPoints) return std::nullopt;
   DecimalCommaValue value;
-  for (std::size_t point = 0; point < kSetPoints; ++point) {
+  for (std::size_t point = 0; point < kPoints; ++point) {
     const std::string& whole = pieces[2 * point];
     const std::string& decimals = pieces[2 * point + 1];
     value.parts[point] = whole + "," + decimals;
@@ -61,7 +60,7 @@ SetPointParts SplitDottedValue(const std::string& text) {
 
 }  // namespace
 
-std::array<std::string, kSetPoints> DottedSetPoints(const std::string& value) {
+SetPointParts DottedSetPoints(const std::string& value) {
   const auto decimalComma = SplitDecimalCommaValue(value);
   return decimalComma ? SplitDottedValue(decimalComma->dotted) : SplitDottedValue(value);
 }
@@ -70,24 +69,25 @@ void DecodeSetPoints(Program& program) {
   DeviceModelState& model = program.model;
   const auto fields = model.SetPntsFields();
   auto keep = [&](const SetPointParts& parts) {
-    for (std::size_t point = 0; point < kSetPoints; ++point) *fields[point] = parts[point];
+    for (std::size_t point = 0; point < kPoints; ++point) *fields[point] = parts[point];
   };
   if (model.DecimalSep == ",") {
-    std::string& stored = program.datapoints.NciTable[kRow].NciValue;
+    std::string& stored = program.datapoints.NciTable[kSetPointRow].NciValue;
     const auto value = SplitDecimalCommaValue(stored);
     keep(value ? value->parts : SetPointParts{});
     if (value) {
       stored = value->dotted;
-      runtime::ResumeNext(program.Err,
-                          [&] { ShowUnchanged(program.ModelWindow().PropertyBoxes()[kRow], stored); });
+      runtime::ResumeNext(
+          program.Err, [&] { ShowUnchanged(program.ModelWindow().PropertyBoxes()[kSetPointRow], stored); });
     }
   } else {
-    runtime::ResumeNext(program.Err,
-                        [&] { keep(SplitDottedValue(program.ModelWindow().PropertyBoxes()[kRow].Text())); });
-  }
-  for (std::size_t point = 0; point < kSetPoints; ++point) {
     runtime::ResumeNext(program.Err, [&] {
-      ShowUnchanged(program.ModelWindow().PropertyBoxes()[kFirstPartBox + static_cast<int>(point)],
+      keep(SplitDottedValue(program.ModelWindow().PropertyBoxes()[kSetPointRow].Text()));
+    });
+  }
+  for (std::size_t point = 0; point < kPoints; ++point) {
+    runtime::ResumeNext(program.Err, [&] {
+      ShowUnchanged(program.ModelWindow().PropertyBoxes()[kFirstSetPointBox + static_cast<int>(point)],
                     *fields[point]);
     });
   }

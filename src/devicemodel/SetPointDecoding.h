@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "datapoints/CompositeRows.h"
+
 namespace qvr {
 
 class Program;
@@ -22,6 +24,6 @@ void DecodeSetPoints(Program& program);
 // The six set points of a value of row 49 in the value's own form ("21.00"), from either form the value
 // comes in: twelve pieces with the decimal comma as the device gives them ("21,00,19,00,..."), or six
 // pieces. Points the value does not reach are empty.
-std::array<std::string, 6> DottedSetPoints(const std::string& value);
+std::array<std::string, kSetPoints> DottedSetPoints(const std::string& value);
 
 }  // namespace qvr

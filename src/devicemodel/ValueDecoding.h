@@ -1,6 +1,6 @@
 #pragma once
 
-#include "devicemodel/ModelTable.h"
+#include "datapoints/ModelTable.h"
 
 namespace qvr {
 

@@ -61,7 +61,7 @@ void LNSPlugInAPI::SendCommand(std::int32_t& commandId, std::int16_t& objectClas
     throw;
   }
   CloseProgress();
-  if (step.registrationFailed) RaiseWithMessage(kErrRegistrationFailed, kMsgRegistrationFailed);
+  if (step.registrationFailed) RaiseWithMessage(platform::kErrRegistrationFailed, kMsgRegistrationFailed);
   program_.Ui().DoEvents();
 
   if (commandId == kRegisterCommand || commandId == kDeregisterCommand) return;
@@ -69,9 +69,9 @@ void LNSPlugInAPI::SendCommand(std::int32_t& commandId, std::int16_t& objectClas
     ParseObjectName(program_.framework, objectName);
     DispatchDeviceCommand(*step.matchedRow, FindObjectByClass(program_.framework, objectClassId));
   } else if (step.commandKnown) {
-    RaiseWithMessage(kErrObjectTypeNotSupported, kMsgObjectTypeNotSupported);
+    RaiseWithMessage(platform::kErrObjectTypeNotSupported, kMsgObjectTypeNotSupported);
   } else {
-    RaiseWithMessage(kErrCommandNotSupported, kMsgCommandNotSupported);
+    RaiseWithMessage(platform::kErrCommandNotSupported, kMsgCommandNotSupported);
   }
 }
 
@@ -115,7 +115,7 @@ void LNSPlugInAPI::CloseProgress() {
 }
 
 void LNSPlugInAPI::DispatchDeviceCommand(std::int16_t row, const std::optional<LnsObject>& target) {
-  if (!target) RaiseToHost(kErrObjectNotFound, kObjectNotFoundText);
+  if (!target) RaiseToHost(platform::kErrObjectNotFound, kObjectNotFoundText);
   const CommandEntry& entry = program_.framework.CommandTable[static_cast<std::size_t>(row)];
   if (entry.ObjectClassId != kClassAppDevice) return;
   lns::LnsAppDevice device = std::get<lns::LnsAppDevice>(*target);

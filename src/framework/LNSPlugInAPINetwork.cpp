@@ -32,7 +32,7 @@ void LNSPlugInAPI::SetNetworkName(std::string name) {
     state.NetworkIsOpen = false;
     state.CurrentNetworkName.clear();
     screen.SetMousePointer(ui::vbDefault);
-    RaiseToHost(kErrNotPossibleNow, program_.texts.MsgPlugInAPI[kMsgCannotOpenNetwork] + name);
+    RaiseToHost(platform::kErrNotPossibleNow, program_.texts.MsgPlugInAPI[kMsgCannotOpenNetwork] + name);
   }
   screen.SetMousePointer(ui::vbDefault);
 }

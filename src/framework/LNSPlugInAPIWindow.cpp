@@ -21,7 +21,7 @@ constexpr int kDevelopmentProgramIdLength = 16;
 // Whole pixels, halves to the even neighbour.
 std::int32_t ToPixels(float twips, int twipsPerPixel) {
   const double pixels = std::nearbyint(static_cast<double>(twips) / twipsPerPixel);
-  if (!(pixels >= INT32_MIN && pixels <= INT32_MAX)) RaiseToHost(runtime::kErrOverflow, "Overflow");
+  if (!(pixels >= INT32_MIN && pixels <= INT32_MAX)) RaiseToHost(platform::kErrOverflow, "Overflow");
   return static_cast<std::int32_t>(pixels);
 }
 
@@ -84,21 +84,21 @@ void LNSPlugInAPI::SetMinimized(bool minimized) {
   qvr::fMain& mainWindow = program_.fMain();
   runtime::ResumeNext(program_.Err,
                       [&] { mainWindow.SetWindowState(minimized ? ui::vbMinimized : ui::vbNormal); });
-  if (!mainWindow.Visible()) RaiseWithMessage(kErrNotPossibleNow, kMsgMinimizedWhileHidden);
+  if (!mainWindow.Visible()) RaiseWithMessage(platform::kErrNotPossibleNow, kMsgMinimizedWhileHidden);
 }
 
 // A window with a fixed border keeps its size.
 void LNSPlugInAPI::CheckSizeChange() const {
   const int border = program_.fMain().BorderStyle();
   if (border == ui::vbFixedSingle || border == ui::vbFixedDialog || border == ui::vbFixedToolWindow) {
-    RaiseWithMessage(kErrReadOnlyProperty, kMsgReadOnlyProperty);
+    RaiseWithMessage(platform::kErrReadOnlyProperty, kMsgReadOnlyProperty);
   }
   CheckPositionChange();
 }
 
 void LNSPlugInAPI::CheckPositionChange() const {
   if (program_.fMain().WindowState() != ui::vbNormal)
-    RaiseWithMessage(kErrNotPossibleNow, kMsgNotWhileMinOrMax);
+    RaiseWithMessage(platform::kErrNotPossibleNow, kMsgNotWhileMinOrMax);
 }
 
 std::string LNSPlugInAPI::ManufacturerID() const {
@@ -133,7 +133,7 @@ void LNSPlugInAPI::SetName(const std::string& /*value*/) {
 }
 
 void LNSPlugInAPI::RefuseReadOnly() const {
-  RaiseWithMessage(kErrReadOnlyProperty, kMsgReadOnlyProperty);
+  RaiseWithMessage(platform::kErrReadOnlyProperty, kMsgReadOnlyProperty);
 }
 
 std::string LNSPlugInAPI::DevelopmentProgramId() const {

@@ -1,6 +1,6 @@
 // Where the plug-in's entries live in a network, and the progress feedback of the registration.
+#include "datapoints/ModelTable.h"
 #include "devicemodel/ApplyDeviceModel.h"
-#include "devicemodel/ModelTable.h"
 #include "framework/NetworkRegistrationParts.h"
 #include "framework/PlugInIdentity.h"
 #include "framework/fProgress.h"

@@ -1,9 +1,12 @@
 #include "framework/ObjectPath.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "formats/ObjectPathParts.h"
 #include "framework/HostErrors.h"
 #include "platform/lns/LnsError.h"
 #include "platform/runtime/ResumeNext.h"
-#include "platform/runtime/SplitAt.h"
 
 namespace qvr {
 
@@ -11,7 +14,7 @@ namespace {
 
 template <class T>
 T& Bound(T* object, const char* name) {
-  if (!object) RaiseToHost(runtime::kErrObjectNotSet, std::string(name) + " is not set");
+  if (!object) RaiseToHost(platform::kErrObjectNotSet, std::string(name) + " is not set");
   return *object;
 }
 
@@ -120,30 +123,21 @@ std::optional<LnsObject> Walk(const PathWalk& walk, std::int16_t objectClass) {
 }  // namespace
 
 std::int16_t ParseObjectName(FrameworkState& state, const std::string& objectName) {
-  state.ObjectNamePartCount = 0;
-  std::string rest;
-  std::string part = runtime::SplitAt(objectName, "/", rest);
-  while (!part.empty()) {
-    if (state.ObjectNamePartCount == INT16_MAX) {
-      RaiseToHost(runtime::kErrOverflow, "Overflow: the object path has too many parts");
-    }
-    const auto count = ++state.ObjectNamePartCount;
-    if (state.ObjectNameParts.size() < static_cast<std::size_t>(count)) state.ObjectNameParts.resize(count);
-    state.ObjectNameParts[count - 1] = part;
-    part = runtime::SplitAt(rest, "/", rest);
-  }
+  const std::vector<std::string> parts = SplitObjectPath(objectName);
+  // The parts the count holds stay parsed when the path has more.
+  const std::size_t kept = std::min(parts.size(), static_cast<std::size_t>(INT16_MAX));
+  if (state.ObjectNameParts.size() < kept) state.ObjectNameParts.resize(kept);
+  std::copy_n(parts.begin(), kept, state.ObjectNameParts.begin());
+  state.ObjectNamePartCount = static_cast<std::int16_t>(kept);
+  if (kept < parts.size())
+    RaiseToHost(platform::kErrOverflow, "Overflow: the object path has too many parts");
   return state.ObjectNamePartCount;
 }
 
 std::string ObjectNamePart(const FrameworkState& state, std::int16_t index, bool strip) {
-  std::string part;
-  if (index >= 1 && index <= state.ObjectNamePartCount) part = state.ObjectNameParts[index - 1];
-  if (strip) {
-    std::string rest;
-    runtime::SplitAt(part, ":", rest);
-    if (!rest.empty()) return rest;
-  }
-  return part;
+  if (index < 1 || index > state.ObjectNamePartCount) return "";
+  const std::string& part = state.ObjectNameParts[static_cast<std::size_t>(index - 1)];
+  return strip ? StrippedPart(part) : part;
 }
 
 std::optional<LnsObject> FindObjectByClass(const FrameworkState& state, std::int16_t objectClass) {

@@ -2,6 +2,7 @@
 
 #include "framework/PlugInIdentity.h"
 #include "platform/Error.h"
+#include "platform/ErrorNumbers.h"
 #include "platform/com/ClassRegistration.h"
 #include "platform/com/PrivateBus.h"
 #include "platform/com/ServiceFile.h"
@@ -9,8 +10,6 @@
 namespace qvr {
 
 namespace {
-
-constexpr long kPathFileAccessError = 75;
 
 const com::LocalServerClass& PlugInClass() {
   static const com::LocalServerClass cls{kProgId, kClassId};
@@ -22,13 +21,13 @@ void ChangeClassKeys(reg::MachineRegistry& registry, const char* what, Change&& 
   const std::unique_ptr<reg::RegistryStore> store = registry.Open();
   if (change(*store) != reg::Status::Ok) {
     throw platform::RaisedError(
-        kPathFileAccessError, kProjectName,
+        platform::kErrPathFileAccess, kProjectName,
         std::string("Cannot ") + what + " the class " + kProgId + " in the registry: " + store->LastError());
   }
 }
 
 void RaiseServiceFileFailure(const std::filesystem::path& serviceFolder, const char* what) {
-  throw platform::RaisedError(kPathFileAccessError, kProjectName,
+  throw platform::RaisedError(platform::kErrPathFileAccess, kProjectName,
                               std::string("Cannot ") + what + " the bus service file " +
                                   com::ServiceFileOf(serviceFolder, PlugInClass()).string());
 }

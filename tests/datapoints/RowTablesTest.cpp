@@ -4,9 +4,9 @@
 #include <numeric>
 #include <vector>
 
+#include "datapoints/ModelTable.h"
 #include "datapoints/NvRows.h"
 #include "datapoints/PropertyRows.h"
-#include "devicemodel/ModelTable.h"
 
 namespace datapoints_test {
 namespace {

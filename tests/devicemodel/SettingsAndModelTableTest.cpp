@@ -1,5 +1,5 @@
 #include "DeviceModelTestSupport.h"
-#include "devicemodel/ModelTable.h"
+#include "datapoints/ModelTable.h"
 
 namespace devicemodel_test {
 namespace {

@@ -10,11 +10,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
 #include "LnsSendFixture.h"
 #include "framework/PlugInIdentity.h"
+#include "platform/Spawn.h"
 
 namespace {
 
@@ -30,22 +32,20 @@ const std::string kPlugInKey = "SOFTWARE\\LonWorks\\LCA\\Plug-Ins\\Calyxtern_qvr
 bool KilledAfter(const std::filesystem::path& root, const std::string& name,
                  const std::vector<std::string>& args, milliseconds delay) {
   const std::string program = std::string(QVR_BIN_DIR) + "/" + name;
-  std::vector<char*> argv = {const_cast<char*>(program.c_str())};
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  platform::SpawnRequest request;
+  request.argv = {program};
+  request.argv.insert(request.argv.end(), args.begin(), args.end());
+  request.out = request.err = platform::StreamTarget::DevNull();
   pid_t pid = 0;
-  e2e::RootEnvironment environment(root);
-  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environment.Get());
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) return false;
+  request.environment = e2e::RootEnvironment(root);
+  try {
+    pid = platform::Spawn(request);
+  } catch (const std::system_error&) {
+    return false;
+  }
   std::this_thread::sleep_for(delay);
   kill(pid, SIGKILL);
-  int status = 0;
-  waitpid(pid, &status, 0);
+  const int status = platform::WaitForChild(pid);
   return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -12,6 +11,7 @@
 
 #include "ProgramRun.h"
 #include "TempMachineRoot.h"
+#include "platform/Spawn.h"
 
 namespace {
 
@@ -19,14 +19,10 @@ TEST(NetworkCreation, KilledHalfWayLeavesNoNetwork) {
   testsupport::TempMachineRoot root;
   ASSERT_EQ(e2e::Run("lns", {"init"}, root.Path()).code, 0);
 
-  const std::string lns = std::string(QVR_BIN_DIR) + "/lns";
-  std::vector<std::string> words = {lns, "network", "create", "Big", "--devices", "100000"};
-  std::vector<char*> argv;
-  for (std::string& word : words) argv.push_back(word.data());
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  e2e::RootEnvironment environment(root.Path());
-  ASSERT_EQ(posix_spawn(&pid, lns.c_str(), nullptr, nullptr, argv.data(), environment.Get()), 0);
+  platform::SpawnRequest request;
+  request.argv = {std::string(QVR_BIN_DIR) + "/lns", "network", "create", "Big", "--devices", "100000"};
+  request.environment = e2e::RootEnvironment(root.Path());
+  const pid_t pid = platform::Spawn(request);
   // Killed once it is filling the network's database.
   const auto file = root.Path() / "LonWorks" / "Databases" / "Big" / "network.sqlite";
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
@@ -34,8 +30,7 @@ TEST(NetworkCreation, KilledHalfWayLeavesNoNetwork) {
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   std::this_thread::sleep_for(std::chrono::milliseconds(50));
   kill(pid, SIGKILL);
-  int status = 0;
-  waitpid(pid, &status, 0);
+  const int status = platform::WaitForChild(pid);
   ASSERT_TRUE(WIFSIGNALED(status)) << "the creation ended before it could be killed";
 
   EXPECT_EQ(e2e::Run("lns", {"networks"}, root.Path()).out, "");

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 
 #include <chrono>
@@ -11,10 +9,11 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <thread>
 #include <vector>
 
-extern char** environ;
+#include "platform/Spawn.h"
 
 namespace e2e {
 
@@ -33,24 +32,12 @@ inline std::string ReadFile(const std::filesystem::path& file) {
 }
 
 // This process's environment with $LNS_ROOT naming `root`: what a program started on that machine root sees.
-class RootEnvironment {
- public:
-  explicit RootEnvironment(const std::filesystem::path& root) : variables_{"LNS_ROOT=" + root.string()} {
-    for (char** variable = environ; *variable; ++variable) {
-      if (std::string_view(*variable).rfind("LNS_ROOT=", 0) != 0) variables_.emplace_back(*variable);
-    }
-    for (std::string& variable : variables_) pointers_.push_back(variable.data());
-    pointers_.push_back(nullptr);
-  }
-  RootEnvironment(const RootEnvironment&) = delete;
-  RootEnvironment& operator=(const RootEnvironment&) = delete;
-
-  char** Get() { return pointers_.data(); }
-
- private:
-  std::vector<std::string> variables_;
-  std::vector<char*> pointers_;
-};
+inline std::vector<std::string> RootEnvironment(const std::filesystem::path& root) {
+  std::vector<std::string> variables =
+      platform::EnvironmentWithout([](std::string_view name) { return name == "LNS_ROOT"; });
+  variables.push_back("LNS_ROOT=" + root.string());
+  return variables;
+}
 
 // Runs `program` with `args` on the machine root `root`: its environment is this process's with $LNS_ROOT
 // naming `root`, and its output goes through files there. A program that has not ended after `limit` (one
@@ -60,21 +47,17 @@ inline ProgramRun RunFile(const std::string& program, const std::vector<std::str
                           std::chrono::milliseconds limit = std::chrono::seconds(60)) {
   const std::filesystem::path outFile = root / "stdout.txt";
   const std::filesystem::path errFile = root / "stderr.txt";
-  std::vector<char*> argv;
-  argv.push_back(const_cast<char*>(program.c_str()));
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-  RootEnvironment environment(root);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  platform::SpawnRequest request;
+  request.argv = {program};
+  request.argv.insert(request.argv.end(), args.begin(), args.end());
+  request.out = platform::StreamTarget::ToFile(outFile);
+  request.err = platform::StreamTarget::ToFile(errFile);
+  request.environment = RootEnvironment(root);
   ProgramRun run;
   pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environment.Get());
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) {
+  try {
+    pid = platform::Spawn(request);
+  } catch (const std::system_error&) {
     run.err = "cannot start " + program;
     return run;
   }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "mainwindow/files/ParameterFile.h"
+#include "formats/ParameterFile.h"
 
 namespace {
 

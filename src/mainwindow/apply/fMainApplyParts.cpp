@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <string>
 
+#include "datapoints/CompositeRows.h"
 #include "devicemodel/SetPointDecoding.h"
 #include "devicemodel/SetPointField.h"
-#include "mainwindow/CompositeRows.h"
 #include "mainwindow/apply/fMainApplyParts.h"
 #include "mainwindow/editors/ChangeMark.h"
 #include "mainwindow/editors/CompositeValues.h"

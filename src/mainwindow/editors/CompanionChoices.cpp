@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "datapoints/CompositeRows.h"
 #include "devicemodel/FieldDigits.h"
 #include "devicemodel/QuietWrites.h"
 #include "devicemodel/ValueTexts.h"
@@ -21,9 +22,6 @@ constexpr int kLightOptionsRow1 = 19;
 constexpr int kLightOptionsRow2 = 30;
 constexpr int kOverrideCombo1 = 0;
 constexpr int kOverrideCombo2 = 1;
-constexpr int kDigitalInputRow = 36;
-constexpr int kInputFunctionCombo = 37;
-constexpr int kInputFunctions = 4;  // standard I/O, toggle, dimming, manual overriding
 constexpr int kValveCountRow = 50;
 constexpr int kHvacModeRow = 54;
 

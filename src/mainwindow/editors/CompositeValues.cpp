@@ -1,8 +1,9 @@
 #include "mainwindow/editors/CompositeValues.h"
 
 #include <algorithm>
-#include <iterator>
+#include <vector>
 
+#include "datapoints/CompositeRows.h"
 #include "devicemodel/SetPointField.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/SplitAt.h"
@@ -11,26 +12,40 @@ namespace qvr {
 
 namespace {
 
-constexpr int kSetPointRow = 49;
-constexpr int kFirstSetPointBox = 70;
-constexpr int kSetPointBoxes = 6;
+constexpr int kSetPointLength = 6;
+constexpr int kValueLength = 5;
+constexpr int kStateLength = 2;
+constexpr int kRatioLength = 5;
 
-const SubField kSubFields[] = {
-    {70, kSetPointRow, SubFieldKind::SetPoint, &DeviceModelState::SetPntsField0, 6},
-    {71, kSetPointRow, SubFieldKind::SetPoint, &DeviceModelState::SetPntsField1, 6},
-    {72, kSetPointRow, SubFieldKind::SetPoint, &DeviceModelState::SetPntsField2, 6},
-    {73, kSetPointRow, SubFieldKind::SetPoint, &DeviceModelState::SetPntsField3, 6},
-    {74, kSetPointRow, SubFieldKind::SetPoint, &DeviceModelState::SetPntsField4, 6},
-    {75, kSetPointRow, SubFieldKind::SetPoint, &DeviceModelState::SetPntsField5, 6},
-    {80, 0, SubFieldKind::SwitchValue, &DeviceModelState::CpPrimeValPart1, 5},
-    {81, 0, SubFieldKind::SwitchState, &DeviceModelState::CpPrimeValPart2, 2},
-    {82, 1, SubFieldKind::SwitchValue, &DeviceModelState::CpSecondValPart1, 5},
-    {83, 1, SubFieldKind::SwitchState, &DeviceModelState::CpSecondValPart2, 2},
-    {90, 21, SubFieldKind::RatioAfter, &DeviceModelState::LightRatio1After, 5},
-    {91, 21, SubFieldKind::RatioBefore, &DeviceModelState::LightRatio1Before, 5},
-    {92, 32, SubFieldKind::RatioAfter, &DeviceModelState::LightRatio2After, 5},
-    {93, 32, SubFieldKind::RatioBefore, &DeviceModelState::LightRatio2Before, 5},
-};
+// Every sub-field box, from the table of composite rows and the device's parts of each.
+std::vector<SubField> AllSubFields() {
+  std::vector<SubField> fields;
+  for (int point = 0; point < kSetPoints; ++point) {
+    fields.push_back({kFirstSetPointBox + point, kSetPointRow, SubFieldKind::SetPoint,
+                      kSetPointParts[static_cast<std::size_t>(point)], kSetPointLength});
+  }
+  for (std::size_t index = 0; index < kTwoPartRows.size(); ++index) {
+    const TwoPartRow& composite = kTwoPartRows[index];
+    const TwoParts& parts = kTwoPartParts[index];
+    if (composite.kind == TwoPartKind::ValueAndState) {
+      fields.push_back(
+          {composite.boxBefore, composite.row, SubFieldKind::SwitchValue, parts.before, kValueLength});
+      fields.push_back(
+          {composite.boxAfter, composite.row, SubFieldKind::SwitchState, parts.after, kStateLength});
+    } else {
+      fields.push_back(
+          {composite.boxBefore, composite.row, SubFieldKind::RatioBefore, parts.before, kRatioLength});
+      fields.push_back(
+          {composite.boxAfter, composite.row, SubFieldKind::RatioAfter, parts.after, kRatioLength});
+    }
+  }
+  return fields;
+}
+
+const std::vector<SubField>& SubFields() {
+  static const std::vector<SubField> fields = AllSubFields();
+  return fields;
+}
 
 // One set point as the value text holds it ("." and two decimals, rounded to hundredths). A box that
 // holds no number goes into the row as it stands, so that the row differs from the device's value.
@@ -50,7 +65,7 @@ std::string SwitchValue(const std::string& text, const std::string& decimalSep) 
 
 std::string SetPointsRowText(const fMain& window, const std::string& decimalSep) {
   std::string text;
-  for (int box = kFirstSetPointBox; box < kFirstSetPointBox + kSetPointBoxes; ++box) {
+  for (int box = kFirstSetPointBox; box < kFirstSetPointBox + kSetPoints; ++box) {
     if (box != kFirstSetPointBox) text += ",";
     text += SetPointField(window.txtNci[box].Text(), decimalSep);
   }
@@ -58,9 +73,8 @@ std::string SetPointsRowText(const fMain& window, const std::string& decimalSep)
 }
 
 const SubField* FindSubField(int box) {
-  const auto found = std::find_if(std::begin(kSubFields), std::end(kSubFields),
-                                  [box](const SubField& f) { return f.box == box; });
-  return found == std::end(kSubFields) ? nullptr : found;
+  const auto found = std::ranges::find(SubFields(), box, &SubField::box);
+  return found == SubFields().end() ? nullptr : &*found;
 }
 
 std::string RebuiltRowText(const fMain& window, const SubField& field, const std::string& decimalSep) {

@@ -23,7 +23,7 @@ struct SubField {
   int box;     // txtNci index of the sub-field box
   int rowBox;  // txtNci index of the composite row
   SubFieldKind kind;
-  std::string DeviceModelState::*part;  // the device's value of this part
+  DevicePart part;  // the device's value of this part
   int maxLength;
 };
 

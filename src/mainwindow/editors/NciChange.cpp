@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "datapoints/CompositeRows.h"
 #include "mainwindow/editors/ChangeMark.h"
 #include "mainwindow/editors/CompanionChoices.h"
 #include "mainwindow/editors/CompositeValues.h"
@@ -17,27 +18,13 @@ namespace qvr {
 
 namespace {
 
-// Rows whose value is a number under the user's regional settings are compared as numbers; these hold
-// texts (a switch, a ratio, set points, bit fields, settings, names) and are compared as text.
-constexpr int kSwitchRow1 = 0;
-constexpr int kSwitchRow2 = 1;
-constexpr int kLightRatioRow1 = 21;
-constexpr int kLightRatioRow2 = 32;
-constexpr int kSetPointRow = 49;
 // Longest number a plain numeric box takes.
 constexpr int kNumberBoxLength = 6;
 
+// Rows whose value is a number under the user's regional settings are compared as numbers; composite
+// rows and rows with companion choices hold texts (bit fields, settings, names) and are compared as text.
 bool ComparedAsText(int row) {
-  switch (row) {
-    case kSwitchRow1:
-    case kSwitchRow2:
-    case kLightRatioRow1:
-    case kLightRatioRow2:
-    case kSetPointRow:
-      return true;
-    default:
-      return HasCompanionChoices(row);
-  }
+  return IsCompositeRow(row) || HasCompanionChoices(row);
 }
 
 const std::string& StoredValue(Program& program, int row) {

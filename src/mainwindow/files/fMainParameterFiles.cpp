@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "datapoints/CompositeRows.h"
 #include "datapoints/DataPoint.h"
-#include "mainwindow/CompositeRows.h"
 #include "mainwindow/MenuCommand.h"
 #include "mainwindow/editors/CompanionChoices.h"
 #include "mainwindow/fMain.h"
-#include "mainwindow/files/ParameterFile.h"
+#include "formats/ParameterFile.h"
 #include "platform/MachineRoot.h"
 #include "platform/runtime/SplitAt.h"
 #include "program/Program.h"

@@ -3,38 +3,37 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <string_view>
+#include <system_error>
 #include <thread>
 #include <vector>
 
 #include "platform/Error.h"
+#include "platform/ErrorNumbers.h"
+#include "platform/Spawn.h"
 #include "platform/WriteFileWhole.h"
 #include "platform/com/BusConfigText.h"
 #include "platform/com/BusPrograms.h"
-
-extern char** environ;
 
 namespace com {
 
 namespace {
 
-constexpr long kBusFailed = 75;
 constexpr const char* kErrorSource = "lns bus";
 // How long the programs that the bus started have to end when asked, before they are ended by force.
 constexpr std::chrono::seconds kProgramsGrace(5);
 
 [[noreturn]] void Fail(const std::string& description) {
-  throw platform::RaisedError(kBusFailed, kErrorSource, description);
+  throw platform::RaisedError(platform::kErrPathFileAccess, kErrorSource, description);
 }
 
 std::filesystem::path SocketFile(const std::filesystem::path& root) {
@@ -120,13 +119,8 @@ class BusLock {
 };
 
 std::vector<std::string> DaemonEnvironment(const std::filesystem::path& root) {
-  std::vector<std::string> environment;
-  for (char** entry = environ; *entry; ++entry) {
-    const std::string variable = *entry;
-    const std::string name = variable.substr(0, variable.find('='));
-    if (name == "LNS_ROOT" || name.rfind("DBUS_", 0) == 0) continue;
-    environment.push_back(variable);
-  }
+  std::vector<std::string> environment = platform::EnvironmentWithout(
+      [](std::string_view name) { return name == "LNS_ROOT" || name.starts_with("DBUS_"); });
   environment.push_back("LNS_ROOT=" + BusFolder(root).parent_path().string());
   environment.push_back("DBUS_SESSION_BUS_ADDRESS=" + BusAddress(root));
   return environment;
@@ -148,36 +142,27 @@ std::string ReadAddressLine(int fd) {
 }
 
 void SpawnDaemon(const std::filesystem::path& root) {
-  int pipeFds[2];
-  if (pipe2(pipeFds, O_CLOEXEC) != 0) Fail("cannot start dbus-daemon: no pipe");
-  const std::string configArg = "--config-file=" + ConfigFile(root).string();
-  std::vector<std::string> args{"dbus-daemon", configArg, "--fork", "--print-address"};
-  std::vector<char*> argv;
-  for (std::string& arg : args) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  std::vector<std::string> environment = DaemonEnvironment(root);
-  std::vector<char*> envp;
-  for (std::string& variable : environment) envp.push_back(variable.data());
-  envp.push_back(nullptr);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  platform::Pipe address;
+  try {
+    address = platform::MakePipe();
+  } catch (const std::system_error&) {
+    Fail("cannot start dbus-daemon: no pipe");
+  }
+  platform::SpawnRequest daemon;
+  daemon.argv = {"dbus-daemon", "--config-file=" + ConfigFile(root).string(), "--fork", "--print-address"};
+  daemon.environment = DaemonEnvironment(root);
+  daemon.in = platform::StreamTarget::DevNull();
+  daemon.out = platform::StreamTarget::ToDescriptor(address.write.Get());
   pid_t pid = 0;
-  const int spawned = posix_spawnp(&pid, "dbus-daemon", &actions, nullptr, argv.data(), envp.data());
-  posix_spawn_file_actions_destroy(&actions);
-  close(pipeFds[1]);
-  if (spawned != 0) {
-    close(pipeFds[0]);
+  try {
+    pid = platform::Spawn(daemon);
+  } catch (const std::system_error&) {
     Fail("cannot start dbus-daemon: it is not installed (Debian package dbus-daemon)");
   }
-  const std::string address = ReadAddressLine(pipeFds[0]);
-  close(pipeFds[0]);
-  int status = 0;
-  waitpid(pid, &status, 0);  // the first process ends once the daemon is ready
-  if (address.empty() || !RunningDaemon(root))
-    Fail("dbus-daemon did not start on " + SocketFile(root).string());
+  address.write.Close();
+  const std::string line = ReadAddressLine(address.read.Get());
+  platform::WaitForChild(pid);  // the first process ends once the daemon is ready
+  if (line.empty() || !RunningDaemon(root)) Fail("dbus-daemon did not start on " + SocketFile(root).string());
 }
 
 }  // namespace

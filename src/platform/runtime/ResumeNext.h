@@ -21,7 +21,7 @@ bool ResumeNext(ErrObject& err, Step&& step) {
     err.Source = error.Source();
     err.Description = error.Description();
   } catch (const std::exception& error) {
-    err.Number = kErrInvalidCall;  // what the platform raises for a failure without a number
+    err.Number = platform::kErrInvalidCall;  // what the platform raises for a failure without a number
     err.Source.clear();
     err.Description = error.what();
   }

@@ -15,23 +15,23 @@ namespace {
 }  // namespace
 
 void RaiseInvalidCall(const std::string& source, const std::string& detail) {
-  Raise(kErrInvalidCall, source, "Invalid procedure call or argument", detail);
+  Raise(platform::kErrInvalidCall, source, "Invalid procedure call or argument", detail);
 }
 
 void RaiseOverflow(const std::string& source, const std::string& detail) {
-  Raise(kErrOverflow, source, "Overflow", detail);
+  Raise(platform::kErrOverflow, source, "Overflow", detail);
 }
 
 void RaiseTypeMismatch(const std::string& source) {
-  Raise(kErrTypeMismatch, source, "Type mismatch", {});
+  Raise(platform::kErrTypeMismatch, source, "Type mismatch", {});
 }
 
 void RaiseFileNotFound(const std::string& source, const std::string& detail) {
-  Raise(kErrFileNotFound, source, "File not found", detail);
+  Raise(platform::kErrFileNotFound, source, "File not found", detail);
 }
 
 void RaiseObjectNotSet(const std::string& source) {
-  Raise(kErrObjectNotSet, source, "Object variable or With block variable not set", {});
+  Raise(platform::kErrObjectNotSet, source, "Object variable or With block variable not set", {});
 }
 
 }  // namespace runtime

@@ -2,17 +2,12 @@
 
 #include <string>
 
+#include "platform/ErrorNumbers.h"
+
 namespace runtime {
 
 // The running program's name: the source of the errors that the runtime raises for the system's own code.
 inline constexpr const char* kProgramName = "Calyxtern_qvr_lon_PlugIn";
-
-// The runtime's own error numbers, which the system and its platform raise and test as well.
-inline constexpr long kErrInvalidCall = 5;
-inline constexpr long kErrOverflow = 6;
-inline constexpr long kErrTypeMismatch = 13;
-inline constexpr long kErrFileNotFound = 53;
-inline constexpr long kErrObjectNotSet = 91;
 
 // Each raises its error with the runtime's own description; a `detail` follows it after ": ".
 [[noreturn]] void RaiseInvalidCall(const std::string& source, const std::string& detail = {});

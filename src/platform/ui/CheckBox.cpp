@@ -21,7 +21,8 @@ int CheckBox::Value() const {
 
 void CheckBox::SetValue(int value) {
   if (value < vbUnchecked || value > vbGrayed) {
-    RaiseUiError(errInvalidPropertyValue, "Invalid property value: check-box value " + std::to_string(value));
+    RaiseUiError(platform::kErrInvalidPropertyValue,
+                 "Invalid property value: check-box value " + std::to_string(value));
   }
   if (Assign(&CheckBoxState::value, value, Property::Value) && OnClick) OnClick();
 }

@@ -16,7 +16,8 @@ int ComboBox::Style() const {
 
 void ComboBox::SetStyle(int style) {
   if (style != vbComboDropdown && style != vbComboDropdownList) {
-    RaiseUiError(errInvalidPropertyValue, "Invalid property value: combo-box style " + std::to_string(style));
+    RaiseUiError(platform::kErrInvalidPropertyValue,
+                 "Invalid property value: combo-box style " + std::to_string(style));
   }
   Assign(&ComboBoxState::style, style, Property::Style);
 }
@@ -50,7 +51,8 @@ int ComboBox::ListCount() const {
 const std::string& ComboBox::List(int position) const {
   const ComboBoxState& state = S();
   if (position < 0 || position >= static_cast<int>(state.items.size())) {
-    RaiseUiError(errInvalidPropertyValue, "Invalid property value: list entry " + std::to_string(position));
+    RaiseUiError(platform::kErrInvalidPropertyValue,
+                 "Invalid property value: list entry " + std::to_string(position));
   }
   return state.items[static_cast<std::size_t>(position)];
 }
@@ -61,7 +63,8 @@ int ComboBox::ListIndex() const {
 
 void ComboBox::SetListIndex(int index) {
   if (index < -1 || index >= ListCount()) {
-    RaiseUiError(errInvalidPropertyValue, "Invalid property value: ListIndex " + std::to_string(index));
+    RaiseUiError(platform::kErrInvalidPropertyValue,
+                 "Invalid property value: ListIndex " + std::to_string(index));
   }
   Select(index);
 }
@@ -85,7 +88,7 @@ void ComboBox::SetText(std::string text) {
   if (state.style == vbComboDropdownList) {
     auto found = std::find(state.items.begin(), state.items.end(), text);
     if (found == state.items.end()) {
-      RaiseUiError(errReadOnlyText,
+      RaiseUiError(platform::kErrReadOnlyText,
                    "'Text' property is read-only: \"" + text + "\" is not in the list of " + DisplayName());
     }
     Select(static_cast<int>(found - state.items.begin()));

@@ -81,7 +81,8 @@ float Control::Height() const {
 
 void Control::Move(float left, float top, float width, float height) {
   EnsureFormLoaded();
-  if (width < 0 || height < 0) RaiseUiError(errInvalidPropertyValue, "Invalid property value: negative size");
+  if (width < 0 || height < 0)
+    RaiseUiError(platform::kErrInvalidPropertyValue, "Invalid property value: negative size");
   if (common_.left == left && common_.top == top && common_.width == width && common_.height == height)
     return;
   common_.left = left;
@@ -109,7 +110,7 @@ void Control::SetContainer(Frame& frame) {
 
 void Control::SetContainer(TabControl& tabs, int tab) {
   if (tab < 0 || tab >= tabs.Tabs()) {
-    RaiseUiError(errInvalidPropertyValue,
+    RaiseUiError(platform::kErrInvalidPropertyValue,
                  "Invalid property value: " + tabs.Name() + " has no tab " + std::to_string(tab));
   }
   container_ = {&tabs, tab};

@@ -35,7 +35,7 @@ class ControlArray {
   // Creates element `index`; error 360 when it exists already.
   T& Add(int index) {
     if (Exists(index)) {
-      RaiseUiError(errArrayElementExists,
+      RaiseUiError(platform::kErrArrayElementExists,
                    "Object already loaded: " + name_ + "(" + std::to_string(index) + ")");
     }
     auto element = std::make_unique<T>(form_, name_, index);
@@ -49,7 +49,7 @@ class ControlArray {
   T& operator[](int index) const {
     auto found = elements_.find(index);
     if (found == elements_.end()) {
-      RaiseUiError(errNoSuchArrayElement,
+      RaiseUiError(platform::kErrNoSuchArrayElement,
                    "Control array element '" + std::to_string(index) + "' doesn't exist");
     }
     return *found->second;
@@ -83,7 +83,8 @@ class ControlArray {
  private:
   template <class Iterator>
   int Bound(Iterator it) const {
-    if (elements_.empty()) RaiseUiError(errNoSuchArrayElement, "Control array " + name_ + " has no elements");
+    if (elements_.empty())
+      RaiseUiError(platform::kErrNoSuchArrayElement, "Control array " + name_ + " has no elements");
     return it->first;
   }
 

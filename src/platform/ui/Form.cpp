@@ -79,7 +79,7 @@ void Form::Show(Modality modality, Form* owner) {
   if (!loaded_) return;  // Form_Load unloaded it again
   if (modality == Modality::Modal) {
     if (state_.visible) {
-      RaiseUiError(errAlreadyShown, "Form already displayed; can't show modally: " + name_);
+      RaiseUiError(platform::kErrAlreadyShown, "Form already displayed; can't show modally: " + name_);
     }
     owner_ = owner;
     modal_ = true;
@@ -183,10 +183,11 @@ void Form::Move(float left, float top, float width, float height) {
 void Form::SetGeometry(float left, float top, float width, float height, bool byUser) {
   EnsureLoaded();
   if (!byUser && state_.windowState != vbNormal) {
-    RaiseUiError(errMoveWhileMinOrMax,
+    RaiseUiError(platform::kErrMoveWhileMinOrMax,
                  "A form can't be moved or sized while minimized or maximized: " + name_);
   }
-  if (width < 0 || height < 0) RaiseUiError(errInvalidPropertyValue, "Invalid property value: negative size");
+  if (width < 0 || height < 0)
+    RaiseUiError(platform::kErrInvalidPropertyValue, "Invalid property value: negative size");
   if (app_.services_) {
     // As a window manager does, a window is never made larger than the screen: a size that a program or a
     // director sets beyond it (up to 2^31 pixels) is taken as the screen's.
@@ -211,7 +212,8 @@ int Form::WindowState() const {
 
 void Form::SetWindowState(int state) {
   if (state < vbNormal || state > vbMaximized) {
-    RaiseUiError(errInvalidPropertyValue, "Invalid property value: window state " + std::to_string(state));
+    RaiseUiError(platform::kErrInvalidPropertyValue,
+                 "Invalid property value: window state " + std::to_string(state));
   }
   EnsureLoaded();
   ApplyWindowState(state);
@@ -231,7 +233,8 @@ int Form::BorderStyle() const {
 
 void Form::SetBorderStyle(int style) {
   if (style < vbBSNone || style > vbSizableToolWindow) {
-    RaiseUiError(errInvalidPropertyValue, "Invalid property value: border style " + std::to_string(style));
+    RaiseUiError(platform::kErrInvalidPropertyValue,
+                 "Invalid property value: border style " + std::to_string(style));
   }
   EnsureLoaded();
   if (state_.borderStyle == style) return;
@@ -246,7 +249,8 @@ int Form::MousePointer() const {
 
 void Form::SetMousePointer(int pointer) {
   if (pointer < 0 || (pointer > 15 && pointer != 99)) {
-    RaiseUiError(errInvalidPropertyValue, "Invalid property value: mouse pointer " + std::to_string(pointer));
+    RaiseUiError(platform::kErrInvalidPropertyValue,
+                 "Invalid property value: mouse pointer " + std::to_string(pointer));
   }
   EnsureLoaded();
   if (state_.mousePointer == pointer) return;

@@ -12,14 +12,14 @@ namespace ui {
 
 namespace {
 
-constexpr long errPathFileAccess = 75;
 constexpr const char* kErrorPrefix = "ERROR: ";
 
 void WriteLogFile(const std::string& path, const std::string& content) {
   try {
     platform::WriteFileWhole(path, content);
   } catch (const platform::FileWriteError& error) {
-    RaiseUiError(errPathFileAccess, "Path/File access error: cannot write " + path + ": " + error.what());
+    RaiseUiError(platform::kErrPathFileAccess,
+                 "Path/File access error: cannot write " + path + ": " + error.what());
   }
 }
 

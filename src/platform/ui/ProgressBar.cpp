@@ -8,7 +8,7 @@ namespace ui {
 namespace {
 
 void Refuse(const std::string& what) {
-  RaiseUiError(errInvalidPropertyValue, "Invalid property value: " + what);
+  RaiseUiError(platform::kErrInvalidPropertyValue, "Invalid property value: " + what);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ constexpr std::uint8_t kUnderline = 2;
 
 void CheckNotNegative(int value, const char* what) {
   if (value < 0)
-    RaiseUiError(errInvalidPropertyValue, std::string("Invalid property value: negative ") + what);
+    RaiseUiError(platform::kErrInvalidPropertyValue, std::string("Invalid property value: negative ") + what);
 }
 
 // Letters A to Z compare without case; every other character exactly.

@@ -28,7 +28,7 @@ StatusBar::Panel StatusBar::Panels(int number) {
 StatusBarState::Panel& StatusBar::Slot(int number) {
   StatusBarState& state = MutableS();
   if (number < 1 || number > static_cast<int>(state.panels.size())) {
-    RaiseUiError(errIndexOutOfBounds,
+    RaiseUiError(platform::kErrIndexOutOfBounds,
                  "Index out of bounds: panel " + std::to_string(number) + " of " + DisplayName());
   }
   return state.panels[static_cast<std::size_t>(number - 1)];

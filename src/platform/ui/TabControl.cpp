@@ -22,7 +22,7 @@ int TabControl::Tabs() const {
 
 void TabControl::CheckTab(int tab) const {
   if (tab < 0 || tab >= Tabs()) {
-    RaiseUiError(errInvalidPropertyValue,
+    RaiseUiError(platform::kErrInvalidPropertyValue,
                  "Invalid property value: " + DisplayName() + " has no tab " + std::to_string(tab));
   }
 }
@@ -69,8 +69,8 @@ int TabControl::Tab() const {
 
 void TabControl::SetTab(int tab) {
   if (!TabShown(tab)) {
-    RaiseUiError(errInvalidPropertyValue, "Invalid property value: tab " + std::to_string(tab) + " of " +
-                                              DisplayName() + " is hidden");
+    RaiseUiError(platform::kErrInvalidPropertyValue, "Invalid property value: tab " + std::to_string(tab) +
+                                                         " of " + DisplayName() + " is hidden");
   }
   MakeCurrent(tab);
 }

@@ -16,7 +16,7 @@ bool Printable(int key) {
 
 void CheckNotNegative(int value, const char* what) {
   if (value < 0)
-    RaiseUiError(errInvalidPropertyValue, std::string("Invalid property value: negative ") + what);
+    RaiseUiError(platform::kErrInvalidPropertyValue, std::string("Invalid property value: negative ") + what);
 }
 
 }  // namespace

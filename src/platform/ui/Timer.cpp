@@ -21,7 +21,8 @@ int Timer::Interval() const {
 
 void Timer::SetInterval(int milliseconds) {
   if (milliseconds < 0) {
-    RaiseUiError(errInvalidPropertyValue, "Invalid property value: interval " + std::to_string(milliseconds));
+    RaiseUiError(platform::kErrInvalidPropertyValue,
+                 "Invalid property value: interval " + std::to_string(milliseconds));
   }
   if (Assign(&TimerState::interval, milliseconds, Property::Value)) Sync();
 }

@@ -86,7 +86,7 @@ TreeNode& TreeView::AddChild(TreeNode& parent, std::string key, std::string text
 TreeNode& TreeView::Append(TreeNode* parent, std::string key, std::string text) {
   EnsureFormLoaded();
   if (!key.empty() && byKey_.contains(key))
-    RaiseUiError(errKeyNotUnique, "Key is not unique in collection: " + key);
+    RaiseUiError(platform::kErrKeyNotUnique, "Key is not unique in collection: " + key);
   const int index = static_cast<int>(nodes_.size()) + 1;
   nodes_.push_back(std::unique_ptr<TreeNode>(new TreeNode(*this, index, parent, key, std::move(text))));
   TreeNode& added = *nodes_.back();
@@ -106,7 +106,7 @@ int TreeView::NodeCount() const {
 
 TreeNode& TreeView::Node(int index) const {
   if (index < 1 || index > NodeCount()) {
-    RaiseUiError(errIndexOutOfBounds,
+    RaiseUiError(platform::kErrIndexOutOfBounds,
                  "Index out of bounds: node " + std::to_string(index) + " of " + DisplayName());
   }
   return *nodes_[static_cast<std::size_t>(index - 1)];
@@ -115,7 +115,7 @@ TreeNode& TreeView::Node(int index) const {
 TreeNode& TreeView::Node(const std::string& key) const {
   EnsureFormLoaded();
   if (const auto found = byKey_.find(key); found != byKey_.end()) return *found->second;
-  RaiseUiError(errElementNotFound, "Element not found: node \"" + key + "\" of " + DisplayName());
+  RaiseUiError(platform::kErrElementNotFound, "Element not found: node \"" + key + "\" of " + DisplayName());
 }
 
 TreeNode* TreeView::SelectedItem() const {

@@ -1,21 +1,20 @@
-#include <spawn.h>
 #include <sys/wait.h>
 
 #include <cerrno>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "platform/MachineRoot.h"
+#include "platform/Spawn.h"
 #include "platform/lns/LnsError.h"
 #include "platform/lns/resources/ShippedResources.h"
 #include "platform/lns/sim/DemoNetwork.h"
 #include "platform/registry/MachineSetup.h"
 #include "tools/lns/Commands.h"
 #include "tools/lns/NetworkSession.h"
-
-extern char** environ;
 
 namespace lnstool {
 
@@ -33,33 +32,27 @@ std::filesystem::path PlugInProgram() {
 // is the tool's; the result tells whether it exited 0.
 bool RegisterPlugIn(ToolContext& context) {
   const std::string program = PlugInProgram().string();
-  std::vector<std::string> environment{"QVR_UI=headless", "LNS_ROOT=" + context.root.string()};
-  const auto replaced = [](std::string_view variable) {
-    for (std::string_view name : {"QVR_UI=", "QVR_ANSWERS=", "QVR_DO=", "QVR_SNAPSHOT=", "LNS_ROOT="}) {
-      if (variable.rfind(name, 0) == 0) return true;
+  platform::SpawnRequest request;
+  request.argv = {program, "/regplugin", "/english"};
+  request.environment = platform::EnvironmentWithout([](std::string_view name) {
+    for (std::string_view replaced : {"QVR_UI", "QVR_ANSWERS", "QVR_DO", "QVR_SNAPSHOT", "LNS_ROOT"}) {
+      if (name == replaced) return true;
     }
     return false;
-  };
-  for (char** variable = environ; *variable; ++variable) {
-    if (!replaced(*variable)) environment.emplace_back(*variable);
-  }
-  std::vector<char*> envp;
-  for (std::string& variable : environment) envp.push_back(variable.data());
-  envp.push_back(nullptr);
-  std::vector<std::string> args{program, "/regplugin", "/english"};
-  std::vector<char*> argv;
-  for (std::string& arg : args) argv.push_back(arg.data());
-  argv.push_back(nullptr);
+  });
+  request.environment->insert(request.environment->begin(),
+                              {"QVR_UI=headless", "LNS_ROOT=" + context.root.string()});
 
   context.out.flush();
   pid_t child = 0;
-  if (const int failed = posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), envp.data())) {
-    context.err << "lns init: cannot start " << program << ": " << std::strerror(failed) << '\n';
+  try {
+    child = platform::Spawn(request);
+  } catch (const std::system_error& error) {
+    context.err << "lns init: cannot start " << program << ": " << std::strerror(error.code().value())
+                << '\n';
     return false;
   }
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-  }
+  const int status = platform::WaitForChild(child);
   if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return true;
   context.err << "lns init: " << program << " /regplugin /english did not register the plug-in\n";
   return false;

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -11,9 +9,10 @@
 #include <chrono>
 #include <cstring>
 #include <string>
+#include <system_error>
 #include <thread>
 
-extern char** environ;
+#include "platform/Spawn.h"
 
 namespace e2e {
 
@@ -22,28 +21,28 @@ namespace e2e {
 class VirtualDisplay {
  public:
   VirtualDisplay() {
-    int numberPipe[2];
-    if (pipe(numberPipe) != 0) return;
-    const std::string fd = std::to_string(numberPipe[1]);
-    const char* argv[] = {"Xvfb",    "-displayfd", fd.c_str(),     "-nolisten", "tcp",
-                          "-screen", "0",          "1280x1024x24", nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addclose(&actions, numberPipe[0]);
-    if (posix_spawnp(&pid_, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ) != 0) pid_ = 0;
-    posix_spawn_file_actions_destroy(&actions);
-    close(numberPipe[1]);
-    std::string number;
-    pollfd ready{numberPipe[0], POLLIN, 0};
-    while (pid_ && number.find('\n') == std::string::npos && poll(&ready, 1, 20000) > 0) {
-      char buffer[16];
-      const ssize_t got = read(numberPipe[0], buffer, sizeof buffer);
-      if (got <= 0) break;
-      number.append(buffer, static_cast<std::size_t>(got));
+    // Xvfb writes the number of the display it opened to its standard output.
+    platform::Pipe number;
+    platform::SpawnRequest request;
+    request.argv = {"Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1280x1024x24"};
+    request.err = platform::StreamTarget::DevNull();
+    try {
+      number = platform::MakePipe();
+      request.out = platform::StreamTarget::ToDescriptor(number.write.Get());
+      pid_ = platform::Spawn(request);
+    } catch (const std::system_error&) {
+      return;
     }
-    close(numberPipe[0]);
-    if (number.find('\n') != std::string::npos) name_ = ":" + number.substr(0, number.find('\n'));
+    number.write.Close();
+    std::string said;
+    pollfd ready{number.read.Get(), POLLIN, 0};
+    while (said.find('\n') == std::string::npos && poll(&ready, 1, 20000) > 0) {
+      char buffer[16];
+      const ssize_t got = read(number.read.Get(), buffer, sizeof buffer);
+      if (got <= 0) break;
+      said.append(buffer, static_cast<std::size_t>(got));
+    }
+    if (said.find('\n') != std::string::npos) name_ = ":" + said.substr(0, said.find('\n'));
   }
   ~VirtualDisplay() {
     if (!pid_) return;

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "DemoMachineFixture.h"
-#include "mainwindow/files/ParameterFile.h"
+#include "formats/ParameterFile.h"
 #include "platform/MachineRoot.h"
 #include "platform/registry/MachineSetup.h"
 

@@ -73,8 +73,8 @@ TEST_F(ChoiceControlsTest, ComboBoxListSelectionAndEditTextFollowTheStyleRules) 
   box.AddItem("HVAC_AUTO", 0);
   EXPECT_EQ(box.ListIndex(), 2) << "the selected entry stays selected when one is inserted before it";
   EXPECT_EQ(box.List(0), "HVAC_AUTO");
-  EXPECT_EQ(ErrorNumberOf([&] { box.AddItem("x", 5); }), runtime::kErrInvalidCall);
-  EXPECT_EQ(ErrorNumberOf([&] { box.List(3); }), ui::errInvalidPropertyValue);
+  EXPECT_EQ(ErrorNumberOf([&] { box.AddItem("x", 5); }), platform::kErrInvalidCall);
+  EXPECT_EQ(ErrorNumberOf([&] { box.List(3); }), platform::kErrInvalidPropertyValue);
 
   box.SetText("HVAC_HEAT");
   EXPECT_EQ(box.ListIndex(), 1) << "an edit text equal to an entry selects it";
@@ -90,7 +90,7 @@ TEST_F(ChoiceControlsTest, ComboBoxListSelectionAndEditTextFollowTheStyleRules) 
 
   events.clear();
   box.SetStyle(ui::vbComboDropdownList);
-  EXPECT_EQ(ErrorNumberOf([&] { box.SetText("HVAC_COOL"); }), ui::errReadOnlyText);
+  EXPECT_EQ(ErrorNumberOf([&] { box.SetText("HVAC_COOL"); }), platform::kErrReadOnlyText);
   box.SetText("HVAC_OFF");
   box.UserEditsText("typed");
   EXPECT_EQ(box.Text(), "HVAC_OFF") << "a drop-down list cannot be typed into";
@@ -108,8 +108,8 @@ TEST_F(ChoiceControlsTest, TabControlHiddenTabsCannotBeCurrentAndControlsKnowThe
   tabs.SetTabShown(3, false);
   tabs.SetTabShown(4, false);
   EXPECT_EQ(tabs.Tab(), 0) << "hiding the current tab moves on to the next shown one, wrapping round";
-  EXPECT_EQ(ErrorNumberOf([&] { tabs.SetTab(3); }), ui::errInvalidPropertyValue);
-  EXPECT_EQ(ErrorNumberOf([&] { tabs.SetTabShown(5, true); }), ui::errInvalidPropertyValue);
+  EXPECT_EQ(ErrorNumberOf([&] { tabs.SetTab(3); }), platform::kErrInvalidPropertyValue);
+  EXPECT_EQ(ErrorNumberOf([&] { tabs.SetTabShown(5, true); }), platform::kErrInvalidPropertyValue);
   tabs.UserSelectsTab(4);
   tabs.UserSelectsTab(2);
   EXPECT_EQ(events, (std::vector<std::string>{"fChoices.tabData_Click from 0 to 4",
@@ -124,7 +124,7 @@ TEST_F(ChoiceControlsTest, TabControlHiddenTabsCannotBeCurrentAndControlsKnowThe
   EXPECT_EQ(page.tab, 3);
   EXPECT_EQ(form.txtInFrame.GetContainer().control, &form.Frame3);
   EXPECT_EQ(form.cmbMode.TabPage().control, nullptr);
-  EXPECT_EQ(ErrorNumberOf([&] { form.cmbMode.SetContainer(tabs, 9); }), ui::errInvalidPropertyValue);
+  EXPECT_EQ(ErrorNumberOf([&] { form.cmbMode.SetContainer(tabs, 9); }), platform::kErrInvalidPropertyValue);
 }
 
 TEST_F(ChoiceControlsTest, StatusBarPanelsCountFromOneAndProgressStaysInItsRange) {
@@ -133,16 +133,16 @@ TEST_F(ChoiceControlsTest, StatusBarPanelsCountFromOneAndProgressStaysInItsRange
   EXPECT_EQ(form.PlugInStatus.Panels(4).Text(), "Cnfg Online");
   EXPECT_EQ(form.PlugInStatus.Panels(3).ToolTipText(), "Neuron ID");
   EXPECT_EQ(form.PlugInStatus.Panels(1).Text(), "");
-  EXPECT_EQ(ErrorNumberOf([&] { form.PlugInStatus.Panels(0); }), ui::errIndexOutOfBounds);
-  EXPECT_EQ(ErrorNumberOf([&] { form.PlugInStatus.Panels(6); }), ui::errIndexOutOfBounds);
+  EXPECT_EQ(ErrorNumberOf([&] { form.PlugInStatus.Panels(0); }), platform::kErrIndexOutOfBounds);
+  EXPECT_EQ(ErrorNumberOf([&] { form.PlugInStatus.Panels(6); }), platform::kErrIndexOutOfBounds);
 
   ui::ProgressBar& bar = form.Progr_Devices;
   bar.SetMax(5);
   bar.SetValue(5);
   bar.SetMax(3);
   EXPECT_EQ(bar.Value(), 3) << "a smaller range pulls the value in instead of failing the next run";
-  EXPECT_EQ(ErrorNumberOf([&] { bar.SetValue(4); }), ui::errInvalidPropertyValue);
-  EXPECT_EQ(ErrorNumberOf([&] { bar.SetMax(0); }), ui::errInvalidPropertyValue);
+  EXPECT_EQ(ErrorNumberOf([&] { bar.SetValue(4); }), platform::kErrInvalidPropertyValue);
+  EXPECT_EQ(ErrorNumberOf([&] { bar.SetMax(0); }), platform::kErrInvalidPropertyValue);
   EXPECT_EQ(bar.Max(), 3);
 }
 

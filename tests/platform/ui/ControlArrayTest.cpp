@@ -58,7 +58,7 @@ TEST(ControlArray, IndexesMayHaveGapsAndAMissingElementRaisesTheArrayError) {
     form.txtNci[3].SetText("x");
     FAIL() << "element 3 does not exist";
   } catch (const platform::RaisedError& error) {
-    EXPECT_EQ(error.Number(), ui::errNoSuchArrayElement);
+    EXPECT_EQ(error.Number(), platform::kErrNoSuchArrayElement);
     EXPECT_EQ(error.Description(), "Control array element '3' doesn't exist");
   }
   EXPECT_THROW(form.txtNci.Add(70), platform::RaisedError);

@@ -109,9 +109,9 @@ TEST(EventSemantics, InvalidValuesAreRefusedWithoutAnEvent) {
   form.Load();
   events.clear();
 
-  EXPECT_EQ(ErrorNumberOf([&] { form.cmbRow.SetListIndex(2); }), ui::errInvalidPropertyValue);
-  EXPECT_EQ(ErrorNumberOf([&] { form.chkFlag.SetValue(3); }), ui::errInvalidPropertyValue);
-  EXPECT_EQ(ErrorNumberOf([&] { form.txtRow[0].SetSelStart(-1); }), ui::errInvalidPropertyValue);
+  EXPECT_EQ(ErrorNumberOf([&] { form.cmbRow.SetListIndex(2); }), platform::kErrInvalidPropertyValue);
+  EXPECT_EQ(ErrorNumberOf([&] { form.chkFlag.SetValue(3); }), platform::kErrInvalidPropertyValue);
+  EXPECT_EQ(ErrorNumberOf([&] { form.txtRow[0].SetSelStart(-1); }), platform::kErrInvalidPropertyValue);
   EXPECT_TRUE(events.empty());
   EXPECT_EQ(form.cmbRow.ListIndex(), -1);
   EXPECT_EQ(form.chkFlag.Value(), ui::vbUnchecked);
@@ -228,7 +228,7 @@ TEST(EventSemantics, FocusMovesRaiseLostFocusThenGotFocusAndClicksTakeTheFocusFi
   std::vector<std::string> events;
   FocusForm form(ui.app, events);
   form.Load();
-  EXPECT_EQ(ErrorNumberOf([&] { form.txtA.SetFocus(); }), runtime::kErrInvalidCall)
+  EXPECT_EQ(ErrorNumberOf([&] { form.txtA.SetFocus(); }), platform::kErrInvalidCall)
       << "a hidden form takes no focus";
   form.Show();
   events.clear();
@@ -246,8 +246,8 @@ TEST(EventSemantics, FocusMovesRaiseLostFocusThenGotFocusAndClicksTakeTheFocusFi
 
   events.clear();
   form.txtA.SetEnabled(false);
-  EXPECT_EQ(ErrorNumberOf([&] { form.txtA.SetFocus(); }), runtime::kErrInvalidCall);
-  EXPECT_EQ(ErrorNumberOf([&] { form.lblInfo.SetFocus(); }), runtime::kErrInvalidCall)
+  EXPECT_EQ(ErrorNumberOf([&] { form.txtA.SetFocus(); }), platform::kErrInvalidCall);
+  EXPECT_EQ(ErrorNumberOf([&] { form.lblInfo.SetFocus(); }), platform::kErrInvalidCall)
       << "a label never takes the focus";
   form.UserMovesFocus(form.txtA);
   form.cmdGo.SetVisible(false);

@@ -195,7 +195,7 @@ TEST(FormLifecycle, AModalFormReturnsOnceItsScriptHidesOrUnloadsIt) {
   EXPECT_FALSE(choice.Visible());
 
   choice.Show();
-  EXPECT_EQ(ErrorNumberOf([&] { choice.Show(ui::Modality::Modal); }), ui::errAlreadyShown);
+  EXPECT_EQ(ErrorNumberOf([&] { choice.Show(ui::Modality::Modal); }), platform::kErrAlreadyShown);
 }
 
 class RecordingFormPeer : public ui::FormPeer {
@@ -232,11 +232,11 @@ TEST(FormLifecycle, GeometryAndWindowStateFollowTheRulesAndRaiseResizeAndActivat
 
   events.clear();
   form.SetWindowState(ui::vbMinimized);
-  EXPECT_EQ(ErrorNumberOf([&] { form.SetLeft(100); }), ui::errMoveWhileMinOrMax);
-  EXPECT_EQ(ErrorNumberOf([&] { form.SetWidth(100); }), ui::errMoveWhileMinOrMax);
-  EXPECT_EQ(ErrorNumberOf([&] { form.SetWindowState(3); }), ui::errInvalidPropertyValue);
-  EXPECT_EQ(ErrorNumberOf([&] { form.SetBorderStyle(6); }), ui::errInvalidPropertyValue);
-  EXPECT_EQ(ErrorNumberOf([&] { form.SetMousePointer(42); }), ui::errInvalidPropertyValue);
+  EXPECT_EQ(ErrorNumberOf([&] { form.SetLeft(100); }), platform::kErrMoveWhileMinOrMax);
+  EXPECT_EQ(ErrorNumberOf([&] { form.SetWidth(100); }), platform::kErrMoveWhileMinOrMax);
+  EXPECT_EQ(ErrorNumberOf([&] { form.SetWindowState(3); }), platform::kErrInvalidPropertyValue);
+  EXPECT_EQ(ErrorNumberOf([&] { form.SetBorderStyle(6); }), platform::kErrInvalidPropertyValue);
+  EXPECT_EQ(ErrorNumberOf([&] { form.SetMousePointer(42); }), platform::kErrInvalidPropertyValue);
   EXPECT_EQ(form.Left(), 0);
   form.UserSetsWindowState(ui::vbNormal);
   form.UserResizes(9000, 6015);

@@ -90,7 +90,7 @@ TEST(LogControl, SaveLogAsNeedsTheServices) {
   LogForm form(ui.app, events);
   form.Load();
   form.EchLog.LogLine("x");
-  EXPECT_EQ(ErrorNumberOf([&] { form.EchLog.SaveLogAs(); }), runtime::kErrInvalidCall);
+  EXPECT_EQ(ErrorNumberOf([&] { form.EchLog.SaveLogAs(); }), platform::kErrInvalidCall);
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ TEST(RichTextBox, SelectionEmphasisAndFindWorkOnCharacterPositions) {
   pane.SetSelUnderline(false);
   EXPECT_EQ(EmphasisMap(pane, 54), "bbbbbbbbb----------------------bbbbbbbbb--------------")
       << "switching one attribute off leaves the other";
-  EXPECT_EQ(ErrorNumberOf([&] { pane.SetSelLength(-1); }), ui::errInvalidPropertyValue);
+  EXPECT_EQ(ErrorNumberOf([&] { pane.SetSelLength(-1); }), platform::kErrInvalidPropertyValue);
 
   pane.SetText("Location of Device:");
   EXPECT_EQ(EmphasisMap(pane, 19), std::string(19, '-')) << "a new text comes without emphasis";
@@ -100,10 +100,10 @@ TEST(TreeView, NodesKeepKeysTagsAndFamilyAndTheUserChecksThem) {
   ui::TreeNode& subB = tree.Add("Sub B", "Sub B");
   tree.AddChild(subB, "Dev2()", "Dev2").SetTag("2");
   tree.AddChild(tree.Node("Sub A"), "Dev3()", "Dev3").SetTag("3");
-  EXPECT_EQ(ErrorNumberOf([&] { tree.AddChild(subB, "Dev1()", "Dev1"); }), ui::errKeyNotUnique);
+  EXPECT_EQ(ErrorNumberOf([&] { tree.AddChild(subB, "Dev1()", "Dev1"); }), platform::kErrKeyNotUnique);
   EXPECT_EQ(tree.NodeCount(), 5);
-  EXPECT_EQ(ErrorNumberOf([&] { tree.Node(6); }), ui::errIndexOutOfBounds);
-  EXPECT_EQ(ErrorNumberOf([&] { tree.Node("Dev9()"); }), ui::errElementNotFound);
+  EXPECT_EQ(ErrorNumberOf([&] { tree.Node(6); }), platform::kErrIndexOutOfBounds);
+  EXPECT_EQ(ErrorNumberOf([&] { tree.Node("Dev9()"); }), platform::kErrElementNotFound);
 
   EXPECT_EQ(tree.Node(5).Key(), "Dev3()");
   EXPECT_EQ(tree.Node(5).Tag(), "3");

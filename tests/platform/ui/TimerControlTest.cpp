@@ -70,7 +70,7 @@ TEST(TimerControl, TicksOnTheVirtualClockOnlyWhileEnabledAndItsFormIsLoaded) {
   form.Heartbeat.SetInterval(0);
   ui.loop.Advance(3000);
   EXPECT_TRUE(events.empty()) << "interval 0 stops a timer";
-  EXPECT_EQ(ErrorNumberOf([&] { form.Heartbeat.SetInterval(-1); }), ui::errInvalidPropertyValue);
+  EXPECT_EQ(ErrorNumberOf([&] { form.Heartbeat.SetInterval(-1); }), platform::kErrInvalidPropertyValue);
 }
 
 }  // namespace

@@ -39,11 +39,12 @@ void CreateDemoNetwork(const std::filesystem::path& machineRoot,
   LnsObjectServer server(loop, machineRoot);
   server.Open();
   CreateModelNetwork(server, "Demo", interfaceFolder, [](ModelNetwork& demo) {
-    const LnsDeviceTemplate& qvrl105 = demo.models[0];
-    const LnsDeviceTemplate& qvrl206 = demo.models[1];
-    const LnsDeviceTemplate& qvrl106 = demo.models[2];
-    const LnsDeviceTemplate& qvrl207 = demo.models[3];
-    LnsDeviceTemplate meter = demo.system.GetTemplateLibrary().GetDeviceTemplates().Add("em210", 1);
+    LnsDeviceTemplates templates = demo.system.GetTemplateLibrary().GetDeviceTemplates();
+    const LnsDeviceTemplate qvrl105 = templates.Item("qvrl105");
+    const LnsDeviceTemplate qvrl206 = templates.Item("qvrl206");
+    const LnsDeviceTemplate qvrl106 = templates.Item("qvrl106");
+    const LnsDeviceTemplate qvrl207 = templates.Item("qvrl207");
+    LnsDeviceTemplate meter = templates.Add("em210", 1);
     meter.ImportInterface(MeterInterface());
 
     LnsSubsystems floors = demo.system.GetSubsystems();

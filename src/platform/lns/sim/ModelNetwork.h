@@ -17,7 +17,7 @@ class LnsObjectServer;
 struct ModelNetwork {
   LnsNetwork network;
   LnsSystem system;                       // open, in a transaction that CreateModelNetwork commits
-  std::vector<LnsDeviceTemplate> models;  // in the order of kModelNames
+  std::vector<LnsDeviceTemplate> models;  // in the order of their program IDs
 };
 
 // Adds the network `name` to the open server with the four models' templates imported from

@@ -7,11 +7,10 @@
 
 namespace lns {
 
-// The four models in order of their program IDs (…08 qvrl105, …09 qvrl206, …0A qvrl106, …0B qvrl207).
-extern const char* const kModelNames[4];
-
-// Adds one device template per model to the system, named after the model and imported from
-// <interfaceFolder>/<model>.xif; the templates in the order of kModelNames.
+// Adds one device template per interface file (*.xif) of `interfaceFolder` to the system, named after the
+// file's model and imported from it, and gives them in the order of their program IDs (for the four
+// models of data/interfaces: qvrl105, qvrl206, qvrl106, qvrl207). The interface files are the one source
+// of the models a simulated network knows. Throws LnsError for a file that cannot be read.
 std::vector<LnsDeviceTemplate> ImportModelTemplates(LnsDeviceTemplates& templates,
                                                     const std::filesystem::path& interfaceFolder);
 

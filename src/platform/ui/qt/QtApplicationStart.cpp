@@ -5,10 +5,11 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <string>
 #include <system_error>
+
+#include "platform/WriteFileWhole.h"
 
 namespace ui {
 
@@ -61,15 +62,12 @@ std::filesystem::path RuntimeFolder() {
 std::string DesktopScreenConfiguration(const std::filesystem::path& folder) {
   if (folder.empty()) return {};
   const std::filesystem::path file = folder / "qvr-offscreen-screen.json";
-  const std::filesystem::path written = folder / ("qvr-offscreen-screen." + std::to_string(getpid()));
-  {
-    std::ofstream out(written, std::ios::trunc);
-    out << kDesktopScreen;
-    if (!out.flush()) return {};
+  try {
+    platform::WriteFileWhole(file, kDesktopScreen);
+  } catch (const platform::FileWriteError&) {
+    return {};
   }
-  std::error_code error;
-  std::filesystem::rename(written, file, error);
-  return error ? std::string() : file.string();
+  return file.string();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/Error.h"
+#include "platform/ErrorNumbers.h"
 
 namespace ui {
 
@@ -39,7 +40,8 @@ QtPrintOutput::QtPrintOutput(const std::string& pdfPath) : printer_(QPrinter::Hi
 void QtPrintOutput::Print(const PrintedDocument& document) {
   QPainter painter;
   if (!painter.begin(&printer_)) {
-    throw platform::RaisedError(482, "Printer", "Printer error: the printer cannot be opened");
+    throw platform::RaisedError(platform::kErrPrinter, "Printer",
+                                "Printer error: the printer cannot be opened");
   }
   const double pageHeight = printer_.pageRect(QPrinter::DevicePixel).height();
   bool firstSheet = true;

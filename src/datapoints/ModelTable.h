@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
-#include "devicemodel/DeviceModelState.h"
-
 namespace qvr {
+
+// The models the plug-in serves, the one list of them in the system. (The LNS substitute imports the same
+// models from their interface files in data/interfaces.)
 
 // The first 14 of the 16 hex digits that every supported program ID shares, and the range of model
 // numbers that complete it.
@@ -17,6 +19,18 @@ inline constexpr std::int16_t kModelLast = 11;
 // block SCC).
 enum class DeviceFamily { None, QvrL1, QvrL2 };
 
+// A supported model: its number (the program ID's last two hex digits), the name the plug-in shows, its
+// device interface file relative to the maker's import folder, and its family.
+struct SupportedModel {
+  std::int16_t number;
+  const char* name;
+  const char* xifFile;
+  DeviceFamily family;
+};
+
+// The supported models in the order of their numbers.
+std::span<const SupportedModel> SupportedModels();
+
 // The program ID of model number `model`: `prefix` followed by the number as (at least) two upper-case hex
 // digits, e.g. model 10 gives "...0A".
 std::string ProgramIdOfModel(const std::string& prefix, std::int16_t model);
@@ -27,10 +41,5 @@ DeviceFamily FamilyOfProgramId(const std::string& programId);
 
 // The family's name as the status bar shows it: "QVR-L1" or "QVR-L2" ("" for None).
 std::string FamilyName(DeviceFamily family);
-
-// Writes the table of supported models into `state`: ProgramIdPrefix, ModelFirst, ModelLast and rows
-// ModelFirst to ModelLast of ModelNames and ModelXifFiles (XIF paths relative to the maker's import
-// folder). The other rows are left as they are.
-void FillModelTable(DeviceModelState& state);
 
 }  // namespace qvr

@@ -1,4 +1,4 @@
-#include "mainwindow/files/ParameterFile.h"
+#include "formats/ParameterFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,7 +10,7 @@
 #include <memory>
 #include <system_error>
 
-#include "mainwindow/files/AnsiText.h"
+#include "formats/AnsiText.h"
 #include "platform/WriteFileWhole.h"
 
 namespace qvr {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/files/ParameterFile.h"
+#include "formats/ParameterFile.h"
 
 namespace mainwindow_test {
 namespace {

@@ -1,17 +1,10 @@
-#include "devicemodel/ModelTable.h"
+#include "datapoints/ModelTable.h"
 
 #include <cstdio>
 
 namespace qvr {
 
 namespace {
-
-struct SupportedModel {
-  std::int16_t number;
-  const char* name;
-  const char* xifFile;
-  DeviceFamily family;
-};
 
 // Even model numbers are the smaller family, odd ones the larger.
 constexpr SupportedModel kSupportedModels[] = {
@@ -22,6 +15,10 @@ constexpr SupportedModel kSupportedModels[] = {
 };
 
 }  // namespace
+
+std::span<const SupportedModel> SupportedModels() {
+  return kSupportedModels;
+}
 
 std::string ProgramIdOfModel(const std::string& prefix, std::int16_t model) {
   char digits[8];
@@ -46,16 +43,6 @@ std::string FamilyName(DeviceFamily family) {
       break;
   }
   return "";
-}
-
-void FillModelTable(DeviceModelState& state) {
-  state.ProgramIdPrefix = kProgramIdPrefix;
-  state.ModelFirst = kModelFirst;
-  state.ModelLast = kModelLast;
-  for (const SupportedModel& model : kSupportedModels) {
-    state.ModelNames[static_cast<std::size_t>(model.number)] = model.name;
-    state.ModelXifFiles[static_cast<std::size_t>(model.number)] = model.xifFile;
-  }
 }
 
 }  // namespace qvr

@@ -1,4 +1,4 @@
-#include "mainwindow/files/AnsiText.h"
+#include "formats/AnsiText.h"
 
 #include <iconv.h>
 

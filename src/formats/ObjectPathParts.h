@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qvr {
+
+// The parts of an object path ("Net/Sub:Floor 1/Room 101"): the texts between its "/", up to the first
+// empty part, so that "/Net/Dev" has no parts and "Net//Dev" one. A part keeps blanks after a "/" off.
+std::vector<std::string> SplitObjectPath(const std::string& path);
+
+// A part with a ":" followed by more text gives only that text ("Sub:Floor 1" gives "Floor 1"); any other
+// part stays as it is.
+std::string StrippedPart(const std::string& part);
+
+}  // namespace qvr

@@ -1,0 +1,162 @@
+#include "platform/Spawn.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+extern char** environ;
+
+namespace platform {
+
+namespace {
+
+// The argument or environment strings as the exec family takes them; they point into `strings`.
+std::vector<char*> NullTerminated(std::vector<std::string>& strings) {
+  std::vector<char*> pointers;
+  for (std::string& text : strings) pointers.push_back(text.data());
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
+// posix_spawn's file actions and attributes, released when they go out of scope.
+class SpawnSetup {
+ public:
+  explicit SpawnSetup(const SpawnRequest& request) {
+    posix_spawn_file_actions_init(&actions_);
+    posix_spawnattr_init(&attributes_);
+    Redirect(request.in, STDIN_FILENO, O_RDONLY);
+    Redirect(request.out, STDOUT_FILENO, O_WRONLY | O_CREAT | O_TRUNC);
+    Redirect(request.err, STDERR_FILENO, O_WRONLY | O_CREAT | O_TRUNC);
+    if (request.detached) posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSID);
+  }
+  ~SpawnSetup() {
+    posix_spawn_file_actions_destroy(&actions_);
+    posix_spawnattr_destroy(&attributes_);
+  }
+  SpawnSetup(const SpawnSetup&) = delete;
+  SpawnSetup& operator=(const SpawnSetup&) = delete;
+
+  // The error number, 0 once started.
+  int Start(pid_t& pid, char** argv, char** envp) const {
+    return posix_spawnp(&pid, argv[0], &actions_, &attributes_, argv, envp);
+  }
+
+ private:
+  void Redirect(const StreamTarget& target, int stream, int fileFlags) {
+    switch (target.kind) {
+      case StreamTarget::Kind::Inherit:
+        break;
+      case StreamTarget::Kind::Null:
+        posix_spawn_file_actions_addopen(&actions_, stream, "/dev/null",
+                                         stream == STDIN_FILENO ? O_RDONLY : O_WRONLY, 0);
+        break;
+      case StreamTarget::Kind::File:
+        posix_spawn_file_actions_addopen(&actions_, stream, target.file.c_str(), fileFlags, 0600);
+        break;
+      case StreamTarget::Kind::Descriptor:
+        posix_spawn_file_actions_adddup2(&actions_, target.fd, stream);
+        break;
+    }
+  }
+
+  posix_spawn_file_actions_t actions_;
+  posix_spawnattr_t attributes_;
+};
+
+[[noreturn]] void Fail(int error, const std::string& program) {
+  throw std::system_error(error, std::generic_category(), "cannot start " + program);
+}
+
+// Writes `value` whole to `fd` from a forked child, where only async-signal-safe calls are allowed.
+void WriteErrorNumber(int fd, int value) {
+  const char* bytes = reinterpret_cast<const char*>(&value);
+  std::size_t left = sizeof value;
+  while (left > 0) {
+    const ssize_t written = write(fd, bytes, left);
+    if (written <= 0) return;
+    bytes += written;
+    left -= static_cast<std::size_t>(written);
+  }
+}
+
+// An intermediate child starts the program and ends at once, so that init adopts the program; the error
+// number of the start comes back through a pipe.
+void SpawnDetached(const SpawnSetup& setup, char** argv, char** envp, const std::string& program) {
+  Pipe report = MakePipe();
+  const pid_t child = fork();
+  if (child < 0) Fail(errno, program);
+  if (child == 0) {
+    pid_t grandchild = 0;
+    WriteErrorNumber(report.write.Get(), setup.Start(grandchild, argv, envp));
+    _exit(0);
+  }
+  report.write.Close();
+  WaitForChild(child);
+  int error = 0;
+  ssize_t got = 0;
+  do {
+    got = read(report.read.Get(), &error, sizeof error);
+  } while (got < 0 && errno == EINTR);
+  if (got != static_cast<ssize_t>(sizeof error)) Fail(ECHILD, program);
+  if (error != 0) Fail(error, program);
+}
+
+}  // namespace
+
+Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
+  if (this != &other) {
+    Close();
+    fd_ = other.fd_;
+    other.fd_ = -1;
+  }
+  return *this;
+}
+
+void Descriptor::Close() {
+  if (fd_ >= 0) close(fd_);
+  fd_ = -1;
+}
+
+Pipe MakePipe() {
+  int ends[2];
+  if (pipe2(ends, O_CLOEXEC) != 0) throw std::system_error(errno, std::generic_category(), "pipe");
+  return {Descriptor(ends[0]), Descriptor(ends[1])};
+}
+
+pid_t Spawn(const SpawnRequest& request) {
+  if (request.argv.empty() || request.argv.front().empty()) Fail(EINVAL, "a program without a name");
+  std::vector<std::string> args = request.argv;
+  std::vector<char*> argv = NullTerminated(args);
+  std::vector<std::string> environment = request.environment.value_or(std::vector<std::string>{});
+  std::vector<char*> envp = NullTerminated(environment);
+  char** const envpOrOwn = request.environment ? envp.data() : environ;
+  const SpawnSetup setup(request);
+  if (request.detached) {
+    SpawnDetached(setup, argv.data(), envpOrOwn, request.argv.front());
+    return 0;
+  }
+  pid_t pid = 0;
+  if (const int error = setup.Start(pid, argv.data(), envpOrOwn)) Fail(error, request.argv.front());
+  return pid;
+}
+
+int WaitForChild(pid_t pid) {
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  return status;
+}
+
+std::vector<std::string> EnvironmentWithout(const std::function<bool(std::string_view name)>& dropped) {
+  std::vector<std::string> environment;
+  for (char** entry = environ; *entry; ++entry) {
+    const std::string_view variable = *entry;
+    if (!dropped(variable.substr(0, variable.find('=')))) environment.emplace_back(variable);
+  }
+  return environment;
+}
+
+}  // namespace platform
