@@ -6,6 +6,8 @@
 // With QVR_UI=headless it runs on the headless back end instead, for scripts and tests: QVR_ANSWERS answers
 // its message boxes, QVR_DO acts on its windows and QVR_SNAPSHOT=FILE receives the snapshot of its windows
 // and boxes when it ends.
+#include <charconv>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -180,6 +182,17 @@ int RunOnQt(const std::filesystem::path& root, int& argc, char** argv, const std
   return status;
 }
 
+// QVR_FIRST_OBJECT_WAIT_MS shortens (or lengthens) the wait for the first object, so that tests of a
+// director that left early need not wait out the default; anything but a positive number keeps the default.
+std::chrono::milliseconds FirstObjectWait() {
+  const std::string text = Environment("QVR_FIRST_OBJECT_WAIT_MS");
+  int milliseconds = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), milliseconds);
+  if (error != std::errc() || end != text.data() + text.size() || milliseconds <= 0)
+    return com::PlugInServer::kFirstObjectWait;
+  return std::chrono::milliseconds(milliseconds);
+}
+
 // Started by the bus for a director: the main window shows on the display, or offscreen without one,
 // where a message box that nobody could answer fails the director's call instead.
 int ServeDirectors(const std::filesystem::path& root, int& argc, char** argv,
@@ -193,7 +206,7 @@ int ServeDirectors(const std::filesystem::path& root, int& argc, char** argv,
   ui::QtFormBackend backend(qtServices.Screen());
   qvr::Program program(services, backend, root);
   SetStart(program, args, argv[0]);
-  return com::ServePlugInObjects(program, attended);
+  return com::ServePlugInObjects(program, attended, FirstObjectWait());
 }
 #endif
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "../datapoints/DemoDevices.h"
+#include "DemoDevices.h"
 #include "datapoints/DataPoint.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
 #include "mainwindow/fMain.h"

@@ -28,14 +28,8 @@ std::string LnsComponentApp::GetName() const {
 std::string LnsComponentApp::GetProgId() const {
   return Text(ComponentAppField::ProgId);
 }
-void LnsComponentApp::PutProgId(std::string_view progId) {
-  PutText(ComponentAppField::ProgId, progId);
-}
 long LnsComponentApp::GetObjectClass() const {
   return Number(ComponentAppField::ObjectClass);
-}
-void LnsComponentApp::PutObjectClass(long objectClass) {
-  PutNumber(ComponentAppField::ObjectClass, objectClass);
 }
 long LnsComponentApp::GetCommandId() const {
   return Number(ComponentAppField::CommandId);

@@ -20,9 +20,7 @@ class LnsComponentApp {
 
   std::string GetName() const;
   std::string GetProgId() const;
-  void PutProgId(std::string_view progId);
   long GetObjectClass() const;
-  void PutObjectClass(long objectClass);
   long GetCommandId() const;
   void PutCommandId(long commandId);
   std::string GetText() const;

@@ -32,14 +32,6 @@ const std::string& TabControl::TabCaption(int tab) const {
   return S().tabs[static_cast<std::size_t>(tab)].caption;
 }
 
-void TabControl::SetTabCaption(int tab, std::string caption) {
-  CheckTab(tab);
-  std::string& current = MutableS().tabs[static_cast<std::size_t>(tab)].caption;
-  if (current == caption) return;
-  current = std::move(caption);
-  Notify(Property::TabCaption, tab);
-}
-
 bool TabControl::TabShown(int tab) const {
   CheckTab(tab);
   return S().tabs[static_cast<std::size_t>(tab)].shown;

@@ -31,7 +31,6 @@ class TabControl : public StatefulControl<TabControlState> {
   int Tabs() const;
   // The tab functions below raise error 380 for a tab outside 0 to Tabs() - 1.
   const std::string& TabCaption(int tab) const;
-  void SetTabCaption(int tab, std::string caption);
   bool TabShown(int tab) const;
   // Hiding the current tab makes the next shown tab current (Click), when there is one.
   void SetTabShown(int tab, bool shown);

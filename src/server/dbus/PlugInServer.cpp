@@ -24,9 +24,6 @@ namespace {
 constexpr int kBusCheckMs = 1000;
 // How often waiting calls look whether the program takes calls again.
 constexpr int kWaitingCheckMs = 50;
-// The bus hands the call that started the program over at once; a program that has served no object this
-// long was started for a director that is gone.
-constexpr int kFirstObjectWaitMs = 10000;
 // The commands that register and deregister the plug-in in the network: they open no device.
 constexpr std::int32_t kRegisterCommand = 50;
 constexpr std::int32_t kDeregisterCommand = 51;
@@ -120,10 +117,12 @@ QDBusMessage SetProperty(qvr::LNSPlugInAPI& object, const QDBusMessage& call) {
 
 }  // namespace
 
-PlugInServer::PlugInServer(qvr::Program& program, QDBusConnection connection, bool attended)
+PlugInServer::PlugInServer(qvr::Program& program, QDBusConnection connection, bool attended,
+                           std::chrono::milliseconds firstObjectWait)
     : program_(program),
       connection_(connection),
       attended_(attended),
+      firstObjectWait_(firstObjectWait),
       directors_(QString(), connection, QDBusServiceWatcher::WatchForUnregistration) {
   QObject::connect(&directors_, &QDBusServiceWatcher::serviceUnregistered, this,
                    [this](const QString& director) { ReleaseAllOf(director); });
@@ -145,7 +144,7 @@ bool PlugInServer::Serve() {
   // starts a new server for the next director rather than route its call here.
   program_.OnEnd([this] { connection_.unregisterService(BusName()); });
   busCheck_.start(kBusCheckMs);
-  QTimer::singleShot(kFirstObjectWaitMs, this, [this] {
+  QTimer::singleShot(firstObjectWait_, this, [this] {
     if (nextObject_ == 1) EndIfUnused();
   });
   return true;
@@ -300,7 +299,7 @@ void PlugInServer::EndNow() {
   }
 }
 
-int ServePlugInObjects(qvr::Program& program, bool attended) {
+int ServePlugInObjects(qvr::Program& program, bool attended, std::chrono::milliseconds firstObjectWait) {
   const QByteArray starter = qgetenv("DBUS_STARTER_ADDRESS");
   const QString address = starter.isEmpty() ? QString::fromStdString(BusAddress(program.MachineRoot()))
                                             : QString::fromUtf8(starter);
@@ -308,7 +307,7 @@ int ServePlugInObjects(qvr::Program& program, bool attended) {
   int status = 0;
   {
     QDBusConnection connection = QDBusConnection::connectToBus(address, connectionName);
-    PlugInServer server(program, connection, attended);
+    PlugInServer server(program, connection, attended, firstObjectWait);
     if (!connection.isConnected()) {
       std::cerr << qvr::kProjectName << ": cannot reach the bus " << address.toStdString() << ": "
                 << connection.lastError().message().toStdString() << '\n';

@@ -4,6 +4,7 @@
 #include <QDBusServiceWatcher>
 #include <QDBusVirtualObject>
 #include <QTimer>
+#include <chrono>
 #include <deque>
 #include <map>
 #include <memory>
@@ -27,8 +28,14 @@ namespace com {
 // call that does not fit gets a D-Bus error.
 class PlugInServer final : public QDBusVirtualObject {
  public:
-  // `attended`: a person sees the program's windows (and can close them).
-  PlugInServer(qvr::Program& program, QDBusConnection connection, bool attended);
+  // The bus hands the call that started the program over at once; a program that has served no object
+  // this long was started for a director that is gone.
+  static constexpr std::chrono::milliseconds kFirstObjectWait{10000};
+
+  // `attended`: a person sees the program's windows (and can close them). `firstObjectWait`: how long
+  // the program waits for its first object before it ends.
+  PlugInServer(qvr::Program& program, QDBusConnection connection, bool attended,
+               std::chrono::milliseconds firstObjectWait);
   ~PlugInServer() override;
 
   // Exports the factory and claims the class's bus name; false when another server holds it.
@@ -61,6 +68,7 @@ class PlugInServer final : public QDBusVirtualObject {
   qvr::Program& program_;
   QDBusConnection connection_;
   bool attended_;
+  std::chrono::milliseconds firstObjectWait_;
   EndRequest endRequest_{[this] { EndNow(); }};
   QDBusServiceWatcher directors_;
   QTimer busCheck_;
@@ -73,6 +81,6 @@ class PlugInServer final : public QDBusVirtualObject {
 // Connects to the bus that started this program (or else the machine root's), serves the plug-in
 // objects there and runs the program's event loop until the program ends. The exit status: 0, or 1 when
 // the bus cannot be reached or the class's bus name is taken.
-int ServePlugInObjects(qvr::Program& program, bool attended);
+int ServePlugInObjects(qvr::Program& program, bool attended, std::chrono::milliseconds firstObjectWait);
 
 }  // namespace com

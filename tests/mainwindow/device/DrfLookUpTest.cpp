@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../../datapoints/DemoDevices.h"
+#include "DemoDevices.h"
 #include "framework/CRegistry.h"
 #include "framework/fProgress.h"
 #include "mainwindow/device/fStartbild.h"

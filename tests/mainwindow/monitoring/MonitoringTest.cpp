@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "../../datapoints/DemoDevices.h"
+#include "DemoDevices.h"
 #include "framework/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
 #include "mainwindow/fMain.h"

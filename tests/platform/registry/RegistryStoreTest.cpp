@@ -64,23 +64,24 @@ TEST_F(RegistryStoreTest, ValuesKeepTheirTypeAndDataAndTheDefaultValueIsApart) {
   const std::string withNul("1.5\0rest", 8);
   struct Case {
     std::string name;
-    RegValue written;
+    ValueType type;
+    std::string data;
     std::string read;
   };
-  const Case cases[] = {{"sDecimal", {ValueType::Sz, ","}, ","},
-                        {"", {ValueType::Sz, "default"}, "default"},
-                        {"Path", {ValueType::ExpandSz, "%HOME%\\x"}, "%HOME%\\x"},
-                        {"Count", {ValueType::Dword, "0042"}, "42"},
-                        {"Version", {ValueType::Sz, withNul}, withNul},
-                        {"Empty", {ValueType::Sz, ""}, ""}};
+  const Case cases[] = {{"sDecimal", ValueType::Sz, ",", ","},
+                        {"", ValueType::Sz, "default", "default"},
+                        {"Path", ValueType::ExpandSz, "%HOME%\\x", "%HOME%\\x"},
+                        {"Count", ValueType::Dword, "0042", "42"},
+                        {"Version", ValueType::Sz, withNul, withNul},
+                        {"Empty", ValueType::Sz, "", ""}};
   for (const Case& c : cases)
-    ASSERT_EQ(store.SetValue(HKCU, key, c.name, c.written, true), Status::Ok) << c.name;
+    ASSERT_EQ(store.SetValue(HKCU, key, c.name, RegValue{c.type, c.data}, true), Status::Ok) << c.name;
   // A second store on the same file sees them all.
   reg::RegistryStore other(reg::RegistryStore::FileIn(root.Path()));
   RegValue value;
   for (const Case& c : cases) {
     ASSERT_EQ(other.QueryValue(HKCU, key, c.name, value), Status::Ok) << c.name;
-    EXPECT_EQ(value.type, c.written.type) << c.name;
+    EXPECT_EQ(value.type, c.type) << c.name;
     EXPECT_EQ(value.data, c.read) << c.name;
   }
   EXPECT_EQ(reg::ReadText(other, HKCU, key, "Path"), "%HOME%\\x");

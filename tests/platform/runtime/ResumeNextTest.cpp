@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-namespace framework_test {
+namespace runtime_test {
 
 TEST(ResumeNext, LeavesTheFailuresNumberSourceAndDescriptionAndNumberFiveWhereItHasNone) {
   runtime::ErrObject err;
@@ -26,4 +26,4 @@ TEST(ResumeNext, LeavesTheFailuresNumberSourceAndDescriptionAndNumberFiveWhereIt
   EXPECT_EQ(err.Number, 5) << "a step that succeeds leaves the pending error";
 }
 
-}  // namespace framework_test
+}  // namespace runtime_test
