@@ -9,10 +9,10 @@
 
 #include "datapoints/CompositeRows.h"
 #include "datapoints/DataPoint.h"
+#include "formats/ParameterFile.h"
 #include "mainwindow/MenuCommand.h"
 #include "mainwindow/editors/CompanionChoices.h"
 #include "mainwindow/fMain.h"
-#include "formats/ParameterFile.h"
 #include "platform/MachineRoot.h"
 #include "platform/runtime/SplitAt.h"
 #include "program/Program.h"
