@@ -147,11 +147,12 @@ int RunHeadless(const std::filesystem::path& root, const std::vector<std::string
 
 #ifdef QVR_PLUGIN_WITH_QT
 // Windows are shown only where a person can see them: on a display, or on a Qt platform other than the
-// ones that draw into memory.
+// ones that draw into memory. An empty setting names none (the bus hands the settings that a director lacks
+// as empty ones).
 bool PersonSeesWindows() {
   const std::string platform = Environment("QT_QPA_PLATFORM");
   if (!platform.empty()) return platform.rfind("offscreen", 0) != 0 && platform.rfind("minimal", 0) != 0;
-  return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+  return !Environment("DISPLAY").empty() || !Environment("WAYLAND_DISPLAY").empty();
 }
 
 int RunOnQt(const std::filesystem::path& root, int& argc, char** argv, const std::vector<std::string>& args) {

@@ -1,9 +1,7 @@
 #include "platform/com/PrivateBus.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -22,6 +20,7 @@
 #include "platform/Spawn.h"
 #include "platform/WriteFileWhole.h"
 #include "platform/com/BusConfigText.h"
+#include "platform/com/BusFolderLock.h"
 #include "platform/com/BusPrograms.h"
 
 namespace com {
@@ -29,6 +28,8 @@ namespace com {
 namespace {
 
 constexpr const char* kErrorSource = "lns bus";
+// Start and stop of one root's bus run one at a time, across processes.
+constexpr const char* kStartStopLock = "lock";
 // How long the programs that the bus started have to end when asked, before they are ended by force.
 constexpr std::chrono::seconds kProgramsGrace(5);
 
@@ -98,26 +99,6 @@ std::optional<pid_t> RunningDaemon(const std::filesystem::path& root) {
   return ours ? std::optional<pid_t>(static_cast<pid_t>(pid)) : std::nullopt;
 }
 
-// Start and stop of one root's bus run one at a time, across processes.
-class BusLock {
- public:
-  explicit BusLock(const std::filesystem::path& root) {
-    std::error_code error;
-    std::filesystem::create_directories(BusFolder(root), error);
-    std::filesystem::permissions(BusFolder(root), std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::replace, error);
-    fd_ = open((BusFolder(root) / "lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd_ < 0) Fail("cannot create the bus folder " + BusFolder(root).string());
-    flock(fd_, LOCK_EX);
-  }
-  ~BusLock() { close(fd_); }
-  BusLock(const BusLock&) = delete;
-  BusLock& operator=(const BusLock&) = delete;
-
- private:
-  int fd_ = -1;
-};
-
 std::vector<std::string> DaemonEnvironment(const std::filesystem::path& root) {
   std::vector<std::string> environment = platform::EnvironmentWithout(
       [](std::string_view name) { return name == "LNS_ROOT" || name.starts_with("DBUS_"); });
@@ -186,7 +167,7 @@ std::optional<std::string> RunningBusAddress(const std::filesystem::path& root) 
 }
 
 std::string StartBus(const std::filesystem::path& root) {
-  BusLock lock(root);
+  BusFolderLock lock(root, kStartStopLock);
   if (RunningDaemon(root)) return BusAddress(root);
   if (SocketFile(root).string().size() >= sizeof(sockaddr_un::sun_path)) {
     Fail("the machine root's path is too long for the bus socket " + SocketFile(root).string());
@@ -206,7 +187,7 @@ std::string StartBus(const std::filesystem::path& root) {
 }
 
 void StopBus(const std::filesystem::path& root) {
-  BusLock lock(root);
+  BusFolderLock lock(root, kStartStopLock);
   const std::optional<pid_t> pid = RunningDaemon(root);
   if (pid) {
     // The servers first, while they can still leave the bus in order; a server nobody could close would

@@ -6,11 +6,12 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QDir>
 #include <QMap>
-#include <cstdlib>
 
 #include "framework/PlugInIdentity.h"
 #include "platform/Error.h"
+#include "platform/com/BusFolderLock.h"
 #include "platform/com/PrivateBus.h"
 #include "platform/com/ServiceFile.h"
 #include "server/dbus/BusNames.h"
@@ -24,6 +25,8 @@ using lnstool::DirectorFailure;
 
 // A command may open a network and a device; the plug-in answers when it is done.
 constexpr int kCallTimeoutMs = 120000;
+// Held from handing over the display until the object is made.
+constexpr const char* kActivationLock = "activation.lock";
 // A server that is ending may still hold the bus name for a moment; its successor is started on retry.
 constexpr int kCreateAttempts = 5;
 
@@ -63,16 +66,16 @@ QDBusMessage Call(QDBusConnection& connection, const QDBusMessage& call) {
   return reply;
 }
 
-// Hands the director's display to the programs that the bus starts, so that the plug-in's window shows
-// where the director runs.
+// Hands the director's display to the program that the bus starts for it, so that the plug-in's window
+// shows where the director runs. The bus keeps what it was handed for every later start: a setting this
+// director lacks goes as the value that means none, so that no earlier director's display stays.
 void PassDisplay(QDBusConnection& connection) {
   QMap<QString, QString> environment;
-  for (const char* name :
-       {"DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY", "XDG_RUNTIME_DIR", "QT_QPA_PLATFORM"}) {
-    if (const char* value = std::getenv(name))
-      environment.insert(QString::fromLatin1(name), QString::fromLocal8Bit(value));
-  }
-  if (environment.isEmpty()) return;
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "QT_QPA_PLATFORM"})
+    environment.insert(QString::fromLatin1(name), qEnvironmentVariable(name));
+  // Without XAUTHORITY, X reads the user's default cookie file; an empty one would make it read none.
+  environment.insert(QStringLiteral("XAUTHORITY"),
+                     qEnvironmentVariable("XAUTHORITY", QDir::homePath() + QStringLiteral("/.Xauthority")));
   qDBusRegisterMetaType<QMap<QString, QString>>();
   QDBusMessage update = QDBusMessage::createMethodCall(
       QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
@@ -194,8 +197,15 @@ std::unique_ptr<lnstool::RemotePlugIn> BusDirector::CreatePlugIn(const std::file
   const QString connectionName = QStringLiteral("qvr-director-%1").arg(++connections_);
   QDBusConnection connection = ConnectTo(root, connectionName);
   try {
-    PassDisplay(connection);
-    return std::make_unique<BusPlugIn>(connection, connectionName, CreateInstance(connection));
+    QString path;
+    {
+      // The bus starts a program on its activation environment as it stands when the call arrives: one
+      // director at a time sets it and makes its object, so that each start gets its own director's.
+      BusFolderLock activation(root, kActivationLock);
+      PassDisplay(connection);
+      path = CreateInstance(connection);
+    }
+    return std::make_unique<BusPlugIn>(connection, connectionName, path);
   } catch (...) {
     QDBusConnection::disconnectFromBus(connectionName);
     throw;

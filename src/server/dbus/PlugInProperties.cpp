@@ -38,21 +38,25 @@ const std::array<PlugInProperty, 15> kProperties{{
     {"Minimized", QMetaType::Bool, [](const LNSPlugInAPI& o) { return QVariant(o.Minimized()); },
      [](LNSPlugInAPI& o, const QVariant& v) { o.SetMinimized(v.toBool()); }},
     {"ManufacturerID", QMetaType::QString, [](const LNSPlugInAPI& o) { return Text(o.ManufacturerID()); },
-     [](LNSPlugInAPI& o, const QVariant& v) { o.SetManufacturerID(Text(v)); }},
+     [](LNSPlugInAPI& o, const QVariant& v) { o.SetManufacturerID(Text(v)); }, true},
     {"ManufacturerName", QMetaType::QString, [](const LNSPlugInAPI& o) { return Text(o.ManufacturerName()); },
-     [](LNSPlugInAPI& o, const QVariant& v) { o.SetManufacturerName(Text(v)); }},
+     [](LNSPlugInAPI& o, const QVariant& v) { o.SetManufacturerName(Text(v)); }, true},
     {"LcaVersion", QMetaType::QString, [](const LNSPlugInAPI& o) { return Text(o.LcaVersion()); },
-     [](LNSPlugInAPI& o, const QVariant& v) { o.SetLcaVersion(Text(v)); }},
+     [](LNSPlugInAPI& o, const QVariant& v) { o.SetLcaVersion(Text(v)); }, true},
     {"Version", QMetaType::QString, [](const LNSPlugInAPI& o) { return Text(o.Version()); },
-     [](LNSPlugInAPI& o, const QVariant& v) { o.SetVersion(Text(v)); }},
+     [](LNSPlugInAPI& o, const QVariant& v) { o.SetVersion(Text(v)); }, true},
     {"Name", QMetaType::QString, [](const LNSPlugInAPI& o) { return Text(o.Name()); },
-     [](LNSPlugInAPI& o, const QVariant& v) { o.SetName(Text(v)); }},
+     [](LNSPlugInAPI& o, const QVariant& v) { o.SetName(Text(v)); }, true},
     {"DevelopmentProgramId", QMetaType::QString,
      [](const LNSPlugInAPI& o) { return Text(o.DevelopmentProgramId()); },
      [](LNSPlugInAPI& o, const QVariant& v) { o.SetDevelopmentProgramId(Text(v)); }},
 }};
 
 }  // namespace
+
+std::span<const PlugInProperty> PlugInProperties() {
+  return kProperties;
+}
 
 const PlugInProperty* FindPlugInProperty(const QString& name) {
   for (const PlugInProperty& property : kProperties) {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusVariant>
+#include <QVariantMap>
 #include <iostream>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "platform/ui/script/HeadlessServicesScript.h"
 #include "program/Program.h"
 #include "server/dbus/BusNames.h"
+#include "server/dbus/Introspection.h"
 #include "server/dbus/PlugInProperties.h"
 
 namespace com {
@@ -32,22 +34,6 @@ QString BusName() {
   return QString::fromStdString(BusNameOf(LocalServerClass{qvr::kProgId, qvr::kClassId}));
 }
 
-const char* const kFactoryXml =
-    "  <interface name=\"Calyxtern_qvr_lon_PlugIn.ClassFactory\">\n"
-    "    <method name=\"CreateInstance\"><arg name=\"object\" type=\"o\" direction=\"out\"/></method>\n"
-    "  </interface>\n";
-
-const char* const kObjectXml =
-    "  <interface name=\"Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI\">\n"
-    "    <method name=\"SendCommand\">\n"
-    "      <arg name=\"commandId\" type=\"i\" direction=\"in\"/>\n"
-    "      <arg name=\"objectClassId\" type=\"n\" direction=\"in\"/>\n"
-    "      <arg name=\"objectName\" type=\"s\" direction=\"in\"/>\n"
-    "      <arg name=\"openedDevice\" type=\"s\" direction=\"out\"/>\n"
-    "    </method>\n"
-    "    <method name=\"Release\"/>\n"
-    "  </interface>\n";
-
 QDBusMessage RaisedErrorReply(const QDBusMessage& call, const platform::RaisedError& error) {
   QDBusMessage reply =
       call.createErrorReply(ErrorNameOf(error.Number()), QString::fromStdString(error.Description()));
@@ -63,6 +49,11 @@ QDBusMessage UnknownMethod(const QDBusMessage& call) {
 
 bool InterfaceIs(const QDBusMessage& call, const QString& interface) {
   return call.interface().isEmpty() || call.interface() == interface;
+}
+
+bool IsIntrospection(const QDBusMessage& call) {
+  return call.member() == QLatin1String("Introspect") && call.signature().isEmpty() &&
+         InterfaceIs(call, QStringLiteral("org.freedesktop.DBus.Introspectable"));
 }
 
 // Runs a call's work; whatever it raises becomes the call's error reply.
@@ -99,6 +90,17 @@ QDBusMessage GetProperty(qvr::LNSPlugInAPI& object, const QDBusMessage& call) {
   const PlugInProperty* property = AddressedProperty(call);
   if (!property) return NoSuchProperty(call);
   return call.createReply(QVariant::fromValue(QDBusVariant(property->get(object))));
+}
+
+// Every property with the value and type that Get gives.
+QDBusMessage GetAllProperties(const qvr::LNSPlugInAPI& object, const QDBusMessage& call) {
+  const QString interface = call.arguments().value(0).toString();
+  if (!interface.isEmpty() && interface != kObjectInterface)
+    return call.createErrorReply(QDBusError::UnknownInterface, QStringLiteral("No interface ") + interface);
+  QVariantMap values;
+  for (const PlugInProperty& property : PlugInProperties())
+    values.insert(QLatin1String(property.name), property.get(object));
+  return call.createReply(values);
 }
 
 QDBusMessage SetProperty(qvr::LNSPlugInAPI& object, const QDBusMessage& call) {
@@ -151,12 +153,21 @@ bool PlugInServer::Serve() {
 }
 
 QString PlugInServer::introspect(const QString& path) const {
-  if (path == kFactoryPath) return QString::fromLatin1(kFactoryXml);
-  return objects_.count(path) ? QString::fromLatin1(kObjectXml) : QString();
+  if (path == kFactoryPath) {
+    QStringList objects;
+    for (const auto& [objectPath, held] : objects_) {
+      if (!held.released) objects.push_back(objectPath.mid(kFactoryPath.size() + 1));
+    }
+    return FactoryIntrospection(objects);
+  }
+  const auto held = objects_.find(path);
+  return held != objects_.end() && !held->second.released ? ObjectIntrospection() : QString();
 }
 
 bool PlugInServer::handleMessage(const QDBusMessage& message, const QDBusConnection& /*connection*/) {
   if (message.type() != QDBusMessage::MethodCallMessage) return false;
+  // Qt D-Bus answers introspection from introspect(), at once: it changes nothing, so it need not wait.
+  if (IsIntrospection(message)) return false;
   if (waiting_.empty() && qvr::DirectorCallsMayRun(program_)) {
     Answer(message);
   } else {
@@ -209,6 +220,11 @@ QDBusMessage PlugInServer::CallObject(const QString& path, const QDBusMessage& c
   if (held == objects_.end() || held->second.released) {
     return call.createErrorReply(QDBusError::UnknownObject, QStringLiteral("No object at ") + path);
   }
+  // A COM object is reached only through the reference of the client that created it.
+  if (call.service() != held->second.owner) {
+    return call.createErrorReply(QDBusError::AccessDenied,
+                                 QStringLiteral("The object at %1 belongs to another director").arg(path));
+  }
   ++held->second.calls;
   QDBusMessage reply = RunOnObject(held->second, call);
   --held->second.calls;
@@ -222,6 +238,8 @@ QDBusMessage PlugInServer::RunOnObject(Held& held, const QDBusMessage& call) {
   if (call.interface() == kPropertiesInterface) {
     if (member == QLatin1String("Get") && signature == QLatin1String("ss"))
       return Guarded(call, [&] { return GetProperty(object, call); });
+    if (member == QLatin1String("GetAll") && signature == QLatin1String("s"))
+      return Guarded(call, [&] { return GetAllProperties(object, call); });
     if (member == QLatin1String("Set") && signature == QLatin1String("ssv"))
       return Guarded(call, [&] { return SetProperty(object, call); });
     return UnknownMethod(call);
