@@ -1,6 +1,7 @@
 #include "platform/Spawn.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -71,7 +72,7 @@ class SpawnSetup {
 }
 
 // Writes `value` whole to `fd` from a forked child, where only async-signal-safe calls are allowed.
-void WriteErrorNumber(int fd, int value) {
+void WriteNumber(int fd, int value) {
   const char* bytes = reinterpret_cast<const char*>(&value);
   std::size_t left = sizeof value;
   while (left > 0) {
@@ -82,26 +83,69 @@ void WriteErrorNumber(int fd, int value) {
   }
 }
 
+// Reads a number that WriteNumber wrote, waiting at most `timeoutMs` for it to come (-1: for ever); false
+// when it did not come in time or the writer ended without it.
+bool ReadNumber(int fd, int& value, int timeoutMs) {
+  pollfd ready{fd, POLLIN, 0};
+  int polled = 0;
+  do {
+    polled = poll(&ready, 1, timeoutMs);
+  } while (polled < 0 && errno == EINTR);
+  if (polled <= 0) return false;
+  ssize_t got = 0;
+  do {
+    got = read(fd, &value, sizeof value);
+  } while (got < 0 && errno == EINTR);
+  return got == static_cast<ssize_t>(sizeof value);
+}
+
 // An intermediate child starts the program and ends at once, so that init adopts the program; the error
-// number of the start comes back through a pipe.
-void SpawnDetached(const SpawnSetup& setup, char** argv, char** envp, const std::string& program) {
-  Pipe report = MakePipe();
+// number of the start comes back through `report`. With `watch`, a grandchild of its own (adopted by init as
+// well) starts the program, waits for it and sends its status after the error number.
+void SpawnDetached(const SpawnSetup& setup, char** argv, char** envp, const std::string& program,
+                   Pipe& report, bool watch) {
   const pid_t child = fork();
   if (child < 0) Fail(errno, program);
   if (child == 0) {
+    if (watch && fork() != 0) _exit(0);
     pid_t grandchild = 0;
-    WriteErrorNumber(report.write.Get(), setup.Start(grandchild, argv, envp));
+    const int error = setup.Start(grandchild, argv, envp);
+    WriteNumber(report.write.Get(), error);
+    if (watch && error == 0) WriteNumber(report.write.Get(), WaitForChild(grandchild));
     _exit(0);
   }
   report.write.Close();
   WaitForChild(child);
   int error = 0;
-  ssize_t got = 0;
-  do {
-    got = read(report.read.Get(), &error, sizeof error);
-  } while (got < 0 && errno == EINTR);
-  if (got != static_cast<ssize_t>(sizeof error)) Fail(ECHILD, program);
+  if (!ReadNumber(report.read.Get(), error, -1)) Fail(ECHILD, program);
   if (error != 0) Fail(error, program);
+}
+
+// The request's arguments and environment as the exec family takes them.
+class ExecStrings {
+ public:
+  explicit ExecStrings(const SpawnRequest& request)
+      : args_(request.argv),
+        environment_(request.environment.value_or(std::vector<std::string>{})),
+        argv_(NullTerminated(args_)),
+        envp_(NullTerminated(environment_)),
+        own_(!request.environment) {}
+  ExecStrings(const ExecStrings&) = delete;
+  ExecStrings& operator=(const ExecStrings&) = delete;
+
+  char** Argv() { return argv_.data(); }
+  char** Envp() { return own_ ? environ : envp_.data(); }
+
+ private:
+  std::vector<std::string> args_;
+  std::vector<std::string> environment_;
+  std::vector<char*> argv_;
+  std::vector<char*> envp_;
+  bool own_;
+};
+
+void CheckNamed(const SpawnRequest& request) {
+  if (request.argv.empty() || request.argv.front().empty()) Fail(EINVAL, "a program without a name");
 }
 
 }  // namespace
@@ -127,20 +171,30 @@ Pipe MakePipe() {
 }
 
 pid_t Spawn(const SpawnRequest& request) {
-  if (request.argv.empty() || request.argv.front().empty()) Fail(EINVAL, "a program without a name");
-  std::vector<std::string> args = request.argv;
-  std::vector<char*> argv = NullTerminated(args);
-  std::vector<std::string> environment = request.environment.value_or(std::vector<std::string>{});
-  std::vector<char*> envp = NullTerminated(environment);
-  char** const envpOrOwn = request.environment ? envp.data() : environ;
+  CheckNamed(request);
+  ExecStrings strings(request);
   const SpawnSetup setup(request);
   if (request.detached) {
-    SpawnDetached(setup, argv.data(), envpOrOwn, request.argv.front());
+    Pipe report = MakePipe();
+    SpawnDetached(setup, strings.Argv(), strings.Envp(), request.argv.front(), report, false);
     return 0;
   }
   pid_t pid = 0;
-  if (const int error = setup.Start(pid, argv.data(), envpOrOwn)) Fail(error, request.argv.front());
+  if (const int error = setup.Start(pid, strings.Argv(), strings.Envp())) Fail(error, request.argv.front());
   return pid;
+}
+
+std::optional<int> SpawnDetachedAndWait(const SpawnRequest& request, std::chrono::milliseconds limit) {
+  CheckNamed(request);
+  ExecStrings strings(request);
+  SpawnRequest detached = request;
+  detached.detached = true;
+  const SpawnSetup setup(detached);
+  Pipe report = MakePipe();
+  SpawnDetached(setup, strings.Argv(), strings.Envp(), request.argv.front(), report, true);
+  int status = 0;
+  if (!ReadNumber(report.read.Get(), status, static_cast<int>(limit.count()))) return std::nullopt;
+  return status;
 }
 
 int WaitForChild(pid_t pid) {

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -65,6 +66,10 @@ struct SpawnRequest {
 // Starts the program and returns its process ID (0 for a detached one). Throws std::system_error with the
 // reason it could not be started (ENOENT: no such program).
 pid_t Spawn(const SpawnRequest& request);
+
+// Starts the program detached, as Spawn does, and waits at most `limit` for it to end: its status as waitpid
+// gives it, or none when it still runs then (it runs on, adopted by init). Throws as Spawn does.
+std::optional<int> SpawnDetachedAndWait(const SpawnRequest& request, std::chrono::milliseconds limit);
 
 // Waits for the child `pid` to end, past interruptions; its status as waitpid gives it.
 int WaitForChild(pid_t pid);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "LnsSendFixture.h"
+#include "ScopedPath.h"
 
 namespace {
 
@@ -122,6 +123,27 @@ TEST_F(LnsSendScript, ADeviceCommandDuringATransferWaitsForItsEnd) {
   }
   EXPECT_EQ(text.find("Room 104 :"), std::string::npos) << text;
   EXPECT_NE(ControlLine(text, "PlugInStatus").find("Room 104"), std::string::npos) << text;
+}
+
+// A user opens the readme and the About box's e-mail link on a desktop where nothing opens them: each time a
+// box names what could not be opened and why.
+TEST_F(LnsSendScript, ADocumentThatNothingOpensIsToldInABox) {
+  const std::filesystem::path tools = root.Path() / "desktop";
+  std::filesystem::create_directory(tools);
+  testsupport::WriteScript(tools / "xdg-open", "exit 3");
+  const testsupport::ScopedPath path(testsupport::ScopedPath::WithFirst(tools));
+  const std::string snapshot = (root.Path() / "boxes.txt").string();
+  const auto run =
+      Lns({"send", "Demo", "13", "7", device, "--do", "click mnuReadme", "--do", "click mnuAbout", "--do",
+           "click fAbout.lblemail", "--answer", "ok", "--answer", "ok", "--snapshot", snapshot});
+  ASSERT_EQ(run.code, 0) << run.err;
+  const std::string text = e2e::ReadFile(snapshot);
+  const std::string reason = ": no program on this computer opens this kind of document.";
+  EXPECT_NE(text.find("box text=\"Cannot open \\\"" + root.Path().string()), std::string::npos) << text;
+  EXPECT_NE(text.find("readme_eng.txt\\\"" + reason + "\" "), std::string::npos) << text;
+  EXPECT_NE(text.find("box text=\"Cannot open \\\"mailto:"), std::string::npos) << text;
+  EXPECT_EQ(ControlLine(text, "EchLog").find("Error"), std::string::npos)
+      << "no error of the program: " << text;
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ namespace qvr {
 
 namespace {
 
-// Opens a document of the program's folder with the desktop's program for it. Whether that program
-// manages to open it is not reported; failing to ask the shell at all writes `errorLine` to the log.
+// Opens a document of the program's folder with the desktop's program for it. A document that nothing
+// opens the shell tells the user itself; failing to ask the shell at all writes `errorLine` to the log.
 void OpenProgramDocument(Program& program, ui::LogControl& log, const std::string& relativePath,
                          int showCommand, const std::string& errorLine) {
   const bool asked = runtime::ResumeNext(program.Err, [&] {

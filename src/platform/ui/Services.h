@@ -6,6 +6,7 @@
 #include "platform/ui/CommonDialog.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Printer.h"
+#include "platform/ui/ReportingShell.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/Shell.h"
 #include "platform/ui/TimeOfDay.h"
@@ -17,14 +18,20 @@ namespace ui {
 // (headless or Qt) provides one set; the system reaches it through this interface only.
 class Services {
  public:
+  Services() : shell_(*this) {}
   virtual ~Services() = default;
+  Services(const Services&) = delete;
+  Services& operator=(const Services&) = delete;
 
   virtual platform::EventLoop& Loop() = 0;
   virtual ui::Screen& Screen() = 0;
   virtual ui::MessageBoxes& MessageBoxes() = 0;
   virtual ui::CommonDialogs& Dialogs() = 0;
   virtual ui::Printer& Printer() = 0;
-  virtual ui::Shell& Shell() = 0;
+  // The back end's shell, whose Open raises OpenFailure when nothing opens the target.
+  virtual ui::Shell& DesktopShell() = 0;
+  // The shell as the system uses it: what nothing opens is told in a message box of MessageBoxes().
+  ui::Shell& Shell() { return shell_; }
   // The date and time of day; the machine's local time unless the back end keeps its own.
   virtual ui::TimeOfDay& Clock();
 
@@ -41,6 +48,7 @@ class Services {
 
  private:
   std::string applicationTitle_;
+  ReportingShell shell_;
 };
 
 }  // namespace ui

@@ -12,7 +12,7 @@
 #include "platform/Error.h"
 #include "platform/ui/UiPlatform.h"
 #include "platform/ui/headless/HeadlessFormBackend.h"
-#include "platform/ui/headless/HeadlessServices.h"
+#include "platform/ui/headless/HeadlessProgramServices.h"
 #include "platform/ui/script/HeadlessServicesScript.h"
 #include "platform/ui/script/UserActions.h"
 #include "program/Program.h"
@@ -120,7 +120,7 @@ int Reported(ToolContext& context, SendIt&& send) {
 // Headless: the boxes and dialogs take the queued answers, the actions run as queued input in virtual
 // time.
 int SendHeadless(ToolContext& context, const SendRequest& request) {
-  ui::HeadlessServices services;
+  ui::HeadlessProgramServices services;
   ui::HeadlessFormBackend backend;
   QueueAnswers(services, request);
   qvr::Program program(services, backend, context.root);

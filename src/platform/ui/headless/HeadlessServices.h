@@ -23,7 +23,7 @@ class HeadlessServices : public Services {
   ui::MessageBoxes& MessageBoxes() override { return boxes_; }
   ui::CommonDialogs& Dialogs() override { return dialogs_; }
   ui::Printer& Printer() override { return printer_; }
-  ui::Shell& Shell() override { return shell_; }
+  ui::Shell& DesktopShell() override { return shell_; }
   ui::TimeOfDay& Clock() override { return clock_; }
 
   platform::HeadlessEventLoop& TestLoop() { return loop_; }

@@ -1,7 +1,11 @@
 #include "platform/ui/headless/PosixShell.h"
 
+#include <sys/wait.h>
+
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "platform/Error.h"
@@ -18,10 +22,49 @@ namespace {
   throw platform::RaisedError(number, "Shell", "Cannot start " + program + ": " + std::strerror(error));
 }
 
+constexpr const char* kMissingFile = "the file does not exist";
+
+// Why xdg-open, ended with `status` (as waitpid gives it), opened nothing; none when it opened the target.
+std::optional<std::string> XdgOpenFailure(int status) {
+  if (!WIFEXITED(status)) return "xdg-open was stopped by signal " + std::to_string(WTERMSIG(status));
+  switch (WEXITSTATUS(status)) {
+    case 0:
+      return std::nullopt;
+    case 1:
+      return "xdg-open did not understand the request";
+    case 2:
+      return kMissingFile;
+    case 3:
+      return "no program on this computer opens this kind of document";
+    case 4:
+      return "the program for this kind of document could not open it";
+    default:
+      return "xdg-open ended with code " + std::to_string(WEXITSTATUS(status));
+  }
+}
+
 }  // namespace
 
 void PosixShell::Open(const std::string& target, int /*showCommand: the desktop places its windows*/) {
-  StartProgram({"xdg-open", target});
+  // A missing file is told as such, whatever else is missing too.
+  std::error_code unknown;
+  if (target.starts_with('/') && !std::filesystem::exists(target, unknown))
+    throw OpenFailure(target, kMissingFile);
+  platform::SpawnRequest request;
+  request.argv = {"xdg-open", target};
+  request.in = request.out = request.err = platform::StreamTarget::DevNull();
+  std::optional<int> status;
+  try {
+    status = platform::SpawnDetachedAndWait(request, kOpenAnswerWait);
+  } catch (const std::system_error& error) {
+    throw OpenFailure(
+        target, error.code().value() == ENOENT
+                    ? "xdg-open, which opens documents on this desktop, is not installed"
+                    : "xdg-open cannot be started: " + std::string(std::strerror(error.code().value())));
+  }
+  // Still running: it runs the document's program itself, which has the document open.
+  if (!status) return;
+  if (const std::optional<std::string> failure = XdgOpenFailure(*status)) throw OpenFailure(target, *failure);
 }
 
 void PosixShell::StartProgram(const std::vector<std::string>& argv) {

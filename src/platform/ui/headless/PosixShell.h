@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 #include "platform/ui/Shell.h"
 
 namespace ui {
@@ -8,6 +10,10 @@ namespace ui {
 // fork and exec, detached so that they outlive this process and leave no zombie behind.
 class PosixShell : public Shell {
  public:
+  // xdg-open ends once the program for the document has started, on most desktops at once; where it runs
+  // that program in its stead, the window waits no longer than this for an answer.
+  static constexpr std::chrono::milliseconds kOpenAnswerWait{3000};
+
   void Open(const std::string& target, int showCommand) override;
   void StartProgram(const std::vector<std::string>& argv) override;
 };

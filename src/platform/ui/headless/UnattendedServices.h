@@ -16,7 +16,7 @@ class UnattendedServices : public Services {
   ui::MessageBoxes& MessageBoxes() override { return boxes_; }
   ui::CommonDialogs& Dialogs() override { return services_.Dialogs(); }
   ui::Printer& Printer() override { return services_.Printer(); }
-  ui::Shell& Shell() override { return services_.Shell(); }
+  ui::Shell& DesktopShell() override { return services_.DesktopShell(); }
 
  private:
   Services& services_;

@@ -25,7 +25,7 @@ class QtServices : public Services {
   ui::MessageBoxes& MessageBoxes() override { return boxes_; }
   ui::CommonDialogs& Dialogs() override { return dialogs_; }
   ui::Printer& Printer() override { return printer_; }
-  ui::Shell& Shell() override { return shell_; }
+  ui::Shell& DesktopShell() override { return shell_; }
 
  private:
   QtEventLoop loop_;

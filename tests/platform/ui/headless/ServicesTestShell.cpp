@@ -4,10 +4,12 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "ScopedPath.h"
 #include "TempMachineRoot.h"
 #include "platform/ui/headless/HeadlessServices.h"
 #include "platform/ui/headless/PosixShell.h"
@@ -60,6 +62,52 @@ TEST(ServicesShell, PosixShellStartsProgramsDirectlyWithoutWaiting) {
 
   EXPECT_EQ(ErrorNumberOf([&] { shell.StartProgram({(root.Path() / "no-such-program").string()}); }), 53);
   EXPECT_EQ(ErrorNumberOf([&] { shell.StartProgram({}); }), 5);
+}
+
+// Why nothing opened a document, or nothing when something did.
+std::string OpenFailureOf(ui::Shell& shell, const std::string& target) {
+  try {
+    shell.Open(target, ui::vbNormalFocus);
+  } catch (const ui::OpenFailure& failure) {
+    return failure.what();
+  }
+  return {};
+}
+
+// xdg-open's answer decides: a document nothing opens raises OpenFailure with its path and the reason; one
+// whose program xdg-open runs in its stead is taken as open after a short wait.
+TEST(ServicesShell, PosixShellTellsWhyNothingOpenedADocument) {
+  testsupport::TempMachineRoot root;
+  const std::filesystem::path readme = root.Path() / "readme_eng.txt";
+  std::ofstream(readme) << "readme";
+  ui::PosixShell shell;
+
+  EXPECT_EQ(OpenFailureOf(shell, (root.Path() / "missing.pdf").string()),
+            "Cannot open \"" + (root.Path() / "missing.pdf").string() + "\": the file does not exist.");
+  {
+    testsupport::ScopedPath noTool(root.Path().string());
+    EXPECT_EQ(OpenFailureOf(shell, readme.string()),
+              "Cannot open \"" + readme.string() +
+                  "\": xdg-open, which opens documents on this desktop, is not installed.");
+  }
+  testsupport::ScopedPath withStub(testsupport::ScopedPath::WithFirst(root.Path()));
+  const std::filesystem::path stub = root.Path() / "xdg-open";
+  testsupport::WriteScript(stub, "exit 3");
+  EXPECT_EQ(
+      OpenFailureOf(shell, "mailto:info@example.org"),
+      "Cannot open \"mailto:info@example.org\": no program on this computer opens this kind of document.");
+
+  testsupport::WriteScript(stub, "echo \"$1\" > \"$0.done\"");
+  EXPECT_EQ(OpenFailureOf(shell, readme.string()), "");
+  std::string handed;
+  std::getline(std::ifstream(root.Path() / "xdg-open.done"), handed);
+  EXPECT_EQ(handed, readme.string()) << "xdg-open was waited for and got the path as it is";
+
+  testsupport::WriteScript(stub, "exec sleep 5");
+  const auto before = std::chrono::steady_clock::now();
+  EXPECT_EQ(OpenFailureOf(shell, readme.string()), "");
+  EXPECT_LT(std::chrono::steady_clock::now() - before,
+            ui::PosixShell::kOpenAnswerWait + std::chrono::seconds(1));
 }
 
 }  // namespace
