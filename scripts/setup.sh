@@ -5,7 +5,7 @@ set -euo pipefail
 
 QVR_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev
   libbenchmark-dev xvfb xauth clang-format clang libclang-rt-14-dev dbus-daemon ccache fonts-liberation
-  libxcb1-dev)
+  libxcb1-dev qt6-translations-l10n poppler-utils)
 
 qvr_install_packages() {
   local missing=()

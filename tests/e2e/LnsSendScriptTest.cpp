@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
 #include "LnsSendFixture.h"
 #include "ScopedPath.h"
 
@@ -44,6 +50,49 @@ TEST_F(LnsSendScript, PrintsFromTheModalPrintMenu) {
       {"send", "Demo", "13", "7", device, "--do", "click mnuDrucken", "--do", "click fDruckmenue.cmdDruck"});
   EXPECT_EQ(unanswered.code, 1);
   EXPECT_NE(unanswered.err.find("printer dialog"), std::string::npos) << unanswered.err;
+}
+
+// The words of a text in their order, whatever spaces, line and page breaks stand between them.
+std::vector<std::string> Words(const std::string& text) {
+  std::istringstream in(text);
+  return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+// Without a display, a user chooses the PDF printer and gets the printout the window's print dialog
+// gives: every word of every printed row, in order.
+TEST_F(LnsSendScript, PrintsIntoAPdfFileHeadless) {
+  const std::string pdf = (root.Path() / "printout.pdf").string();
+  const std::string printout = (root.Path() / "printout.txt").string();
+  const std::vector<std::string> printing = {"send",
+                                             "Demo",
+                                             "13",
+                                             "7",
+                                             device,
+                                             "--do",
+                                             "click mnuDrucken",
+                                             "--do",
+                                             "click fDruckmenue.chknvi",
+                                             "--do",
+                                             "click fDruckmenue.cmdDruck",
+                                             "--print",
+                                             printout,
+                                             "--printer"};
+  auto withPrinter = [&](const std::string& printer) {
+    std::vector<std::string> args = printing;
+    args.push_back(printer);
+    return args;
+  };
+  const auto run = Lns(withPrinter("pdf:" + pdf));
+  ASSERT_EQ(run.code, 0) << run.err;
+  const auto text = e2e::RunFile("/usr/bin/pdftotext", {"-layout", pdf, "-"}, root.Path());
+  ASSERT_EQ(text.code, 0) << "pdftotext (poppler-utils) reads the PDF: " << text.err;
+  const std::vector<std::string> printed = Words(e2e::ReadFile(printout));
+  EXPECT_NE(std::find(printed.begin(), printed.end(), "nvi's"), printed.end());
+  EXPECT_EQ(Words(text.out), printed);
+
+  const auto unwritable = Lns(withPrinter("pdf:" + (root.Path() / "no folder" / "printout.pdf").string()));
+  EXPECT_EQ(unwritable.code, 1);
+  EXPECT_NE(unwritable.err.find("Printer error"), std::string::npos) << unwritable.err;
 }
 
 // A user picks two devices, transfers a changed value to both, and can stop the transfer by closing its

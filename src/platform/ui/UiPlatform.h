@@ -9,13 +9,14 @@
 
 namespace ui {
 class Form;
-}
+struct PrintedDocument;
+}  // namespace ui
 
 namespace ui {
 
 // A window system on which the tool shows the plug-in's windows to a person (`lns send --show` and
-// `--screenshot`). The tool knows no toolkit of its own: the program's main hands one in, and a tool
-// without one has only its headless UI.
+// `--screenshot`) and draws printouts into PDF files (`--printer pdf:FILE`). The tool knows no toolkit of its
+// own: the program's main hands one in, and a tool without one has only its headless UI.
 class UiPlatform {
  public:
   // The services and the form back end of one program that shows windows. The back end is destroyed
@@ -37,6 +38,9 @@ class UiPlatform {
   // Lets what is pending run, so that a form just shown is laid out and drawn, then saves its window as
   // a PNG file. False when the form has no window or the file cannot be written.
   virtual bool SaveScreenshot(const ui::Form& form, const std::filesystem::path& pngFile) = 0;
+  // Draws a finished print job into a PDF file, page by page as the windows' printer draws it; needs no
+  // display. Raises the printer error (482) when the file cannot be written.
+  virtual void PrintPdf(const ui::PrintedDocument& document, const std::filesystem::path& pdfFile) = 0;
 };
 
 }  // namespace ui

@@ -64,7 +64,7 @@ constexpr std::array<CommandHelp, 13> kCommands = {{
      "  --interface NAME  the network interface to name first.\n"
      "  --answer BUTTON   the next message box's answer: ok cancel abort retry ignore yes no.\n"
      "  --file PATH, --cancel-file  the next file dialog's answer.\n"
-     "  --printer pdf:FILE|NAME     the printer the next print dialog returns.\n"
+     "  --printer pdf:FILE|NAME     the printer the next print dialog returns; pdf:FILE writes a PDF.\n"
      "  --do ACTION       a user's action (type, set, click, choose, key, focus, spin, check, close,\n"
      "                    wait, send, snapshot), after the command, in order.\n"
      "  --snapshot FILE   writes the text snapshot of every loaded window and the boxes shown to FILE.\n"

@@ -1,6 +1,5 @@
 #include "tools/lns/LnsTool.h"
 
-#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -8,6 +7,7 @@
 #include "platform/Error.h"
 #include "tools/lns/Commands.h"
 #include "tools/lns/Help.h"
+#include "tools/lns/SendRequest.h"
 
 namespace lnstool {
 
@@ -49,9 +49,12 @@ bool AsksForHelp(const std::string& word) {
 
 bool NeedsWindows(const Args& args) {
   if (args.empty() || args[0] != "send") return false;
-  return std::any_of(args.begin() + 1, args.end(), [](const std::string& word) {
-    return word == "--show" || word == "--screenshot" || word == "--com";
-  });
+  for (std::size_t index = 1; index < args.size(); ++index) {
+    const std::string& word = args[index];
+    if (word == "--show" || word == "--screenshot" || word == "--com") return true;
+    if (word == "--printer" && index + 1 < args.size() && PdfFileOf(args[index + 1])) return true;
+  }
+  return false;
 }
 
 int RunLnsTool(const Args& args, ToolContext& context) {

@@ -32,8 +32,8 @@ using Args = std::vector<std::string>;
 // Runs one `lns` command line (without the program name) in `context`.
 int RunLnsTool(const Args& args, ToolContext& context);
 
-// Whether the command line shows windows or reaches the plug-in program over the bus (`send` with
-// --show, --screenshot or --com), which needs the window system.
+// Whether the command line shows windows, reaches the plug-in program over the bus or prints into a PDF
+// (`send` with --show, --screenshot, --com or --printer pdf:FILE), which needs the window system.
 bool NeedsWindows(const Args& args);
 
 // Prints "usage: lns ..." for one command on standard error and returns kUsage.

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "framework/LNSPlugInAPI.h"
@@ -18,6 +19,7 @@
 #include "program/Program.h"
 #include "tools/lns/Commands.h"
 #include "tools/lns/SendCom.h"
+#include "tools/lns/SendPdf.h"
 #include "tools/lns/SendRequest.h"
 #include "tools/lns/SendWindows.h"
 
@@ -53,7 +55,7 @@ void QueueAnswers(ui::HeadlessServices& services, const SendRequest& request) {
         services.TestDialogs().QueueFileCancel();
         break;
       case DialogAnswer::Kind::Printer:
-        services.TestDialogs().QueuePrinter(true);
+        services.TestDialogs().QueuePrinter(true, answer.value);
         break;
     }
   }
@@ -118,11 +120,21 @@ int Reported(ToolContext& context, SendIt&& send) {
 }
 
 // Headless: the boxes and dialogs take the queued answers, the actions run as queued input in virtual
-// time.
+// time; print jobs are recorded, and drawn into the PDF file where a pdf:FILE printer was chosen.
 int SendHeadless(ToolContext& context, const SendRequest& request) {
+  const bool printsPdf =
+      std::any_of(request.dialogAnswers.begin(), request.dialogAnswers.end(), [](const DialogAnswer& answer) {
+        return answer.kind == DialogAnswer::Kind::Printer && PdfFileOf(answer.value).has_value();
+      });
+  if (printsPdf && !context.windows) {
+    context.err << "lns send: --printer pdf:FILE draws the PDF with Qt, and this lns was built without Qt\n";
+    return kFailed;
+  }
   ui::HeadlessProgramServices services;
   ui::HeadlessFormBackend backend;
   QueueAnswers(services, request);
+  std::optional<PdfPrinterChoice> pdfPrinter;
+  if (printsPdf) services.AlsoPrintTo(&pdfPrinter.emplace(services.TestDialogs(), *context.windows));
   qvr::Program program(services, backend, context.root);
   return Reported(context, [&] {
     const int code = Send(context, request, program, &services.Boxes(),

@@ -1,6 +1,7 @@
 #include "tools/lns/SendRequest.h"
 
 #include <limits>
+#include <string_view>
 
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/script/HeadlessServicesScript.h"
@@ -10,6 +11,8 @@
 namespace lnstool {
 
 namespace {
+
+constexpr std::string_view kPdfPrefix = "pdf:";
 
 bool SetPositional(SendRequest& request, const std::vector<std::string>& positional) {
   if (positional.size() != 4) return false;
@@ -35,6 +38,8 @@ bool TakeRepeated(SendRequest& request, const std::string& option, const std::st
   if (option == "--file") {
     request.dialogAnswers.push_back({DialogAnswer::Kind::File, value});
   } else if (option == "--printer") {
+    if (value == kPdfPrefix) problem = "--printer pdf: names no file (pdf:FILE)";
+    if (value == kPdfPrefix) return false;
     request.dialogAnswers.push_back({DialogAnswer::Kind::Printer, value});
   } else {
     try {
@@ -86,6 +91,11 @@ std::optional<SendRequest> ParseSendRequest(const Args& args, std::string& probl
   }
   if (!SetPositional(request, positional)) return std::nullopt;
   return request;
+}
+
+std::optional<std::string> PdfFileOf(const std::string& printer) {
+  if (!printer.starts_with(kPdfPrefix)) return std::nullopt;
+  return printer.substr(kPdfPrefix.size());
 }
 
 std::optional<SentCommand> ParseSentCommand(const std::string& words) {

@@ -36,6 +36,9 @@ struct SendRequest {
 // alone do not (an unknown button, an action that is none).
 std::optional<SendRequest> ParseSendRequest(const Args& args, std::string& problem);
 
+// The file of a "pdf:FILE" printer; nothing for a printer's name.
+std::optional<std::string> PdfFileOf(const std::string& printer);
+
 // "COMMAND CLASS PATH" of a `send` action: the command and class as numbers, the path the rest.
 struct SentCommand {
   std::int32_t commandId = 0;

@@ -31,6 +31,8 @@ class HeadlessServices : public Services {
   HeadlessMessageBoxes& Boxes() { return boxes_; }
   HeadlessDialogs& TestDialogs() { return dialogs_; }
   const std::vector<PrintedDocument>& TestPrinted() const { return printOutput_.Documents(); }
+  // Finished print jobs go to `output` too (null: only recorded).
+  void AlsoPrintTo(PrintOutput* output) { printOutput_.AlsoPrintTo(output); }
   HeadlessShell& TestShell() { return shell_; }
   HeadlessTimeOfDay& TestClock() { return clock_; }
 

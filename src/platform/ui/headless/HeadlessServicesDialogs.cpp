@@ -14,8 +14,8 @@ void HeadlessDialogs::QueueFileCancel() {
   script_.push_back({Kind::File, false, {}});
 }
 
-void HeadlessDialogs::QueuePrinter(bool confirmed) {
-  script_.push_back({Kind::Printer, confirmed, {}});
+void HeadlessDialogs::QueuePrinter(bool confirmed, std::string printer) {
+  script_.push_back({Kind::Printer, confirmed, std::move(printer)});
 }
 
 HeadlessDialogs::Scripted HeadlessDialogs::Next(Kind kind, const std::string& description) {
@@ -45,9 +45,10 @@ std::optional<std::string> HeadlessDialogs::ShowFile(const FileDialogRequest& re
 }
 
 bool HeadlessDialogs::ShowPrinter(const std::string& title) {
-  printers_.push_back({title, false});
+  printers_.push_back({title, false, {}});
   const Scripted scripted = Next(Kind::Printer, "printer dialog \"" + title + "\"");
   printers_.back().confirmed = scripted.confirmed;
+  if (scripted.confirmed) printers_.back().printer = scripted.path;
   return scripted.confirmed;
 }
 

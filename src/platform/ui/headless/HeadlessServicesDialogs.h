@@ -20,13 +20,15 @@ class HeadlessDialogs : public CommonDialogs {
   struct PrinterRecord {
     std::string title;
     bool confirmed = false;
+    std::string printer;  // the printer chosen, where the script named one
   };
 
   // The next file dialog returns `path`; an open dialog that requires an existing file refuses a path
   // that does not exist, as the real one would.
   void QueueFile(std::string path);
   void QueueFileCancel();
-  void QueuePrinter(bool confirmed);
+  // The next printer dialog is confirmed (with `printer` chosen) or cancelled.
+  void QueuePrinter(bool confirmed, std::string printer = {});
 
   std::size_t PendingAnswers() const { return script_.size(); }
   const std::vector<FileRecord>& FileDialogs() const { return files_; }
@@ -40,7 +42,7 @@ class HeadlessDialogs : public CommonDialogs {
   struct Scripted {
     Kind kind;
     bool confirmed;
-    std::string path;
+    std::string path;  // the file or the printer chosen
   };
 
   Scripted Next(Kind kind, const std::string& description);

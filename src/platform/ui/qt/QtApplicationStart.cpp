@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "platform/WriteFileWhole.h"
+#include "platform/ui/qt/QtTranslations.h"
 
 namespace ui {
 
@@ -89,6 +90,7 @@ std::unique_ptr<QApplication> StartQtApplication(int& argc, char** argv, bool of
     setenv(kPlatformVariable, kOffscreen, 1);
   }
   auto application = std::make_unique<QApplication>(argc, argv);
+  InstallQtTranslations(*application);
   if (plainOffscreen) setenv(kPlatformVariable, kOffscreen, 1);
   return application;
 }

@@ -10,7 +10,7 @@ namespace ui {
 // a screen of a desktop's size, so that no form is cut to the platform's small default screen; programs
 // started from here later see the plain offscreen platform again. A session without XDG_RUNTIME_DIR gets a
 // runtime folder of the program's own, and the offscreen platform's notes about window functions it does
-// not have stay off the error output.
+// not have stay off the error output. Qt's own texts (standard buttons, dialogs) speak the user's language.
 std::unique_ptr<QApplication> StartQtApplication(int& argc, char** argv, bool offscreen);
 
 }  // namespace ui

@@ -9,24 +9,33 @@ namespace ui {
 
 namespace {
 
-// Every button takes the action role, so that Qt neither reorders them nor picks an escape button of its
-// own: Escape and the close box answer only where the box has an escape answer.
+// Qt's own words for a standard button, in the language of the translations installed.
+QString QtWord(const char* text) {
+  return QCoreApplication::translate("QPlatformTheme", text);
+}
+
+// Windows gives Abort, Retry and Ignore an access key, which Qt's words for them lack: their first letter
+// takes it.
+QString WithAccessKey(const QString& text) {
+  return text.contains(QLatin1Char('&')) ? text : QLatin1Char('&') + text;
+}
+
 QString TextOf(int answer) {
   switch (answer) {
     case vbOK:
-      return QStringLiteral("OK");
+      return QtWord("OK");
     case vbCancel:
-      return QStringLiteral("Cancel");
+      return QtWord("Cancel");
     case vbAbort:
-      return QStringLiteral("&Abort");
+      return WithAccessKey(QtWord("Abort"));
     case vbRetry:
-      return QStringLiteral("&Retry");
+      return WithAccessKey(QtWord("Retry"));
     case vbIgnore:
-      return QStringLiteral("&Ignore");
+      return WithAccessKey(QtWord("Ignore"));
     case vbYes:
-      return QStringLiteral("&Yes");
+      return QtWord("&Yes");
     default:
-      return QStringLiteral("&No");
+      return QtWord("&No");
   }
 }
 
@@ -53,6 +62,8 @@ int QtMessageBoxes::Show(const MessageBoxRequest& request) {
                   QString::fromStdString(request.prompt), QMessageBox::NoButton,
                   QApplication::activeWindow());
   std::map<QAbstractButton*, int> answers;
+  // Every button takes the action role, so that Qt neither reorders them nor picks an escape button of its
+  // own: Escape and the close box answer only where the box has an escape answer.
   for (std::size_t i = 0; i < request.buttons.size(); ++i) {
     const int answer = request.buttons[i];
     QPushButton* button = box.addButton(TextOf(answer), QMessageBox::ActionRole);

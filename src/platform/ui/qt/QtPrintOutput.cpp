@@ -17,6 +17,8 @@ QFont FontOf(const PrinterFont& font, QPaintDevice* device) {
   result.setPointSizeF(font.size);
   result.setBold(font.bold);
   result.setUnderline(font.underline);
+  // The rows are names and values, not prose: no ligatures, so that a PDF's text reads "Offset" as printed.
+  result.setStyleStrategy(QFont::PreferNoShaping);
   return result;
 }
 

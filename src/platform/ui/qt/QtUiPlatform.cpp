@@ -6,6 +6,7 @@
 
 #include "platform/ui/qt/QtApplicationStart.h"
 #include "platform/ui/qt/QtFormBackend.h"
+#include "platform/ui/qt/QtPrintOutput.h"
 #include "platform/ui/qt/QtServices.h"
 #include "platform/ui/script/HeadlessServicesScript.h"
 
@@ -58,8 +59,12 @@ QtUiPlatform::QtUiPlatform(int& argc, char** argv) : argc_(argc), argv_(argv) {
 
 QtUiPlatform::~QtUiPlatform() = default;
 
-ui::UiPlatform::Ui QtUiPlatform::MakeUi() {
+void QtUiPlatform::StartApplication() {
   if (!QCoreApplication::instance()) application_ = StartQtApplication(argc_, argv_, offscreen_);
+}
+
+ui::UiPlatform::Ui QtUiPlatform::MakeUi() {
+  StartApplication();
   std::unique_ptr<QtServices> services =
       offscreen_ ? std::make_unique<OffscreenServices>() : std::make_unique<QtServices>();
   auto backend = std::make_unique<QtFormBackend>(services->Screen());
@@ -79,6 +84,13 @@ bool QtUiPlatform::SaveScreenshot(const Form& form, const std::filesystem::path&
   } while (!AllShownWindowsExposed() && waited.elapsed() < kExposeWaitMs);
   QCoreApplication::processEvents();
   return ui::SaveScreenshot(form, pngFile.string());
+}
+
+void QtUiPlatform::PrintPdf(const PrintedDocument& document, const std::filesystem::path& pdfFile) {
+  // A PDF needs Qt's fonts, not a display.
+  if (!QCoreApplication::instance()) offscreen_ = true;
+  StartApplication();
+  QtPrintOutput(pdfFile.string()).Print(document);
 }
 
 }  // namespace ui

@@ -10,7 +10,7 @@ namespace ui {
 // The `lns` tool's windows on Qt. The QApplication is made on first use, so that the tool's other
 // commands run without a display; where there is no display at all (neither DISPLAY nor WAYLAND_DISPLAY,
 // and no QT_QPA_PLATFORM chosen) the windows are drawn offscreen, which serves screenshots but no person.
-// A QApplication that already exists (a test's) is used as it is.
+// A QApplication that already exists (a test's) is used as it is; one made only to draw a PDF is offscreen.
 class QtUiPlatform : public ui::UiPlatform {
  public:
   // The program's arguments, for the QApplication; both must outlive this object.
@@ -21,8 +21,11 @@ class QtUiPlatform : public ui::UiPlatform {
   Ui MakeUi() override;
   void RunUntil(const std::function<bool()>& done) override;
   bool SaveScreenshot(const Form& form, const std::filesystem::path& pngFile) override;
+  void PrintPdf(const PrintedDocument& document, const std::filesystem::path& pdfFile) override;
 
  private:
+  void StartApplication();
+
   int& argc_;
   char** argv_;
   bool offscreen_ = false;
