@@ -2,7 +2,7 @@
 
 namespace qvr {
 
-StepResult AbortableSteps::operator()(const std::function<void()>& step) {
+StepResult AbortableSteps::operator()(StepRef step) {
   if (aborted_) return StepResult::Aborted;
   const StepResult result = RetryStep(program_, box_, step);
   aborted_ = result == StepResult::Aborted;

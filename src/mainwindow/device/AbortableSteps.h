@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include "mainwindow/device/RetryStep.h"
 
 namespace qvr {
@@ -15,7 +13,7 @@ class AbortableSteps {
   AbortableSteps(Program& program, RetryBox box) : program_(program), box_(std::move(box)) {}
 
   // Runs `step` unless an earlier step was aborted (that counts as Aborted again).
-  StepResult operator()(const std::function<void()>& step);
+  StepResult operator()(StepRef step);
   bool Aborted() const { return aborted_; }
 
  private:

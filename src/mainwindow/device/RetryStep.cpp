@@ -9,7 +9,7 @@ std::function<std::string(const runtime::ErrObject&)> DescriptionThen(std::strin
   return [suffix = std::move(suffix)](const runtime::ErrObject& err) { return err.Description + suffix; };
 }
 
-StepResult RetryStep(Program& program, const RetryBox& box, const std::function<void()>& step) {
+StepResult RetryStep(Program& program, const RetryBox& box, StepRef step) {
   while (!runtime::ResumeNext(program.Err, step)) {
     if (box.beforeBox) box.beforeBox();
     const int answer =

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 #include "platform/runtime/ErrObject.h"
@@ -34,8 +35,22 @@ std::function<std::string(const runtime::ErrObject&)> DescriptionThen(std::strin
 // Abort (take the routine's failure exit).
 enum class StepResult { Done, Ignored, Aborted };
 
+// A step as RetryStep runs it: a reference to the caller's callable, which must outlive the call. A
+// std::function would copy a lambda's captures to the heap, and a device's open runs many hundred steps.
+class StepRef {
+ public:
+  template <class Step, class = std::enable_if_t<!std::is_same_v<std::decay_t<Step>, StepRef>>>
+  StepRef(const Step& step)  // not explicit: a lambda is handed over as it is
+      : step_(&step), call_([](const void* callable) { (*static_cast<const Step*>(callable))(); }) {}
+  void operator()() const { call_(step_); }
+
+ private:
+  const void* step_;
+  void (*call_)(const void* callable);
+};
+
 // Runs `step`. When it raises, the error goes into program.Err and `box` is shown: Retry runs the step
 // again, Ignore and Abort return. The error of an ignored or aborted step stays in program.Err.
-StepResult RetryStep(Program& program, const RetryBox& box, const std::function<void()>& step);
+StepResult RetryStep(Program& program, const RetryBox& box, StepRef step);
 
 }  // namespace qvr

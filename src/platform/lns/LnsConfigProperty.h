@@ -1,8 +1,8 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/lns/InterfaceRef.h"
 #include "platform/lns/resources/TemplateInterface.h"
@@ -32,15 +32,16 @@ class LnsConfigProperty {
 // Properties of one owner in the interface's order; positions count from 1.
 class LnsConfigProperties {
  public:
-  LnsConfigProperties(InterfaceRef ref, std::vector<int> positions)
-      : ref_(std::move(ref)), positions_(std::move(positions)) {}
+  // `positions` belong to the interface that `ref` holds.
+  LnsConfigProperties(InterfaceRef ref, std::span<const int> positions)
+      : ref_(std::move(ref)), positions_(positions) {}
 
   long Count() const { return static_cast<long>(positions_.size()); }
   LnsConfigProperty Item(long position) const;
 
  private:
   InterfaceRef ref_;
-  std::vector<int> positions_;
+  std::span<const int> positions_;
 };
 
 }  // namespace lns

@@ -168,11 +168,13 @@ void Database::Raise(const Error& error) const {
   throw error;
 }
 
-sqlite3_stmt* Database::Acquire(const std::string& sql) {
-  auto& free = kept_[sql];
-  if (!free.empty()) {
-    sqlite3_stmt* statement = free.back();
-    free.pop_back();
+sqlite3_stmt* Database::Acquire(std::string_view sql, FreeStatements*& free) {
+  auto kept = kept_.find(sql);
+  if (kept == kept_.end()) kept = kept_.emplace(std::string(sql), FreeStatements{}).first;
+  free = &kept->second;  // a node of the map: it stays where it is while others are added
+  if (!free->empty()) {
+    sqlite3_stmt* statement = free->back();
+    free->pop_back();
     return statement;
   }
   sqlite3_stmt* statement = nullptr;
@@ -183,10 +185,10 @@ sqlite3_stmt* Database::Acquire(const std::string& sql) {
   return statement;
 }
 
-void Database::Release(const std::string& sql, sqlite3_stmt* statement) {
+void Database::Release(FreeStatements& free, sqlite3_stmt* statement) {
   sqlite3_reset(statement);
   sqlite3_clear_bindings(statement);
-  kept_[sql].push_back(statement);
+  free.push_back(statement);
 }
 
 }  // namespace sqlite

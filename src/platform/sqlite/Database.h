@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -81,15 +82,24 @@ class Database {
   [[noreturn]] void Fail(std::string_view sql) const;
   [[noreturn]] void Raise(const Error& error) const;
 
-  // A prepared statement for `sql`: a kept one when there is one free, else a new one.
-  sqlite3_stmt* Acquire(const std::string& sql);
+  // The kept statements of one SQL text that are free to be reused.
+  using FreeStatements = std::vector<sqlite3_stmt*>;
+  // Looked up by the text as the caller has it, without copying it into a key first.
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
+
+  // A prepared statement for `sql`: a kept one when there is one free, else a new one; `free` is where it
+  // goes back to, so that giving it back looks nothing up.
+  sqlite3_stmt* Acquire(std::string_view sql, FreeStatements*& free);
   // Takes a statement back, reset, to be reused.
-  void Release(const std::string& sql, sqlite3_stmt* statement);
+  static void Release(FreeStatements& free, sqlite3_stmt* statement);
 
   std::filesystem::path file_;
   OpenOptions options_;
   std::unique_ptr<sqlite3, Closer> db_;  // before the kept statements: closed after they are finalized
-  std::unordered_map<std::string, std::vector<sqlite3_stmt*>> kept_;
+  std::unordered_map<std::string, FreeStatements, TextHash, std::equal_to<>> kept_;
   std::unique_ptr<LogFlusher> flusher_;  // after the connection: flushes what is waiting before it closes
   int flushFailure_ = 0;                 // the error number of a failed flush, for the message
   int transactionDepth_ = 0;

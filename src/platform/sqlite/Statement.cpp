@@ -19,15 +19,14 @@ Bytes BytesOf(std::string_view bytes) {
   return Bytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
-Statement::Statement(Database& db, std::string_view sql)
-    : db_(&db), sql_(sql), statement_(db.Acquire(sql_)) {}
+Statement::Statement(Database& db, std::string_view sql) : db_(&db), statement_(db.Acquire(sql, free_)) {}
 
 Statement::~Statement() {
-  if (statement_) db_->Release(sql_, statement_);
+  if (statement_) Database::Release(*free_, statement_);
 }
 
 Statement::Statement(Statement&& other) noexcept
-    : db_(other.db_), sql_(std::move(other.sql_)), statement_(other.statement_) {
+    : db_(other.db_), free_(other.free_), statement_(other.statement_) {
   other.statement_ = nullptr;
 }
 
@@ -78,7 +77,8 @@ std::vector<std::uint8_t> Statement::Blob(int column) const {
 }
 
 void Statement::Fail() const {
-  db_->Fail(sql_);
+  const char* sql = sqlite3_sql(statement_);
+  db_->Fail(sql ? sql : "");
 }
 
 }  // namespace sqlite

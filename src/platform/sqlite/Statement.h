@@ -54,7 +54,7 @@ class Statement {
   [[noreturn]] void Fail() const;
 
   Database* db_;
-  std::string sql_;
+  std::vector<sqlite3_stmt*>* free_ = nullptr;  // where the statement goes back to
   sqlite3_stmt* statement_ = nullptr;
 };
 

@@ -4,7 +4,7 @@
 // a name followed by key=value fields in a fixed order. The format is documented in docs/ui-snapshot.md;
 // tests and the `lns` tool compare it. Taking a snapshot never loads a form.
 
-#include <deque>
+#include <list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,7 +42,7 @@ class SnapshotFields {
  private:
   void Key(std::string_view key);
   std::string line_;
-  std::deque<SnapshotFields> subLines_;
+  std::list<SnapshotFields> subLines_;  // a list allocates nothing while a line has no sub-lines
 };
 
 std::string Quote(std::string_view text);

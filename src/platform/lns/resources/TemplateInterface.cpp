@@ -37,12 +37,10 @@ const TemplateInterface::NetworkVariable* TemplateInterface::FindNetworkVariable
   return found != networkVariables.end() && found->index == index ? &*found : nullptr;
 }
 
-std::vector<int> TemplateInterface::PropertiesOf(CpOwner owner, int ownerIndex) const {
-  std::vector<int> positions;
-  for (const ConfigProperty& cp : configProperties) {
-    if (cp.owner == owner && cp.ownerIndex == ownerIndex) positions.push_back(cp.position);
-  }
-  return positions;
+std::span<const int> TemplateInterface::PropertiesOf(CpOwner owner, int ownerIndex) const {
+  const auto found = positionsByOwner.find({owner, ownerIndex});
+  if (found == positionsByOwner.end()) return {};
+  return found->second;
 }
 
 void StoreTemplateInterface(sqlite::Database& db, std::int64_t templateId, const DeviceInterface& interface) {
@@ -117,6 +115,8 @@ std::shared_ptr<const TemplateInterface> LoadTemplateInterface(sqlite::Database&
                                         static_cast<int>(cps.Int(2)), static_cast<int>(cps.Int(3)),
                                         static_cast<int>(cps.Int(4)), typeName, &type, cps.Blob(7)});
   }
+  for (const TemplateInterface::ConfigProperty& cp : result->configProperties)
+    result->positionsByOwner[{cp.owner, cp.ownerIndex}].push_back(cp.position);
   return result;
 }
 

@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/lns/resources/DeviceInterfaceFile.h"
@@ -45,10 +47,13 @@ struct TemplateInterface {
   std::vector<NetworkVariable> networkVariables;  // by ascending index
   std::vector<Block> blocks;                      // by ascending index
   std::vector<ConfigProperty> configProperties;   // in the interface's own order
+  // The positions of each owner's properties, gathered once: the object model asks for them at every call.
+  std::map<std::pair<CpOwner, int>, std::vector<int>> positionsByOwner;
 
   const NetworkVariable* FindNetworkVariable(int index) const;
-  // The positions of the properties that belong to one owner, in the interface's order.
-  std::vector<int> PropertiesOf(CpOwner owner, int ownerIndex) const;
+  // The positions of the properties that belong to one owner, in the interface's order; they live as long
+  // as the interface.
+  std::span<const int> PropertiesOf(CpOwner owner, int ownerIndex) const;
 };
 
 // Checks the interface (each value type known, each initial and delivered value valid, no index twice) and

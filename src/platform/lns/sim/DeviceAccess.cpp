@@ -1,6 +1,5 @@
 #include "platform/lns/sim/DeviceAccess.h"
 
-#include <functional>
 #include <optional>
 
 #include "platform/lns/DeviceStates.h"
@@ -18,14 +17,21 @@ namespace {
 
 enum class ValueKind { NetworkVariable = 0, ConfigProperty = 1 };
 
+// A value of a device, and how messages name it ("the network variable nviTemp"); the name is made only for
+// a message, since values are read far more often than they fail.
 struct ValueSlot {
   ValueKind kind;
   int number;  // NV index or property position
-  std::string label;
+  const std::string& name;
+
+  std::string Label() const {
+    return (kind == ValueKind::NetworkVariable ? "the network variable " : "the configuration property ") +
+           name;
+  }
 };
 
-template <typename Result>
-Result Recorded(const InterfaceRef& ref, const std::function<Result()>& operation) {
+template <typename Operation>
+auto Recorded(const InterfaceRef& ref, const Operation& operation) {
   try {
     return operation();
   } catch (const LnsError& error) {
@@ -34,9 +40,10 @@ Result Recorded(const InterfaceRef& ref, const std::function<Result()>& operatio
   }
 }
 
-void RequireDevice(const InterfaceRef& ref, const std::string& what) {
+void RequireDevice(const InterfaceRef& ref, const ValueSlot& slot) {
   if (!ref.OfDevice()) {
-    throw LnsError(kLnsInvalidArgument, what + " belongs to a device template, which holds no device values");
+    throw LnsError(kLnsInvalidArgument,
+                   slot.Label() + " belongs to a device template, which holds no device values");
   }
 }
 
@@ -49,15 +56,15 @@ std::string NotOnlineReason(const DeviceRecord& device) {
 // Contacting the device: it has to answer (no time-out fault) and take the write (no refusal left).
 // A refusal counts down in the same transaction as the check, so no two clients use up one refusal.
 void ContactDevice(sqlite::Database& db, ChannelUse& channel, ChannelTiming timing,
-                   const DeviceRecord& device, const std::string& label, bool writing) {
+                   const DeviceRecord& device, const ValueSlot& slot, bool writing) {
   channel.DeviceContacted(timing);
   if (device.timesOut) {
-    throw LnsError(kLnsTimeout, device.name + " did not answer when " + label + " was " +
+    throw LnsError(kLnsTimeout, device.name + " did not answer when " + slot.Label() + " was " +
                                     (writing ? "written" : "read") + " (time-out)");
   }
   if (writing && device.refuseWrites > 0) {
     UpdateDevice(db, device.id, "refuse_writes", device.refuseWrites - 1);
-    throw LnsError(kLnsWriteRefused, device.name + " refused the write of " + label);
+    throw LnsError(kLnsWriteRefused, device.name + " refused the write of " + slot.Label());
   }
 }
 
@@ -77,9 +84,9 @@ std::string ReadValue(const InterfaceRef& ref, const ValueSlot& slot, const LonT
   if (slot.kind == ValueKind::NetworkVariable) {
     if (!device.Online()) {
       throw LnsError(kLnsDeviceNotOnline, device.name + " is not online (" + NotOnlineReason(device) +
-                                              "): " + slot.label + " cannot be read");
+                                              "): " + slot.Label() + " cannot be read");
     }
-    ContactDevice(db, channel, timing, device, slot.label, false);
+    ContactDevice(db, channel, timing, device, slot, false);
   }
   return type.Format(stored.value_or(fallback), ref.network->Server().DecimalSeparator());
 }
@@ -93,46 +100,46 @@ void WriteValue(const InterfaceRef& ref, const ValueSlot& slot, const LonType& t
   DeviceRecord device = LoadDevice(db, ref.deviceId);
   if (device.Online()) {
     try {
-      ContactDevice(db, channel, ReadChannelTiming(db), device, slot.label, true);
+      ContactDevice(db, channel, ReadChannelTiming(db), device, slot, true);
     } catch (const LnsError&) {
       transaction.Commit();  // keeps the used-up refusal
       throw;
     }
   } else if (slot.kind == ValueKind::NetworkVariable) {
     throw LnsError(kLnsDeviceNotOnline, device.name + " is not online (" + NotOnlineReason(device) +
-                                            "): " + slot.label + " cannot be written");
+                                            "): " + slot.Label() + " cannot be written");
   }
   StoreValue(db, ref.deviceId, slot, raw);
   transaction.Commit();
 }
 
 ValueSlot SlotOf(const TemplateInterface::NetworkVariable& nv) {
-  return {ValueKind::NetworkVariable, nv.index, "the network variable " + nv.name};
+  return {ValueKind::NetworkVariable, nv.index, nv.name};
 }
 
 ValueSlot SlotOf(const TemplateInterface::ConfigProperty& cp) {
-  return {ValueKind::ConfigProperty, cp.position, "the configuration property " + cp.typeName};
+  return {ValueKind::ConfigProperty, cp.position, cp.typeName};
 }
 
 }  // namespace
 
 std::string ReadNetworkVariable(const InterfaceRef& ref, const TemplateInterface::NetworkVariable& nv) {
-  return Recorded<std::string>(ref, [&] {
-    RequireDevice(ref, "the network variable " + nv.name);
+  return Recorded(ref, [&] {
+    RequireDevice(ref, SlotOf(nv));
     return ReadValue(ref, SlotOf(nv), *nv.type, nv.initial);
   });
 }
 
 void WriteNetworkVariable(const InterfaceRef& ref, const TemplateInterface::NetworkVariable& nv,
                           std::string_view text) {
-  Recorded<void>(ref, [&] {
-    RequireDevice(ref, "the network variable " + nv.name);
+  Recorded(ref, [&] {
+    RequireDevice(ref, SlotOf(nv));
     WriteValue(ref, SlotOf(nv), *nv.type, text);
   });
 }
 
 std::string ReadConfigProperty(const InterfaceRef& ref, const TemplateInterface::ConfigProperty& cp) {
-  return Recorded<std::string>(ref, [&] {
+  return Recorded(ref, [&] {
     if (!ref.OfDevice()) return cp.type->Format(cp.delivered, ref.network->Server().DecimalSeparator());
     return ReadValue(ref, SlotOf(cp), *cp.type, cp.delivered);
   });
@@ -140,8 +147,8 @@ std::string ReadConfigProperty(const InterfaceRef& ref, const TemplateInterface:
 
 void WriteConfigProperty(const InterfaceRef& ref, const TemplateInterface::ConfigProperty& cp,
                          std::string_view text) {
-  Recorded<void>(ref, [&] {
-    RequireDevice(ref, "the configuration property " + cp.typeName);
+  Recorded(ref, [&] {
+    RequireDevice(ref, SlotOf(cp));
     WriteValue(ref, SlotOf(cp), *cp.type, text);
   });
 }

@@ -52,6 +52,23 @@ DeviceRecord RecordFrom(const sqlite::Statement& query) {
   return device;
 }
 
+// The queries' texts, made once: every getter of a device runs one of them.
+const std::string& DeviceQuery() {
+  static const std::string sql = std::string(kDeviceColumns) + kDeviceJoins + " WHERE d.id = ?";
+  return sql;
+}
+
+const std::string& DeviceValueQuery(bool hasChannelTable) {
+  auto text = [](bool withTable) {
+    return std::string(kDeviceColumns) + ", v.raw, v.device_id IS NOT NULL, " +
+           ChannelTimingColumn(withTable) + kDeviceJoins +
+           " LEFT JOIN device_values v ON v.device_id = d.id AND v.kind = ? AND v.number = ? WHERE d.id = ?";
+  };
+  static const std::string withTable = text(true);
+  static const std::string withoutTable = text(false);
+  return hasChannelTable ? withTable : withoutTable;
+}
+
 [[noreturn]] void ThrowDeviceGone() {
   throw LnsError(kLnsNotFound, "the device no longer exists in the network");
 }
@@ -59,7 +76,7 @@ DeviceRecord RecordFrom(const sqlite::Statement& query) {
 }  // namespace
 
 DeviceRecord LoadDevice(sqlite::Database& db, std::int64_t id) {
-  auto query = db.Query(std::string(kDeviceColumns) + kDeviceJoins + " WHERE d.id = ?", id);
+  auto query = db.Query(DeviceQuery(), id);
   if (!query.Step()) ThrowDeviceGone();
   return RecordFrom(query);
 }
@@ -74,11 +91,7 @@ std::vector<DeviceRecord> LoadSubsystemDevices(sqlite::Database& db, std::int64_
 
 DeviceValue LoadDeviceValue(sqlite::Database& db, std::int64_t id, int kind, int number,
                             bool hasChannelTable) {
-  auto query = db.Query(std::string(kDeviceColumns) + ", v.raw, v.device_id IS NOT NULL, " +
-                            ChannelTimingColumn(hasChannelTable) + kDeviceJoins +
-                            " LEFT JOIN device_values v ON v.device_id = d.id AND v.kind = ? AND v.number = ?"
-                            " WHERE d.id = ?",
-                        kind, number, id);
+  auto query = db.Query(DeviceValueQuery(hasChannelTable), kind, number, id);
   if (!query.Step()) ThrowDeviceGone();
   DeviceValue result{RecordFrom(query), std::nullopt, ChannelTimingOf(query.Text(kDeviceColumnCount + 2))};
   if (query.Int(kDeviceColumnCount + 1) != 0) result.stored = query.Blob(kDeviceColumnCount);
