@@ -1,42 +1,60 @@
-#!/bin/sh
-# The figures of docs/performance.md: whole-process times of `lns` commands (median of 20 runs) on a
-# fresh machine root with a network of 10,000 devices, and the lns benchmarks.
-# usage: scripts/measure-performance.sh BUILD_DIR
-set -eu
-bin="${1:?usage: $0 BUILD_DIR}/bin"
+#!/usr/bin/env bash
+# The figures of docs/performance.md. Whole processes are timed paired (scripts/time-processes.py: every
+# round runs each command once, so that a figure and the one it is held against share the machine's load),
+# then the peak memory of the headless and the windowed open, then every benchmark of bench/.
+# Not part of CI: the machine it runs on sets the figures.
+# usage: scripts/measure-performance.sh [BUILD_DIR [BASELINE_BIN_DIR]]
+#   BUILD_DIR (default build-performance) is configured and built as far as needed. With BASELINE_BIN_DIR
+#   (the bin/ folder of another build), each command is also timed from there, paired with this build's.
+# QVR_ROUNDS sets the rounds of paired runs (default 30).
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+build=$(realpath -m "${1:-$QVR_SOURCE_DIR/build-performance}")
+baseline=${2:+$(realpath "$2")}
+rounds=${QVR_ROUNDS:-30}
+
+[ -f "$build/build.ninja" ] || qvr_configure "$build" >/dev/null
+available=$(cmake --build "$build" --target help)
+has_target() { grep -q "^$1:" <<<"$available"; }
+benches=()
+for source in "$QVR_SOURCE_DIR"/bench/*.cpp; do
+  name=$(basename "$source" .cpp)
+  has_target "$name" && benches+=("$name")
+done
+targets=(lns Calyxtern_qvr_lon_PlugIn "${benches[@]}")
+has_target lns-windows && targets+=(lns-windows)
+cmake --build "$build" --target "${targets[@]}" >/dev/null
+bin=$build/bin
+
+echo "## Whole processes, $(nproc) CPUs, $(date -u +%Y-%m-%dT%H:%MZ)"
+python3 "$QVR_SOURCE_DIR/scripts/time-processes.py" "$rounds" "$bin" ${baseline:+"$baseline"}
+
+echo
+echo "## Peak resident memory (one run each)"
 LNS_ROOT=$(mktemp -d)
 export LNS_ROOT
-trap 'rm -rf "$LNS_ROOT"' EXIT
+snapshot=$(mktemp)
+trap 'rm -rf "$LNS_ROOT" "$snapshot"' EXIT
 "$bin/lns" init --demo >/dev/null
-"$bin/lns" network create Scale --devices 10000 >/dev/null
-
-# Median wall time in milliseconds of 20 runs of a command.
-median_ms() {
-  for run in $(seq 20); do
-    start=$(date +%s%N)
-    "$@" >/dev/null
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000))
-  done | sort -n | sed -n 10p | awk '{printf "%.2f ms\n", $1 / 1000}'
+open=(send Demo 13 7 "Demo/Floor 1/Room 101")
+peak() {
+  if [ ! -x /usr/bin/time ]; then
+    echo "n/a (needs GNU time, /usr/bin/time)"
+    return
+  fi
+  /usr/bin/time -f "%M" -o "$snapshot.rss" "$@" >/dev/null
+  awk '{printf "%.1f MB\n", $1 / 1024}' "$snapshot.rss"
 }
+label='lns send Demo 13 7 "Demo/Floor 1/Room 101"'
+echo "- headless open, \`$label --snapshot /dev/null\`: $(peak "$bin/lns" "${open[@]}" --snapshot /dev/null)"
+if [ -x "$bin/lns-windows" ]; then
+  echo "- window open on the device offscreen, \`$label --screenshot FILE\`:" \
+    "$(QT_QPA_PLATFORM=offscreen peak "$bin/lns" "${open[@]}" --screenshot "$snapshot.png")"
+fi
+rm -f "$snapshot.rss" "$snapshot.png"
 
-echo "true (a process that does nothing): $(median_ms /bin/true)"
-echo "lns nv get Demo \"Floor 1/Room 101\" 20: $(median_ms "$bin/lns" nv get Demo "Floor 1/Room 101" 20)"
-echo "lns devices Scale (10,000 devices): $(median_ms "$bin/lns" devices Scale)"
-"$bin/lns_bench" --benchmark_filter='BM_ReadAllValuesOfOneDevice|BM_OpenNetwork' 2>/dev/null | grep '^BM_'
-
-# Opening a device headless against `lns networks`, the two taking turns 20 times: the median of the pairs'
-# ratios; then the open in-process and the transfer on an FT-10 channel in real time (about 13 s).
-open_ratio() {
-  for run in $(seq 20); do
-    start=$(date +%s%N)
-    "$bin/lns" networks >/dev/null
-    middle=$(date +%s%N)
-    "$bin/lns" send Demo 13 7 "Demo/Floor 1/Room 101" --snapshot /dev/null >/dev/null
-    end=$(date +%s%N)
-    echo "$(((middle - start) / 1000)) $(((end - middle) / 1000))"
-  done | awk '{print $2 / $1}' | sort -n | sed -n 10p | awk '{printf "%.2f x lns networks\n", $1}'
-}
-echo "lns send Demo 13 7 \"Demo/Floor 1/Room 101\" --snapshot /dev/null: $(open_ratio)"
-"$bin/open_bench" 2>/dev/null | grep '^BM_'
-"$bin/apply_bench" --benchmark_filter=BM_ApplyToTwentyDevicesOnFt10 2>/dev/null | grep '^BM_'
+for bench in "${benches[@]}"; do
+  echo
+  echo "## $bench"
+  "$bin/$bench" 2>/dev/null
+done

@@ -15,6 +15,15 @@ namespace {
 constexpr std::size_t kExcerptLength = 80;
 // SQLite's own threshold for writing the log into the database, which its default commit hook keeps.
 constexpr int kCheckpointFrames = 1000;
+// A log that grew past this (a long read held its end back) is cut down to it once it starts again from its
+// beginning; the last connection to close cuts it to nothing.
+constexpr const char* kLogSizeLimit = "PRAGMA journal_size_limit = 4194304";
+
+bool IsMissingOrEmpty(const std::filesystem::path& file) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(file, error);
+  return error || size == 0;
+}
 
 // Root, too, honours a file whose write permissions were all taken away.
 bool IsWritable(const std::filesystem::path& file) {
@@ -79,9 +88,9 @@ Database::Database(const std::filesystem::path& file, OpenOptions options) : fil
                         {})));
   }
   const bool writable = IsWritable(file);
-  // A read-only connection would leave a log and its index behind that it may not remove. When no writer
-  // has a log open, the file cannot change while it is read here: it is read as it lies, creating nothing.
-  const bool asItLies = !writable && !std::filesystem::exists(file.string() + "-wal");
+  // A read-only connection would leave a log and its index behind that it may not remove. When the log
+  // holds no commit, the database file alone is current: it is read as it lies, creating nothing.
+  const bool asItLies = !writable && IsMissingOrEmpty(file.string() + "-wal");
   const std::string name = asItLies ? "file:" + UriPath(file) + "?immutable=1" : file.string();
   int flags = SQLITE_OPEN_NOMUTEX | (asItLies ? SQLITE_OPEN_URI : 0) |
               (writable ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY);
@@ -96,6 +105,7 @@ Database::Database(const std::filesystem::path& file, OpenOptions options) : fil
   sqlite3_busy_timeout(db, static_cast<int>(options_.busyTimeout.count()));
   if (!IsReadOnly()) {
     SwitchToWriteAheadLog();
+    KeepLogFiles();
     if (options_.flushWithin.count() > 0) {
       flusher_ = std::make_unique<LogFlusher>(file_.string() + "-wal", options_.flushWithin);
       sqlite3_wal_hook(db, &Database::CommitWritten, this);
@@ -127,6 +137,15 @@ void Database::SwitchToWriteAheadLog() {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   if (status != SQLITE_OK) Fail(kSwitch);
+}
+
+// Creating the log and its index, and removing them again, cost each process that opens the file more than
+// its reads: they stay beside the database, the log emptied when the last connection closes, so that a
+// reader still finds the whole database in the file itself.
+void Database::KeepLogFiles() {
+  int keep = 1;
+  sqlite3_file_control(db_.get(), "main", SQLITE_FCNTL_PERSIST_WAL, &keep);
+  Execute(kLogSizeLimit);
 }
 
 int Database::CommitWritten(void* self, sqlite3* db, const char* name, int frames) {

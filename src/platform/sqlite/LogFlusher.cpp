@@ -18,9 +18,10 @@ int FlushOpen(int fd) {
 }  // namespace
 
 LogFlusher::LogFlusher(std::filesystem::path log, std::chrono::milliseconds window)
-    : log_(std::move(log)), window_(window), thread_([this] { Run(); }) {}
+    : log_(std::move(log)), window_(window) {}
 
 LogFlusher::~LogFlusher() {
+  if (!thread_.joinable()) return;
   {
     const std::lock_guard lock(mutex_);
     stopping_ = true;
@@ -37,7 +38,11 @@ void LogFlusher::Committed() {
     pending_ = true;
   }
   // Only the first commit of a window wakes the thread; the later ones join its flush.
-  if (first) changed_.notify_one();
+  if (!thread_.joinable()) {
+    thread_ = std::thread([this] { Run(); });
+  } else if (first) {
+    changed_.notify_one();
+  }
 }
 
 int LogFlusher::TakeFailure() {

@@ -14,7 +14,8 @@ namespace sqlite {
 // system, which keeps them through a crash of the program but not through a power cut; a thread of its own
 // then flushes the log at most `window` after a commit, so a power cut loses no commit older than that,
 // while a run of many commits pays for one flush per window rather than one per commit. A log that was
-// made anew has its folder flushed too, so that its name survives with it.
+// made anew has its folder flushed too, so that its name survives with it. The thread starts at the first
+// commit: a connection that only reads never pays for one.
 class LogFlusher {
  public:
   LogFlusher(std::filesystem::path log, std::chrono::milliseconds window);
@@ -23,7 +24,7 @@ class LogFlusher {
   LogFlusher(const LogFlusher&) = delete;
   LogFlusher& operator=(const LogFlusher&) = delete;
 
-  // A commit has reached the log.
+  // A commit has reached the log. Called by the connection's own thread only.
   void Committed();
   // The error number of a flush that failed since the last call, 0 when none did.
   int TakeFailure();
@@ -41,7 +42,7 @@ class LogFlusher {
   bool stopping_ = false;
   int failure_ = 0;
   ino_t flushedFile_ = 0;  // the flusher's thread alone uses it
-  std::thread thread_;     // last: starts once the rest is set
+  std::thread thread_;     // started by the first commit
 };
 
 }  // namespace sqlite
