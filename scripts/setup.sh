@@ -32,5 +32,7 @@ qvr_configure() {
 
 QVR_SOURCE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export QVR_SOURCE_DIR
-# Paths below the source folder are hashed relative to it, so that clones in other folders share the cache.
-export CCACHE_BASEDIR=$QVR_SOURCE_DIR
+# Paths below the source folder are hashed relative to it, and the build folder's own path not at all (the
+# debugging information then names the folder of the build that filled the cache), so that clones in other
+# folders share the cache.
+export CCACHE_BASEDIR=$QVR_SOURCE_DIR CCACHE_NOHASHDIR=true
