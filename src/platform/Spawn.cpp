@@ -150,20 +150,6 @@ void CheckNamed(const SpawnRequest& request) {
 
 }  // namespace
 
-Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
-  if (this != &other) {
-    Close();
-    fd_ = other.fd_;
-    other.fd_ = -1;
-  }
-  return *this;
-}
-
-void Descriptor::Close() {
-  if (fd_ >= 0) close(fd_);
-  fd_ = -1;
-}
-
 Pipe MakePipe() {
   int ends[2];
   if (pipe2(ends, O_CLOEXEC) != 0) throw std::system_error(errno, std::generic_category(), "pipe");

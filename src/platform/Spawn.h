@@ -11,24 +11,9 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/Descriptor.h"
+
 namespace platform {
-
-// A file descriptor that is closed when it goes out of scope.
-class Descriptor {
- public:
-  explicit Descriptor(int fd = -1) : fd_(fd) {}
-  ~Descriptor() { Close(); }
-  Descriptor(Descriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
-  Descriptor& operator=(Descriptor&& other) noexcept;
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-
-  int Get() const { return fd_; }
-  void Close();
-
- private:
-  int fd_;
-};
 
 // Both ends of a pipe, closed on exec.
 struct Pipe {

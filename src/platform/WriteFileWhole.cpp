@@ -9,6 +9,7 @@
 #include <string>
 #include <system_error>
 
+#include "platform/Descriptor.h"
 #include "platform/TemporaryPath.h"
 
 namespace platform {
@@ -35,27 +36,6 @@ std::filesystem::path ThroughLinks(std::filesystem::path target) {
   }
   Fail(ELOOP);
 }
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-
-  int Get() const { return fd_; }
-  // Closes now, so that a failed close (a full disk may show only there) is seen.
-  int Close() {
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result;
-  }
-
- private:
-  int fd_;
-};
 
 // Creates a file of a name that does not exist yet beside `target`; its descriptor, its path in `path`.
 int CreateBeside(const std::filesystem::path& target, std::filesystem::path& path) {

@@ -14,6 +14,18 @@ namespace {
 using e2e::ControlLine;
 using e2e::LnsSendScript;
 
+// `lns send` on `device` that picks the devices `picked` (tree paths) in the selection window, then goes on
+// with `more`.
+std::vector<std::string> TransferTo(const std::string& device, const std::vector<std::string>& picked,
+                                    const std::vector<std::string>& more) {
+  std::vector<std::string> args = {"send", "Demo", "13", "7", device, "--do", "click cmdGerAuswahl"};
+  for (const std::string& path : picked)
+    args.insert(args.end(), {"--do", "check fGeräteauswahl.TreeView1 " + path});
+  args.insert(args.end(), {"--do", "click fGeräteauswahl.cmdFertig"});
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
 // A user edits a property and sees it marked as changed, with Apply offered.
 TEST_F(LnsSendScript, ATypedValueIsMarkedAndEnablesApply) {
   const std::string snapshot = (root.Path() / "edited.txt").string();
@@ -98,23 +110,8 @@ TEST_F(LnsSendScript, PrintsIntoAPdfFileHeadless) {
 // A user picks two devices, transfers a changed value to both, and can stop the transfer by closing its
 // status window.
 TEST_F(LnsSendScript, ATransferToSelectedDevicesStopsWhenItsStatusWindowCloses) {
-  const std::vector<std::string> transfer = {"send",
-                                             "Demo",
-                                             "13",
-                                             "7",
-                                             device,
-                                             "--do",
-                                             "click cmdGerAuswahl",
-                                             "--do",
-                                             "check fGeräteauswahl.TreeView1 Floor 1/Room 101",
-                                             "--do",
-                                             "check fGeräteauswahl.TreeView1 Room 102(2)",
-                                             "--do",
-                                             "click fGeräteauswahl.cmdFertig",
-                                             "--do",
-                                             "type txtNci(4) 7",
-                                             "--do",
-                                             "click cmdApply"};
+  const std::vector<std::string> transfer = TransferTo(
+      device, {"Floor 1/Room 101", "Room 102(2)"}, {"--do", "type txtNci(4) 7", "--do", "click cmdApply"});
   const std::string done = (root.Path() / "done.txt").string();
   std::vector<std::string> args = transfer;
   args.insert(args.end(), {"--snapshot", done});
@@ -141,27 +138,9 @@ TEST_F(LnsSendScript, ATransferToSelectedDevicesStopsWhenItsStatusWindowCloses) 
 // the device then opens as usual: no box, the transfer done, nothing of the new device in it.
 TEST_F(LnsSendScript, ADeviceCommandDuringATransferWaitsForItsEnd) {
   const std::string snapshot = (root.Path() / "after.txt").string();
-  const auto run = Lns({"send",
-                        "Demo",
-                        "13",
-                        "7",
-                        device,
-                        "--do",
-                        "click cmdGerAuswahl",
-                        "--do",
-                        "check fGeräteauswahl.TreeView1 Room 102(2)",
-                        "--do",
-                        "check fGeräteauswahl.TreeView1 Room 103(3)",
-                        "--do",
-                        "click fGeräteauswahl.cmdFertig",
-                        "--do",
-                        "type txtNci(4) 7",
-                        "--do",
-                        "click cmdApply",
-                        "--do",
-                        "send 13 7 Demo/Floor 1/Room 104",
-                        "--snapshot",
-                        snapshot});
+  const auto run = Lns(TransferTo(device, {"Room 102(2)", "Room 103(3)"},
+                                  {"--do", "type txtNci(4) 7", "--do", "click cmdApply", "--do",
+                                   "send 13 7 Demo/Floor 1/Room 104", "--snapshot", snapshot}));
   ASSERT_EQ(run.code, 0) << run.err;
   const std::string text = e2e::ReadFile(snapshot);
   EXPECT_EQ(text.find("box text="), std::string::npos) << text;

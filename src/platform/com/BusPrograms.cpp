@@ -4,26 +4,20 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <thread>
+
+#include "platform/ReadFileWhole.h"
 
 namespace com {
 
 namespace {
 
-std::string ReadText(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // The fields of a process's stat after its command's name ("S ppid ..."); empty when the process is gone.
 // The name may hold blanks and parentheses, hence the last ')'.
 std::string StateFields(pid_t pid) {
-  const std::string stat = ReadText("/proc/" + std::to_string(pid) + "/stat");
+  const std::string stat = platform::ReadFileWhole("/proc/" + std::to_string(pid) + "/stat");
   const auto nameEnd = stat.rfind(") ");
   return nameEnd == std::string::npos ? std::string() : stat.substr(nameEnd + 2);
 }
@@ -65,7 +59,8 @@ std::vector<pid_t> ProgramsStartedOn(const std::string& address) {
     const std::string name = entry.path().filename().string();
     if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) continue;
     const auto pid = static_cast<pid_t>(std::stol(name));
-    if (ProcessRuns(pid) && StartedOn(ReadText(entry.path() / "environ"), address)) programs.push_back(pid);
+    if (ProcessRuns(pid) && StartedOn(platform::ReadFileWhole(entry.path() / "environ"), address))
+      programs.push_back(pid);
   }
   return programs;
 }

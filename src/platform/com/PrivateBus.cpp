@@ -8,7 +8,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string_view>
 #include <system_error>
@@ -17,6 +16,7 @@
 
 #include "platform/Error.h"
 #include "platform/ErrorNumbers.h"
+#include "platform/ReadFileWhole.h"
 #include "platform/Spawn.h"
 #include "platform/WriteFileWhole.h"
 #include "platform/com/BusConfigText.h"
@@ -74,23 +74,16 @@ std::string BusConfig(const std::filesystem::path& root) {
   return config.str();
 }
 
-std::string ReadText(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // The pid of this root's daemon when it runs: the pid file names a live dbus-daemon that reads this
 // root's configuration (a stale pid file of a pid now reused by another program does not count).
 std::optional<pid_t> RunningDaemon(const std::filesystem::path& root) {
-  const std::string pidText = ReadText(PidFile(root));
+  const std::string pidText = platform::ReadFileWhole(PidFile(root));
   char* end = nullptr;
   const long pid = std::strtol(pidText.c_str(), &end, 10);
   if (pid <= 0 || end == pidText.c_str()) return std::nullopt;
   if (!ProcessRuns(static_cast<pid_t>(pid))) return std::nullopt;
   const std::filesystem::path proc = "/proc/" + std::to_string(pid);
-  std::string cmdline = ReadText(proc / "cmdline");
+  std::string cmdline = platform::ReadFileWhole(proc / "cmdline");
   for (char& c : cmdline) {
     if (c == '\0') c = ' ';
   }

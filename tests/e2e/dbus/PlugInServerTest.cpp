@@ -1,8 +1,5 @@
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <climits>
@@ -15,6 +12,7 @@
 
 #include "BusDirectors.h"
 #include "BusMachineRoot.h"
+#include "platform/Spawn.h"
 
 namespace {
 
@@ -66,31 +64,24 @@ TEST_F(PlugInServer, ServesTwoDirectorsAndEndsAtTheLastReleaseWithTheWindowHidde
 
 // A director killed while it holds an object leaves the bus; its object goes, and with it the program.
 TEST_F(PlugInServer, ReleasesTheObjectsOfAKilledDirector) {
-  int output[2];
-  ASSERT_EQ(pipe(output), 0);
-  std::string helper = QVR_BIN_DIR "/qvr_holding_director";
-  std::string address = Address();
-  char* argv[] = {helper.data(), address.data(), nullptr};
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
-  pid_t director = 0;
-  ASSERT_EQ(posix_spawn(&director, helper.c_str(), &actions, nullptr, argv, environ), 0);
-  posix_spawn_file_actions_destroy(&actions);
-  close(output[1]);
+  platform::Pipe output = platform::MakePipe();
+  platform::SpawnRequest request;
+  request.argv = {QVR_BIN_DIR "/qvr_holding_director", Address()};
+  request.out = platform::StreamTarget::ToDescriptor(output.write.Get());
+  const pid_t director = platform::Spawn(request);
+  output.write.Close();
   std::string said;
-  pollfd ready{output[0], POLLIN, 0};
+  pollfd ready{output.read.Get(), POLLIN, 0};
   while (said.find("held\n") == std::string::npos && poll(&ready, 1, 30000) > 0) {
     char buffer[512];
-    const ssize_t got = read(output[0], buffer, sizeof buffer);
+    const ssize_t got = read(output.read.Get(), buffer, sizeof buffer);
     if (got <= 0) break;
     said.append(buffer, static_cast<std::size_t>(got));
   }
-  close(output[0]);
   EXPECT_NE(said.find("held\n"), std::string::npos) << said;
   EXPECT_EQ(Servers().size(), 1u);
   kill(director, SIGKILL);
-  waitpid(director, nullptr, 0);
+  platform::WaitForChild(director);
   EXPECT_TRUE(ServerEnds());
 }
 

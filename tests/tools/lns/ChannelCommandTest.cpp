@@ -6,16 +6,17 @@
 #include <cstdint>
 #include <functional>
 
+#include "OpenedSystem.h"
 #include "TempMachineRoot.h"
 #include "ToolRun.h"
 #include "platform/MachineRoot.h"
-#include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/lns/sim/DemoNetwork.h"
 
 namespace {
 
 using lnstooltest::Lns;
+using lnstooltest::OpenedSystem;
 
 class ChannelCommandTest : public ::testing::Test {
  protected:
@@ -23,16 +24,10 @@ class ChannelCommandTest : public ::testing::Test {
 
   // The virtual milliseconds that `access` held the loop of a fresh Object Server on network `name`.
   std::int64_t HeldMs(const std::string& name, const std::function<void(lns::LnsSystem&)>& access) {
-    platform::HeadlessEventLoop loop;
-    lns::LnsObjectServer server(loop, root_.Path());
-    server.Open();
-    lns::LnsNetwork network = server.GetNetworks().Item(name);
-    network.Open();
-    lns::LnsSystem system = network.GetSystems().Item(1);
-    system.Open();
-    const std::int64_t before = loop.NowMs();
-    access(system);
-    return loop.NowMs() - before;
+    OpenedSystem opened(root_.Path(), name);
+    const std::int64_t before = opened.loop.NowMs();
+    access(opened.system);
+    return opened.loop.NowMs() - before;
   }
 
   static lns::LnsAppDevice Room(lns::LnsSystem& system, const char* name) {

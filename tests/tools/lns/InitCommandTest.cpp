@@ -6,11 +6,10 @@
 #include <thread>
 #include <vector>
 
+#include "OpenedSystem.h"
 #include "TempMachineRoot.h"
 #include "ToolRun.h"
 #include "platform/MachineRoot.h"
-#include "platform/eventloop/HeadlessEventLoop.h"
-#include "platform/lns/LnsObjectModel.h"
 
 namespace {
 
@@ -110,14 +109,8 @@ TEST(LnsInit, DemoSimulatesItsOnlineDevices) {
   testsupport::TempMachineRoot root;
   ASSERT_EQ(Lns(root.Path(), {"init", "--demo"}).code, lnstool::kOk);
   const auto simulated = [&](const char* subsystem, const char* device) {
-    platform::HeadlessEventLoop loop;
-    lns::LnsObjectServer server(loop, root.Path());
-    server.Open();
-    lns::LnsNetwork network = server.GetNetworks().Item("Demo");
-    network.Open();
-    lns::LnsSystem system = network.GetSystems().Item(1);
-    system.Open();
-    return system.GetSubsystems().Item(subsystem).GetAppDevices().Item(device).GetSimulated();
+    lnstooltest::OpenedSystem opened(root.Path());
+    return opened.system.GetSubsystems().Item(subsystem).GetAppDevices().Item(device).GetSimulated();
   };
   EXPECT_TRUE(simulated("Floor 1", "Room 101"));
   EXPECT_TRUE(simulated("Floor 2", "Meter 1"));

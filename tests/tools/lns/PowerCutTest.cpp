@@ -2,14 +2,12 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <optional>
 #include <thread>
 
 #include "LoopMount.h"
+#include "OpenedSystem.h"
 #include "TempMachineRoot.h"
 #include "ToolRun.h"
-#include "platform/eventloop/HeadlessEventLoop.h"
-#include "platform/lns/LnsObjectModel.h"
 
 namespace {
 
@@ -30,16 +28,10 @@ TEST(PowerCut, LeavesTheDatabaseWithWhatWasWrittenBeforeIt) {
   ASSERT_NE(Lns(root.Path(), property).out, "7.0\n");
   ASSERT_NE(Lns(root.Path(), variable).out, "22.75\n");
   {
-    platform::HeadlessEventLoop loop;
-    lns::LnsObjectServer server(loop, root.Path());
-    server.Open();
-    lns::LnsNetwork network = server.GetNetworks().Item("Demo");
-    network.Open();
-    lns::LnsSystem system = network.GetSystems().Item(1);
-    system.Open();
+    lnstooltest::OpenedSystem opened(root.Path());
     ASSERT_EQ(Lns(root.Path(), {"cp", "set", "Demo", "Floor 1/Room 101", "N:3/C:0:49", "7.0"}).code,
               lnstool::kOk);
-    system.GetSubsystems()
+    opened.system.GetSubsystems()
         .Item("Floor 1")
         .GetAppDevices()
         .Item("Room 101")
