@@ -20,10 +20,10 @@ rm -rf "$LNS_ROOT"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   "$lns" bus start
   show=("$lns" send Demo 13 7 "Demo/Floor 1/Room 101" --com --show)
-  echo "showing the plug-in's main window: ${show[*]}"
+  echo "showing the plug-in's main window until it is closed: ${show[*]}"
   "${show[@]}"
-  # The program that the bus started runs until its window is closed; the bus goes after it.
-  echo "the plug-in program runs until its window is closed"
+  # The director's release after the window closed ends the program that the bus started; the bus goes
+  # after it.
   address=$("$lns" bus address)
   while grep -Fqsz "DBUS_STARTER_ADDRESS=$address" /proc/[0-9]*/environ; do sleep 1; done
   "$lns" bus stop

@@ -146,17 +146,8 @@ int RunHeadless(const std::filesystem::path& root, const std::vector<std::string
 }
 
 #ifdef QVR_PLUGIN_WITH_QT
-// Windows are shown only where a person can see them: on a display, or on a Qt platform other than the
-// ones that draw into memory. An empty setting names none (the bus hands the settings that a director lacks
-// as empty ones).
-bool PersonSeesWindows() {
-  const std::string platform = Environment("QT_QPA_PLATFORM");
-  if (!platform.empty()) return platform.rfind("offscreen", 0) != 0 && platform.rfind("minimal", 0) != 0;
-  return !Environment("DISPLAY").empty() || !Environment("WAYLAND_DISPLAY").empty();
-}
-
 int RunOnQt(const std::filesystem::path& root, int& argc, char** argv, const std::vector<std::string>& args) {
-  const bool personSees = PersonSeesWindows();
+  const bool personSees = ui::PersonSeesQtWindows();
   const std::unique_ptr<QApplication> application = ui::StartQtApplication(argc, argv, !personSees);
   ui::QtServices windows;
   // Nobody sees the windows: a box that only tells goes to the error output, one that asks ends the run.
@@ -198,7 +189,7 @@ std::chrono::milliseconds FirstObjectWait() {
 // where a message box that nobody could answer fails the director's call instead.
 int ServeDirectors(const std::filesystem::path& root, int& argc, char** argv,
                    const std::vector<std::string>& args) {
-  const bool attended = PersonSeesWindows();
+  const bool attended = ui::PersonSeesQtWindows();
   const std::unique_ptr<QApplication> application = ui::StartQtApplication(argc, argv, !attended);
   ui::QtServices qtServices;
   ui::RefusedMessageBoxes refusedBoxes;

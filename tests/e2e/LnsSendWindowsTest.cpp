@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -99,6 +100,19 @@ TEST(LnsSendWindowsFromAShell, ScreenshotDrawsOffscreenWithoutADisplayAndShowIsR
                    "types and standard functional profile templates therefore. Do you wish to continue?\n"),
       std::string::npos)
       << "the first box ends the command: " << run.err;
+
+  // Qt's offscreen platform chosen by hand is no display either: the box and --show end the same way.
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  const auto limit = std::chrono::seconds(20);
+  const e2e::ProgramRun chosen =
+      e2e::Run("lns", {"send", "Demo", "13", "7", device, "--screenshot", picture}, root.Path(), limit);
+  show = e2e::Run("lns", {"send", "Demo", "13", "7", device, "--show"}, root.Path(), limit);
+  unsetenv("QT_QPA_PLATFORM");
+  EXPECT_EQ(chosen.code, 1);
+  EXPECT_NE(chosen.err.find("nobody can answer it: The device resource files required"), std::string::npos)
+      << chosen.err;
+  EXPECT_EQ(show.code, 1);
+  EXPECT_NE(show.err.find("lns send: --show needs a display"), std::string::npos) << show.err;
 }
 
 // The user's actions run on the real windows too, before the window is shown as they left it.

@@ -84,10 +84,32 @@ void PassDisplay(QDBusConnection& connection) {
   connection.call(update);  // without it the program starts on the bus's own environment
 }
 
+// The answer of a server that was ending when the call reached it: its own refusal, the bus's when it
+// ended before it answered (a timeout is no such case), or its factory already gone (a serving program
+// has its factory before it takes the bus name).
+bool ServerWasEnding(const QDBusMessage& reply) {
+  const QString error = reply.errorName();
+  return error == kServerEndingError || error == QLatin1String("org.freedesktop.DBus.Error.UnknownObject") ||
+         (error == QLatin1String("org.freedesktop.DBus.Error.NoReply") &&
+          reply.errorMessage().contains(QLatin1String("disconnected")));
+}
+
+// A call that waited its whole time: the plug-in holds the calls while a modal window of its own is open.
+bool TimedOut(const QDBusMessage& reply) {
+  return reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply") && !ServerWasEnding(reply);
+}
+
+// An object in the program that made it: the calls go to that program's own connection, so that none
+// starts a new program once it has ended.
+struct MadeObject {
+  QString server;
+  QString path;
+};
+
 class BusPlugIn final : public lnstool::RemotePlugIn {
  public:
-  BusPlugIn(QDBusConnection connection, QString connectionName, QString path)
-      : connection_(connection), connectionName_(std::move(connectionName)), path_(std::move(path)) {}
+  BusPlugIn(QDBusConnection connection, QString connectionName, MadeObject object)
+      : connection_(connection), connectionName_(std::move(connectionName)), object_(std::move(object)) {}
 
   ~BusPlugIn() override {
     // A release has nothing to report; a director that cannot release leaves the bus, which releases too.
@@ -103,6 +125,15 @@ class BusPlugIn final : public lnstool::RemotePlugIn {
   }
   void SetVisible(bool visible) override { Set(QStringLiteral("Visible"), visible); }
 
+  bool Visible() override {
+    QDBusMessage call = Method(kPropertiesInterface, QStringLiteral("Get"));
+    call << kObjectInterface << QStringLiteral("Visible");
+    const QDBusMessage reply = connection_.call(call, QDBus::Block, kCallTimeoutMs);
+    // A program or a bus that has gone shows no window any more.
+    if (reply.type() == QDBusMessage::ErrorMessage) return TimedOut(reply);
+    return reply.arguments().value(0).value<QDBusVariant>().variant().toBool();
+  }
+
   std::string SendCommand(std::int32_t commandId, std::int16_t objectClass,
                           const std::string& objectName) override {
     QDBusMessage call = Method(kObjectInterface, QStringLiteral("SendCommand"));
@@ -113,7 +144,7 @@ class BusPlugIn final : public lnstool::RemotePlugIn {
 
  private:
   QDBusMessage Method(const QString& interface, const QString& member) const {
-    return QDBusMessage::createMethodCall(BusName(), path_, interface, member);
+    return QDBusMessage::createMethodCall(object_.server, object_.path, interface, member);
   }
 
   void Set(const QString& property, const QVariant& value) {
@@ -124,7 +155,7 @@ class BusPlugIn final : public lnstool::RemotePlugIn {
 
   QDBusConnection connection_;
   QString connectionName_;
-  QString path_;
+  MadeObject object_;
 };
 
 QDBusConnection ConnectTo(const std::filesystem::path& root, const QString& connectionName) {
@@ -143,17 +174,7 @@ QDBusConnection ConnectTo(const std::filesystem::path& root, const QString& conn
   return connection;
 }
 
-// The answer of a server that was ending when the call reached it: its own refusal, the bus's when it
-// ended before it answered (a timeout is no such case), or its factory already gone (a serving program
-// has its factory before it takes the bus name).
-bool ServerWasEnding(const QDBusMessage& reply) {
-  const QString error = reply.errorName();
-  return error == kServerEndingError || error == QLatin1String("org.freedesktop.DBus.Error.UnknownObject") ||
-         (error == QLatin1String("org.freedesktop.DBus.Error.NoReply") &&
-          reply.errorMessage().contains(QLatin1String("disconnected")));
-}
-
-QString CreateInstance(QDBusConnection& connection) {
+MadeObject CreateInstance(QDBusConnection& connection) {
   const QDBusMessage create = QDBusMessage::createMethodCall(BusName(), kFactoryPath, kFactoryInterface,
                                                              QStringLiteral("CreateInstance"));
   QDBusMessage reply;
@@ -169,7 +190,7 @@ QString CreateInstance(QDBusConnection& connection) {
     reloaded = true;
   }
   if (reply.type() != QDBusMessage::ErrorMessage)
-    return reply.arguments().value(0).value<QDBusObjectPath>().path();
+    return {reply.service(), reply.arguments().value(0).value<QDBusObjectPath>().path()};
   if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown")) {
     throw NotRegistered();
   }
@@ -197,15 +218,15 @@ std::unique_ptr<lnstool::RemotePlugIn> BusDirector::CreatePlugIn(const std::file
   const QString connectionName = QStringLiteral("qvr-director-%1").arg(++connections_);
   QDBusConnection connection = ConnectTo(root, connectionName);
   try {
-    QString path;
+    MadeObject object;
     {
       // The bus starts a program on its activation environment as it stands when the call arrives: one
       // director at a time sets it and makes its object, so that each start gets its own director's.
       BusFolderLock activation(root, kActivationLock);
       PassDisplay(connection);
-      path = CreateInstance(connection);
+      object = CreateInstance(connection);
     }
-    return std::make_unique<BusPlugIn>(connection, connectionName, path);
+    return std::make_unique<BusPlugIn>(connection, connectionName, std::move(object));
   } catch (...) {
     QDBusConnection::disconnectFromBus(connectionName);
     throw;

@@ -21,6 +21,9 @@ class RemotePlugIn {
   virtual std::string SendCommand(std::int32_t commandId, std::int16_t objectClass,
                                   const std::string& objectName) = 0;
   virtual void SetVisible(bool visible) = 0;
+  // Whether the main window shows; false as well once the plug-in program or the bus has gone. A call that
+  // the plug-in held back too long (a modal window of its own is open) counts as shown.
+  virtual bool Visible() = 0;
 };
 
 // How the tool reaches the plug-in program as a director (`lns send --com`). The tool knows no bus

@@ -1,7 +1,9 @@
 // `lns send --com`: the director's part of `lns send`, with the plug-in object in the plug-in program.
 #include "tools/lns/SendCom.h"
 
+#include <chrono>
 #include <string>
+#include <thread>
 
 #include "platform/Error.h"
 #include "platform/ui/UiPlatform.h"
@@ -24,15 +26,23 @@ const char* InProcessOption(const SendRequest& request) {
   return nullptr;
 }
 
-// The plug-in object is released on every way out, as a director's would be; with --show the main window
-// stays in the plug-in program, which lives on until the user closes it.
+// How often a director that shows the window asks whether the user has closed it.
+constexpr std::chrono::milliseconds kShownCheck{200};
+
+// The plug-in object is released on every way out, as a director's would be. With --show the director
+// holds it until the user closes the window, as a director holds the plug-in while the user works in it:
+// the window keeps its monitoring, and the release then ends the plug-in program.
 int Direct(ToolContext& context, const SendRequest& request) {
   std::unique_ptr<RemotePlugIn> plugIn = context.com->CreatePlugIn(context.root);
   if (request.interfaceName) plugIn->SetNetworkInterfaceName(*request.interfaceName);
   plugIn->SetNetworkName(request.network);
   const std::string device = plugIn->SendCommand(request.commandId, request.objectClass, request.objectPath);
   if (!device.empty()) context.out << "device: " << device << '\n';
-  if (request.window.show) plugIn->SetVisible(true);
+  if (request.window.show) {
+    plugIn->SetVisible(true);
+    context.out.flush();  // what the command printed shows while the window is served
+    while (plugIn->Visible()) std::this_thread::sleep_for(kShownCheck);
+  }
   return kOk;
 }
 

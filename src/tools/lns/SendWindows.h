@@ -14,8 +14,8 @@ namespace lnstool {
 
 // Why `lns send --show` refuses where nobody sees windows: nobody could close the main window there.
 inline constexpr const char* kShowNeedsDisplay =
-    "lns send: --show needs a display (neither DISPLAY nor WAYLAND_DISPLAY is set); run it on a desktop or "
-    "under xvfb-run\n";
+    "lns send: --show needs a display (neither DISPLAY nor WAYLAND_DISPLAY is set, or QT_QPA_PLATFORM draws "
+    "into memory); run it on a desktop or under xvfb-run\n";
 
 // What the director of `lns send` does with the plug-in's main window once its command has run.
 struct MainWindowRequest {

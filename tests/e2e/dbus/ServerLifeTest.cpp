@@ -1,7 +1,9 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <future>
 #include <string>
 
 #include "BusDirectors.h"
@@ -86,37 +88,55 @@ class ServerOnADisplay : public ServerLife {
   e2e::VirtualDisplay display_;
 };
 
-// As scripts/demo.sh shows the window: the window stays after the director's release, later directors
-// are served by the same program while it shows, and the person's close box ends the program.
-TEST_F(ServerOnADisplay, ClosingTheWindowOpenedOverTheBusEndsItsProgram) {
+// The factory's introspection names the objects that directors hold.
+bool HoldsAnObject(const std::string& address) {
+  BusDirector observer(address, QStringLiteral("observer"));
+  const QDBusMessage reply = observer.Call(
+      e2e::kFactory, QStringLiteral("org.freedesktop.DBus.Introspectable"), QStringLiteral("Introspect"));
+  return reply.arguments().value(0).toString().contains(QStringLiteral("<node name="));
+}
+
+// As scripts/demo.sh shows the window: its director holds the object while the window shows, as a director
+// holds the plug-in while the user works in it (so the window keeps its monitoring); later directors are
+// served by the same program meanwhile, and the person's close box ends the director and the program.
+TEST_F(ServerOnADisplay, ClosingTheWindowOpenedOverTheBusEndsItsDirectorAndProgram) {
   std::vector<std::string> show = kOpenRoom;
   show.push_back("--show");
-  const e2e::ProgramRun shown = Lns(show);
-  ASSERT_EQ(shown.code, 0) << shown.err;
+  auto shown = std::async(std::launch::async, [&] { return Lns(show); });
+  ASSERT_TRUE(display_.Shows(kMainWindowTitle));
   const std::vector<pid_t> servers = Servers();
   ASSERT_EQ(servers.size(), 1u) << "the shown window did not keep its program";
+  ASSERT_EQ(shown.wait_for(std::chrono::seconds(1)), std::future_status::timeout)
+      << "the director left while its window shows";
+  EXPECT_TRUE(HoldsAnObject(Address())) << "the window shows without its director";
   for (int run = 0; run < 3; ++run) {
     const e2e::ProgramRun opened = Lns(kOpenRoom, std::chrono::seconds(30));
     EXPECT_EQ(opened.out, "device: Room 101\n") << "director " << run << ": " << opened.err;
   }
   EXPECT_EQ(Servers(), servers);
-  // A window busy with the last director's release ignores the close box, as a person's click would be;
+  // A window busy with another director's release ignores the close box, as a person's click would be;
   // the person clicks again.
   bool ended = false;
   for (int click = 0; click < 5 && !ended && display_.Close(kMainWindowTitle); ++click)
     ended = ServerEnds(std::chrono::seconds(2));
   EXPECT_TRUE(ended) << "the closed window left its program running";
+  const e2e::ProgramRun director = shown.get();
+  EXPECT_EQ(director.code, 0) << director.err;
+  EXPECT_EQ(director.out, "device: Room 101\n");
 }
 
-// `lns bus stop` ends a program that keeps a window a person sees, and the bus with it.
+// `lns bus stop` ends a program that keeps a window a person sees, the bus with it, and the director that
+// waits for the window.
 TEST_F(ServerOnADisplay, StoppingTheBusEndsTheProgramsItStarted) {
   std::vector<std::string> show = kOpenRoom;
   show.push_back("--show");
-  ASSERT_EQ(Lns(show).code, 0);
+  auto shown = std::async(std::launch::async, [&] { return Lns(show, std::chrono::seconds(30)); });
+  ASSERT_TRUE(display_.Shows(kMainWindowTitle));
   ASSERT_EQ(Servers().size(), 1u);
   EXPECT_EQ(Lns({"bus", "stop"}).code, 0);
   EXPECT_TRUE(Servers().empty());
   EXPECT_EQ(Lns({"bus", "address"}).code, 1);
+  EXPECT_EQ(shown.get().code, 0);
 }
 #endif
 

@@ -55,18 +55,15 @@ class VirtualDisplay {
   // ":N", or "" when Xvfb could not start.
   const std::string& Name() const { return name_; }
 
+  // Waits up to 20 s for a top-level window whose title starts with `title` to show; false when none showed.
+  bool Shows(const std::string& title) const {
+    return OnShownWindow(title, [](xcb_connection_t*, xcb_window_t) {});
+  }
+
   // Clicks the close box of the shown top-level window whose title starts with `title` (a window manager
   // sends WM_DELETE_WINDOW); waits up to 20 s for it to show. False when none showed.
   bool Close(const std::string& title) const {
-    xcb_connection_t* x = xcb_connect(name_.c_str(), nullptr);
-    bool closed = false;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!xcb_connection_has_error(x) && !closed && std::chrono::steady_clock::now() < deadline) {
-      const xcb_window_t window = ShownWindow(x, title);
-      if (window == XCB_NONE) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        continue;
-      }
+    return OnShownWindow(title, [](xcb_connection_t* x, xcb_window_t window) {
       xcb_client_message_event_t event{};
       event.response_type = XCB_CLIENT_MESSAGE;
       event.format = 32;
@@ -76,13 +73,29 @@ class VirtualDisplay {
       event.data.data32[1] = XCB_CURRENT_TIME;
       xcb_send_event(x, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
       xcb_flush(x);
-      closed = true;
-    }
-    xcb_disconnect(x);
-    return closed;
+    });
   }
 
  private:
+  // Runs `act` on the window whose title starts with `title` once it shows; false when none showed in 20 s.
+  template <class Act>
+  bool OnShownWindow(const std::string& title, Act act) const {
+    xcb_connection_t* x = xcb_connect(name_.c_str(), nullptr);
+    bool found = false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!xcb_connection_has_error(x) && !found && std::chrono::steady_clock::now() < deadline) {
+      const xcb_window_t window = ShownWindow(x, title);
+      if (window == XCB_NONE) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        continue;
+      }
+      act(x, window);
+      found = true;
+    }
+    xcb_disconnect(x);
+    return found;
+  }
+
   static xcb_atom_t Atom(xcb_connection_t* x, const char* name) {
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
         x, xcb_intern_atom(x, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);

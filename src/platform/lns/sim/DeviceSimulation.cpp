@@ -51,8 +51,13 @@ std::string FormatNumber(double value, int decimals, const std::string& separato
   return formatted;
 }
 
-void ToggleOccupancy(LnsNetworkVariable& occupancy) {
-  occupancy.PutValue(occupancy.GetValue() == "OC_OCCUPIED" ? "OC_UNOCCUPIED" : "OC_OCCUPIED");
+// The sensor's switch output tells the same occupancy as its occupancy output: 100.0 1 occupied, 0.0 0 not.
+void ToggleOccupancy(const LnsNetworkVariables& variables) {
+  auto occupancy = Find(variables, "nvoOsOccup");
+  if (!occupancy) return;
+  const bool occupied = occupancy->GetValue() != "OC_OCCUPIED";
+  occupancy->PutValue(occupied ? "OC_OCCUPIED" : "OC_UNOCCUPIED");
+  if (auto asSwitch = Find(variables, "nvoOsSWOccup")) asSwitch->PutValue(occupied ? "100.0 1" : "0.0 0");
 }
 
 void DriftLight(LnsNetworkVariable& light, std::int64_t tick, const std::string& separator) {
@@ -85,9 +90,7 @@ void FollowSetPoint(const LnsNetworkVariables& variables, const std::string& sep
 
 void Simulate(LnsAppDevice& device, std::int64_t tick, const std::string& separator) {
   const LnsNetworkVariables variables = device.GetInterface().GetNetworkVariables();
-  if (tick % kTicksPerOccupancyToggle == 0) {
-    if (auto occupancy = Find(variables, "nvoOsOccup")) ToggleOccupancy(*occupancy);
-  }
+  if (tick % kTicksPerOccupancyToggle == 0) ToggleOccupancy(variables);
   if (auto light = Find(variables, "nvoLsLuxLevel")) DriftLight(*light, tick, separator);
   FollowSetPoint(variables, separator);
 }

@@ -22,9 +22,9 @@ bool IsDeviceSimulated(sqlite::Database& db, std::int64_t deviceId);
 void PutDeviceSimulated(sqlite::Database& db, std::int64_t deviceId, bool simulated);
 
 // One step of every simulated device of the open system that is online and free of faults: its occupancy
-// output toggles now and then, its light level drifts, its room temperature moves toward the set point and
-// its unit status heats or cools accordingly. `tick` counts the steps. A device without such outputs, or
-// one that cannot be written (a read-only root), is left as it is.
+// outputs (the occupancy and its switch form) toggle together now and then, its light level drifts, its room
+// temperature moves toward the set point and its unit status heats or cools accordingly. `tick` counts the
+// steps. A device without such outputs, or one that cannot be written (a read-only root), is left as it is.
 void SimulateDevices(const std::shared_ptr<NetworkState>& state, std::int64_t tick);
 
 }  // namespace lns

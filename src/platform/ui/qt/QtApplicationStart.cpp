@@ -73,6 +73,12 @@ std::string DesktopScreenConfiguration(const std::filesystem::path& folder) {
 
 }  // namespace
 
+bool PersonSeesQtWindows() {
+  const std::string platform = qEnvironmentVariable(kPlatformVariable).toStdString();
+  if (!platform.empty()) return platform.rfind(kOffscreen, 0) != 0 && platform.rfind("minimal", 0) != 0;
+  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 std::unique_ptr<QApplication> StartQtApplication(int& argc, char** argv, bool offscreen) {
   static std::once_flag handlerInstalled;
   std::call_once(handlerInstalled,

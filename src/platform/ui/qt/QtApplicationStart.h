@@ -13,4 +13,9 @@ namespace ui {
 // not have stay off the error output. Qt's own texts (standard buttons, dialogs) speak the user's language.
 std::unique_ptr<QApplication> StartQtApplication(int& argc, char** argv, bool offscreen);
 
+// Whether a person sees the windows that Qt will draw: on a display, or on a Qt platform other than the
+// ones that draw into memory (offscreen, minimal). An empty setting names none (the bus hands the settings
+// that a director lacks as empty ones).
+bool PersonSeesQtWindows();
+
 }  // namespace ui

@@ -17,11 +17,6 @@ namespace {
 // How long a window just shown may take to appear on the display before it is drawn all the same.
 constexpr qint64 kExposeWaitMs = 2000;
 
-bool NoDisplay() {
-  return !qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
-         !qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-}
-
 // Where nobody sees the windows, nobody can answer a message box either: the box ends the command with
 // its text instead of waiting for ever, past every catch of the program (a script stop).
 class UnanswerableBoxes : public MessageBoxes {
@@ -51,10 +46,8 @@ bool AllShownWindowsExposed() {
 }  // namespace
 
 QtUiPlatform::QtUiPlatform(int& argc, char** argv) : argc_(argc), argv_(argv) {
-  if (!QCoreApplication::instance() && NoDisplay()) {
-    offscreen_ = true;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
+  // Offscreen as well where the user chose a platform that draws into memory: nobody sees it either.
+  if (!QCoreApplication::instance() && !PersonSeesQtWindows()) offscreen_ = true;
 }
 
 QtUiPlatform::~QtUiPlatform() = default;

@@ -8,8 +8,9 @@
 namespace ui {
 
 // The `lns` tool's windows on Qt. The QApplication is made on first use, so that the tool's other
-// commands run without a display; where there is no display at all (neither DISPLAY nor WAYLAND_DISPLAY,
-// and no QT_QPA_PLATFORM chosen) the windows are drawn offscreen, which serves screenshots but no person.
+// commands run without a display; where no person sees the windows (no display and no QT_QPA_PLATFORM
+// chosen, or a platform that draws into memory) the windows are drawn offscreen, which serves screenshots
+// but no person, and a message box ends the command with its text.
 // A QApplication that already exists (a test's) is used as it is; one made only to draw a PDF is offscreen.
 class QtUiPlatform : public ui::UiPlatform {
  public:

@@ -12,6 +12,7 @@ namespace {
 // Network-variable indexes of a qvrl206 (Room 101, Room 102).
 constexpr int kLuxLevel = 3;
 constexpr int kOccupancy = 6;
+constexpr int kOccupancySwitch = 7;
 constexpr int kSetPoint = 28;
 constexpr int kSpaceTemperature = 34;
 constexpr int kUnitStatus = 35;
@@ -43,6 +44,8 @@ TEST(DeviceSimulation, SimulatedDevicesLiveOnTheEventLoop) {
     for (int i = 0; i < ticks; ++i) {
       demo.Loop().Advance(lns::kSimulationTickMs);
       occupancy.insert(Value(room101, kOccupancy));
+      EXPECT_EQ(Value(room101, kOccupancySwitch),
+                Value(room101, kOccupancy) == "OC_OCCUPIED" ? "100.0 1" : "0.0 0");
       light.insert(Value(room101, kLuxLevel));
     }
   };
