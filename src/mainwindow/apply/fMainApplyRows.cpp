@@ -47,12 +47,13 @@ fMain::StepOutcome WriteNviRow(fMain& window, Program& program, fMain::ApplyRun&
   LogSectionHeader(window, run, program.texts.MsgMain[kMsgWritingInputs]);
   // A failing look-up leaves nothing behind for the steps that need the variable.
   std::optional<lns::LnsNetworkVariable> variable;
-  const bool goesOn = window.ApplyStep([&] {
+  const bool found = window.ApplyStep([&] {
     variable = runtime::Present(device).GetInterface().GetNetworkVariables().ItemByIndex(input.NviIndex);
-  }) &&
-                      // Editing the box may have suspended its monitoring.
-                      window.ApplyStep([&] { runtime::Present(variable).PutMonitorSuspended(false); });
-  if (!goesOn) return fMain::StepOutcome::RunEnded;
+  });
+  // Editing the box may have suspended its monitoring.
+  if (!found || !window.ApplyStep([&] { runtime::Present(variable).PutMonitorSuspended(false); })) {
+    return fMain::StepOutcome::RunEnded;
+  }
   // Every try writes the user's value: a refusal leaves the box alone.
   const fMain::StepOutcome written = window.ApplyStepOutcome(
       [&] { runtime::Present(variable).PutValue(runtime::Present(input.NviTextBox).Text()); });
