@@ -120,8 +120,9 @@ class fMain : public ui::Form, public ModelView {
   // Apply's branch for the devices chosen in the device-selection window (SelectedCount > 0), called
   // from inside cmdApply_Click: writes the configuration properties to each selected device in turn
   // (every general property with the synchronise option, otherwise the changed ones), showing the
-  // progress in fStatus and yielding to the event loop at every row. True when Apply goes on with the
-  // rows left red; false when the run has ended inside (the user closed fStatus, or chose Abort), so
+  // progress in fStatus and yielding to the event loop at every row. The boxes and stored values take
+  // only what the device being edited reads back; a row it did not take stays red. True when Apply goes on
+  // with the rows left red; false when the run has ended inside (the user closed fStatus, or chose Abort), so
   // that Apply goes straight to its end. A selection made for a device of another template is dropped
   // with an error line, and nothing is written.
   bool ApplyToSelectedDevices();
@@ -153,7 +154,7 @@ class fMain : public ui::Form, public ModelView {
   // The steps of one Apply run that the transfer to several devices shares. They act on the run that
   // cmdApply_Click has started and may be called only from inside it (ApplyToSelectedDevices).
 
-  // The state of one run (retry count, log headers, the input being written), private to Apply's files.
+  // The state of one run (retry count, log headers), private to Apply's files.
   struct ApplyRun;
   // True while an Apply run is under way. A transfer to several devices yields to the event loop, and the
   // handlers that would change what the run works on (Apply, Cancel, loading parameters, the device
@@ -167,6 +168,10 @@ class fMain : public ui::Form, public ModelView {
   // logged and the run goes on with the next step. False after Abort (and for every later step): the
   // caller must return at once, and Apply ends the run.
   bool ApplyStep(const std::function<void()>& step);
+  // What became of one step of the run: done (at once or after retries), passed over (Ignore, or a device
+  // that is not online), or the run ended (Abort). A write passed over leaves its box as the user left it.
+  enum class StepOutcome { Done, PassedOver, RunEnded };
+  StepOutcome ApplyStepOutcome(const std::function<void()>& step);
   // True when the user closed the transfer-status window since the last test (the flag is cleared again)
   // or the run has ended otherwise: the caller must return at once; monitoring stays off.
   bool ApplyCancelled();
@@ -174,14 +179,16 @@ class fMain : public ui::Form, public ModelView {
   // unless the section has one already; ClearParameterHeader starts a new section.
   void LogParameterHeader();
   void ClearParameterHeader();
+  // Where the value read back after writing a property goes besides the log: nowhere (another device
+  // than the one being edited), to NciValue, or to NciValue and the box, which then loses its mark.
+  enum class ReadBackTo { Log, StoredValue, StoredValueAndBox };
   // Writes the text of property box `row` to `device` (by NciKey through GetNciObject, which follows
-  // SyncRunning and SyncTarget; by NciName among its network variables when NciByKey is false), logs it
-  // in `form` with the value read back and stores that value in NciValue. With `showReadBack` the box then
-  // shows that value and loses its mark, together with its companion combo boxes. Each part is one
-  // ApplyStep (the look-up with the write, so that a retry looks again); a missing device or property
-  // fails the steps that use it. False after Abort.
-  bool WriteNciRow(int row, const std::optional<lns::LnsAppDevice>& device, NciLogForm form,
-                   bool showReadBack);
+  // SyncRunning and SyncTarget; by NciName among its network variables when NciByKey is false) and, when
+  // the write was done, logs it in `form` with the value read back, which goes on to `readBackTo`. Each
+  // part is one ApplyStep (the look-up with the write, so that a retry looks again); a missing device or
+  // property fails the steps that use it. The write's outcome; RunEnded after Abort.
+  StepOutcome WriteNciRow(int row, const std::optional<lns::LnsAppDevice>& device, NciLogForm form,
+                          ReadBackTo readBackTo);
   // Gives property box `row` and its companion combo boxes the normal colour.
   void UnmarkNciRow(int row);
 

@@ -17,8 +17,6 @@ namespace qvr {
 
 namespace {
 
-// The explanation logged for each property that is still marked after the writing.
-
 // Makes `run` the run in progress for as long as it lives, however the run ends.
 class RunInProgress {
  public:
@@ -31,8 +29,8 @@ class RunInProgress {
   fMain::ApplyRun*& current_;
 };
 
-// The inputs: every red box is written; every row's stored value becomes its box's text. False when the
-// run ended.
+// The inputs: every red box is written; the stored value of every row but one whose write was passed over
+// becomes its box's text. False when the run ended.
 bool WriteInputs(fMain& window, Program& program, fMain::ApplyRun& run) {
   DataPointTables& tables = program.datapoints;
   for (int row = 0; row < tables.NviCount; ++row) {
@@ -41,7 +39,12 @@ bool WriteInputs(fMain& window, Program& program, fMain::ApplyRun& run) {
     bool marked = false;
     if (!window.ApplyStep([&] { marked = IsMarkedChanged(runtime::Present(input.NviTextBox)); }))
       return false;
-    if (marked && !WriteNviRow(window, program, run, row)) return false;
+    if (marked) {
+      const fMain::StepOutcome written = WriteNviRow(window, program, run, row);
+      if (written == fMain::StepOutcome::RunEnded) return false;
+      // The device still holds the stored value; the box keeps the user's, marked.
+      if (written == fMain::StepOutcome::PassedOver) continue;
+    }
     if (!window.ApplyStep([&] { input.NviValue = runtime::Present(input.NviTextBox).Text(); })) return false;
   }
   return true;
@@ -71,24 +74,25 @@ bool WritePropertiesToCurrentDevice(fMain& window, Program& program) {
     }
     if (!marked) continue;
     window.LogParameterHeader();
-    if (!window.WriteNciRow(row, program.framework.CurrentDevice, fMain::NciLogForm::CurrentDevice, true)) {
+    if (window.WriteNciRow(row, program.framework.CurrentDevice, fMain::NciLogForm::CurrentDevice,
+                           fMain::ReadBackTo::StoredValueAndBox) == fMain::StepOutcome::RunEnded) {
       return false;
     }
   }
   return true;
 }
 
-// Properties that are still red could not be written (a transfer refuses the device-specific ones): each
-// gets the explanation in the log, and Apply and Cancel stay offered for them. False when the run ended.
-bool ReportRowsLeft(fMain& window, Program& program) {
+// A device-specific property that a synchronising transfer refused stays red: each gets the explanation
+// in the log (a value a device refused has its error lines already). Apply and Cancel stay offered for
+// every box still red. False when the run ended.
+bool ReportRowsLeft(fMain& window, Program& program, const fMain::ApplyRun& run) {
   const DataPointTables& tables = program.datapoints;
   const auto& texts = program.texts.MsgMain;
-  bool anyLeft = false;
   for (int row = 0; row < tables.NciCount; ++row) {
+    const DataPoint& property = tables.NciTable[static_cast<std::size_t>(row)];
+    if (!run.synchronised || property.NciGeneral) continue;
     const bool goesOn = window.ApplyStep([&] {
-      if (!IsMarkedChanged(runtime::Present(tables.NciTable[static_cast<std::size_t>(row)].NciTextBox)))
-        return;
-      anyLeft = true;
+      if (!IsMarkedChanged(runtime::Present(property.NciTextBox))) return;
       window.EchLog.ErrorLine("");
       for (std::size_t line = kMsgNotTransmittedFirst; line <= kMsgNotTransmittedLast; ++line) {
         window.EchLog.ErrorLine(texts[line]);
@@ -96,8 +100,7 @@ bool ReportRowsLeft(fMain& window, Program& program) {
     });
     if (!goesOn) return false;
   }
-  window.cmdCancel.SetEnabled(anyLeft);
-  window.cmdApply.SetEnabled(anyLeft);
+  window.UpdateApplyCancel();
   return true;
 }
 
@@ -145,7 +148,7 @@ void fMain::cmdApply_Click() {
     if (!WritePropertiesToCurrentDevice(*this, program_)) return endRun();
   }
 
-  if (!ReportRowsLeft(*this, program_)) return endRun();
+  if (!ReportRowsLeft(*this, program_, run)) return endRun();
   if (!RefreshCompositeParts(*this, program_)) return endRun();
   if (DeviceShownOnline()) Monitor_An(true);
   endRun();

@@ -41,29 +41,29 @@ void UnmarkNviRow(fMain& window, int row) {
   for (ui::Control* companion : MarkedInputCompanions(window, row)) MarkChanged(*companion, false);
 }
 
-bool WriteNviRow(fMain& window, Program& program, fMain::ApplyRun& run, int row) {
+fMain::StepOutcome WriteNviRow(fMain& window, Program& program, fMain::ApplyRun& run, int row) {
   DataPoint& input = program.datapoints.NviTable.at(static_cast<std::size_t>(row));
   std::optional<lns::LnsAppDevice>& device = program.framework.CurrentDevice;
   LogSectionHeader(window, run, program.texts.MsgMain[kMsgWritingInputs]);
-  run.inputBeingWritten = row;
   // A failing look-up leaves nothing behind for the steps that need the variable.
   std::optional<lns::LnsNetworkVariable> variable;
-  const bool goesOn =
-      window.ApplyStep([&] {
-        variable = runtime::Present(device).GetInterface().GetNetworkVariables().ItemByIndex(input.NviIndex);
-      }) &&
-      // Editing the box may have suspended its monitoring.
-      window.ApplyStep([&] { runtime::Present(variable).PutMonitorSuspended(false); }) &&
-      // The box's text as it stands at each try: after a refusal that is the stored value again.
-      window.ApplyStep(
-          [&] { runtime::Present(variable).PutValue(runtime::Present(input.NviTextBox).Text()); }) &&
-      window.ApplyStep([&] {
-        window.EchLog.LogLine(WrittenDevicePrefix(device) + ":  " + input.NviName + " = " +
-                              runtime::Present(variable).GetValue());
-      }) &&
-      window.ApplyStep([&] { UnmarkNviRow(window, row); });
-  run.inputBeingWritten.reset();
-  return goesOn;
+  const bool found = window.ApplyStep([&] {
+    variable = runtime::Present(device).GetInterface().GetNetworkVariables().ItemByIndex(input.NviIndex);
+  });
+  // Editing the box may have suspended its monitoring.
+  if (!found || !window.ApplyStep([&] { runtime::Present(variable).PutMonitorSuspended(false); })) {
+    return fMain::StepOutcome::RunEnded;
+  }
+  // Every try writes the user's value: a refusal leaves the box alone.
+  const fMain::StepOutcome written = window.ApplyStepOutcome(
+      [&] { runtime::Present(variable).PutValue(runtime::Present(input.NviTextBox).Text()); });
+  // A value the device did not take is neither logged as written nor unmarked.
+  if (written != fMain::StepOutcome::Done) return written;
+  const bool shown = window.ApplyStep([&] {
+    window.EchLog.LogLine(WrittenDevicePrefix(device) + ":  " + input.NviName + " = " +
+                          runtime::Present(variable).GetValue());
+  }) && window.ApplyStep([&] { UnmarkNviRow(window, row); });
+  return shown ? written : fMain::StepOutcome::RunEnded;
 }
 
 void fMain::UnmarkNciRow(int row) {
@@ -71,12 +71,12 @@ void fMain::UnmarkNciRow(int row) {
   for (const int combo : MarkedCompanions(row)) MarkChanged(cmb_nci[combo], false);
 }
 
-bool fMain::WriteNciRow(int row, const std::optional<lns::LnsAppDevice>& device, NciLogForm form,
-                        bool showReadBack) {
+fMain::StepOutcome fMain::WriteNciRow(int row, const std::optional<lns::LnsAppDevice>& device,
+                                      NciLogForm form, ReadBackTo readBackTo) {
   DataPoint& point = program_.datapoints.NciTable.at(static_cast<std::size_t>(row));
   std::optional<PropertyTarget> target;
   // The look-up belongs to the write, so that a retry looks the property up again.
-  const bool written = ApplyStep([&] {
+  const StepOutcome written = ApplyStepOutcome([&] {
     target.reset();
     if (point.NciByKey) {
       target = runtime::Present(GetNciObject(point.NciKey));
@@ -85,7 +85,8 @@ bool fMain::WriteNciRow(int row, const std::optional<lns::LnsAppDevice>& device,
     }
     std::visit([&](auto& object) { object.PutValue(runtime::Present(point.NciTextBox).Text()); }, *target);
   });
-  if (!written) return false;
+  // A value the device did not take is not logged as written, and the box keeps it, marked.
+  if (written != StepOutcome::Done) return written;
   // The log, the stored value and the box take the value as the device holds it after the write: read
   // once when that succeeds, and again by each of them while it fails.
   std::optional<std::string> readBack;
@@ -94,17 +95,17 @@ bool fMain::WriteNciRow(int row, const std::optional<lns::LnsAppDevice>& device,
     return *readBack;
   };
   std::optional<std::string>& prefix = runtime::Present(applyRun_).writtenDevicePrefix;
-  if (!ApplyStep([&] {
-        if (!prefix) prefix = WrittenDevicePrefix(device);
-        EchLog.LogLine(LogLineOf(form, *prefix, point.NciName, valueReadBack()));
-      })) {
-    return false;
-  }
-  if (!ApplyStep([&] { point.NciValue = valueReadBack(); })) return false;
-  if (!showReadBack) return true;
+  bool goesOn = ApplyStep([&] {
+    if (!prefix) prefix = WrittenDevicePrefix(device);
+    EchLog.LogLine(LogLineOf(form, *prefix, point.NciName, valueReadBack()));
+  });
+  if (readBackTo != ReadBackTo::Log) goesOn = goesOn && ApplyStep([&] { point.NciValue = valueReadBack(); });
   // The stored value first, so that the box's change handling finds both equal.
-  return ApplyStep([&] { runtime::Present(point.NciTextBox).SetText(valueReadBack()); }) &&
-         ApplyStep([&] { UnmarkNciRow(row); });
+  if (readBackTo == ReadBackTo::StoredValueAndBox) {
+    goesOn = goesOn && ApplyStep([&] { runtime::Present(point.NciTextBox).SetText(valueReadBack()); }) &&
+             ApplyStep([&] { UnmarkNciRow(row); });
+  }
+  return goesOn ? written : StepOutcome::RunEnded;
 }
 
 }  // namespace qvr

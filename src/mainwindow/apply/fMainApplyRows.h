@@ -11,9 +11,9 @@ class Program;
 // Gives input box `row` and its companions (combo box, setting box) the normal colour.
 void UnmarkNviRow(fMain& window, int row);
 
-// Writes the text of input box `row` to the current device, logs it with the value read back and unmarks
-// the box. A failure first puts the input's stored value back into the box (the retries write that).
-// False after Abort.
-bool WriteNviRow(fMain& window, Program& program, fMain::ApplyRun& run, int row);
+// Writes the text of input box `row` to the current device and, when the write was done, logs it with the
+// value read back and unmarks the box. A write passed over leaves the user's value in the box, marked. The
+// write's outcome; RunEnded after Abort.
+fMain::StepOutcome WriteNviRow(fMain& window, Program& program, fMain::ApplyRun& run, int row);
 
 }  // namespace qvr

@@ -1,6 +1,5 @@
 // The failure handling of an Apply run: what happens when a step of it fails, and how the run ends early.
 
-#include <cstddef>
 #include <string>
 
 #include "mainwindow/apply/fMainApplyRun.h"
@@ -16,14 +15,6 @@ namespace {
 
 // Failures retried before the user is asked.
 constexpr int kAutomaticRetries = 5;
-
-// The input whose write failed shows its stored value again, and monitoring comes back on, so that the box
-// shows what the device holds; the retries write that stored value.
-void PutStoredInputBack(fMain& window, Program& program, int row) {
-  const DataPoint& input = program.datapoints.NviTable.at(static_cast<std::size_t>(row));
-  runtime::ResumeNext(program.Err, [&] { runtime::Present(input.NviTextBox).SetText(input.NviValue); });
-  window.Monitor_An(true);
-}
 
 }  // namespace
 
@@ -41,19 +32,19 @@ std::string WrittenDevicePrefix(const std::optional<lns::LnsAppDevice>& device) 
 }
 
 bool fMain::ApplyStep(const std::function<void()>& step) {
+  return ApplyStepOutcome(step) != StepOutcome::RunEnded;
+}
+
+fMain::StepOutcome fMain::ApplyStepOutcome(const std::function<void()>& step) {
   ApplyRun& run = runtime::Present(applyRun_);
-  if (run.ended) return false;
+  if (run.ended) return StepOutcome::RunEnded;
   for (;;) {
-    if (runtime::ResumeNext(program_.Err, step)) return true;
+    if (runtime::ResumeNext(program_.Err, step)) return StepOutcome::Done;
     const std::string description = program_.Err.Description;
     // A device that is not online cannot take the value however often it is asked.
     if (!DeviceShownOnline()) {
       EchLog.ErrorLine(description);
-      return true;
-    }
-    if (run.inputBeingWritten) {
-      PutStoredInputBack(*this, program_, *run.inputBeingWritten);
-      run.inputBeingWritten.reset();
+      return StepOutcome::PassedOver;
     }
     if (run.retries < kAutomaticRetries) {
       ++run.retries;
@@ -66,10 +57,10 @@ bool fMain::ApplyStep(const std::function<void()>& step) {
                              ui::vbAbortRetryIgnore + ui::vbInformation, "fMain cmdApply_Click");
     if (answer == ui::vbAbort) {
       run.ended = true;
-      return false;
+      return StepOutcome::RunEnded;
     }
     run.retries = 0;
-    if (answer == ui::vbIgnore) return true;
+    if (answer == ui::vbIgnore) return StepOutcome::PassedOver;
   }
 }
 

@@ -13,13 +13,14 @@ namespace qvr {
 struct fMain::ApplyRun {
   // Automatic retries since the start, or since the user last answered Retry or Ignore.
   int retries = 0;
-  // The input row whose write is under way: its first failure puts the stored value back into its box.
-  std::optional<int> inputBeingWritten;
   // The current section of the log has its header.
   bool headerLogged = false;
   // The start of the log lines of the device whose properties are being written (its subsystem and
   // name), taken at its first line; cleared when the transfer moves on to the next device.
   std::optional<std::string> writtenDevicePrefix;
+  // The properties went to the selected devices with the synchronise option, which refuses the
+  // device-specific ones.
+  bool synchronised = false;
   // The user aborted or cancelled the run: every step from here on is passed over.
   bool ended = false;
 };

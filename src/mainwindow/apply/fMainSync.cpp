@@ -143,8 +143,12 @@ bool fMain::ApplyToSelectedDevices() {
     return true;
   }
   const bool synchronise = selection->SynchroniseChosen();
+  runtime::Present(applyRun_).synchronised = synchronise;
   const std::int16_t deviceCount = sync.SelectedCount;
   const std::int16_t rowCount = tables.NciCount;
+  // Without the synchronise option the boxes stay red until every device is written: the rows the device
+  // being edited took, whose boxes then show what it holds.
+  std::vector<bool> takenByEdited(static_cast<std::size_t>(rowCount), false);
   const HeldDuringTransfer held(HeldControls(*this));
 
   fStatus& status = program_.Windows().Get<fStatus>(program_);
@@ -171,7 +175,14 @@ bool fMain::ApplyToSelectedDevices() {
     if (!device) continue;
     // From here on property addresses resolve on this device.
     sync.SyncTarget.reset();  // a failing look-up leaves no earlier device to write to
-    if (!ApplyStep([&] { sync.SyncTarget = device->GetInterface(); })) return false;
+    // The boxes and stored values are the device being edited's: only its read-back goes there.
+    bool edited = false;
+    if (!ApplyStep([&] {
+          edited = device->GetNodeId() == runtime::Present(program_.framework.CurrentDevice).GetNodeId();
+          sync.SyncTarget = device->GetInterface();
+        })) {
+      return false;
+    }
     sync.SyncRunning = true;
     sync.SyncDevice = slot;
     runtime::Present(applyRun_).writtenDevicePrefix.reset();
@@ -187,24 +198,30 @@ bool fMain::ApplyToSelectedDevices() {
         LogParameterHeader();
         if (!property.NciGeneral) {
           EchLog.ErrorLine(property.NciName + program_.texts.MsgMain[kMsgNotSynchronisable]);
-        } else if (!WriteNciRow(row, device, NciLogForm::SelectedDevice, true)) {
+        } else if (WriteNciRow(row, device, NciLogForm::SelectedDevice,
+                               edited ? ReadBackTo::StoredValueAndBox : ReadBackTo::Log) ==
+                   StepOutcome::RunEnded) {
           return false;
         }
       } else if (IsMarkedChanged(runtime::Present(property.NciTextBox))) {
         LogParameterHeader();
-        if (!WriteNciRow(row, device, NciLogForm::SelectedDevice, false)) return false;
+        const StepOutcome written = WriteNciRow(row, device, NciLogForm::SelectedDevice,
+                                                edited ? ReadBackTo::StoredValue : ReadBackTo::Log);
+        if (written == StepOutcome::RunEnded) return false;
+        if (edited && written == StepOutcome::Done) takenByEdited[static_cast<std::size_t>(row)] = true;
       }
       ui.DoEvents();
     }
   }
 
-  // The changed boxes kept the user's text for every device; they now show what the last device holds.
+  // The changed boxes kept the user's text for every device; those the device being edited took now show
+  // what it holds. One it did not take keeps the user's value, marked.
   if (!synchronise) {
     for (std::int16_t row = 0; row < rowCount; ++row) {
       if (ApplyCancelled()) return false;
       const DataPoint& property = tables.NciTable[static_cast<std::size_t>(row)];
       ui::TextBox& box = runtime::Present(property.NciTextBox);
-      if (!IsMarkedChanged(box)) continue;
+      if (!IsMarkedChanged(box) || !takenByEdited[static_cast<std::size_t>(row)]) continue;
       box.SetText(property.NciValue);
       UnmarkNciRow(row);
     }

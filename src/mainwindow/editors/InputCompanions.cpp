@@ -100,6 +100,7 @@ std::vector<ui::Control*> MarkedInputCompanions(fMain& window, int row) {
   switch (CompanionOf(row)) {
     case Companion::None:
       return {};
+    case Companion::OccupancySetting:
     case Companion::LightSetting:
       return {&window.cmb_nvi[row], &window.txtnviset[row]};
     default:

@@ -1,6 +1,8 @@
 // Apply's failure handling on an online device: five automatic retries, each logged with
-// "  repeating...", then the Abort/Retry/Ignore box; a refused input shows its stored value again.
+// "  repeating...", then the Abort/Retry/Ignore box; a value the device did not take stays in its box,
+// marked, is not logged as written and is not stored.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -118,16 +120,28 @@ TEST_F(ApplyRetryTest, IgnoreGoesOnWithTheRowAndANewCountOfFive) {
   const Lines secondRow = Repeats(refusal, 5);
   expectedErrors.insert(expectedErrors.end(), secondRow.begin(), secondRow.end());
   EXPECT_EQ(ErrorLines(), expectedErrors);
-  // The ignored write: the rest of the row runs, with what the device still holds.
+  // The ignored write: the device keeps its value, the box the user's, marked, and nothing is logged as
+  // written for it.
   EXPECT_EQ(Property(3).GetValue(), "120.0");
   EXPECT_EQ(NciRow(3).NciValue, "120.0");
-  EXPECT_EQ(Nci(3).Text(), "120.0");
-  EXPECT_FALSE(Red(Nci(3)));
+  EXPECT_EQ(Nci(3).Text(), "90");
+  EXPECT_TRUE(Red(Nci(3)));
   EXPECT_EQ(Property(5).GetValue(), "80.0");
   const Lines log = LogTexts(logBefore);
-  EXPECT_NE(std::find(log.begin(), log.end(), "Floor 1 : Room 101: SCPTmaxSendTime = 120.0"), log.end());
+  EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                          [](const std::string& line) {
+                            return line.starts_with("Floor 1 : Room 101: SCPTmaxSendTime");
+                          }),
+            1);
   EXPECT_EQ(log.back(), "Floor 1 : Room 101: SCPTmaxSendTime = 80.0");
-  EXPECT_FALSE(window().cmdApply.Enabled());
+  EXPECT_TRUE(window().cmdApply.Enabled());
+  EXPECT_TRUE(window().cmdCancel.Enabled());
+
+  // A later Apply writes the value left marked.
+  boxes().QueueAnswer(ui::vbYes, kQuestion);
+  ClickApply();
+  EXPECT_EQ(Property(3).GetValue(), "90.0");
+  EXPECT_FALSE(Red(Nci(3)));
 }
 
 TEST_F(ApplyRetryTest, TheCountOfFiveIsSharedByTheWholeRun) {
@@ -153,7 +167,8 @@ TEST_F(ApplyRetryTest, TheCountOfFiveIsSharedByTheWholeRun) {
   EXPECT_EQ(Property(5).GetValue(), "80.0");
 }
 
-TEST_F(ApplyRetryTest, ARefusedInputShowsItsStoredValueAgainAndTheRetriesWriteThat) {
+TEST_F(ApplyRetryTest, ARefusedInputKeepsTheUsersValueWhichTheRetriesWrite) {
+  const std::size_t logBefore = LogSize();
   Edit(Nvi(6), "750");
   ASSERT_EQ(NviRow(6).NviValue, "0");
   RefuseWrites(1);
@@ -162,27 +177,49 @@ TEST_F(ApplyRetryTest, ARefusedInputShowsItsStoredValueAgainAndTheRetriesWriteTh
 
   const std::string refusal = Refusal();
   EXPECT_EQ(ErrorLines(), Repeats(refusal, 1));
-  EXPECT_EQ(NvValue(device(), 14), "0");
-  EXPECT_EQ(Nvi(6).Text(), "0");
+  EXPECT_EQ(NvValue(device(), 14), "750");
+  EXPECT_EQ(Nvi(6).Text(), "750");
+  EXPECT_EQ(NviRow(6).NviValue, "750");
   EXPECT_FALSE(Red(Nvi(6)));
-  EXPECT_EQ(LogTexts().back(), "Floor 1 : Room 101:  nviLcLuxLevel_1 = 0");
+  EXPECT_EQ(LogTexts(logBefore).back(), "Floor 1 : Room 101:  nviLcLuxLevel_1 = 750");
   EXPECT_TRUE(boxes().Shown().empty());
 
-  // Aborted after a refused input, the run leaves monitoring on, as the failure switched it on, and ends
-  // before the next input.
-  Edit(Nvi(6), "750");
+  // Ignored, the refused input stays in its box, marked and not stored, and is not logged as written;
+  // the next input is written all the same, and monitoring comes back on.
+  Edit(Nvi(6), "600");
   Edit(Nvi(9), "400");
+  RefuseWrites(6);
+  boxes().QueueAnswer(ui::vbIgnore, "Error updating");
+  const std::size_t ignoredFrom = LogSize();
+
+  ClickApply();
+
+  EXPECT_EQ(NvValue(device(), 14), "750");
+  EXPECT_EQ(Nvi(6).Text(), "600");
+  EXPECT_TRUE(Red(Nvi(6)));
+  EXPECT_EQ(NviRow(6).NviValue, "750");
+  EXPECT_EQ(NvValue(device(), 20), "400");
+  EXPECT_FALSE(Red(Nvi(9)));
+  for (const std::string& line : LogTexts(ignoredFrom))
+    EXPECT_EQ(line.find("nviLcLuxLevel_1 ="), std::string::npos) << line;
+  EXPECT_TRUE(Monitored(14));
+  EXPECT_TRUE(window().cmdApply.Enabled());
+  EXPECT_TRUE(window().cmdCancel.Enabled());
+
+  // Aborted, the run ends before the next input, with the user's values in their boxes and monitoring off.
+  Edit(Nvi(9), "300");
   RefuseWrites(6);
   boxes().QueueAnswer(ui::vbAbort, "Error updating");
 
   ClickApply();
 
-  EXPECT_EQ(Nvi(6).Text(), "0");
-  EXPECT_EQ(NvValue(device(), 14), "0");
-  EXPECT_TRUE(Monitored(14));
-  EXPECT_EQ(NvValue(device(), 20), "500");
+  EXPECT_EQ(Nvi(6).Text(), "600");
+  EXPECT_TRUE(Red(Nvi(6)));
+  EXPECT_EQ(NvValue(device(), 14), "750");
+  EXPECT_FALSE(Monitored(14));
+  EXPECT_EQ(NvValue(device(), 20), "400");
   EXPECT_TRUE(Red(Nvi(9)));
-  EXPECT_EQ(NviRow(9).NviValue, "500");
+  EXPECT_EQ(NviRow(9).NviValue, "400");
 }
 
 TEST_F(ApplyRetryTest, AFailingPropertyAfterTheInputsLeavesTheInputsAndMonitoringAlone) {

@@ -1,6 +1,7 @@
 // Apply and Cancel with the window shown and the value editors at work: the user's edit of a sub-field box
 // marks and rebuilds its row, Apply writes it and leaves every box unmarked, Cancel brings the written
-// parts back; in a transfer that refuses a device-specific row, that row keeps its parts and its marks.
+// parts back; in a transfer that refuses a device-specific row, that row keeps its parts and its marks; a
+// setting box loses its mark once its input is written or restored.
 
 #include <string>
 
@@ -45,6 +46,23 @@ TEST_F(ApplyWithEditorsTest, ASetPointTypedWithTheDecimalCommaIsWrittenAndCancel
   EXPECT_TRUE(Normal(Nci(71)));
   EXPECT_TRUE(Normal(Nci(49)));
   EXPECT_FALSE(ApplyAndCancelEnabled());
+}
+
+TEST_F(ApplyWithEditorsTest, TheOccupancySettingBoxIsUnmarkedByApplyAndByCancel) {
+  Open("Floor 1", "Room 101");
+  for (const bool apply : {true, false}) {
+    Type(SettingBox(3), "5");
+    Edit(Nvi(6), "700");  // leaving the setting box writes its input
+    ASSERT_TRUE(Red(Nvi(3))) << apply;
+    ASSERT_TRUE(Red(SettingBox(3))) << apply;
+
+    (apply ? window().cmdApply : window().cmdCancel).UserClicks();
+
+    EXPECT_FALSE(Red(Nvi(3))) << apply;
+    EXPECT_FALSE(Red(SettingBox(3))) << apply;
+    EXPECT_FALSE(Red(NviCombo(3))) << apply;
+    EXPECT_FALSE(ApplyAndCancelEnabled()) << apply;
+  }
 }
 
 class ApplyTransferPartsTest : public DeviceSelectionTest {};

@@ -203,6 +203,55 @@ TEST_F(TransferTest, ADeviceThatRefusesWritesIsRetriedThenTheUserDecides) {
   ExpectTransferOver();
 }
 
+TEST_F(TransferTest, AfterAnIgnoredRefusalTheBoxesShowWhatTheEditedDeviceHolds) {
+  // Another selected device refuses: the edited device's new value stays shown, without its mark.
+  Room("Room 102").PutFault({.refuseWrites = 1000});
+  Enter(Nci(kMaxSendTimeRow), "130.0");
+  Select({"Room 102"}, false);
+  boxes().QueueAnswer(ui::vbIgnore, "Error updating \r\n");
+  Apply();
+  EXPECT_EQ(MaxSendTime(Room("Room 101")), "130.0");
+  EXPECT_EQ(MaxSendTime(Room("Room 102")), "120.0");
+  EXPECT_EQ(Nci(kMaxSendTimeRow).Text(), "130.0");
+  EXPECT_EQ(tables().NciTable[kMaxSendTimeRow].NciValue, "130.0");
+  EXPECT_FALSE(Red(Nci(kMaxSendTimeRow)));
+  EXPECT_FALSE(ApplyAndCancelEnabled());
+
+  // The edited device refuses: the others take the value, its box keeps it marked for a later Apply.
+  Room("Room 102").PutFault({});
+  Room("Room 101").PutFault({.refuseWrites = 6});
+  Enter(Nci(kMaxSendTimeRow), "140.0");
+  boxes().QueueAnswer(ui::vbIgnore, "Error updating \r\n");
+  Apply();
+  EXPECT_EQ(MaxSendTime(Room("Room 101")), "130.0");
+  EXPECT_EQ(MaxSendTime(Room("Room 102")), "140.0");
+  EXPECT_EQ(Nci(kMaxSendTimeRow).Text(), "140.0");
+  EXPECT_EQ(tables().NciTable[kMaxSendTimeRow].NciValue, "130.0");
+  EXPECT_TRUE(Red(Nci(kMaxSendTimeRow)));
+  EXPECT_TRUE(ApplyAndCancelEnabled());
+  EXPECT_EQ(LogLines(WrittenLine("Room 101", "SCPTmaxSendTime", "130.0")), 1);
+
+  // With the synchronise option, the last device refusing a row leaves the edited device's value shown.
+  BlockProperty(Room("Room 102"), 3, 0, 49).PutValue("77.0");
+  Enter(Nci(kMaxSendTimeRow), "150.0");
+  qvr::fStatus& status = program().Windows().Get<qvr::fStatus>(program());
+  status.Lbl_Parameters.OnChange = [&] {
+    if (status.Lbl_Devices.Caption() == "2 / 2" && status.Lbl_Parameters.Caption() == "4 / 56") {
+      Room("Room 102").PutFault({.refuseWrites = 6});
+    }
+  };
+  Select({}, true);  // Room 102 stays checked
+  boxes().QueueAnswer(ui::vbIgnore, "Error updating \r\n");
+  Apply();
+  EXPECT_EQ(boxes().PendingAnswers(), 0u);
+  EXPECT_EQ(MaxSendTime(Room("Room 101")), "150.0");
+  EXPECT_EQ(MaxSendTime(Room("Room 102")), "77.0");
+  EXPECT_EQ(Nci(kMaxSendTimeRow).Text(), "150.0");
+  EXPECT_EQ(tables().NciTable[kMaxSendTimeRow].NciValue, "150.0");
+  EXPECT_FALSE(Red(Nci(kMaxSendTimeRow)));
+  ExpectTransferOver();
+}
+
 TEST_F(TransferTest, ADeviceThatCannotBeReachedIsPassedOverAfterIgnore) {
   Enter(Nci(kMaxSendTimeRow), "150.0");
   ASSERT_TRUE(Red(Nci(kMaxSendTimeRow)));
