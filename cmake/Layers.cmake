@@ -11,7 +11,8 @@
 #   it (with their sub-folders) and links the libraries of the folders they use, PUBLIC.
 # qvr_test_folder(<folder below tests/> [LINKS <target>...] [USES <folder>...])
 #   The libraries a test folder's files are built with, where that is not the library of the src/ folder it
-#   mirrors (a test folder that is neither declared nor mirrors one of src/ is refused). A test may include the folders of those libraries' whole link closure (and those in USES).
+#   mirrors (a test folder that is neither declared nor mirrors one of src/ is refused). A test may include
+#   the folders of those libraries' whole link closure (and those in USES).
 
 # The platform: what lies below the system. None of it includes the system.
 qvr_layer(platform           LIBRARY qvr_platform_base LINKS Threads::Threads SQLite::SQLite3)

@@ -32,7 +32,7 @@ registry     src/platform/com/ClassRegistration.cpp   the COM classes'"'"' key
 # rule, file: the uses outside their home that the "one home per fact" rework removes, and why each stands.
 allowed='
 environment  src/platform/ui/qt/QtApplicationStart.cpp  hands Qt its platform and runtime folder through the environment
-environment  src/platform/ui/qt/QtUiPlatform.cpp        decides "is there a display" and tells Qt through the environment
+environment  src/platform/ui/qt/QtUiPlatform.cpp        decides "is there a display", tells Qt through the environment
 environment  src/server/dbus/BusDirector.cpp            passes the director'"'"'s display on to the bus
 environment  src/server/dbus/PlugInServer.cpp           reads the address of the bus that started the program
 registry     src/framework/CRegistry.cpp                the settings key spells the program name again
@@ -59,6 +59,11 @@ registry     src/framework/CRegistry.cpp                the settings key spells 
   grep -rn '' --include=*.h --include=*.hh --include=*.hpp --include=*.hxx --include=*.inc --include=*.ipp \
     --include=*.c --include=*.cc --include=*.cpp --include=*.cxx src tests || true
 } | awk '
+BEGIN {
+  environmentCall = "(^|[^A-Za-z0-9_])(secure_getenv|getenv|setenv|unsetenv|putenv|clearenv|qgetenv|qputenv|" \
+                    "qunsetenv|qEnvironmentVariable[A-Za-z]*|systemEnvironment)([^A-Za-z0-9_]|$)"
+}
+
 /^@[a-zA-Z]+$/ && section != "lines" { section = substr($0, 2); next }
 
 section == "layers" {
@@ -256,7 +261,7 @@ function checkInclude(target, quoted,    resolved, to, from, dir, own, count, li
 
 # The facts with one home, in src/.
 function checkHomes(code, bare,    literal, rest) {
-  if (bare ~ /(^|[^A-Za-z0-9_])(secure_getenv|getenv|setenv|unsetenv|putenv|clearenv|qgetenv|qputenv|qunsetenv|qEnvironmentVariable[A-Za-z]*|systemEnvironment)([^A-Za-z0-9_]|$)/ && !inHome("environment", file))
+  if (bare ~ environmentCall && !inHome("environment", file))
     refuse("the environment is read and set in the programs'"'"' main() alone (src/app); hand the value down")
   if (code ~ /\/proc\/self\/exe/ && !inHome("program-file", file))
     refuse("the running program'"'"'s file is read by platform::RunningProgramFile alone")
