@@ -2,14 +2,17 @@
 # (qvr_layer_library), scripts/check-includes.sh and docs/ARCHITECTURE.md's dependency picture all follow
 # this file; the check reads it without a build.
 #
-# qvr_layer(<folder below src/> [LIBRARY <target>] [USES <folder>...] [LINKS <external target>...])
-#   A file belongs to the longest declared folder that holds it. It may include its own folder's headers and
-#   those of the folders named in USES, nothing else of src/ (USES is not transitive: a folder names every
-#   folder it includes). A library is made of the folders that name it and links the libraries of the
-#   folders they use, PUBLIC.
-# qvr_test_folder(<folder below tests/> LINKS <target>... [USES <folder>...])
+# qvr_layer(<folder below src/> [LIBRARY <target>] [USES <folder>...] [LINKS <external target>...]
+#           [PARTS <sub-folder>...])
+#   A file belongs to the folder that holds it, or to the layer that names that folder among its PARTS;
+#   a folder declared neither way is refused, so that a new sub-folder never joins a layer unnoticed. It
+#   may include its own layer's headers and those of the folders named in USES, nothing else of src/ (USES
+#   is not transitive: a folder names every folder it includes). A library is made of the folders that name
+#   it (with their sub-folders) and links the libraries of the folders they use, PUBLIC.
+# qvr_test_folder(<folder below tests/> [LINKS <target>...] [USES <folder>...])
 #   The libraries a test folder's files are built with, where that is not the library of the src/ folder it
-#   mirrors. A test may include the folders of those libraries' whole link closure (and those in USES).
+#   mirrors (a test folder that is neither declared nor mirrors one of src/ is refused). A test may include
+#   the folders of those libraries' whole link closure (and those in USES).
 
 # The platform: what lies below the system. None of it includes the system.
 qvr_layer(platform           LIBRARY qvr_platform_base LINKS Threads::Threads SQLite::SQLite3)
@@ -17,9 +20,11 @@ qvr_layer(platform/runtime   LIBRARY qvr_platform_base USES platform)
 qvr_layer(platform/eventloop LIBRARY qvr_platform_base USES platform platform/runtime)
 qvr_layer(platform/sqlite    LIBRARY qvr_platform_base USES platform platform/runtime platform/eventloop)
 qvr_layer(platform/registry  LIBRARY qvr_registry USES platform platform/runtime platform/sqlite)
-qvr_layer(platform/ui        LIBRARY qvr_ui USES platform platform/runtime platform/eventloop)
+qvr_layer(platform/ui        LIBRARY qvr_ui USES platform platform/runtime platform/eventloop
+          PARTS headless script)
 qvr_layer(platform/lns       LIBRARY qvr_lns
-          USES platform platform/runtime platform/eventloop platform/sqlite platform/registry)
+          USES platform platform/runtime platform/eventloop platform/sqlite platform/registry
+          PARTS resources sim storage types)
 qvr_layer(platform/com       LIBRARY qvr_com USES platform platform/runtime platform/registry)
 qvr_layer(platform/ui/qt     LIBRARY qvr_ui_qt USES platform platform/runtime platform/eventloop platform/ui
           LINKS Qt6::Widgets Qt6::PrintSupport)
@@ -39,7 +44,8 @@ qvr_layer(framework   LIBRARY qvr_system
                datapoints devicemodel mainwindow program)
 qvr_layer(mainwindow  LIBRARY qvr_system
           USES platform platform/runtime platform/ui platform/lns platform/registry texts formats framework
-               datapoints devicemodel program)
+               datapoints devicemodel program
+          PARTS apply design device editors files monitoring)
 qvr_layer(program     LIBRARY qvr_system
           USES platform/runtime platform/ui platform/lns platform/registry texts framework datapoints devicemodel
                mainwindow)
@@ -55,6 +61,9 @@ qvr_layer(app USES platform platform/ui platform/ui/qt tools/lns server/dbus fra
 qvr_test_folder(support LINKS qvr_platform_base)
 qvr_test_folder(systemsupport LINKS qvr_system)
 qvr_test_folder(e2e LINKS qvr_platform_base qvr_system)
+# The plug-in program on D-Bus (src/server/dbus), driven from outside, and the director a test kills.
+qvr_test_folder(e2e/dbus LINKS qvr_platform_base)
+qvr_test_folder(e2e/dbus/holder)
 qvr_test_folder(platform/com LINKS qvr_system)
 qvr_test_folder(platform/ui/qt LINKS qvr_ui_qt qvr_lnstool)
 # The fuzz targets link the platform's layers and the formats, built with the fuzzer's instrumentation.

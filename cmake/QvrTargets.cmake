@@ -1,6 +1,7 @@
 # The layers: each folder below src/, the library it belongs to and the folders it may include.
 function(qvr_layer folder)
-  cmake_parse_arguments(ARG "" "LIBRARY" "USES;LINKS" ${ARGN})
+  # PARTS (the sub-folders of the layer) is read by scripts/check-includes.sh alone.
+  cmake_parse_arguments(ARG "" "LIBRARY" "USES;LINKS;PARTS" ${ARGN})
   set_property(GLOBAL APPEND PROPERTY QVR_LAYER_FOLDERS ${folder})
   set_property(GLOBAL PROPERTY QVR_LAYER_LIBRARY_${folder} ${ARG_LIBRARY})
   set_property(GLOBAL PROPERTY QVR_LAYER_USES_${folder} ${ARG_USES})

@@ -3,9 +3,15 @@
 # configures a build folder. Usage: source scripts/setup.sh; qvr_install_packages; qvr_configure DIR [cmake args]
 set -euo pipefail
 
+# One clang for the fuzz targets and its runtime (libFuzzer, the sanitizers), and the clang-format whose
+# output the sources are checked against: another version formats the same file differently.
+QVR_CLANG_VERSION=14
+QVR_CLANGXX=clang++-$QVR_CLANG_VERSION
+QVR_CLANG_FORMAT=clang-format-$QVR_CLANG_VERSION
+
 QVR_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev
-  libbenchmark-dev xvfb xauth clang-format clang libclang-rt-14-dev dbus-daemon ccache fonts-liberation
-  libxcb1-dev qt6-translations-l10n poppler-utils)
+  libbenchmark-dev xvfb xauth "clang-$QVR_CLANG_VERSION" "$QVR_CLANG_FORMAT" "libclang-rt-$QVR_CLANG_VERSION-dev"
+  dbus-daemon ccache fonts-liberation libxcb1-dev qt6-translations-l10n poppler-utils)
 
 qvr_install_packages() {
   local missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the sources, builds and runs every test: once plain, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer; builds the core without Qt in Release, so that the core
-# never comes to need Qt and the packagers' build type builds; fuzzes the parsers. Exits non-zero on any
+# AddressSanitizer and UndefinedBehaviorSanitizer; builds the programs without Qt in Release and runs them,
+# so that the core never comes to need Qt and the packagers' build type builds; fuzzes the parsers. Exits non-zero on any
 # failure. The build trees under build/ are kept and built incrementally (through ccache);
 # `scripts/test.sh --clean` or QVR_CLEAN=1 removes them first.
 set -euo pipefail
@@ -22,7 +22,7 @@ jobs=$(nproc)
 
 echo "== include directions and formatting"
 bash scripts/check-includes.sh
-git ls-files -co --exclude-standard -- '*.h' '*.cpp' | xargs clang-format --dry-run -Werror
+git ls-files -co --exclude-standard -- '*.h' '*.cpp' | xargs "$QVR_CLANG_FORMAT" --dry-run -Werror
 
 if [ "$clean" = 1 ]; then
   echo "== clean build"
@@ -39,11 +39,11 @@ qvr_configure build/sanitize -DQVR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build/sanitize --output-on-failure -j "$jobs" --timeout 600
 
-echo "== the core without Qt, in Release"
-# Its tests are the plain build's, which ran above; building them checks that they need no Qt and that the
-# optimiser's warnings hold. One run of the programs shows that they work without Qt.
+echo "== the programs without Qt, in Release"
+# Only the programs (and the libraries they link): the tests ran in the two builds above. Building them
+# shows that the core needs no Qt and that the optimiser's warnings hold; one run, that they work.
 qvr_configure build/noqt -DQVR_WITH_QT=OFF -DCMAKE_BUILD_TYPE=Release
-cmake --build build/noqt -j "$jobs"
+cmake --build build/noqt -j "$jobs" --target lns Calyxtern_qvr_lon_PlugIn
 smoke_root=$(mktemp -d)
 trap 'rm -rf "$smoke_root"' EXIT
 LNS_ROOT=$smoke_root build/noqt/bin/lns init --demo >/dev/null

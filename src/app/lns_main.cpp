@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -20,12 +21,12 @@ namespace {
 // Hands a command that needs the window system to the windowed program beside this one; returns only when
 // that program cannot be started.
 int RunWindowed(char** argv) {
-  std::error_code error;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  const std::filesystem::path self = platform::RunningProgramFile();
   const std::filesystem::path windowed = self.parent_path() / QVR_LNS_WINDOWED_PROGRAM;
-  if (!error) execv(windowed.c_str(), argv);
+  if (!self.empty()) execv(windowed.c_str(), argv);
   std::cerr << "lns: cannot start " << windowed.string() << ": "
-            << (error ? error.message() : std::string(std::strerror(errno))) << '\n';
+            << (self.empty() ? std::string("its own file cannot be read") : std::string(std::strerror(errno)))
+            << '\n';
   return 1;
 }
 #endif
@@ -34,7 +35,8 @@ int RunWindowed(char** argv) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  lnstool::ToolContext context{platform::MachineRoot(), platform::DataDir(), std::cout, std::cerr};
+  lnstool::ToolContext context{platform::MachineRoot([](const char* name) { return std::getenv(name); }),
+                               platform::DataDir(), std::cout, std::cerr};
 #ifdef QVR_LNS_WITH_QT
   ui::QtUiPlatform windows(argc, argv);
   com::BusDirector director;

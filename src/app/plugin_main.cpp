@@ -10,7 +10,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -23,6 +22,7 @@
 #include "framework/StartUp.h"
 #include "platform/Error.h"
 #include "platform/MachineRoot.h"
+#include "platform/WriteOutputFile.h"
 #include "platform/ui/headless/HeadlessFormBackend.h"
 #include "platform/ui/headless/HeadlessProgramServices.h"
 #include "platform/ui/headless/UnattendedServices.h"
@@ -51,9 +51,9 @@ std::string Environment(const char* name) {
 }
 
 std::filesystem::path OwnProgramFile(const char* argv0) {
+  std::filesystem::path file = platform::RunningProgramFile();
   std::error_code error;
-  std::filesystem::path file = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) file = std::filesystem::absolute(argv0, error);
+  if (file.empty()) file = std::filesystem::absolute(argv0, error);
   return file;
 }
 
@@ -95,10 +95,8 @@ std::vector<std::string> ActionLines(const std::string& script) {
 }
 
 bool WriteSnapshot(const std::string& file, qvr::Program& program, ui::HeadlessProgramServices& services) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out << ui::RunSnapshot(program.Windows().Forms(), services.Boxes().Shown());
-  out.close();
-  return static_cast<bool>(out);
+  return platform::WriteOutputFile(file,
+                                   ui::RunSnapshot(program.Windows().Forms(), services.Boxes().Shown()));
 }
 
 // The run of a script: the command line or the dialog, then the script's actions; a box that the script
@@ -223,7 +221,8 @@ int RunStandAlone(const std::filesystem::path& root, [[maybe_unused]] int& argc,
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const std::filesystem::path root = platform::MachineRoot();
+  const std::filesystem::path root =
+      platform::MachineRoot([](const char* name) { return std::getenv(name); });
   switch (qvr::StartModeOf(args)) {
     case qvr::StartMode::RegisterServer:
       return ChangeClass(root, [&](reg::MachineRegistry& registry) {

@@ -48,9 +48,8 @@ bool FindTypeFilesInCatalog(Program& program);
 // user as FindTypeFilesInCatalog does.
 bool CheckTypeFilesInstalled(Program& program);
 
-// Hooks that the framework calls after opening a network (with its name) and after each command row of
-// a registration in a network (with the row's index). They do nothing.
-inline void EmptyHook(std::string& /*networkName*/) {}
+// The hook that the framework calls after each command row of a registration in a network (with the row's
+// index). It does nothing.
 inline void EmptyHook2(std::int16_t& /*commandRow*/) {}
 
 }  // namespace qvr

@@ -2,24 +2,19 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace platform {
 
-namespace {
-
-std::string EnvOrEmpty(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? std::string(value) : std::string();
-}
-
-}  // namespace
-
-std::filesystem::path MachineRoot() {
-  if (std::string root = EnvOrEmpty("LNS_ROOT"); !root.empty()) return root;
-  std::string dataHome = EnvOrEmpty("XDG_DATA_HOME");
-  if (dataHome.empty()) dataHome = EnvOrEmpty("HOME") + "/.local/share";
+std::filesystem::path MachineRoot(const EnvironmentLookup& environment) {
+  const auto read = [&](const char* name) {
+    const char* value = environment(name);
+    return value ? std::string(value) : std::string();
+  };
+  if (std::string root = read("LNS_ROOT"); !root.empty()) return root;
+  std::string dataHome = read("XDG_DATA_HOME");
+  if (dataHome.empty()) dataHome = read("HOME") + "/.local/share";
   return std::filesystem::path(dataHome) / "lns-machine";
 }
 

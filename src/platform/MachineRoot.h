@@ -1,15 +1,19 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string_view>
 
 namespace platform {
 
+// An environment variable's value, or null when it is unset.
+using EnvironmentLookup = std::function<const char*(const char*)>;
+
 // The folder that stands for the Windows machine: registry store, LonWorks folder, server sockets.
-// $LNS_ROOT, or ${XDG_DATA_HOME:-~/.local/share}/lns-machine when it is unset. Only a program's main reads
-// it; everything below is handed the root.
-std::filesystem::path MachineRoot();
+// $LNS_ROOT, or ${XDG_DATA_HOME:-~/.local/share}/lns-machine when it is unset, as `environment` tells. Only
+// a program's main reads the environment and asks this; everything below is handed the root.
+std::filesystem::path MachineRoot(const EnvironmentLookup& environment);
 
 // Maps a path in the system's Windows spelling onto the file system. Backslashes become separators;
 // a leading backslash (or a drive-less relative path) is taken relative to `base`; a drive letter

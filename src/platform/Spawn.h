@@ -30,7 +30,6 @@ struct StreamTarget {
   std::filesystem::path file;  // Kind::File: created or emptied, written
   int fd = -1;                 // Kind::Descriptor: the caller's descriptor, left open
 
-  static StreamTarget Inherited() { return {}; }
   static StreamTarget DevNull() { return {Kind::Null, {}, -1}; }
   static StreamTarget ToFile(std::filesystem::path path) { return {Kind::File, std::move(path), -1}; }
   static StreamTarget ToDescriptor(int descriptor) { return {Kind::Descriptor, {}, descriptor}; }

@@ -3,14 +3,20 @@
 // what was committed before, and the earlier parameter file is unchanged.
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -20,33 +26,70 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-using std::chrono::milliseconds;
-
 const std::string kHoldTime = "F:3/C:0:91";  // SCPTholdTime, row 2 of the form
 const std::string kCommittedKey = "SOFTWARE\\Committed";
 const std::string kPlugInKey = "SOFTWARE\\LonWorks\\LCA\\Plug-Ins\\Calyxtern_qvr_lon_PlugIn";
 
-// Starts the built program `name` with `args` on the machine root `root`, its output discarded, and kills it
-// after `delay`. True when the kill ended it, false when it had ended by itself before.
-bool KilledAfter(const std::filesystem::path& root, const std::string& name,
-                 const std::vector<std::string>& args, milliseconds delay) {
-  const std::string program = std::string(QVR_BIN_DIR) + "/" + name;
+// The bytes that the child `pid` has read and written so far (its progress), as /proc tells them. A program
+// started afresh reads and writes about as much for the same work, however fast the machine is.
+std::uint64_t BytesMoved(pid_t pid) {
+  std::ifstream io("/proc/" + std::to_string(pid) + "/io");
+  std::uint64_t moved = 0;
+  for (std::string name; io >> name;) {
+    std::uint64_t value = 0;
+    io >> value;
+    if (name == "rchar:" || name == "wchar:") moved += value;
+  }
+  return moved;
+}
+
+// True once the child `pid` has ended; it is left to be waited for, so that its /proc entry stays.
+bool Ended(pid_t pid) {
+  siginfo_t info{};
+  return waitid(P_PID, pid, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid;
+}
+
+// A run of a built program that may be killed half-way.
+struct KillableRun {
+  int status = -1;          // as waitpid gives it; -1 when the program could not be started
+  std::uint64_t moved = 0;  // the bytes it had read and written when it ended
+  std::string err;          // what it printed to its error output
+  bool Killed() const { return status != -1 && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL; }
+};
+
+// Runs the built program `name` with `args` on the machine root `root`, and kills it once it has read and
+// written `killAt` bytes (none: it runs to its end, or for two minutes at most).
+KillableRun RunKilledAt(const std::filesystem::path& root, const std::string& name,
+                        const std::vector<std::string>& args, std::optional<std::uint64_t> killAt) {
+  const std::filesystem::path errFile = root / "stderr.txt";
   platform::SpawnRequest request;
-  request.argv = {program};
+  request.argv = {std::string(QVR_BIN_DIR) + "/" + name};
   request.argv.insert(request.argv.end(), args.begin(), args.end());
-  request.out = request.err = platform::StreamTarget::DevNull();
-  pid_t pid = 0;
+  request.out = platform::StreamTarget::DevNull();
+  request.err = platform::StreamTarget::ToFile(errFile);
   request.environment = e2e::RootEnvironment(root);
+  KillableRun run;
+  pid_t pid = 0;
   try {
     pid = platform::Spawn(request);
   } catch (const std::system_error&) {
-    return false;
+    run.err = "cannot start " + name;
+    return run;
   }
-  std::this_thread::sleep_for(delay);
-  kill(pid, SIGKILL);
-  const int status = platform::WaitForChild(pid);
-  return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+  for (;;) {
+    const bool ended = Ended(pid);
+    run.moved = BytesMoved(pid);
+    if (ended) break;
+    if ((killAt && run.moved >= *killAt) || std::chrono::steady_clock::now() > deadline) {
+      kill(pid, SIGKILL);
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));  // the pace of looking, not a wait for it
+  }
+  run.status = platform::WaitForChild(pid);
+  run.err = e2e::ReadFile(errFile);
+  return run;
 }
 
 // The plug-in program runs on the headless back end, every message box answered "ok", while this lives.
@@ -83,27 +126,30 @@ class Interruption : public e2e::LnsSendScript {
     EXPECT_FALSE(demoDevices_.empty());
   }
 
-  // How long an uninterrupted run of `name args` takes; it must succeed.
-  milliseconds Timed(const std::string& name, const std::vector<std::string>& args) {
-    const auto start = Clock::now();
-    const e2e::ProgramRun run = e2e::Run(name, args, root.Path());
-    EXPECT_EQ(run.code, 0) << run.err;
-    return std::chrono::duration_cast<milliseconds>(Clock::now() - start);
+  // The bytes an uninterrupted run of `name args` reads and writes; it must succeed.
+  std::uint64_t Moved(const std::string& name, const std::vector<std::string>& args) {
+    const KillableRun run = RunKilledAt(root.Path(), name, args, std::nullopt);
+    EXPECT_TRUE(WIFEXITED(run.status) && WEXITSTATUS(run.status) == 0) << run.err;
+    return run.moved;
   }
 
-  // Kills the run `name argsOf(at)` at moments `at` = 1..`kills` spread over `duration`, calling `check(at)`
-  // after each kill that landed (`before` runs before each start); at least one must land.
+  // Kills the run `name argsOf(at)` at points `at` = 1..`kills` spread over the `moved` bytes that a whole
+  // run reads and writes, calling `check(at)` after each kill that landed (`before` runs before each start);
+  // at least one must land.
   using Arguments = std::function<std::vector<std::string>(int at)>;
   void KillAcross(
-      const std::string& name, const Arguments& argsOf, milliseconds duration, int kills,
+      const std::string& name, const Arguments& argsOf, std::uint64_t moved, int kills,
       const std::function<void(int at)>& check, const std::function<void()>& before = [] {}) {
     int landed = 0;
     for (int at = 1; at <= kills; ++at) {
       before();
-      const milliseconds delay = duration * at / (kills + 1);
-      if (!KilledAfter(root.Path(), name, argsOf(at), delay)) continue;
+      const std::uint64_t killAt =
+          moved * static_cast<std::uint64_t>(at) / static_cast<std::uint64_t>(kills + 1);
+      const KillableRun run = RunKilledAt(root.Path(), name, argsOf(at), killAt);
+      if (!run.Killed()) continue;
       ++landed;
-      SCOPED_TRACE("killed after " + std::to_string(delay.count()) + " ms");
+      SCOPED_TRACE("killed after " + std::to_string(run.moved) + " of " + std::to_string(moved) +
+                   " bytes moved");
       check(at);
       if (HasFatalFailure()) return;
     }
@@ -155,13 +201,13 @@ TEST_F(Interruption, ATransferToSeveralDevices) {
       values.push_back(Lns({"cp", "get", "Wide", device, kHoldTime}).out);
     return values;
   };
-  const milliseconds duration = Timed("lns", transfer(500));
+  const std::uint64_t moved = Moved("lns", transfer(500));
   ASSERT_EQ(holdTimes(), std::vector<std::string>(3, "500.0\n"));
 
   // Each run writes a value of its own: a device holds what it held before the run or the run's value.
   std::vector<std::string> before;
   KillAcross(
-      "lns", [&](int at) { return transfer(500 - 20 * at); }, duration, 6,
+      "lns", [&](int at) { return transfer(500 - 20 * at); }, moved, 6,
       [&](int at) {
         ExpectCommittedKept();
         EXPECT_EQ(Lns({"devices", "Wide"}).out, wideDevices);
@@ -171,7 +217,7 @@ TEST_F(Interruption, ATransferToSeveralDevices) {
           EXPECT_TRUE(after[i] == before[i] || after[i] == killed) << before[i] << " became " << after[i];
       },
       [&] { before = holdTimes(); });
-  EXPECT_GT(Timed("lns", transfer(300)).count(), 0);
+  EXPECT_GT(Moved("lns", transfer(300)), 0u);
   EXPECT_EQ(holdTimes(), std::vector<std::string>(3, "300.0\n"));
 }
 
@@ -181,11 +227,11 @@ TEST_F(Interruption, AParameterFileSaveOverAnEarlierFile) {
   std::filesystem::create_directories(file.parent_path());
   const std::vector<std::string> save = {
       "send", "Demo", "13", "7", device, "--do", "click mnuParameter_speichern", "--file", file.string()};
-  const milliseconds duration = Timed("lns", save);
+  const std::uint64_t moved = Moved("lns", save);
   const std::string earlier = e2e::ReadFile(file);
   ASSERT_FALSE(earlier.empty());
 
-  KillAcross("lns", Always(save), duration, 12, [&](int) {
+  KillAcross("lns", Always(save), moved, 12, [&](int) {
     ExpectCommittedKept();
     EXPECT_EQ(e2e::ReadFile(file), earlier);
   });
@@ -196,11 +242,11 @@ TEST_F(Interruption, ARegistration) {
   const HeadlessUi headless;
   const std::vector<std::string> registration = {"/regplugin", "/english"};
   const std::string program = "Calyxtern_qvr_lon_PlugIn";
-  const milliseconds duration = Timed(program, registration);
+  const std::uint64_t moved = Moved(program, registration);
   ASSERT_EQ(Lns({"reg", "get", "HKLM", kPlugInKey, "Language"}).out, "english\n");
   ASSERT_EQ(e2e::Run(program, {"/deregplugin", "/deregmode:-1"}, root.Path()).code, 0);
 
-  KillAcross(program, Always(registration), duration, 6, [&](int) {
+  KillAcross(program, Always(registration), moved, 6, [&](int) {
     ExpectCommittedKept();
     const e2e::ProgramRun language = Lns({"reg", "get", "HKLM", kPlugInKey, "Language"});
     EXPECT_EQ(language.code, 0) << language.err;
@@ -208,7 +254,7 @@ TEST_F(Interruption, ARegistration) {
     const e2e::ProgramRun apps = Lns({"apps", "Demo"});
     EXPECT_EQ(apps.code, 0) << apps.err;
   });
-  EXPECT_GT(Timed(program, registration).count(), 0);
+  EXPECT_GT(Moved(program, registration), 0u);
   EXPECT_EQ(Lns({"reg", "get", "HKLM", kPlugInKey, "Language"}).out, "english\n");
 }
 
@@ -216,7 +262,7 @@ TEST_F(Interruption, ARegistration) {
 // was, and the network can be made afterwards; the folders the kills left are gone then.
 TEST_F(Interruption, ANetworkCreation) {
   const std::vector<std::string> create = {"network", "create", "Big", "--devices", "50000"};
-  const milliseconds duration = Timed("lns", create);
+  const std::uint64_t moved = Moved("lns", create);
   ASSERT_EQ(Lns({"networks"}).out, "Demo\nBig\n");
   ASSERT_EQ(Lns({"network", "delete", "Big"}).code, 0);
 
@@ -225,7 +271,7 @@ TEST_F(Interruption, ANetworkCreation) {
     return std::count(devices.begin(), devices.end(), '\n');
   };
   KillAcross(
-      "lns", Always(create), duration, 3,
+      "lns", Always(create), moved, 3,
       [&](int) {
         ExpectCommittedKept();
         const std::string networks = Lns({"networks"}).out;

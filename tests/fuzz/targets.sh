@@ -4,9 +4,9 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/setup.sh"
 
-# Configures and builds every fuzz target with clang in its own build folder.
+# Configures and builds every fuzz target with the set-up's clang in its own build folder.
 qvr_fuzz_build() {
-  qvr_configure "$1" -DQVR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+  qvr_configure "$1" -DQVR_FUZZ=ON -DCMAKE_CXX_COMPILER="$QVR_CLANGXX" >/dev/null
   cmake --build "$1"
 }
 

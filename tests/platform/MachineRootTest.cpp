@@ -2,32 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <map>
 #include <string>
-
-#include "TempMachineRoot.h"
 
 namespace platform_test {
 namespace {
 
-// The one reader of the environment: what a program's main hands down.
+// What a program's main hands down from the environment; an empty variable counts as unset.
 TEST(MachineRoot, FollowsLnsRootThenXdgDataHome) {
-  const char* previousRoot = std::getenv("LNS_ROOT");
-  const std::string savedRoot = previousRoot ? previousRoot : "";
-  testsupport::TempMachineRoot root;
-  setenv("LNS_ROOT", root.Path().c_str(), 1);
-  EXPECT_EQ(platform::MachineRoot(), root.Path());
-
-  unsetenv("LNS_ROOT");
-  const char* previousXdg = std::getenv("XDG_DATA_HOME");
-  std::string savedXdg = previousXdg ? previousXdg : "";
-  setenv("XDG_DATA_HOME", "/tmp/xdg-here", 1);
-  EXPECT_EQ(platform::MachineRoot(), std::filesystem::path("/tmp/xdg-here/lns-machine"));
-  unsetenv("XDG_DATA_HOME");
-  EXPECT_EQ(platform::MachineRoot().filename(), "lns-machine");
-  EXPECT_NE(platform::MachineRoot(), std::filesystem::path("/tmp/xdg-here/lns-machine"));
-  if (previousXdg) setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
-  if (previousRoot) setenv("LNS_ROOT", savedRoot.c_str(), 1);
+  std::map<std::string, std::string> variables = {
+      {"LNS_ROOT", "/tmp/root-here"}, {"XDG_DATA_HOME", "/tmp/xdg-here"}, {"HOME", "/home/someone"}};
+  const platform::EnvironmentLookup environment = [&](const char* name) -> const char* {
+    const auto found = variables.find(name);
+    return found == variables.end() ? nullptr : found->second.c_str();
+  };
+  EXPECT_EQ(platform::MachineRoot(environment), std::filesystem::path("/tmp/root-here"));
+  variables["LNS_ROOT"] = "";
+  EXPECT_EQ(platform::MachineRoot(environment), std::filesystem::path("/tmp/xdg-here/lns-machine"));
+  variables.erase("LNS_ROOT");
+  variables.erase("XDG_DATA_HOME");
+  EXPECT_EQ(platform::MachineRoot(environment),
+            std::filesystem::path("/home/someone/.local/share/lns-machine"));
 }
 
 TEST(MachineRoot, MapsWindowsPathsInsideTheBase) {

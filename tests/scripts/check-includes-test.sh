@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# scripts/check-includes.sh passes this tree and refuses each of six wrong includes of different kinds
-# planted in a scratch copy of it.
+# scripts/check-includes.sh passes this tree and refuses each wrong include, undeclared folder and use
+# outside its home planted in a scratch copy of it, and nothing else: a rule named in a comment or a text
+# only, or a system header, passes. An allowed use that is gone is refused as well.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 copy=$(mktemp -d)
@@ -17,14 +18,45 @@ plant() { # file, line: appends the line to the file (made anew where it is miss
   echo "$1:$(wc -l <"$copy/$1")"
 }
 planted=(
+  # Includes.
   "$(plant src/platform/lns/LnsError.h '#include "program/Program.h"')"     # the platform reaching up
   "$(plant src/devicemodel/HelpPane.cpp '  #  include "mainwindow/fMain.h"')" # a cycle, spelt apart
   "$(plant src/texts/Language.h '#include <framework/CRegistry.h>')"         # angle brackets
   "$(plant src/platform/registry/StoreFile.cpp '#include <sqlite3.h>')"      # SQLite past its wrapper
   "$(plant tests/platform/lns/LnsObjectServerTest.cpp '#include "framework/PlugInIdentity.h"')" # a test's library
-  "$(plant src/newfolder/Thing.cpp '#include "platform/Error.h"')"           # an undeclared folder
+  "$(plant src/platform/registry/KeyPath.cpp '#include "../../mainwindow/fMain.h"')" # a relative path up
+  "$(plant src/platform/lns/sim/DemoNetwork.cpp '#include "../../../framework/CRegistry.h"')" # from a part
+  "$(plant tests/platform/registry/MachineSetupTest.cpp '#include "../../../src/program/Program.h"')"
+  "$(plant src/formats/ParameterFile.cpp '#include <../src/mainwindow/fMain.h>')" # climbing in angle brackets
+  "$(plant tests/platform/registry/RegistryStoreFailureTest.cpp '#include <../../src/program/Program.h>')"
+  "$(plant src/platform/ui/Form.cpp '#/* hidden */include "texts/Language.h"')" # a comment as the space
+  "$(plant src/platform/ui/Menu.cpp '%:include "program/Program.h"')"         # the digraph
+  "$(plant src/platform/ui/Label.cpp '#include QVR_HEADER')"                 # a name that is not spelt out
+  "$(plant src/platform/runtime/RuntimeErrors.cpp '#include "platform/NoSuchHeader.h"')" # names no file
+  "$(plant src/platform/Spawn.cpp '#include "support/TempMachineRoot.h"')"   # the tests' helpers in src/
+  # Undeclared folders.
+  "$(plant src/newfolder/Thing.cpp '#include "platform/Error.h"')"           # a folder of its own
+  "$(plant src/mainwindow/newpart/Thing.cpp '#include "mainwindow/fMain.h"')" # a sub-folder of a layer
+  "$(plant tests/newtests/ThingTest.cpp '#include <gtest/gtest.h>')"         # a test folder
+  # What has one home.
+  "$(plant src/platform/registry/UserLocale.cpp 'const char* home = std::getenv("HOME");')"
+  "$(plant src/framework/StartUp.cpp 'const QByteArray display = qgetenv("DISPLAY");')"
+  "$(plant src/tools/lns/BusCommand.cpp 'const auto self = fs::read_symlink("/proc/self/exe");')"
+  "$(plant src/mainwindow/files/fMainPrint.cpp 'std::ofstream out(file, std::ios::trunc);')"
+  "$(plant src/framework/TypeFiles.cpp 'store.DeleteKey(Hive::LocalMachine, "SOFTWARE\\LonWorks");')"
+  "$(plant src/devicemodel/HelpPane.cpp 'const char* value = "sDecimal";')"
+  "$(plant src/platform/lns/LnsError.h 'auto key = std::string("Software\\Echelon") + "\\x";')"
 )
-output=$(bash "$copy/scripts/check-includes.sh" "$copy") && { echo "the planted includes passed"; exit 1; }
+# Harmless lines: a rule named in comments and a text, a system header, an include in a comment.
+plant src/platform/registry/UserLocale.cpp '// getenv, std::ofstream and "/proc/self/exe" are not used here' >/dev/null
+plant src/platform/registry/UserLocale.cpp '/* #include "mainwindow/fMain.h" */' >/dev/null
+plant src/platform/ui/Menu.cpp 'const char* text = "call getenv( or std::ofstream in a text";' >/dev/null
+plant src/platform/ui/Menu.cpp '#include <vector>' >/dev/null
+# An allowed use that is gone: the allowance is refused.
+sed -i '/qgetenv/d' "$copy/src/server/dbus/PlugInServer.cpp"
+planted+=("src/server/dbus/PlugInServer.cpp")
+
+output=$(bash "$copy/scripts/check-includes.sh" "$copy") && { echo "the planted lines passed"; exit 1; }
 status=0
 for place in "${planted[@]}"; do
   grep -q "^$place: " <<<"$output" || { echo "not refused: $place"; status=1; }

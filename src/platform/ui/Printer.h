@@ -20,12 +20,9 @@ class Printer {
   explicit Printer(PrintOutput& output) : output_(output) {}
 
   void SetFontSize(double points) { font_.size = points; }
-  double FontSize() const { return font_.size; }
   void SetFontBold(bool bold) { font_.bold = bold; }
-  bool FontBold() const { return font_.bold; }
   // The one emphasis the program uses besides bold.
   void SetFontUnderline(bool underline) { font_.underline = underline; }
-  bool FontUnderline() const { return font_.underline; }
 
   // Places `text` at `column` (1-based) of the current line. A column left of where the line's text
   // already reaches starts a new line first, so that texts never overprint one another.

@@ -2,7 +2,6 @@
 // (and the network interface), sends one command, lets a script play the user (docs/lns-send.md), may show
 // the main window, and releases the object.
 #include <algorithm>
-#include <fstream>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -11,6 +10,7 @@
 #include "framework/LNSPlugInAPI.h"
 #include "mainwindow/fMain.h"
 #include "platform/Error.h"
+#include "platform/WriteOutputFile.h"
 #include "platform/ui/UiPlatform.h"
 #include "platform/ui/headless/HeadlessFormBackend.h"
 #include "platform/ui/headless/HeadlessProgramServices.h"
@@ -26,13 +26,6 @@
 namespace lnstool {
 
 namespace {
-
-bool WriteFile(const std::string& file, const std::string& text) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out << text;
-  out.close();
-  return static_cast<bool>(out);
-}
 
 // What the headless printer printed, every document after the other, pages separated by form feeds.
 std::string PrintedText(const ui::HeadlessServices& services) {
@@ -95,7 +88,7 @@ int Send(ToolContext& context, const SendRequest& request, qvr::Program& program
   if (const auto& device = program.framework.CurrentDevice)
     context.out << "device: " << device->GetName() << '\n';
   if (!request.actions.empty()) RunActions(script, program, plugIn, run);
-  if (request.snapshotFile && !WriteFile(*request.snapshotFile, script.SnapshotText())) {
+  if (request.snapshotFile && !platform::WriteOutputFile(*request.snapshotFile, script.SnapshotText())) {
     context.err << "lns send: cannot write the snapshot to " << *request.snapshotFile << '\n';
     return kFailed;
   }
@@ -139,7 +132,8 @@ int SendHeadless(ToolContext& context, const SendRequest& request) {
   return Reported(context, [&] {
     const int code = Send(context, request, program, &services.Boxes(),
                           [&](ui::UserActions& script) { script.Run(services.TestLoop()); });
-    if (code == kOk && request.printFile && !WriteFile(*request.printFile, PrintedText(services))) {
+    if (code == kOk && request.printFile &&
+        !platform::WriteOutputFile(*request.printFile, PrintedText(services))) {
       context.err << "lns send: cannot write the printout to " << *request.printFile << '\n';
       return static_cast<int>(kFailed);
     }

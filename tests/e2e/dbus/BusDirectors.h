@@ -19,7 +19,7 @@ class BusDirector {
  public:
   BusDirector(const std::string& address, const QString& name) : name_(name) {
     static int argc = 1;
-    static char program[] = "qvr_com_tests";
+    static char program[] = "qvr_dbus_tests";
     static char* argv[] = {program, nullptr};
     if (!QCoreApplication::instance()) static QCoreApplication application(argc, argv);
     connection_ = QDBusConnection::connectToBus(QString::fromStdString(address), name);

@@ -2,6 +2,10 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <thread>
 
 #include "LoopMount.h"
@@ -12,6 +16,29 @@
 namespace {
 
 using lnstooltest::Lns;
+
+// The transactions that the journal of the ext4 file system mounted at `folder` has committed (a commit
+// puts everything written before it on the disk); -1 when the system does not tell.
+long CommittedTransactions(const std::filesystem::path& folder) {
+  const std::string mountPoint = std::filesystem::weakly_canonical(folder).string();
+  std::ifstream mounts("/proc/self/mountinfo");
+  for (std::string line; std::getline(mounts, line);) {
+    std::istringstream fields(line);
+    std::string id, parent, device, root, point, field;
+    fields >> id >> parent >> device >> root >> point;
+    if (point != mountPoint) continue;
+    while (fields >> field && field != "-") {
+    }
+    std::string type, source;
+    fields >> type >> source;
+    // The journal of ext4 is its inode 8.
+    std::ifstream info("/proc/fs/jbd2/" + std::filesystem::path(source).filename().string() + "-8/info");
+    long committed = -1;
+    info >> committed;
+    return committed;
+  }
+  return -1;
+}
 
 // A write reaches the disk within 50 ms, so that a power cut leaves the network database as the devices
 // are: the tool's writes (done when it ends), and the writes of a program that keeps the network open, as
@@ -39,8 +66,13 @@ TEST(PowerCut, LeavesTheDatabaseWithWhatWasWrittenBeforeIt) {
         .GetNetworkVariables()
         .ItemByIndex(34)
         .PutValue("22.75");
-    // The promised time, ten times over: there is nothing to wait for but the clock.
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    // The program's flush commits the journal: the cut comes then, or after the promised time ten times
+    // over, when the flush never came.
+    const long committed = CommittedTransactions(disk.Path());
+    ASSERT_GE(committed, 0) << "the journal of " << disk.Path() << " cannot be read";
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    while (CommittedTransactions(disk.Path()) == committed && std::chrono::steady_clock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));  // the pace of looking, not a wait for it
     ASSERT_TRUE(disk.PowerCut()) << disk.WhyNot();
   }
   ASSERT_TRUE(disk.Remount()) << disk.WhyNot();

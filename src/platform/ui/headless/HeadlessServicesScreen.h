@@ -19,10 +19,6 @@ class HeadlessScreen : public Screen {
     pointerHistory_.push_back(pointer);
   }
 
-  void SetPixels(int wide, int high) {
-    pixelsWide_ = wide;
-    pixelsHigh_ = high;
-  }
   void SetTwipsPerPixel(int x, int y) {
     twipsPerPixelX_ = x;
     twipsPerPixelY_ = y;

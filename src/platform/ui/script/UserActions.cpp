@@ -1,8 +1,8 @@
 #include "platform/ui/script/UserActions.h"
 
-#include <fstream>
 #include <optional>
 
+#include "platform/WriteOutputFile.h"
 #include "platform/eventloop/EventLoop.h"
 #include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/ui/Application.h"
@@ -287,10 +287,8 @@ void UserActions::Check(const UserAction& action) {
 }
 
 void UserActions::WriteSnapshot(const UserAction& action) const {
-  std::ofstream out(action.rest, std::ios::binary | std::ios::trunc);
-  out << SnapshotText();
-  out.close();
-  if (!out) throw ActionRefused(action.line, "the snapshot cannot be written to " + action.rest);
+  if (!platform::WriteOutputFile(action.rest, SnapshotText()))
+    throw ActionRefused(action.line, "the snapshot cannot be written to " + action.rest);
 }
 
 }  // namespace ui
