@@ -32,7 +32,6 @@ registry     src/platform/com/ClassRegistration.cpp   the COM classes'"'"' key
 # rule, file: the uses outside their home that the "one home per fact" rework removes, and why each stands.
 allowed='
 environment  src/platform/ui/qt/QtApplicationStart.cpp  hands Qt its platform and runtime folder through the environment
-environment  src/platform/ui/qt/QtUiPlatform.cpp        decides "is there a display", tells Qt through the environment
 environment  src/server/dbus/BusDirector.cpp            passes the director'"'"'s display on to the bus
 environment  src/server/dbus/PlugInServer.cpp           reads the address of the bus that started the program
 registry     src/framework/CRegistry.cpp                the settings key spells the program name again
