@@ -1,14 +1,14 @@
 #include "framework/LNSPlugInAPI.h"
 
-#include "framework/HostErrors.h"
 #include "framework/NetworkRegistration.h"
 #include "framework/PlugInMessages.h"
-#include "framework/ProgressPlacement.h"
-#include "framework/TypeFiles.h"
-#include "framework/fProgress.h"
+#include "mainwindow/device/ProgressPlacement.h"
+#include "mainwindow/device/fProgress.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/ResumeNext.h"
 #include "program/Program.h"
+#include "services/HostErrors.h"
+#include "services/TypeFiles.h"
 
 namespace qvr {
 

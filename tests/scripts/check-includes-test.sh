@@ -21,7 +21,7 @@ planted=(
   "$(plant src/devicemodel/HelpPane.cpp '  #  include "mainwindow/fMain.h"')" # a cycle, spelt apart
   "$(plant src/texts/Language.h '#include <framework/CRegistry.h>')"         # angle brackets
   "$(plant src/platform/registry/StoreFile.cpp '#include <sqlite3.h>')"      # SQLite past its wrapper
-  "$(plant tests/platform/lns/LnsObjectServerTest.cpp '#include "framework/PlugInIdentity.h"')" # a test's library
+  "$(plant tests/platform/lns/LnsObjectServerTest.cpp '#include "identity/PlugInIdentity.h"')" # a test's library
   "$(plant src/newfolder/Thing.cpp '#include "platform/Error.h"')"           # an undeclared folder
 )
 output=$(bash "$copy/scripts/check-includes.sh" "$copy") && { echo "the planted includes passed"; exit 1; }

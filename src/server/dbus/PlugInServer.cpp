@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "framework/LNSPlugInAPI.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "mainwindow/fMain.h"
 #include "platform/Error.h"
 #include "platform/com/PrivateBus.h"
 #include "platform/com/ServiceFile.h"
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 #include "program/Program.h"
 #include "server/dbus/BusNames.h"
 #include "server/dbus/Introspection.h"

@@ -1,4 +1,4 @@
-#include "framework/CRegistry.h"
+#include "services/CRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 
 #include "TempMachineRoot.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/registry/RegistryStore.h"
 
 namespace framework_test {

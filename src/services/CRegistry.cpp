@@ -1,6 +1,6 @@
-#include "framework/CRegistry.h"
+#include "services/CRegistry.h"
 
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/Error.h"
 
 namespace qvr {
