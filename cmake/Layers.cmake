@@ -40,7 +40,7 @@ qvr_layer(formats     LIBRARY qvr_formats USES platform platform/runtime)
 # The identity is constants only; it goes with the lowest library of the system.
 qvr_layer(identity    LIBRARY qvr_texts USES platform/runtime)
 qvr_layer(texts       LIBRARY qvr_texts USES platform platform/runtime platform/ui)
-qvr_layer(datapoints  LIBRARY qvr_system USES platform platform/runtime platform/ui platform/lns identity)
+qvr_layer(datapoints  LIBRARY qvr_system USES platform platform/runtime platform/ui platform/lns identity texts)
 qvr_layer(program     LIBRARY qvr_system
           USES platform/runtime platform/ui platform/lns platform/registry texts datapoints)
 qvr_layer(services    LIBRARY qvr_system

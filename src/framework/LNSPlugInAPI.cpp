@@ -12,14 +12,6 @@
 
 namespace qvr {
 
-namespace {
-
-// The director's commands that (de)register the plug-in in the open network rather than name an object.
-constexpr std::int32_t kRegisterCommand = 50;
-constexpr std::int32_t kDeregisterCommand = 51;
-
-}  // namespace
-
 LNSPlugInAPI::LNSPlugInAPI(Program& program) : program_(program) {
   FrameworkState& state = program_.framework;
   if (state.InstanceCount == 0) {
