@@ -13,9 +13,7 @@
 #include <string>
 #include <thread>
 
-#include "framework/CRegistry.h"
-#include "framework/PlugInIdentity.h"
-#include "framework/TypeFiles.h"
+#include "identity/PlugInIdentity.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
 #include "mainwindow/fMain.h"
 #include "platform/MachineRoot.h"
@@ -27,6 +25,8 @@
 #include "platform/ui/headless/HeadlessFormBackend.h"
 #include "platform/ui/headless/HeadlessServices.h"
 #include "program/Program.h"
+#include "services/CRegistry.h"
+#include "services/TypeFiles.h"
 
 namespace {
 

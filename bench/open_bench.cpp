@@ -10,8 +10,8 @@
 
 #include "ProgramFixture.h"
 #include "framework/LNSPlugInAPI.h"
-#include "framework/TypeFiles.h"
 #include "platform/ui/script/UserActions.h"
+#include "services/TypeFiles.h"
 
 namespace {
 

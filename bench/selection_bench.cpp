@@ -6,12 +6,12 @@
 #include <cstdint>
 
 #include "ProgramFixture.h"
-#include "framework/TypeFiles.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
 #include "mainwindow/fMain.h"
 #include "platform/MachineRoot.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/lns/sim/ScaleNetwork.h"
+#include "services/TypeFiles.h"
 
 namespace {
 

@@ -20,43 +20,53 @@ qvr_layer(platform/runtime   LIBRARY qvr_platform_base USES platform)
 qvr_layer(platform/eventloop LIBRARY qvr_platform_base USES platform platform/runtime)
 qvr_layer(platform/sqlite    LIBRARY qvr_platform_base USES platform platform/runtime platform/eventloop)
 qvr_layer(platform/registry  LIBRARY qvr_registry USES platform platform/runtime platform/sqlite)
-qvr_layer(platform/ui        LIBRARY qvr_ui USES platform platform/runtime platform/eventloop
-          PARTS headless script)
+qvr_layer(platform/ui        LIBRARY qvr_ui USES platform platform/runtime platform/eventloop)
+# The headless back end, and above it the scripted runs that drive it: one way, one library.
+qvr_layer(platform/ui/headless LIBRARY qvr_ui USES platform platform/runtime platform/eventloop platform/ui)
+qvr_layer(platform/ui/script LIBRARY qvr_ui
+          USES platform platform/runtime platform/eventloop platform/ui platform/ui/headless)
 qvr_layer(platform/lns       LIBRARY qvr_lns
           USES platform platform/runtime platform/eventloop platform/sqlite platform/registry
           PARTS resources sim storage types)
 qvr_layer(platform/com       LIBRARY qvr_com USES platform platform/runtime platform/registry)
-qvr_layer(platform/ui/qt     LIBRARY qvr_ui_qt USES platform platform/runtime platform/eventloop platform/ui
+qvr_layer(platform/ui/qt     LIBRARY qvr_ui_qt
+          USES platform platform/runtime platform/eventloop platform/ui platform/ui/headless
           LINKS Qt6::Widgets Qt6::PrintSupport)
 
 # The pure formats of the system's files and names: no state, no window, no device.
 qvr_layer(formats     LIBRARY qvr_formats USES platform platform/runtime)
 
-# The system. The texts stand below it; its other folders still call one another (docs/ARCHITECTURE.md,
-# "Dependencies"), so they make one library.
+# The system, one way from bottom to top: the plug-in's identity and the texts; the data-point tables;
+# the program-wide state (Program) that every subsystem reads; the framework's services (registry wrapper,
+# resource catalogue, host errors); the device model; the main window and its windows; the plug-in object,
+# start-up and registration (framework) on top. The folders make one library because the windows' folders
+# define Program's window accessors (docs/ARCHITECTURE.md, "Dependencies").
+# The identity is constants only; it goes with the lowest library of the system.
+qvr_layer(identity    LIBRARY qvr_texts USES platform/runtime)
 qvr_layer(texts       LIBRARY qvr_texts USES platform platform/runtime platform/ui)
-qvr_layer(datapoints  LIBRARY qvr_system
-          USES platform platform/runtime platform/ui platform/lns framework program)
+qvr_layer(datapoints  LIBRARY qvr_system USES platform platform/runtime platform/ui platform/lns identity texts)
+qvr_layer(program     LIBRARY qvr_system
+          USES platform/runtime platform/ui platform/lns platform/registry texts datapoints)
+qvr_layer(services    LIBRARY qvr_system
+          USES platform platform/runtime platform/ui platform/lns platform/registry texts identity program)
 qvr_layer(devicemodel LIBRARY qvr_system
-          USES platform platform/runtime platform/ui platform/registry framework datapoints program)
+          USES platform platform/runtime platform/ui platform/registry identity datapoints program services)
+qvr_layer(mainwindow  LIBRARY qvr_system
+          USES platform platform/runtime platform/ui platform/lns platform/registry texts formats identity
+               datapoints program services devicemodel
+          PARTS apply design device editors files monitoring)
 qvr_layer(framework   LIBRARY qvr_system
           USES platform platform/runtime platform/ui platform/lns platform/registry platform/com texts formats
-               datapoints devicemodel mainwindow program)
-qvr_layer(mainwindow  LIBRARY qvr_system
-          USES platform platform/runtime platform/ui platform/lns platform/registry texts formats framework
-               datapoints devicemodel program
-          PARTS apply design device editors files monitoring)
-qvr_layer(program     LIBRARY qvr_system
-          USES platform/runtime platform/ui platform/lns platform/registry texts framework datapoints devicemodel
-               mainwindow)
+               identity datapoints program services devicemodel mainwindow)
 
 # Above the system: the lns tool, the COM substitute's D-Bus side and the programs' main().
 qvr_layer(tools/lns   LIBRARY qvr_lnstool
-          USES platform platform/eventloop platform/ui platform/lns platform/registry platform/com framework
+          USES platform platform/eventloop platform/ui platform/ui/headless platform/ui/script platform/lns platform/registry platform/com framework
                mainwindow program)
 qvr_layer(server/dbus LIBRARY qvr_com_dbus
-          USES platform platform/ui platform/com tools/lns framework mainwindow program LINKS Qt6::DBus)
-qvr_layer(app USES platform platform/ui platform/ui/qt tools/lns server/dbus framework program)
+          USES platform platform/ui platform/com tools/lns identity framework mainwindow program LINKS Qt6::DBus)
+qvr_layer(app USES platform platform/ui platform/ui/headless platform/ui/script platform/ui/qt tools/lns server/dbus
+                   identity framework program)
 
 qvr_test_folder(support LINKS qvr_platform_base)
 qvr_test_folder(systemsupport LINKS qvr_system)

@@ -26,7 +26,7 @@ program-file src/platform/MachineRoot.cpp             platform::RunningProgramFi
 file-write   src/platform/WriteFileWhole.cpp          platform::WriteFileWhole, for the files the system keeps
 file-write   src/platform/WriteOutputFile.cpp         platform::WriteOutputFile, for an output the user names
 registry     src/platform/registry/MachineSetup.h     the machine'"'"'s keys and value names
-registry     src/framework/PlugInIdentity.h           the plug-in'"'"'s own key
+registry     src/identity/PlugInIdentity.h           the plug-in'"'"'s own key
 registry     src/platform/com/ClassRegistration.cpp   the COM classes'"'"' key
 '
 # rule, file: the uses outside their home that the "one home per fact" rework removes, and why each stands.
@@ -34,7 +34,7 @@ allowed='
 environment  src/platform/ui/qt/QtApplicationStart.cpp  hands Qt its platform and runtime folder through the environment
 environment  src/server/dbus/BusDirector.cpp            passes the director'"'"'s display on to the bus
 environment  src/server/dbus/PlugInServer.cpp           reads the address of the bus that started the program
-registry     src/framework/CRegistry.cpp                the settings key spells the program name again
+registry     src/services/CRegistry.cpp                the settings key spells the program name again
 '
 
 {

@@ -18,16 +18,16 @@
 #include <vector>
 
 #include "framework/PlugInClass.h"
-#include "framework/PlugInIdentity.h"
 #include "framework/StartUp.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/Error.h"
 #include "platform/MachineRoot.h"
 #include "platform/WriteOutputFile.h"
 #include "platform/ui/headless/HeadlessFormBackend.h"
 #include "platform/ui/headless/HeadlessProgramServices.h"
+#include "platform/ui/ScriptStops.h"
 #include "platform/ui/headless/UnattendedServices.h"
 #include "platform/ui/script/HeadlessRunScript.h"
-#include "platform/ui/script/HeadlessServicesScript.h"
 #include "platform/ui/script/UserActions.h"
 #include "program/Program.h"
 #ifdef QVR_PLUGIN_WITH_QT

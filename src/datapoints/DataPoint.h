@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "texts/TableRows.h"
+
 namespace ui {
 class TextBox;
 }
@@ -39,9 +41,9 @@ struct DataPoint {
 
 // The tables with their counts of rows in use (rows 0 to count - 1).
 struct DataPointTables {
-  std::array<DataPoint, 57> NciTable;
-  std::array<DataPoint, 26> NviTable;
-  std::array<DataPoint, 21> NvoTable;
+  std::array<DataPoint, kNciRows + 1> NciTable;
+  std::array<DataPoint, kNviRows + 1> NviTable;
+  std::array<DataPoint, kNvoRows + 1> NvoTable;
   std::int16_t NciCount = 0;
   std::int16_t NviCount = 0;
   std::int16_t NvoCount = 0;

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/Error.h"
 #include "platform/runtime/RuntimeErrors.h"
 

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "datapoints/NvRows.h"
+#include "texts/TableRows.h"
 
 namespace qvr {
 
@@ -10,7 +11,7 @@ constexpr std::int16_t kNone = kNotInSmallLayout;
 
 // The network-variable inputs: row number, name, block, NV index (large, small), tag. Row 11's tag is 170,
 // not 141; the space-comfort rows 15 to 24 exist only on QVR-L2, whose NV index 24 is row 16's.
-constexpr std::array<NvRow, 25> kRows{{
+constexpr std::array<NvRow, kNviRows> kRows{{
     /*  0 */ {"nviOcManOverride", "OccupController", 9, 9, 130},
     /*  1 */ {"nviOcSecondary", "OccupController", 10, 10, 131},
     /*  2 */ {"nviOcOccupancy", "OccupController", 8, 8, 132},
@@ -38,8 +39,8 @@ constexpr std::array<NvRow, 25> kRows{{
     /* 24 */ {"nviDewPtSensor", "SCC", 33, kNone, 159},
 }};
 
-constexpr std::array<int, 25> kLargeOrder{15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 0, 1, 2,
-                                          3,  6,  7,  8,  9,  14, 10, 11, 12, 13, 4, 5};
+constexpr std::array<int, kNviRows> kLargeOrder{15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 0, 1, 2,
+                                                3,  6,  7,  8,  9,  14, 10, 11, 12, 13, 4, 5};
 constexpr std::array<int, 15> kSmallOrder{0, 1, 2, 3, 6, 7, 8, 9, 14, 10, 11, 12, 13, 4, 5};
 
 constexpr NvRowSet kInputRows{kRows, kLargeOrder, kSmallOrder};

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "datapoints/NvRows.h"
+#include "texts/TableRows.h"
 
 namespace qvr {
 
@@ -10,7 +11,7 @@ constexpr std::int16_t kNone = kNotInSmallLayout;
 
 // The network-variable outputs: row number, name, block, NV index (large, small), tag (200 + row). The
 // space-comfort rows 9 to 19 exist only on QVR-L2; QVR-L1's switch sits at 25 and 26.
-constexpr std::array<NvRow, 20> kRows{{
+constexpr std::array<NvRow, kNvoRows> kRows{{
     /*  0 */ {"nvoOcLampValue", "OccupController", 12, 12, 200},
     /*  1 */ {"nvoOcSetting", "OccupController", 13, 13, 201},
     /*  2 */ {"nvoOsSWOccup", "OccupSensor", 7, 7, 202},
@@ -34,8 +35,8 @@ constexpr std::array<NvRow, 20> kRows{{
 }};
 
 // QVR-L2 reads the space-comfort block first.
-constexpr std::array<int, 20> kLargeOrder{9,  10, 11, 12, 13, 14, 15, 16, 17, 18,
-                                          19, 0,  1,  2,  3,  4,  5,  6,  7,  8};
+constexpr std::array<int, kNvoRows> kLargeOrder{9,  10, 11, 12, 13, 14, 15, 16, 17, 18,
+                                                19, 0,  1,  2,  3,  4,  5,  6,  7,  8};
 constexpr std::array<int, 9> kSmallOrder{0, 1, 2, 3, 4, 5, 6, 7, 8};
 
 constexpr NvRowSet kOutputRows{kRows, kLargeOrder, kSmallOrder};

@@ -1,4 +1,5 @@
 #include "datapoints/PropertyRows.h"
+#include "texts/TableRows.h"
 
 #include <array>
 #include <cstddef>
@@ -11,7 +12,7 @@ constexpr bool kGeneral = true;
 constexpr bool kDeviceSpecific = false;
 
 // On QVR-L1 the switch is block 6, because those models lack the space-comfort block "SCC".
-constexpr std::array<PropertyRow, 56> kRows{{
+constexpr std::array<PropertyRow, kNciRows> kRows{{
     /*  0 */ {"SCPTprimeVal", "OccupController", "F:3/C:0:155", nullptr, kGeneral},
     /*  1 */ {"SCPTsecondVal", "OccupController", "F:3/C:0:156", nullptr, kGeneral},
     /*  2 */ {"SCPTholdTime", "OccupController", "F:3/C:0:91", nullptr, kGeneral},

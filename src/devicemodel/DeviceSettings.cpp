@@ -1,9 +1,9 @@
 #include "devicemodel/DeviceSettings.h"
 
-#include "framework/CRegistry.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/registry/MachineSetup.h"
 #include "program/Program.h"
+#include "services/CRegistry.h"
 
 namespace qvr {
 

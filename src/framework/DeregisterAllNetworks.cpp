@@ -5,8 +5,8 @@
 
 #include "framework/NetworkRegistration.h"
 #include "framework/NetworkRegistrationParts.h"
-#include "framework/fProgress.h"
 #include "mainwindow/device/ProgressWindows.h"
+#include "mainwindow/device/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
 #include "mainwindow/fMain.h"
 #include "platform/lns/LnsObjectModel.h"

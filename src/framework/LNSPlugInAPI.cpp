@@ -1,24 +1,16 @@
 #include "framework/LNSPlugInAPI.h"
 
-#include "framework/HostErrors.h"
 #include "framework/NetworkRegistration.h"
 #include "framework/PlugInMessages.h"
-#include "framework/ProgressPlacement.h"
-#include "framework/TypeFiles.h"
-#include "framework/fProgress.h"
+#include "mainwindow/device/ProgressPlacement.h"
+#include "mainwindow/device/fProgress.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/ResumeNext.h"
 #include "program/Program.h"
+#include "services/HostErrors.h"
+#include "services/TypeFiles.h"
 
 namespace qvr {
-
-namespace {
-
-// The director's commands that (de)register the plug-in in the open network rather than name an object.
-constexpr std::int32_t kRegisterCommand = 50;
-constexpr std::int32_t kDeregisterCommand = 51;
-
-}  // namespace
 
 LNSPlugInAPI::LNSPlugInAPI(Program& program) : program_(program) {
   FrameworkState& state = program_.framework;

@@ -19,6 +19,10 @@ class Program;
 // name as source (see HostErrors.h). Window sizes and positions are in pixels.
 class LNSPlugInAPI {
  public:
+  // The director's commands that (de)register the plug-in in the open network rather than open a device.
+  static constexpr std::int32_t kRegisterCommand = 50;
+  static constexpr std::int32_t kDeregisterCommand = 51;
+
   explicit LNSPlugInAPI(Program& program);
   ~LNSPlugInAPI();
   LNSPlugInAPI(const LNSPlugInAPI&) = delete;

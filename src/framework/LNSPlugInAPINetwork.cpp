@@ -1,9 +1,9 @@
 // The network properties of the plug-in object: which network the director works on, and how the Object
 // Server reaches it.
-#include "framework/HostErrors.h"
 #include "framework/LNSPlugInAPI.h"
 #include "framework/PlugInMessages.h"
 #include "program/Program.h"
+#include "services/HostErrors.h"
 
 namespace qvr {
 

@@ -3,14 +3,14 @@
 #include <cmath>
 #include <cstdint>
 
-#include "framework/HostErrors.h"
 #include "framework/LNSPlugInAPI.h"
-#include "framework/PlugInIdentity.h"
 #include "framework/PlugInMessages.h"
+#include "identity/PlugInIdentity.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/ResumeNext.h"
 #include "platform/ui/Utf8.h"
 #include "program/Program.h"
+#include "services/HostErrors.h"
 
 namespace qvr {
 

@@ -1,9 +1,9 @@
-#include "framework/CRegistry.h"
 #include "framework/DeregisterAllNetworks.h"
 #include "framework/MachineRegistration.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/runtime/ResumeNext.h"
 #include "program/Program.h"
+#include "services/CRegistry.h"
 #include "texts/FrameworkMessages.h"
 
 namespace qvr {

@@ -1,12 +1,12 @@
 #include "framework/MachineRegistration.h"
 
-#include "framework/CRegistry.h"
 #include "framework/MachineRegistrationValues.h"
 #include "framework/PlugInClass.h"
-#include "framework/PlugInIdentity.h"
-#include "framework/TypeFiles.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/runtime/ResumeNext.h"
 #include "program/Program.h"
+#include "services/CRegistry.h"
+#include "services/TypeFiles.h"
 #include "texts/FrameworkMessages.h"
 #include "texts/Language.h"
 

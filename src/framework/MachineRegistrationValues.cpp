@@ -3,7 +3,7 @@
 #include <cctype>
 #include <limits>
 
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/runtime/SplitAt.h"
 
 namespace qvr {

@@ -3,13 +3,13 @@
 #include <stdexcept>
 #include <string>
 
-#include "framework/CRegistry.h"
 #include "framework/NetworkRegistrationParts.h"
-#include "framework/TypeFiles.h"
 #include "platform/registry/MachineSetup.h"
 #include "platform/runtime/Present.h"
 #include "platform/runtime/ResumeNext.h"
 #include "program/Program.h"
+#include "services/CRegistry.h"
+#include "services/TypeFiles.h"
 
 namespace qvr {
 

@@ -4,12 +4,12 @@
 
 #include "framework/DisplayNames.h"
 #include "framework/NetworkRegistrationParts.h"
-#include "framework/PlugInIdentity.h"
-#include "framework/TypeFiles.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
 #include "platform/runtime/ResumeNext.h"
 #include "program/Program.h"
+#include "services/TypeFiles.h"
 
 namespace qvr {
 

@@ -4,10 +4,10 @@
 
 #include "framework/NetworkRegistration.h"
 #include "framework/NetworkRegistrationParts.h"
-#include "framework/TypeFiles.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/ResumeNext.h"
 #include "program/Program.h"
+#include "services/TypeFiles.h"
 
 namespace qvr {
 

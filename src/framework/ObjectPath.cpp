@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "formats/ObjectPathParts.h"
-#include "framework/HostErrors.h"
 #include "platform/lns/LnsError.h"
 #include "platform/runtime/ResumeNext.h"
+#include "services/HostErrors.h"
 
 namespace qvr {
 

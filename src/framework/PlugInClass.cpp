@@ -1,6 +1,6 @@
 #include "framework/PlugInClass.h"
 
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/Error.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/com/ClassRegistration.h"

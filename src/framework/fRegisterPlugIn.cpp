@@ -1,7 +1,7 @@
 #include "framework/fRegisterPlugIn.h"
 
 #include "framework/MachineRegistration.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "mainwindow/fMain.h"
 #include "program/Program.h"
 

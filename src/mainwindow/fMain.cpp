@@ -1,9 +1,9 @@
 #include "mainwindow/fMain.h"
 
-#include "framework/ProgressPlacement.h"
-#include "framework/fProgress.h"
 #include "mainwindow/apply/fStatus.h"
 #include "mainwindow/design/SetLanguageTexts.h"
+#include "mainwindow/device/ProgressPlacement.h"
+#include "mainwindow/device/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
 #include "platform/runtime/ResumeNext.h"
 #include "program/Program.h"
@@ -93,6 +93,15 @@ void fMain::Form_Resize() {
     const auto& device = program_.framework.CurrentDevice;
     SetCaption(WindowState() == ui::vbMinimized && device ? device->GetName() : kCaption);
   });
+}
+
+// The main window is created on first use, like every single-instance window; its folder defines the
+// accessors so that the program-wide state below the windows never includes them.
+qvr::fMain& Program::fMain() {
+  return Windows().Get<qvr::fMain>(*this);
+}
+ModelView& Program::ModelWindow() {
+  return fMain();
 }
 
 }  // namespace qvr

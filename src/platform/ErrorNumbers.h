@@ -27,6 +27,11 @@ inline constexpr long kErrIndexOutOfBounds = 35600;    // "Index out of bounds"
 inline constexpr long kErrElementNotFound = 35601;     // "Element not found"
 inline constexpr long kErrKeyNotUnique = 35602;        // "Key is not unique in collection"
 
+// COM's numbers: a failure with no more to say (E_FAIL), and the registry wrapper's refused write (the
+// object-error base plus 513).
+inline constexpr long kErrFail = -2147467259;
+inline constexpr long kErrRegistryWriteRefused = -2147220991;
+
 // The numbers the plug-in object raises to its host.
 inline constexpr long kErrRegistrationFailed = 20000;   // the commands could not be registered in the network
 inline constexpr long kErrReadOnlyProperty = 20002;     // a fixed value, or the size of a fixed-border window

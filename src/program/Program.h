@@ -9,10 +9,6 @@
 #include <vector>
 
 #include "datapoints/DataPoint.h"
-#include "devicemodel/DeviceModelState.h"
-#include "framework/CommandTable.h"
-#include "framework/TypeFiles.h"
-#include "mainwindow/MainWindowState.h"
 #include "platform/lns/LnsAppDevice.h"
 #include "platform/lns/LnsNetwork.h"
 #include "platform/lns/LnsObjectServer.h"
@@ -23,6 +19,10 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/FormRegistry.h"
 #include "platform/ui/Services.h"
+#include "program/CommandTable.h"
+#include "program/DeviceModelState.h"
+#include "program/MainWindowState.h"
+#include "program/TypeFileTable.h"
 #include "texts/TextTables.h"
 
 namespace qvr {
@@ -78,7 +78,8 @@ class Program {
   // The machine root's registry store on the connection the program keeps.
   reg::MachineRegistry& Registry() { return registry_; }
 
-  // The single-instance windows; each accessor creates the window on first use and loads it.
+  // The single-instance windows; each accessor creates the window on first use and loads it. The
+  // windows' own folders define these, so that the state every subsystem reads never includes a window.
   qvr::fMain& fMain();
   qvr::fProgress& fProgress();
   qvr::fStartbild& fStartbild();

@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+#include "texts/TableRows.h"
+
 namespace qvr::text_data {
 
 // A network variable's help: label, type line, "(name)" line, then the description.
@@ -24,9 +26,9 @@ struct NciHelpRow {
   std::string_view description;
 };
 
-inline constexpr std::size_t kNciHelpRows = 56;
-inline constexpr std::size_t kNviHelpRows = 25;
-inline constexpr std::size_t kNvoHelpRows = 20;
+inline constexpr std::size_t kNciHelpRows = kNciRows;
+inline constexpr std::size_t kNviHelpRows = kNviRows;
+inline constexpr std::size_t kNvoHelpRows = kNvoRows;
 
 std::span<const NciHelpRow, kNciHelpRows> EnglishNciHelpRows();
 std::span<const NvHelpRow, kNviHelpRows> EnglishNviHelpRows();

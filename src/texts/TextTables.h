@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "texts/Language.h"
+#include "texts/TableRows.h"
 
 namespace qvr {
 
@@ -17,9 +18,9 @@ struct TextTables {
   std::array<std::string, 49> MsgMain;       // main window, its dialogs and the print-out
   std::array<std::string, 33> MsgFramework;  // registration, deregistration, LNS database set-up
   std::array<std::string, 11> MsgPlugInAPI;  // status lines of the plug-in object, errors to the host
-  std::array<std::string, 57> HelpTextNci;   // one per NciTable row
-  std::array<std::string, 26> HelpTextNvi;   // one per NviTable row
-  std::array<std::string, 21> HelpTextNvo;   // one per NvoTable row
+  std::array<std::string, kNciRows + 1> HelpTextNci;  // one per NciTable row
+  std::array<std::string, kNviRows + 1> HelpTextNvi;  // one per NviTable row
+  std::array<std::string, kNvoRows + 1> HelpTextNvo;  // one per NvoTable row
 };
 
 // Fills the tables in `language`, as the main window does once when it loads:

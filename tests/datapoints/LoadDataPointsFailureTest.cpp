@@ -6,7 +6,7 @@
 
 #include "DemoDevices.h"
 #include "TableChecks.h"
-#include "datapoints/LoadDataPoints.h"
+#include "mainwindow/device/LoadDataPoints.h"
 
 namespace datapoints_test {
 namespace {

@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "LnsSendFixture.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/Spawn.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "ProgramRun.h"
 #include "TempMachineRoot.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 
 namespace {
 

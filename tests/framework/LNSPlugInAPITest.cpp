@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "PlugInFixture.h"
-#include "framework/fProgress.h"
+#include "mainwindow/device/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
 #include "mainwindow/fMain.h"
 #include "platform/Error.h"

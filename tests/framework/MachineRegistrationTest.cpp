@@ -5,10 +5,10 @@
 
 #include "StandAloneTestSupport.h"
 #include "framework/MachineRegistration.h"
-#include "framework/PlugInIdentity.h"
-#include "framework/TypeFiles.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/lns/resources/ResourceCatalog.h"
 #include "platform/registry/MachineSetup.h"
+#include "services/TypeFiles.h"
 
 namespace framework_test {
 namespace {

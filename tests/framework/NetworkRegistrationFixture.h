@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "PlugInFixture.h"
-#include "framework/fProgress.h"
+#include "mainwindow/device/fProgress.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/registry/MachineSetup.h"
 

@@ -8,9 +8,9 @@
 
 #include "ProgramFixture.h"
 #include "framework/LNSPlugInAPI.h"
-#include "framework/TypeFiles.h"
 #include "platform/Error.h"
 #include "program/Program.h"
+#include "services/TypeFiles.h"
 
 namespace framework_test {
 

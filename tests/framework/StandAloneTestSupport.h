@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "ProgramFixture.h"
-#include "framework/CRegistry.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/registry/RegistryStore.h"
 #include "program/Program.h"
+#include "services/CRegistry.h"
 
 namespace framework_test {
 

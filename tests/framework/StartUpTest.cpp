@@ -5,9 +5,9 @@
 
 #include "StandAloneTestSupport.h"
 #include "TempMachineRoot.h"
-#include "framework/PlugInIdentity.h"
 #include "framework/StartUp.h"
 #include "framework/fRegisterPlugIn.h"
+#include "identity/PlugInIdentity.h"
 #include "mainwindow/fMain.h"
 #include "platform/Error.h"
 #include "platform/com/ClassRegistration.h"

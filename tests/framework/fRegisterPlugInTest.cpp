@@ -5,8 +5,8 @@
 
 #include "Golden.h"
 #include "StandAloneTestSupport.h"
-#include "framework/PlugInIdentity.h"
 #include "framework/fRegisterPlugIn.h"
+#include "identity/PlugInIdentity.h"
 #include "mainwindow/fMain.h"
 #include "platform/ui/Snapshot.h"
 

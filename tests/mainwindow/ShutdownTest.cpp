@@ -6,7 +6,7 @@
 #include <string>
 
 #include "DemoMachineFixture.h"
-#include "framework/fProgress.h"
+#include "mainwindow/device/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
 #include "program/Program.h"
 

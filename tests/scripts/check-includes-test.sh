@@ -21,11 +21,11 @@ planted=(
   # Includes.
   "$(plant src/platform/lns/LnsError.h '#include "program/Program.h"')"     # the platform reaching up
   "$(plant src/devicemodel/HelpPane.cpp '  #  include "mainwindow/fMain.h"')" # a cycle, spelt apart
-  "$(plant src/texts/Language.h '#include <framework/CRegistry.h>')"         # angle brackets
+  "$(plant src/texts/Language.h '#include <services/CRegistry.h>')"         # angle brackets
   "$(plant src/platform/registry/StoreFile.cpp '#include <sqlite3.h>')"      # SQLite past its wrapper
-  "$(plant tests/platform/lns/LnsObjectServerTest.cpp '#include "framework/PlugInIdentity.h"')" # a test's library
+  "$(plant tests/platform/lns/LnsObjectServerTest.cpp '#include "identity/PlugInIdentity.h"')" # a test's library
   "$(plant src/platform/registry/KeyPath.cpp '#include "../../mainwindow/fMain.h"')" # a relative path up
-  "$(plant src/platform/lns/sim/DemoNetwork.cpp '#include "../../../framework/CRegistry.h"')" # from a part
+  "$(plant src/platform/lns/sim/DemoNetwork.cpp '#include "../../../services/CRegistry.h"')" # from a part
   "$(plant tests/platform/registry/MachineSetupTest.cpp '#include "../../../src/program/Program.h"')"
   "$(plant src/formats/ParameterFile.cpp '#include <../src/mainwindow/fMain.h>')" # climbing in angle brackets
   "$(plant tests/platform/registry/RegistryStoreFailureTest.cpp '#include <../../src/program/Program.h>')"
@@ -43,7 +43,7 @@ planted=(
   "$(plant src/framework/StartUp.cpp 'const QByteArray display = qgetenv("DISPLAY");')"
   "$(plant src/tools/lns/BusCommand.cpp 'const auto self = fs::read_symlink("/proc/self/exe");')"
   "$(plant src/mainwindow/files/fMainPrint.cpp 'std::ofstream out(file, std::ios::trunc);')"
-  "$(plant src/framework/TypeFiles.cpp 'store.DeleteKey(Hive::LocalMachine, "SOFTWARE\\LonWorks");')"
+  "$(plant src/services/TypeFiles.cpp 'store.DeleteKey(Hive::LocalMachine, "SOFTWARE\\LonWorks");')"
   "$(plant src/devicemodel/HelpPane.cpp 'const char* value = "sDecimal";')"
   "$(plant src/platform/lns/LnsError.h 'auto key = std::string("Software\\Echelon") + "\\x";')"
 )

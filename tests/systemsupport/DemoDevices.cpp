@@ -1,6 +1,6 @@
 #include "DemoDevices.h"
 
-#include "datapoints/LoadDataPoints.h"
+#include "mainwindow/device/LoadDataPoints.h"
 #include "mainwindow/fMain.h"
 #include "platform/MachineRoot.h"
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "framework/TypeFiles.h"
-#include "framework/fProgress.h"
+#include "mainwindow/device/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
 #include "platform/registry/MachineSetup.h"
 #include "platform/registry/RegistryStore.h"
 #include "program/Program.h"
+#include "services/TypeFiles.h"
 
 namespace testsupport {
 

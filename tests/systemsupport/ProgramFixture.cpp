@@ -1,13 +1,13 @@
 #include "ProgramFixture.h"
 
-#include "framework/CRegistry.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/MachineRoot.h"
 #include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/resources/ShippedResources.h"
 #include "platform/lns/sim/DemoNetwork.h"
 #include "platform/lns/sim/ModelTemplates.h"
 #include "platform/registry/MachineSetup.h"
+#include "services/CRegistry.h"
 
 namespace testsupport {
 

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "framework/ProgressPlacement.h"
-#include "framework/fProgress.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
 #include "mainwindow/apply/fMainApplyRun.h"
 #include "mainwindow/apply/fStatus.h"
+#include "mainwindow/device/ProgressPlacement.h"
 #include "mainwindow/device/ProgressWindows.h"
+#include "mainwindow/device/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
 #include "mainwindow/editors/ChangeMark.h"
 #include "mainwindow/fMain.h"

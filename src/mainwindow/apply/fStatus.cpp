@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/CRegistry.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "program/Program.h"
+#include "services/CRegistry.h"
 #include "texts/Language.h"
 #include "texts/MainMessages.h"
 #include "texts/WindowTexts.h"

@@ -1,7 +1,6 @@
 #include "mainwindow/design/SetLanguageTexts.h"
 
-#include "framework/CRegistry.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CommandButton.h"
@@ -13,6 +12,7 @@
 #include "platform/ui/StatusBar.h"
 #include "platform/ui/TextBox.h"
 #include "program/Program.h"
+#include "services/CRegistry.h"
 #include "texts/WindowTexts.h"
 
 namespace qvr {

@@ -1,6 +1,6 @@
 #include "mainwindow/device/ProgressWindows.h"
 
-#include "framework/fProgress.h"
+#include "mainwindow/device/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
 #include "program/Program.h"
 

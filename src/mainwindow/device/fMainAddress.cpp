@@ -5,8 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "framework/HostErrors.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "mainwindow/device/AbortableSteps.h"
 #include "mainwindow/device/RetryStep.h"
 #include "mainwindow/fMain.h"
@@ -14,6 +13,7 @@
 #include "platform/runtime/Present.h"
 #include "platform/runtime/SplitAt.h"
 #include "program/Program.h"
+#include "services/HostErrors.h"
 
 namespace qvr {
 

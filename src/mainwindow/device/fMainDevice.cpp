@@ -4,21 +4,21 @@
 #include <functional>
 #include <string>
 
-#include "datapoints/LoadDataPoints.h"
 #include "devicemodel/ApplyDeviceModel.h"
-#include "framework/TypeFiles.h"
-#include "framework/fProgress.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
 #include "mainwindow/apply/fMainApplyRows.h"
 #include "mainwindow/device/AbortableSteps.h"
+#include "mainwindow/device/LoadDataPoints.h"
 #include "mainwindow/device/ProgressWindows.h"
 #include "mainwindow/device/RetryStep.h"
+#include "mainwindow/device/fProgress.h"
 #include "mainwindow/fMain.h"
 #include "mainwindow/files/fAbout.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
 #include "platform/runtime/ResumeNext.h"
 #include "program/Program.h"
+#include "services/TypeFiles.h"
 #include "texts/MainMessages.h"
 
 namespace qvr {

@@ -3,11 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "framework/CatalogSession.h"
-#include "framework/PlugInIdentity.h"
-#include "framework/fProgress.h"
+#include "identity/PlugInIdentity.h"
 #include "mainwindow/device/AbortableSteps.h"
 #include "mainwindow/device/ProgressWindows.h"
+#include "mainwindow/device/fProgress.h"
 #include "mainwindow/fMain.h"
 #include "platform/Error.h"
 #include "platform/lns/LnsInterface.h"
@@ -15,6 +14,7 @@
 #include "platform/lns/resources/ProfileTemplates.h"
 #include "platform/runtime/Present.h"
 #include "program/Program.h"
+#include "services/CatalogSession.h"
 #include "texts/MainMessages.h"
 
 namespace qvr {

@@ -23,4 +23,8 @@ void fStartbild::Form_Load() {
   Move((screen.Width() - Width()) / 2, (screen.Height() - Height() + 15) / 2);
 }
 
+qvr::fStartbild& Program::fStartbild() {
+  return Windows().Get<qvr::fStartbild>(*this);
+}
+
 }  // namespace qvr

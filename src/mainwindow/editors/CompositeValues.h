@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "devicemodel/DeviceModelState.h"
+#include "program/DeviceModelState.h"
 
 namespace qvr {
 

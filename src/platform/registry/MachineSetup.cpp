@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "platform/Error.h"
+#include "platform/ErrorNumbers.h"
 #include "platform/registry/RegistryStore.h"
 #include "platform/registry/UserLocale.h"
 
@@ -10,21 +11,18 @@ namespace reg {
 
 namespace {
 
-// E_FAIL, as for any other failure to set up the machine.
-constexpr long kSetupFailed = -2147467259;
-
 void CreateFolder(const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error) {
-    throw platform::RaisedError(kSetupFailed, "InitMachineRoot",
+    throw platform::RaisedError(platform::kErrFail, "InitMachineRoot",
                                 "cannot create " + folder.string() + ": " + error.message());
   }
 }
 
 void AddText(RegistryStore& store, Hive hive, std::string_view key, std::string_view name, std::string text) {
   if (store.AddValueIfMissing(hive, key, name, RegValue{ValueType::Sz, std::move(text)}) != Status::Ok) {
-    throw platform::RaisedError(kSetupFailed, "InitMachineRoot", store.LastError());
+    throw platform::RaisedError(platform::kErrFail, "InitMachineRoot", store.LastError());
   }
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Error.h"
+#include "platform/ErrorNumbers.h"
 #include "platform/registry/KeyPath.h"
 #include "platform/registry/StoreFile.h"
 #include "platform/sqlite/Transaction.h"
@@ -15,9 +16,6 @@ namespace reg {
 namespace {
 
 using KeyNames = std::vector<std::string_view>;
-
-// E_FAIL: the store cannot be used at all.
-constexpr long kStoreOpenFailed = -2147467259;
 
 std::string_view HiveName(Hive hive) {
   return hive == Hive::LocalMachine ? "HKLM" : "HKCU";
@@ -121,13 +119,13 @@ RegistryStore::RegistryStore(const std::filesystem::path& file,
   std::error_code ignored;
   if (!std::filesystem::is_directory(file.parent_path().empty() ? "." : file.parent_path(), ignored)) {
     throw platform::RaisedError(
-        kStoreOpenFailed, "RegistryStore",
+        platform::kErrFail, "RegistryStore",
         "cannot open the registry store " + file.string() + ": its folder does not exist");
   }
   try {
     impl_ = std::make_unique<Impl>(connect());
   } catch (const sqlite::Error& failure) {
-    throw platform::RaisedError(kStoreOpenFailed, "RegistryStore",
+    throw platform::RaisedError(platform::kErrFail, "RegistryStore",
                                 std::string("cannot open the registry store ") + failure.what());
   }
 }

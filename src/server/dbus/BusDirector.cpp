@@ -9,7 +9,7 @@
 #include <QDir>
 #include <QMap>
 
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/Error.h"
 #include "platform/com/BusFolderLock.h"
 #include "platform/com/PrivateBus.h"

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "framework/LNSPlugInAPI.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "mainwindow/fMain.h"
 #include "platform/Error.h"
 #include "platform/com/PrivateBus.h"
 #include "platform/com/ServiceFile.h"
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 #include "program/Program.h"
 #include "server/dbus/BusNames.h"
 #include "server/dbus/Introspection.h"
@@ -26,9 +26,6 @@ namespace {
 constexpr int kBusCheckMs = 1000;
 // How often waiting calls look whether the program takes calls again.
 constexpr int kWaitingCheckMs = 50;
-// The commands that register and deregister the plug-in in the network: they open no device.
-constexpr std::int32_t kRegisterCommand = 50;
-constexpr std::int32_t kDeregisterCommand = 51;
 
 QString BusName() {
   return QString::fromStdString(BusNameOf(LocalServerClass{qvr::kProgId, qvr::kClassId}));
@@ -257,7 +254,8 @@ QDBusMessage PlugInServer::RunOnObject(Held& held, const QDBusMessage& call) {
     std::string objectName = args[2].toString().toStdString();
     object.SendCommand(commandId, objectClass, objectName);
     const auto& device = program_.framework.CurrentDevice;
-    const bool opensDevice = commandId != kRegisterCommand && commandId != kDeregisterCommand;
+    const bool opensDevice = commandId != qvr::LNSPlugInAPI::kRegisterCommand &&
+                             commandId != qvr::LNSPlugInAPI::kDeregisterCommand;
     return call.createReply(opensDevice && device ? QString::fromStdString(device->GetName()) : QString());
   });
 }

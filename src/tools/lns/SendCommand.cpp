@@ -14,7 +14,7 @@
 #include "platform/ui/UiPlatform.h"
 #include "platform/ui/headless/HeadlessFormBackend.h"
 #include "platform/ui/headless/HeadlessProgramServices.h"
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 #include "platform/ui/script/UserActions.h"
 #include "program/Program.h"
 #include "tools/lns/Commands.h"

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "platform/ui/MessageBox.h"
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 #include "platform/ui/script/UserAction.h"
 #include "tools/lns/WholeNumber.h"
 

@@ -4,11 +4,11 @@
 
 #include "DemoMachineFixture.h"
 #include "Golden.h"
-#include "framework/CRegistry.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "mainwindow/apply/fStatus.h"
 #include "platform/ui/Snapshot.h"
 #include "program/Program.h"
+#include "services/CRegistry.h"
 
 namespace mainwindow_test {
 

@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "DemoDevices.h"
-#include "framework/CRegistry.h"
-#include "framework/fProgress.h"
+#include "mainwindow/device/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
 #include "mainwindow/fMain.h"
 #include "platform/MachineRoot.h"
@@ -17,6 +16,7 @@
 #include "platform/registry/MachineSetup.h"
 #include "platform/ui/headless/HeadlessServices.h"
 #include "program/Program.h"
+#include "services/CRegistry.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <filesystem>
 
 #include "DemoMachineFixture.h"
-#include "framework/CRegistry.h"
-#include "framework/TypeFiles.h"
 #include "platform/registry/MachineSetup.h"
 #include "program/Program.h"
+#include "services/CRegistry.h"
+#include "services/TypeFiles.h"
 
 namespace mainwindow_test {
 

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "DemoMachineFixture.h"
-#include "framework/CRegistry.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "mainwindow/design/SetLanguageTexts.h"
 #include "program/Program.h"
+#include "services/CRegistry.h"
 #include "texts/WindowTexts.h"
 
 namespace editors_test {

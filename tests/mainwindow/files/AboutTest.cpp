@@ -6,11 +6,11 @@
 #include <string>
 
 #include "DemoMachineFixture.h"
-#include "framework/CRegistry.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "mainwindow/files/fAbout.h"
 #include "platform/lns/resources/ShippedResources.h"
 #include "platform/registry/MachineSetup.h"
+#include "services/CRegistry.h"
 #include "texts/Language.h"
 #include "texts/WindowTexts.h"
 

@@ -6,10 +6,10 @@
 
 #include "DemoMachineFixture.h"
 #include "Golden.h"
-#include "framework/CRegistry.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "mainwindow/files/fDruckmenue.h"
 #include "platform/ui/headless/HeadlessFormBackend.h"
+#include "services/CRegistry.h"
 
 namespace mainwindow_test {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "DemoDevices.h"
-#include "framework/fProgress.h"
+#include "mainwindow/device/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
 #include "mainwindow/fMain.h"
 #include "platform/ui/headless/HeadlessServices.h"

@@ -10,7 +10,7 @@
 #include "platform/ui/FormRegistry.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/UiError.h"
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 
 namespace ui_test {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 
 namespace ui {
 

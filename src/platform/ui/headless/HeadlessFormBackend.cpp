@@ -3,7 +3,7 @@
 #include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 
 namespace ui {
 

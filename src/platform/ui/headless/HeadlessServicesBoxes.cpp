@@ -1,6 +1,6 @@
 #include "platform/ui/headless/HeadlessServicesBoxes.h"
 
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 
 namespace ui {
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
 #include "platform/ui/headless/UnattendedServices.h"
 
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 
 namespace ui {
 

@@ -4,11 +4,11 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "platform/ui/ScriptStops.h"
 #include "platform/ui/qt/QtApplicationStart.h"
 #include "platform/ui/qt/QtFormBackend.h"
 #include "platform/ui/qt/QtPrintOutput.h"
 #include "platform/ui/qt/QtServices.h"
-#include "platform/ui/script/HeadlessServicesScript.h"
 
 namespace ui {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/Error.h"
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 
 namespace ui {
 

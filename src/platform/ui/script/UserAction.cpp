@@ -3,7 +3,7 @@
 #include <charconv>
 #include <map>
 
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 
 namespace ui {
 

@@ -6,7 +6,7 @@
 #include "platform/ui/Control.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/TabControl.h"
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 
 namespace ui {
 

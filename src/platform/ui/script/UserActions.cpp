@@ -19,8 +19,8 @@
 #include "platform/ui/UpDown.h"
 #include "platform/ui/Utf8.h"
 #include "platform/ui/headless/HeadlessServicesBoxes.h"
+#include "platform/ui/ScriptStops.h"
 #include "platform/ui/script/HeadlessRunSnapshot.h"
-#include "platform/ui/script/HeadlessServicesScript.h"
 
 namespace ui {
 

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "platform/ui/headless/ConsoleMessageBoxes.h"
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 
 namespace {
 

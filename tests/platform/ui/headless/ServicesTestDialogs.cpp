@@ -7,7 +7,7 @@
 
 #include "TempMachineRoot.h"
 #include "platform/ui/headless/HeadlessServices.h"
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 
 namespace ui_test {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "../UiTestSupport.h"
 #include "platform/ui/headless/HeadlessServices.h"
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 
 namespace ui_test {
 namespace {

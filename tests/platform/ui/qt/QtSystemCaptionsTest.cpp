@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "TempMachineRoot.h"
-#include "framework/PlugInIdentity.h"
 #include "framework/fRegisterPlugIn.h"
+#include "identity/PlugInIdentity.h"
 #include "mainwindow/apply/fStatus.h"
 #include "mainwindow/fMain.h"
 #include "mainwindow/files/fAbout.h"

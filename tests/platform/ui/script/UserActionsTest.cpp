@@ -9,7 +9,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/TabControl.h"
 #include "platform/ui/TextBox.h"
-#include "platform/ui/script/HeadlessServicesScript.h"
+#include "platform/ui/ScriptStops.h"
 #include "platform/ui/script/UserActions.h"
 
 namespace {

@@ -1,6 +1,6 @@
-#include "framework/ProgressPlacement.h"
+#include "mainwindow/device/ProgressPlacement.h"
 
-#include "framework/fProgress.h"
+#include "mainwindow/device/fProgress.h"
 #include "mainwindow/device/fStartbild.h"
 #include "mainwindow/fMain.h"
 #include "program/Program.h"

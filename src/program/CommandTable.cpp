@@ -1,4 +1,4 @@
-#include "framework/CommandTable.h"
+#include "program/CommandTable.h"
 
 namespace qvr {
 

@@ -1,4 +1,4 @@
-#include "datapoints/LoadDataPoints.h"
+#include "mainwindow/device/LoadDataPoints.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "framework/fProgress.h"
+#include "mainwindow/device/fProgress.h"
 
 #include "mainwindow/device/fStartbild.h"
 #include "program/Program.h"
@@ -47,6 +47,10 @@ void fProgress::Form_Activate() {
 
 void fProgress::Form_Unload() {
   program_.Ui().Screen().SetMousePointer(kDefaultPointer);
+}
+
+qvr::fProgress& Program::fProgress() {
+  return Windows().Get<qvr::fProgress>(*this);
 }
 
 }  // namespace qvr

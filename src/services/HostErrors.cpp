@@ -1,6 +1,6 @@
-#include "framework/HostErrors.h"
+#include "services/HostErrors.h"
 
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/Error.h"
 
 namespace qvr {

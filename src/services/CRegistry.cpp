@@ -1,7 +1,8 @@
-#include "framework/CRegistry.h"
+#include "services/CRegistry.h"
 
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/Error.h"
+#include "platform/ErrorNumbers.h"
 
 namespace qvr {
 
@@ -99,7 +100,7 @@ bool CRegistry::SetStringValue(reg::Hive hive, const std::string& keyPath, const
 }
 
 void CRegistry::SetWriteRefused() {
-  err_.Number = kWriteRefused;
+  err_.Number = platform::kErrRegistryWriteRefused;
   err_.Source = kProjectName;
   err_.Description = "Application-defined or object-defined error";
 }

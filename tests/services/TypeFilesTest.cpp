@@ -8,11 +8,11 @@
 #include <string>
 
 #include "ProgramFixture.h"
-#include "framework/CRegistry.h"
-#include "framework/TypeFiles.h"
 #include "platform/lns/resources/ResourceCatalog.h"
 #include "platform/registry/MachineSetup.h"
 #include "program/Program.h"
+#include "services/CRegistry.h"
+#include "services/TypeFiles.h"
 #include "texts/TextTables.h"
 
 namespace framework_test {

@@ -1,13 +1,13 @@
-#include "framework/TypeFiles.h"
+#include "services/TypeFiles.h"
 
 #include <optional>
 #include <string>
 #include <system_error>
 
-#include "framework/CatalogSession.h"
 #include "platform/Error.h"
 #include "platform/lns/resources/ResourceCatalogStatus.h"
 #include "program/Program.h"
+#include "services/CatalogSession.h"
 #include "texts/FrameworkMessages.h"
 
 namespace qvr {

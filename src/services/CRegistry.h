@@ -17,9 +17,6 @@ namespace qvr {
 // program's MachineRegistry keeps the store's connection open).
 class CRegistry {
  public:
-  // The number a refused write leaves in the ErrObject (the object-error base plus 513).
-  static constexpr long kWriteRefused = -2147220991;
-
   // A refused write reports into `err` without raising.
   CRegistry(runtime::ErrObject& err, reg::MachineRegistry& registry);
 

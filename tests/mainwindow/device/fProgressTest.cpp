@@ -1,4 +1,4 @@
-#include "framework/fProgress.h"
+#include "mainwindow/device/fProgress.h"
 
 #include <gtest/gtest.h>
 

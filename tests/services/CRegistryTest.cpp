@@ -1,4 +1,5 @@
-#include "framework/CRegistry.h"
+#include "platform/ErrorNumbers.h"
+#include "services/CRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 #include <string>
 
 #include "TempMachineRoot.h"
-#include "framework/PlugInIdentity.h"
+#include "identity/PlugInIdentity.h"
 #include "platform/registry/RegistryStore.h"
 
 namespace framework_test {
@@ -85,7 +86,7 @@ TEST_F(CRegistryTest, ReadsOfAMachineWithoutRootGiveNothingAndCreateNothing) {
   EXPECT_FALSE(registry.DeleteMachineKey("SOFTWARE"));
   EXPECT_EQ(err.Number, 0);
   registry.MachineSetting("SOFTWARE\\LonWorks", "LonWorks Path", "/x");
-  EXPECT_EQ(err.Number, qvr::CRegistry::kWriteRefused);
+  EXPECT_EQ(err.Number, platform::kErrRegistryWriteRefused);
   EXPECT_FALSE(std::filesystem::exists(missing));
 }
 
@@ -120,7 +121,7 @@ TEST_F(CRegistryTest, RefusedWriteLeavesTheErrorNumberAndChangesNothing) {
   MakeStoreReadOnly();
   qvr::CRegistry registry(err, machine);
   registry.MachineSetting(kPlugInKey, "Language", "1");
-  EXPECT_EQ(err.Number, qvr::CRegistry::kWriteRefused);
+  EXPECT_EQ(err.Number, platform::kErrRegistryWriteRefused);
   EXPECT_EQ(err.Number, -2147220991);
   EXPECT_EQ(err.Source, "Calyxtern_qvr_lon_PlugIn");
   EXPECT_FALSE(err.Description.empty());
@@ -128,7 +129,7 @@ TEST_F(CRegistryTest, RefusedWriteLeavesTheErrorNumberAndChangesNothing) {
 
   err.Clear();
   registry.AppSetting("Window", "Left", "1");
-  EXPECT_EQ(err.Number, qvr::CRegistry::kWriteRefused);
+  EXPECT_EQ(err.Number, platform::kErrRegistryWriteRefused);
   EXPECT_EQ(registry.AppSetting("Window", "Left"), "");
 
   // Writable again: a successful write leaves the pending error as it was.
@@ -136,12 +137,12 @@ TEST_F(CRegistryTest, RefusedWriteLeavesTheErrorNumberAndChangesNothing) {
                                std::filesystem::perm_options::add);
   registry.MachineSetting(kPlugInKey, "Language", "1");
   EXPECT_EQ(registry.MachineSetting(kPlugInKey, "Language"), "1");
-  EXPECT_EQ(err.Number, qvr::CRegistry::kWriteRefused);
+  EXPECT_EQ(err.Number, platform::kErrRegistryWriteRefused);
 
   // A key path the registry cannot hold is refused the same way.
   err.Clear();
   registry.MachineSetting("SOFTWARE\\\\Broken", "x", "1");
-  EXPECT_EQ(err.Number, qvr::CRegistry::kWriteRefused);
+  EXPECT_EQ(err.Number, platform::kErrRegistryWriteRefused);
 }
 
 TEST_F(CRegistryTest, DeleteMachineKeyRemovesTheWholeTree) {

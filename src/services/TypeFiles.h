@@ -1,8 +1,9 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
+
+#include "program/TypeFileTable.h"
 
 namespace runtime {
 struct ErrObject;
@@ -15,16 +16,6 @@ class MachineRegistry;
 namespace qvr {
 
 class Program;
-
-// One resource set of the maker that the LonWorks resource catalogue has to list.
-struct TypeFileEntry {
-  std::string Subfolder;      // the set's folder below the LonWorks folder, with a leading "\"
-  std::string ProgramIdMask;  // 16 hex digits
-  std::int16_t ResourceScope = 0;
-};
-
-// Row 0 names the maker's resource set; row 1 stays empty and is never read.
-using TypeFileRows = std::array<TypeFileEntry, 2>;
 
 // Fills row 0 of program.framework.TypeFileTable with the maker's set (scope 3 of every program ID of
 // the maker, in \Types\User\Calyxtern).

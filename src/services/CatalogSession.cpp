@@ -1,7 +1,7 @@
-#include "framework/CatalogSession.h"
+#include "services/CatalogSession.h"
 
-#include "framework/CRegistry.h"
 #include "platform/registry/MachineSetup.h"
+#include "services/CRegistry.h"
 
 namespace qvr {
 
