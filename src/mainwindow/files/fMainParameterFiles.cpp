@@ -99,10 +99,10 @@ void ShowSetPoints(fMain& window, const std::string& value, const std::string& d
   window.txtNci[kSetPointRow].SetText(value);
 }
 
-// Puts the loaded values into the property boxes and their companions, each write handled as the user's
-// edit would be, so that what differs from the device is marked. A row that the file gives no value
-// (a row without one, or beyond a smaller model's file) keeps what its box shows: an empty text would
-// be applied as 0.
+// Puts the loaded values into the property boxes and their companions, each write marked as the user's
+// edit would be, so that what differs from the device is marked; the choices show the values as they are. A
+// row that the file gives no value (a row without one, or beyond a smaller model's file) keeps what its box
+// shows: an empty text would be applied as 0.
 void ShowLoadedValues(Program& program, fMain& window, const std::vector<ParameterValue>& values) {
   // A file's values were read from a device: a choice must not write its own text over one.
   const auto shown = window.ShowDevicesValues();
