@@ -34,9 +34,8 @@ void DecodeSetting(Program& program, int row, int functions) {
 }
 
 void DecodeSwitch(Program& program, int row) {
-  runtime::ResumeNext(program.Err, [&] {
-    ShowChoice(Combo(program, row), SwitchChoice(BoxText(program, row), program.model.DecimalSep));
-  });
+  runtime::ResumeNext(program.Err,
+                      [&] { ShowChoice(Combo(program, row), SwitchChoice(BoxText(program, row))); });
 }
 
 }  // namespace

@@ -26,10 +26,10 @@ int PowerUpChoice(const std::string& text) {
   return runtime::SplitAt(text, " ", rest) == "SET_ON" ? 1 : 0;
 }
 
-std::optional<int> SwitchChoice(const std::string& text, const std::string& decimalSep) {
-  if (text == "0" + decimalSep + "0 0") return 1;
-  if (text == "100" + decimalSep + "0 1") return 0;
-  return std::nullopt;
+std::optional<int> SwitchChoice(const std::string& text) {
+  std::string state;
+  runtime::SplitAt(text, " ", state);
+  return NameChoice(state, {"1", "0"});
 }
 
 std::optional<int> BitChoice(const std::string& digit) {

@@ -22,9 +22,10 @@ std::optional<int> SettingFunctionChoice(const std::string& text, int choices);
 // The power-up state combo ("SET_OFF", "SET_ON"): 1 when the text's first word is "SET_ON", else 0.
 int PowerUpChoice(const std::string& text);
 
-// A switch combo listing on, then off: the system's off text ("0,0 0" with the separator) gives 1, its
-// on text ("100,0 1") gives 0.
-std::optional<int> SwitchChoice(const std::string& text, const std::string& decimalSep);
+// A switch combo listing on, then off: a switch is off where its state (the field after its level) is 0
+// and on where it is 1, as the device reads it whatever the level's decimal separator ("0,00 0" is off
+// with the point too); a state of -1 (no value) or no state is neither.
+std::optional<int> SwitchChoice(const std::string& text);
 
 // A bit digit as a two-way choice: "0" gives 0, "1" gives 1.
 std::optional<int> BitChoice(const std::string& digit);

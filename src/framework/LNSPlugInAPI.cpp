@@ -117,7 +117,7 @@ void LNSPlugInAPI::DispatchDeviceCommand(std::int16_t row, const std::optional<L
 
 bool DirectorCallsMayRun(Program& program) {
   const auto* window = program.Windows().Find<qvr::fMain>();
-  return window == nullptr || !window->ApplyRunning();
+  return window == nullptr || window->TakesDirectorCalls();
 }
 
 void LNSPlugInAPI::RaiseWithMessage(long number, std::size_t message) const {

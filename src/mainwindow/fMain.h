@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "devicemodel/ModelView.h"
+#include "platform/CountedScope.h"
 #include "platform/lns/LnsAppDevice.h"
 #include "platform/lns/LnsConfigProperty.h"
 #include "platform/lns/LnsNetworkVariable.h"
@@ -160,6 +161,20 @@ class fMain : public ui::Form, public ModelView {
   // handlers that would change what the run works on (Apply, Cancel, loading parameters, the device
   // selection, Exit, closing the window) refuse to run meanwhile.
   bool ApplyRunning() const { return applyRun_ != nullptr; }
+  // Whether a director's call may run now: not while Apply runs, a device command opens its device or a
+  // window of the user's is open (a menu entry's dialogs, the device selection, a modal window, a message
+  // box), for the call would open another device under it.
+  bool TakesDirectorCalls() const;
+  // Holds the directors' calls while it lives: a user's command that opens dialogs.
+  [[nodiscard]] platform::CountedScope HoldDirectorCalls() {
+    return platform::CountedScope(directorCallsHeld_);
+  }
+  // While it lives, the values written into the boxes are devices' values (a parameter file's): their
+  // companion choices follow without writing their own texts over them.
+  [[nodiscard]] platform::CountedScope ShowDevicesValues() {
+    return platform::CountedScope(devicesValuesShown_);
+  }
+  bool ShowingDevicesValues() const { return devicesValuesShown_ > 0; }
   // How a property's log line names the device it was written to.
   enum class NciLogForm { CurrentDevice, SelectedDevice };
   // Runs one step of the run under its failure handling: on a device that is online a failure is
@@ -363,6 +378,10 @@ class fMain : public ui::Form, public ModelView {
   std::set<int> editedSettingBoxes_;
   // The Apply run in progress; null outside cmdApply_Click.
   ApplyRun* applyRun_ = nullptr;
+  // The device commands and the user's commands under way that hold the directors' calls.
+  int directorCallsHeld_ = 0;
+  // The writes of devices' values under way (ShowDevicesValues).
+  int devicesValuesShown_ = 0;
 
   Program& program_;
   std::unique_ptr<lns::LnsObjectServer> lcaOS_;

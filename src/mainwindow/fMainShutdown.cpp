@@ -79,6 +79,7 @@ void fMain::mnuSaveLog_Click() {
 }
 
 void fMain::mnuSaveLogAs_Click() {
+  const auto held = HoldDirectorCalls();
   EchLog.SaveLogAs();
 }
 

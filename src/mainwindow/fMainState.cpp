@@ -1,6 +1,9 @@
-// The device's state as the status bar shows it.
+// The device's state as the status bar shows it, and whether the window takes a director's call now.
+
+#include <algorithm>
 
 #include "mainwindow/fMain.h"
+#include "program/Program.h"
 
 namespace qvr {
 
@@ -13,6 +16,11 @@ constexpr const char* kOnlineState = "Cnfg Online";
 
 bool fMain::DeviceShownOnline() {
   return PlugInStatus.Panels(kStatePanel).Text() == kOnlineState;
+}
+
+bool fMain::TakesDirectorCalls() const {
+  if (ApplyRunning() || directorCallsHeld_ > 0 || program_.Ui().MessageBoxShown()) return false;
+  return std::ranges::none_of(App().LoadedForms(), [](const ui::Form* form) { return form->IsModal(); });
 }
 
 }  // namespace qvr

@@ -129,13 +129,16 @@ TEST_F(SharedRowDecodingTest, TheDigitalInputConfigFollowsItsFirstTwoHexDigits) 
                {"1 x 0 0", 1}});
 }
 
-TEST_F(SharedRowDecodingTest, SwitchInputsAreReadWithTheUsersDecimalSeparator) {
+// A switch shows its state (on 1, off 0) as the device reads it, whatever its level and separator; no
+// state (-1, or none) is neither.
+TEST_F(SharedRowDecodingTest, SwitchInputsShowTheirStateWhateverTheDecimalSeparator) {
   UseDecimalSeparator(",");
   ExpectCases({&nviBox(4), &nviBox(5)}, {&nviCombo(4), &nviCombo(5)},
-              {{"100,0 1", 0}, {"0,0 0", 1}, {"100.0 1", std::nullopt}, {"0,0 -1", std::nullopt}});
+              {{"100,0 1", 0}, {"0,0 0", 1}, {"100.0 1", 0}, {"50,0 1", 0}, {"0,0 -1", std::nullopt}});
   UseDecimalSeparator(".");
-  ExpectCases({&nviBox(4), &nviBox(5)}, {&nviCombo(4), &nviCombo(5)},
-              {{"100.0 1", 0}, {"0.0 0", 1}, {"100,0 1", std::nullopt}, {"100.0 1 ", std::nullopt}});
+  ExpectCases(
+      {&nviBox(4), &nviBox(5)}, {&nviCombo(4), &nviCombo(5)},
+      {{"100.0 1", 0}, {"0.0 0", 1}, {"0,00 0", 1}, {"100.0", std::nullopt}, {"0.0 x", std::nullopt}});
 }
 
 TEST_F(SharedRowDecodingTest, OccupancyAndSettingInputsFillTheirCompanions) {

@@ -118,6 +118,38 @@ TEST_F(UserStory, RefusedWritesAreRepeatedThenTheUserRetriesOrAborts) {
   EXPECT_TRUE(Red("txtNci(2)")) << "the value not written stays marked";
 }
 
+// Values typed into boxes with choices: each choice moves to what the text stands for and writes its own
+// value text, so that box and choice show one value and Apply writes it.
+TEST_F(UserStory, ABoxAndItsChoiceShowTheValueThatApplyWrites) {
+  auto run = Configure(kRoom101, {"set txtNci(36) 5 7 0 0"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(Text("txtNci(36)"), "5 1 0 0") << "the contact choice writes its digit";
+  EXPECT_TRUE(Has(ControlLine(snapshot, "cmb_nci(36)"), " listindex=1 ")) << snapshot;
+  EXPECT_TRUE(Has(ControlLine(snapshot, "cmb_nci(37)"), " listindex=-1 ")) << "no function is digit 5";
+
+  run = Configure(kRoom101, {"set txtNci(54) HVAC_HEAT 1 2", "set txtNvi(4) 0,00 0", "click cmdApply"},
+                  {"--answer", "yes"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_FALSE(Has(snapshot, "Error updating")) << snapshot;
+  EXPECT_TRUE(Has(snapshot, "  line text=\"Floor 1 : Room 101: SCPThvacMode = HVAC_HEAT\"\n")) << snapshot;
+  EXPECT_TRUE(Has(snapshot, "  line text=\"Floor 1 : Room 101:  nviOsExtOccup = 0.0 0\"\n")) << snapshot;
+  EXPECT_EQ(Text("txtNvi(4)"), "0.0 0");
+  EXPECT_TRUE(Has(ControlLine(snapshot, "cmb_nvi(4)"), " listindex=1 ")) << "off, as written";
+}
+
+// A director opens Room 102 while the user, on Room 101's window with a value typed, clicks Apply: the
+// window takes the click only once Room 102 is open, where nothing is left to apply, and writes nothing.
+TEST_F(UserStory, AClickWhileADirectorOpensAnotherDeviceWaitsUntilItIsOpen) {
+  std::vector<std::string> actions = {"set txtNci(2) 450", "send 13 7 Demo/" + kRoom102};
+  // The click comes a few window events into the command, while Room 102's resource files are looked up.
+  for (int event = 0; event < 5; ++event) actions.push_back("snapshot " + File("during.txt"));
+  actions.push_back("click cmdApply");
+  const auto run = Configure(kRoom101, actions, {"--answer", "yes"});
+  EXPECT_EQ(run.err, "lns send: cannot click cmdApply: cmdApply is disabled\n");
+  EXPECT_EQ(HoldTimeOn(kRoom102), "600.0\n") << "Room 101's edit never reaches Room 102";
+  EXPECT_EQ(HoldTimeOn(kRoom101), "600.0\n");
+}
+
 TEST_F(UserStory, AParameterFileCarriesOneDevicesValuesToAnother) {
   ASSERT_EQ(Lns({"cp", "set", "Demo", kRoom101, kHoldTime, "450.0"}).code, 0);
   const std::string saved = File("room101.par");

@@ -103,6 +103,8 @@ void fMain::WireSyncHandlers() {
 
 void fMain::cmdGerAuswahl_Click() {
   if (ApplyRunning()) return;
+  // The selection is built for the device being edited: a director's command waits until it is closed.
+  const auto held = HoldDirectorCalls();
   try {
     fGeraeteauswahl* window = nullptr;
     {

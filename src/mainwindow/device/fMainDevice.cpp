@@ -17,6 +17,7 @@
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
 #include "platform/runtime/ResumeNext.h"
+#include "platform/ui/InputBlocked.h"
 #include "program/Program.h"
 #include "services/TypeFiles.h"
 #include "texts/MainMessages.h"
@@ -109,6 +110,10 @@ bool WorkOutDeviceState(Program& program, const std::function<bool(const std::fu
 }  // namespace
 
 void fMain::ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& /*commandId*/) {
+  // While the device loads, the window shows the old device's values under the new one: it takes no
+  // input, and another director's command waits.
+  const auto held = HoldDirectorCalls();
+  const ui::InputBlocked blocked(*this);
   const bool ranThrough = runtime::ResumeNext(program_.Err, [&] {
     // Monitoring follows the device: it is switched off while the tables still describe the old device
     // (the box's click does that) and on again once the new device has been read.

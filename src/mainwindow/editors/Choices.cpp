@@ -1,11 +1,11 @@
 // The companion combo boxes' choices: each writes its value text into the box it serves, whose Change
 // then marks the box and its companions.
 //
-// A Click is always the user's choice: where the program writes a box (a value read, monitoring, Cancel,
-// a parameter file), its combos follow quietly, without Click, so that an entry's standard text never
-// replaces the actual value (a power-up level, a switch's level, a function the combo does not list). The
-// user's choice writes its value even where the box's text already stands for the entry, as a value that
-// neither entry names does.
+// A Click is the user's choice, or a user's edit of the box that moved the combo (FollowChoice): where the
+// program shows a device's value in a box (a value read, monitoring, Cancel, a parameter file), its combos
+// follow quietly, without Click, so that an entry's standard text never replaces the actual value (a
+// power-up level, a switch's level, a function the combo does not list). The user's choice writes its
+// value even where the box's text already stands for the entry, as a value that neither entry names does.
 
 #include <exception>
 #include <optional>

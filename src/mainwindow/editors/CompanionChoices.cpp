@@ -4,7 +4,6 @@
 
 #include "datapoints/CompositeRows.h"
 #include "devicemodel/FieldDigits.h"
-#include "devicemodel/QuietWrites.h"
 #include "devicemodel/ValueTexts.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/RuntimeErrors.h"
@@ -103,16 +102,12 @@ std::optional<int> ChoiceOfPropertyText(int combo, const std::string& text) {
   }
 }
 
-void FollowCompanionChoices(fMain& window, int row) {
+void FollowCompanionChoices(fMain& window, int row, FollowBy how) {
   for (const int combo : FollowingCombos(row)) {
     // Read anew for each combo: a Click before may have rewritten the text.
     const std::optional<int> choice = ChoiceOfPropertyText(combo, window.txtNci[row].Text());
     if (!choice && IsOverrideCombo(combo)) runtime::RaiseTypeMismatch();
-    ui::ComboBox& companion = window.cmb_nci[combo];
-    // Without the language's texts some lists are empty: the combo cannot show the choice, and the
-    // value in the box is no less valid for that. The combo follows without its Click, which is the
-    // user's choice and would write the entry's standard text over the box's own.
-    if (choice && *choice < companion.ListCount()) ShowChoice(companion, *choice);
+    FollowChoice(window.cmb_nci[combo], choice, how);
   }
 }
 

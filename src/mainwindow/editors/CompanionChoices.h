@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "mainwindow/editors/FollowChoice.h"
+
 namespace qvr {
 
 class fMain;
@@ -22,10 +24,8 @@ std::vector<int> MarkedCompanions(int row);
 // the text stands for no entry.
 std::optional<int> ChoiceOfPropertyText(int combo, const std::string& text);
 
-// Moves the companions of row `row` to the choice that the text of box `row` holds. A text that matches
-// no choice, or a choice the combo's list does not hold (no language texts), leaves a combo as it is; a
-// light controller's override bit that is no 0 or 1 raises a type mismatch. The combos move without
-// their Click handlers.
-void FollowCompanionChoices(fMain& window, int row);
+// Moves the companions of row `row` to the choice that the text of box `row` holds, as FollowChoice does;
+// a light controller's override bit that is no 0 or 1 raises a type mismatch.
+void FollowCompanionChoices(fMain& window, int row, FollowBy how);
 
 }  // namespace qvr

@@ -35,7 +35,7 @@ void fMain::txtNvi_Change(int Index) {
   try {
     // A hidden window is being filled from the device, not edited.
     if (Visible()) {
-      FollowInputCompanions(*this, Index, program_.model.DecimalSep);
+      FollowInputCompanions(*this, Index, FollowFor(*this, box.Text(), input.NviValue));
       const bool changed = TextDiffers(box.Text(), input.NviValue);
       SetMonitoringOfEditedInput(program_, *this, Index, changed);
       MarkChanged(box, changed);

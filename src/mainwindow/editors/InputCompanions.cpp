@@ -46,13 +46,12 @@ constexpr int kOccupancyFunctions = 2;  // SET_ON, SET_OFF
 constexpr int kLightFunctions = 4;      // SET_ON, SET_OFF, SET_UP, SET_DOWN
 
 // The entry of a combo listing choices (not names) that input text `text` stands for.
-std::optional<int> ChoiceOfInputText(Companion companion, const std::string& text,
-                                     const std::string& decimalSep) {
+std::optional<int> ChoiceOfInputText(Companion companion, const std::string& text) {
   switch (companion) {
     case Companion::OccupancySetting:
-      return SettingFunctionChoice(text, kOccupancyFunctions).value_or(0);
+      return SettingFunctionChoice(text, kOccupancyFunctions);
     case Companion::Switch:
-      return SwitchChoice(text, decimalSep).value_or(0);
+      return SwitchChoice(text);
     case Companion::LightSetting:
       return SettingFunctionChoice(text, kLightFunctions);
     case Companion::None:
@@ -64,10 +63,10 @@ std::optional<int> ChoiceOfInputText(Companion companion, const std::string& tex
 
 }  // namespace
 
-void FollowInputCompanions(fMain& window, int row, const std::string& decimalSep) {
+void FollowInputCompanions(fMain& window, int row, FollowBy how) {
   const Companion companion = CompanionOf(row);
   if (companion == Companion::None) return;
-  const std::string& text = window.txtNvi[row].Text();
+  const std::string text = window.txtNvi[row].Text();
   ui::ComboBox& combo = window.cmb_nvi[row];
   switch (companion) {
     case Companion::None:
@@ -77,11 +76,12 @@ void FollowInputCompanions(fMain& window, int row, const std::string& decimalSep
       return;
     case Companion::OccupancySetting:
     case Companion::LightSetting:
-      ShowChoice(combo, ChoiceOfInputText(companion, text, decimalSep));
+      // The setting value first: the choice's Click writes it back with the function.
       ShowSettingValue(window, row, text);
+      FollowChoice(combo, ChoiceOfInputText(companion, text), how);
       return;
     case Companion::Switch:
-      ShowChoice(combo, ChoiceOfInputText(companion, text, decimalSep));
+      FollowChoice(combo, ChoiceOfInputText(companion, text), how);
       return;
   }
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "mainwindow/editors/FollowChoice.h"
 #include "platform/ui/Control.h"
 
 namespace qvr {
@@ -13,12 +14,10 @@ class fMain;
 // (rows 1 to 5, 8, 12 and 20 to 24) and, for the settings (3, 8, 12), the setting box.
 
 // Shows in the companion controls of input box txtNvi(row) what the box's text says: names are copied,
-// an occupancy setting (3) is on unless its function reads SET_OFF, a switch (4, 5) is on unless the text
-// is exactly the off text, a light controller's setting (8, 12) shows its function (a function it does
-// not know leaves the choice); the settings' boxes show the setting value. The companions follow without
-// their own handlers: the box is the source, and a choice's value text written back would replace the
-// text it came from (a setting value, a switch's level) with another one.
-void FollowInputCompanions(fMain& window, int row, const std::string& decimalSep);
+// a setting (3, 8, 12) shows its function, a switch (4, 5) its state (SwitchChoice); the settings' boxes
+// show the setting value, without their own handlers. The choices follow as FollowChoice says: an edit's
+// choice writes its value text back, a setting's with the setting value just shown.
+void FollowInputCompanions(fMain& window, int row, FollowBy how);
 
 // The text of setting input txtNvi(row) (row 8 or 12) as its companions compose it: the function the
 // combo shows, the setting box's value and rotation 0. Where the combo shows no function (the input's

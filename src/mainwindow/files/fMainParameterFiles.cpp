@@ -82,7 +82,7 @@ void ShowCompanions(fMain& window, int row, const std::string& text) {
     window.txtNci[composite.boxAfter].SetText(after);
     return;
   }
-  FollowCompanionChoices(window, row);
+  FollowCompanionChoices(window, row, FollowBy::ShowingDeviceValue);
 }
 
 // The set points go into their six boxes (with the user's decimal separator), the row box gets the value
@@ -99,11 +99,13 @@ void ShowSetPoints(fMain& window, const std::string& value, const std::string& d
   window.txtNci[kSetPointRow].SetText(value);
 }
 
-// Puts the loaded values into the property boxes and their companions, each write handled as the user's
-// edit would be, so that what differs from the device is marked. A row that the file gives no value
-// (a row without one, or beyond a smaller model's file) keeps what its box shows: an empty text would
-// be applied as 0.
+// Puts the loaded values into the property boxes and their companions, each write marked as the user's
+// edit would be, so that what differs from the device is marked; the choices show the values as they are. A
+// row that the file gives no value (a row without one, or beyond a smaller model's file) keeps what its box
+// shows: an empty text would be applied as 0.
 void ShowLoadedValues(Program& program, fMain& window, const std::vector<ParameterValue>& values) {
+  // A file's values were read from a device: a choice must not write its own text over one.
+  const auto shown = window.ShowDevicesValues();
   const std::string& decimalSep = program.model.DecimalSep;
   const std::string otherSep = decimalSep == "." ? "," : decimalSep == "," ? "." : "";
   const bool convert = !otherSep.empty() && values.size() > kSeparatorWitnessRow &&

@@ -1,8 +1,11 @@
 #include "platform/ui/Services.h"
 
+#include "platform/CountedScope.h"
+
 namespace ui {
 
 int Services::MsgBox(const std::string& prompt, int style, const std::string& title) {
+  const platform::CountedScope shown(messageBoxesShown_);
   return MessageBoxes().Show(
       MessageBoxRequest::FromStyle(prompt, style, title.empty() ? applicationTitle_ : title));
 }

@@ -38,6 +38,8 @@ class Services {
   // Shows a message box and returns its answer (vbOK, vbYes, ...). `style` adds up the button set, the
   // icon and the default button; an empty title shows the application title.
   int MsgBox(const std::string& prompt, int style = vbOKOnly, const std::string& title = {});
+  // True while a message box waits for its answer.
+  bool MessageBoxShown() const { return messageBoxesShown_ > 0; }
 
   // Lets pending window events, posted work and due timers run once, then returns.
   void DoEvents() { Loop().DoEvents(); }
@@ -49,6 +51,7 @@ class Services {
  private:
   std::string applicationTitle_;
   ReportingShell shell_;
+  int messageBoxesShown_ = 0;
 };
 
 }  // namespace ui

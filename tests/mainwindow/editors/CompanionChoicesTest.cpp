@@ -39,18 +39,18 @@ TEST_F(CompanionChoicesTest, NamedChoicesFollowTheFirstWordExactlyAsWritten) {
   ASSERT_EQ(NciRow(50).NciValue, "2");
   ASSERT_EQ(NciRow(17).NciValue, "SET_OFF 0.0 0.00");
   Expect({{54, "HVAC_COOL", 54, 2, true},
-          {54, "hvac_heat", 54, 2, true},
+          {54, "hvac_heat", 54, -1, true},
           {54, "HVAC_HEAT 1", 54, 1, true},
           {54, "HVAC_AUTO", 54, 0, false},
           {50, "1", 50, 0, true},
-          {50, " 2", 50, 0, true},
+          {50, " 2", 50, -1, true},
           {50, "2", 50, 1, false},
           // The power-up state is on for the first word "SET_ON" alone; each controller has its own.
           {17, "SET_OFF 50.0 0.00", 17, 0, true},
           {17, "", 17, 0, true},
           {17, "SET_ON 100.0 0.00", 17, 1, true},
           {28, "SET_ON 100.0 0.00", 28, 1, true},
-          {28, "set_on 100.0 0.00", 28, 0, true},
+          {28, "set_on 100.0 0.00", 28, 0, false},  // off, whose text is the device's again
           {17, "SET_OFF 0.0 0.00", 17, 0, false},
           {28, NciRow(28).NciValue, 28, 0, false}});
 }
@@ -59,16 +59,16 @@ TEST_F(CompanionChoicesTest, BitFieldChoicesFollowTheirBits) {
   Open("Floor 1", "Room 101");
   const std::string noStartBit = "x" + Bits({}).substr(1);
   // The occupancy sensor's bit 0; the light controllers' mode from bits 14, 15 and 0 (both of 14 and 15,
-  // or a start bit other than 0 or 1, is no mode: the mode stays).
+  // or a start bit other than 0 or 1, is no mode: the combo shows none).
   std::vector<Entry> entries = {
-      {6, Bits({0}), 6, 1, true}, {6, noStartBit, 6, 1, true}, {6, Bits({}), 6, 0, false}};
+      {6, Bits({0}), 6, 1, true}, {6, noStartBit, 6, -1, true}, {6, Bits({}), 6, 0, false}};
   for (int row : {19, 30}) {
     entries.insert(entries.end(), {{row, Bits({0}), row, 1, true},
                                    {row, Bits({15}), row, 2, true},
                                    {row, Bits({15, 0}), row, 2, true},
                                    {row, Bits({14}), row, 3, true},
-                                   {row, noStartBit, row, 3, true},
-                                   {row, Bits({14, 15, 1}), row, 3, true},
+                                   {row, noStartBit, row, -1, true},
+                                   {row, Bits({14, 15, 1}), row, -1, true},
                                    {row, Bits({}), row, 0, false}});
   }
   Expect(entries);
@@ -91,12 +91,13 @@ TEST_F(CompanionChoicesTest, BitFieldChoicesFollowTheirBits) {
 TEST_F(CompanionChoicesTest, DigitalInputChoicesFollowItsHexDigits) {
   Open("Floor 1", "Room 101");
   ASSERT_EQ(NciRow(36).NciValue, "0 0 0 0");
-  // Digit 0 is the function (0 to 3 only; a character that is no hex digit reads as 0), digit 1 the contact.
+  // Digit 0 is the function (0 to 3 only, else none; a character that is no hex digit reads as 0), digit 1
+  // the contact.
   Expect({{36, "2 0 0 0", 37, 2, true},
-          {36, "4 0 0 0", 37, 2, true},
-          {36, "B 0 0 0", 37, 2, true},
+          {36, "4 0 0 0", 37, -1, true},
+          {36, "B 0 0 0", 37, -1, true},
           {36, "3 5 0 0", 37, 3, true},
-          {36, "z 0 0 0", 37, 0, true},
+          {36, "z 0 0 0", 37, 0, false},  // the choice writes its digit: the device's value
           {36, "0 0 0 0", 37, 0, false}});
   Expect({{36, "3 5 0 0", 36, 1, true}, {36, "2 0 0 0", 36, 0, true}, {36, "0 0 0 0", 36, 0, false}});
 }

@@ -32,9 +32,9 @@ TEST_F(NvBoxesTest, CompanionsFollowTheBoxTextAndShareItsMark) {
   EXPECT_TRUE(Red(Nvi(8)) && Red(NviCombo(8)) && Red(SettingBox(8)));
   EXPECT_TRUE(ApplyAndCancelEnabled());
 
-  // Lower case selects nothing until the box is left and upper-cased.
+  // Lower case selects no function until the box is left and upper-cased.
   Edit(Nvi(8), "set_down 30,0 0,00");
-  EXPECT_EQ(NviCombo(8).ListIndex(), 2);
+  EXPECT_EQ(NviCombo(8).ListIndex(), -1);
   window().UserMovesFocus(Nvi(9));
   EXPECT_EQ(Nvi(8).Text(), "SET_DOWN 30,0 0,00");
   EXPECT_EQ(NviCombo(8).ListIndex(), 3);
@@ -44,22 +44,23 @@ TEST_F(NvBoxesTest, CompanionsFollowTheBoxTextAndShareItsMark) {
   EXPECT_TRUE(Normal(Nvi(8)) && Normal(NviCombo(8)) && Normal(SettingBox(8)));
   EXPECT_FALSE(ApplyAndCancelEnabled());
 
-  // A switch is off only for exactly the off text.
+  // A switch is off for the state 0, as the device reads it, and neither for a state it does not know.
   Edit(Nvi(4), "0,0 0");
   EXPECT_EQ(NviCombo(4).ListIndex(), 1);
   Edit(Nvi(4), "0,0 00");
-  EXPECT_EQ(NviCombo(4).ListIndex(), 0);
+  EXPECT_EQ(NviCombo(4).ListIndex(), -1);
   EXPECT_EQ(Nvi(4).Text(), "0,0 00");
-  Edit(Nvi(4), "0,0 0");
+  Edit(Nvi(4), "100,0 1");
   Edit(Nvi(4), "0.0 0");  // the point where the comma is the separator
-  EXPECT_EQ(NviCombo(4).ListIndex(), 0);
+  EXPECT_EQ(NviCombo(4).ListIndex(), 1);
+  EXPECT_EQ(Nvi(4).Text(), "0,0 0") << "the choice moved to off and wrote its text";
   EXPECT_TRUE(Red(NviCombo(4)));
 
-  // The occupancy controller's setting is off only for SET_OFF.
+  // The occupancy controller's setting is on for SET_ON, off for SET_OFF, and neither for another function.
   Edit(Nvi(3), "SET_OFF 0,0 0,00");
   EXPECT_EQ(NviCombo(3).ListIndex(), 1);
   Edit(Nvi(3), "SET_UP 0,0 0,00");
-  EXPECT_EQ(NviCombo(3).ListIndex(), 0);
+  EXPECT_EQ(NviCombo(3).ListIndex(), -1);
 
   // Names are copied.
   Edit(Nvi(1), "OC_OCCUPIED");

@@ -1,6 +1,7 @@
 // What the program writes into the value boxes (Cancel, a device read, a value the combo lists lack)
 // keeps its value and its mark: companion combos follow such a write without rewriting the value, a
-// value without a listed choice stands, and a new device's values are never marked.
+// value without a listed choice stands, and a new device's values are never marked. A user's edit that
+// moves a choice gets the choice's text.
 
 #include <string>
 
@@ -13,9 +14,12 @@ namespace {
 
 TEST_F(EditorTest, CompanionsFollowingAWriteLeaveItsValue) {
   Open("Floor 1", "Room 101");
-  // A power-up level beyond what the combo tells (on or off) stays.
+  // An edit that moves the choice gets the choice's text; a power-up level beyond what the combo tells
+  // (on or off), typed where it already tells on, stays.
   Enter(Nci(17), "SET_ON 50.0 0.00");
   EXPECT_EQ(Combo(17).ListIndex(), 1);
+  EXPECT_EQ(Nci(17).Text(), "SET_ON 0.0 0.00");
+  Enter(Nci(17), "SET_ON 50.0 0.00");
   EXPECT_EQ(Nci(17).Text(), "SET_ON 50.0 0.00");
   EXPECT_TRUE(Red(Nci(17)));
   // A user's choice still writes the choice's text.

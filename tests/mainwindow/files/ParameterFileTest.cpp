@@ -181,8 +181,8 @@ TEST_F(ParameterFileTest, LoadedTextsSetTheCompanionControlsOfTheirRows) {
   OpenShown("Floor 1", "Room 101");
   std::vector<std::string> values = StoredValues();
   values[0] = Dec("50.0 1");
-  values[6] = "1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0";  // bit 0: LED on
-  values[17] = Dec("SET_ON 0.0 0.00");
+  values[6] = "1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0";   // bit 0: LED on
+  values[17] = Dec("SET_ON 50.0 0.00");            // a level that the choice does not write
   values[19] = "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1";  // bit 15 alone: ON/OFF
   values[30] = "0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 0";  // bit 14 alone: OFF
   values[32] = "900/50";

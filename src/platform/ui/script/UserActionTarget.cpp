@@ -56,6 +56,9 @@ Control& UserActionTarget::Named(const std::string& action, const std::string& n
 
 Control& UserActionTarget::Find(const std::string& action, const std::string& name) const {
   Control& control = Named(action, name);
+  // A window that takes no input while its program works (a device loading) is waited for, as a user does.
+  if (!control.Parent().Enabled())
+    throw ActionRefused(action, control.Parent().Name() + " takes no input now");
   for (const Control* at = &control; at; at = at->GetContainer().control) {
     const std::string what = at == &control ? name : name + " stands in " + at->DisplayName() + ", which";
     if (!at->RawVisible()) throw ActionRefused(action, what + " is not visible");
