@@ -13,6 +13,7 @@
 #include "mainwindow/device/AbortableSteps.h"
 #include "mainwindow/device/ProgressWindows.h"
 #include "mainwindow/device/RetryStep.h"
+#include "mainwindow/device/ShownValues.h"
 #include "mainwindow/fMain.h"
 #include "mainwindow/files/fAbout.h"
 #include "platform/lns/LnsObjectModel.h"
@@ -43,6 +44,13 @@ void ApplyModelToWindow(Program& program, bool decodeValues) {
   std::string itemKind;
   std::int16_t itemIndex = 0;
   ApplyDeviceModel(program, programId, modelGroup, fillForm, spare, itemKind, itemIndex);
+}
+
+void ForgetNetworkVariableValues(DataPointTables& tables) {
+  for (std::int16_t row = 0; row < tables.NviCount; ++row)
+    tables.NviTable[static_cast<std::size_t>(row)].NviValue.clear();
+  for (std::int16_t row = 0; row < tables.NvoCount; ++row)
+    tables.NvoTable[static_cast<std::size_t>(row)].NvoValue.clear();
 }
 
 void ShowProgress(Program& program, std::size_t message) {
@@ -120,6 +128,8 @@ void fMain::ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& /*c
       return;
     }
     program_.model.SettingsPending = true;
+    // A device of no supported model has no family: the status bar must not name the previous device's.
+    program_.model.DeviceTypeName.clear();
     ApplyModelToWindow(program_, false);
     if (!LoadDevice()) return;  // it has closed the progress windows itself
     chkMonitor.SetValue(ui::vbChecked);
@@ -177,9 +187,12 @@ bool fMain::ReadInitValues() {
   // Loaded, not shown: the About box is ready (centred, in the interface language) when the menu shows it.
   step([&] { program_.Windows().Get<fAbout>(program_); });
 
+  step([&] { ClearShownValues(*this); });
   bool online = false;
   step([&] { online = DeviceShownOnline(); });
-  // An offline device has no current values: its boxes keep what they show.
+  // An offline device has no current values: its boxes stay empty, and so do the rows that Cancel, print
+  // and the change marks compare with.
+  if (!online) ForgetNetworkVariableValues(tables);
   for (std::int16_t row = 0; online && row < tables.NviCount; ++row) {
     DataPoint& point = tables.NviTable[static_cast<std::size_t>(row)];
     step([&] {
@@ -197,6 +210,8 @@ bool fMain::ReadInitValues() {
   for (std::int16_t row = 0; row < tables.NciCount && !step.Aborted(); ++row) {
     DataPoint& point = tables.NciTable[static_cast<std::size_t>(row)];
     std::optional<lns::LnsConfigProperty> property;
+    // A property that cannot be read keeps no value of the device before.
+    point.NciValue.clear();
     step([&] { property = GetNciObject(point.NciKey); });
     step([&] { point.NciValue = runtime::Present(property).GetValue(); });
     step([&] {
