@@ -1,5 +1,6 @@
 // Opening a device in the main window: the host's device command, the device's state and its values.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -46,11 +47,10 @@ void ApplyModelToWindow(Program& program, bool decodeValues) {
   ApplyDeviceModel(program, programId, modelGroup, fillForm, spare, itemKind, itemIndex);
 }
 
-void ForgetNetworkVariableValues(DataPointTables& tables) {
-  for (std::int16_t row = 0; row < tables.NviCount; ++row)
-    tables.NviTable[static_cast<std::size_t>(row)].NviValue.clear();
-  for (std::int16_t row = 0; row < tables.NvoCount; ++row)
-    tables.NvoTable[static_cast<std::size_t>(row)].NvoValue.clear();
+// Empties one value field of the rows in use (the first `count` rows of `table`).
+template <std::size_t N>
+void ForgetValues(std::array<DataPoint, N>& table, std::int16_t count, std::string DataPoint::*value) {
+  for (std::int16_t row = 0; row < count; ++row) (table[static_cast<std::size_t>(row)].*value).clear();
 }
 
 void ShowProgress(Program& program, std::size_t message) {
@@ -187,12 +187,22 @@ bool fMain::ReadInitValues() {
   // Loaded, not shown: the About box is ready (centred, in the interface language) when the menu shows it.
   step([&] { program_.Windows().Get<fAbout>(program_); });
 
-  step([&] { ClearShownValues(*this); });
+  // Nothing of the previous device stays in view; a property that cannot be read, or is not reached after
+  // an Abort, keeps no stored value of it either.
+  step([&] {
+    ClearShownValues(*this);
+    ForgetValues(tables.NciTable, tables.NciCount, &DataPoint::NciValue);
+  });
   bool online = false;
   step([&] { online = DeviceShownOnline(); });
   // An offline device has no current values: its boxes stay empty, and so do the rows that Cancel, print
   // and the change marks compare with.
-  if (!online) ForgetNetworkVariableValues(tables);
+  if (!online) {
+    step([&] {
+      ForgetValues(tables.NviTable, tables.NviCount, &DataPoint::NviValue);
+      ForgetValues(tables.NvoTable, tables.NvoCount, &DataPoint::NvoValue);
+    });
+  }
   for (std::int16_t row = 0; online && row < tables.NviCount; ++row) {
     DataPoint& point = tables.NviTable[static_cast<std::size_t>(row)];
     step([&] {
@@ -210,8 +220,6 @@ bool fMain::ReadInitValues() {
   for (std::int16_t row = 0; row < tables.NciCount && !step.Aborted(); ++row) {
     DataPoint& point = tables.NciTable[static_cast<std::size_t>(row)];
     std::optional<lns::LnsConfigProperty> property;
-    // A property that cannot be read keeps no value of the device before.
-    point.NciValue.clear();
     step([&] { property = GetNciObject(point.NciKey); });
     step([&] { point.NciValue = runtime::Present(property).GetValue(); });
     step([&] {
