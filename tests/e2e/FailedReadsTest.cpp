@@ -16,6 +16,7 @@ using e2e::ControlLine;
 
 const std::string kRoom101 = "Floor 1/Room 101";
 const std::string kRoom102 = "Floor 1/Room 102";
+const std::string kMeter = "Floor 2/Meter 1";    // another maker's device
 const std::string kHvacMode = "N:25/C:0:74";     // SCPThvacMode, row 54
 const std::string kDigitalInput = "F:7/C:3:44";  // UCPTdiConfig, row 36
 
@@ -37,17 +38,12 @@ class FailedReads : public e2e::LnsSendScript {
     const auto run = Lns({kind, "set", "Demo", path, address, value});
     ASSERT_EQ(run.code, 0) << run.err;
   }
-  // Room 101 opened first, then `path` sent by the director to the same window.
-  std::string AfterRoom101(const std::string& path) {
+  // The director's Configure for `path` and, with `next`, then for `next` on the same window.
+  std::string Snapshot(const std::string& path, const std::string& next = {}) {
     const std::string file = (root.Path() / "snapshot.txt").string();
-    const auto run = Lns({"send", "Demo", "13", "7", "Demo/" + kRoom101, "--do", "send 13 7 Demo/" + path,
-                          "--snapshot", file});
-    EXPECT_EQ(run.code, 0) << run.err;
-    return e2e::ReadFile(file);
-  }
-  std::string Alone(const std::string& path) {
-    const std::string file = (root.Path() / "alone.txt").string();
-    const auto run = Lns({"send", "Demo", "13", "7", "Demo/" + path, "--snapshot", file});
+    std::vector<std::string> args = {"send", "Demo", "13", "7", "Demo/" + path, "--snapshot", file};
+    if (!next.empty()) args.insert(args.end(), {"--do", "send 13 7 Demo/" + next});
+    const auto run = Lns(args);
     EXPECT_EQ(run.code, 0) << run.err;
     return e2e::ReadFile(file);
   }
@@ -57,12 +53,12 @@ bool Empty(const std::string& snapshot, const std::string& control) {
   return ControlLine(snapshot, control).find(" text=\"\" ") != std::string::npos;
 }
 
-// The lines of the controls that show a device's values and of the status bar.
+// The lines of the controls that show a device's values, of the status bar and of the tabs.
 std::string ValueLines(const std::string& snapshot) {
   std::istringstream lines(snapshot);
   std::string kept;
   for (std::string line; std::getline(lines, line);) {
-    for (const char* prefix : {"txtN", "txtnviset(", "cmb_nci(", "PlugInStatus "}) {
+    for (const char* prefix : {"txtN", "txtnviset(", "cmb_nci(", "PlugInStatus ", "tabData "}) {
       if (line.rfind(prefix, 0) == 0) kept += line + "\n";
     }
   }
@@ -70,27 +66,29 @@ std::string ValueLines(const std::string& snapshot) {
 }
 
 TEST_F(FailedReads, NoValueOfThePreviousDeviceIsShownAsTheOpenedDevices) {
-  const std::string room101 = Alone(kRoom101);
+  const std::string room101 = Snapshot(kRoom101);
   for (const std::string& box : kNvBoxes) EXPECT_FALSE(Empty(room101, box)) << box;
 
   // Listed online, but it does not answer; its properties hold values outside their choices.
   Set("cp", kRoom102, kHvacMode, "HVAC_FAN_ONLY");
   Set("cp", kRoom102, kDigitalInput, "5 0 0 0");
   ASSERT_EQ(Lns({"device", "fault", "Demo", kRoom102, "timeout"}).code, 0);
-  std::string snapshot = AfterRoom101(kRoom102);
+  std::string snapshot = Snapshot(kRoom101, kRoom102);
   EXPECT_NE(ControlLine(snapshot, "PlugInStatus").find("\"Room 102\""), std::string::npos) << snapshot;
   for (const std::string& box : kNvBoxes) EXPECT_TRUE(Empty(snapshot, box)) << ControlLine(snapshot, box);
   EXPECT_TRUE(Empty(snapshot, "cmb_nci(54)")) << ControlLine(snapshot, "cmb_nci(54)");
   EXPECT_TRUE(Empty(snapshot, "cmb_nci(37)")) << ControlLine(snapshot, "cmb_nci(37)");
 
-  snapshot = AfterRoom101("Floor 1/Room 103");  // Cnfg Offline
+  snapshot = Snapshot(kRoom101, "Floor 1/Room 103");  // Cnfg Offline
   for (const std::string& box : kNvBoxes) EXPECT_TRUE(Empty(snapshot, box)) << ControlLine(snapshot, box);
   EXPECT_TRUE(Empty(snapshot, "cmb_nvi(3)"));
 
   // Another maker's device looks as it does when opened first: no message box, no family, no values.
-  snapshot = AfterRoom101("Floor 2/Meter 1");
+  const std::string meterAlone = ValueLines(Snapshot(kMeter));
+  snapshot = Snapshot(kRoom101, kMeter);
   EXPECT_EQ(snapshot.find("\nbox "), std::string::npos) << snapshot;
-  EXPECT_EQ(ValueLines(snapshot), ValueLines(Alone("Floor 2/Meter 1")));
+  EXPECT_EQ(ValueLines(snapshot), meterAlone);
+  EXPECT_EQ(ValueLines(Snapshot("Floor 2/Room 201", kMeter)), meterAlone) << "after the smaller family too";
 }
 
 }  // namespace

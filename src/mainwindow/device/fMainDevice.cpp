@@ -7,6 +7,7 @@
 
 #include "datapoints/LoadDataPoints.h"
 #include "devicemodel/ApplyDeviceModel.h"
+#include "devicemodel/ModelAdaptation.h"
 #include "framework/TypeFiles.h"
 #include "framework/fProgress.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
@@ -128,8 +129,8 @@ void fMain::ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& /*c
       return;
     }
     program_.model.SettingsPending = true;
-    // A device of no supported model has no family: the status bar must not name the previous device's.
-    program_.model.DeviceTypeName.clear();
+    // A device of no supported model has no family: the window must not keep the previous device's.
+    ForgetFamily(program_);
     ApplyModelToWindow(program_, false);
     if (!LoadDevice()) return;  // it has closed the progress windows itself
     chkMonitor.SetValue(ui::vbChecked);
