@@ -44,16 +44,24 @@ bool DeviceIsOnline(Program& program) {
   return online;
 }
 
+void ShowSpaceComfortTabs(Program& program, bool shown) {
+  for (int tab : {kSccMonitorTab, kSccConfigTab}) {
+    runtime::ResumeNext(program.Err, [&] { program.ModelWindow().DataTabs().SetTabShown(tab, shown); });
+  }
+}
+
 }  // namespace
 
 void AdaptMainWindow(Program& program, DeviceFamily family, const std::string& language) {
   // The space-comfort tabs belong to QVR-L2 only; a QVR-L2 device after a QVR-L1 device gets them back.
-  const bool showScc = family == DeviceFamily::QvrL2;
-  for (int tab : {kSccMonitorTab, kSccConfigTab}) {
-    runtime::ResumeNext(program.Err, [&] { program.ModelWindow().DataTabs().SetTabShown(tab, showScc); });
-  }
+  ShowSpaceComfortTabs(program, family == DeviceFamily::QvrL2);
   program.model.DeviceTypeName = FamilyName(family);
   ChooseFiles(program.model, family, language);
+}
+
+void ForgetFamily(Program& program) {
+  ShowSpaceComfortTabs(program, true);
+  program.model.DeviceTypeName.clear();
 }
 
 void FillSwitchLists(Program& program) {

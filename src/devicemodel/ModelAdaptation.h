@@ -14,6 +14,10 @@ class Program;
 // leaves both as they are. Each step that fails is skipped.
 void AdaptMainWindow(Program& program, DeviceFamily family, const std::string& language);
 
+// Takes the window back to no family, as the program starts: every tab shown, DeviceTypeName empty. A
+// device of no supported model then looks as it does when it is the first device opened.
+void ForgetFamily(Program& program);
+
 // Gives the input combos 23 and 24 (QVR-L2) exactly the three switch texts off, on and invalid, in the
 // user's number format.
 void FillSwitchLists(Program& program);

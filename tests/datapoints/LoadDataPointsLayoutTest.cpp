@@ -47,12 +47,12 @@ TEST_F(LoadDataPointsLayoutTest, EachModelGetsTheLayoutOfItsFamilyWithItsDevices
     bool large;
     ValuesRead values;
   };
-  // Values are read whatever the state; a device that does not answer leaves them empty (these come first:
-  // a row keeps the value of the device before).
+  // Values are read whatever the state; a device that does not answer leaves them empty, even after a
+  // device that did.
   const Case cases[] = {
-      {"Floor 1", "Room 103", true, ValuesRead::No},   {"Floor 2", "Room 203", false, ValuesRead::No},
       {"Floor 1", "Room 101", true, ValuesRead::Yes},  {"Floor 1", "Room 104", true, ValuesRead::Yes},
-      {"Floor 2", "Room 201", false, ValuesRead::Yes}, {"Floor 2", "Room 202", false, ValuesRead::Yes}};
+      {"Floor 2", "Room 201", false, ValuesRead::Yes}, {"Floor 2", "Room 202", false, ValuesRead::Yes},
+      {"Floor 1", "Room 103", true, ValuesRead::No},   {"Floor 2", "Room 203", false, ValuesRead::No}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.room);
     lns::LnsAppDevice device = Device(c.floor, c.room);

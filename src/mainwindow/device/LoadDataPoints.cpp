@@ -35,7 +35,7 @@ constexpr NvTableFields kOutputFields{&DataPoint::NvoName,  &DataPoint::NvoObjec
                                       &DataPoint::NvoValue, &DataPoint::NvoTextBox, &DataPointBoxes::nvo};
 
 // Each section tells the family by reading the program ID anew. One that cannot be read counts as an
-// unknown model, so that no count ever disagrees with the rows filled for it.
+// unknown model, which has no rows.
 DeviceFamily ReadFamily(Program& program) {
   DeviceFamily family = DeviceFamily::None;
   runtime::ResumeNext(program.Err, [&] {
@@ -55,6 +55,8 @@ void LoadNvRow(Program& program, const std::optional<lns::LnsNetworkVariables>& 
                std::int16_t nvIndex, DataPoint& row, int rowNumber) {
   std::optional<lns::LnsNetworkVariable> variable;
   runtime::ResumeNext(program.Err, [&] { variable = runtime::Present(variables).ItemByIndex(nvIndex); });
+  // A value that cannot be read is no value of this device: the row keeps none of the device before.
+  (row.*fields.value).clear();
   runtime::ResumeNext(program.Err, [&] { row.*fields.value = runtime::Present(variable).GetValue(); });
   row.*fields.name = layout.name;
   row.*fields.object = layout.block;
@@ -66,8 +68,8 @@ void LoadNvRow(Program& program, const std::optional<lns::LnsNetworkVariables>& 
 void LoadNvSection(Program& program, const std::optional<lns::LnsNetworkVariables>& variables,
                    const NvRowSet& rowSet, const NvTableFields& fields, const DataPointBoxes& boxes,
                    std::span<DataPoint> table, std::int16_t& count) {
+  // A device of no supported model gets no rows (count 0): none of an earlier device's is read for it.
   const DeviceFamily family = ReadFamily(program);
-  if (family == DeviceFamily::None) return;
   const std::span<const int> order = FillingOrder(rowSet, family);
   for (const int rowNumber : order) {
     const NvRow& layout = rowSet.rows[static_cast<std::size_t>(rowNumber)];
@@ -81,7 +83,6 @@ void LoadNvSection(Program& program, const std::optional<lns::LnsNetworkVariable
 void LoadPropertySection(Program& program, const DataPointBoxes& boxes) {
   DataPointTables& tables = program.datapoints;
   const DeviceFamily family = ReadFamily(program);
-  if (family == DeviceFamily::None) return;
   const std::span<const PropertyRow> rows = PropertyRowsIn(family);
   for (std::size_t rowNumber = 0; rowNumber < rows.size(); ++rowNumber) {
     const PropertyRow& layout = rows[rowNumber];

@@ -1,16 +1,19 @@
 // Opening a device in the main window: the host's device command, the device's state and its values.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 
 #include "devicemodel/ApplyDeviceModel.h"
+#include "devicemodel/ModelAdaptation.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
 #include "mainwindow/apply/fMainApplyRows.h"
 #include "mainwindow/device/AbortableSteps.h"
 #include "mainwindow/device/LoadDataPoints.h"
 #include "mainwindow/device/ProgressWindows.h"
 #include "mainwindow/device/RetryStep.h"
+#include "mainwindow/device/ShownValues.h"
 #include "mainwindow/device/fProgress.h"
 #include "mainwindow/fMain.h"
 #include "mainwindow/files/fAbout.h"
@@ -44,6 +47,12 @@ void ApplyModelToWindow(Program& program, bool decodeValues) {
   std::string itemKind;
   std::int16_t itemIndex = 0;
   ApplyDeviceModel(program, programId, modelGroup, fillForm, spare, itemKind, itemIndex);
+}
+
+// Empties one value field of the rows in use (the first `count` rows of `table`).
+template <std::size_t N>
+void ForgetValues(std::array<DataPoint, N>& table, std::int16_t count, std::string DataPoint::*value) {
+  for (std::int16_t row = 0; row < count; ++row) (table[static_cast<std::size_t>(row)].*value).clear();
 }
 
 void ShowProgress(Program& program, std::size_t message) {
@@ -125,6 +134,8 @@ void fMain::ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& /*c
       return;
     }
     program_.model.SettingsPending = true;
+    // A device of no supported model has no family: the window must not keep the previous device's.
+    ForgetFamily(program_);
     ApplyModelToWindow(program_, false);
     if (!LoadDevice()) return;  // it has closed the progress windows itself
     chkMonitor.SetValue(ui::vbChecked);
@@ -182,9 +193,22 @@ bool fMain::ReadInitValues() {
   // Loaded, not shown: the About box is ready (centred, in the interface language) when the menu shows it.
   step([&] { program_.Windows().Get<fAbout>(program_); });
 
+  // Nothing of the previous device stays in view; a property that cannot be read, or is not reached after
+  // an Abort, keeps no stored value of it either.
+  step([&] {
+    ClearShownValues(*this);
+    ForgetValues(tables.NciTable, tables.NciCount, &DataPoint::NciValue);
+  });
   bool online = false;
   step([&] { online = DeviceShownOnline(); });
-  // An offline device has no current values: its boxes keep what they show.
+  // An offline device has no current values: its boxes stay empty, and so do the rows that Cancel, print
+  // and the change marks compare with.
+  if (!online) {
+    step([&] {
+      ForgetValues(tables.NviTable, tables.NviCount, &DataPoint::NviValue);
+      ForgetValues(tables.NvoTable, tables.NvoCount, &DataPoint::NvoValue);
+    });
+  }
   for (std::int16_t row = 0; online && row < tables.NviCount; ++row) {
     DataPoint& point = tables.NviTable[static_cast<std::size_t>(row)];
     step([&] {

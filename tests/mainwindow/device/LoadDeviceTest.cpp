@@ -99,16 +99,16 @@ TEST_F(DeviceCommandTest, OffNetSystemShowsOffnetAndAsksTheDeviceNothing) {
   EXPECT_TRUE(boxes().Shown().empty());
 }
 
-TEST_F(DeviceCommandTest, OfflineDeviceKeepsTheVariableBoxesAndReadsTheProperties) {
-  for (int box = 0; box < 25; ++box) window().txtNvi[box].SetText("kept");
-  for (int box = 0; box < 20; ++box) window().txtNvo[box].SetText("kept");
+TEST_F(DeviceCommandTest, OfflineDeviceEmptiesTheVariableBoxesAndReadsTheProperties) {
+  for (int box = 0; box < 25; ++box) window().txtNvi[box].SetText("earlier");
+  for (int box = 0; box < 20; ++box) window().txtNvo[box].SetText("earlier");
   const lns::LnsAppDevice room = Device("Floor 1", "Room 103");
   Command(room);
 
   EXPECT_EQ(Panel(4), "Cnfg Offline");
   ASSERT_EQ(tables().NviCount, 25);
-  for (int row = 0; row < tables().NviCount; ++row) EXPECT_EQ(window().txtNvi[row].Text(), "kept") << row;
-  for (int row = 0; row < tables().NvoCount; ++row) EXPECT_EQ(window().txtNvo[row].Text(), "kept") << row;
+  for (int row = 0; row < tables().NviCount; ++row) EXPECT_EQ(window().txtNvi[row].Text(), "") << row;
+  for (int row = 0; row < tables().NvoCount; ++row) EXPECT_EQ(window().txtNvo[row].Text(), "") << row;
   ASSERT_EQ(tables().NciCount, 56);
   for (int row = 0; row < tables().NciCount; ++row) {
     const qvr::DataPoint& point = tables().NciTable[static_cast<std::size_t>(row)];
@@ -142,13 +142,14 @@ TEST_F(DeviceCommandTest, SecondCommandReplacesTheDeviceAndMonitoringFollowsIt) 
   EXPECT_EQ(MonitorTag(room202, 9), 130);
   EXPECT_EQ(window().chkMonitor.Value(), ui::vbChecked);
 
-  // An offline device replaces the properties but not the variable boxes; nothing is watched any more.
+  // An offline device replaces the properties and shows no variable values; nothing is watched any more.
   Command(room103);
   EXPECT_EQ(Panel(1), "Room 103");
   EXPECT_EQ(Panel(4), "Cnfg Offline");
   EXPECT_EQ(window().txtNci[11].Text(), "777");
   EXPECT_EQ(tables().NciTable[11].NciValue, "777");
-  EXPECT_EQ(window().txtNvi[6].Text(), "321");
+  EXPECT_EQ(window().txtNvi[6].Text(), "");
+  EXPECT_EQ(tables().NviTable[6].NviValue, "");
   EXPECT_EQ(MonitorTag(room202, 9), 0);
   EXPECT_EQ(window().chkMonitor.Value(), ui::vbUnchecked);
   EXPECT_TRUE(boxes().Shown().empty());
@@ -236,18 +237,18 @@ TEST_F(DeviceCommandTest, MissingPropertyAbortsTheReadingOrIsPassedOver) {
   ASSERT_EQ(boxes().Shown().size(), 1u);
   EXPECT_EQ(boxes().Shown()[0].request.title, "fMain in ReadInitValues(fMain)");
   EXPECT_EQ(Panel(1), "Room 101");
-  EXPECT_EQ(window().txtNci[11].Text(), "500");
+  EXPECT_EQ(window().txtNci[11].Text(), "") << "a row not read shows no value of the device before";
   EXPECT_EQ(window().chkMonitor.Value(), ui::vbUnchecked);
   EXPECT_FALSE(ProgressWindowsLoaded());
   EXPECT_EQ(services().TestScreen().MousePointer(), ui::vbDefault);
 
-  // Ignore for both reads of the row: it keeps what it had, and the next row is read.
+  // Ignore for both reads of the row: it stays empty, and the next row is read.
   boxes().QueueAnswer(ui::vbIgnore, prompt);
   boxes().QueueAnswer(ui::vbIgnore, prompt);
   Command(lab);
   EXPECT_EQ(boxes().Shown().size(), 3u);
-  EXPECT_EQ(tables().NciTable[10].NciValue, before);
-  EXPECT_EQ(window().txtNci[10].Text(), before);
+  EXPECT_EQ(tables().NciTable[10].NciValue, "");
+  EXPECT_EQ(window().txtNci[10].Text(), "");
   EXPECT_EQ(tables().NciTable[11].NciValue, "777");
   EXPECT_EQ(window().txtNci[11].Text(), "777");
   EXPECT_EQ(Panel(1), lab.GetName());
