@@ -34,7 +34,6 @@ allowed='
 environment  src/platform/ui/qt/QtApplicationStart.cpp  hands Qt its platform and runtime folder through the environment
 environment  src/server/dbus/BusDirector.cpp            passes the director'"'"'s display on to the bus
 environment  src/server/dbus/PlugInServer.cpp           reads the address of the bus that started the program
-registry     src/services/CRegistry.cpp                the settings key spells the program name again
 '
 
 {

@@ -8,8 +8,6 @@ namespace qvr {
 
 namespace {
 
-constexpr const char* kAppSettingsKey = "SOFTWARE\\LonWorks\\LCA\\Applets\\Calyxtern_qvr_lon_PlugIn\\";
-
 std::string SubkeyPath(const std::string& parent, const std::string& name) {
   return parent.empty() ? name : parent + "\\" + name;
 }
