@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ProgramEnvironment.h"
 #include "platform/MachineRoot.h"
 #include "tools/lns/LnsTool.h"
 #ifdef QVR_LNS_WITH_QT
@@ -20,12 +21,12 @@ namespace {
 // Hands a command that needs the window system to the windowed program beside this one; returns only when
 // that program cannot be started.
 int RunWindowed(char** argv) {
-  std::error_code error;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  const std::filesystem::path self = platform::RunningProgramFile();
   const std::filesystem::path windowed = self.parent_path() / QVR_LNS_WINDOWED_PROGRAM;
-  if (!error) execv(windowed.c_str(), argv);
+  if (!self.empty()) execv(windowed.c_str(), argv);
   std::cerr << "lns: cannot start " << windowed.string() << ": "
-            << (error ? error.message() : std::string(std::strerror(errno))) << '\n';
+            << (self.empty() ? std::string("the running program's file is unknown") : std::strerror(errno))
+            << '\n';
   return 1;
 }
 #endif
@@ -34,10 +35,11 @@ int RunWindowed(char** argv) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  lnstool::ToolContext context{platform::MachineRoot(), platform::DataDir(), std::cout, std::cerr};
+  lnstool::ToolContext context{app::MachineRootFromEnvironment(), platform::DataDir(), std::cout, std::cerr};
 #ifdef QVR_LNS_WITH_QT
-  ui::QtUiPlatform windows(argc, argv);
-  com::BusDirector director;
+  const ui::DisplaySettings display = app::DisplayFromEnvironment();
+  ui::QtUiPlatform windows(argc, argv, display);
+  com::BusDirector director(display);
   context.windows = &windows;
   context.com = &director;
 #elif defined(QVR_LNS_WINDOWED_PROGRAM)

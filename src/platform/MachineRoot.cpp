@@ -2,25 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <vector>
 
 namespace platform {
 
-namespace {
-
-std::string EnvOrEmpty(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? std::string(value) : std::string();
-}
-
-}  // namespace
-
-std::filesystem::path MachineRoot() {
-  if (std::string root = EnvOrEmpty("LNS_ROOT"); !root.empty()) return root;
-  std::string dataHome = EnvOrEmpty("XDG_DATA_HOME");
-  if (dataHome.empty()) dataHome = EnvOrEmpty("HOME") + "/.local/share";
-  return std::filesystem::path(dataHome) / "lns-machine";
+std::filesystem::path MachineRoot(const std::string& lnsRoot, const std::string& dataHome,
+                                  const std::string& home) {
+  if (!lnsRoot.empty()) return lnsRoot;
+  return std::filesystem::path(dataHome.empty() ? home + "/.local/share" : dataHome) / "lns-machine";
 }
 
 std::filesystem::path MapWindowsPath(const std::filesystem::path& base, std::string_view windowsPath) {

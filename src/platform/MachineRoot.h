@@ -2,14 +2,16 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace platform {
 
 // The folder that stands for the Windows machine: registry store, LonWorks folder, server sockets.
-// $LNS_ROOT, or ${XDG_DATA_HOME:-~/.local/share}/lns-machine when it is unset. Only a program's main reads
-// it; everything below is handed the root.
-std::filesystem::path MachineRoot();
+// $LNS_ROOT, or ${XDG_DATA_HOME:-$HOME/.local/share}/lns-machine when it is unset: the program's main
+// hands the three values (empty when unset); everything below is handed the root.
+std::filesystem::path MachineRoot(const std::string& lnsRoot, const std::string& dataHome,
+                                  const std::string& home);
 
 // Maps a path in the system's Windows spelling onto the file system. Backslashes become separators;
 // a leading backslash (or a drive-less relative path) is taken relative to `base`; a drive letter

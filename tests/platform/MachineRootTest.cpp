@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "TempMachineRoot.h"
@@ -10,24 +9,14 @@
 namespace platform_test {
 namespace {
 
-// The one reader of the environment: what a program's main hands down.
+// What a program's main hands down: LNS_ROOT, XDG_DATA_HOME and HOME, empty when unset.
 TEST(MachineRoot, FollowsLnsRootThenXdgDataHome) {
-  const char* previousRoot = std::getenv("LNS_ROOT");
-  const std::string savedRoot = previousRoot ? previousRoot : "";
   testsupport::TempMachineRoot root;
-  setenv("LNS_ROOT", root.Path().c_str(), 1);
-  EXPECT_EQ(platform::MachineRoot(), root.Path());
-
-  unsetenv("LNS_ROOT");
-  const char* previousXdg = std::getenv("XDG_DATA_HOME");
-  std::string savedXdg = previousXdg ? previousXdg : "";
-  setenv("XDG_DATA_HOME", "/tmp/xdg-here", 1);
-  EXPECT_EQ(platform::MachineRoot(), std::filesystem::path("/tmp/xdg-here/lns-machine"));
-  unsetenv("XDG_DATA_HOME");
-  EXPECT_EQ(platform::MachineRoot().filename(), "lns-machine");
-  EXPECT_NE(platform::MachineRoot(), std::filesystem::path("/tmp/xdg-here/lns-machine"));
-  if (previousXdg) setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
-  if (previousRoot) setenv("LNS_ROOT", savedRoot.c_str(), 1);
+  EXPECT_EQ(platform::MachineRoot(root.Path().string(), "/tmp/xdg-here", "/home/u"), root.Path());
+  EXPECT_EQ(platform::MachineRoot("", "/tmp/xdg-here", "/home/u"),
+            std::filesystem::path("/tmp/xdg-here/lns-machine"));
+  EXPECT_EQ(platform::MachineRoot("", "", "/home/u"),
+            std::filesystem::path("/home/u/.local/share/lns-machine"));
 }
 
 TEST(MachineRoot, MapsWindowsPathsInsideTheBase) {
