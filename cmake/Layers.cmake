@@ -61,8 +61,8 @@ qvr_layer(framework   LIBRARY qvr_system
 
 # Above the system: the lns tool, the COM substitute's D-Bus side and the programs' main().
 qvr_layer(tools/lns   LIBRARY qvr_lnstool
-          USES platform platform/eventloop platform/ui platform/ui/headless platform/ui/script platform/lns platform/registry platform/com framework
-               mainwindow program)
+          USES platform platform/eventloop platform/ui platform/ui/headless platform/ui/script platform/lns
+               platform/registry platform/com identity framework mainwindow program)
 qvr_layer(server/dbus LIBRARY qvr_com_dbus
           USES platform platform/ui platform/com tools/lns identity framework mainwindow program LINKS Qt6::DBus)
 qvr_layer(app USES platform platform/ui platform/ui/headless platform/ui/script platform/ui/qt tools/lns server/dbus

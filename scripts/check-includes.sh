@@ -22,6 +22,7 @@ cd "${1:-$(dirname "$0")/..}"
 # rule, home (a file, or a folder ending in "/"), and what stands there.
 homes='
 environment  src/app/                                 the programs'"'"' main(), which hand what they read down
+environment  src/platform/ui/qt/QtApplicationStart.cpp  the Qt start, which hands Qt the platform and runtime folder it was handed
 program-file src/platform/MachineRoot.cpp             platform::RunningProgramFile
 file-write   src/platform/WriteFileWhole.cpp          platform::WriteFileWhole, for the files the system keeps
 file-write   src/platform/WriteOutputFile.cpp         platform::WriteOutputFile, for an output the user names
@@ -31,9 +32,6 @@ registry     src/platform/com/ClassRegistration.cpp   the COM classes'"'"' key
 '
 # rule, file: the uses outside their home that the "one home per fact" rework removes, and why each stands.
 allowed='
-environment  src/platform/ui/qt/QtApplicationStart.cpp  hands Qt its platform and runtime folder through the environment
-environment  src/server/dbus/BusDirector.cpp            passes the director'"'"'s display on to the bus
-environment  src/server/dbus/PlugInServer.cpp           reads the address of the bus that started the program
 '
 
 {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ProgramEnvironment.h"
 #include "platform/MachineRoot.h"
 #include "tools/lns/LnsTool.h"
 #ifdef QVR_LNS_WITH_QT
@@ -25,7 +26,7 @@ int RunWindowed(char** argv) {
   const std::filesystem::path windowed = self.parent_path() / QVR_LNS_WINDOWED_PROGRAM;
   if (!self.empty()) execv(windowed.c_str(), argv);
   std::cerr << "lns: cannot start " << windowed.string() << ": "
-            << (self.empty() ? std::string("its own file cannot be read") : std::string(std::strerror(errno)))
+            << (self.empty() ? std::string("the running program's file is unknown") : std::strerror(errno))
             << '\n';
   return 1;
 }
@@ -35,11 +36,11 @@ int RunWindowed(char** argv) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  lnstool::ToolContext context{platform::MachineRoot([](const char* name) { return std::getenv(name); }),
-                               platform::DataDir(), std::cout, std::cerr};
+  lnstool::ToolContext context{app::MachineRootFromEnvironment(), platform::DataDir(), std::cout, std::cerr};
 #ifdef QVR_LNS_WITH_QT
-  ui::QtUiPlatform windows(argc, argv);
-  com::BusDirector director;
+  const ui::DisplaySettings display = app::DisplayFromEnvironment();
+  ui::QtUiPlatform windows(argc, argv, display);
+  com::BusDirector director(display);
   context.windows = &windows;
   context.com = &director;
 #elif defined(QVR_LNS_WINDOWED_PROGRAM)

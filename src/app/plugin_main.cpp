@@ -17,9 +17,11 @@
 #include <system_error>
 #include <vector>
 
+#include "app/ProgramEnvironment.h"
 #include "framework/PlugInClass.h"
 #include "framework/StartUp.h"
 #include "identity/PlugInIdentity.h"
+#include "platform/EnvironmentNames.h"
 #include "platform/Error.h"
 #include "platform/MachineRoot.h"
 #include "platform/WriteOutputFile.h"
@@ -45,10 +47,8 @@ namespace {
 constexpr int kFailed = 1;
 constexpr int kNeedsDisplay = 2;
 
-std::string Environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? value : "";
-}
+namespace env = platform::env;
+using app::EnvironmentValue;
 
 std::filesystem::path OwnProgramFile(const char* argv0) {
   std::filesystem::path file = platform::RunningProgramFile();
@@ -104,7 +104,7 @@ bool WriteSnapshot(const std::string& file, qvr::Program& program, ui::HeadlessP
 int RunScript(qvr::Program& program, ui::HeadlessProgramServices& services) {
   try {
     const int status = RunMain(program);
-    ui::UserActions script(ActionLines(Environment("QVR_DO")), program.App(), &services.Boxes());
+    ui::UserActions script(ActionLines(EnvironmentValue(env::kActions)), program.App(), &services.Boxes());
     script.Run(services.TestLoop());
     return status;
   } catch (const ui::UnscriptedDialog& unanswered) {
@@ -122,11 +122,10 @@ int RunScript(qvr::Program& program, ui::HeadlessProgramServices& services) {
 }
 
 int RunHeadless(const std::filesystem::path& root, const std::vector<std::string>& args, const char* argv0) {
-  const auto answers = ui::AnswerWords(Environment("QVR_ANSWERS"));
+  const auto answers = ui::AnswerWords(EnvironmentValue(env::kAnswers));
   if (!answers) {
-    std::cerr
-        << qvr::kProjectName
-        << ": QVR_ANSWERS takes button words separated by commas: ok cancel abort retry ignore yes no\n";
+    std::cerr << qvr::kProjectName << ": " << env::kAnswers
+              << " takes button words separated by commas: ok cancel abort retry ignore yes no\n";
     return kFailed;
   }
   ui::HeadlessProgramServices services;
@@ -135,7 +134,7 @@ int RunHeadless(const std::filesystem::path& root, const std::vector<std::string
   qvr::Program program(services, backend, root);
   SetStart(program, args, argv0);
   int status = RunScript(program, services);
-  const std::string snapshotFile = Environment("QVR_SNAPSHOT");
+  const std::string snapshotFile = EnvironmentValue(env::kSnapshot);
   if (!snapshotFile.empty() && !WriteSnapshot(snapshotFile, program, services)) {
     std::cerr << qvr::kProjectName << ": cannot write the snapshot to " << snapshotFile << '\n';
     status = kFailed;
@@ -145,8 +144,9 @@ int RunHeadless(const std::filesystem::path& root, const std::vector<std::string
 
 #ifdef QVR_PLUGIN_WITH_QT
 int RunOnQt(const std::filesystem::path& root, int& argc, char** argv, const std::vector<std::string>& args) {
-  const bool personSees = ui::PersonSeesQtWindows();
-  const std::unique_ptr<QApplication> application = ui::StartQtApplication(argc, argv, !personSees);
+  const ui::DisplaySettings display = app::DisplayFromEnvironment();
+  const bool personSees = ui::PersonSeesWindowsOn(display);
+  const std::unique_ptr<QApplication> application = ui::StartQtApplication(argc, argv, display, !personSees);
   ui::QtServices windows;
   // Nobody sees the windows: a box that only tells goes to the error output, one that asks ends the run.
   ui::ConsoleMessageBoxes consoleBoxes(std::cerr);
@@ -165,7 +165,8 @@ int RunOnQt(const std::filesystem::path& root, int& argc, char** argv, const std
     std::cerr << qvr::kProjectName
               << ": the registration dialog needs a display (DISPLAY or WAYLAND_DISPLAY); without one, start "
                  "the program with /regplugin [/german | /english] or /deregplugin [/deregmode:-1 | 0 | 1], "
-                 "or script the dialog with QVR_UI=headless and QVR_DO\n";
+                 "or script the dialog with "
+              << env::kBackEnd << "=headless and " << env::kActions << '\n';
     return kNeedsDisplay;
   }
   while (!program.HasEnded()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -175,7 +176,7 @@ int RunOnQt(const std::filesystem::path& root, int& argc, char** argv, const std
 // QVR_FIRST_OBJECT_WAIT_MS shortens (or lengthens) the wait for the first object, so that tests of a
 // director that left early need not wait out the default; anything but a positive number keeps the default.
 std::chrono::milliseconds FirstObjectWait() {
-  const std::string text = Environment("QVR_FIRST_OBJECT_WAIT_MS");
+  const std::string text = EnvironmentValue(env::kFirstObjectWaitMs);
   int milliseconds = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), milliseconds);
   if (error != std::errc() || end != text.data() + text.size() || milliseconds <= 0)
@@ -187,8 +188,9 @@ std::chrono::milliseconds FirstObjectWait() {
 // where a message box that nobody could answer fails the director's call instead.
 int ServeDirectors(const std::filesystem::path& root, int& argc, char** argv,
                    const std::vector<std::string>& args) {
-  const bool attended = ui::PersonSeesQtWindows();
-  const std::unique_ptr<QApplication> application = ui::StartQtApplication(argc, argv, !attended);
+  const ui::DisplaySettings display = app::DisplayFromEnvironment();
+  const bool attended = ui::PersonSeesWindowsOn(display);
+  const std::unique_ptr<QApplication> application = ui::StartQtApplication(argc, argv, display, !attended);
   ui::QtServices qtServices;
   ui::RefusedMessageBoxes refusedBoxes;
   ui::UnattendedServices unattended(qtServices, refusedBoxes);
@@ -196,23 +198,24 @@ int ServeDirectors(const std::filesystem::path& root, int& argc, char** argv,
   ui::QtFormBackend backend(qtServices.Screen());
   qvr::Program program(services, backend, root);
   SetStart(program, args, argv[0]);
-  return com::ServePlugInObjects(program, attended, FirstObjectWait());
+  return com::ServePlugInObjects(program, attended, FirstObjectWait(), EnvironmentValue(env::kBusStarter));
 }
 #endif
 
 int RunStandAlone(const std::filesystem::path& root, [[maybe_unused]] int& argc, char** argv,
                   const std::vector<std::string>& args) {
-  const std::string backEnd = Environment("QVR_UI");
+  const std::string backEnd = EnvironmentValue(env::kBackEnd);
   if (backEnd == "headless") return RunHeadless(root, args, argv[0]);
   if (!backEnd.empty()) {
-    std::cerr << qvr::kProjectName << ": QVR_UI=" << backEnd
+    std::cerr << qvr::kProjectName << ": " << env::kBackEnd << "=" << backEnd
               << " is no back end of this program; the one it knows is \"headless\"\n";
     return kFailed;
   }
 #ifdef QVR_PLUGIN_WITH_QT
   return RunOnQt(root, argc, argv, args);
 #else
-  std::cerr << qvr::kProjectName << ": this program was built without Qt; run it with QVR_UI=headless\n";
+  std::cerr << qvr::kProjectName << ": this program was built without Qt; run it with " << env::kBackEnd
+            << "=headless\n";
   return kFailed;
 #endif
 }
@@ -221,8 +224,7 @@ int RunStandAlone(const std::filesystem::path& root, [[maybe_unused]] int& argc,
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const std::filesystem::path root =
-      platform::MachineRoot([](const char* name) { return std::getenv(name); });
+  const std::filesystem::path root = app::MachineRootFromEnvironment();
   switch (qvr::StartModeOf(args)) {
     case qvr::StartMode::RegisterServer:
       return ChangeClass(root, [&](reg::MachineRegistry& registry) {

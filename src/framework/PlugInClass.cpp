@@ -11,11 +11,6 @@ namespace qvr {
 
 namespace {
 
-const com::LocalServerClass& PlugInClass() {
-  static const com::LocalServerClass cls{kProgId, kClassId};
-  return cls;
-}
-
 template <class Change>
 void ChangeClassKeys(reg::MachineRegistry& registry, const char* what, Change&& change) {
   const std::unique_ptr<reg::RegistryStore> store = registry.Open();
@@ -29,27 +24,34 @@ void ChangeClassKeys(reg::MachineRegistry& registry, const char* what, Change&& 
 void RaiseServiceFileFailure(const std::filesystem::path& serviceFolder, const char* what) {
   throw platform::RaisedError(platform::kErrPathFileAccess, kProjectName,
                               std::string("Cannot ") + what + " the bus service file " +
-                                  com::ServiceFileOf(serviceFolder, PlugInClass()).string());
+                                  com::ServiceFileOf(serviceFolder, PlugInComClass()).string());
 }
 
 }  // namespace
 
+const com::LocalServerClass& PlugInComClass() {
+  static const com::LocalServerClass cls{kProgId, kClassId};
+  return cls;
+}
+
 void RegisterPlugInClass(reg::MachineRegistry& registry, const std::filesystem::path& programFile) {
   ChangeClassKeys(registry, "register", [&](reg::RegistryStore& store) {
-    return com::RegisterLocalServer(store, PlugInClass(), programFile);
+    return com::RegisterLocalServer(store, PlugInComClass(), programFile);
   });
   // The machine root's bus starts the server for a director from this file.
   const std::filesystem::path serviceFolder = com::ServiceFolder(registry.Root());
-  if (!com::WriteServiceFile(serviceFolder, PlugInClass(), programFile))
+  if (!com::WriteServiceFile(serviceFolder, PlugInComClass(), programFile))
     RaiseServiceFileFailure(serviceFolder, "write");
 }
 
 void UnregisterPlugInClass(reg::MachineRegistry& registry) {
   // The service file goes first: no director starts a server for a class that is half removed.
   const std::filesystem::path serviceFolder = com::ServiceFolder(registry.Root());
-  if (!com::RemoveServiceFile(serviceFolder, PlugInClass())) RaiseServiceFileFailure(serviceFolder, "remove");
-  ChangeClassKeys(registry, "unregister",
-                  [](reg::RegistryStore& store) { return com::UnregisterLocalServer(store, PlugInClass()); });
+  if (!com::RemoveServiceFile(serviceFolder, PlugInComClass()))
+    RaiseServiceFileFailure(serviceFolder, "remove");
+  ChangeClassKeys(registry, "unregister", [](reg::RegistryStore& store) {
+    return com::UnregisterLocalServer(store, PlugInComClass());
+  });
 }
 
 }  // namespace qvr

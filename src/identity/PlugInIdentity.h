@@ -1,12 +1,14 @@
 #pragma once
 
+#include <string>
+
 #include "platform/runtime/RuntimeErrors.h"
 
 namespace qvr {
 
-// The project name: program file, error source, registry key and COM ProgID prefix.
+// The project name: program file, error source, registry key, COM ProgID prefix and the names on the bus.
 inline constexpr const char* kProjectName = runtime::kProgramName;
-inline constexpr const char* kProgId = "Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI";
+inline const std::string kProgId = std::string(kProjectName) + ".LNSPlugInAPI";
 // The class id of LNSPlugInAPI, registered with the ProgID by " /regserver".
 inline constexpr const char* kClassId = "{1156D7E7-9556-489E-A294-95BE5232046E}";
 // The plug-in's key under HKEY_LOCAL_MACHINE.

@@ -2,20 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
-#include <string>
 #include <vector>
 
 namespace platform {
 
-std::filesystem::path MachineRoot(const EnvironmentLookup& environment) {
-  const auto read = [&](const char* name) {
-    const char* value = environment(name);
-    return value ? std::string(value) : std::string();
-  };
-  if (std::string root = read("LNS_ROOT"); !root.empty()) return root;
-  std::string dataHome = read("XDG_DATA_HOME");
-  if (dataHome.empty()) dataHome = read("HOME") + "/.local/share";
-  return std::filesystem::path(dataHome) / "lns-machine";
+std::filesystem::path MachineRoot(const std::string& lnsRoot, const std::string& dataHome,
+                                  const std::string& home) {
+  if (!lnsRoot.empty()) return lnsRoot;
+  return std::filesystem::path(dataHome.empty() ? home + "/.local/share" : dataHome) / "lns-machine";
 }
 
 std::filesystem::path MapWindowsPath(const std::filesystem::path& base, std::string_view windowsPath) {

@@ -1,19 +1,17 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace platform {
 
-// An environment variable's value, or null when it is unset.
-using EnvironmentLookup = std::function<const char*(const char*)>;
-
 // The folder that stands for the Windows machine: registry store, LonWorks folder, server sockets.
-// $LNS_ROOT, or ${XDG_DATA_HOME:-~/.local/share}/lns-machine when it is unset, as `environment` tells. Only
-// a program's main reads the environment and asks this; everything below is handed the root.
-std::filesystem::path MachineRoot(const EnvironmentLookup& environment);
+// $LNS_ROOT, or ${XDG_DATA_HOME:-$HOME/.local/share}/lns-machine when it is unset: the program's main
+// hands the three values (empty when unset); everything below is handed the root.
+std::filesystem::path MachineRoot(const std::string& lnsRoot, const std::string& dataHome,
+                                  const std::string& home);
 
 // Maps a path in the system's Windows spelling onto the file system. Backslashes become separators;
 // a leading backslash (or a drive-less relative path) is taken relative to `base`; a drive letter

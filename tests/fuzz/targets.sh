@@ -10,10 +10,17 @@ qvr_fuzz_build() {
   cmake --build "$1"
 }
 
-# The fuzz targets: one per seed-corpus folder.
+# The fuzz targets and the short run's settings, as CMake reads them too.
+qvr_fuzz_list=$QVR_SOURCE_DIR/tests/fuzz/targets.txt
+
+# The short run's setting NAME (runs, max_len, seed).
+qvr_fuzz_setting() {
+  awk -v name="$1" '$1 == name { print $2 }' "$qvr_fuzz_list"
+}
+
+# The fuzz targets' names.
 qvr_fuzz_targets() {
-  local corpus
-  for corpus in "$QVR_SOURCE_DIR"/tests/fuzz/corpus/*/; do basename "$corpus"; done
+  awk '$1 == "target" { print $2 }' "$qvr_fuzz_list"
 }
 
 # Runs TARGET for RUNS inputs of at most MAX_LEN bytes from its seed corpus with libFuzzer's SEED, its output
@@ -33,10 +40,11 @@ qvr_fuzz_run() {
 }
 
 # Runs every target for RUNS inputs, PARALLEL of them at a time, and prints each one's outcome as it ends
-# (with the end of its log when it failed). Inputs are at most MAX_LEN bytes (4096), the seed is SEED (1, so
-# that the short runs repeat). Fails when any target failed.
+# (with the end of its log when it failed). Inputs are at most MAX_LEN bytes, the seed is SEED (both the short
+# run's by default). Fails when any target failed.
 qvr_fuzz_all() {
-  local build=$1 runs=$2 parallel=$3 logs=$4 max_len=${5:-4096} seed=${6:-1}
+  local build=$1 runs=$2 parallel=$3 logs=$4
+  local max_len=${5:-$(qvr_fuzz_setting max_len)} seed=${6:-$(qvr_fuzz_setting seed)}
   mkdir -p "$logs"
   local target running=0 failed=0
   for target in $(qvr_fuzz_targets); do

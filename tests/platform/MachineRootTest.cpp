@@ -2,27 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
+
+#include "TempMachineRoot.h"
 
 namespace platform_test {
 namespace {
 
-// What a program's main hands down from the environment; an empty variable counts as unset.
+// What a program's main hands down: LNS_ROOT, XDG_DATA_HOME and HOME, empty when unset.
 TEST(MachineRoot, FollowsLnsRootThenXdgDataHome) {
-  std::map<std::string, std::string> variables = {
-      {"LNS_ROOT", "/tmp/root-here"}, {"XDG_DATA_HOME", "/tmp/xdg-here"}, {"HOME", "/home/someone"}};
-  const platform::EnvironmentLookup environment = [&](const char* name) -> const char* {
-    const auto found = variables.find(name);
-    return found == variables.end() ? nullptr : found->second.c_str();
-  };
-  EXPECT_EQ(platform::MachineRoot(environment), std::filesystem::path("/tmp/root-here"));
-  variables["LNS_ROOT"] = "";
-  EXPECT_EQ(platform::MachineRoot(environment), std::filesystem::path("/tmp/xdg-here/lns-machine"));
-  variables.erase("LNS_ROOT");
-  variables.erase("XDG_DATA_HOME");
-  EXPECT_EQ(platform::MachineRoot(environment),
-            std::filesystem::path("/home/someone/.local/share/lns-machine"));
+  testsupport::TempMachineRoot root;
+  EXPECT_EQ(platform::MachineRoot(root.Path().string(), "/tmp/xdg-here", "/home/u"), root.Path());
+  EXPECT_EQ(platform::MachineRoot("", "/tmp/xdg-here", "/home/u"),
+            std::filesystem::path("/tmp/xdg-here/lns-machine"));
+  EXPECT_EQ(platform::MachineRoot("", "", "/home/u"),
+            std::filesystem::path("/home/u/.local/share/lns-machine"));
 }
 
 TEST(MachineRoot, MapsWindowsPathsInsideTheBase) {

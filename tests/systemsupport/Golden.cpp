@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/MachineRoot.h"
+
 namespace testsupport {
 namespace {
 
@@ -14,7 +16,7 @@ namespace fs = std::filesystem;
 
 // The test binary's parent's parent.
 fs::path BuildFolder() {
-  return fs::canonical("/proc/self/exe").parent_path().parent_path();
+  return fs::canonical(platform::RunningProgramFile()).parent_path().parent_path();
 }
 
 // The compiler may name a source relative to the build folder.

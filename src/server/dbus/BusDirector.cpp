@@ -6,10 +6,12 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
-#include <QDir>
 #include <QMap>
+#include <utility>
 
+#include "framework/PlugInClass.h"
 #include "identity/PlugInIdentity.h"
+#include "platform/EnvironmentNames.h"
 #include "platform/Error.h"
 #include "platform/com/BusFolderLock.h"
 #include "platform/com/PrivateBus.h"
@@ -29,15 +31,6 @@ constexpr int kCallTimeoutMs = 120000;
 constexpr const char* kActivationLock = "activation.lock";
 // A server that is ending may still hold the bus name for a moment; its successor is started on retry.
 constexpr int kCreateAttempts = 5;
-
-const LocalServerClass& PlugInClass() {
-  static const LocalServerClass cls{qvr::kProgId, qvr::kClassId};
-  return cls;
-}
-
-QString BusName() {
-  return QString::fromStdString(BusNameOf(PlugInClass()));
-}
 
 DirectorFailure NotRegistered() {
   return DirectorFailure(std::string("the class ") + qvr::kProgId +
@@ -69,13 +62,15 @@ QDBusMessage Call(QDBusConnection& connection, const QDBusMessage& call) {
 // Hands the director's display to the program that the bus starts for it, so that the plug-in's window
 // shows where the director runs. The bus keeps what it was handed for every later start: a setting this
 // director lacks goes as the value that means none, so that no earlier director's display stays.
-void PassDisplay(QDBusConnection& connection) {
+void PassDisplay(QDBusConnection& connection, const ui::DisplaySettings& display) {
+  namespace env = platform::env;
   QMap<QString, QString> environment;
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "QT_QPA_PLATFORM"})
-    environment.insert(QString::fromLatin1(name), qEnvironmentVariable(name));
-  // Without XAUTHORITY, X reads the user's default cookie file; an empty one would make it read none.
-  environment.insert(QStringLiteral("XAUTHORITY"),
-                     qEnvironmentVariable("XAUTHORITY", QDir::homePath() + QStringLiteral("/.Xauthority")));
+  for (const auto& [name, value] : {std::pair{env::kDisplay, &display.display},
+                                    {env::kWaylandDisplay, &display.waylandDisplay},
+                                    {env::kRuntimeFolder, &display.runtimeFolder},
+                                    {env::kQtPlatform, &display.qtPlatform},
+                                    {env::kXAuthority, &display.xAuthority}})
+    environment.insert(QString::fromLatin1(name), QString::fromStdString(*value));
   qDBusRegisterMetaType<QMap<QString, QString>>();
   QDBusMessage update = QDBusMessage::createMethodCall(
       QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
@@ -175,7 +170,7 @@ QDBusConnection ConnectTo(const std::filesystem::path& root, const QString& conn
 }
 
 MadeObject CreateInstance(QDBusConnection& connection) {
-  const QDBusMessage create = QDBusMessage::createMethodCall(BusName(), kFactoryPath, kFactoryInterface,
+  const QDBusMessage create = QDBusMessage::createMethodCall(PlugInBusName(), kFactoryPath, kFactoryInterface,
                                                              QStringLiteral("CreateInstance"));
   QDBusMessage reply;
   bool reloaded = false;
@@ -202,11 +197,11 @@ MadeObject CreateInstance(QDBusConnection& connection) {
 
 }  // namespace
 
-BusDirector::BusDirector() = default;
+BusDirector::BusDirector(ui::DisplaySettings display) : display_(std::move(display)) {}
 BusDirector::~BusDirector() = default;
 
 std::unique_ptr<lnstool::RemotePlugIn> BusDirector::CreatePlugIn(const std::filesystem::path& root) {
-  if (!std::filesystem::exists(ServiceFileOf(ServiceFolder(root), PlugInClass()))) {
+  if (!std::filesystem::exists(ServiceFileOf(ServiceFolder(root), qvr::PlugInComClass()))) {
     throw NotRegistered();
   }
   if (!QCoreApplication::instance()) {
@@ -223,7 +218,7 @@ std::unique_ptr<lnstool::RemotePlugIn> BusDirector::CreatePlugIn(const std::file
       // The bus starts a program on its activation environment as it stands when the call arrives: one
       // director at a time sets it and makes its object, so that each start gets its own director's.
       BusFolderLock activation(root, kActivationLock);
-      PassDisplay(connection);
+      PassDisplay(connection, display_);
       object = CreateInstance(connection);
     }
     return std::make_unique<BusPlugIn>(connection, connectionName, std::move(object));

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/ui/DisplaySettings.h"
 #include "tools/lns/ComDirector.h"
 
 class QCoreApplication;
@@ -9,10 +10,11 @@ class QCoreApplication;
 namespace com {
 
 // The director's side on the machine root's bus: creates plug-in objects in the plug-in program (which the
-// bus starts from the class's service file) and drives them through their object paths.
+// bus starts from the class's service file) and drives them through their object paths. The program it
+// starts shows its windows on the director's `display`.
 class BusDirector final : public lnstool::ComDirector {
  public:
-  BusDirector();
+  explicit BusDirector(ui::DisplaySettings display);
   ~BusDirector() override;
   BusDirector(const BusDirector&) = delete;
   BusDirector& operator=(const BusDirector&) = delete;
@@ -23,6 +25,7 @@ class BusDirector final : public lnstool::ComDirector {
   // Qt's bus connections need an application object; a tool that shows no window has none of its own.
   // Made on first use, and gone before the program's static objects are.
   std::unique_ptr<QCoreApplication> application_;
+  ui::DisplaySettings display_;
   int connections_ = 0;
 };
 

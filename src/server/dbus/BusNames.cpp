@@ -1,13 +1,20 @@
 #include "server/dbus/BusNames.h"
 
+#include "framework/PlugInClass.h"
+#include "platform/com/ServiceFile.h"
+
 namespace com {
 
 namespace {
 
-const QString kNumberPrefix = QStringLiteral("Calyxtern_qvr_lon_PlugIn.Error.Number");
+const QString kNumberPrefix = ProjectNamed(".Error.Number");
 const QString kMinus = QStringLiteral("Minus");
 
 }  // namespace
+
+QString PlugInBusName() {
+  return QString::fromStdString(BusNameOf(qvr::PlugInComClass()));
+}
 
 QString ErrorNameOf(long number) {
   // A name element holds no '-'.

@@ -27,10 +27,6 @@ constexpr int kBusCheckMs = 1000;
 // How often waiting calls look whether the program takes calls again.
 constexpr int kWaitingCheckMs = 50;
 
-QString BusName() {
-  return QString::fromStdString(BusNameOf(LocalServerClass{qvr::kProgId, qvr::kClassId}));
-}
-
 QDBusMessage RaisedErrorReply(const QDBusMessage& call, const platform::RaisedError& error) {
   QDBusMessage reply =
       call.createErrorReply(ErrorNameOf(error.Number()), QString::fromStdString(error.Description()));
@@ -138,10 +134,10 @@ PlugInServer::~PlugInServer() {
 
 bool PlugInServer::Serve() {
   if (!connection_.registerVirtualObject(kFactoryPath, this, QDBusConnection::SubPath)) return false;
-  if (!connection_.registerService(BusName())) return false;
+  if (!connection_.registerService(PlugInBusName())) return false;
   // A blocking call: the answers sent before it are on the bus when it returns, and from then on the bus
   // starts a new server for the next director rather than route its call here.
-  program_.OnEnd([this] { connection_.unregisterService(BusName()); });
+  program_.OnEnd([this] { connection_.unregisterService(PlugInBusName()); });
   busCheck_.start(kBusCheckMs);
   QTimer::singleShot(firstObjectWait_, this, [this] {
     if (nextObject_ == 1) EndIfUnused();
@@ -315,10 +311,10 @@ void PlugInServer::EndNow() {
   }
 }
 
-int ServePlugInObjects(qvr::Program& program, bool attended, std::chrono::milliseconds firstObjectWait) {
-  const QByteArray starter = qgetenv("DBUS_STARTER_ADDRESS");
-  const QString address = starter.isEmpty() ? QString::fromStdString(BusAddress(program.MachineRoot()))
-                                            : QString::fromUtf8(starter);
+int ServePlugInObjects(qvr::Program& program, bool attended, std::chrono::milliseconds firstObjectWait,
+                       const std::string& starterAddress) {
+  const QString address =
+      QString::fromStdString(starterAddress.empty() ? BusAddress(program.MachineRoot()) : starterAddress);
   const QString connectionName = QStringLiteral("qvr-plug-in-server");
   int status = 0;
   {
@@ -329,7 +325,7 @@ int ServePlugInObjects(qvr::Program& program, bool attended, std::chrono::millis
                 << connection.lastError().message().toStdString() << '\n';
       status = 1;
     } else if (!server.Serve()) {
-      std::cerr << qvr::kProjectName << ": another program serves " << BusName().toStdString() << " on "
+      std::cerr << qvr::kProjectName << ": another program serves " << PlugInBusName().toStdString() << " on "
                 << address.toStdString() << '\n';
       status = 1;
     } else {

@@ -8,6 +8,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <string>
 
 #include "server/dbus/EndRequest.h"
 
@@ -78,9 +79,10 @@ class PlugInServer final : public QDBusVirtualObject {
   unsigned long long nextObject_ = 1;
 };
 
-// Connects to the bus that started this program (or else the machine root's), serves the plug-in
-// objects there and runs the program's event loop until the program ends. The exit status: 0, or 1 when
-// the bus cannot be reached or the class's bus name is taken.
-int ServePlugInObjects(qvr::Program& program, bool attended, std::chrono::milliseconds firstObjectWait);
+// Connects to the bus that started this program (`starterAddress`, DBUS_STARTER_ADDRESS; the machine
+// root's when it is empty), serves the plug-in objects there and runs the program's event loop until the
+// program ends. The exit status: 0, or 1 when the bus cannot be reached or the class's bus name is taken.
+int ServePlugInObjects(qvr::Program& program, bool attended, std::chrono::milliseconds firstObjectWait,
+                       const std::string& starterAddress);
 
 }  // namespace com

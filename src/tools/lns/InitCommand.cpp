@@ -7,6 +7,8 @@
 #include <system_error>
 #include <vector>
 
+#include "identity/PlugInIdentity.h"
+#include "platform/EnvironmentNames.h"
 #include "platform/MachineRoot.h"
 #include "platform/Spawn.h"
 #include "platform/lns/LnsError.h"
@@ -20,11 +22,11 @@ namespace lnstool {
 
 namespace {
 
-constexpr const char* kPlugInProgram = "Calyxtern_qvr_lon_PlugIn";
+namespace env = platform::env;
 
 // The plug-in program lies beside this one.
 std::filesystem::path PlugInProgram() {
-  return platform::RunningProgramFile().parent_path() / kPlugInProgram;
+  return platform::RunningProgramFile().parent_path() / qvr::kProjectName;
 }
 
 // The demo machine is one on which the plug-in is registered, in English, as an installer registers it:
@@ -35,13 +37,15 @@ bool RegisterPlugIn(ToolContext& context) {
   platform::SpawnRequest request;
   request.argv = {program, "/regplugin", "/english"};
   request.environment = platform::EnvironmentWithout([](std::string_view name) {
-    for (std::string_view replaced : {"QVR_UI", "QVR_ANSWERS", "QVR_DO", "QVR_SNAPSHOT", "LNS_ROOT"}) {
+    for (std::string_view replaced :
+         {env::kBackEnd, env::kAnswers, env::kActions, env::kSnapshot, env::kMachineRoot}) {
       if (name == replaced) return true;
     }
     return false;
   });
   request.environment->insert(request.environment->begin(),
-                              {"QVR_UI=headless", "LNS_ROOT=" + context.root.string()});
+                              {std::string(env::kBackEnd) + "=headless",
+                               std::string(env::kMachineRoot) + "=" + context.root.string()});
 
   context.out.flush();
   pid_t child = 0;

@@ -9,6 +9,7 @@
 #include <string>
 #include <system_error>
 
+#include "platform/EnvironmentNames.h"
 #include "platform/WriteFileWhole.h"
 #include "platform/ui/qt/QtTranslations.h"
 
@@ -16,8 +17,8 @@ namespace ui {
 
 namespace {
 
-constexpr const char* kPlatformVariable = "QT_QPA_PLATFORM";
-constexpr const char* kRuntimeVariable = "XDG_RUNTIME_DIR";
+constexpr const char* kPlatformVariable = platform::env::kQtPlatform;
+constexpr const char* kRuntimeVariable = platform::env::kRuntimeFolder;
 constexpr const char* kOffscreen = "offscreen";
 
 // A desktop of today at 96 dots per inch, 15 twips per pixel: the main window's design needs 1000 pixels.
@@ -42,8 +43,8 @@ bool IsPrivateFolder(const std::filesystem::path& folder) {
 
 // Qt keeps per-session files in XDG_RUNTIME_DIR. Without one (a shell over ssh, a container) the user
 // gets a private folder in the temporary folder, made afresh when the usual one is not the user's alone.
-std::filesystem::path RuntimeFolder() {
-  if (const char* session = std::getenv(kRuntimeVariable); session && *session) return session;
+std::filesystem::path RuntimeFolder(const std::string& session) {
+  if (!session.empty()) return session;
   std::error_code error;
   const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
   if (error) return {};
@@ -73,20 +74,14 @@ std::string DesktopScreenConfiguration(const std::filesystem::path& folder) {
 
 }  // namespace
 
-bool PersonSeesQtWindows() {
-  const std::string platform = qEnvironmentVariable(kPlatformVariable).toStdString();
-  if (!platform.empty()) return platform.rfind(kOffscreen, 0) != 0 && platform.rfind("minimal", 0) != 0;
-  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
-std::unique_ptr<QApplication> StartQtApplication(int& argc, char** argv, bool offscreen) {
+std::unique_ptr<QApplication> StartQtApplication(int& argc, char** argv, const DisplaySettings& display,
+                                                 bool offscreen) {
   static std::once_flag handlerInstalled;
   std::call_once(handlerInstalled,
                  [] { forwardedMessages = qInstallMessageHandler(PassOnAllButOffscreenNotes); });
-  const std::filesystem::path runtime = RuntimeFolder();
+  const std::filesystem::path runtime = RuntimeFolder(display.runtimeFolder);
 
-  const char* chosen = std::getenv(kPlatformVariable);
-  const std::string platform = chosen ? chosen : "";
+  const std::string& platform = display.qtPlatform;
   // A platform with options of the user's own is left as it is.
   const bool plainOffscreen = platform == kOffscreen || (offscreen && platform.empty());
   const std::string configuration = plainOffscreen ? DesktopScreenConfiguration(runtime) : std::string();

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 #include "platform/ui/ScriptStops.h"
 #include "platform/ui/qt/QtApplicationStart.h"
@@ -45,15 +46,16 @@ bool AllShownWindowsExposed() {
 
 }  // namespace
 
-QtUiPlatform::QtUiPlatform(int& argc, char** argv) : argc_(argc), argv_(argv) {
+QtUiPlatform::QtUiPlatform(int& argc, char** argv, DisplaySettings display)
+    : argc_(argc), argv_(argv), display_(std::move(display)) {
   // Offscreen as well where the user chose a platform that draws into memory: nobody sees it either.
-  if (!QCoreApplication::instance() && !PersonSeesQtWindows()) offscreen_ = true;
+  if (!QCoreApplication::instance() && !PersonSeesWindowsOn(display_)) offscreen_ = true;
 }
 
 QtUiPlatform::~QtUiPlatform() = default;
 
 void QtUiPlatform::StartApplication() {
-  if (!QCoreApplication::instance()) application_ = StartQtApplication(argc_, argv_, offscreen_);
+  if (!QCoreApplication::instance()) application_ = StartQtApplication(argc_, argv_, display_, offscreen_);
 }
 
 ui::UiPlatform::Ui QtUiPlatform::MakeUi() {

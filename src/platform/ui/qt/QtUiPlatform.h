@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "platform/ui/DisplaySettings.h"
 #include "platform/ui/UiPlatform.h"
 
 namespace ui {
@@ -14,8 +15,9 @@ namespace ui {
 // A QApplication that already exists (a test's) is used as it is; one made only to draw a PDF is offscreen.
 class QtUiPlatform : public ui::UiPlatform {
  public:
-  // The program's arguments, for the QApplication; both must outlive this object.
-  QtUiPlatform(int& argc, char** argv);
+  // The program's arguments, for the QApplication (both must outlive this object), and the display its
+  // main read.
+  QtUiPlatform(int& argc, char** argv, DisplaySettings display);
   ~QtUiPlatform() override;
 
   bool PersonSeesWindows() const override { return !offscreen_; }
@@ -29,6 +31,7 @@ class QtUiPlatform : public ui::UiPlatform {
 
   int& argc_;
   char** argv_;
+  DisplaySettings display_;
   bool offscreen_ = false;
   std::unique_ptr<QApplication> application_;
 };

@@ -11,7 +11,8 @@ namespace {
 // that no widget outlives it.
 class QtApplicationEnvironment : public ::testing::Environment {
  public:
-  void SetUp() override { app_ = ui::StartQtApplication(argc_, argv_, false); }
+  // Drawn offscreen, as ctest runs the Qt tests.
+  void SetUp() override { app_ = ui::StartQtApplication(argc_, argv_, {}, true); }
   void TearDown() override { app_.reset(); }
 
  private:

@@ -161,7 +161,7 @@ class QtUiPlatformTest : public ::testing::Test {
   int argc_ = 1;
   char name_[16] = "qvr_ui_qt_tests";
   char* argv_[2] = {name_, nullptr};
-  ui::QtUiPlatform windows_{argc_, argv_};
+  ui::QtUiPlatform windows_{argc_, argv_, {}};
 };
 
 // The form's size in pixels as --snapshot wrote it in twips.

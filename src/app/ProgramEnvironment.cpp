@@ -1,0 +1,32 @@
+#include "app/ProgramEnvironment.h"
+
+#include <cstdlib>
+
+#include "platform/EnvironmentNames.h"
+#include "platform/MachineRoot.h"
+
+namespace app {
+
+namespace env = platform::env;
+
+std::string EnvironmentValue(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+std::filesystem::path MachineRootFromEnvironment() {
+  return platform::MachineRoot(EnvironmentValue(env::kMachineRoot), EnvironmentValue(env::kDataHome),
+                               EnvironmentValue(env::kHome));
+}
+
+ui::DisplaySettings DisplayFromEnvironment() {
+  ui::DisplaySettings settings{EnvironmentValue(env::kDisplay), EnvironmentValue(env::kWaylandDisplay),
+                               EnvironmentValue(env::kQtPlatform), EnvironmentValue(env::kRuntimeFolder),
+                               EnvironmentValue(env::kXAuthority)};
+  // Without XAUTHORITY, X reads the user's default cookie file: that file is the one handed on, since an
+  // empty setting would make X read none.
+  if (!std::getenv(env::kXAuthority)) settings.xAuthority = EnvironmentValue(env::kHome) + "/.Xauthority";
+  return settings;
+}
+
+}  // namespace app

@@ -1,0 +1,30 @@
+#pragma once
+
+// The environment variables that the programs read. Only a program's main reads the environment; everything
+// below it is handed the values.
+namespace platform::env {
+
+// The machine root (platform::MachineRoot): LNS_ROOT, else below the user's data folder.
+inline constexpr const char* kMachineRoot = "LNS_ROOT";
+inline constexpr const char* kDataHome = "XDG_DATA_HOME";
+inline constexpr const char* kHome = "HOME";
+
+// The plug-in program's run for scripts and tests: the back end ("headless"), the message boxes' answers, the
+// user's actions, the snapshot's file, and the wait of a program started by the bus for its first object.
+inline constexpr const char* kBackEnd = "QVR_UI";
+inline constexpr const char* kAnswers = "QVR_ANSWERS";
+inline constexpr const char* kActions = "QVR_DO";
+inline constexpr const char* kSnapshot = "QVR_SNAPSHOT";
+inline constexpr const char* kFirstObjectWaitMs = "QVR_FIRST_OBJECT_WAIT_MS";
+
+// The window system (ui::DisplaySettings).
+inline constexpr const char* kDisplay = "DISPLAY";
+inline constexpr const char* kWaylandDisplay = "WAYLAND_DISPLAY";
+inline constexpr const char* kQtPlatform = "QT_QPA_PLATFORM";
+inline constexpr const char* kRuntimeFolder = "XDG_RUNTIME_DIR";
+inline constexpr const char* kXAuthority = "XAUTHORITY";
+
+// The bus that started a program for a director.
+inline constexpr const char* kBusStarter = "DBUS_STARTER_ADDRESS";
+
+}  // namespace platform::env
