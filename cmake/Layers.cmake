@@ -33,7 +33,7 @@ qvr_layer(texts       LIBRARY qvr_texts USES platform platform/runtime platform/
 qvr_layer(datapoints  LIBRARY qvr_system
           USES platform platform/runtime platform/ui platform/lns framework program)
 qvr_layer(devicemodel LIBRARY qvr_system
-          USES platform platform/runtime platform/ui platform/registry framework datapoints program)
+          USES platform platform/runtime platform/ui platform/registry texts framework datapoints program)
 qvr_layer(framework   LIBRARY qvr_system
           USES platform platform/runtime platform/ui platform/lns platform/registry platform/com texts formats
                datapoints devicemodel mainwindow program)

@@ -1,18 +1,19 @@
 #pragma once
 
-#include <string>
+#include <optional>
 
 #include "datapoints/ModelTable.h"
+#include "texts/Language.h"
 
 namespace qvr {
 
 class Program;
 
 // Adapts the program and the main window to the device's family: the space-comfort tabs 6 and 7 are
-// hidden for QVR-L1 and shown for QVR-L2, DeviceTypeName names the family, and when `language` is
-// "german" or "english" (exactly) DocumentationFile and ReadmeFile are set for it; any other language
-// leaves both as they are. Each step that fails is skipped.
-void AdaptMainWindow(Program& program, DeviceFamily family, const std::string& language);
+// hidden for QVR-L1 and shown for QVR-L2, DeviceTypeName names the family, and with a `language` (read
+// by this call's settings) DocumentationFile and ReadmeFile are set for it; without one both stay as they
+// are. Each step that fails is skipped.
+void AdaptMainWindow(Program& program, DeviceFamily family, const std::optional<Language>& language);
 
 // Gives the input combos 23 and 24 (QVR-L2) exactly the three switch texts off, on and invalid, in the
 // user's number format.

@@ -1,6 +1,7 @@
 #include "framework/MachineRegistration.h"
 
 #include "framework/CRegistry.h"
+#include "framework/InterfaceLanguage.h"
 #include "framework/MachineRegistrationValues.h"
 #include "framework/PlugInClass.h"
 #include "framework/PlugInIdentity.h"
@@ -31,11 +32,10 @@ RegisteredPlugIn ReadRegisteredPlugIn(CRegistry& registry) {
 
 void FillRegistrationTexts(Program& program) {
   runtime::ErrObject ignored;
-  Language language = LanguageFromRegistryValue(program.framework.RegisterLanguage);
-  if (language == Language::None)
-    language = LanguageFromRegistryValue(
-        CRegistry(ignored, program.Registry()).MachineSetting(kPlugInKey, "Language"));
-  FillTextTables(language == Language::None ? Language::English : language, program.texts);
+  const std::string& chosen = program.framework.RegisterLanguage;
+  FillTextTables(
+      chosen.empty() ? InterfaceLanguage(ignored, program.Registry()) : LanguageFromRegistryValue(chosen),
+      program.texts);
 }
 
 void RegisterClassAtStart(Program& program) {

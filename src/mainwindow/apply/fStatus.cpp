@@ -5,8 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/CRegistry.h"
-#include "framework/PlugInIdentity.h"
+#include "framework/InterfaceLanguage.h"
 #include "program/Program.h"
 #include "texts/Language.h"
 #include "texts/MainMessages.h"
@@ -57,8 +56,7 @@ void fStatus::Form_Load() {
   lbl_Zeit.SetCaption(messages[kMsgRemainingTime]);
   lblclose.SetCaption(messages[kMsgHowToCancel]);
   // Each load starts from the design caption, so the language's own caption is set at every load.
-  const Language language = LanguageFromRegistryValue(
-      CRegistry(program_.Err, program_.Registry()).MachineSetting(kPlugInKey, "Language"));
+  const Language language = InterfaceLanguage(program_.Err, program_.Registry());
   if (const auto caption = TransferStatusCaption(language)) SetCaption(std::string(*caption));
 }
 

@@ -1,7 +1,6 @@
 #include "mainwindow/design/SetLanguageTexts.h"
 
-#include "framework/CRegistry.h"
-#include "framework/PlugInIdentity.h"
+#include "framework/InterfaceLanguage.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CommandButton.h"
@@ -73,8 +72,7 @@ void Apply(ui::Form& window, const WindowText& text) {
 }  // namespace
 
 Language SetLanguageTexts(Program& program, ui::Form& window, int windowNumber) {
-  const Language language = LanguageFromRegistryValue(
-      CRegistry(program.Err, program.Registry()).MachineSetting(kPlugInKey, "Language"));
+  const Language language = InterfaceLanguage(program.Err, program.Registry());
   if (windowNumber == kMainWindowTexts) FillTextTables(language, program.texts);
   for (const WindowText& text : WindowTexts(windowNumber, language)) Apply(window, text);
   return language;
