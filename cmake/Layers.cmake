@@ -55,6 +55,7 @@ qvr_layer(app USES platform platform/ui platform/ui/qt tools/lns server/dbus fra
 qvr_test_folder(support LINKS qvr_platform_base)
 qvr_test_folder(systemsupport LINKS qvr_system)
 qvr_test_folder(e2e LINKS qvr_platform_base qvr_system)
+qvr_test_folder(e2e/dbus LINKS qvr_platform_base qvr_com_dbus)
 qvr_test_folder(platform/com LINKS qvr_system)
 qvr_test_folder(platform/ui/qt LINKS qvr_ui_qt qvr_lnstool)
 # The fuzz targets link the platform's layers and the formats, built with the fuzzer's instrumentation.

@@ -18,6 +18,7 @@
 #include "server/dbus/BusNames.h"
 #include "server/dbus/Introspection.h"
 #include "server/dbus/PlugInProperties.h"
+#include "server/dbus/RaisedErrors.h"
 
 namespace com {
 
@@ -32,13 +33,6 @@ constexpr std::int32_t kDeregisterCommand = 51;
 
 QString BusName() {
   return QString::fromStdString(BusNameOf(LocalServerClass{qvr::kProgId, qvr::kClassId}));
-}
-
-QDBusMessage RaisedErrorReply(const QDBusMessage& call, const platform::RaisedError& error) {
-  QDBusMessage reply =
-      call.createErrorReply(ErrorNameOf(error.Number()), QString::fromStdString(error.Description()));
-  reply << QString::fromStdString(error.Source());
-  return reply;
 }
 
 QDBusMessage UnknownMethod(const QDBusMessage& call) {
