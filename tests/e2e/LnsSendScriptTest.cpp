@@ -210,3 +210,24 @@ TEST_F(LnsSendScript, ALanguageOtherThanGermanIsShownInEnglish) {
       << text;
   EXPECT_EQ(Lns({"reg", "get", "HKLM", key, "Language"}).out, "\n") << "the stored value is kept";
 }
+
+// The LonWorks folder moved, and "LonWorks Path" with it: the network, Help > "Readme" and "Device
+// description" all find their files in the new folder, and `lns init` completes that folder, not the old.
+TEST_F(LnsSendScript, AMovedLonWorksFolderIsTheOneEveryPartUses) {
+  std::filesystem::rename(root.Path() / "LonWorks", root.Path() / "Elsewhere");
+  ASSERT_EQ(Lns({"reg", "set", "HKLM", "SOFTWARE\\LonWorks", "LonWorks Path", "C:\\Elsewhere"}).code, 0);
+
+  const std::filesystem::path desktop = root.Path() / "desktop";
+  std::filesystem::create_directory(desktop);
+  testsupport::WriteScript(desktop / "xdg-open", "echo \"$1\" >> \"$0.done\"");
+  const testsupport::ScopedPath path(testsupport::ScopedPath::WithFirst(desktop));
+  const auto run =
+      Lns({"send", "Demo", "13", "7", device, "--do", "click mnuReadme", "--do", "click mnuBeschreibung"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  const std::string folder = (root.Path() / "Elsewhere" / "PlugIns" / "Calyxtern" / "qvr_lon").string();
+  EXPECT_EQ(e2e::ReadFile(desktop / "xdg-open.done"),
+            folder + "/readme_eng.txt\n" + folder + "/Dokumentation/qvrl207_eng.pdf\n");
+
+  ASSERT_EQ(Lns({"init"}).code, 0);
+  EXPECT_FALSE(std::filesystem::exists(root.Path() / "LonWorks"));
+}
