@@ -50,7 +50,7 @@ qvr_layer(program     LIBRARY qvr_system
 qvr_layer(services    LIBRARY qvr_system
           USES platform platform/runtime platform/ui platform/lns platform/registry texts identity program)
 qvr_layer(devicemodel LIBRARY qvr_system
-          USES platform platform/runtime platform/ui platform/registry identity datapoints program services)
+          USES platform platform/runtime platform/ui platform/registry texts identity datapoints program services)
 qvr_layer(mainwindow  LIBRARY qvr_system
           USES platform platform/runtime platform/ui platform/lns platform/registry texts formats identity
                datapoints program services devicemodel
@@ -72,7 +72,7 @@ qvr_test_folder(support LINKS qvr_platform_base)
 qvr_test_folder(systemsupport LINKS qvr_system)
 qvr_test_folder(e2e LINKS qvr_platform_base qvr_system)
 # The plug-in program on D-Bus (src/server/dbus), driven from outside, and the director a test kills.
-qvr_test_folder(e2e/dbus LINKS qvr_platform_base)
+qvr_test_folder(e2e/dbus LINKS qvr_platform_base qvr_com_dbus)
 qvr_test_folder(e2e/dbus/holder)
 qvr_test_folder(platform/com LINKS qvr_system)
 qvr_test_folder(platform/ui/qt LINKS qvr_ui_qt qvr_lnstool)

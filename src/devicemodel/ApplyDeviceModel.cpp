@@ -42,7 +42,7 @@ void FillModelTable(DeviceModelState& state) {
 void ApplyDeviceModel(Program& program, std::string& ProgramId, std::int16_t& ModelGroup,
                       std::int16_t& FillForm, std::int16_t& /*Spare*/, std::string& ItemKind,
                       std::int16_t& ItemIndex) {
-  const std::string language = ReadPendingSettings(program);
+  const std::optional<Language> language = ReadPendingSettings(program);
   const CallersErrorKept callersError(program.Err);
   if (ModelGroup == 0) FillModelTable(program.model);
 

@@ -1,16 +1,16 @@
 #include "devicemodel/DeviceSettings.h"
 
-#include "identity/PlugInIdentity.h"
 #include "platform/registry/MachineSetup.h"
 #include "program/Program.h"
 #include "services/CRegistry.h"
+#include "services/InterfaceLanguage.h"
 
 namespace qvr {
 
-std::string ReadPendingSettings(Program& program) {
+std::optional<Language> ReadPendingSettings(Program& program) {
   DeviceModelState& model = program.model;
-  if (!model.SettingsPending) return "";
-  std::string language = CRegistry(program.Err, program.Registry()).MachineSetting(kPlugInKey, "Language");
+  if (!model.SettingsPending) return std::nullopt;
+  const Language language = InterfaceLanguage(program.Err, program.Registry());
   model.LonWorksFolder =
       CRegistry(program.Err, program.Registry())
           .MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue));

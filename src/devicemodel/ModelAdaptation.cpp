@@ -25,16 +25,11 @@ FamilyFiles DocumentationOf(DeviceFamily family) {
   return {"\\Dokumentation\\qvrl207.pdf", "\\Dokumentation\\qvrl207_eng.pdf"};
 }
 
-void ChooseFiles(DeviceModelState& model, DeviceFamily family, const std::string& language) {
+void ChooseFiles(DeviceModelState& model, DeviceFamily family, Language language) {
   const FamilyFiles documentation = DocumentationOf(family);
-  if (language == "german") {
-    model.DocumentationFile = documentation.german;
-    model.ReadmeFile = "\\readme_ger.txt";
-  }
-  if (language == "english") {
-    model.DocumentationFile = documentation.english;
-    model.ReadmeFile = "\\readme_eng.txt";
-  }
+  const bool german = language == Language::German;
+  model.DocumentationFile = german ? documentation.german : documentation.english;
+  model.ReadmeFile = german ? "\\readme_ger.txt" : "\\readme_eng.txt";
 }
 
 // A status bar that cannot be read counts as not online.
@@ -52,11 +47,11 @@ void ShowSpaceComfortTabs(Program& program, bool shown) {
 
 }  // namespace
 
-void AdaptMainWindow(Program& program, DeviceFamily family, const std::string& language) {
+void AdaptMainWindow(Program& program, DeviceFamily family, const std::optional<Language>& language) {
   // The space-comfort tabs belong to QVR-L2 only; a QVR-L2 device after a QVR-L1 device gets them back.
   ShowSpaceComfortTabs(program, family == DeviceFamily::QvrL2);
   program.model.DeviceTypeName = FamilyName(family);
-  ChooseFiles(program.model, family, language);
+  if (language) ChooseFiles(program.model, family, *language);
 }
 
 void ForgetFamily(Program& program) {

@@ -1,18 +1,19 @@
 #pragma once
 
-#include <string>
+#include <optional>
 
 #include "datapoints/ModelTable.h"
+#include "texts/Language.h"
 
 namespace qvr {
 
 class Program;
 
 // Adapts the program and the main window to the device's family: the space-comfort tabs 6 and 7 are
-// hidden for QVR-L1 and shown for QVR-L2, DeviceTypeName names the family, and when `language` is
-// "german" or "english" (exactly) DocumentationFile and ReadmeFile are set for it; any other language
-// leaves both as they are. Each step that fails is skipped.
-void AdaptMainWindow(Program& program, DeviceFamily family, const std::string& language);
+// hidden for QVR-L1 and shown for QVR-L2, DeviceTypeName names the family, and with a `language` (read
+// by this call's settings) DocumentationFile and ReadmeFile are set for it; without one both stay as they
+// are. Each step that fails is skipped.
+void AdaptMainWindow(Program& program, DeviceFamily family, const std::optional<Language>& language);
 
 // Takes the window back to no family, as the program starts: every tab shown, DeviceTypeName empty. A
 // device of no supported model then looks as it does when it is the first device opened.

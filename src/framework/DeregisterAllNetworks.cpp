@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/NetworkRegistration.h"
 #include "framework/NetworkRegistrationParts.h"
@@ -52,19 +54,19 @@ bool OpenCurrentSystem(Program& program) {
 }
 
 // Deregisters the plug-in in the network at `position` (from 1); the Object Server's own entries go with
-// the first network. Whatever fails is skipped; the network is closed again in any case.
-void DeregisterNetworkAt(Program& program, const lns::LnsNetworks& networks, long position,
-                         bool offerTemplateRemoval) {
+// the first network. Whatever fails is skipped; the network is closed again in any case. Returns the
+// network's name when it or its system did not open, so that its entries are still there.
+std::optional<std::string> DeregisterNetworkAt(Program& program, const lns::LnsNetworks& networks,
+                                               long position, bool offerTemplateRemoval) {
   FrameworkState& state = program.framework;
   runtime::ErrObject& err = program.Err;
   runtime::ResumeNext(err, [&] { state.CurrentNetwork = networks.Item(position); });
-  if (state.ShowProgress) {
-    std::string networkName;
-    runtime::ResumeNext(err, [&] { networkName = runtime::Present(state.CurrentNetwork).GetName(); });
-    ShowRegistrationStatus(program, program.texts.MsgFramework[kMsgOpening] + networkName + "...");
-  }
-  if (runtime::ResumeNext(err, [&] { runtime::Present(state.CurrentNetwork).Open(); }) &&
-      OpenCurrentSystem(program)) {
+  std::string networkName;
+  runtime::ResumeNext(err, [&] { networkName = runtime::Present(state.CurrentNetwork).GetName(); });
+  ShowProgressStatus(program, program.texts.MsgFramework[kMsgOpening] + networkName + "...");
+  const bool opened = runtime::ResumeNext(err, [&] { runtime::Present(state.CurrentNetwork).Open(); }) &&
+                      OpenCurrentSystem(program);
+  if (opened) {
     ShowProgressStatus(program, program.texts.MsgFramework[kMsgDeregisterCommands]);
     DeregisterInNetwork(program, offerTemplateRemoval, position == 1);
   }
@@ -72,11 +74,13 @@ void DeregisterNetworkAt(Program& program, const lns::LnsNetworks& networks, lon
   runtime::ResumeNext(err, [&] { runtime::Present(state.CurrentNetwork).Close(); });
   state.CurrentSystem.reset();
   state.CurrentNetwork.reset();
+  if (opened) return std::nullopt;
+  return networkName.empty() ? "#" + std::to_string(position) : networkName;
 }
 
 }  // namespace
 
-void DeregisterFromAllNetworks(Program& program, bool offerTemplateRemoval) {
+std::vector<std::string> DeregisterFromAllNetworks(Program& program, bool offerTemplateRemoval) {
   FrameworkState& state = program.framework;
   runtime::ErrObject& err = program.Err;
   InitCommandTable(state.CommandTable);
@@ -88,12 +92,14 @@ void DeregisterFromAllNetworks(Program& program, bool offerTemplateRemoval) {
   runtime::ResumeNext(err, [&] { runtime::Present(state.ObjectServer).Open(); });
   std::optional<lns::LnsNetworks> networks;
   long count = 0;
+  std::vector<std::string> notCleaned;
   if (runtime::ResumeNext(err, [&] {
         networks = runtime::Present(state.ObjectServer).GetNetworks();
         count = networks->Count();
       })) {
     for (long position = 1; position <= count; ++position) {
-      DeregisterNetworkAt(program, *networks, position, offerTemplateRemoval);
+      if (auto name = DeregisterNetworkAt(program, *networks, position, offerTemplateRemoval))
+        notCleaned.push_back(std::move(*name));
     }
   }
 
@@ -104,6 +110,7 @@ void DeregisterFromAllNetworks(Program& program, bool offerTemplateRemoval) {
   }
   runtime::ResumeNext(err, [&] { runtime::Present(state.ObjectServer).Close(); });
   state.ObjectServer = nullptr;
+  return notCleaned;
 }
 
 }  // namespace qvr

@@ -46,6 +46,7 @@ void LNSPlugInAPI::SendCommand(std::int32_t& commandId, std::int16_t& objectClas
 
   CommandStep step;
   try {
+    ReopenClosedNetwork();
     step = RunCommandStep(commandId, objectClassId);
   } catch (...) {
     // An error that reaches the director leaves no progress window (and hourglass) behind.

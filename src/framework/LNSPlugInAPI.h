@@ -40,7 +40,8 @@ class LNSPlugInAPI {
   // "" for a local Object Server; storing it opens nothing.
   std::string NetworkInterfaceName() const;
   void SetNetworkInterfaceName(const std::string& name);
-  // The Object Server's remote mode; setting it on an open server closes and reopens the server.
+  // The Object Server's remote mode; setting it on an open server closes and reopens the server, which
+  // leaves the network closed until the next name or command opens it again.
   bool Remote() const;
   void SetRemote(bool remote);
 
@@ -87,6 +88,8 @@ class LNSPlugInAPI {
   void DispatchDeviceCommand(std::int16_t row, const std::optional<LnsObject>& target);
 
   void OpenNetwork(const std::string& name);
+  // Opens the named network again when a mode change has closed it since it was named.
+  void ReopenClosedNetwork();
   void CheckSizeChange() const;
   void CheckPositionChange() const;
   [[noreturn]] void RefuseReadOnly() const;

@@ -2,6 +2,7 @@
 // Server reaches it.
 #include "framework/LNSPlugInAPI.h"
 #include "framework/PlugInMessages.h"
+#include "mainwindow/fMain.h"
 #include "program/Program.h"
 #include "services/HostErrors.h"
 
@@ -97,14 +98,25 @@ bool LNSPlugInAPI::Remote() const {
   return program_.framework.ObjectServer->GetRemote();
 }
 
-// The network and system stay as they are; only the server is closed and opened again around the change.
+// The server is closed and opened again around the change. Its close closes the network and system too:
+// they count as closed from then on, so that the next name or command opens them again. The window's
+// monitoring ends first, while the device it watches can still be reached.
 void LNSPlugInAPI::SetRemote(bool remote) {
   FrameworkState& state = program_.framework;
   lns::LnsObjectServer& server = *state.ObjectServer;
   state.ObjectServerIsOpen = server.IsOpen();
-  if (state.ObjectServerIsOpen) server.Close();
+  if (state.ObjectServerIsOpen) {
+    if (state.NetworkIsOpen) program_.fMain().EndMonitoring();
+    server.Close();
+    state.NetworkIsOpen = false;
+  }
   server.PutRemote(remote);
   if (state.ObjectServerIsOpen) server.Open();
+}
+
+void LNSPlugInAPI::ReopenClosedNetwork() {
+  const FrameworkState& state = program_.framework;
+  if (!state.NetworkIsOpen && !state.CurrentNetworkName.empty()) SetNetworkName(state.CurrentNetworkName);
 }
 
 }  // namespace qvr

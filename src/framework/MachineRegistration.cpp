@@ -6,6 +6,7 @@
 #include "platform/runtime/ResumeNext.h"
 #include "program/Program.h"
 #include "services/CRegistry.h"
+#include "services/InterfaceLanguage.h"
 #include "services/TypeFiles.h"
 #include "texts/FrameworkMessages.h"
 #include "texts/Language.h"
@@ -31,11 +32,10 @@ RegisteredPlugIn ReadRegisteredPlugIn(CRegistry& registry) {
 
 void FillRegistrationTexts(Program& program) {
   runtime::ErrObject ignored;
-  Language language = LanguageFromRegistryValue(program.framework.RegisterLanguage);
-  if (language == Language::None)
-    language = LanguageFromRegistryValue(
-        CRegistry(ignored, program.Registry()).MachineSetting(kPlugInKey, "Language"));
-  FillTextTables(language == Language::None ? Language::English : language, program.texts);
+  const std::string& chosen = program.framework.RegisterLanguage;
+  FillTextTables(
+      chosen.empty() ? InterfaceLanguage(ignored, program.Registry()) : LanguageFromRegistryValue(chosen),
+      program.texts);
 }
 
 void RegisterClassAtStart(Program& program) {

@@ -33,6 +33,8 @@ enum FrameworkMessage : std::size_t {
   kMsgCannotRemoveTemplate = 28,    // "Unable to remove the device template: "
   kMsgDeregisterCommand = 29,       // "Deregister Command "
   kMsgCreateTemplates = 30,         // "create Templates..."
+  kMsgNetworksLeft =
+      33,  // " was removed from this machine, but its commands are left in ..." (networks follow)
 };
 
 }  // namespace qvr

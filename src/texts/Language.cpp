@@ -3,9 +3,7 @@
 namespace qvr {
 
 Language LanguageFromRegistryValue(std::string_view value) {
-  if (value == "english") return Language::English;
-  if (value == "german") return Language::German;
-  return Language::None;
+  return value == "german" ? Language::German : Language::English;
 }
 
 }  // namespace qvr

@@ -5,10 +5,12 @@
 namespace qvr {
 
 // The interface language, fixed when the plug-in is registered (the plug-in key's "Language" value).
-enum class Language { None, English, German };
+enum class Language { English, German };
 
-// Only the exact values "english" and "german" choose a language. Anything else ("English", "Deutsch",
-// the empty text of a missing value) is None: no text is set and every table stays as it is.
+// The one rule that turns the stored value into the language of every text (windows, lists, messages, help,
+// the help menu's documents): exactly "german" is German, anything else ("english", "English", "Deutsch",
+// the empty text that a plain registration stores, a missing value) is English, so that no text is ever
+// left blank. The stored value itself is kept as it was written.
 Language LanguageFromRegistryValue(std::string_view value);
 
 }  // namespace qvr

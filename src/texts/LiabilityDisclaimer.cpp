@@ -13,8 +13,6 @@ std::string_view LiabilityDisclaimer(Language language) {
              "oder Datenverluste, die durch ihre Benutzung oder durch falsche Parametereinstellungen "
              "entstehen. Bitte prüfen Sie jede Konfiguration, bevor die Geräte in Betrieb genommen "
              "werden.";
-    case Language::None:
-      break;
   }
   return {};
 }

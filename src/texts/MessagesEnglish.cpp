@@ -101,6 +101,9 @@ constexpr IndexedText kMsgFramework[] = {
     {28, "Unable to remove the device template: "},
     {29, "Deregister Command "},
     {30, "create Templates..."},
+    {33,
+     " was removed from this machine, but its commands are left in these networks, which could not be "
+     "opened: "},
 };
 
 constexpr IndexedText kMsgPlugInAPI[] = {

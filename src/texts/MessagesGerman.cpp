@@ -99,6 +99,9 @@ constexpr IndexedText kMsgFramework[] = {
     {28, "Es ist nicht möglich folgendes Template zu entfernen: "},
     {29, "deregistriere Command "},
     {30, "erstelle Templates..."},
+    {33,
+     " wurde von diesem Rechner entfernt, aber seine Commands bleiben in diesen Netzwerken, die nicht "
+     "geöffnet werden konnten: "},
 };
 
 constexpr IndexedText kMsgPlugInAPI[] = {

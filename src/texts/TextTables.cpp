@@ -69,7 +69,6 @@ void FillHelp(std::span<const Row, Rows> rows, std::string_view functionLabel,
 }  // namespace
 
 void FillTextTables(Language language, TextTables& tables) {
-  if (language == Language::None) return;
   const LanguageSource source = language == Language::English ? EnglishSource() : GermanSource();
   FillMessages(source.messages.MsgFramework, tables.MsgFramework);
   FillMessages(source.messages.MsgPlugInAPI, tables.MsgPlugInAPI);

@@ -5,22 +5,15 @@
 namespace qvr {
 
 const std::vector<WindowText>& WindowTexts(int windowNumber, Language language) {
-  static const std::vector<WindowText> kNone;
+  static const std::vector<WindowText> kNoTexts;
   static const std::vector<WindowText> kEnglish[] = {
       text_data::EnglishMainWindowTexts(), text_data::EnglishDeviceSelectionTexts(),
       text_data::EnglishAboutTexts(), text_data::EnglishPrintChoiceTexts()};
   static const std::vector<WindowText> kGermanMainWindow = text_data::GermanMainWindowTexts();
 
-  if (windowNumber < kMainWindowTexts || windowNumber > kPrintChoiceWindowTexts) return kNone;
-  switch (language) {
-    case Language::English:
-      return kEnglish[windowNumber];
-    case Language::German:
-      return windowNumber == kMainWindowTexts ? kGermanMainWindow : kNone;
-    case Language::None:
-      break;
-  }
-  return kNone;
+  if (windowNumber < kMainWindowTexts || windowNumber > kPrintChoiceWindowTexts) return kNoTexts;
+  if (language == Language::English) return kEnglish[windowNumber];
+  return windowNumber == kMainWindowTexts ? kGermanMainWindow : kNoTexts;
 }
 
 std::optional<std::string_view> TransferStatusCaption(Language language) {

@@ -38,18 +38,18 @@ struct WindowText {
 //   lists and the help pane's welcome text.
 // - German: for the main window its combo-box lists and the help pane's welcome text; nothing for the
 //   other windows, which keep their design texts.
-// - Language::None, or a number other than 0 to 3: nothing.
+// - A number other than 0 to 3: nothing.
 // The ListItem entries of one combo box come together, from item 0 up, and make up its whole list: they
 // replace the design entries (cmb_nci 6 and cmb_nvi 5 have two each) or fill an empty list.
 const std::vector<WindowText>& WindowTexts(int windowNumber, Language language);
 
 // The caption of the transfer-status window fStatus that the English main window sets; nothing for the
-// other languages, where it keeps its design caption "Status". Setting it loads fStatus, whose labels
+// German one, where it keeps its design caption "Status". Setting it loads fStatus, whose labels
 // read MsgMain 40, 41, 42 and 47: fill the text tables first.
 std::optional<std::string_view> TransferStatusCaption(Language language);
 
 // The maker's liability disclaimer of the about box (lbl_Software_Hinweis): the English one is among
-// the English about-box texts; the German one is the about box's design text. Empty for None.
+// the English about-box texts; the German one is the about box's design text.
 std::string_view LiabilityDisclaimer(Language language);
 
 }  // namespace qvr

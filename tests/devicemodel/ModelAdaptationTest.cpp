@@ -49,13 +49,15 @@ TEST_F(DeviceModelTest, TheLanguageOfTheDeviceCommandChoosesTheFiles) {
   EXPECT_EQ(program.model.DocumentationFile, "\\Dokumentation\\qvrl207.pdf");
   EXPECT_EQ(program.model.ReadmeFile, "\\readme_ger.txt");
 
-  // A language other than exactly "german" or "english" keeps the files of the previous command.
+  // Any language other than exactly "german" gets the English files.
   for (const std::string language : {"English", "", "deutsch"}) {
+    fixture.SetLanguage("german");
+    StartDeviceCommand(kQvrl207);
     fixture.SetLanguage(language);
     StartDeviceCommand(kQvrl106);
     EXPECT_EQ(program.model.DeviceTypeName, "QVR-L1");
-    EXPECT_EQ(program.model.DocumentationFile, "\\Dokumentation\\qvrl207.pdf") << language;
-    EXPECT_EQ(program.model.ReadmeFile, "\\readme_ger.txt") << language;
+    EXPECT_EQ(program.model.DocumentationFile, "\\Dokumentation\\qvrl106_eng.pdf") << language;
+    EXPECT_EQ(program.model.ReadmeFile, "\\readme_eng.txt") << language;
   }
 }
 

@@ -175,3 +175,59 @@ TEST_F(LnsSendScript, ADocumentThatNothingOpensIsToldInABox) {
 }
 
 }  // namespace
+
+// A plain "/regplugin" stores an empty "Language", as does a language typed into the registration dialog:
+// the director's errors, the window, its help, boxes and documents, and the network registration's
+// question then speak English, and the stored value is left as it is.
+TEST_F(LnsSendScript, ALanguageOtherThanGermanIsShownInEnglish) {
+  const std::string key = "SOFTWARE\\LonWorks\\LCA\\Plug-Ins\\Calyxtern_qvr_lon_PlugIn";
+  ASSERT_EQ(Lns({"reg", "set", "HKLM", key, "Language", ""}).code, 0);
+
+  auto run = Lns({"send", "Demo", "14", "7", device});
+  EXPECT_EQ(run.err, "error 20003: Command not supported (Calyxtern_qvr_lon_PlugIn)\n");
+
+  const std::filesystem::path desktop = root.Path() / "desktop";
+  std::filesystem::create_directory(desktop);
+  testsupport::WriteScript(desktop / "xdg-open", "echo \"$1\" > \"$0.done\"");
+  const testsupport::ScopedPath path(testsupport::ScopedPath::WithFirst(desktop));
+  const std::string snapshot = (root.Path() / "english.txt").string();
+  run = Lns({"send", "Demo", "13", "7", device, "--do", "click mnuReadme", "--do", "type txtNci(4) 7", "--do",
+             "click cmdApply", "--answer", "no", "--snapshot", snapshot});
+  ASSERT_EQ(run.code, 0) << run.err;
+  std::string text = e2e::ReadFile(snapshot);
+  EXPECT_NE(ControlLine(text, "cmdApply").find("caption=\"A&pply\""), std::string::npos) << text;
+  EXPECT_NE(ControlLine(text, "RTHinweis").find("text=\"SCPT Type:\\r\\nSCPTdebounce"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("box text=\"Transmit parameters to the current Device ?\""), std::string::npos) << text;
+  EXPECT_NE(e2e::ReadFile(desktop / "xdg-open.done").find("/qvr_lon/readme_eng.txt\n"), std::string::npos);
+
+  run = Lns({"send", "Demo", "50", "7", "Demo", "--answer", "ok", "--answer", "ok", "--answer", "ok",
+             "--answer", "ok", "--answer", "yes", "--snapshot", snapshot});
+  ASSERT_EQ(run.code, 0) << run.err;
+  text = e2e::ReadFile(snapshot);
+  EXPECT_NE(text.find("box text=\"Do you wish to make Configure the default action for qvrl105 devices?\""),
+            std::string::npos)
+      << text;
+  EXPECT_EQ(Lns({"reg", "get", "HKLM", key, "Language"}).out, "\n") << "the stored value is kept";
+}
+
+// The LonWorks folder moved, and "LonWorks Path" with it: the network, Help > "Readme" and "Device
+// description" all find their files in the new folder, and `lns init` completes that folder, not the old.
+TEST_F(LnsSendScript, AMovedLonWorksFolderIsTheOneEveryPartUses) {
+  std::filesystem::rename(root.Path() / "LonWorks", root.Path() / "Elsewhere");
+  ASSERT_EQ(Lns({"reg", "set", "HKLM", "SOFTWARE\\LonWorks", "LonWorks Path", "C:\\Elsewhere"}).code, 0);
+
+  const std::filesystem::path desktop = root.Path() / "desktop";
+  std::filesystem::create_directory(desktop);
+  testsupport::WriteScript(desktop / "xdg-open", "echo \"$1\" >> \"$0.done\"");
+  const testsupport::ScopedPath path(testsupport::ScopedPath::WithFirst(desktop));
+  const auto run =
+      Lns({"send", "Demo", "13", "7", device, "--do", "click mnuReadme", "--do", "click mnuBeschreibung"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  const std::string folder = (root.Path() / "Elsewhere" / "PlugIns" / "Calyxtern" / "qvr_lon").string();
+  EXPECT_EQ(e2e::ReadFile(desktop / "xdg-open.done"),
+            folder + "/readme_eng.txt\n" + folder + "/Dokumentation/qvrl207_eng.pdf\n");
+
+  ASSERT_EQ(Lns({"init"}).code, 0);
+  EXPECT_FALSE(std::filesystem::exists(root.Path() / "LonWorks"));
+}

@@ -159,6 +159,28 @@ TEST_F(PlugInProgramTest, TheDemoMachineIsRegisteredByTheProgramAndDeregisteredT
   EXPECT_TRUE(ClassRegistered(false));
 }
 
+// A network whose database cannot be opened keeps the plug-in's commands: the last box names it instead of
+// reporting success, and the run fails; the plug-in is still removed from the machine.
+TEST_F(PlugInProgramTest, ADeregistrationNamesTheNetworksItCouldNotOpen) {
+  ASSERT_EQ(Lns({"init", "--demo"}).code, 0);
+  for (const char* network : {"Broken", "Closed"})
+    ASSERT_EQ(Lns({"network", "create", network, "--devices", "1"}).code, 0);
+  for (const char* network : {"Broken", "Closed"}) {
+    const std::filesystem::path database = root.Path() / "LonWorks" / "Databases" / network;
+    std::filesystem::rename(database, database.string() + ".away");
+  }
+
+  const e2e::ProgramRun run = Scripted({"/deregplugin", "/deregmode:0"}, "ok");
+  EXPECT_EQ(run.code, 1) << run.err;
+  EXPECT_TRUE(
+      SnapshotHas("box text=\"Plug-in Calyxtern_qvr_lon_PlugIn was removed from this machine, but its "
+                  "commands are left in these networks, which could not be opened: Broken, Closed\" "
+                  "title=\"Calyxtern_qvr_lon_PlugIn\" style=48 answer=ok\n"))
+      << snapshot;
+  EXPECT_FALSE(SnapshotHas("deregistered")) << snapshot;
+  EXPECT_EQ(Get(kPlugInKey), std::nullopt);
+}
+
 TEST_F(PlugInProgramTest, TheDialogIsScriptedOnTheHeadlessBackEnd) {
   // Nobody acts: the dialog is left as it was shown, and nothing is registered.
   e2e::ProgramRun run = Scripted({"/regplugin", "/french"});

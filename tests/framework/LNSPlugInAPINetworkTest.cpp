@@ -134,8 +134,31 @@ TEST_F(LNSPlugInAPINetworkTest, RemoteOnAClosedServerOnlySetsTheModeAndOnAnOpenO
   EXPECT_TRUE(plugIn.Remote());
   EXPECT_TRUE(Server().IsOpen());
   EXPECT_TRUE(state.ObjectServerIsOpen);
-  EXPECT_TRUE(state.NetworkIsOpen) << "the flag is left as it was";
+  EXPECT_FALSE(state.NetworkIsOpen) << "the server's close closed the network";
   EXPECT_FALSE(state.CurrentNetwork->GetIsOpen()) << "the server was closed, and the network not reopened";
+}
+
+// After the mode change has closed the network with the server, the next command, or the next name (the
+// same one or one in other letter case), opens it again, and a device opens as before.
+TEST_F(LNSPlugInAPINetworkTest, TheNetworkThatARemoteChangeClosedOpensAgainForTheNextCommandOrName) {
+  qvr::LNSPlugInAPI plugIn(program);
+  plugIn.SetNetworkName("Demo");
+  Send(plugIn, 13, 7, "Demo/Floor 1/Room 101");
+
+  plugIn.SetRemote(false);
+  EXPECT_NO_THROW(Send(plugIn, 13, 7, "Demo/Floor 1/Room 102"));
+  EXPECT_TRUE(state.NetworkIsOpen);
+  EXPECT_TRUE(state.CurrentNetwork->GetIsOpen());
+  EXPECT_EQ(state.CurrentDevice->GetName(), "Room 102");
+
+  for (const std::string name : {"Demo", "DEMO"}) {
+    plugIn.SetRemote(false);
+    plugIn.SetNetworkName(name);
+    EXPECT_TRUE(state.CurrentNetwork->GetIsOpen()) << name;
+    EXPECT_NO_THROW(Send(plugIn, 13, 7, "Demo/Floor 1/Room 101")) << name;
+    EXPECT_EQ(state.CurrentDevice->GetName(), "Room 101") << name;
+  }
+  EXPECT_EQ(fixture.services().Boxes().PendingAnswers(), 0u);
 }
 
 }  // namespace

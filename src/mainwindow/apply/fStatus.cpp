@@ -5,9 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "identity/PlugInIdentity.h"
 #include "program/Program.h"
-#include "services/CRegistry.h"
+#include "services/InterfaceLanguage.h"
 #include "texts/Language.h"
 #include "texts/MainMessages.h"
 #include "texts/WindowTexts.h"
@@ -57,8 +56,7 @@ void fStatus::Form_Load() {
   lbl_Zeit.SetCaption(messages[kMsgRemainingTime]);
   lblclose.SetCaption(messages[kMsgHowToCancel]);
   // Each load starts from the design caption, so the language's own caption is set at every load.
-  const Language language = LanguageFromRegistryValue(
-      CRegistry(program_.Err, program_.Registry()).MachineSetting(kPlugInKey, "Language"));
+  const Language language = InterfaceLanguage(program_.Err, program_.Registry());
   if (const auto caption = TransferStatusCaption(language)) SetCaption(std::string(*caption));
 }
 

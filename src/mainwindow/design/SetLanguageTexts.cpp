@@ -1,6 +1,5 @@
 #include "mainwindow/design/SetLanguageTexts.h"
 
-#include "identity/PlugInIdentity.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CommandButton.h"
@@ -12,7 +11,7 @@
 #include "platform/ui/StatusBar.h"
 #include "platform/ui/TextBox.h"
 #include "program/Program.h"
-#include "services/CRegistry.h"
+#include "services/InterfaceLanguage.h"
 #include "texts/WindowTexts.h"
 
 namespace qvr {
@@ -73,8 +72,7 @@ void Apply(ui::Form& window, const WindowText& text) {
 }  // namespace
 
 Language SetLanguageTexts(Program& program, ui::Form& window, int windowNumber) {
-  const Language language = LanguageFromRegistryValue(
-      CRegistry(program.Err, program.Registry()).MachineSetting(kPlugInKey, "Language"));
+  const Language language = InterfaceLanguage(program.Err, program.Registry());
   if (windowNumber == kMainWindowTexts) FillTextTables(language, program.texts);
   for (const WindowText& text : WindowTexts(windowNumber, language)) Apply(window, text);
   return language;

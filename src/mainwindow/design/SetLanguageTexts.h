@@ -8,8 +8,8 @@ namespace qvr {
 class Program;
 
 // Sets the texts of `window` (window number 0 main window, 1 device selection, 2 about, 3 print choice) in
-// the language of the plug-in key's "Language" value; for the main window it first fills the program's
-// text tables. A language other than "english" or "german" sets nothing. Returns the language read.
+// the interface language (InterfaceLanguage); for the main window it first fills the program's text
+// tables. Returns the language read.
 Language SetLanguageTexts(Program& program, ui::Form& window, int windowNumber);
 
 }  // namespace qvr

@@ -8,8 +8,9 @@
 namespace qvr {
 
 std::filesystem::path ProgramFolderFile(const Program& program, std::string_view relative) {
-  return platform::MapWindowsPath(lns::PlugInProgramFolder(reg::LonWorksFolderIn(program.MachineRoot())),
-                                  relative);
+  const std::filesystem::path lonWorks =
+      reg::LonWorksFolder(program.MachineRoot(), program.model.LonWorksFolder);
+  return platform::MapWindowsPath(lns::PlugInProgramFolder(lonWorks), relative);
 }
 
 }  // namespace qvr

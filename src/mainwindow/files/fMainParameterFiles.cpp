@@ -13,7 +13,7 @@
 #include "mainwindow/MenuCommand.h"
 #include "mainwindow/editors/CompanionChoices.h"
 #include "mainwindow/fMain.h"
-#include "platform/MachineRoot.h"
+#include "mainwindow/files/ProgramFolder.h"
 #include "platform/runtime/SplitAt.h"
 #include "program/Program.h"
 #include "texts/MainMessages.h"
@@ -25,7 +25,6 @@ namespace {
 // The save dialog's title reads the same in both languages.
 constexpr const char* kSaveTitle = "Parameter(nci) speichern";
 constexpr const char* kFilter = "Parameter (*.par)|*.par";
-constexpr const char* kParameterFolder = "\\PlugIns\\Calyxtern\\qvr_lon";
 constexpr const char* kNoDevice = "No device is open: there are no parameters to save.";
 
 // The row whose value tells the decimal separator that the file was written with.
@@ -33,17 +32,13 @@ constexpr int kSeparatorWitnessRow = 15;
 // Bit-field and hex texts: the characters between their digits are no decimal separators.
 constexpr std::array<int, 4> kDigitTextRows = {6, 19, 30, 36};
 
-std::filesystem::path ParameterFolder(Program& program) {
-  return platform::MapFilePath(program.MachineRoot(), program.model.LonWorksFolder + kParameterFolder);
-}
-
 // The file the user chooses in the save or the open dialog; nothing when the dialog was cancelled.
 std::optional<std::filesystem::path> ChooseParameterFile(Program& program, ui::FileDialogKind kind) {
   const bool save = kind == ui::FileDialogKind::Save;
   ui::CommonDialog dialog(program.Ui().Dialogs());
   dialog.DialogTitle = save ? kSaveTitle : program.texts.MsgMain[kMsgLoadParameters];
   dialog.Filter = kFilter;
-  dialog.InitDir = ParameterFolder(program).string();
+  dialog.InitDir = ProgramFolderFile(program, "").string();
   dialog.Flags = save ? ui::cdlOFNOverwritePrompt : ui::cdlOFNFileMustExist;
   if (save) {
     dialog.ShowSave();

@@ -4,6 +4,7 @@
 
 #include "platform/Error.h"
 #include "platform/ErrorNumbers.h"
+#include "platform/MachineRoot.h"
 #include "platform/registry/RegistryStore.h"
 #include "platform/registry/UserLocale.h"
 
@@ -32,13 +33,26 @@ std::filesystem::path LonWorksFolderIn(const std::filesystem::path& machineRoot)
   return std::filesystem::absolute(machineRoot).lexically_normal() / "LonWorks";
 }
 
-void InitMachineRoot(const std::filesystem::path& root) {
-  const std::filesystem::path lonWorks = LonWorksFolderIn(root);
-  for (const char* folder : {"Types", "Import", "PlugIns"}) CreateFolder(lonWorks / folder);
+std::filesystem::path LonWorksFolder(const std::filesystem::path& machineRoot,
+                                     std::string_view lonWorksPath) {
+  if (lonWorksPath.empty()) return LonWorksFolderIn(machineRoot);
+  return std::filesystem::absolute(platform::MapFilePath(machineRoot, lonWorksPath)).lexically_normal();
+}
 
+std::filesystem::path LonWorksFolder(RegistryStore& store, const std::filesystem::path& machineRoot) {
+  return LonWorksFolder(machineRoot,
+                        ReadText(store, Hive::LocalMachine, kLonWorksKey, kLonWorksPathValue).value_or(""));
+}
+
+std::filesystem::path InitMachineRoot(const std::filesystem::path& root) {
+  CreateFolder(root);
   RegistryStore store(RegistryStore::FileIn(root));
   AddText(store, Hive::LocalMachine, kLonWorksKey, kLonWorksPathValue, std::string(kLonWorksPathInRoot));
   AddText(store, Hive::CurrentUser, kInternationalKey, kDecimalSeparatorValue, UserDecimalSeparator());
+
+  const std::filesystem::path lonWorks = LonWorksFolder(store, root);
+  for (const char* folder : {"Types", "Import", "PlugIns"}) CreateFolder(lonWorks / folder);
+  return lonWorks;
 }
 
 }  // namespace reg

@@ -17,13 +17,24 @@ inline constexpr std::string_view kDecimalSeparatorValue = "sDecimal";
 // reads, so that a copied or moved root is whole by itself and never writes into the one it came from.
 inline constexpr std::string_view kLonWorksPathInRoot = "C:\\LonWorks";
 
-// The LonWorks folder of a machine root (absolute).
+class RegistryStore;
+
+// The LonWorks folder of a new machine root (absolute): where kLonWorksPathInRoot leads.
 std::filesystem::path LonWorksFolderIn(const std::filesystem::path& machineRoot);
 
-// Creates a machine root, or completes one: the folder itself, the LonWorks folder with Types, Import
-// and PlugIns, and the registry store with HKLM\SOFTWARE\LonWorks "LonWorks Path" (kLonWorksPathInRoot)
-// and HKCU\Control Panel\International "sDecimal" (the user's decimal point). A value that is already
-// there is kept. Throws platform::RaisedError when a folder or the store cannot be written.
-void InitMachineRoot(const std::filesystem::path& root);
+// The LonWorks folder of a machine root, decided here for every part of the system that uses it (the
+// Object Server's databases, the catalogue's types, the program's folder, the parameter files):
+// `lonWorksPath`, the "LonWorks Path" value, mapped onto the file system as platform::MapFilePath maps it,
+// or LonWorksFolderIn when the value is empty or missing. Always absolute.
+std::filesystem::path LonWorksFolder(const std::filesystem::path& machineRoot, std::string_view lonWorksPath);
+// The same with the value as `store` holds it now.
+std::filesystem::path LonWorksFolder(RegistryStore& store, const std::filesystem::path& machineRoot);
+
+// Creates a machine root, or completes one: the folder itself, the registry store with
+// HKLM\SOFTWARE\LonWorks "LonWorks Path" (kLonWorksPathInRoot) and HKCU\Control Panel\International
+// "sDecimal" (the user's decimal point), and the LonWorks folder that the store then names, with Types,
+// Import and PlugIns. A value that is already there is kept. Returns the LonWorks folder. Throws
+// platform::RaisedError when a folder or the store cannot be written.
+std::filesystem::path InitMachineRoot(const std::filesystem::path& root);
 
 }  // namespace reg

@@ -17,6 +17,7 @@
 #include "platform/com/PrivateBus.h"
 #include "platform/com/ServiceFile.h"
 #include "server/dbus/BusNames.h"
+#include "server/dbus/RaisedErrors.h"
 #include "tools/lns/SendCom.h"
 
 namespace com {
@@ -40,12 +41,8 @@ DirectorFailure NotRegistered() {
 
 // The plug-in's own error as it raised it; any other failure of the call is the director's.
 [[noreturn]] void RaiseReplyError(const QDBusMessage& reply) {
+  if (const std::optional<platform::RaisedError> raised = RaisedErrorOf(reply)) throw *raised;
   const QString description = reply.errorMessage();
-  if (const auto number = ErrorNumberOf(reply.errorName())) {
-    const QString source = reply.arguments().size() > 1 ? reply.arguments().at(1).toString() : QString();
-    throw platform::RaisedError(*number, source.isEmpty() ? qvr::kProjectName : source.toStdString(),
-                                description.toStdString());
-  }
   // A plain failure of the plug-in (a message box that nobody could answer) tells its own story.
   if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.Failed"))
     throw DirectorFailure(description.toStdString());

@@ -27,8 +27,7 @@ inline const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus
 inline const QString kServerEndingError = ProjectNamed(".Error.ServerEnding");
 
 // A raised error travels as a D-Bus error whose name carries its number
-// ("Calyxtern_qvr_lon_PlugIn.Error.Number20003", "...NumberMinus5"), whose message is its description and
-// whose second argument is its source.
+// ("Calyxtern_qvr_lon_PlugIn.Error.Number20003", "...NumberMinus5"); its arguments: RaisedErrors.h.
 QString ErrorNameOf(long number);
 // The number of such an error name; nothing for any other error.
 std::optional<long> ErrorNumberOf(const QString& errorName);

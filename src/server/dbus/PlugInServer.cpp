@@ -18,6 +18,7 @@
 #include "server/dbus/BusNames.h"
 #include "server/dbus/Introspection.h"
 #include "server/dbus/PlugInProperties.h"
+#include "server/dbus/RaisedErrors.h"
 
 namespace com {
 
@@ -26,13 +27,6 @@ namespace {
 constexpr int kBusCheckMs = 1000;
 // How often waiting calls look whether the program takes calls again.
 constexpr int kWaitingCheckMs = 50;
-
-QDBusMessage RaisedErrorReply(const QDBusMessage& call, const platform::RaisedError& error) {
-  QDBusMessage reply =
-      call.createErrorReply(ErrorNameOf(error.Number()), QString::fromStdString(error.Description()));
-  reply << QString::fromStdString(error.Source());
-  return reply;
-}
 
 QDBusMessage UnknownMethod(const QDBusMessage& call) {
   return call.createErrorReply(

@@ -94,8 +94,7 @@ int CreateDemo(ToolContext& context) {
 int RunInit(ToolContext& context, const Args& args) {
   const bool demo = args.size() == 1 && args.front() == "--demo";
   if (!args.empty() && !demo) return Usage(context, "init");
-  reg::InitMachineRoot(context.root);
-  lns::InstallShippedResources(context.data, reg::LonWorksFolderIn(context.root));
+  lns::InstallShippedResources(context.data, reg::InitMachineRoot(context.root));
   context.out << "machine root ready: " << context.root.string() << '\n';
   return demo ? CreateDemo(context) : kOk;
 }

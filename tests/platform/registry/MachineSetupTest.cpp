@@ -77,13 +77,13 @@ TEST(MachineSetup, KeepsValuesThatAreThereAndCompletesTheRest) {
   reg::InitMachineRoot(temp.Path());
   EXPECT_EQ(Read(temp.Path(), Hive::CurrentUser, "Control Panel\\International", "sDecimal"), ",");
 
+  // The LonWorks folder completed is the one the kept value names.
   reg::RegistryStore(reg::RegistryStore::FileIn(temp.Path()))
       .SetValue(Hive::LocalMachine, "SOFTWARE\\LonWorks", "LonWorks Path",
-                {reg::ValueType::Sz, "/elsewhere"});
-  std::filesystem::remove(temp.Path() / "LonWorks" / "Import");
-  reg::InitMachineRoot(temp.Path());
-  EXPECT_EQ(Read(temp.Path(), Hive::LocalMachine, "SOFTWARE\\LonWorks", "LonWorks Path"), "/elsewhere");
-  EXPECT_TRUE(std::filesystem::is_directory(temp.Path() / "LonWorks" / "Import"));
+                {reg::ValueType::Sz, "C:\\Elsewhere"});
+  EXPECT_EQ(reg::InitMachineRoot(temp.Path()), temp.Path() / "Elsewhere");
+  EXPECT_EQ(Read(temp.Path(), Hive::LocalMachine, "SOFTWARE\\LonWorks", "LonWorks Path"), "C:\\Elsewhere");
+  EXPECT_TRUE(std::filesystem::is_directory(temp.Path() / "Elsewhere" / "Import"));
 }
 
 TEST(MachineSetup, DecimalSeparatorFollowsTheUserLocale) {

@@ -8,7 +8,7 @@ namespace lns {
 
 // What the Object Server takes from the machine when it opens.
 struct MachineSettings {
-  std::filesystem::path lonWorksFolder;  // HKLM\SOFTWARE\LonWorks "LonWorks Path"; <root>/LonWorks when unset
+  std::filesystem::path lonWorksFolder;  // reg::LonWorksFolder
   std::string decimalSeparator;  // HKCU\Control Panel\International "sDecimal"; "." when unset or empty
 };
 
