@@ -16,6 +16,7 @@
 
 #include "platform/Error.h"
 #include "platform/ErrorNumbers.h"
+#include "platform/ProcessRuns.h"
 #include "platform/ReadFileWhole.h"
 #include "platform/Spawn.h"
 #include "platform/WriteFileWhole.h"
@@ -81,7 +82,7 @@ std::optional<pid_t> RunningDaemon(const std::filesystem::path& root) {
   char* end = nullptr;
   const long pid = std::strtol(pidText.c_str(), &end, 10);
   if (pid <= 0 || end == pidText.c_str()) return std::nullopt;
-  if (!ProcessRuns(static_cast<pid_t>(pid))) return std::nullopt;
+  if (!platform::ProcessRuns(static_cast<pid_t>(pid))) return std::nullopt;
   const std::filesystem::path proc = "/proc/" + std::to_string(pid);
   std::string cmdline = platform::ReadFileWhole(proc / "cmdline");
   for (char& c : cmdline) {
