@@ -2,10 +2,14 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "BusDirectors.h"
 #include "BusMachineRoot.h"
+#include "platform/ProcessRuns.h"
+#include "platform/Spawn.h"
 #ifdef QVR_TESTS_WITH_XCB
 #include "VirtualDisplay.h"
 #endif
@@ -64,6 +68,46 @@ TEST_F(ServerLife, TheBusStartsForAnyRootPathAndAfterItsDaemonWasKilled) {
   EXPECT_EQ(again.out, "device: Room 101\n") << again.err;
   EXPECT_EQ(lns({"bus", "stop"}).code, 0);
   std::filesystem::current_path(before);
+}
+
+// The dbus-daemons running this root's bus configuration.
+int DaemonsOf(const std::filesystem::path& root) {
+  const std::string config = "--config-file=" + (root / "bus" / "bus.conf").string() + '\0';
+  int daemons = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename().string();
+    if (name.find_first_not_of("0123456789") == std::string::npos && platform::ProcessRuns(std::stoi(name)) &&
+        e2e::ReadFile(entry.path() / "cmdline").find(config) != std::string::npos)
+      ++daemons;
+  }
+  return daemons;
+}
+
+// A pid file naming another live program (left by a daemon that died, its pid reused, or written over):
+// start and stop know the root's own daemon by its command line, say what they found, and leave the
+// program alone. Stop exited 0 with the bus still running, and start ran a second bus.
+TEST_F(ServerLife, StartAndStopKnowTheirDaemonWhateverThePidFileNames) {
+  const std::filesystem::path pidFile = Root() / "bus" / "bus.pid";
+  const pid_t daemon = std::stoi(e2e::ReadFile(pidFile));
+  platform::SpawnRequest sleeper;
+  sleeper.argv = {"sleep", "60"};
+  const pid_t stranger = platform::Spawn(sleeper);
+  const std::string told = "names process " + std::to_string(stranger) + " (sleep), which is not";
+
+  std::ofstream(pidFile) << stranger << '\n';
+  const e2e::ProgramRun started = Lns({"bus", "start"});
+  EXPECT_EQ(started.out, Address() + "\n");
+  EXPECT_NE(started.err.find(told), std::string::npos) << started.err;
+  EXPECT_EQ(DaemonsOf(Root()), 1);
+
+  std::ofstream(pidFile) << stranger << '\n';
+  const e2e::ProgramRun stopped = Lns({"bus", "stop"});
+  EXPECT_EQ(stopped.code, 0);
+  EXPECT_NE(stopped.err.find(told), std::string::npos) << stopped.err;
+  EXPECT_FALSE(platform::ProcessRuns(daemon));
+  EXPECT_TRUE(platform::ProcessRuns(stranger));
+  kill(stranger, SIGKILL);
+  platform::WaitForChild(stranger);
 }
 
 #ifdef QVR_TESTS_WITH_XCB
