@@ -234,7 +234,7 @@ void StopBus(const std::filesystem::path& root, const BusNotice& tell) {
     EndPrograms(ProgramsStartedOn(BusAddress(root)), kProgramsGrace);
     kill(*pid, SIGTERM);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (IsDaemonOf(root, *pid)) {
+    while (platform::ProcessRuns(*pid)) {
       if (std::chrono::steady_clock::now() > deadline)
         Fail("dbus-daemon " + std::to_string(*pid) + " does not end");
       std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -8,6 +8,7 @@
 
 #include "BusDirectors.h"
 #include "BusMachineRoot.h"
+#include "ScopedPath.h"
 #include "platform/ProcessRuns.h"
 #include "platform/Spawn.h"
 #ifdef QVR_TESTS_WITH_XCB
@@ -108,6 +109,31 @@ TEST_F(ServerLife, StartAndStopKnowTheirDaemonWhateverThePidFileNames) {
   EXPECT_TRUE(platform::ProcessRuns(stranger));
   kill(stranger, SIGKILL);
   platform::WaitForChild(stranger);
+}
+
+// A plug-in program that the bus started opens the readme from its Help menu: the document's viewer (a
+// stub that records its environment, started by a stub xdg-open) gets none of the bus's variables, and
+// `lns bus stop` leaves it running. With DBUS_STARTER_ADDRESS it counted as a program of the bus.
+TEST_F(ServerLife, ADocumentViewerOfABusStartedProgramOutlivesTheBus) {
+  const std::filesystem::path desktop = Root() / "desktop";
+  std::filesystem::create_directory(desktop);
+  testsupport::WriteScript(desktop / "xdg-open", "env > \"$0.env\"; sleep 60 & echo $! > \"$0.pid\"");
+  const testsupport::ScopedPath path(testsupport::ScopedPath::WithFirst(desktop));
+  // The variables the bus hands a program it starts (lns send plays the plug-in program here).
+  setenv("DBUS_STARTER_ADDRESS", (Address() + ",guid=0123456789abcdef0123456789abcdef").c_str(), 1);
+  setenv("DBUS_STARTER_BUS_TYPE", "session", 1);
+  setenv("DBUS_SESSION_BUS_ADDRESS", Address().c_str(), 1);
+  const e2e::ProgramRun help =
+      Lns({"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--do", "click mnuReadme"});
+  for (const char* name : {"DBUS_STARTER_ADDRESS", "DBUS_STARTER_BUS_TYPE", "DBUS_SESSION_BUS_ADDRESS"})
+    unsetenv(name);
+  ASSERT_EQ(help.code, 0) << help.err;
+  const pid_t viewer = std::stoi(e2e::ReadFile(desktop / "xdg-open.pid"));
+
+  EXPECT_EQ(e2e::ReadFile(desktop / "xdg-open.env").find("DBUS_"), std::string::npos);
+  EXPECT_EQ(Lns({"bus", "stop"}).code, 0);
+  EXPECT_TRUE(platform::ProcessRuns(viewer));
+  kill(viewer, SIGKILL);
 }
 
 #ifdef QVR_TESTS_WITH_XCB

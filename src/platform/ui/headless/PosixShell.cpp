@@ -3,10 +3,14 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "platform/Error.h"
 #include "platform/ErrorNumbers.h"
@@ -43,6 +47,15 @@ std::optional<std::string> XdgOpenFailure(int status) {
   }
 }
 
+// The environment of the program that opens a document. A program that a bus started (the machine root's
+// own, for a director) has only that bus's variables; the document's program gets none of them, so that
+// it is the user's and not one of that bus's programs, which end with the bus.
+std::vector<std::string> DocumentEnvironment() {
+  const bool startedByABus = std::getenv("DBUS_STARTER_ADDRESS") != nullptr;
+  return platform::EnvironmentWithout(
+      [startedByABus](std::string_view name) { return startedByABus && name.starts_with("DBUS_"); });
+}
+
 }  // namespace
 
 void PosixShell::Open(const std::string& target, int /*showCommand: the desktop places its windows*/) {
@@ -52,6 +65,7 @@ void PosixShell::Open(const std::string& target, int /*showCommand: the desktop 
     throw OpenFailure(target, kMissingFile);
   platform::SpawnRequest request;
   request.argv = {"xdg-open", target};
+  request.environment = DocumentEnvironment();
   request.in = request.out = request.err = platform::StreamTarget::DevNull();
   std::optional<int> status;
   try {
