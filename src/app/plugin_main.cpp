@@ -21,6 +21,7 @@
 #include "framework/PlugInClass.h"
 #include "framework/PlugInIdentity.h"
 #include "framework/StartUp.h"
+#include "platform/EchoedText.h"
 #include "platform/Error.h"
 #include "platform/MachineRoot.h"
 #include "platform/ui/headless/HeadlessFormBackend.h"
@@ -233,6 +234,10 @@ int RunStandAlone(const std::filesystem::path& root, [[maybe_unused]] int& argc,
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   const std::filesystem::path root = platform::MachineRoot();
+  if (const auto unusable = platform::UnusableMachineRoot(root)) {
+    std::cerr << qvr::kProjectName << ": " << platform::EscapeControls(*unusable) << '\n';
+    return kFailed;
+  }
   switch (qvr::StartModeOf(args)) {
     case qvr::StartMode::RegisterServer:
       return ChangeClass(root, [&](reg::MachineRegistry& registry) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <string>
+#include <system_error>
 #include <vector>
 
 namespace platform {
@@ -21,6 +23,15 @@ std::filesystem::path MachineRoot() {
   std::string dataHome = EnvOrEmpty("XDG_DATA_HOME");
   if (dataHome.empty()) dataHome = EnvOrEmpty("HOME") + "/.local/share";
   return std::filesystem::path(dataHome) / "lns-machine";
+}
+
+std::optional<std::string> UnusableMachineRoot(const std::filesystem::path& root) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(root, error);
+  const std::string path = (error ? root : absolute).string();
+  if (path.find('\n') == std::string::npos) return std::nullopt;
+  return "the machine root's path holds a line break, which the files that name its folders cannot hold: " +
+         path;
 }
 
 std::filesystem::path MapWindowsPath(const std::filesystem::path& base, std::string_view windowsPath) {

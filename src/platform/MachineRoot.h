@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -10,6 +11,11 @@ namespace platform {
 // $LNS_ROOT, or ${XDG_DATA_HOME:-~/.local/share}/lns-machine when it is unset. Only a program's main reads
 // it; everything below is handed the root.
 std::filesystem::path MachineRoot();
+
+// Why `root` cannot serve as a machine root, or nothing when it can: a path that holds a line break, which
+// the files that name paths in the root one to a line (the resource catalogue) cannot hold. Each program
+// asks before it first uses the root.
+std::optional<std::string> UnusableMachineRoot(const std::filesystem::path& root);
 
 // Maps a path in the system's Windows spelling onto the file system. Backslashes become separators;
 // a leading backslash (or a drive-less relative path) is taken relative to `base`; a drive letter
