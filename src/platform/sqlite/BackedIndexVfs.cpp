@@ -1,12 +1,13 @@
 #include "platform/sqlite/BackedIndexVfs.h"
 
-#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/mman.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstddef>
-#include <string>
+#include <cstdint>
 
 namespace sqlite {
 
@@ -14,14 +15,22 @@ namespace {
 
 constexpr const char* kName = "qvr-backed-index";
 
-// What follows SQLite's own structure of an open file: the database file's name, which SQLite keeps until
-// the file is closed.
-struct Extra {
-  const char* database;
-};
-
 sqlite3_vfs* base = nullptr;
 sqlite3_vfs backed;
+const sqlite3_io_methods* original = nullptr;  // SQLite's methods of a database file
+sqlite3_io_methods withBackedIndex;            // the same, with ShmMap
+
+std::uintptr_t PageSize() {
+  static const auto size = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  return size;
+}
+
+// What follows SQLite's own structure of an open database file.
+struct Extra {
+  // The file system's blocks are smaller than a memory page: SQLite's one byte per page of the index does
+  // not back the whole page.
+  bool backPages;
+};
 
 std::size_t ExtraOffset() {
   const auto size = static_cast<std::size_t>(base->szOsFile);
@@ -32,30 +41,36 @@ Extra& ExtraOf(sqlite3_file* file) {
   return *reinterpret_cast<Extra*>(reinterpret_cast<char*>(file) + ExtraOffset());
 }
 
-// Reserves the blocks of `length` bytes of the index from `offset`, keeping its size and its content:
-// true unless the disk has no room for them. A file system that cannot reserve ahead (or an index this
-// process may not write) is left to SQLite alone.
-bool Reserve(const char* database, off_t offset, off_t length) {
-  const std::string index = std::string(database) + "-shm";
-  const int fd = ::open(index.c_str(), O_RDWR | O_CLOEXEC);
-  if (fd < 0) return true;
-  const bool full =
-      ::fallocate(fd, FALLOC_FL_KEEP_SIZE, offset, length) != 0 && (errno == ENOSPC || errno == EDQUOT);
-  ::close(fd);
-  return !full;
+// The index lies beside the database, on the same file system.
+bool BlocksSmallerThanPages(const char* database) {
+  struct statvfs disk {};
+  if (statvfs(database, &disk) != 0) return true;
+  const unsigned long block = disk.f_frsize ? disk.f_frsize : disk.f_bsize;
+  return block < PageSize();
 }
 
-const sqlite3_io_methods* original = nullptr;  // SQLite's methods of a database file
-sqlite3_io_methods withReservedIndex;          // the same, with ShmMap
+// Has the kernel back the mapped pages from `start` on as a write would, without writing: false when a
+// write would have met SIGBUS (no room for them on the disk). A kernel that cannot do this (before Linux
+// 5.14) leaves the pages to SQLite alone.
+bool Back(volatile void* start, std::size_t length) {
+  const auto from = reinterpret_cast<std::uintptr_t>(start) & ~(PageSize() - 1);
+  const auto to = reinterpret_cast<std::uintptr_t>(start) + length;
+  return madvise(reinterpret_cast<void*>(from), to - from, MADV_POPULATE_WRITE) == 0 || errno != EFAULT;
+}
 
-// SQLite looks a region up here once per connection (and again only after unmapping it), so the
-// reservation costs an open, a fallocate and a close per region and connection.
+// SQLite maps a region once per connection (and again only after unmapping it): backing it here costs one
+// call per region and connection, where blocks are smaller than pages. A region mapped for reading only
+// comes with SQLITE_READONLY.
 int ShmMap(sqlite3_file* file, int region, int size, int extend, void volatile** mapped) {
   const int status = original->xShmMap(file, region, size, extend, mapped);
-  // A region just mapped, or one SQLite failed to extend (its one-byte writes found no room either).
-  const bool toReserve = (status == SQLITE_OK && *mapped) || status == SQLITE_IOERR_SHMSIZE;
-  if (toReserve && !Reserve(ExtraOf(file).database, off_t{region} * size, size)) return SQLITE_FULL;
-  return status;
+  // SQLite's own extension of the index by one byte per page found no room either.
+  const bool full = (status == SQLITE_IOERR_SHMSIZE && (errno == ENOSPC || errno == EDQUOT)) ||
+                    (status == SQLITE_OK && *mapped && ExtraOf(file).backPages &&
+                     !Back(*mapped, static_cast<std::size_t>(size)));
+  if (!full) return status;
+  // SQLite keeps what it is handed even with the error, and would write into it later (when closing).
+  *mapped = nullptr;
+  return SQLITE_FULL;
 }
 
 int Open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags, int* outFlags) {
@@ -64,13 +79,13 @@ int Open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags, int
   // Every database file of this layer has the same methods; should one ever not, it keeps its own.
   static const bool wrapped = [file] {
     original = file->pMethods;
-    withReservedIndex = *original;
-    withReservedIndex.xShmMap = &ShmMap;
+    withBackedIndex = *original;
+    withBackedIndex.xShmMap = &ShmMap;
     return original->iVersion >= 2;
   }();
   if (!wrapped || file->pMethods != original) return status;
-  ExtraOf(file).database = name;
-  file->pMethods = &withReservedIndex;
+  ExtraOf(file).backPages = BlocksSmallerThanPages(name);
+  file->pMethods = &withBackedIndex;
   return status;
 }
 
