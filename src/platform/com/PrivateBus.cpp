@@ -89,11 +89,10 @@ std::vector<std::string> CommandLine(pid_t pid) {
 // Whether the live process `pid` is this root's daemon: a dbus-daemon started with this root's
 // configuration, which names the root's socket.
 bool IsDaemonOf(const std::filesystem::path& root, pid_t pid) {
-  if (!platform::ProcessRuns(pid)) return false;
   const std::vector<std::string> args = CommandLine(pid);
   const std::string config = "--config-file=" + ConfigFile(root).string();
   return !args.empty() && std::filesystem::path(args.front()).filename() == "dbus-daemon" &&
-         std::find(args.begin() + 1, args.end(), config) != args.end();
+         std::find(args.begin() + 1, args.end(), config) != args.end() && platform::ProcessRuns(pid);
 }
 
 // The pid that the pid file names; 0 when it names none.
