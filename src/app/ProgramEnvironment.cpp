@@ -1,6 +1,10 @@
 #include "app/ProgramEnvironment.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
+#include <string_view>
+#include <vector>
 
 #include "platform/EnvironmentNames.h"
 #include "platform/MachineRoot.h"
@@ -27,6 +31,19 @@ ui::DisplaySettings DisplayFromEnvironment() {
   // empty setting would make X read none.
   if (!std::getenv(env::kXAuthority)) settings.xAuthority = EnvironmentValue(env::kHome) + "/.Xauthority";
   return settings;
+}
+
+std::string TakeBusStarterAddress() {
+  std::string address = EnvironmentValue(env::kBusStarter);
+  if (address.empty()) return address;
+  std::vector<std::string> busVariables;
+  for (char** entry = environ; *entry; ++entry) {
+    const std::string_view variable = *entry;
+    if (variable.starts_with(env::kBusVariablePrefix))
+      busVariables.emplace_back(variable.substr(0, variable.find('=')));
+  }
+  for (const std::string& name : busVariables) unsetenv(name.c_str());
+  return address;
 }
 
 }  // namespace app

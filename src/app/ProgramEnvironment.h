@@ -18,4 +18,10 @@ std::filesystem::path MachineRootFromEnvironment();
 // Where the windows can show.
 ui::DisplaySettings DisplayFromEnvironment();
 
+// The address of the bus that started this program (empty when none did). The bus's variables are then
+// left out of what the program hands on, so that a document's viewer it starts is the user's and does not
+// end with that bus (`lns bus stop` ends the programs it started, found by the variables they were started
+// with, which /proc still shows).
+std::string TakeBusStarterAddress();
+
 }  // namespace app

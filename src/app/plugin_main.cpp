@@ -21,13 +21,14 @@
 #include "framework/PlugInClass.h"
 #include "framework/StartUp.h"
 #include "identity/PlugInIdentity.h"
+#include "platform/EchoedText.h"
 #include "platform/EnvironmentNames.h"
 #include "platform/Error.h"
 #include "platform/MachineRoot.h"
 #include "platform/WriteOutputFile.h"
+#include "platform/ui/ScriptStops.h"
 #include "platform/ui/headless/HeadlessFormBackend.h"
 #include "platform/ui/headless/HeadlessProgramServices.h"
-#include "platform/ui/ScriptStops.h"
 #include "platform/ui/headless/UnattendedServices.h"
 #include "platform/ui/script/HeadlessRunScript.h"
 #include "platform/ui/script/UserActions.h"
@@ -188,6 +189,7 @@ std::chrono::milliseconds FirstObjectWait() {
 // where a message box that nobody could answer fails the director's call instead.
 int ServeDirectors(const std::filesystem::path& root, int& argc, char** argv,
                    const std::vector<std::string>& args) {
+  const std::string busStarter = app::TakeBusStarterAddress();
   const ui::DisplaySettings display = app::DisplayFromEnvironment();
   const bool attended = ui::PersonSeesWindowsOn(display);
   const std::unique_ptr<QApplication> application = ui::StartQtApplication(argc, argv, display, !attended);
@@ -198,7 +200,7 @@ int ServeDirectors(const std::filesystem::path& root, int& argc, char** argv,
   ui::QtFormBackend backend(qtServices.Screen());
   qvr::Program program(services, backend, root);
   SetStart(program, args, argv[0]);
-  return com::ServePlugInObjects(program, attended, FirstObjectWait(), EnvironmentValue(env::kBusStarter));
+  return com::ServePlugInObjects(program, attended, FirstObjectWait(), busStarter);
 }
 #endif
 
@@ -225,6 +227,10 @@ int RunStandAlone(const std::filesystem::path& root, [[maybe_unused]] int& argc,
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   const std::filesystem::path root = app::MachineRootFromEnvironment();
+  if (const auto unusable = platform::UnusableMachineRoot(root)) {
+    std::cerr << qvr::kProjectName << ": " << platform::EscapeControls(*unusable) << '\n';
+    return kFailed;
+  }
   switch (qvr::StartModeOf(args)) {
     case qvr::StartMode::RegisterServer:
       return ChangeClass(root, [&](reg::MachineRegistry& registry) {

@@ -26,5 +26,7 @@ inline constexpr const char* kXAuthority = "XAUTHORITY";
 
 // The bus that started a program for a director.
 inline constexpr const char* kBusStarter = "DBUS_STARTER_ADDRESS";
+// Every variable a bus sets for the programs it starts begins so.
+inline constexpr const char* kBusVariablePrefix = "DBUS_";
 
 }  // namespace platform::env

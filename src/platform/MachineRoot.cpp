@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <string>
+#include <system_error>
 #include <vector>
 
 namespace platform {
@@ -10,6 +13,15 @@ std::filesystem::path MachineRoot(const std::string& lnsRoot, const std::string&
                                   const std::string& home) {
   if (!lnsRoot.empty()) return lnsRoot;
   return std::filesystem::path(dataHome.empty() ? home + "/.local/share" : dataHome) / "lns-machine";
+}
+
+std::optional<std::string> UnusableMachineRoot(const std::filesystem::path& root) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(root, error);
+  const std::string path = (error ? root : absolute).string();
+  if (path.find('\n') == std::string::npos) return std::nullopt;
+  return "the machine root's path holds a line break, which the files that name its folders cannot hold: " +
+         path;
 }
 
 std::filesystem::path MapWindowsPath(const std::filesystem::path& base, std::string_view windowsPath) {

@@ -13,6 +13,11 @@ namespace platform {
 std::filesystem::path MachineRoot(const std::string& lnsRoot, const std::string& dataHome,
                                   const std::string& home);
 
+// Why `root` cannot serve as a machine root, or nothing when it can: a path that holds a line break, which
+// the files that name paths in the root one to a line (the resource catalogue) cannot hold. Each program
+// asks before it first uses the root.
+std::optional<std::string> UnusableMachineRoot(const std::filesystem::path& root);
+
 // Maps a path in the system's Windows spelling onto the file system. Backslashes become separators;
 // a leading backslash (or a drive-less relative path) is taken relative to `base`; a drive letter
 // ("C:\LonWorks") is dropped and the rest taken relative to `base` too. ".." never climbs above `base`.

@@ -88,6 +88,8 @@ void WriteFileWhole(const std::filesystem::path& target, std::string_view conten
   const std::filesystem::path file = ThroughLinks(target);
   const std::optional<struct stat> existing = ExistingTarget(file);
   if (existing) RefuseUnwritable(file, *existing);
+  // What a writer killed in the middle of its save left beside the target goes with the next save.
+  for (const std::filesystem::path& left : LeftTemporaries(file)) ::unlink(left.c_str());
 
   std::filesystem::path temporary;
   Descriptor out(CreateBeside(file, temporary));

@@ -17,7 +17,8 @@ class FileWriteError : public std::runtime_error {
 // that the target holds the earlier or the new content, never an empty or partial file, and the new
 // content once this returns. A symbolic link is written through to the file it names. An existing target
 // keeps its permissions (and its owner, where the process may set it); a target that is read-only or not
-// a regular file is refused. Raises FileWriteError; nothing is left behind on failure.
+// a regular file is refused. Raises FileWriteError; nothing is left behind on failure, and the temporary
+// files that writers of the target left when they were killed are removed.
 void WriteFileWhole(const std::filesystem::path& target, std::string_view content);
 
 }  // namespace platform

@@ -4,9 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "ProgramRun.h"
 #include "TempMachineRoot.h"
@@ -252,6 +257,22 @@ TEST_F(PlugInProgramTest, WithoutADisplayTheCommandLineRunsOffscreenButTheDialog
   run = PlugIn({"/regplugin", "-Embedding"});
   EXPECT_EQ(run.code, 1);
   EXPECT_EQ(Get(kPlugInKey), std::nullopt) << "started by COM, no registration command runs";
+}
+
+// A machine root whose path holds a line break could not open a device: the files of its LonWorks folder
+// name folders one to a line. Both programs refuse it at their start with one line saying so, and make
+// nothing.
+TEST(UnusableRoot, APathWithALineBreakIsRefusedAtTheStart) {
+  testsupport::TempMachineRoot parent;
+  const std::filesystem::path root = parent.Path() / "two\nlines";
+  for (const auto& [program, args] :
+       {std::pair{std::string("lns"), std::vector<std::string>{"init", "--demo"}},
+        std::pair{kProgram, std::vector<std::string>{"/regplugin", "/english"}}}) {
+    const e2e::ProgramRun run = e2e::Run(program, args, root, std::chrono::seconds(60), parent.Path());
+    EXPECT_EQ(run.code, 1) << program;
+    EXPECT_NE(run.err.find("path holds a line break"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(root)) << program;
+  }
 }
 
 }  // namespace

@@ -40,13 +40,14 @@ inline std::vector<std::string> RootEnvironment(const std::filesystem::path& roo
 }
 
 // Runs `program` with `args` on the machine root `root`: its environment is this process's with $LNS_ROOT
-// naming `root`, and its output goes through files there. A program that has not ended after `limit` (one
-// waiting for an answer that never comes) is killed: code -1.
+// naming `root`, and its output goes through files there (or in `outputs`). A program that has not ended
+// after `limit` (one waiting for an answer that never comes) is killed: code -1.
 inline ProgramRun RunFile(const std::string& program, const std::vector<std::string>& args,
                           const std::filesystem::path& root,
-                          std::chrono::milliseconds limit = std::chrono::seconds(60)) {
-  const std::filesystem::path outFile = root / "stdout.txt";
-  const std::filesystem::path errFile = root / "stderr.txt";
+                          std::chrono::milliseconds limit = std::chrono::seconds(60),
+                          const std::filesystem::path& outputs = {}) {
+  const std::filesystem::path outFile = (outputs.empty() ? root : outputs) / "stdout.txt";
+  const std::filesystem::path errFile = (outputs.empty() ? root : outputs) / "stderr.txt";
   platform::SpawnRequest request;
   request.argv = {program};
   request.argv.insert(request.argv.end(), args.begin(), args.end());
@@ -83,8 +84,9 @@ inline ProgramRun RunFile(const std::string& program, const std::vector<std::str
 // Runs the program `name` of the build's bin folder, as RunFile does.
 inline ProgramRun Run(const std::string& name, const std::vector<std::string>& args,
                       const std::filesystem::path& root,
-                      std::chrono::milliseconds limit = std::chrono::seconds(60)) {
-  return RunFile(std::string(QVR_BIN_DIR) + "/" + name, args, root, limit);
+                      std::chrono::milliseconds limit = std::chrono::seconds(60),
+                      const std::filesystem::path& outputs = {}) {
+  return RunFile(std::string(QVR_BIN_DIR) + "/" + name, args, root, limit, outputs);
 }
 
 }  // namespace e2e

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -82,6 +83,33 @@ TEST(WriteFileWhole, KeepsModeAndLinksFitsLongNamesAndRefusesWhatItMayNotReplace
                                        "read-only.log",
                                        std::string(255, 'p'),
                                        std::string(251, 'q') + "\xC3\xA4\xC3\xA4"};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Names(folder), expected);
+}
+
+// A save killed with SIGKILL leaves its temporary file ("NAME.new-PID-N"); the next save of that target
+// removes those of processes that no longer run, and only those.
+TEST(WriteFileWhole, RemovesWhatKilledWritersOfTheTargetLeft) {
+  testsupport::TempMachineRoot root;
+  const fs::path folder = root.Path();
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  ASSERT_EQ(waitpid(child, nullptr, 0), child);
+  const std::string dead = std::to_string(child);
+  const std::string live = std::to_string(getppid());
+  const std::string longName(255, 'p');
+  const std::vector<std::string> removed = {
+      "room.par.new-" + dead + "-1", longName.substr(0, 255 - 8 - dead.size()) + ".new-" + dead + "-12"};
+  const std::vector<std::string> kept = {"room.par.new-" + live + "-1", "room.par.new-" + dead + "-x",
+                                         "other.par.new-" + dead + "-1", "room.par.new-" + dead};
+  for (const auto& names : {removed, kept}) {
+    for (const std::string& name : names) std::ofstream(folder / name) << "half";
+  }
+  platform::WriteFileWhole(folder / "room.par", "new");
+  platform::WriteFileWhole(folder / longName, "new");
+
+  std::vector<std::string> expected = kept;
+  expected.insert(expected.end(), {"room.par", longName});
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(Names(folder), expected);
 }

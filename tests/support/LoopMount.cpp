@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace testsupport {
 
@@ -19,6 +20,7 @@ namespace {
 constexpr unsigned long kExt4Shutdown = _IOR('X', 125, std::uint32_t);
 constexpr std::uint32_t kGoingDownNoLogFlush = 2;
 constexpr const char* kImageSize = "32M";
+constexpr const char* kFiller = "filler";
 
 }  // namespace
 
@@ -68,6 +70,28 @@ bool LoopMount::Remount() {
   Unmount();
   mounted_ = Mount();
   return mounted_;
+}
+
+bool LoopMount::FillUp() {
+  const int fd = open((mountPoint_ / kFiller).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    whyNot_ = std::string("cannot create the filler: ") + std::strerror(errno);
+    return false;
+  }
+  // Ever smaller writes, down to a single byte, until none finds room.
+  static const char zeros[1 << 16] = {};
+  for (std::size_t chunk = sizeof zeros; chunk > 0; chunk /= 2) {
+    while (write(fd, zeros, chunk) == static_cast<ssize_t>(chunk)) {
+    }
+  }
+  const bool full = errno == ENOSPC;
+  if (!full) whyNot_ = std::string("filling stopped: ") + std::strerror(errno);
+  close(fd);
+  return full;
+}
+
+void LoopMount::MakeRoom() {
+  unlink((mountPoint_ / kFiller).c_str());
 }
 
 bool LoopMount::Mount() {

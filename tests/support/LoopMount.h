@@ -10,7 +10,7 @@ namespace testsupport {
 // disk, and Remount() mounts what the disk then holds. It is mounted with noauto_da_alloc, so that ext4's
 // heuristics for files replaced by a rename do not hide a missing sync. Needs root and loop devices: when
 // they are missing (or mounting fails), Available() is false and WhyNot() says why, for the test to skip
-// with.
+// with. FillUp() stands for a full disk.
 class LoopMount {
  public:
   LoopMount();
@@ -28,6 +28,10 @@ class LoopMount {
   bool PowerCut();
   // Unmounts and mounts the image again (the journal is replayed); false, with WhyNot(), when it fails.
   bool Remount();
+  // Fills the file system to its last block (the blocks kept for root, too) with one file; false, with
+  // WhyNot(), when the file cannot be written. MakeRoom() removes that file again.
+  bool FillUp();
+  void MakeRoom();
 
  private:
   bool Mount();

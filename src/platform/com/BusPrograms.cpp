@@ -8,19 +8,12 @@
 #include <string>
 #include <thread>
 
+#include "platform/ProcessRuns.h"
 #include "platform/ReadFileWhole.h"
 
 namespace com {
 
 namespace {
-
-// The fields of a process's stat after its command's name ("S ppid ..."); empty when the process is gone.
-// The name may hold blanks and parentheses, hence the last ')'.
-std::string StateFields(pid_t pid) {
-  const std::string stat = platform::ReadFileWhole("/proc/" + std::to_string(pid) + "/stat");
-  const auto nameEnd = stat.rfind(") ");
-  return nameEnd == std::string::npos ? std::string() : stat.substr(nameEnd + 2);
-}
 
 bool StartedOn(const std::string& environment, const std::string& address) {
   const std::string variable = "DBUS_STARTER_ADDRESS=" + address;
@@ -32,7 +25,7 @@ bool StartedOn(const std::string& environment, const std::string& address) {
 }
 
 bool AnyRuns(const std::vector<pid_t>& programs) {
-  return std::any_of(programs.begin(), programs.end(), ProcessRuns);
+  return std::any_of(programs.begin(), programs.end(), platform::ProcessRuns);
 }
 
 // Waits up to `limit` for every process to end; true when none runs.
@@ -47,11 +40,6 @@ bool AllEnd(const std::vector<pid_t>& programs, std::chrono::milliseconds limit)
 
 }  // namespace
 
-bool ProcessRuns(pid_t pid) {
-  const std::string fields = StateFields(pid);
-  return !fields.empty() && fields.front() != 'Z' && fields.front() != 'X';
-}
-
 std::vector<pid_t> ProgramsStartedOn(const std::string& address) {
   std::vector<pid_t> programs;
   std::error_code error;
@@ -59,7 +47,7 @@ std::vector<pid_t> ProgramsStartedOn(const std::string& address) {
     const std::string name = entry.path().filename().string();
     if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) continue;
     const auto pid = static_cast<pid_t>(std::stol(name));
-    if (ProcessRuns(pid) && StartedOn(platform::ReadFileWhole(entry.path() / "environ"), address))
+    if (platform::ProcessRuns(pid) && StartedOn(platform::ReadFileWhole(entry.path() / "environ"), address))
       programs.push_back(pid);
   }
   return programs;
@@ -69,7 +57,7 @@ void EndPrograms(const std::vector<pid_t>& programs, std::chrono::milliseconds g
   for (const pid_t pid : programs) kill(pid, SIGTERM);
   if (AllEnd(programs, grace)) return;
   for (const pid_t pid : programs) {
-    if (ProcessRuns(pid)) kill(pid, SIGKILL);
+    if (platform::ProcessRuns(pid)) kill(pid, SIGKILL);
   }
   AllEnd(programs, std::chrono::seconds(5));
 }

@@ -15,7 +15,4 @@ std::vector<pid_t> ProgramsStartedOn(const std::string& address);
 // Asks each process to end (SIGTERM), and ends by force (SIGKILL) those still running after `grace`.
 void EndPrograms(const std::vector<pid_t>& programs, std::chrono::milliseconds grace);
 
-// Whether the process runs (a zombie has ended).
-bool ProcessRuns(pid_t pid);
-
 }  // namespace com

@@ -6,8 +6,10 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <limits>
 #include <sstream>
 #include <string_view>
 #include <system_error>
@@ -16,6 +18,7 @@
 
 #include "platform/Error.h"
 #include "platform/ErrorNumbers.h"
+#include "platform/ProcessRuns.h"
 #include "platform/ReadFileWhole.h"
 #include "platform/Spawn.h"
 #include "platform/WriteFileWhole.h"
@@ -74,22 +77,54 @@ std::string BusConfig(const std::filesystem::path& root) {
   return config.str();
 }
 
-// The pid of this root's daemon when it runs: the pid file names a live dbus-daemon that reads this
-// root's configuration (a stale pid file of a pid now reused by another program does not count).
-std::optional<pid_t> RunningDaemon(const std::filesystem::path& root) {
-  const std::string pidText = platform::ReadFileWhole(PidFile(root));
+// The arguments of a running process; empty when it is gone.
+std::vector<std::string> CommandLine(pid_t pid) {
+  const std::string text = platform::ReadFileWhole("/proc/" + std::to_string(pid) + "/cmdline");
+  std::vector<std::string> args;
+  std::istringstream parts(text);
+  for (std::string arg; std::getline(parts, arg, '\0');) args.push_back(arg);
+  return args;
+}
+
+// Whether the live process `pid` is this root's daemon: a dbus-daemon started with this root's
+// configuration, which names the root's socket.
+bool IsDaemonOf(const std::filesystem::path& root, pid_t pid) {
+  const std::vector<std::string> args = CommandLine(pid);
+  const std::string config = "--config-file=" + ConfigFile(root).string();
+  return !args.empty() && std::filesystem::path(args.front()).filename() == "dbus-daemon" &&
+         std::find(args.begin() + 1, args.end(), config) != args.end() && platform::ProcessRuns(pid);
+}
+
+// The pid that the pid file names; 0 when it names none.
+pid_t PidInFile(const std::filesystem::path& root) {
+  const std::string text = platform::ReadFileWhole(PidFile(root));
   char* end = nullptr;
-  const long pid = std::strtol(pidText.c_str(), &end, 10);
-  if (pid <= 0 || end == pidText.c_str()) return std::nullopt;
-  if (!ProcessRuns(static_cast<pid_t>(pid))) return std::nullopt;
-  const std::filesystem::path proc = "/proc/" + std::to_string(pid);
-  std::string cmdline = platform::ReadFileWhole(proc / "cmdline");
-  for (char& c : cmdline) {
-    if (c == '\0') c = ' ';
+  const long pid = std::strtol(text.c_str(), &end, 10);
+  return pid > 0 && pid <= std::numeric_limits<pid_t>::max() && end != text.c_str() ? static_cast<pid_t>(pid)
+                                                                                    : 0;
+}
+
+// This root's daemon when it runs: the process that the pid file names, or else the one found among all
+// processes by its command line (the pid file may name another program, whose pid a daemon that died had,
+// or be written over). `tell` hears of a live program that the pid file names in its place.
+std::optional<pid_t> RunningDaemon(const std::filesystem::path& root, const BusNotice& tell = {}) {
+  const pid_t named = PidInFile(root);
+  if (named && IsDaemonOf(root, named)) return named;
+  if (named && tell && platform::ProcessRuns(named)) {
+    const std::string command = platform::ReadFileWhole("/proc/" + std::to_string(named) + "/comm");
+    tell(PidFile(root).string() + " names process " + std::to_string(named) + " (" +
+         command.substr(0, command.find('\n')) + "), which is not this machine root's bus; it is left alone");
   }
-  const bool ours = cmdline.find("dbus-daemon") != std::string::npos &&
-                    cmdline.find("--config-file=" + ConfigFile(root).string()) != std::string::npos;
-  return ours ? std::optional<pid_t>(static_cast<pid_t>(pid)) : std::nullopt;
+  std::error_code error;
+  for (std::filesystem::directory_iterator entry("/proc", error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    if (name.empty() || name.size() > 9 || name.find_first_not_of("0123456789") != std::string::npos)
+      continue;
+    const auto pid = static_cast<pid_t>(std::stol(name));
+    if (pid != named && IsDaemonOf(root, pid)) return pid;
+  }
+  return std::nullopt;
 }
 
 std::vector<std::string> DaemonEnvironment(const std::filesystem::path& root) {
@@ -159,9 +194,19 @@ std::optional<std::string> RunningBusAddress(const std::filesystem::path& root) 
   return BusAddress(root);
 }
 
-std::string StartBus(const std::filesystem::path& root) {
+std::string StartBus(const std::filesystem::path& root, const BusNotice& tell) {
   BusFolderLock lock(root, kStartStopLock);
-  if (RunningDaemon(root)) return BusAddress(root);
+  if (const std::optional<pid_t> running = RunningDaemon(root, tell)) {
+    // Named again, so that the next caller finds it at once.
+    if (PidInFile(root) != *running) {
+      try {
+        platform::WriteFileWhole(PidFile(root), std::to_string(*running) + "\n");
+      } catch (const platform::FileWriteError&) {
+        // It is found by its command line all the same.
+      }
+    }
+    return BusAddress(root);
+  }
   if (SocketFile(root).string().size() >= sizeof(sockaddr_un::sun_path)) {
     Fail("the machine root's path is too long for the bus socket " + SocketFile(root).string());
   }
@@ -179,16 +224,16 @@ std::string StartBus(const std::filesystem::path& root) {
   return BusAddress(root);
 }
 
-void StopBus(const std::filesystem::path& root) {
+void StopBus(const std::filesystem::path& root, const BusNotice& tell) {
   BusFolderLock lock(root, kStartStopLock);
-  const std::optional<pid_t> pid = RunningDaemon(root);
+  const std::optional<pid_t> pid = RunningDaemon(root, tell);
   if (pid) {
     // The servers first, while they can still leave the bus in order; a server nobody could close would
     // otherwise outlive its bus.
     EndPrograms(ProgramsStartedOn(BusAddress(root)), kProgramsGrace);
     kill(*pid, SIGTERM);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (RunningDaemon(root)) {
+    while (platform::ProcessRuns(*pid)) {
       if (std::chrono::steady_clock::now() > deadline)
         Fail("dbus-daemon " + std::to_string(*pid) + " does not end");
       std::this_thread::sleep_for(std::chrono::milliseconds(10));

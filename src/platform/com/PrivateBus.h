@@ -3,6 +3,7 @@
 #include "platform/Error.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -20,13 +21,17 @@ std::string BusAddress(const std::filesystem::path& root);
 // The running bus's address, or nothing when the root's bus does not run.
 std::optional<std::string> RunningBusAddress(const std::filesystem::path& root);
 
-// Starts the root's bus unless it runs, and returns its address once it accepts connections. The daemon
-// and the servers it activates see $LNS_ROOT as this root. Raises a platform::RaisedError when dbus-daemon
-// is missing or does not start.
-std::string StartBus(const std::filesystem::path& root);
+// Told a line for the user about what starting or stopping the bus found on its way.
+using BusNotice = std::function<void(const std::string& line)>;
 
-// Stops the root's bus if it runs; the servers on it lose their bus. Raises like StartBus when the daemon
-// cannot be stopped.
-void StopBus(const std::filesystem::path& root);
+// Starts the root's bus unless it runs, and returns its address once it accepts connections. The daemon
+// and the servers it activates see $LNS_ROOT as this root. The running daemon is known by its command line,
+// whatever the pid file names; `tell` hears of another program that the pid file names, which is never
+// signalled. Raises a platform::RaisedError when dbus-daemon is missing or does not start.
+std::string StartBus(const std::filesystem::path& root, const BusNotice& tell = {});
+
+// Stops the root's bus if it runs, found as StartBus finds it; the servers on it lose their bus. Raises
+// like StartBus when the daemon cannot be stopped.
+void StopBus(const std::filesystem::path& root, const BusNotice& tell = {});
 
 }  // namespace com

@@ -5,6 +5,7 @@
 
 #include "platform/EchoedText.h"
 #include "platform/Error.h"
+#include "platform/MachineRoot.h"
 #include "tools/lns/Commands.h"
 #include "tools/lns/Help.h"
 #include "tools/lns/SendRequest.h"
@@ -69,6 +70,10 @@ int RunLnsTool(const Args& args, ToolContext& context) {
   if (args.size() > 1 && AsksForHelp(args.back())) {
     PrintCommandHelp(context, *FindCommandHelp(args.front()));
     return kOk;
+  }
+  if (const auto unusable = platform::UnusableMachineRoot(context.root)) {
+    context.err << "lns " << args.front() << ": " << platform::EscapeControls(*unusable) << '\n';
+    return kFailed;
   }
   try {
     return command->second(context, Args(args.begin() + 1, args.end()));

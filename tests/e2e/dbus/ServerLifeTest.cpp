@@ -3,11 +3,16 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <future>
 #include <string>
 
 #include "BusDirectors.h"
 #include "BusMachineRoot.h"
+#include "ScopedPath.h"
+#include "platform/ProcessRuns.h"
+#include "platform/Spawn.h"
 #ifdef QVR_TESTS_WITH_XCB
 #include "VirtualDisplay.h"
 #endif
@@ -66,6 +71,71 @@ TEST_F(ServerLife, TheBusStartsForAnyRootPathAndAfterItsDaemonWasKilled) {
   EXPECT_EQ(again.out, "device: Room 101\n") << again.err;
   EXPECT_EQ(lns({"bus", "stop"}).code, 0);
   std::filesystem::current_path(before);
+}
+
+// The dbus-daemons running this root's bus configuration.
+int DaemonsOf(const std::filesystem::path& root) {
+  const std::string config = "--config-file=" + (root / "bus" / "bus.conf").string() + '\0';
+  int daemons = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename().string();
+    if (name.find_first_not_of("0123456789") == std::string::npos && platform::ProcessRuns(std::stoi(name)) &&
+        e2e::ReadFile(entry.path() / "cmdline").find(config) != std::string::npos)
+      ++daemons;
+  }
+  return daemons;
+}
+
+// A pid file naming another live program (left by a daemon that died, its pid reused, or written over):
+// start and stop know the root's own daemon by its command line, say what they found, and leave the
+// program alone. Stop exited 0 with the bus still running, and start ran a second bus.
+TEST_F(ServerLife, StartAndStopKnowTheirDaemonWhateverThePidFileNames) {
+  const std::filesystem::path pidFile = Root() / "bus" / "bus.pid";
+  const pid_t daemon = std::stoi(e2e::ReadFile(pidFile));
+  platform::SpawnRequest sleeper;
+  sleeper.argv = {"sleep", "60"};
+  const pid_t stranger = platform::Spawn(sleeper);
+  const std::string told = "names process " + std::to_string(stranger) + " (sleep), which is not";
+
+  std::ofstream(pidFile) << stranger << '\n';
+  const e2e::ProgramRun started = Lns({"bus", "start"});
+  EXPECT_EQ(started.out, Address() + "\n");
+  EXPECT_NE(started.err.find(told), std::string::npos) << started.err;
+  EXPECT_EQ(DaemonsOf(Root()), 1);
+
+  std::ofstream(pidFile) << stranger << '\n';
+  const e2e::ProgramRun stopped = Lns({"bus", "stop"});
+  EXPECT_EQ(stopped.code, 0);
+  EXPECT_NE(stopped.err.find(told), std::string::npos) << stopped.err;
+  EXPECT_FALSE(platform::ProcessRuns(daemon));
+  EXPECT_TRUE(platform::ProcessRuns(stranger));
+  kill(stranger, SIGKILL);
+  platform::WaitForChild(stranger);
+}
+
+// A plug-in program that the bus started opens the readme from its Help menu: the document's viewer (a
+// stub that records its environment, started by a stub xdg-open) gets none of the bus's variables, and
+// `lns bus stop` leaves it running. With DBUS_STARTER_ADDRESS it counted as a program of the bus.
+TEST_F(ServerLife, ADocumentViewerOfABusStartedProgramOutlivesTheBus) {
+  const std::filesystem::path desktop = Root() / "desktop";
+  std::filesystem::create_directory(desktop);
+  testsupport::WriteScript(desktop / "xdg-open", "env > \"$0.env\"; sleep 60 & echo $! > \"$0.pid\"");
+  const testsupport::ScopedPath path(testsupport::ScopedPath::WithFirst(desktop));
+  // The variables the bus hands a program it starts (lns send plays the plug-in program here).
+  setenv("DBUS_STARTER_ADDRESS", (Address() + ",guid=0123456789abcdef0123456789abcdef").c_str(), 1);
+  setenv("DBUS_STARTER_BUS_TYPE", "session", 1);
+  setenv("DBUS_SESSION_BUS_ADDRESS", Address().c_str(), 1);
+  const e2e::ProgramRun help =
+      Lns({"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--do", "click mnuReadme"});
+  for (const char* name : {"DBUS_STARTER_ADDRESS", "DBUS_STARTER_BUS_TYPE", "DBUS_SESSION_BUS_ADDRESS"})
+    unsetenv(name);
+  ASSERT_EQ(help.code, 0) << help.err;
+  const pid_t viewer = std::stoi(e2e::ReadFile(desktop / "xdg-open.pid"));
+
+  EXPECT_EQ(e2e::ReadFile(desktop / "xdg-open.env").find("DBUS_"), std::string::npos);
+  EXPECT_EQ(Lns({"bus", "stop"}).code, 0);
+  EXPECT_TRUE(platform::ProcessRuns(viewer));
+  kill(viewer, SIGKILL);
 }
 
 #ifdef QVR_TESTS_WITH_XCB
