@@ -143,11 +143,12 @@ int QtFormWindow::ToPixelsX(float twips) const {
 int QtFormWindow::ToPixelsY(float twips) const {
   return WholePixels(twips / static_cast<float>(screen_.TwipsPerPixelY()));
 }
+// In a wide type: a window far out (up to 2^31 pixels) is many more twips than an int holds.
 float QtFormWindow::ToTwipsX(int pixels) const {
-  return static_cast<float>(pixels * screen_.TwipsPerPixelX());
+  return static_cast<float>(static_cast<double>(pixels) * screen_.TwipsPerPixelX());
 }
 float QtFormWindow::ToTwipsY(int pixels) const {
-  return static_cast<float>(pixels * screen_.TwipsPerPixelY());
+  return static_cast<float>(static_cast<double>(pixels) * screen_.TwipsPerPixelY());
 }
 
 void QtFormWindow::OnFormChanged(Form& /*form*/, FormProperty property) {

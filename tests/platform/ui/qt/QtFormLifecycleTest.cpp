@@ -61,6 +61,33 @@ TEST(QtFormLifecycle, TheWindowFollowsTheFormsTwipsAndReportsTheUsersMovesAndSiz
   EXPECT_FALSE(window->isVisible());
 }
 
+TEST(QtFormLifecycle, PositionsLeftOfTheScreenOrFarOutReadBackAsGiven) {
+  QtUi qt;
+  SampleForm form(qt.app);
+  form.Show();
+  QWidget* window = qt.backend.WindowOf(form);
+  ASSERT_NE(window, nullptr);
+  form.SetLeft(-1500);
+  QApplication::processEvents();
+  for (float top : {1215.0f, 1230.0f}) {
+    form.SetTop(top);
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(form.Left(), -1500);
+  EXPECT_EQ(window->pos(), QPoint(-100, 82));
+
+  // Far beyond what a window's coordinates hold: the window goes as far as it can, the form keeps its place.
+  form.Move(-2147483648.0f * 15, -1e9f * 15);
+  QApplication::processEvents();
+  EXPECT_EQ(form.Left(), -2147483648.0f * 15);
+  EXPECT_EQ(form.Top(), -1e9f * 15);
+  // A user's move that far is taken whole.
+  window->move(-200'000'000, 0);
+  QApplication::processEvents();
+  EXPECT_EQ(form.Left(), -3e9f);
+  EXPECT_EQ(form.Top(), 0);
+}
+
 TEST(QtFormLifecycle, TheCloseBoxUnloadsAndTheNextLoadBuildsAFreshWindowFromTheDesign) {
   QtUi qt;
   EventForm form(qt.app);
