@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <filesystem>
 #include <thread>
+#include <tuple>
 
 #include "TempMachineRoot.h"
 #include "platform/Error.h"
@@ -240,6 +242,20 @@ TEST(QtServices, FileAndPrinterDialogsReturnTheChoiceAndCancelRaises32755) {
   });
   EXPECT_THROW(dialog.ShowPrinter(), platform::RaisedError);
   EXPECT_EQ(title, "Print");
+}
+
+TEST(QtServices, DatesAndTimesAreWrittenWithQtsLocaleLikeItsDialogs) {
+  ui::QtServices services;
+  const ui::LocalDateTime moment{2026, 12, 7, 14, 5, 9};
+  const QLocale before;
+  for (const auto& [language, date, time] : {std::tuple{QLocale::German, "07.12.26", "14:05:09"},
+                                             std::tuple{QLocale::English, "12/7/26", "2:05:09 PM"}}) {
+    QLocale::setDefault(
+        QLocale(language, language == QLocale::German ? QLocale::Germany : QLocale::UnitedStates));
+    EXPECT_EQ(services.Clock().DateText(moment), date);
+    EXPECT_EQ(services.Clock().TimeText(moment), time);
+  }
+  QLocale::setDefault(before);
 }
 
 TEST(QtServices, FilterTextsBecomeQtNameFilters) {
