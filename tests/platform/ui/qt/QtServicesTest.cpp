@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -256,6 +258,42 @@ TEST(QtServices, DatesAndTimesAreWrittenWithQtsLocaleLikeItsDialogs) {
     EXPECT_EQ(services.Clock().TimeText(moment), time);
   }
   QLocale::setDefault(before);
+}
+
+TEST(QtServices, TheFileDialogsColumnsShowTheirTextsWhole) {
+  testsupport::TempMachineRoot root;
+  QFile saved(QString::fromStdString((root.Path() / "room 101 of floor 1.par").string()));
+  ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
+  saved.write(QByteArray(598, 'x'));
+  saved.close();
+  ui::QtServices services;
+  ui::CommonDialog dialog(services.Dialogs());
+  dialog.Filter = "Parameter (*.par)|*.par";
+  dialog.InitDir = root.Path().string();
+
+  std::vector<std::string> cut;
+  QTimer::singleShot(0, [&] {
+    auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(files, nullptr);
+    auto* view = files->findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(view, nullptr);
+    QAbstractItemModel* model = view->model();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(view->rootIndex()) == 1; }));
+    QTest::qWait(50);  // the view lays its columns out
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    for (int column = 0; column < model->columnCount(view->rootIndex()); ++column) {
+      const QModelIndex cell = model->index(0, column, view->rootIndex());
+      const QString text = cell.data().toString();
+      const int iconWidth = column == 0 ? view->iconSize().width() + margins : 0;
+      if (view->visualRect(cell).width() <
+          view->fontMetrics().horizontalAdvance(text) + margins + iconWidth) {
+        cut.push_back(text.toStdString());
+      }
+    }
+    files->reject();
+  });
+  dialog.ShowOpen();
+  EXPECT_TRUE(cut.empty()) << cut.front();
 }
 
 TEST(QtServices, FilterTextsBecomeQtNameFilters) {
