@@ -189,7 +189,7 @@ std::chrono::milliseconds FirstObjectWait() {
 // where a message box that nobody could answer fails the director's call instead.
 int ServeDirectors(const std::filesystem::path& root, int& argc, char** argv,
                    const std::vector<std::string>& args) {
-  const std::string busStarter = app::EnvironmentValue(platform::env::kBusStarter);
+  const std::string busStarter = app::TakeBusStarterAddress();
   const ui::DisplaySettings display = app::DisplayFromEnvironment();
   const bool attended = ui::PersonSeesWindowsOn(display);
   const std::unique_ptr<QApplication> application = ui::StartQtApplication(argc, argv, display, !attended);

@@ -14,10 +14,9 @@ std::optional<Language> ReadPendingSettings(Program& program) {
   model.LonWorksFolder =
       CRegistry(program.Err, program.Registry())
           .MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue));
-  model.DecimalSep =
+  model.DecimalSep = reg::DecimalSeparatorFrom(
       CRegistry(program.Err, program.Registry())
-          .Werte(std::string(reg::kInternationalKey), std::string(reg::kDecimalSeparatorValue));
-  if (model.DecimalSep.empty()) model.DecimalSep = ",";
+          .Werte(std::string(reg::kInternationalKey), std::string(reg::kDecimalSeparatorValue)));
   model.SettingsPending = false;
   return language;
 }

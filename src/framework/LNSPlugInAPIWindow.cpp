@@ -29,6 +29,14 @@ float ToTwips(std::int32_t pixels, int twipsPerPixel) {
   return static_cast<float>(static_cast<double>(pixels) * twipsPerPixel);
 }
 
+// The window keeps a position as given, in twips of single precision: one that would not read back as
+// given (far beyond any screen) cannot be held and is refused as the position's reading would be.
+float PositionTwips(std::int32_t pixels, int twipsPerPixel) {
+  const float twips = ToTwips(pixels, twipsPerPixel);
+  if (ToPixels(twips, twipsPerPixel) != pixels) RaiseToHost(platform::kErrOverflow, "Overflow");
+  return twips;
+}
+
 }  // namespace
 
 bool LNSPlugInAPI::Visible() const {
@@ -63,7 +71,7 @@ std::int32_t LNSPlugInAPI::Left() const {
 
 void LNSPlugInAPI::SetLeft(std::int32_t pixels) {
   CheckPositionChange();
-  program_.fMain().SetLeft(ToTwips(pixels, program_.Ui().Screen().TwipsPerPixelX()));
+  program_.fMain().SetLeft(PositionTwips(pixels, program_.Ui().Screen().TwipsPerPixelX()));
 }
 
 std::int32_t LNSPlugInAPI::Top() const {
@@ -72,7 +80,7 @@ std::int32_t LNSPlugInAPI::Top() const {
 
 void LNSPlugInAPI::SetTop(std::int32_t pixels) {
   CheckPositionChange();
-  program_.fMain().SetTop(ToTwips(pixels, program_.Ui().Screen().TwipsPerPixelY()));
+  program_.fMain().SetTop(PositionTwips(pixels, program_.Ui().Screen().TwipsPerPixelY()));
 }
 
 bool LNSPlugInAPI::Minimized() const {

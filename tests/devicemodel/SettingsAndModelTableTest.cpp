@@ -1,5 +1,6 @@
 #include "DeviceModelTestSupport.h"
 #include "datapoints/ModelTable.h"
+#include "platform/lns/LnsObjectServer.h"
 
 namespace devicemodel_test {
 namespace {
@@ -46,6 +47,22 @@ TEST_F(DeviceModelTest, MissingSettingsGiveTheDecimalCommaAndNoLonWorksFolder) {
   Apply(kQvrl106);
   EXPECT_EQ(program.model.DecimalSep, ",");
   EXPECT_EQ(program.model.LonWorksFolder, "");
+}
+
+TEST_F(DeviceModelTest, TheObjectServerWritesNumbersWithTheSeparatorThePlugInReads) {
+  // Empty, then missing: the server's values and the plug-in's boxes take the same separator.
+  SetDecimalSeparator("");
+  for (int missing : {0, 1}) {
+    if (missing == 1) {
+      reg::RegistryStore(reg::RegistryStore::FileIn(fixture.root()))
+          .DeleteValue(reg::Hive::CurrentUser, reg::kInternationalKey, reg::kDecimalSeparatorValue);
+    }
+    program.model.SettingsPending = true;
+    Apply("");
+    lns::LnsObjectServer server(fixture.services().Loop(), fixture.root());
+    server.Open();
+    EXPECT_EQ(server.GetDecimalSeparator(), program.model.DecimalSep) << "missing " << missing;
+  }
 }
 
 TEST_F(DeviceModelTest, ModelGroupZeroFillsOnlyTheModelTable) {

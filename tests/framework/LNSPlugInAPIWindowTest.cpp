@@ -57,6 +57,19 @@ TEST_F(LNSPlugInAPIWindowTest, SizesAndPositionsAreSetInTwipsOnANormalWindow) {
   EXPECT_FLOAT_EQ(mainWindow.Height(), static_cast<float>(screen.Height()));
 }
 
+TEST_F(LNSPlugInAPIWindowTest, APositionReadsBackAsGivenOrIsRefused) {
+  for (const std::int32_t left : {-100, INT32_MIN, 1'000'000}) {
+    plugIn.SetLeft(left);
+    EXPECT_EQ(plugIn.Left(), left);
+  }
+  plugIn.SetTop(-25);
+  // Beyond what the window's twips hold: refused, and the window stays where it was.
+  ExpectHostError(RaisedBy([&] { plugIn.SetTop(-1'000'000'000); }), 6, "Overflow");
+  ExpectHostError(RaisedBy([&] { plugIn.SetLeft(INT32_MAX); }), 6, "Overflow");
+  EXPECT_EQ(plugIn.Top(), -25);
+  EXPECT_EQ(plugIn.Left(), 1'000'000);
+}
+
 TEST_F(LNSPlugInAPIWindowTest, AMinimisedOrMaximisedWindowIsNeitherMovedNorSized) {
   for (int windowState : {ui::vbMaximized, ui::vbMinimized}) {
     mainWindow.SetWindowState(windowState);

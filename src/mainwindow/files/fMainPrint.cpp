@@ -2,7 +2,6 @@
 // output values.
 
 #include <cstdint>
-#include <ctime>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -43,22 +42,17 @@ struct DeviceHeader {
   std::string neuronId;
   std::string programId;
   std::string subsystem;
+  std::string date;  // of the printout, as the user's regional settings write them
+  std::string time;
 };
 
 DeviceHeader ReadDeviceHeader(Program& program) {
   const lns::LnsAppDevice& device = runtime::Present(program.framework.CurrentDevice);
-  return {device.GetName(), device.GetNeuronId(), device.GetProgramId(),
-          device.GetSubsystems().Item(1).GetName()};
-}
-
-// The current date or time as the system writes it.
-std::string Now(const char* format) {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[64];
-  const std::size_t length = std::strftime(text, sizeof text, format, &local);
-  return std::string(text, length);
+  const ui::TimeOfDay& clock = program.Ui().Clock();
+  const ui::LocalDateTime now = clock.Now();
+  return {device.GetName(),      device.GetNeuronId(),
+          device.GetProgramId(), device.GetSubsystems().Item(1).GetName(),
+          clock.DateText(now),   clock.TimeText(now)};
 }
 
 struct PrintedRow {
@@ -82,8 +76,8 @@ class PrintJob {
     Line({{kHeaderLabelColumn, "NeuronID:"},
           {kHeaderValueColumn, device.neuronId},
           {kDateLabelColumn, texts_.MsgMain[kMsgDate]},
-          {kDateColumn, Now("%x")},
-          {kTimeColumn, Now("%X")}});
+          {kDateColumn, device.date},
+          {kTimeColumn, device.time}});
     Line({{kHeaderLabelColumn, "ProgID:"}, {kHeaderValueColumn, device.programId}});
     Line({{kHeaderLabelColumn, "Subsystem"}, {kHeaderValueColumn, device.subsystem}});
     EmptyLines(2);

@@ -3,6 +3,7 @@
 #include "platform/Error.h"
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace reg {
@@ -12,6 +13,12 @@ inline constexpr std::string_view kLonWorksKey = "SOFTWARE\\LonWorks";
 inline constexpr std::string_view kLonWorksPathValue = "LonWorks Path";
 inline constexpr std::string_view kInternationalKey = "Control Panel\\International";
 inline constexpr std::string_view kDecimalSeparatorValue = "sDecimal";
+
+// The decimal separator that sDecimal's text `stored` gives, the same for every reader: "," when the value
+// is missing or empty.
+inline std::string DecimalSeparatorFrom(std::string_view stored) {
+  return stored.empty() ? std::string(",") : std::string(stored);
+}
 
 // The "LonWorks Path" of a new machine root: a Windows path, which every reader maps into the root it
 // reads, so that a copied or moved root is whole by itself and never writes into the one it came from.

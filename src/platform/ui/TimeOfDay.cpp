@@ -33,7 +33,28 @@ LocalDateTime FromSeconds(sys_seconds moment) {
           static_cast<int>(clock.seconds().count())};
 }
 
+// `moment` through strftime's `format` in the process's locale.
+std::string Formatted(const LocalDateTime& moment, const char* format) {
+  std::tm calendar{};
+  calendar.tm_year = moment.year - 1900;
+  calendar.tm_mon = moment.month - 1;
+  calendar.tm_mday = moment.day;
+  calendar.tm_hour = moment.hour;
+  calendar.tm_min = moment.minute;
+  calendar.tm_sec = moment.second;
+  char text[64];
+  return std::string(text, std::strftime(text, sizeof text, format, &calendar));
+}
+
 }  // namespace
+
+std::string TimeOfDay::DateText(const LocalDateTime& moment) const {
+  return Formatted(moment, "%x");
+}
+
+std::string TimeOfDay::TimeText(const LocalDateTime& moment) const {
+  return Formatted(moment, "%X");
+}
 
 std::int64_t SecondsBetween(const LocalDateTime& from, const LocalDateTime& to) {
   return (AsSeconds(to) - AsSeconds(from)).count();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace platform {
 class EventLoop;
@@ -26,11 +27,15 @@ std::int64_t SecondsBetween(const LocalDateTime& from, const LocalDateTime& to);
 // `moment` moved on by `seconds`.
 LocalDateTime AddSeconds(const LocalDateTime& moment, std::int64_t seconds);
 
-// The date and time of day as the user's machine tells them.
+// The date and time of day as the user's machine tells them and writes them.
 class TimeOfDay {
  public:
   virtual ~TimeOfDay() = default;
   virtual LocalDateTime Now() const = 0;
+  // `moment` as a short date and as a time of day with seconds, in the user's regional settings; here
+  // the C library's locale, in a back end with a locale of its own that one.
+  virtual std::string DateText(const LocalDateTime& moment) const;
+  virtual std::string TimeText(const LocalDateTime& moment) const;
 };
 
 // The machine's local time.

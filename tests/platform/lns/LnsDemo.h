@@ -20,8 +20,9 @@ void SetDecimalSeparator(const std::filesystem::path& root, std::string_view sep
 // system open.
 class LnsDemo {
  public:
-  // With a separator, sDecimal is written before the server opens.
-  explicit LnsDemo(std::string_view decimalSeparator = "");
+  // sDecimal is written before the server opens: the decimal point unless a test chooses another, "" for
+  // a machine without it.
+  explicit LnsDemo(std::string_view decimalSeparator = ".");
 
   const std::filesystem::path& Root() const { return root_.Path(); }
   platform::HeadlessEventLoop& Loop() { return loop_; }

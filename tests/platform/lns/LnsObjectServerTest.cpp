@@ -22,7 +22,7 @@ TEST(LnsObjectServerTest, OpensClosesAndKeepsTheRemoteSettings) {
   EXPECT_TRUE(server.GetRemote());
   EXPECT_EQ(server.GetRemoteFlags(), 36);
   EXPECT_FALSE(server.GetPreOpenFlag());
-  EXPECT_EQ(server.GetDecimalSeparator(), ".");
+  EXPECT_EQ(server.GetDecimalSeparator(), ",") << "a machine without sDecimal has the comma";
   EXPECT_EQ(ErrorNumberOf([&] { server.PutRemote(false); }), lns::kLnsInvalidArgument);
   server.PutRemote(true);  // no change is no error
 

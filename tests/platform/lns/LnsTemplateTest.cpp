@@ -17,6 +17,7 @@ struct EmptyNetwork {
   std::optional<lns::LnsSystem> system;
 
   EmptyNetwork() {
+    lnstest::SetDecimalSeparator(root.Path(), ".");
     server.Open();
     lns::LnsNetwork network = server.GetNetworks().Add("Plant");
     network.Open();

@@ -16,7 +16,13 @@ using lnstooltest::Lns;
 
 class ValueCommandsTest : public ::testing::Test {
  protected:
-  void SetUp() override { lns::CreateDemoNetwork(root_.Path(), platform::DataDir() / "interfaces"); }
+  // A user with the decimal point.
+  void SetUp() override {
+    reg::RegistryStore(reg::RegistryStore::FileIn(root_.Path()))
+        .SetValue(reg::Hive::CurrentUser, "Control Panel\\International", "sDecimal",
+                  {reg::ValueType::Sz, "."}, true);
+    lns::CreateDemoNetwork(root_.Path(), platform::DataDir() / "interfaces");
+  }
 
   testsupport::TempMachineRoot root_;
 };

@@ -7,12 +7,10 @@ namespace lns {
 
 MachineSettings ReadMachineSettings(const std::filesystem::path& machineRoot) {
   reg::RegistryStore store(reg::RegistryStore::FileIn(machineRoot));
-  MachineSettings settings{reg::LonWorksFolder(store, machineRoot), "."};
-  if (auto separator =
-          reg::ReadText(store, reg::Hive::CurrentUser, reg::kInternationalKey, reg::kDecimalSeparatorValue);
-      separator && !separator->empty()) {
-    settings.decimalSeparator = *separator;
-  }
+  MachineSettings settings{reg::LonWorksFolder(store, machineRoot), {}};
+  settings.decimalSeparator = reg::DecimalSeparatorFrom(
+      reg::ReadText(store, reg::Hive::CurrentUser, reg::kInternationalKey, reg::kDecimalSeparatorValue)
+          .value_or(""));
   return settings;
 }
 

@@ -22,8 +22,10 @@ constexpr const char* kRuntimeVariable = platform::env::kRuntimeFolder;
 constexpr const char* kOffscreen = "offscreen";
 
 // A desktop of today at 96 dots per inch, 15 twips per pixel: the main window's design needs 1000 pixels.
+// Without a window manager a window has no frame: with the platform's pretended one, a window placed left
+// of or above the screen would be shifted by the frame's width, and read back shifted.
 constexpr const char* kDesktopScreen =
-    R"({"screens": [{"name": "desktop", "x": 0, "y": 0, "width": 1920, "height": 1200, )"
+    R"({"windowFrameMargins": false, "screens": [{"name": "desktop", "x": 0, "y": 0, "width": 1920, "height": 1200, )"
     R"("logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
 
 QtMessageHandler forwardedMessages = nullptr;

@@ -17,10 +17,15 @@
 #include "platform/ui/qt/QtPointers.h"
 #include "platform/ui/qt/QtText.h"
 #include "platform/ui/qt/QtUnhandledErrors.h"
+#include "platform/ui/qt/QtWindowFlags.h"
 
 namespace ui {
 
 namespace {
+
+bool HasFixedBorder(int borderStyle) {
+  return borderStyle == vbFixedSingle || borderStyle == vbFixedDialog || borderStyle == vbFixedToolWindow;
+}
 
 // Whole pixels of a position or size, within what a window's coordinates can hold.
 int WholePixels(float pixels) {
@@ -143,11 +148,12 @@ int QtFormWindow::ToPixelsX(float twips) const {
 int QtFormWindow::ToPixelsY(float twips) const {
   return WholePixels(twips / static_cast<float>(screen_.TwipsPerPixelY()));
 }
+// In a wide type: a window far out (up to 2^31 pixels) is many more twips than an int holds.
 float QtFormWindow::ToTwipsX(int pixels) const {
-  return static_cast<float>(pixels * screen_.TwipsPerPixelX());
+  return static_cast<float>(static_cast<double>(pixels) * screen_.TwipsPerPixelX());
 }
 float QtFormWindow::ToTwipsY(int pixels) const {
-  return static_cast<float>(pixels * screen_.TwipsPerPixelY());
+  return static_cast<float>(static_cast<double>(pixels) * screen_.TwipsPerPixelY());
 }
 
 void QtFormWindow::OnFormChanged(Form& /*form*/, FormProperty property) {
@@ -190,14 +196,14 @@ void QtFormWindow::ShowGeometry() {
   const Form::State& state = form_.RawState();
   if (state.width > 0 && state.height > 0) {
     shownSize_ = QSize(ToPixelsX(state.width), ToPixelsY(state.height));
-    window_->resize(shownSize_);
   } else {
     // A form without a size of its own fits its controls.
     const QRect used = client_->childrenRect();
     const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
     shownSize_ = QSize(std::max(used.right(), 0) + 8, std::max(used.bottom(), 0) + 8 + menuHeight);
-    window_->resize(shownSize_);
   }
+  ShowSizeLimits();
+  window_->resize(shownSize_);
   shownPosition_ = QPoint(ToPixelsX(state.left), ToPixelsY(state.top));
   window_->move(shownPosition_);
 }
@@ -216,6 +222,8 @@ void QtFormWindow::ShowWindowState() {
   }
 }
 
+// The buttons each border offers, as on Windows: a sizable window may be minimised and maximised, a
+// fixed one only closed.
 void QtFormWindow::ShowBorderStyle() {
   Qt::WindowFlags flags = Qt::Window;
   switch (form_.RawState().borderStyle) {
@@ -224,9 +232,11 @@ void QtFormWindow::ShowBorderStyle() {
       break;
     case vbFixedSingle:
     case vbFixedDialog:
-      flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint;
+      flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | kTitleAndCloseOnly;
       break;
     case vbFixedToolWindow:
+      flags = Qt::Tool | kTitleAndCloseOnly;
+      break;
     case vbSizableToolWindow:
       flags = Qt::Tool;
       break;
@@ -234,6 +244,19 @@ void QtFormWindow::ShowBorderStyle() {
       break;
   }
   window_->setWindowFlags(flags);
+  ShowSizeLimits();
+}
+
+// A fixed border keeps the size the program gives the window: the user can neither drag it to another
+// size nor maximise it.
+void QtFormWindow::ShowSizeLimits() {
+  if (!shownSize_.isValid()) return;  // not placed yet
+  if (HasFixedBorder(form_.RawState().borderStyle)) {
+    window_->setFixedSize(shownSize_);
+  } else if (window_->minimumSize() == window_->maximumSize()) {
+    window_->setMinimumSize(window_->layout()->minimumSize());
+    window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  }
 }
 
 void QtFormWindow::ShowVisible() {

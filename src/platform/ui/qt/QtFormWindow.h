@@ -60,6 +60,7 @@ class QtFormWindow : public QObject, public FormPeer {
   void ShowGeometry();
   void ShowWindowState();
   void ShowBorderStyle();
+  void ShowSizeLimits();
   void ShowVisible();
   // The user moved, sized, minimised or activated the window.
   void UserChangedWindow(const QEvent& event);

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <map>
 
+#include "platform/ui/qt/QtWindowFlags.h"
+
 namespace ui {
 
 namespace {
@@ -61,6 +63,11 @@ int QtMessageBoxes::Show(const MessageBoxRequest& request) {
   QMessageBox box(IconOf(request.icon), QString::fromStdString(request.title),
                   QString::fromStdString(request.prompt), QMessageBox::NoButton,
                   QApplication::activeWindow());
+  // As on Windows, a message box is neither minimised nor maximised, and its close box is there only where
+  // it answers.
+  box.setWindowFlags(
+      Qt::Dialog |
+      (request.escapeAnswer != 0 ? kTitleAndCloseOnly : kTitleAndCloseOnly & ~Qt::WindowCloseButtonHint));
   std::map<QAbstractButton*, int> answers;
   // Every button takes the action role, so that Qt neither reorders them nor picks an escape button of its
   // own: Escape and the close box answer only where the box has an escape answer.

@@ -9,11 +9,13 @@
 #include "platform/ui/qt/QtPrintOutput.h"
 #include "platform/ui/qt/QtScreen.h"
 #include "platform/ui/qt/QtShell.h"
+#include "platform/ui/qt/QtTimeOfDay.h"
 
 namespace ui {
 
-// The services of a program that shows real windows. A QApplication must exist first. Print jobs go to
-// the printer chosen in the printer dialog, or to `pdfPath` when one is given.
+// The services of a program that shows real windows; dates and times are written as its dialogs write them. A
+// QApplication must exist first. Print jobs go to the printer chosen in the printer dialog, or to `pdfPath`
+// when one is given.
 class QtServices : public Services {
  public:
   QtServices() : dialogs_(printOutput_.Device()), printer_(printOutput_) {}
@@ -26,6 +28,7 @@ class QtServices : public Services {
   ui::CommonDialogs& Dialogs() override { return dialogs_; }
   ui::Printer& Printer() override { return printer_; }
   ui::Shell& DesktopShell() override { return shell_; }
+  ui::TimeOfDay& Clock() override { return clock_; }
 
  private:
   QtEventLoop loop_;
@@ -35,6 +38,7 @@ class QtServices : public Services {
   QtDialogs dialogs_;
   ui::Printer printer_;
   QtShell shell_;
+  QtTimeOfDay clock_;
 };
 
 }  // namespace ui

@@ -54,8 +54,10 @@ QtUpDownPeer::QtUpDownPeer(QtFormWindow& window, UpDown& upDown, QWidget* parent
 
 bool QtUpDownPeer::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  // The second press of a quick pair comes as a double click: it is a press like any other.
+  const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
   if (watched != Widget() || !Live() ||
-      (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)) {
+      (!press && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)) {
     return QtControlPeer::eventFilter(watched, event);
   }
   const auto& mouse = static_cast<const QMouseEvent&>(*event);
@@ -64,7 +66,7 @@ bool QtUpDownPeer::eventFilter(QObject* watched, QEvent* event) {
   const float y = window_.ToTwipsY(at.y());
   const int shift = VbShiftOf(mouse.modifiers());
   auto* arrows = static_cast<ArrowPair*>(Widget());
-  if (type == QEvent::MouseButtonPress) {
+  if (press) {
     arrows->SetPressed(at.y() < Widget()->height() / 2 ? 1 : 2);
     UserInput([&] { upDown_.UserMouseDown(VbButtonOf(mouse.button()), shift, x, y); });
   } else if (type == QEvent::MouseMove) {

@@ -8,8 +8,8 @@
 namespace ui {
 
 // An up-down control as two stacked arrow buttons drawn by the style. The mouse goes to the model as
-// MouseDown, MouseMove and MouseUp with twips positions; the model turns a left press into UpClick or
-// DownClick by the half it hit.
+// MouseDown, MouseMove and MouseUp with twips positions, every press a MouseDown (the second of a double
+// click too); the model turns a left press into UpClick or DownClick by the half it hit.
 class QtUpDownPeer : public QtControlPeer {
  public:
   QtUpDownPeer(QtFormWindow& window, UpDown& upDown, QWidget* parent);

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <set>
 
 #include "QtSampleForm.h"
@@ -133,6 +134,29 @@ TEST(QtFormBackend, ComboUpDownTabsButtonAndStatusBarMirrorTheModelBothWays) {
   EXPECT_EQ(panels, (QStringList{"Room 1", "QVR-L2", "Cnfg Offline"}));
   EXPECT_EQ(status->geometry().bottom(), status->parentWidget()->height() - 1)
       << "a status bar without a size of its own sits at the bottom";
+}
+
+TEST(QtFormBackend, EveryPressOfAQuickPairOnASpinArrowIsAStep) {
+  QtUi qt;
+  SampleForm form(qt.app);
+  form.Show();
+  QWidget* spin = qt.backend.WidgetOf(form.UpD_nci);
+  ASSERT_NE(spin, nullptr);
+  QWindow* window = spin->window()->windowHandle();
+  ASSERT_NE(window, nullptr);
+  form.events.clear();
+  // Through the window system, which turns the second of two quick presses into a double click.
+  for (const QPoint arrow : {QPoint(8, 3), QPoint(8, 19)}) {
+    const QPoint at = spin->mapTo(spin->window(), arrow);
+    QTest::mouseDClick(window, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+  }
+  const std::vector<std::string> up = {"MouseDown 1", "UpClick", "MouseUp 1"};
+  const std::vector<std::string> down = {"MouseDown 1", "DownClick", "MouseUp 1"};
+  std::vector<std::string> expected;
+  for (const auto* steps : {&up, &up, &down, &down})
+    expected.insert(expected.end(), steps->begin(), steps->end());
+  EXPECT_EQ(form.events, expected);
 }
 
 TEST(QtFormBackend, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {

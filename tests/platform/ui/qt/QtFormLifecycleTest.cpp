@@ -61,6 +61,69 @@ TEST(QtFormLifecycle, TheWindowFollowsTheFormsTwipsAndReportsTheUsersMovesAndSiz
   EXPECT_FALSE(window->isVisible());
 }
 
+TEST(QtFormLifecycle, PositionsLeftOfTheScreenOrFarOutReadBackAsGiven) {
+  QtUi qt;
+  SampleForm form(qt.app);
+  form.Show();
+  QWidget* window = qt.backend.WindowOf(form);
+  ASSERT_NE(window, nullptr);
+  form.SetLeft(-1500);
+  QApplication::processEvents();
+  for (float top : {1215.0f, 1230.0f}) {
+    form.SetTop(top);
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(form.Left(), -1500);
+  EXPECT_EQ(window->pos(), QPoint(-100, 82));
+
+  // Far beyond what a window's coordinates hold: the window goes as far as it can, the form keeps its place.
+  form.Move(-2147483648.0f * 15, -1e9f * 15);
+  QApplication::processEvents();
+  EXPECT_EQ(form.Left(), -2147483648.0f * 15);
+  EXPECT_EQ(form.Top(), -1e9f * 15);
+  // A user's move that far is taken whole.
+  window->move(-200'000'000, 0);
+  QApplication::processEvents();
+  EXPECT_EQ(form.Left(), -3e9f);
+  EXPECT_EQ(form.Top(), 0);
+}
+
+TEST(QtFormLifecycle, AWindowOffersWhatItsBorderAllows) {
+  constexpr Qt::WindowFlags kMinMax = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+  QtUi qt;
+  SampleForm form(qt.app);
+  form.Show();
+  QWidget* window = qt.backend.WindowOf(form);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->windowFlags() & kMinMax, kMinMax) << "a sizable window";
+  EXPECT_NE(window->minimumSize(), window->maximumSize());
+
+  form.SetBorderStyle(ui::vbFixedDialog);
+  EXPECT_EQ(window->windowFlags() & kMinMax, Qt::WindowFlags());
+  EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
+  // The program sizes it; the user can neither drag nor maximise it to another size.
+  form.Move(3000, 1500, 6000, 4500);
+  EXPECT_EQ(window->minimumSize(), QSize(400, 300));
+  EXPECT_EQ(window->maximumSize(), QSize(400, 300));
+  form.SetBorderStyle(ui::vbSizable);
+  EXPECT_NE(window->minimumSize(), window->maximumSize());
+
+  // A message box is neither minimised nor maximised; it has a close box where that answers.
+  std::vector<Qt::WindowFlags> boxFlags;
+  for (int buttons : {ui::vbOKOnly, ui::vbYesNo}) {
+    QTimer::singleShot(0, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      ASSERT_NE(box, nullptr);
+      boxFlags.push_back(box->windowFlags());
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    qt.services.MsgBox("Value out of range", buttons);
+  }
+  ASSERT_EQ(boxFlags.size(), 2u);
+  EXPECT_EQ(boxFlags[0] & (kMinMax | Qt::WindowCloseButtonHint), Qt::WindowCloseButtonHint);
+  EXPECT_EQ(boxFlags[1] & (kMinMax | Qt::WindowCloseButtonHint), Qt::WindowFlags()) << "Yes/No has no close";
+}
+
 TEST(QtFormLifecycle, TheCloseBoxUnloadsAndTheNextLoadBuildsAFreshWindowFromTheDesign) {
   QtUi qt;
   EventForm form(qt.app);

@@ -4,15 +4,19 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <chrono>
 #include <filesystem>
 #include <thread>
+#include <tuple>
 
 #include "TempMachineRoot.h"
 #include "platform/Error.h"
@@ -240,6 +244,56 @@ TEST(QtServices, FileAndPrinterDialogsReturnTheChoiceAndCancelRaises32755) {
   });
   EXPECT_THROW(dialog.ShowPrinter(), platform::RaisedError);
   EXPECT_EQ(title, "Print");
+}
+
+TEST(QtServices, DatesAndTimesAreWrittenWithQtsLocaleLikeItsDialogs) {
+  ui::QtServices services;
+  const ui::LocalDateTime moment{2026, 12, 7, 14, 5, 9};
+  const QLocale before;
+  for (const auto& [language, date, time] : {std::tuple{QLocale::German, "07.12.26", "14:05:09"},
+                                             std::tuple{QLocale::English, "12/7/26", "2:05:09 PM"}}) {
+    QLocale::setDefault(
+        QLocale(language, language == QLocale::German ? QLocale::Germany : QLocale::UnitedStates));
+    EXPECT_EQ(services.Clock().DateText(moment), date);
+    EXPECT_EQ(services.Clock().TimeText(moment), time);
+  }
+  QLocale::setDefault(before);
+}
+
+TEST(QtServices, TheFileDialogsColumnsShowTheirTextsWhole) {
+  testsupport::TempMachineRoot root;
+  QFile saved(QString::fromStdString((root.Path() / "room 101 of floor 1.par").string()));
+  ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
+  saved.write(QByteArray(598, 'x'));
+  saved.close();
+  ui::QtServices services;
+  ui::CommonDialog dialog(services.Dialogs());
+  dialog.Filter = "Parameter (*.par)|*.par";
+  dialog.InitDir = root.Path().string();
+
+  std::vector<std::string> cut;
+  QTimer::singleShot(0, [&] {
+    auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(files, nullptr);
+    auto* view = files->findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(view, nullptr);
+    QAbstractItemModel* model = view->model();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(view->rootIndex()) == 1; }));
+    QTest::qWait(50);  // the view lays its columns out
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    for (int column = 0; column < model->columnCount(view->rootIndex()); ++column) {
+      const QModelIndex cell = model->index(0, column, view->rootIndex());
+      const QString text = cell.data().toString();
+      const int iconWidth = column == 0 ? view->iconSize().width() + margins : 0;
+      if (view->visualRect(cell).width() <
+          view->fontMetrics().horizontalAdvance(text) + margins + iconWidth) {
+        cut.push_back(text.toStdString());
+      }
+    }
+    files->reject();
+  });
+  dialog.ShowOpen();
+  EXPECT_TRUE(cut.empty()) << cut.front();
 }
 
 TEST(QtServices, FilterTextsBecomeQtNameFilters) {
