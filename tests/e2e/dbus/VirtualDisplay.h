@@ -71,8 +71,10 @@ class VirtualDisplay {
       event.type = Atom(x, "WM_PROTOCOLS");
       event.data.data32[0] = Atom(x, "WM_DELETE_WINDOW");
       event.data.data32[1] = XCB_CURRENT_TIME;
-      xcb_send_event(x, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
-      xcb_flush(x);
+      // Checked, so that the server has delivered the event before the connection closes: requests still
+      // unread when a client hangs up are dropped.
+      free(xcb_request_check(x, xcb_send_event_checked(x, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                                                       reinterpret_cast<const char*>(&event))));
     });
   }
 
