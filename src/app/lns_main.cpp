@@ -36,7 +36,7 @@ int RunWindowed(char** argv) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  // Started by a bus, the tool plays the plug-in program: what it starts is not that bus's.
+  // As in the plug-in program: what the tool starts (a document's viewer) is the user's, not a bus's.
   app::TakeBusStarterAddress();
   lnstool::ToolContext context{app::MachineRootFromEnvironment(), platform::DataDir(), std::cout, std::cerr};
 #ifdef QVR_LNS_WITH_QT
