@@ -9,8 +9,8 @@
 #include "platform/ui/CommandButton.h"
 #include "platform/ui/FormRegistry.h"
 #include "platform/ui/Label.h"
-#include "platform/ui/UiError.h"
 #include "platform/ui/ScriptStops.h"
+#include "platform/ui/UiError.h"
 
 namespace ui_test {
 namespace {

@@ -5,8 +5,8 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/Form.h"
-#include "platform/ui/TabControl.h"
 #include "platform/ui/ScriptStops.h"
+#include "platform/ui/TabControl.h"
 
 namespace ui {
 

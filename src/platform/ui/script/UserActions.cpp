@@ -13,13 +13,13 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Mouse.h"
+#include "platform/ui/ScriptStops.h"
 #include "platform/ui/TabControl.h"
 #include "platform/ui/TextBox.h"
 #include "platform/ui/TreeView.h"
 #include "platform/ui/UpDown.h"
 #include "platform/ui/Utf8.h"
 #include "platform/ui/headless/HeadlessServicesBoxes.h"
-#include "platform/ui/ScriptStops.h"
 #include "platform/ui/script/HeadlessRunSnapshot.h"
 
 namespace ui {

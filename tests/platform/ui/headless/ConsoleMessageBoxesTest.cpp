@@ -2,8 +2,8 @@
 
 #include <sstream>
 
-#include "platform/ui/headless/ConsoleMessageBoxes.h"
 #include "platform/ui/ScriptStops.h"
+#include "platform/ui/headless/ConsoleMessageBoxes.h"
 
 namespace {
 

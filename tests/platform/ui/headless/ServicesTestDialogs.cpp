@@ -6,8 +6,8 @@
 #include <string>
 
 #include "TempMachineRoot.h"
-#include "platform/ui/headless/HeadlessServices.h"
 #include "platform/ui/ScriptStops.h"
+#include "platform/ui/headless/HeadlessServices.h"
 
 namespace ui_test {
 namespace {

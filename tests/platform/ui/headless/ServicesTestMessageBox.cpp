@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "../UiTestSupport.h"
-#include "platform/ui/headless/HeadlessServices.h"
 #include "platform/ui/ScriptStops.h"
+#include "platform/ui/headless/HeadlessServices.h"
 
 namespace ui_test {
 namespace {

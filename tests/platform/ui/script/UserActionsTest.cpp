@@ -7,9 +7,9 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CommandButton.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/ScriptStops.h"
 #include "platform/ui/TabControl.h"
 #include "platform/ui/TextBox.h"
-#include "platform/ui/ScriptStops.h"
 #include "platform/ui/script/UserActions.h"
 
 namespace {
