@@ -1,13 +1,12 @@
 #include "app/ProgramEnvironment.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <string_view>
 #include <vector>
 
 #include "platform/EnvironmentNames.h"
 #include "platform/MachineRoot.h"
+#include "platform/Spawn.h"
 
 namespace app {
 
@@ -36,13 +35,9 @@ ui::DisplaySettings DisplayFromEnvironment() {
 std::string TakeBusStarterAddress() {
   std::string address = EnvironmentValue(env::kBusStarter);
   if (address.empty()) return address;
-  std::vector<std::string> busVariables;
-  for (char** entry = environ; *entry; ++entry) {
-    const std::string_view variable = *entry;
-    if (variable.starts_with(env::kBusVariablePrefix))
-      busVariables.emplace_back(variable.substr(0, variable.find('=')));
-  }
-  for (const std::string& name : busVariables) unsetenv(name.c_str());
+  const std::vector<std::string> busVariables = platform::EnvironmentWithout(
+      [](std::string_view name) { return !name.starts_with(env::kBusVariablePrefix); });
+  for (const std::string& variable : busVariables) unsetenv(variable.substr(0, variable.find('=')).c_str());
   return address;
 }
 

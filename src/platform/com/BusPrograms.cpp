@@ -3,22 +3,18 @@
 #include <signal.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <sstream>
 #include <string>
 #include <thread>
 
 #include "platform/ProcessRuns.h"
-#include "platform/ReadFileWhole.h"
 
 namespace com {
 
 namespace {
 
-bool StartedOn(const std::string& environment, const std::string& address) {
+bool StartedOn(pid_t pid, const std::string& address) {
   const std::string variable = "DBUS_STARTER_ADDRESS=" + address;
-  std::istringstream entries(environment);
-  for (std::string entry; std::getline(entries, entry, '\0');) {
+  for (const std::string& entry : platform::ProcessStrings(pid, "environ")) {
     if (entry == variable || entry.rfind(variable + ",", 0) == 0) return true;
   }
   return false;
@@ -42,13 +38,8 @@ bool AllEnd(const std::vector<pid_t>& programs, std::chrono::milliseconds limit)
 
 std::vector<pid_t> ProgramsStartedOn(const std::string& address) {
   std::vector<pid_t> programs;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
-    const std::string name = entry.path().filename().string();
-    if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) continue;
-    const auto pid = static_cast<pid_t>(std::stol(name));
-    if (platform::ProcessRuns(pid) && StartedOn(platform::ReadFileWhole(entry.path() / "environ"), address))
-      programs.push_back(pid);
+  for (const pid_t pid : platform::ListedProcesses()) {
+    if (platform::ProcessRuns(pid) && StartedOn(pid, address)) programs.push_back(pid);
   }
   return programs;
 }

@@ -77,19 +77,10 @@ std::string BusConfig(const std::filesystem::path& root) {
   return config.str();
 }
 
-// The arguments of a running process; empty when it is gone.
-std::vector<std::string> CommandLine(pid_t pid) {
-  const std::string text = platform::ReadFileWhole("/proc/" + std::to_string(pid) + "/cmdline");
-  std::vector<std::string> args;
-  std::istringstream parts(text);
-  for (std::string arg; std::getline(parts, arg, '\0');) args.push_back(arg);
-  return args;
-}
-
 // Whether the live process `pid` is this root's daemon: a dbus-daemon started with this root's
 // configuration, which names the root's socket.
 bool IsDaemonOf(const std::filesystem::path& root, pid_t pid) {
-  const std::vector<std::string> args = CommandLine(pid);
+  const std::vector<std::string> args = platform::ProcessStrings(pid, "cmdline");
   const std::string config = "--config-file=" + ConfigFile(root).string();
   return !args.empty() && std::filesystem::path(args.front()).filename() == "dbus-daemon" &&
          std::find(args.begin() + 1, args.end(), config) != args.end() && platform::ProcessRuns(pid);
@@ -115,13 +106,7 @@ std::optional<pid_t> RunningDaemon(const std::filesystem::path& root, const BusN
     tell(PidFile(root).string() + " names process " + std::to_string(named) + " (" +
          command.substr(0, command.find('\n')) + "), which is not this machine root's bus; it is left alone");
   }
-  std::error_code error;
-  for (std::filesystem::directory_iterator entry("/proc", error), end; !error && entry != end;
-       entry.increment(error)) {
-    const std::string name = entry->path().filename().string();
-    if (name.empty() || name.size() > 9 || name.find_first_not_of("0123456789") != std::string::npos)
-      continue;
-    const auto pid = static_cast<pid_t>(std::stol(name));
+  for (const pid_t pid : platform::ListedProcesses()) {
     if (pid != named && IsDaemonOf(root, pid)) return pid;
   }
   return std::nullopt;
