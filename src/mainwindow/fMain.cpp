@@ -67,7 +67,9 @@ fMain::fMain(Program& program)
   WireFileAndHelpMenuHandlers();
 }
 
-fMain::~fMain() { program_.SetModelWindow(nullptr); }
+fMain::~fMain() {
+  program_.SetModelWindow(nullptr);
+}
 
 lns::LnsObjectServer& fMain::lcaOS() {
   Load();
