@@ -138,8 +138,19 @@ TEST_F(LnsSendScript, APrintoutCarriesTheRealDateInTheUsersLanguage) {
   const std::string printout = (root.Path() / "printout.txt").string();
   const std::string pdf = (root.Path() / "printout.pdf").string();
   auto printingTo = [&](const std::string& printer) {
-    return std::vector<std::string>{"send", "Demo", "13", "7", device, "--do", "click mnuDrucken", "--do",
-                                    "click fDruckmenue.cmdDruck", "--printer", printer, "--print", printout};
+    return std::vector<std::string>{"send",
+                                    "Demo",
+                                    "13",
+                                    "7",
+                                    device,
+                                    "--do",
+                                    "click mnuDrucken",
+                                    "--do",
+                                    "click fDruckmenue.cmdDruck",
+                                    "--printer",
+                                    printer,
+                                    "--print",
+                                    printout};
   };
   for (const std::string& printer : {std::string("Office"), "pdf:" + pdf}) {
     const auto before = GermanDateAndTimeNow();
