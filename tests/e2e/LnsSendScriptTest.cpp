@@ -138,19 +138,10 @@ TEST_F(LnsSendScript, APrintoutCarriesTheRealDateInTheUsersLanguage) {
   const std::string printout = (root.Path() / "printout.txt").string();
   const std::string pdf = (root.Path() / "printout.pdf").string();
   auto printingTo = [&](const std::string& printer) {
-    return std::vector<std::string>{"send",
-                                    "Demo",
-                                    "13",
-                                    "7",
-                                    device,
-                                    "--do",
-                                    "click mnuDrucken",
-                                    "--do",
-                                    "click fDruckmenue.cmdDruck",
-                                    "--printer",
-                                    printer,
-                                    "--print",
-                                    printout};
+    std::vector<std::string> args = {"send", "Demo", "13", "7", device, "--do", "click mnuDrucken"};
+    args.insert(args.end(),
+                {"--do", "click fDruckmenue.cmdDruck", "--printer", printer, "--print", printout});
+    return args;
   };
   for (const std::string& printer : {std::string("Office"), "pdf:" + pdf}) {
     const auto before = GermanDateAndTimeNow();

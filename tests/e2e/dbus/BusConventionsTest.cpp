@@ -230,6 +230,7 @@ TEST_F(BusConventions, EachStartGetsTheLanguageOfItsOwnDirector) {
     const e2e::ProgramRun run = Lns(openRoom);
     EXPECT_EQ(run.out, "device: Room 101\n") << run.err;
   }
+  // What this director lacks goes as empty, so that the German director's settings do not stay.
   EXPECT_EQ(nextStartsLanguage(), "C  ");
 }
 
