@@ -88,6 +88,8 @@ class LNSPlugInAPI {
   void DispatchDeviceCommand(std::int16_t row, const std::optional<LnsObject>& target);
 
   void OpenNetwork(const std::string& name);
+  // Every close of the Object Server goes through here: it ends the window's monitoring first.
+  void CloseObjectServer();
   // Opens the named network again when a mode change has closed it since it was named.
   void ReopenClosedNetwork();
   void CheckSizeChange() const;

@@ -35,6 +35,8 @@ enum FrameworkMessage : std::size_t {
   kMsgCreateTemplates = 30,         // "create Templates..."
   kMsgNetworksLeft =
       33,  // " was removed from this machine, but its commands are left in ..." (networks follow)
+  kMsgObjectServerLeft =
+      34,  // " was removed from this machine, but the Object Server could not be opened ..." (why follows)
 };
 
 }  // namespace qvr
