@@ -33,8 +33,9 @@ class LNSPlugInAPI {
   // of the command table opens the named device in the main window.
   void SendCommand(std::int32_t& commandId, std::int16_t& objectClassId, std::string& objectName);
 
-  // The open network's name as the network reports it ("" after a failed open). Setting it opens the
-  // Object Server (locally, or remotely through NetworkInterfaceName), the network and its system.
+  // The open network's name as the network reports it ("" after a failed open, after which commands find
+  // no object until a name opens). Setting it opens the Object Server (locally, or remotely through
+  // NetworkInterfaceName), the network and its system; a change of mode closes the server first.
   std::string networkName() const;
   void SetNetworkName(std::string name);
   // "" for a local Object Server; storing it opens nothing.
