@@ -18,7 +18,8 @@ namespace {
 }
 
 [[noreturn]] void TooLarge(std::size_t most) {
-  throw FileReadError("It is larger than " + std::to_string(most) + " bytes, far more than such a file holds.");
+  throw FileReadError("It is larger than " + std::to_string(most) +
+                      " bytes, far more than such a file holds.");
 }
 
 }  // namespace

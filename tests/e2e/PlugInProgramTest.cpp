@@ -291,8 +291,9 @@ TEST(UnusableRoot, RootsThatTheBusCannotServeAreRefusedAtTheStart) {
            {longest.string() + "y", "89 bytes long, more than the 88"}}) {
     for (const std::string& program : {std::string("lns"), kProgram}) {
       const e2e::ProgramRun run =
-          e2e::Run(program, program == "lns" ? std::vector<std::string>{"init", "--demo"}
-                                              : std::vector<std::string>{"/regplugin", "/english"},
+          e2e::Run(program,
+                   program == "lns" ? std::vector<std::string>{"init", "--demo"}
+                                    : std::vector<std::string>{"/regplugin", "/english"},
                    root, std::chrono::seconds(60), parent.Path());
       EXPECT_EQ(run.code, 1) << program << " " << root;
       EXPECT_NE(run.err.find(told), std::string::npos) << run.err;
@@ -301,7 +302,8 @@ TEST(UnusableRoot, RootsThatTheBusCannotServeAreRefusedAtTheStart) {
     }
   }
   ASSERT_EQ(e2e::Run("lns", {"init"}, longest, std::chrono::seconds(60), parent.Path()).code, 0);
-  const e2e::ProgramRun bus = e2e::Run("lns", {"bus", "start"}, longest, std::chrono::seconds(60), parent.Path());
+  const e2e::ProgramRun bus =
+      e2e::Run("lns", {"bus", "start"}, longest, std::chrono::seconds(60), parent.Path());
   EXPECT_EQ(bus.code, 0) << bus.err;
   EXPECT_EQ(e2e::Run("lns", {"bus", "stop"}, longest, std::chrono::seconds(60), parent.Path()).code, 0);
 }

@@ -314,8 +314,9 @@ TEST_F(ResourceCatalogTest, RefusesFilesThatAreNoRegularFilesOrFarTooLarge) {
   const std::filesystem::path typeFile = lonWorks_ / "Types" / "User" / "fifo.typ";
   ASSERT_EQ(mkfifo(typeFile.c_str(), 0600), 0);
   LnsResourceFile files;
-  ASSERT_EQ(WithinFiveSeconds(typeFile, [&] { return files.Open(typeFile.string(), kTypeFile, 3, 0, handle); }),
-            kResourceCannotOpen);
+  ASSERT_EQ(
+      WithinFiveSeconds(typeFile, [&] { return files.Open(typeFile.string(), kTypeFile, 3, 0, handle); }),
+      kResourceCannotOpen);
 
   std::filesystem::remove(catalogFile);
   std::filesystem::create_symlink("/dev/zero", catalogFile);
