@@ -8,7 +8,7 @@
 #include <cstring>
 #include <thread>
 
-#include "platform/sqlite/BackedIndexVfs.h"
+#include "platform/sqlite/MemoryIndexVfs.h"
 
 namespace sqlite {
 
@@ -97,7 +97,7 @@ Database::Database(const std::filesystem::path& file, OpenOptions options) : fil
   int flags = SQLITE_OPEN_NOMUTEX | (asItLies ? SQLITE_OPEN_URI : 0) |
               (writable ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY);
   sqlite3* db = nullptr;
-  int status = sqlite3_open_v2(name.c_str(), &db, flags, BackedIndexVfs());
+  int status = sqlite3_open_v2(name.c_str(), &db, flags, MemoryIndexVfs());
   db_.reset(db);
   if (status != SQLITE_OK) {
     // Without a connection (out of memory) only the code tells why.
