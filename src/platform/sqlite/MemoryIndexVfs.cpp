@@ -14,8 +14,12 @@ namespace sqlite {
 namespace {
 
 constexpr const char* kName = "qvr-memory-index";
-// Every process of the machine sees the same memory file system here, whoever runs it.
-constexpr const char* kIndexFolder = "/dev/shm";
+// Every process of the machine sees the same memory file system here, whoever runs it. The indexes lie in
+// a folder of the database's owner: in the shared folder itself (sticky, writable by all) a file of one
+// user may not be opened with O_CREAT by another, root too (fs.protected_regular), which SQLite does.
+constexpr const char* kIndexFolder = "/dev/shm/qvr-sqlite-%u";
+// Its owner and root make the indexes there; other users reach them as the files' permissions allow.
+constexpr mode_t kFolderMode = 0755;
 
 sqlite3_vfs* base = nullptr;
 sqlite3_vfs layer;
@@ -30,7 +34,8 @@ struct Extra {
   struct stat database;  // as opened: the index's name, and its permissions and owner
   int lock;              // the lock this connection holds on the database file
   bool indexOpen;
-  char standInName[64];
+  char folder[48];
+  char standInName[96];
   sqlite3_filename standInFile;  // the name as SQLite's file layer takes it, while the index is open
 };
 
@@ -54,9 +59,23 @@ sqlite3_file* StandInOf(sqlite3_file* file) {
   return reinterpret_cast<sqlite3_file*>(reinterpret_cast<char*>(file) + StandInOffset());
 }
 
+// The owner's folder, unless it is there; one that is not the owner's is not used.
+bool MakeFolder(const Extra& extra) {
+  const uid_t owner = extra.database.st_uid;
+  if (mkdir(extra.folder, kFolderMode) == 0) {
+    if (chmod(extra.folder, kFolderMode) != 0) return false;
+    if (geteuid() != owner && chown(extra.folder, owner, extra.database.st_gid) != 0) return false;
+  } else if (errno != EEXIST) {
+    return false;
+  }
+  struct stat folder {};
+  return lstat(extra.folder, &folder) == 0 && S_ISDIR(folder.st_mode) && folder.st_uid == owner;
+}
+
 // With the database's permissions and owner, so that everyone who may write the database may write the
 // index (SQLite gives its index the permissions and owner of the file it belongs to).
 bool MakeStandIn(const Extra& extra) {
+  if (!MakeFolder(extra)) return false;
   const mode_t mode = extra.database.st_mode & 0777;
   const int fd = open(extra.standInName, O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
   if (fd < 0) return errno == EEXIST;  // another connection's, or one that a killed process left
@@ -77,9 +96,9 @@ int OpenIndex(sqlite3_file* file) {
   if (!extra.standInFile) return SQLITE_NOMEM;
   sqlite3_file* standIn = StandInOf(file);
   int outFlags = 0;
-  const int status = base->xOpen(
-      base, extra.standInFile, standIn,
-      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_MAIN_DB, &outFlags);
+  const int status =
+      base->xOpen(base, extra.standInFile, standIn,
+                  SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_MAIN_DB, &outFlags);
   if (status != SQLITE_OK) {
     if (standIn->pMethods) standIn->pMethods->xClose(standIn);
     sqlite3_free_filename(extra.standInFile);
@@ -172,7 +191,9 @@ int Open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags, int
     file->pMethods = nullptr;
     return SQLITE_CANTOPEN;
   }
-  std::snprintf(extra.standInName, sizeof extra.standInName, "%s/qvr-sqlite-%llx-%llx", kIndexFolder,
+  std::snprintf(extra.folder, sizeof extra.folder, kIndexFolder,
+                static_cast<unsigned>(extra.database.st_uid));
+  std::snprintf(extra.standInName, sizeof extra.standInName, "%s/%llx-%llx", extra.folder,
                 static_cast<unsigned long long>(extra.database.st_dev),
                 static_cast<unsigned long long>(extra.database.st_ino));
   file->pMethods = &withIndexInMemory;
