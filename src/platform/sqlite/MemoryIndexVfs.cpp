@@ -59,13 +59,15 @@ sqlite3_file* StandInOf(sqlite3_file* file) {
   return reinterpret_cast<sqlite3_file*>(reinterpret_cast<char*>(file) + StandInOffset());
 }
 
-// The owner's folder, unless it is there; one that is not the owner's is not used.
+// The owner's folder, unless it is there; one that is not the owner's is not used. Only the owner and root
+// make it: another user's would shut the owner out.
 bool MakeFolder(const Extra& extra) {
   const uid_t owner = extra.database.st_uid;
-  if (mkdir(extra.folder, kFolderMode) == 0) {
+  const bool maker = geteuid() == owner || geteuid() == 0;
+  if (maker && mkdir(extra.folder, kFolderMode) == 0) {
     if (chmod(extra.folder, kFolderMode) != 0) return false;
     if (geteuid() != owner && chown(extra.folder, owner, extra.database.st_gid) != 0) return false;
-  } else if (errno != EEXIST) {
+  } else if (maker && errno != EEXIST) {
     return false;
   }
   struct stat folder {};
