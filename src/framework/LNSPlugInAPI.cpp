@@ -1,7 +1,6 @@
 #include "framework/LNSPlugInAPI.h"
 
 #include "framework/NetworkRegistration.h"
-#include "framework/PlugInMessages.h"
 #include "mainwindow/device/ProgressPlacement.h"
 #include "mainwindow/device/fProgress.h"
 #include "mainwindow/fMain.h"
@@ -9,6 +8,7 @@
 #include "program/Program.h"
 #include "services/HostErrors.h"
 #include "services/TypeFiles.h"
+#include "texts/PlugInMessages.h"
 
 namespace qvr {
 

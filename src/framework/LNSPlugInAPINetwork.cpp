@@ -1,10 +1,10 @@
 // The network properties of the plug-in object: which network the director works on, and how the Object
 // Server reaches it.
 #include "framework/LNSPlugInAPI.h"
-#include "framework/PlugInMessages.h"
 #include "mainwindow/fMain.h"
 #include "program/Program.h"
 #include "services/HostErrors.h"
+#include "texts/PlugInMessages.h"
 
 namespace qvr {
 

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "framework/LNSPlugInAPI.h"
-#include "framework/PlugInMessages.h"
 #include "identity/PlugInIdentity.h"
 #include "mainwindow/fMain.h"
 #include "platform/Error.h"
@@ -12,6 +11,7 @@
 #include "platform/ui/Utf8.h"
 #include "program/Program.h"
 #include "services/HostErrors.h"
+#include "texts/PlugInMessages.h"
 
 namespace qvr {
 

@@ -9,7 +9,6 @@
 #include "platform/runtime/Present.h"
 #include "platform/runtime/ResumeNext.h"
 #include "program/Program.h"
-#include "services/TypeFiles.h"
 
 namespace qvr {
 

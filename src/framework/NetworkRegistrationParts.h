@@ -96,4 +96,8 @@ std::vector<std::string> EnsureModelTemplates(Program& program, lns::LnsDeviceTe
 void RegisterCommandRows(Program& program, lns::LnsDeviceTemplates& templates,
                          const std::vector<std::string>& programIds);
 
+// The hook that the registration in a network calls after each command row (with the row's index). It does
+// nothing.
+inline void EmptyHook2(std::int16_t& /*commandRow*/) {}
+
 }  // namespace qvr

@@ -7,7 +7,6 @@
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/ResumeNext.h"
 #include "program/Program.h"
-#include "services/TypeFiles.h"
 
 namespace qvr {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/runtime/RuntimeErrors.h"
+#include "platform/runtime/ProgramName.h"
 
 namespace qvr {
 
@@ -12,9 +12,10 @@ inline const std::string kProgId = std::string(kProjectName) + ".LNSPlugInAPI";
 // The class id of LNSPlugInAPI, registered with the ProgID by " /regserver".
 inline constexpr const char* kClassId = "{1156D7E7-9556-489E-A294-95BE5232046E}";
 // The plug-in's key under HKEY_LOCAL_MACHINE.
-inline constexpr const char* kPlugInKey = "SOFTWARE\\LonWorks\\LCA\\Plug-Ins\\Calyxtern_qvr_lon_PlugIn";
+inline const std::string kPlugInKey = std::string("SOFTWARE\\LonWorks\\LCA\\Plug-Ins\\") + kProjectName;
 // The parent of the plug-in's application settings under HKEY_CURRENT_USER (a section name follows).
-inline constexpr const char* kAppSettingsKey = "SOFTWARE\\LonWorks\\LCA\\Applets\\Calyxtern_qvr_lon_PlugIn\\";
+inline const std::string kAppSettingsKey =
+    std::string("SOFTWARE\\LonWorks\\LCA\\Applets\\") + kProjectName + "\\";
 // What the plug-in tells directors about itself (the plug-in object's properties, the plug-in key's values).
 inline constexpr const char* kManufacturerId = "1048430";
 inline constexpr const char* kManufacturerName = "Calyxtern Orvalis GmbH";

@@ -17,7 +17,7 @@ struct SelectedDevice {
   std::int16_t Index = 0;
 };
 
-// What the main window keeps program-wide about a transfer to several devices.
+// What the main window keeps program-wide: the transfer to several devices and the print choice.
 struct MainWindowState {
   // The most devices one transfer can hold.
   static constexpr std::size_t kMaxSelectedDevices = 10000;

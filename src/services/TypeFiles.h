@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "program/TypeFileTable.h"
@@ -39,9 +38,5 @@ bool FindTypeFilesInCatalog(Program& program);
 // a failure changes nothing in the catalogue and is not remembered. An error raised on the way asks the
 // user as FindTypeFilesInCatalog does.
 bool CheckTypeFilesInstalled(Program& program);
-
-// The hook that the framework calls after each command row of a registration in a network (with the row's
-// index). It does nothing.
-inline void EmptyHook2(std::int16_t& /*commandRow*/) {}
 
 }  // namespace qvr

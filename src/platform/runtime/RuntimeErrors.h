@@ -3,11 +3,11 @@
 #include <string>
 
 #include "platform/ErrorNumbers.h"
+#include "platform/runtime/ProgramName.h"
 
 namespace runtime {
 
-// The running program's name: the source of the errors that the runtime raises for the system's own code.
-inline constexpr const char* kProgramName = "Calyxtern_qvr_lon_PlugIn";
+// The errors that the runtime raises for the system's own code carry the program's name as their source.
 
 // Each raises its error with the runtime's own description; a `detail` follows it after ": ".
 [[noreturn]] void RaiseInvalidCall(const std::string& source, const std::string& detail = {});

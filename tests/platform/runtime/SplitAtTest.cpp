@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace framework_test {
+namespace runtime_test {
 namespace {
 
 std::pair<std::string, std::string> Split(const std::string& text, const std::string& separator) {
@@ -28,4 +28,4 @@ TEST(SplitAt, MissingEmptyAndTrailingSeparators) {
 }
 
 }  // namespace
-}  // namespace framework_test
+}  // namespace runtime_test
