@@ -208,6 +208,13 @@ QDBusMessage PlugInServer::CreateInstance(const QDBusMessage& call) {
     auto object = std::make_unique<qvr::LNSPlugInAPI>(program_);
     const QString path = kFactoryPath + QLatin1Char('/') + QString::number(nextObject_++);
     objects_[path] = Held{std::move(object), director};
+    if (leavingBus_) {
+      // The object keeps the program: it takes its name back before its director, answered, calls again
+      // (unless a fresh program that the bus started meanwhile holds the name; this one then serves its
+      // objects under its own name).
+      leavingBus_ = false;
+      connection_.registerService(PlugInBusName());
+    }
     return call.createReply(QVariant::fromValue(QDBusObjectPath(path)));
   });
 }
@@ -318,16 +325,18 @@ void PlugInServer::EndIfUnused() {
 }
 
 // A creation that the bus routed here before the name was given up is already queued when the blocking
-// release of the name returns, ahead of the end posted after it: it is served, and its object keeps the
-// program (the end is called off, and the program takes its name back unless a fresh program, which the
-// bus starts for any later creation, holds it by then).
+// release of the name returns, ahead of the end posted after it: it is served and calls the end off (see
+// CreateInstance). The bus starts a fresh program for any later creation.
 void PlugInServer::LeaveBusAndEnd() {
+  leavingBus_ = true;
   connection_.unregisterService(PlugInBusName());
   QMetaObject::invokeMethod(
       this,
       [this] {
         leaving_.reset();
-        if (objects_.empty()) EndIfUnused();
+        if (!leavingBus_) return;
+        leavingBus_ = false;
+        EndIfUnused();
         if (!program_.HasEnded()) connection_.registerService(PlugInBusName());
       },
       Qt::QueuedConnection);

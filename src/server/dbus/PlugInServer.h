@@ -94,6 +94,8 @@ class PlugInServer final : public QDBusVirtualObject {
   std::map<QString, Held> objects_;
   // The last object, released while the program leaves the bus; it goes once the program ends or goes on.
   std::unique_ptr<qvr::LNSPlugInAPI> leaving_;
+  // The program has given up its bus name to end, and no creation has called the end off yet.
+  bool leavingBus_ = false;
   unsigned long long nextObject_ = 1;
 };
 
