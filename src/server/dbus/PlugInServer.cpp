@@ -305,15 +305,16 @@ void PlugInServer::CheckBus() {
   EndIfUnused();
 }
 
-// Once no director holds an object: a program without a main window has nothing to keep it (a hidden
-// window's last release has ended the program already), nor has one whose window nobody can see or close.
-// A window that a person sees stays theirs until they close it, without the monitoring that its director
-// started.
+// A window that a person sees keeps the program once no director holds an object; nothing else does.
 bool PlugInServer::EndsUnused() const {
   const qvr::fMain* window = program_.Windows().Find<qvr::fMain>();
   return !(attended_ && window && window->IsLoaded() && window->Visible());
 }
 
+// Once no director holds an object: a program without a main window has nothing to keep it (a hidden
+// window's last release has ended the program already), nor has one whose window nobody can see or close.
+// A window that a person sees stays theirs until they close it, without the monitoring that its director
+// started.
 void PlugInServer::EndIfUnused() {
   if (program_.HasEnded() || program_.framework.InstanceCount != 0) return;
   qvr::fMain* window = program_.Windows().Find<qvr::fMain>();
