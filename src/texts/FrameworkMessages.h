@@ -33,6 +33,7 @@ enum FrameworkMessage : std::size_t {
   kMsgCannotRemoveTemplate = 28,    // "Unable to remove the device template: "
   kMsgDeregisterCommand = 29,       // "Deregister Command "
   kMsgCreateTemplates = 30,         // "create Templates..."
+  kMsgCannotImportInterface = 31,   // "Unable to import the device interface file: " (the file follows)
   kMsgNetworksLeft =
       33,  // " was removed from this machine, but its commands are left in ..." (networks follow)
 };
