@@ -45,7 +45,8 @@ DirectorFailure NotRegistered() {
   const QString description = reply.errorMessage();
   // A plain failure of the plug-in (a message box that nobody could answer, a call it held too long) tells
   // its own story.
-  if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.Failed") || reply.errorName() == kBusyError)
+  if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.Failed") ||
+      reply.errorName() == kBusyError)
     throw DirectorFailure(description.toStdString());
   throw DirectorFailure("the plug-in program failed the call: " + description.toStdString() + " (" +
                         reply.errorName().toStdString() + ")");
@@ -91,7 +92,8 @@ bool ServerWasEnding(const QDBusMessage& reply) {
 // had waited its whole time.
 bool WasHeld(const QDBusMessage& reply) {
   return reply.errorName() == kBusyError ||
-         (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply") && !ServerWasEnding(reply));
+         (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply") &&
+          !ServerWasEnding(reply));
 }
 
 // An object in the program that made it: the calls go to that program's own connection, so that none

@@ -183,9 +183,9 @@ void PlugInServer::AnswerWaitingCalls() {
   while (!waiting_.empty() && waiting_.front().since <= overdue) {
     const QDBusMessage call = waiting_.front().call;
     waiting_.pop_front();
-    connection_.send(call.createErrorReply(
-        kBusyError, QStringLiteral("the plug-in is busy: ") +
-                        QString::fromStdString(qvr::WhyDirectorCallsWait(program_))));
+    connection_.send(
+        call.createErrorReply(kBusyError, QStringLiteral("the plug-in is busy: ") +
+                                              QString::fromStdString(qvr::WhyDirectorCallsWait(program_))));
   }
   if (waiting_.empty()) waitingCheck_.stop();
 }

@@ -32,9 +32,9 @@ std::string ShownDevice(const std::string& snapshot) {
 // their order: the last one sent is the device the window ends on.
 TEST_F(DirectorCalls, ScriptedCommandsRunOneAfterTheOtherInTheirOrder) {
   const std::string snapshot = (Root() / "last.txt").string();
-  const auto run = Lns({"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--do",
-                        "send 13 7 Demo/Floor 1/Room 102", "--do", "send 13 7 Demo/Floor 2/Room 201",
-                        "--snapshot", snapshot});
+  const auto run =
+      Lns({"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--do", "send 13 7 Demo/Floor 1/Room 102",
+           "--do", "send 13 7 Demo/Floor 2/Room 201", "--snapshot", snapshot});
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(ShownDevice(e2e::ReadFile(snapshot)), "Room 201");
 }
@@ -95,7 +95,8 @@ TEST_F(DirectorCalls, ACreationWhileTheProgramEndsIsServed) {
   ASSERT_FALSE(object.isEmpty());
   for (int run = 0; run < 30; ++run) {
     ASSERT_EQ(director.Release(object).type(), QDBusMessage::ReplyMessage);
-    const QDBusMessage created = director.Call(e2e::kFactory, kFactoryInterface, QStringLiteral("CreateInstance"));
+    const QDBusMessage created =
+        director.Call(e2e::kFactory, kFactoryInterface, QStringLiteral("CreateInstance"));
     ASSERT_EQ(created.type(), QDBusMessage::ReplyMessage)
         << "try " << run << ": " << created.errorName().toStdString();
     object = created.arguments().value(0).value<QDBusObjectPath>().path();
