@@ -1,5 +1,7 @@
 #include "framework/LNSPlugInAPI.h"
 
+#include <optional>
+
 #include "framework/NetworkRegistration.h"
 #include "framework/PlugInMessages.h"
 #include "mainwindow/device/ProgressPlacement.h"
@@ -40,11 +42,13 @@ LNSPlugInAPI::~LNSPlugInAPI() {
 
 void LNSPlugInAPI::SendCommand(std::int32_t& commandId, std::int16_t& objectClassId,
                                std::string& objectName) {
-  // From its first step the command holds the directors' calls and the window's input: its yields would
-  // let another command run to its end inside this one, and this one would then open its device over it.
+  // From its first step the command holds the directors' calls, and a device command the window's input
+  // too: its yields would let another command run to its end inside this one, and this one would then open
+  // its device over it. The (de)registration asks its questions in boxes over the window.
   qvr::fMain& window = program_.fMain();
   const auto command = window.RunDirectorsCommand();
-  const ui::InputBlocked blocked(window);
+  std::optional<ui::InputBlocked> blocked;
+  if (commandId != kRegisterCommand && commandId != kDeregisterCommand) blocked.emplace(window);
   qvr::fProgress& progress = program_.fProgress();
   progress.Show(ui::Modality::Modeless);
   PlaceProgressForMainWindow(program_, progress);
