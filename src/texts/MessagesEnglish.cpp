@@ -106,6 +106,9 @@ constexpr IndexedText kMsgFramework[] = {
     {33,
      " was removed from this machine, but its commands are left in these networks, which could not be "
      "opened: "},
+    {34,
+     " was removed from this machine, but its commands may be left in the networks, since the Object Server "
+     "could not be opened: "},
 };
 
 constexpr IndexedText kMsgPlugInAPI[] = {

@@ -104,6 +104,9 @@ constexpr IndexedText kMsgFramework[] = {
     {33,
      " wurde von diesem Rechner entfernt, aber seine Commands bleiben in diesen Netzwerken, die nicht "
      "geöffnet werden konnten: "},
+    {34,
+     " wurde von diesem Rechner entfernt, aber seine Commands können in den Netzwerken bleiben, da der "
+     "Object Server nicht geöffnet werden konnte: "},
 };
 
 constexpr IndexedText kMsgPlugInAPI[] = {
