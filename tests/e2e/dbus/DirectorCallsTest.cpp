@@ -1,15 +1,13 @@
 // A director's calls run in order, each whole and each answered, and none runs after its director was
 // told that it failed: in `lns send`'s script and over the bus.
-#include <chrono>
-#include <cstdlib>
 #include <string>
-#include <vector>
 
 #include <QDBusPendingReply>
 
 #include "BusDirectors.h"
 #include "BusMachineRoot.h"
 #include "LnsSendFixture.h"
+#include "ScopedEnvironment.h"
 
 namespace {
 
@@ -110,13 +108,11 @@ TEST_F(DirectorCalls, ACreationWhileTheProgramEndsIsServed) {
 class HeldCalls : public e2e::BusMachineRootTest {
  protected:
   void SetUp() override {
-    setenv("QVR_HELD_CALL_WAIT_MS", "300", 1);
+    // The bus hands the variable on to the programs it starts.
+    environment_.Set("QVR_HELD_CALL_WAIT_MS", "300");
     BusMachineRootTest::SetUp();
   }
-  void TearDown() override {
-    BusMachineRootTest::TearDown();
-    unsetenv("QVR_HELD_CALL_WAIT_MS");
-  }
+  testsupport::ScopedEnvironment environment_;
 };
 
 TEST_F(HeldCalls, ACallHeldPastItsDeadlineIsRefusedAndNeverRun) {
