@@ -1,5 +1,6 @@
 #include "app/ProgramEnvironment.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,14 @@ namespace env = platform::env;
 std::string EnvironmentValue(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";
+}
+
+std::chrono::milliseconds MillisecondsFromEnvironment(const char* name, std::chrono::milliseconds fallback) {
+  const std::string text = EnvironmentValue(name);
+  int milliseconds = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), milliseconds);
+  if (error != std::errc() || end != text.data() + text.size() || milliseconds <= 0) return fallback;
+  return std::chrono::milliseconds(milliseconds);
 }
 
 std::filesystem::path MachineRootFromEnvironment() {

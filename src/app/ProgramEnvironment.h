@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -12,6 +13,9 @@ namespace app {
 
 // The variable's value; empty when it is unset.
 std::string EnvironmentValue(const char* name);
+
+// The variable's whole number of milliseconds; `fallback` for anything but a positive number.
+std::chrono::milliseconds MillisecondsFromEnvironment(const char* name, std::chrono::milliseconds fallback);
 
 // The machine root that the environment names (platform::MachineRoot).
 std::filesystem::path MachineRootFromEnvironment();

@@ -6,8 +6,6 @@
 // With QVR_UI=headless it runs on the headless back end instead, for scripts and tests: QVR_ANSWERS answers
 // its message boxes, QVR_DO acts on its windows and QVR_SNAPSHOT=FILE receives the snapshot of its windows
 // and boxes when it ends.
-#include <charconv>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -174,15 +172,13 @@ int RunOnQt(const std::filesystem::path& root, int& argc, char** argv, const std
   return status;
 }
 
-// QVR_FIRST_OBJECT_WAIT_MS shortens (or lengthens) the wait for the first object, so that tests of a
-// director that left early need not wait out the default; anything but a positive number keeps the default.
-std::chrono::milliseconds FirstObjectWait() {
-  const std::string text = EnvironmentValue(env::kFirstObjectWaitMs);
-  int milliseconds = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), milliseconds);
-  if (error != std::errc() || end != text.data() + text.size() || milliseconds <= 0)
-    return com::PlugInServer::kFirstObjectWait;
-  return std::chrono::milliseconds(milliseconds);
+// QVR_FIRST_OBJECT_WAIT_MS and QVR_HELD_CALL_WAIT_MS shorten (or lengthen) the server's waits for its first
+// object and for a director's held call, so that tests need not wait out the defaults.
+com::PlugInServer::Waits ServerWaits() {
+  com::PlugInServer::Waits waits;
+  waits.firstObject = app::MillisecondsFromEnvironment(env::kFirstObjectWaitMs, waits.firstObject);
+  waits.heldCall = app::MillisecondsFromEnvironment(env::kHeldCallWaitMs, waits.heldCall);
+  return waits;
 }
 
 // Started by the bus for a director: the main window shows on the display, or offscreen without one,
@@ -200,7 +196,7 @@ int ServeDirectors(const std::filesystem::path& root, int& argc, char** argv,
   ui::QtFormBackend backend(qtServices.Screen());
   qvr::Program program(services, backend, root);
   SetStart(program, args, argv[0]);
-  return com::ServePlugInObjects(program, attended, FirstObjectWait(), busStarter);
+  return com::ServePlugInObjects(program, attended, ServerWaits(), busStarter);
 }
 #endif
 

@@ -1,10 +1,13 @@
 #include "framework/LNSPlugInAPI.h"
 
+#include <optional>
+
 #include "framework/NetworkRegistration.h"
 #include "mainwindow/device/ProgressPlacement.h"
 #include "mainwindow/device/fProgress.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/ResumeNext.h"
+#include "platform/ui/InputBlocked.h"
 #include "program/Program.h"
 #include "services/HostErrors.h"
 #include "services/TypeFiles.h"
@@ -39,6 +42,13 @@ LNSPlugInAPI::~LNSPlugInAPI() {
 
 void LNSPlugInAPI::SendCommand(std::int32_t& commandId, std::int16_t& objectClassId,
                                std::string& objectName) {
+  // From its first step the command holds the directors' calls, and a device command the window's input
+  // too: its yields would let another command run to its end inside this one, and this one would then open
+  // its device over it. The (de)registration asks its questions in boxes over the window.
+  qvr::fMain& window = program_.fMain();
+  const auto command = window.RunDirectorsCommand();
+  std::optional<ui::InputBlocked> blocked;
+  if (commandId != kRegisterCommand && commandId != kDeregisterCommand) blocked.emplace(window);
   qvr::fProgress& progress = program_.fProgress();
   progress.Show(ui::Modality::Modeless);
   PlaceProgressForMainWindow(program_, progress);
@@ -117,8 +127,23 @@ void LNSPlugInAPI::DispatchDeviceCommand(std::int16_t row, const std::optional<L
 }
 
 bool DirectorCallsMayRun(Program& program) {
+  return WhyDirectorCallsWait(program).empty();
+}
+
+std::string WhyDirectorCallsWait(Program& program) {
   const auto* window = program.Windows().Find<qvr::fMain>();
-  return window == nullptr || window->TakesDirectorCalls();
+  if (window == nullptr) return {};
+  switch (window->DirectorCallsWait()) {
+    case fMain::DirectorCallWait::None:
+      return {};
+    case fMain::DirectorCallWait::UserWindow:
+      return "a window of the user's is open";
+    case fMain::DirectorCallWait::Apply:
+      return "Apply is running";
+    case fMain::DirectorCallWait::Command:
+      return "a command is under way";
+  }
+  return {};
 }
 
 void LNSPlugInAPI::RaiseWithMessage(long number, std::size_t message) const {

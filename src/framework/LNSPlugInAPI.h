@@ -102,12 +102,16 @@ class LNSPlugInAPI {
   std::string networkInterfaceName_;
 };
 
-// False while Apply runs in the main window, a device command opens its device, or a window of the user's
-// is open over it (fMain::TakesDirectorCalls). A transfer to several devices yields to the event loop while
-// property addresses resolve on the device being written; a director's call run inside it would open its
-// device under the transfer and send that device's values to the selection, and one run under a dialog
-// would change the device the dialog works on. Whoever hands the directors' calls to the objects holds them
-// meanwhile, in their order, and runs them once that has ended; the director's call returns then.
+// False while Apply runs in the main window, a director's command runs (from its first step to its end), or
+// a window of the user's is open over it (fMain::TakesDirectorCalls). A transfer to several devices yields to
+// the event loop while property addresses resolve on the device being written; a director's call run inside
+// it would open its device under the transfer and send that device's values to the selection, and one run
+// under a dialog would change the device the dialog works on. Whoever hands the directors' calls to the
+// objects holds them meanwhile, in their order, and runs them once that has ended; the director's call
+// returns then, or, when it has waited too long, is answered with an error and dropped.
 bool DirectorCallsMayRun(Program& program);
+// Why the directors' calls wait now, as a director is told whose call waited too long ("a window of the
+// user's is open"); empty while they may run.
+std::string WhyDirectorCallsWait(Program& program);
 
 }  // namespace qvr

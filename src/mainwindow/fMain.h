@@ -148,13 +148,19 @@ class fMain : public ui::Form, public ModelView {
   // handlers that would change what the run works on (Apply, Cancel, loading parameters, the device
   // selection, Exit, closing the window) refuse to run meanwhile.
   bool ApplyRunning() const { return applyRun_ != nullptr; }
-  // Whether a director's call may run now: not while Apply runs, a device command opens its device or a
-  // window of the user's is open (a menu entry's dialogs, the device selection, a modal window, a message
-  // box), for the call would open another device under it.
-  bool TakesDirectorCalls() const;
+  // Why a director's call waits now: a window of the user's is open (a menu entry's dialogs, the device
+  // selection, a modal window, a message box), Apply runs, or a director's command runs (it opens its
+  // device); a call run under any of them would open another device under it.
+  enum class DirectorCallWait { None, UserWindow, Apply, Command };
+  DirectorCallWait DirectorCallsWait() const;
+  bool TakesDirectorCalls() const { return DirectorCallsWait() == DirectorCallWait::None; }
   // Holds the directors' calls while it lives: a user's command that opens dialogs.
   [[nodiscard]] platform::CountedScope HoldDirectorCalls() {
     return platform::CountedScope(directorCallsHeld_);
+  }
+  // Holds the directors' calls while it lives: a director's command under way.
+  [[nodiscard]] platform::CountedScope RunDirectorsCommand() {
+    return platform::CountedScope(directorsCommands_);
   }
   // While it lives, the values written into the boxes are devices' values (a parameter file's): their
   // companion choices follow without writing their own texts over them.
@@ -336,8 +342,10 @@ class fMain : public ui::Form, public ModelView {
   std::set<int> editedSettingBoxes_;
   // The Apply run in progress (mainwindow/apply/ApplyRun.h); null outside cmdApply_Click.
   ApplyRun* applyRun_ = nullptr;
-  // The device commands and the user's commands under way that hold the directors' calls.
+  // The user's commands under way that hold the directors' calls.
   int directorCallsHeld_ = 0;
+  // The directors' commands under way.
+  int directorsCommands_ = 0;
   // The writes of devices' values under way (ShowDevicesValues).
   int devicesValuesShown_ = 0;
 

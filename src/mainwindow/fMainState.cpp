@@ -18,9 +18,15 @@ bool fMain::DeviceShownOnline() {
   return PlugInStatus.Panels(kStatePanel).Text() == kOnlineState;
 }
 
-bool fMain::TakesDirectorCalls() const {
-  if (ApplyRunning() || directorCallsHeld_ > 0 || program_.Ui().MessageBoxShown()) return false;
-  return std::ranges::none_of(App().LoadedForms(), [](const ui::Form* form) { return form->IsModal(); });
+fMain::DirectorCallWait fMain::DirectorCallsWait() const {
+  // A window of the user's first: it is what the user has to close before the call can run.
+  if (directorCallsHeld_ > 0 || program_.Ui().MessageBoxShown() ||
+      std::ranges::any_of(App().LoadedForms(), [](const ui::Form* form) { return form->IsModal(); })) {
+    return DirectorCallWait::UserWindow;
+  }
+  if (ApplyRunning()) return DirectorCallWait::Apply;
+  if (directorsCommands_ > 0) return DirectorCallWait::Command;
+  return DirectorCallWait::None;
 }
 
 }  // namespace qvr

@@ -12,12 +12,14 @@ inline constexpr const char* kDataHome = "XDG_DATA_HOME";
 inline constexpr const char* kHome = "HOME";
 
 // The plug-in program's run for scripts and tests: the back end ("headless"), the message boxes' answers, the
-// user's actions, the snapshot's file, and the wait of a program started by the bus for its first object.
+// user's actions, the snapshot's file, and the waits of a program started by the bus: for its first object,
+// and for the program to take a director's held call.
 inline constexpr const char* kBackEnd = "QVR_UI";
 inline constexpr const char* kAnswers = "QVR_ANSWERS";
 inline constexpr const char* kActions = "QVR_DO";
 inline constexpr const char* kSnapshot = "QVR_SNAPSHOT";
 inline constexpr const char* kFirstObjectWaitMs = "QVR_FIRST_OBJECT_WAIT_MS";
+inline constexpr const char* kHeldCallWaitMs = "QVR_HELD_CALL_WAIT_MS";
 
 // The window system (ui::DisplaySettings).
 inline constexpr const char* kDisplay = "DISPLAY";

@@ -121,7 +121,7 @@ bool WorkOutDeviceState(Program& program, const std::function<bool(const std::fu
 void fMain::ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& /*commandId*/) {
   // While the device loads, the window shows the old device's values under the new one: it takes no
   // input, and another director's command waits.
-  const auto held = HoldDirectorCalls();
+  const auto held = RunDirectorsCommand();
   const ui::InputBlocked blocked(*this);
   const bool ranThrough = runtime::ResumeNext(program_.Err, [&] {
     // Monitoring follows the device: it is switched off while the tables still describe the old device

@@ -45,8 +45,10 @@ DirectorFailure NotRegistered() {
 [[noreturn]] void RaiseReplyError(const QDBusMessage& reply) {
   if (const std::optional<platform::RaisedError> raised = RaisedErrorOf(reply)) throw *raised;
   const QString description = reply.errorMessage();
-  // A plain failure of the plug-in (a message box that nobody could answer) tells its own story.
-  if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.Failed"))
+  // A plain failure of the plug-in (a message box that nobody could answer, a call it held too long) tells
+  // its own story.
+  if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.Failed") ||
+      reply.errorName() == kBusyError)
     throw DirectorFailure(description.toStdString());
   throw DirectorFailure("the plug-in program failed the call: " + description.toStdString() + " (" +
                         reply.errorName().toStdString() + ")");
@@ -92,9 +94,12 @@ bool ServerWasEnding(const QDBusMessage& reply) {
           reply.errorMessage().contains(QLatin1String("disconnected")));
 }
 
-// A call that waited its whole time: the plug-in holds the calls while a modal window of its own is open.
-bool TimedOut(const QDBusMessage& reply) {
-  return reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply") && !ServerWasEnding(reply);
+// A call that the plug-in held while a window of its own was open, until it refused it as busy or the call
+// had waited its whole time.
+bool WasHeld(const QDBusMessage& reply) {
+  return reply.errorName() == kBusyError ||
+         (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply") &&
+          !ServerWasEnding(reply));
 }
 
 // An object in the program that made it: the calls go to that program's own connection, so that none
@@ -128,7 +133,7 @@ class BusPlugIn final : public lnstool::RemotePlugIn {
     call << kObjectInterface << QStringLiteral("Visible");
     const QDBusMessage reply = connection_.call(call, QDBus::Block, kCallTimeoutMs);
     // A program or a bus that has gone shows no window any more.
-    if (reply.type() == QDBusMessage::ErrorMessage) return TimedOut(reply);
+    if (reply.type() == QDBusMessage::ErrorMessage) return WasHeld(reply);
     return reply.arguments().value(0).value<QDBusVariant>().variant().toBool();
   }
 

@@ -25,6 +25,9 @@ inline const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus
 // The answer of a server that is ending to a director's CreateInstance: the bus starts a new server for the
 // director's next try.
 inline const QString kServerEndingError = ProjectNamed(".Error.ServerEnding");
+// The answer to a call that waited for the program longer than its deadline (a window of the user's open,
+// Apply running): the call is dropped, never run later.
+inline const QString kBusyError = ProjectNamed(".Error.Busy");
 
 // A raised error travels as a D-Bus error whose name carries its number
 // ("Calyxtern_qvr_lon_PlugIn.Error.Number20003", "...NumberMinus5"); its arguments: RaisedErrors.h.

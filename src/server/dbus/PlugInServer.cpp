@@ -106,12 +106,11 @@ QDBusMessage SetProperty(qvr::LNSPlugInAPI& object, const QDBusMessage& call) {
 
 }  // namespace
 
-PlugInServer::PlugInServer(qvr::Program& program, QDBusConnection connection, bool attended,
-                           std::chrono::milliseconds firstObjectWait)
+PlugInServer::PlugInServer(qvr::Program& program, QDBusConnection connection, bool attended, Waits waits)
     : program_(program),
       connection_(connection),
       attended_(attended),
-      firstObjectWait_(firstObjectWait),
+      waits_(waits),
       directors_(QString(), connection, QDBusServiceWatcher::WatchForUnregistration) {
   QObject::connect(&directors_, &QDBusServiceWatcher::serviceUnregistered, this,
                    [this](const QString& director) { ReleaseAllOf(director); });
@@ -124,6 +123,7 @@ PlugInServer::~PlugInServer() {
   connection_.unregisterObject(kFactoryPath, QDBusConnection::UnregisterTree);
   // The program has ended: the objects go without ending it again.
   objects_.clear();
+  leaving_.reset();
 }
 
 bool PlugInServer::Serve() {
@@ -133,8 +133,8 @@ bool PlugInServer::Serve() {
   // starts a new server for the next director rather than route its call here.
   program_.OnEnd([this] { connection_.unregisterService(PlugInBusName()); });
   busCheck_.start(kBusCheckMs);
-  QTimer::singleShot(firstObjectWait_, this, [this] {
-    if (nextObject_ == 1) EndIfUnused();
+  QTimer::singleShot(waits_.firstObject, this, [this] {
+    if (nextObject_ == 1) LeaveBusAndEnd();
   });
   return true;
 }
@@ -158,7 +158,7 @@ bool PlugInServer::handleMessage(const QDBusMessage& message, const QDBusConnect
   if (waiting_.empty() && qvr::DirectorCallsMayRun(program_)) {
     Answer(message);
   } else {
-    waiting_.push_back(message);
+    waiting_.push_back({message, std::chrono::steady_clock::now()});
     if (!waitingCheck_.isActive()) waitingCheck_.start(kWaitingCheckMs);
   }
   return true;
@@ -173,9 +173,19 @@ void PlugInServer::Answer(const QDBusMessage& call) {
 
 void PlugInServer::AnswerWaitingCalls() {
   while (!waiting_.empty() && qvr::DirectorCallsMayRun(program_)) {
-    const QDBusMessage call = waiting_.front();
+    const QDBusMessage call = waiting_.front().call;
     waiting_.pop_front();
     Answer(call);
+  }
+  // The director would soon get no reply from its bus while its call still waited here, and the call would
+  // run afterwards all the same: it is told why instead, and the call is dropped.
+  const auto overdue = std::chrono::steady_clock::now() - waits_.heldCall;
+  while (!waiting_.empty() && waiting_.front().since <= overdue) {
+    const QDBusMessage call = waiting_.front().call;
+    waiting_.pop_front();
+    connection_.send(
+        call.createErrorReply(kBusyError, QStringLiteral("the plug-in is busy: ") +
+                                              QString::fromStdString(qvr::WhyDirectorCallsWait(program_))));
   }
   if (waiting_.empty()) waitingCheck_.stop();
 }
@@ -198,6 +208,13 @@ QDBusMessage PlugInServer::CreateInstance(const QDBusMessage& call) {
     auto object = std::make_unique<qvr::LNSPlugInAPI>(program_);
     const QString path = kFactoryPath + QLatin1Char('/') + QString::number(nextObject_++);
     objects_[path] = Held{std::move(object), director};
+    if (leavingBus_) {
+      // The object keeps the program: it takes its name back before its director, answered, calls again
+      // (unless a fresh program that the bus started meanwhile holds the name; this one then serves its
+      // objects under its own name).
+      leavingBus_ = false;
+      connection_.registerService(PlugInBusName());
+    }
     return call.createReply(QVariant::fromValue(QDBusObjectPath(path)));
   });
 }
@@ -256,6 +273,13 @@ void PlugInServer::Release(const QString& path) {
   // Out of the table first: the release may end the program, and the event loop may run meanwhile.
   std::unique_ptr<qvr::LNSPlugInAPI> object = std::move(held->second.object);
   objects_.erase(held);
+  if (objects_.empty() && !leaving_ && EndsUnused()) {
+    // The object's own release rules would end the program at once, refusing a creation that is already
+    // on its way here: it goes only once the program has left the bus.
+    leaving_ = std::move(object);
+    LeaveBusAndEnd();
+    return;
+  }
   object.reset();
   EndIfUnused();
 }
@@ -281,6 +305,12 @@ void PlugInServer::CheckBus() {
   EndIfUnused();
 }
 
+// A window that a person sees keeps the program once no director holds an object; nothing else does.
+bool PlugInServer::EndsUnused() const {
+  const qvr::fMain* window = program_.Windows().Find<qvr::fMain>();
+  return !(attended_ && window && window->IsLoaded() && window->Visible());
+}
+
 // Once no director holds an object: a program without a main window has nothing to keep it (a hidden
 // window's last release has ended the program already), nor has one whose window nobody can see or close.
 // A window that a person sees stays theirs until they close it, without the monitoring that its director
@@ -295,6 +325,24 @@ void PlugInServer::EndIfUnused() {
   }
 }
 
+// A creation that the bus routed here before the name was given up is already queued when the blocking
+// release of the name returns, ahead of the end posted after it: it is served and calls the end off (see
+// CreateInstance). The bus starts a fresh program for any later creation.
+void PlugInServer::LeaveBusAndEnd() {
+  leavingBus_ = true;
+  connection_.unregisterService(PlugInBusName());
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        leaving_.reset();
+        if (!leavingBus_) return;
+        leavingBus_ = false;
+        EndIfUnused();
+        if (!program_.HasEnded()) connection_.registerService(PlugInBusName());
+      },
+      Qt::QueuedConnection);
+}
+
 void PlugInServer::EndNow() {
   if (program_.HasEnded()) return;
   qvr::fMain* window = program_.Windows().Find<qvr::fMain>();
@@ -305,7 +353,7 @@ void PlugInServer::EndNow() {
   }
 }
 
-int ServePlugInObjects(qvr::Program& program, bool attended, std::chrono::milliseconds firstObjectWait,
+int ServePlugInObjects(qvr::Program& program, bool attended, PlugInServer::Waits waits,
                        const std::string& starterAddress) {
   const QString address =
       QString::fromStdString(starterAddress.empty() ? BusAddress(program.MachineRoot()) : starterAddress);
@@ -313,7 +361,7 @@ int ServePlugInObjects(qvr::Program& program, bool attended, std::chrono::millis
   int status = 0;
   {
     QDBusConnection connection = QDBusConnection::connectToBus(address, connectionName);
-    PlugInServer server(program, connection, attended, firstObjectWait);
+    PlugInServer server(program, connection, attended, waits);
     if (!connection.isConnected()) {
       std::cerr << qvr::kProjectName << ": cannot reach the bus " << address.toStdString() << ": "
                 << connection.lastError().message().toStdString() << '\n';

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusServiceWatcher>
 #include <QDBusVirtualObject>
 #include <QTimer>
@@ -24,19 +25,25 @@ namespace com {
 // asked for it; an object goes when its director releases it, leaves the bus or the bus goes away, and
 // the object's own release rules then decide whether the program ends; a program whose window nobody can
 // see ends with its last object too. An ending program leaves the bus at once and refuses new objects
-// with kServerEndingError. SIGTERM ends the program in order. While the program takes no director's calls
-// (qvr::DirectorCallsMayRun) the calls wait unanswered, in their order. No call can crash the server: a
-// call that does not fit gets a D-Bus error.
+// with kServerEndingError; a program that ends because its last object went, or because no object came,
+// first gives up the bus name and serves the creations that reached it before (the end is then called
+// off). SIGTERM ends the program in order. While the program takes no director's calls
+// (qvr::DirectorCallsMayRun) the calls wait unanswered, in their order; one that has waited longer than its
+// deadline is answered with kBusyError and dropped. No call can crash the server: a call that does not fit
+// gets a D-Bus error.
 class PlugInServer final : public QDBusVirtualObject {
  public:
-  // The bus hands the call that started the program over at once; a program that has served no object
-  // this long was started for a director that is gone.
-  static constexpr std::chrono::milliseconds kFirstObjectWait{10000};
+  struct Waits {
+    // The bus hands the call that started the program over at once; a program that has served no object
+    // this long was started for a director that is gone.
+    std::chrono::milliseconds firstObject{10000};
+    // How long a director's call waits for the program to take it. Below the bus's default timeout of
+    // 25 s, so that the director learns why, rather than getting no reply while the call still waits.
+    std::chrono::milliseconds heldCall{20000};
+  };
 
-  // `attended`: a person sees the program's windows (and can close them). `firstObjectWait`: how long
-  // the program waits for its first object before it ends.
-  PlugInServer(qvr::Program& program, QDBusConnection connection, bool attended,
-               std::chrono::milliseconds firstObjectWait);
+  // `attended`: a person sees the program's windows (and can close them).
+  PlugInServer(qvr::Program& program, QDBusConnection connection, bool attended, Waits waits);
   ~PlugInServer() override;
 
   // Exports the factory and claims the class's bus name; false when another server holds it.
@@ -46,6 +53,10 @@ class PlugInServer final : public QDBusVirtualObject {
   bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
 
  private:
+  struct Waiting {
+    QDBusMessage call;
+    std::chrono::steady_clock::time_point since;
+  };
   struct Held {
     std::unique_ptr<qvr::LNSPlugInAPI> object;
     QString owner;  // the unique bus name of the director that created it
@@ -55,7 +66,8 @@ class PlugInServer final : public QDBusVirtualObject {
 
   // Answers one call; an object released during it goes once the director has its answer.
   void Answer(const QDBusMessage& call);
-  // Answers the waiting calls, in their order, as far as the program takes calls again.
+  // Answers the waiting calls, in their order, as far as the program takes calls again; those that have
+  // waited past their deadline are refused.
   void AnswerWaitingCalls();
   QDBusMessage CreateInstance(const QDBusMessage& call);
   QDBusMessage CallObject(const QString& path, const QDBusMessage& call);
@@ -63,26 +75,34 @@ class PlugInServer final : public QDBusVirtualObject {
   void Release(const QString& path);
   void ReleaseAllOf(const QString& owner);
   void CheckBus();
+  // Whether the program ends once no director holds an object.
+  bool EndsUnused() const;
   void EndIfUnused();
+  // Gives up the bus name, then ends the program unless a creation came in before the name was given up.
+  void LeaveBusAndEnd();
   void EndNow();
 
   qvr::Program& program_;
   QDBusConnection connection_;
   bool attended_;
-  std::chrono::milliseconds firstObjectWait_;
+  Waits waits_;
   EndRequest endRequest_{[this] { EndNow(); }};
   QDBusServiceWatcher directors_;
   QTimer busCheck_;
-  std::deque<QDBusMessage> waiting_;
+  std::deque<Waiting> waiting_;
   QTimer waitingCheck_;  // runs while calls wait
   std::map<QString, Held> objects_;
+  // The last object, released while the program leaves the bus; it goes once the program ends or goes on.
+  std::unique_ptr<qvr::LNSPlugInAPI> leaving_;
+  // The program has given up its bus name to end, and no creation has called the end off yet.
+  bool leavingBus_ = false;
   unsigned long long nextObject_ = 1;
 };
 
 // Connects to the bus that started this program (`starterAddress`, DBUS_STARTER_ADDRESS; the machine
 // root's when it is empty), serves the plug-in objects there and runs the program's event loop until the
 // program ends. The exit status: 0, or 1 when the bus cannot be reached or the class's bus name is taken.
-int ServePlugInObjects(qvr::Program& program, bool attended, std::chrono::milliseconds firstObjectWait,
+int ServePlugInObjects(qvr::Program& program, bool attended, PlugInServer::Waits waits,
                        const std::string& starterAddress);
 
 }  // namespace com

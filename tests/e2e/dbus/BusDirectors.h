@@ -4,6 +4,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <string>
 
@@ -31,10 +32,18 @@ class BusDirector {
   bool Connected() const { return connection_.isConnected(); }
 
   QDBusMessage Call(const QString& path, const QString& interface, const QString& member,
-                    const QList<QVariant>& args = {}) {
+                    const QList<QVariant>& args = {}, int timeoutMs = 60000) {
     QDBusMessage call = QDBusMessage::createMethodCall(kBusName, path, interface, member);
     call.setArguments(args);
-    return connection_.call(call, QDBus::Block, 60000);
+    return connection_.call(call, QDBus::Block, timeoutMs);
+  }
+
+  // Sends a call whose answer is collected later.
+  QDBusPendingCall CallLater(const QString& path, const QString& interface, const QString& member,
+                             const QList<QVariant>& args = {}) {
+    QDBusMessage call = QDBusMessage::createMethodCall(kBusName, path, interface, member);
+    call.setArguments(args);
+    return connection_.asyncCall(call, 60000);
   }
 
   // Sends a call and hardly waits for its answer.

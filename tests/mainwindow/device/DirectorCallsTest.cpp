@@ -2,6 +2,7 @@
 // director's call waits and the main window takes no input; afterwards both go on.
 
 #include <optional>
+#include <string>
 
 #include "DemoMachineFixture.h"
 #include "framework/LNSPlugInAPI.h"
@@ -20,19 +21,23 @@ TEST_F(DeviceSelectionTest, DirectorCallsWaitWhileADeviceLoadsOrTheUserHasAWindo
   // What window events see when they run inside the next device command.
   std::optional<bool> inputTaken;
   std::optional<bool> callsTaken;
+  std::string why;
   services().TestLoop().Post([&] {
     inputTaken = window().Enabled();
     callsTaken = qvr::DirectorCallsMayRun(program());
+    why = qvr::WhyDirectorCallsWait(program());
   });
   Command(DemoDevice("Floor 1", "Room 102"));
   ASSERT_TRUE(inputTaken.has_value()) << "the device command let no window events run";
   EXPECT_FALSE(*inputTaken);
   EXPECT_FALSE(*callsTaken);
+  EXPECT_EQ(why, "a command is under way");
   EXPECT_TRUE(window().Enabled());
   EXPECT_TRUE(qvr::DirectorCallsMayRun(program()));
 
   OpenSelection([&](qvr::fGeraeteauswahl& selection) {
     EXPECT_FALSE(qvr::DirectorCallsMayRun(program())) << "device selection";
+    EXPECT_EQ(qvr::WhyDirectorCallsWait(program()), "a window of the user's is open");
     selection.UserCloses();
   });
   backend().ExpectModal("fDruckmenue", [&](ui::Form& form) {

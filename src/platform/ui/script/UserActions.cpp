@@ -121,6 +121,7 @@ void UserActions::Run(platform::HeadlessEventLoop& loop) {
     RunNext();
     loop.RunPending();
   }
+  RefuseHeldSends();
 }
 
 void UserActions::RunInOrder(platform::EventLoop& loop, std::function<void(long milliseconds)> passTime) {
@@ -129,6 +130,7 @@ void UserActions::RunInOrder(platform::EventLoop& loop, std::function<void(long 
     RunNext();
     loop.DoEvents();
   }
+  RefuseHeldSends();
 }
 
 std::string UserActions::SnapshotText() const {
@@ -136,12 +138,42 @@ std::string UserActions::SnapshotText() const {
   return RunSnapshot(app_, boxes_ ? boxes_->Shown() : none);
 }
 
+bool UserActions::Pending() const {
+  return next_ < actions_.size() || (!heldSends_.empty() && SendTaken());
+}
+
+bool UserActions::SendTaken() const {
+  return !SendTakenNow || SendTakenNow();
+}
+
 void UserActions::RunNext() {
-  Do(actions_[next_++]);
+  if (RunHeldSend()) return;
+  const std::size_t action = next_++;
+  // The plug-in holds a director's call while a window of the user's is open, and the user goes on: in a
+  // modal window's loop it is the user who closes what holds the call.
+  if (actions_[action].verb == Verb::Send && !SendTaken()) {
+    heldSends_.push_back(action);
+    return;
+  }
+  Do(actions_[action]);
 }
 
 void UserActions::RunNextInYield() {
-  if (Possible(actions_[next_])) RunNext();
+  if (RunHeldSend()) return;
+  if (next_ < actions_.size() && Possible(actions_[next_])) Do(actions_[next_++]);
+}
+
+void UserActions::RefuseHeldSends() const {
+  if (!heldSends_.empty())
+    throw ActionRefused(actions_[heldSends_.front()].line, "the plug-in still holds the director's calls");
+}
+
+bool UserActions::RunHeldSend() {
+  if (heldSends_.empty() || !SendTaken()) return false;
+  const std::size_t action = heldSends_.front();
+  heldSends_.pop_front();
+  Do(actions_[action]);
+  return true;
 }
 
 bool UserActions::Possible(const UserAction& action) const {
@@ -151,7 +183,7 @@ bool UserActions::Possible(const UserAction& action) const {
       case Verb::Snapshot:
         return true;
       case Verb::Send:
-        return !SendTakenNow || SendTakenNow();
+        return SendTaken();
       case Verb::Close:
         target_.ShownForm(action.line, action.name);
         return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -37,8 +38,9 @@ class UserActions : public platform::HeadlessUserInput {
 
   // What `send COMMAND CLASS PATH` does (the rest of the line as written); without it, `send` is refused.
   std::function<void(const std::string& command)> OnSend;
-  // Whether the plug-in takes the director's command now; in a yield, a `send` waits for a later turn
-  // while it does not.
+  // Whether the plug-in takes the director's command now. While it does not, a `send` waits as the
+  // plug-in holds a director's call: in a yield the actions after it wait with it (what holds it ends by
+  // itself); elsewhere (a modal window's loop) they go on, and it runs at the first turn that takes it.
   std::function<bool()> SendTakenNow;
 
   // Queues the script on the headless loop and runs it to its end, in virtual time; the loop then runs
@@ -51,12 +53,17 @@ class UserActions : public platform::HeadlessUserInput {
   // The snapshot that `snapshot FILE` writes: the main form, the other loaded forms, the boxes.
   std::string SnapshotText() const;
 
-  bool Pending() const override { return next_ < actions_.size(); }
+  bool Pending() const override;
   void RunNext() override;
   void RunNextInYield() override;
 
  private:
   void Do(const UserAction& action);
+  bool SendTaken() const;
+  // Runs the first held `send` when the plug-in takes it now; false when it ran none.
+  bool RunHeldSend();
+  // At the script's end: a `send` still held could never run.
+  void RefuseHeldSends() const;
   // Whether the user could do the action now: its form shown, its control within reach.
   bool Possible(const UserAction& action) const;
   void Click(const UserAction& action);
@@ -74,6 +81,8 @@ class UserActions : public platform::HeadlessUserInput {
   UserActionTarget target_;
   std::vector<UserAction> actions_;
   std::size_t next_ = 0;
+  // The `send` actions (indexes) that the plug-in held, in their order.
+  std::deque<std::size_t> heldSends_;
 };
 
 }  // namespace ui
