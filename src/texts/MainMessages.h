@@ -38,6 +38,7 @@ enum MainMessage : std::size_t {
   kMsgRemainingTime = 42,
   kMsgConfigurationParameters = 43,
   kMsgHowToCancel = 47,
+  kMsgNoDescription = 49,
 };
 
 }  // namespace qvr
