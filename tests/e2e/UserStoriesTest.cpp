@@ -140,9 +140,11 @@ TEST_F(UserStory, ABoxAndItsChoiceShowTheValueThatApplyWrites) {
   run = Configure(kRoom101, actions, {"--answer", "yes"});
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_FALSE(Has(snapshot, "Error updating")) << snapshot;
-  for (const char* line : {"SCPThvacMode = HVAC_HEAT", "UCPTdiConfig = 5 7 0 0", "SCPTpowerupState = SET_ON 75.0 0.00",
-                           " nviOsExtOccup = 50.0 1", " nviOsSensitivity = 0.0 0", " nviApplicMode = HVAC_HEAT"}) {
-    EXPECT_TRUE(Has(snapshot, "  line text=\"Floor 1 : Room 101: " + std::string(line) + "\"\n")) << line << snapshot;
+  for (const char* line :
+       {"SCPThvacMode = HVAC_HEAT", "UCPTdiConfig = 5 7 0 0", "SCPTpowerupState = SET_ON 75.0 0.00",
+        " nviOsExtOccup = 50.0 1", " nviOsSensitivity = 0.0 0", " nviApplicMode = HVAC_HEAT"}) {
+    EXPECT_TRUE(Has(snapshot, "  line text=\"Floor 1 : Room 101: " + std::string(line) + "\"\n"))
+        << line << snapshot;
   }
   EXPECT_EQ(Text("txtNvi(5)"), "0.0 0");
   EXPECT_TRUE(Has(ControlLine(snapshot, "cmb_nvi(5)"), " listindex=1 ")) << "off, as written";

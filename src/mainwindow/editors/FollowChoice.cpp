@@ -29,7 +29,8 @@ FollowBy FollowFor(const fMain& window, const std::string& text, const std::stri
 void FollowChoice(ui::TextBox& box, ui::ComboBox& combo, std::optional<int> choice, FollowBy how,
                   const ChoiceValues& values) {
   const int entry = choice && *choice < combo.ListCount() ? *choice : -1;
-  if (how == FollowBy::Editing && entry >= 0 && !IsValueText(values.valueType, box.Text(), values.decimalSep)) {
+  if (how == FollowBy::Editing && entry >= 0 &&
+      !IsValueText(values.valueType, box.Text(), values.decimalSep)) {
     if (const std::optional<std::string> own = values.entryText(entry)) ShowText(box, *own);
   }
   if (combo.Style() == ui::vbComboDropdown) {

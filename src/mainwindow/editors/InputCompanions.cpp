@@ -59,7 +59,8 @@ std::optional<int> NameEntry(const ui::ComboBox& combo, const std::string& text)
 }
 
 // The entry of the combo of `companion` that input text `text` stands for.
-std::optional<int> ChoiceOfInputText(Companion companion, const ui::ComboBox& combo, const std::string& text) {
+std::optional<int> ChoiceOfInputText(Companion companion, const ui::ComboBox& combo,
+                                     const std::string& text) {
   switch (companion) {
     case Companion::Name:
       return NameEntry(combo, text);
@@ -93,7 +94,8 @@ void FollowInputCompanions(fMain& window, int row, FollowBy how, const std::stri
 std::optional<std::string> InputTextOfEntry(const fMain& window, int row, int entry,
                                             const std::string& decimalSep) {
   if (entry < 0) return std::nullopt;
-  const std::string settingValue = window.txtnviset.Exists(row) ? window.txtnviset[row].Text() : std::string();
+  const std::string settingValue =
+      window.txtnviset.Exists(row) ? window.txtnviset[row].Text() : std::string();
   return InputTextForChoice(row, entry, window.cmb_nvi[row].List(entry), settingValue, decimalSep);
 }
 
