@@ -122,10 +122,9 @@ TEST_F(UserStory, RefusedWritesAreRepeatedThenTheUserRetriesOrAborts) {
 // value of that entry stays as typed and Apply writes it; any other gets the entry's own text, in property
 // and input boxes alike, so that box and choice show one value and Apply writes it.
 TEST_F(UserStory, ABoxAndItsChoiceShowTheValueThatApplyWrites) {
-  std::vector<std::string> actions = {"set txtNci(36) 5 7 0 0", "set txtNci(28) SET_ON 75.0 0.00"};
-  // Room 101's switch reads "0.0 -1": six Backspaces, then the new value key by key.
-  for (int key = 0; key < 6; ++key) actions.push_back("key txtNvi(4) Backspace");
-  actions.push_back("type txtNvi(4) 50.0 1");
+  // The switch's first digit replaces its text, the rest is typed key by key.
+  std::vector<std::string> actions = {"set txtNci(36) 5 7 0 0", "set txtNci(28) SET_ON 75.0 0.00",
+                                      "set txtNvi(4) 5", "type txtNvi(4) 0.0 1"};
   auto run = Configure(kRoom101, actions);
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(Text("txtNci(36)"), "5 7 0 0") << "any digit but 0 is a breaking contact";
