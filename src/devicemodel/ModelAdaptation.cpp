@@ -1,6 +1,8 @@
 #include "devicemodel/ModelAdaptation.h"
 
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "devicemodel/ModelView.h"
 #include "platform/runtime/ResumeNext.h"
@@ -45,6 +47,31 @@ void ShowSpaceComfortTabs(Program& program, bool shown) {
   }
 }
 
+// The input combos 23 and 24 (QVR-L2) get `entries`, in place of what they listed.
+void SetSwitchLists(Program& program, const std::vector<std::string>& entries) {
+  for (int index : {23, 24}) {
+    runtime::ResumeNext(program.Err, [&] {
+      ui::ComboBox& combo = program.ModelWindow().InputChoices()[index];
+      combo.Clear();
+      for (const std::string& entry : entries) combo.AddItem(entry);
+    });
+  }
+}
+
+// The input combos of `family` (and for QVR-L2 the reset buttons 16 to 19) enabled or disabled.
+void EnableInputChoices(Program& program, DeviceFamily family, bool enabled) {
+  const bool large = family == DeviceFamily::QvrL2;
+  auto enable = [&](auto controls, std::initializer_list<int> indexes) {
+    for (int index : indexes) {
+      runtime::ResumeNext(program.Err,
+                          [&] { (program.ModelWindow().*controls)()[index].SetEnabled(enabled); });
+    }
+  };
+  if (large) enable(&ModelView::InputChoices, {20, 21, 22, 23, 24});
+  enable(&ModelView::InputChoices, {1, 2, 3, 4, 5, 8, 12});
+  if (large) enable(&ModelView::InputResets, {16, 17, 18, 19});
+}
+
 }  // namespace
 
 void AdaptMainWindow(Program& program, DeviceFamily family, const std::optional<Language>& language) {
@@ -57,33 +84,18 @@ void AdaptMainWindow(Program& program, DeviceFamily family, const std::optional<
 void ForgetFamily(Program& program) {
   ShowSpaceComfortTabs(program, true);
   program.model.DeviceTypeName.clear();
+  SetSwitchLists(program, {});
+  EnableInputChoices(program, DeviceFamily::QvrL2, true);
+  program.model.DocumentationFile.clear();
 }
 
 void FillSwitchLists(Program& program) {
   const std::string& sep = program.model.DecimalSep;
-  for (int index : {23, 24}) {
-    runtime::ResumeNext(program.Err, [&] {
-      ui::ComboBox& combo = program.ModelWindow().InputChoices()[index];
-      combo.Clear();
-      for (const std::string& entry : {"0" + sep + "0 0", "100" + sep + "0 1", "0" + sep + "0 -1"}) {
-        combo.AddItem(entry);
-      }
-    });
-  }
+  SetSwitchLists(program, {"0" + sep + "0 0", "100" + sep + "0 1", "0" + sep + "0 -1"});
 }
 
 void ApplyOnlineState(Program& program, DeviceFamily family) {
-  const bool online = DeviceIsOnline(program);
-  const bool large = family == DeviceFamily::QvrL2;
-  auto enable = [&](auto controls, std::initializer_list<int> indexes) {
-    for (int index : indexes) {
-      runtime::ResumeNext(program.Err,
-                          [&] { (program.ModelWindow().*controls)()[index].SetEnabled(online); });
-    }
-  };
-  if (large) enable(&ModelView::InputChoices, {20, 21, 22, 23, 24});
-  enable(&ModelView::InputChoices, {1, 2, 3, 4, 5, 8, 12});
-  if (large) enable(&ModelView::InputResets, {16, 17, 18, 19});
+  EnableInputChoices(program, family, DeviceIsOnline(program));
 }
 
 }  // namespace qvr

@@ -15,8 +15,10 @@ class Program;
 // are. Each step that fails is skipped.
 void AdaptMainWindow(Program& program, DeviceFamily family, const std::optional<Language>& language);
 
-// Takes the window back to no family, as the program starts: every tab shown, DeviceTypeName empty. A
-// device of no supported model then looks as it does when it is the first device opened.
+// Takes the window back to no family, as the program starts: every tab shown, DeviceTypeName empty, the
+// input combos 23 and 24 without entries, the input combos and reset buttons enabled, and no
+// DocumentationFile. A device of no supported model then
+// looks as it does when it is the first device opened, and has no family's description.
 void ForgetFamily(Program& program);
 
 // Gives the input combos 23 and 24 (QVR-L2) exactly the three switch texts off, on and invalid, in the

@@ -58,8 +58,10 @@ void DecodeValueStatePairs(Program& program) {
 
 void DecodePowerUpStates(Program& program) {
   for (int row : {17, 28}) {
-    runtime::ResumeNext(program.Err,
-                        [&] { ShowChoice(Combo(program, row), PowerUpChoice(BoxText(program, row))); });
+    // A function other than SET_OFF and SET_ON shows no entry, whatever the combo showed before.
+    runtime::ResumeNext(program.Err, [&] {
+      ShowChoice(Combo(program, row), PowerUpChoice(BoxText(program, row)).value_or(-1));
+    });
   }
 }
 

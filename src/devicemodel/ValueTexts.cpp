@@ -21,9 +21,9 @@ std::optional<int> SettingFunctionChoice(const std::string& text, int choices) {
   return std::nullopt;
 }
 
-int PowerUpChoice(const std::string& text) {
+std::optional<int> PowerUpChoice(const std::string& text) {
   std::string rest;
-  return runtime::SplitAt(text, " ", rest) == "SET_ON" ? 1 : 0;
+  return NameChoice(runtime::SplitAt(text, " ", rest), {"SET_OFF", "SET_ON"});
 }
 
 std::optional<int> SwitchChoice(const std::string& text) {

@@ -19,8 +19,9 @@ std::optional<std::string> SettingOf(const std::string& text);
 // combo of `choices` entries does not have.
 std::optional<int> SettingFunctionChoice(const std::string& text, int choices);
 
-// The power-up state combo ("SET_OFF", "SET_ON"): 1 when the text's first word is "SET_ON", else 0.
-int PowerUpChoice(const std::string& text);
+// The power-up state combo ("SET_OFF", "SET_ON"): the text's first word; another function (SET_UP,
+// SET_DOWN, ...) is neither entry.
+std::optional<int> PowerUpChoice(const std::string& text);
 
 // A switch combo listing on, then off: a switch is off where its state (the field after its level) is 0
 // and on where it is 1, as the device reads it whatever the level's decimal separator ("0,00 0" is off

@@ -39,6 +39,7 @@ enum MainMessage : std::size_t {
   kMsgConfigurationParameters = 43,
   kMsgNoParametersToSave = 45,
   kMsgHowToCancel = 47,
+  kMsgNoDescription = 49,
 };
 
 }  // namespace qvr

@@ -64,6 +64,7 @@ constexpr IndexedText kMsgMain[] = {
      "Plug-In installation successful. To finish installation please start the network-managment-tool "
      "again!"},
     {47, "For canceling the data transfer please close the state-window."},
+    {49, "There is no description of this device here."},
 };
 
 constexpr IndexedText kMsgFramework[] = {

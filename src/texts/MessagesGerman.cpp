@@ -64,6 +64,7 @@ constexpr IndexedText kMsgMain[] = {
      "Plug-In erfolgreich installiert. Zum Fertigstellen der Installation bitte Netzwerkmanagmenttool neu "
      "starten!"},
     {47, "Zum Abbrechen der Datenübertragung Status-Fenster schließen."},
+    {49, "Für dieses Gerät ist hier keine Beschreibung vorhanden."},
 };
 
 constexpr IndexedText kMsgFramework[] = {

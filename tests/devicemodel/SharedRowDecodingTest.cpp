@@ -75,13 +75,15 @@ TEST_F(SharedRowDecodingTest, CompositeValuesAreSplitIntoTheirSubFieldBoxes) {
   });
 }
 
-TEST_F(SharedRowDecodingTest, PowerUpStatesAreOnOnlyForSetOn) {
+// Any other first word, SET_DOWN as much as a misspelt one, is neither entry: the combo shows none.
+TEST_F(SharedRowDecodingTest, PowerUpStatesAreOnForSetOnOffForSetOffAndElseNeither) {
   ExpectCases({&nciBox(17), &nciBox(28)}, {&nciCombo(17), &nciCombo(28)},
               {{"SET_ON 100.0 0.00", 1},
                {"SET_OFF 0.0 0.00", 0},
-               {"set_on 100.0 0.00", 0},
-               {"", 0},
-               {"SET_ONX 1.0 0.00", 0},
+               {"SET_DOWN 40.0 0.00", -1},
+               {"set_on 100.0 0.00", -1},
+               {"", -1},
+               {"SET_ONX 1.0 0.00", -1},
                {"SET_ON", 1}});
 }
 

@@ -53,12 +53,13 @@ bool Empty(const std::string& snapshot, const std::string& control) {
   return ControlLine(snapshot, control).find(" text=\"\" ") != std::string::npos;
 }
 
-// The lines of the controls that show a device's values, of the status bar and of the tabs.
+// The lines of the controls that show a device's values (the choices with their lists), of the status bar
+// and of the tabs.
 std::string ValueLines(const std::string& snapshot) {
   std::istringstream lines(snapshot);
   std::string kept;
   for (std::string line; std::getline(lines, line);) {
-    for (const char* prefix : {"txtN", "txtnviset(", "cmb_nci(", "PlugInStatus ", "tabData "}) {
+    for (const char* prefix : {"txtN", "txtnviset(", "cmb_nci(", "cmb_nvi(", "PlugInStatus ", "tabData "}) {
       if (line.rfind(prefix, 0) == 0) kept += line + "\n";
     }
   }

@@ -118,23 +118,35 @@ TEST_F(UserStory, RefusedWritesAreRepeatedThenTheUserRetriesOrAborts) {
   EXPECT_TRUE(Red("txtNci(2)")) << "the value not written stays marked";
 }
 
-// Values typed into boxes with choices: each choice moves to what the text stands for and writes its own
-// value text, so that box and choice show one value and Apply writes it.
+// Values typed into boxes with choices: each choice moves to what the text stands for. A text that is a
+// value of that entry stays as typed and Apply writes it; any other gets the entry's own text, in property
+// and input boxes alike, so that box and choice show one value and Apply writes it.
 TEST_F(UserStory, ABoxAndItsChoiceShowTheValueThatApplyWrites) {
-  auto run = Configure(kRoom101, {"set txtNci(36) 5 7 0 0"});
+  // The switch's first digit replaces its text, the rest is typed key by key.
+  std::vector<std::string> actions = {"set txtNci(36) 5 7 0 0", "set txtNci(28) SET_ON 75.0 0.00",
+                                      "set txtNvi(4) 5", "type txtNvi(4) 0.0 1"};
+  auto run = Configure(kRoom101, actions);
   ASSERT_EQ(run.code, 0) << run.err;
-  EXPECT_EQ(Text("txtNci(36)"), "5 1 0 0") << "the contact choice writes its digit";
+  EXPECT_EQ(Text("txtNci(36)"), "5 7 0 0") << "any digit but 0 is a breaking contact";
   EXPECT_TRUE(Has(ControlLine(snapshot, "cmb_nci(36)"), " listindex=1 ")) << snapshot;
   EXPECT_TRUE(Has(ControlLine(snapshot, "cmb_nci(37)"), " listindex=-1 ")) << "no function is digit 5";
+  EXPECT_EQ(Text("txtNci(28)"), "SET_ON 75.0 0.00");
+  EXPECT_EQ(Text("txtNvi(4)"), "50.0 1");
+  EXPECT_TRUE(Has(ControlLine(snapshot, "cmb_nvi(4)"), " listindex=0 ")) << "on";
 
-  run = Configure(kRoom101, {"set txtNci(54) HVAC_HEAT 1 2", "set txtNvi(4) 0,00 0", "click cmdApply"},
-                  {"--answer", "yes"});
+  actions.insert(actions.end(), {"set txtNci(54) HVAC_HEAT 1 2", "set txtNvi(20) HVAC_HEAT 1 2",
+                                 "set txtNvi(5) 0,00 0", "click cmdApply"});
+  run = Configure(kRoom101, actions, {"--answer", "yes"});
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_FALSE(Has(snapshot, "Error updating")) << snapshot;
-  EXPECT_TRUE(Has(snapshot, "  line text=\"Floor 1 : Room 101: SCPThvacMode = HVAC_HEAT\"\n")) << snapshot;
-  EXPECT_TRUE(Has(snapshot, "  line text=\"Floor 1 : Room 101:  nviOsExtOccup = 0.0 0\"\n")) << snapshot;
-  EXPECT_EQ(Text("txtNvi(4)"), "0.0 0");
-  EXPECT_TRUE(Has(ControlLine(snapshot, "cmb_nvi(4)"), " listindex=1 ")) << "off, as written";
+  for (const char* line :
+       {"SCPThvacMode = HVAC_HEAT", "UCPTdiConfig = 5 7 0 0", "SCPTpowerupState = SET_ON 75.0 0.00",
+        " nviOsExtOccup = 50.0 1", " nviOsSensitivity = 0.0 0", " nviApplicMode = HVAC_HEAT"}) {
+    EXPECT_TRUE(Has(snapshot, "  line text=\"Floor 1 : Room 101: " + std::string(line) + "\"\n"))
+        << line << snapshot;
+  }
+  EXPECT_EQ(Text("txtNvi(5)"), "0.0 0");
+  EXPECT_TRUE(Has(ControlLine(snapshot, "cmb_nvi(5)"), " listindex=1 ")) << "off, as written";
 }
 
 // A director opens Room 102 while the user, on Room 101's window with a value typed, clicks Apply: the

@@ -51,7 +51,7 @@ TEST(TextTables, BothLanguagesFillTheSameEntriesAndNeverTheUnlistedOnes) {
   for (Language language : {Language::English, Language::German}) {
     SCOPED_TRACE(static_cast<int>(language));
     const TextTables t = Filled(language);
-    EXPECT_EQ(CountSet(t.MsgMain), 47u);
+    EXPECT_EQ(CountSet(t.MsgMain), 48u);
     EXPECT_EQ(CountSet(t.MsgFramework), 34u);
     EXPECT_EQ(CountSet(t.MsgPlugInAPI), 10u);
     EXPECT_EQ(CountSet(t.HelpTextNvi), 25u);

@@ -137,4 +137,50 @@ std::optional<std::string> InputTextForChoice(int combo, int choice, const std::
   }
 }
 
+std::string_view ValueTypeOfPropertyChoice(int combo) {
+  switch (combo) {
+    case 0:
+    case 1:
+    case 6:
+    case 19:
+    case 30:  // the general parameters' bits
+      return "SNVT_state";
+    case 17:
+    case 28:
+      return "SNVT_setting";
+    case 36:
+    case 37:
+      return "UNVT_str_hex4";
+    case 50:
+      return "SNVT_count";
+    case 54:
+      return "SNVT_hvac_mode";
+    default:
+      return {};
+  }
+}
+
+std::string_view ValueTypeOfInputChoice(int combo) {
+  switch (combo) {
+    case 1:
+    case 2:
+    case 21:
+    case 22:
+      return "SNVT_occupancy";
+    case 3:
+    case 8:
+    case 12:
+      return "SNVT_setting";
+    case 4:
+    case 5:
+    case 23:
+    case 24:
+      return "SNVT_switch";
+    case 20:
+      return "SNVT_hvac_mode";
+    default:
+      return {};
+  }
+}
+
 }  // namespace qvr

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace qvr {
 
@@ -21,5 +22,10 @@ std::optional<std::string> PropertyTextForChoice(int combo, int choice, const st
 // `comboText`; `settingValue` is the setting box's text (txtnviset), which the setting inputs keep.
 std::optional<std::string> InputTextForChoice(int combo, int choice, const std::string& comboText,
                                               const std::string& settingValue, const std::string& decimalSep);
+
+// The LON value types of the texts that cmb_nci(combo) and cmb_nvi(combo) serve ("SNVT_setting"); empty for
+// a combo that serves no box.
+std::string_view ValueTypeOfPropertyChoice(int combo);
+std::string_view ValueTypeOfInputChoice(int combo);
 
 }  // namespace qvr

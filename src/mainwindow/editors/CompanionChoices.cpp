@@ -5,6 +5,7 @@
 #include "datapoints/CompositeRows.h"
 #include "devicemodel/FieldDigits.h"
 #include "devicemodel/ValueTexts.h"
+#include "mainwindow/editors/ChoiceTexts.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/RuntimeErrors.h"
 #include "platform/runtime/SplitAt.h"
@@ -102,12 +103,16 @@ std::optional<int> ChoiceOfPropertyText(int combo, const std::string& text) {
   }
 }
 
-void FollowCompanionChoices(fMain& window, int row, FollowBy how) {
+void FollowCompanionChoices(fMain& window, int row, FollowBy how, const std::string& decimalSep) {
+  ui::TextBox& box = window.txtNci[row];
   for (const int combo : FollowingCombos(row)) {
-    // Read anew for each combo: a Click before may have rewritten the text.
-    const std::optional<int> choice = ChoiceOfPropertyText(combo, window.txtNci[row].Text());
+    // Read anew for each combo: the one before may have rewritten the text.
+    const std::optional<int> choice = ChoiceOfPropertyText(combo, box.Text());
     if (!choice && IsOverrideCombo(combo)) runtime::RaiseTypeMismatch();
-    FollowChoice(window.cmb_nci[combo], choice, how);
+    const ChoiceValues values{ValueTypeOfPropertyChoice(combo), decimalSep, [&](int entry) {
+                                return PropertyTextForChoice(combo, entry, box.Text(), decimalSep);
+                              }};
+    FollowChoice(box, window.cmb_nci[combo], choice, how, values);
   }
 }
 

@@ -24,8 +24,9 @@ std::vector<int> MarkedCompanions(int row);
 // the text stands for no entry.
 std::optional<int> ChoiceOfPropertyText(int combo, const std::string& text);
 
-// Moves the companions of row `row` to the choice that the text of box `row` holds, as FollowChoice does;
-// a light controller's override bit that is no 0 or 1 raises a type mismatch.
-void FollowCompanionChoices(fMain& window, int row, FollowBy how);
+// Moves the companions of row `row` to the choice that the text of box `row` holds, as FollowChoice does
+// (numbers in the user's format `decimalSep`); a light controller's override bit that is no 0 or 1 raises
+// a type mismatch.
+void FollowCompanionChoices(fMain& window, int row, FollowBy how, const std::string& decimalSep);
 
 }  // namespace qvr

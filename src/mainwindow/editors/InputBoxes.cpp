@@ -35,7 +35,8 @@ void fMain::txtNvi_Change(int Index) {
   try {
     // A hidden window is being filled from the device, not edited.
     if (Visible()) {
-      FollowInputCompanions(*this, Index, FollowFor(*this, box.Text(), input.NviValue));
+      FollowInputCompanions(*this, Index, FollowFor(*this, box.Text(), input.NviValue),
+                            program_.model.DecimalSep);
       const bool changed = TextDiffers(box.Text(), input.NviValue);
       SetMonitoringOfEditedInput(program_, *this, Index, changed);
       MarkChanged(box, changed);

@@ -4,6 +4,7 @@
 
 #include "devicemodel/QuietWrites.h"
 #include "devicemodel/ValueTexts.h"
+#include "mainwindow/editors/ChoiceTexts.h"
 #include "mainwindow/editors/EditorValueTexts.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/SplitAt.h"
@@ -45,9 +46,24 @@ void ShowSettingValue(fMain& window, int row, const std::string& text) {
 constexpr int kOccupancyFunctions = 2;  // SET_ON, SET_OFF
 constexpr int kLightFunctions = 4;      // SET_ON, SET_OFF, SET_UP, SET_DOWN
 
-// The entry of a combo listing choices (not names) that input text `text` stands for.
-std::optional<int> ChoiceOfInputText(Companion companion, const std::string& text) {
+// The entry of a combo of names whose item is the text, or else the text's first word ("HVAC_HEAT 1 2").
+std::optional<int> NameEntry(const ui::ComboBox& combo, const std::string& text) {
+  std::string rest;
+  const std::string firstWord = runtime::SplitAt(text, " ", rest);
+  std::optional<int> firstWordEntry;
+  for (int entry = 0; entry < combo.ListCount(); ++entry) {
+    if (combo.List(entry) == text) return entry;
+    if (!firstWordEntry && combo.List(entry) == firstWord) firstWordEntry = entry;
+  }
+  return firstWordEntry;
+}
+
+// The entry of the combo of `companion` that input text `text` stands for.
+std::optional<int> ChoiceOfInputText(Companion companion, const ui::ComboBox& combo,
+                                     const std::string& text) {
   switch (companion) {
+    case Companion::Name:
+      return NameEntry(combo, text);
     case Companion::OccupancySetting:
       return SettingFunctionChoice(text, kOccupancyFunctions);
     case Companion::Switch:
@@ -55,7 +71,6 @@ std::optional<int> ChoiceOfInputText(Companion companion, const std::string& tex
     case Companion::LightSetting:
       return SettingFunctionChoice(text, kLightFunctions);
     case Companion::None:
-    case Companion::Name:
       return std::nullopt;
   }
   return std::nullopt;
@@ -63,27 +78,25 @@ std::optional<int> ChoiceOfInputText(Companion companion, const std::string& tex
 
 }  // namespace
 
-void FollowInputCompanions(fMain& window, int row, FollowBy how) {
+void FollowInputCompanions(fMain& window, int row, FollowBy how, const std::string& decimalSep) {
   const Companion companion = CompanionOf(row);
   if (companion == Companion::None) return;
-  const std::string text = window.txtNvi[row].Text();
+  ui::TextBox& box = window.txtNvi[row];
   ui::ComboBox& combo = window.cmb_nvi[row];
-  switch (companion) {
-    case Companion::None:
-      return;
-    case Companion::Name:
-      ShowText(combo, text);
-      return;
-    case Companion::OccupancySetting:
-    case Companion::LightSetting:
-      // The setting value first: the choice's Click writes it back with the function.
-      ShowSettingValue(window, row, text);
-      FollowChoice(combo, ChoiceOfInputText(companion, text), how);
-      return;
-    case Companion::Switch:
-      FollowChoice(combo, ChoiceOfInputText(companion, text), how);
-      return;
-  }
+  const bool setting = companion == Companion::OccupancySetting || companion == Companion::LightSetting;
+  // The setting value first: an entry's own text keeps the setting value just shown.
+  if (setting) ShowSettingValue(window, row, box.Text());
+  const ChoiceValues values{ValueTypeOfInputChoice(row), decimalSep,
+                            [&](int entry) { return InputTextOfEntry(window, row, entry, decimalSep); }};
+  FollowChoice(box, combo, ChoiceOfInputText(companion, combo, box.Text()), how, values);
+}
+
+std::optional<std::string> InputTextOfEntry(const fMain& window, int row, int entry,
+                                            const std::string& decimalSep) {
+  if (entry < 0) return std::nullopt;
+  const std::string settingValue =
+      window.txtnviset.Exists(row) ? window.txtnviset[row].Text() : std::string();
+  return InputTextForChoice(row, entry, window.cmb_nvi[row].List(entry), settingValue, decimalSep);
 }
 
 std::string SettingInputText(const fMain& window, int row, const std::string& decimalSep) {

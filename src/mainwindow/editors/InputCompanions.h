@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,11 +14,18 @@ class fMain;
 // The companion controls of the network-variable input boxes: a combo box showing the input's choice
 // (rows 1 to 5, 8, 12 and 20 to 24) and, for the settings (3, 8, 12), the setting box.
 
-// Shows in the companion controls of input box txtNvi(row) what the box's text says: names are copied,
-// a setting (3, 8, 12) shows its function, a switch (4, 5) its state (SwitchChoice); the settings' boxes
-// show the setting value, without their own handlers. The choices follow as FollowChoice says: an edit's
-// choice writes its value text back, a setting's with the setting value just shown.
-void FollowInputCompanions(fMain& window, int row, FollowBy how);
+// Shows in the companion controls of input box txtNvi(row) what the box's text says: a name's entry (the
+// item that is the text or its first word; a combo with an edit field shows the text itself), a setting's
+// function (3, 8, 12) and a switch's state (4, 5, SwitchChoice); the settings' boxes show the setting
+// value, without their own handlers. The choices follow as FollowChoice says, with numbers in the user's
+// format `decimalSep`: an edit that is no value of its entry gets the entry's own text, a setting's with
+// the setting value just shown.
+void FollowInputCompanions(fMain& window, int row, FollowBy how, const std::string& decimalSep);
+
+// What entry `entry` of cmb_nvi(row) writes into input box txtNvi(row): its item, its function with the
+// setting value of the setting box, or its switch text; none for no entry (-1) or one that writes nothing.
+std::optional<std::string> InputTextOfEntry(const fMain& window, int row, int entry,
+                                            const std::string& decimalSep);
 
 // The text of setting input txtNvi(row) (row 8 or 12) as its companions compose it: the function the
 // combo shows, the setting box's value and rotation 0. Where the combo shows no function (the input's

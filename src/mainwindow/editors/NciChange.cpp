@@ -47,12 +47,12 @@ void EditSubField(fMain& window, Program& program, const SubField& field) {
   window.txtNci[field.rowBox].SetText(RebuiltRowText(window, field, decimalSep));
 }
 
-// The companions follow the row's text first (an edit's choice may rewrite it); then the row and the
-// companions that share its mark are marked together.
+// The companions follow the row's text first (an edit that is no value of its choice is rewritten); then the
+// row and the companions that share its mark are marked together.
 void EditTextRow(fMain& window, Program& program, int row) {
   ui::TextBox& box = window.txtNci[row];
   const std::string& stored = StoredValue(program, row);
-  FollowCompanionChoices(window, row, FollowFor(window, box.Text(), stored));
+  FollowCompanionChoices(window, row, FollowFor(window, box.Text(), stored), program.model.DecimalSep);
   const bool changed = TextDiffers(box.Text(), stored);
   MarkChanged(box, changed);
   for (int combo : MarkedCompanions(row)) MarkChanged(window.cmb_nci[combo], changed);

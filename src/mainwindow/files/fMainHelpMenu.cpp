@@ -8,6 +8,7 @@
 #include "mainwindow/files/fAbout.h"
 #include "platform/runtime/ResumeNext.h"
 #include "program/Program.h"
+#include "texts/MainMessages.h"
 
 namespace qvr {
 
@@ -39,6 +40,11 @@ void fMain::mnuAbout_Click() {
 }
 
 void fMain::mnuBeschreibung_Click() {
+  // A device of no supported model has no description; another family's would mislead.
+  if (program_.framework.CurrentDevice && program_.model.DocumentationFile.empty()) {
+    program_.Ui().MsgBox(program_.texts.MsgMain[kMsgNoDescription], ui::vbInformation);
+    return;
+  }
   OpenProgramDocument(program_, EchLog, program_.model.DocumentationFile, ui::vbMaximizedFocus,
                       "Error: loading Description        (mnuBeschreibung_Click(fMain))");
 }

@@ -67,7 +67,7 @@ bool IsDigitTextRow(int row) {
 
 // The companion controls of a row, from the text of its box: the sub-field boxes of a composite row, and
 // the combos as the editors have them follow the row.
-void ShowCompanions(fMain& window, int row, const std::string& text) {
+void ShowCompanions(fMain& window, int row, const std::string& text, const std::string& decimalSep) {
   for (const TwoPartRow& composite : kTwoPartRows) {
     if (composite.row != row) continue;
     std::string after;
@@ -76,7 +76,7 @@ void ShowCompanions(fMain& window, int row, const std::string& text) {
     window.txtNci[composite.boxAfter].SetText(after);
     return;
   }
-  FollowCompanionChoices(window, row, FollowBy::ShowingDeviceValue);
+  FollowCompanionChoices(window, row, FollowBy::ShowingDeviceValue, decimalSep);
 }
 
 // The set points go into their six boxes (with the user's decimal separator), the row box gets the value
@@ -115,7 +115,7 @@ void ShowLoadedValues(Program& program, fMain& window, const std::vector<Paramet
     if (convert && !IsDigitTextRow(row)) ReplaceAll(text, otherSep, decimalSep);
     window.txtNci[row].SetText(text);
     // The companions follow the box as its own change handling has left it.
-    ShowCompanions(window, row, window.txtNci[row].Text());
+    ShowCompanions(window, row, window.txtNci[row].Text(), decimalSep);
   }
 }
 

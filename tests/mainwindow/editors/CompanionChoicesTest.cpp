@@ -45,12 +45,13 @@ TEST_F(CompanionChoicesTest, NamedChoicesFollowTheFirstWordExactlyAsWritten) {
           {50, "1", 50, 0, true},
           {50, " 2", 50, -1, true},
           {50, "2", 50, 1, false},
-          // The power-up state is on for the first word "SET_ON" alone; each controller has its own.
+          // The power-up state is on for the first word "SET_ON", off for "SET_OFF", and neither for another
+          // word; each controller has its own.
           {17, "SET_OFF 50.0 0.00", 17, 0, true},
-          {17, "", 17, 0, true},
+          {17, "", 17, -1, true},
           {17, "SET_ON 100.0 0.00", 17, 1, true},
           {28, "SET_ON 100.0 0.00", 28, 1, true},
-          {28, "set_on 100.0 0.00", 28, 0, false},  // off, whose text is the device's again
+          {28, "set_on 100.0 0.00", 28, -1, true},
           {17, "SET_OFF 0.0 0.00", 17, 0, false},
           {28, NciRow(28).NciValue, 28, 0, false}});
 }
