@@ -76,5 +76,6 @@ qvr_test_folder(e2e/dbus LINKS qvr_platform_base qvr_com_dbus)
 qvr_test_folder(e2e/dbus/holder)
 qvr_test_folder(platform/com LINKS qvr_system)
 qvr_test_folder(platform/ui/qt LINKS qvr_ui_qt qvr_lnstool)
+qvr_test_folder(platform/ui/qt/wm LINKS qvr_ui_qt)
 # The fuzz targets link the platform's layers and the formats, built with the fuzzer's instrumentation.
 qvr_test_folder(fuzz LINKS qvr_lns qvr_formats qvr_ui)

@@ -119,6 +119,7 @@ void fMain::cmdApply_Click() {
   MainWindowState& sync = program_.mainwindow;
   ui::Screen& screen = program_.Ui().Screen();
   const auto endRun = [&] {
+    if (run.cancelled && chkMonitor.Value() == ui::vbChecked && DeviceShownOnline()) Monitor_An(true);
     sync.SyncRunning = false;
     sync.SyncTarget.reset();
     screen.SetMousePointer(ui::vbDefault);

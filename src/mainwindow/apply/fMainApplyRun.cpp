@@ -70,6 +70,7 @@ bool fMain::ApplyCancelled() {
   if (cancelled) {
     cancelled = false;
     run.ended = true;
+    run.cancelled = true;
   }
   return run.ended;
 }

@@ -23,6 +23,8 @@ struct fMain::ApplyRun {
   bool synchronised = false;
   // The user aborted or cancelled the run: every step from here on is passed over.
   bool ended = false;
+  // The user closed the transfer-status window: the transfer stops, the monitoring the box asks for goes on.
+  bool cancelled = false;
 };
 
 // Logs a section's header (an empty line, `title`, an empty line) unless the section has one already.

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+#include <memory>
+
+#include "TempMachineRoot.h"
+#include "VirtualDisplay.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/qt/QtApplicationStart.h"
+#include "platform/ui/qt/QtFormBackend.h"
+#include "platform/ui/qt/QtServices.h"
+
+namespace {
+
+constexpr const char* kCaption = "Calyxtern Orvalis GmbH";
+constexpr int kDeadlineMs = 10000;
+
+class SizableForm : public ui::Form {
+ public:
+  explicit SizableForm(ui::Application& app) : Form(app, "fMain") {
+    SetCaption(kCaption);
+    Move(3000, 2250, 9000, 6000);
+  }
+};
+
+// A window manager's maximise box fills the screen with the window and its restore box gives back the
+// window as it was; the form reads, each time, what the window shows.
+TEST(QtWindowManager, MaximizeFillsTheScreenAndRestoreGivesBackTheWindowBeforeIt) {
+  testsupport::VirtualDisplay display;
+  if (display.Name().empty()) GTEST_SKIP() << "Xvfb cannot start here";
+  testsupport::TempMachineRoot home;
+  if (!display.StartWindowManager({"openbox", "--sm-disable"}, home.Path()))
+    GTEST_SKIP() << "no window manager (openbox) here";
+  setenv("DISPLAY", display.Name().c_str(), 1);
+  setenv("QT_QPA_PLATFORM", "xcb", 1);
+  int argc = 1;
+  char name[] = "qvr_ui_qt_wm_tests";
+  char* argv[] = {name, nullptr};
+  const std::unique_ptr<QApplication> qt = ui::StartQtApplication(argc, argv, {}, false);
+  ui::QtServices services;
+  ui::QtFormBackend backend{services.Screen()};
+  ui::Application app{services.Loop(), backend, &services};
+  SizableForm form(app);
+  form.Show();
+  QWidget* window = backend.WindowOf(form);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+
+  const double twipsX = services.Screen().TwipsPerPixelX();
+  const double twipsY = services.Screen().TwipsPerPixelY();
+  const auto formShows = [&](const QRect& frame, const QSize& size) {
+    return form.Left() == frame.x() * twipsX && form.Top() == frame.y() * twipsY &&
+           form.Width() == size.width() * twipsX && form.Height() == size.height() * twipsY;
+  };
+  const QRect screen = window->screen()->availableGeometry();
+  const auto shown = [&] { return formShows(window->frameGeometry(), window->size()); };
+  // The frame the window manager put around the window, where the form asked for it.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->frameGeometry().topLeft() == QPoint(200, 150); }, kDeadlineMs))
+      << "window at " << window->frameGeometry().x() << "," << window->frameGeometry().y();
+  const QRect before = window->frameGeometry();
+  const QSize sizeBefore = window->size();
+  ASSERT_EQ(sizeBefore, QSize(600, 400));
+
+  for (int round = 0; round < 2; ++round) {
+    ASSERT_TRUE(display.Maximize(kCaption, true));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return form.WindowState() == ui::vbMaximized && window->frameGeometry() == screen && shown(); },
+        kDeadlineMs))
+        << "round " << round << ": state " << form.WindowState() << ", frame " << window->frameGeometry().x()
+        << "," << window->frameGeometry().y() << " " << window->frameGeometry().width() << "x"
+        << window->frameGeometry().height() << ", form " << form.Left() << "," << form.Top() << " "
+        << form.Width() << "x" << form.Height();
+
+    ASSERT_TRUE(display.Maximize(kCaption, false));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+          return form.WindowState() == ui::vbNormal && window->frameGeometry() == before &&
+                 formShows(before, sizeBefore);
+        },
+        kDeadlineMs))
+        << "round " << round << ": state " << form.WindowState() << ", frame " << window->frameGeometry().x()
+        << "," << window->frameGeometry().y() << " " << window->frameGeometry().width() << "x"
+        << window->frameGeometry().height() << ", form " << form.Left() << "," << form.Top() << " "
+        << form.Width() << "x" << form.Height();
+  }
+  form.Hide();
+}
+
+}  // namespace
