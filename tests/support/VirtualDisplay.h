@@ -81,7 +81,8 @@ class VirtualDisplay {
     while (!xcb_connection_has_error(x) && !managed && std::chrono::steady_clock::now() < deadline) {
       const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
       xcb_get_property_reply_t* check = xcb_get_property_reply(
-          x, xcb_get_property(x, 0, root, Atom(x, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 0, 1), nullptr);
+          x, xcb_get_property(x, 0, root, Atom(x, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 0, 1),
+          nullptr);
       managed = check && xcb_get_property_value_length(check) > 0;
       free(check);
       if (!managed) std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -164,8 +165,8 @@ class VirtualDisplay {
 
   // The shown window below `parent` whose title starts with `title`: a top-level window, or a window
   // manager's frame's client.
-  static xcb_window_t ShownWindow(xcb_connection_t* x, const std::string& title, xcb_window_t parent = XCB_NONE,
-                                  int depth = 0) {
+  static xcb_window_t ShownWindow(xcb_connection_t* x, const std::string& title,
+                                  xcb_window_t parent = XCB_NONE, int depth = 0) {
     if (parent == XCB_NONE) parent = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
     xcb_query_tree_reply_t* tree = xcb_query_tree_reply(x, xcb_query_tree(x, parent), nullptr);
     xcb_window_t found = XCB_NONE;

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QWidget>
 #include <memory>
+#include <string>
 
 #include "TempMachineRoot.h"
 #include "VirtualDisplay.h"
@@ -28,14 +29,22 @@ class SizableForm : public ui::Form {
   }
 };
 
-// A window manager's maximise box fills the screen with the window and its restore box gives back the
-// window as it was; the form reads, each time, what the window shows.
+std::string Describe(const QRect& frame, ui::Form& form) {
+  return "frame " + std::to_string(frame.x()) + "," + std::to_string(frame.y()) + " " +
+         std::to_string(frame.width()) + "x" + std::to_string(frame.height()) + ", form state " +
+         std::to_string(form.WindowState()) + " at " + std::to_string(form.Left()) + "," +
+         std::to_string(form.Top()) + " " + std::to_string(form.Width()) + "x" +
+         std::to_string(form.Height());
+}
+
+// The window manager's maximise box fills the screen with the window and its restore box gives back the
+// window as it was, every time; the form reads, each time, what the window shows.
 TEST(QtWindowManager, MaximizeFillsTheScreenAndRestoreGivesBackTheWindowBeforeIt) {
   testsupport::VirtualDisplay display;
   if (display.Name().empty()) GTEST_SKIP() << "Xvfb cannot start here";
   testsupport::TempMachineRoot home;
   if (!display.StartWindowManager({"openbox", "--sm-disable"}, home.Path()))
-    GTEST_SKIP() << "no window manager (openbox) here";
+    GTEST_SKIP() << "openbox is not here";
   setenv("DISPLAY", display.Name().c_str(), 1);
   setenv("QT_QPA_PLATFORM", "xcb", 1);
   int argc = 1;
@@ -52,40 +61,37 @@ TEST(QtWindowManager, MaximizeFillsTheScreenAndRestoreGivesBackTheWindowBeforeIt
 
   const double twipsX = services.Screen().TwipsPerPixelX();
   const double twipsY = services.Screen().TwipsPerPixelY();
-  const auto formShows = [&](const QRect& frame, const QSize& size) {
+  const auto formReads = [&](const QRect& frame, const QSize& size) {
     return form.Left() == frame.x() * twipsX && form.Top() == frame.y() * twipsY &&
            form.Width() == size.width() * twipsX && form.Height() == size.height() * twipsY;
   };
-  const QRect screen = window->screen()->availableGeometry();
-  const auto shown = [&] { return formShows(window->frameGeometry(), window->size()); };
-  // The frame the window manager put around the window, where the form asked for it.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window->frameGeometry().topLeft() == QPoint(200, 150); }, kDeadlineMs))
-      << "window at " << window->frameGeometry().x() << "," << window->frameGeometry().y();
+  // The window manager frames the window where the form asked for it.
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return window->frameGeometry().topLeft() == QPoint(200, 150); }, kDeadlineMs))
+      << Describe(window->frameGeometry(), form);
   const QRect before = window->frameGeometry();
   const QSize sizeBefore = window->size();
   ASSERT_EQ(sizeBefore, QSize(600, 400));
+  const QRect screen = window->screen()->availableGeometry();
 
   for (int round = 0; round < 2; ++round) {
     ASSERT_TRUE(display.Maximize(kCaption, true));
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return form.WindowState() == ui::vbMaximized && window->frameGeometry() == screen && shown(); },
+        [&] {
+          return form.WindowState() == ui::vbMaximized && window->frameGeometry() == screen &&
+                 formReads(window->frameGeometry(), window->size());
+        },
         kDeadlineMs))
-        << "round " << round << ": state " << form.WindowState() << ", frame " << window->frameGeometry().x()
-        << "," << window->frameGeometry().y() << " " << window->frameGeometry().width() << "x"
-        << window->frameGeometry().height() << ", form " << form.Left() << "," << form.Top() << " "
-        << form.Width() << "x" << form.Height();
+        << "maximised, round " << round << ": " << Describe(window->frameGeometry(), form);
 
     ASSERT_TRUE(display.Maximize(kCaption, false));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
           return form.WindowState() == ui::vbNormal && window->frameGeometry() == before &&
-                 formShows(before, sizeBefore);
+                 formReads(before, sizeBefore);
         },
         kDeadlineMs))
-        << "round " << round << ": state " << form.WindowState() << ", frame " << window->frameGeometry().x()
-        << "," << window->frameGeometry().y() << " " << window->frameGeometry().width() << "x"
-        << window->frameGeometry().height() << ", form " << form.Left() << "," << form.Top() << " "
-        << form.Width() << "x" << form.Height();
+        << "restored, round " << round << ": " << Describe(window->frameGeometry(), form);
   }
   form.Hide();
 }
