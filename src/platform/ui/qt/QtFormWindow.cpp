@@ -1,5 +1,7 @@
 #include "platform/ui/qt/QtFormWindow.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -187,6 +189,7 @@ void QtFormWindow::OnFormChanged(Form& /*form*/, FormProperty property) {
       window_->setEnabled(form_.RawState().enabled);
       break;
     case FormProperty::Repaint:
+      AwaitFirstExposure();
       window_->repaint();
       break;
   }
@@ -277,6 +280,18 @@ void QtFormWindow::ShowVisible() {
   window_->show();
   window_->raise();
   window_->activateWindow();
+}
+
+// A window shown a moment ago is drawn only once the window system has put it on the screen. A program
+// that has it drawn before a long piece of work (a splash) waits for that, a second at most, while the
+// loop takes no input and runs no timers.
+void QtFormWindow::AwaitFirstExposure() {
+  QWindow* handle = window_->windowHandle();
+  if (!window_->isVisible() || !handle || handle->isExposed()) return;
+  const QDeadlineTimer deadline(1000);
+  while (!handle->isExposed() && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers, 20);
+  }
 }
 
 void QtFormWindow::SyncFocus() {

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 #include <memory>
 #include <string>
 
@@ -37,23 +38,50 @@ std::string Describe(const QRect& frame, ui::Form& form) {
          std::to_string(form.Height());
 }
 
-// The window manager's maximise box fills the screen with the window and its restore box gives back the
-// window as it was, every time; the form reads, each time, what the window shows.
-TEST(QtWindowManager, MaximizeFillsTheScreenAndRestoreGivesBackTheWindowBeforeIt) {
-  testsupport::VirtualDisplay display;
-  if (display.Name().empty()) GTEST_SKIP() << "Xvfb cannot start here";
-  testsupport::TempMachineRoot home;
-  if (!display.StartWindowManager({"openbox", "--sm-disable"}, home.Path()))
-    GTEST_SKIP() << "openbox is not here";
-  setenv("DISPLAY", display.Name().c_str(), 1);
-  setenv("QT_QPA_PLATFORM", "xcb", 1);
-  int argc = 1;
-  char name[] = "qvr_ui_qt_wm_tests";
-  char* argv[] = {name, nullptr};
-  const std::unique_ptr<QApplication> qt = ui::StartQtApplication(argc, argv, {}, false);
+// One virtual display with openbox, and the program's Qt on it, for all the tests.
+class QtWindowManager : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    display_ = new testsupport::VirtualDisplay;
+    home_ = new testsupport::TempMachineRoot;
+    if (display_->Name().empty() || !display_->StartWindowManager({"openbox", "--sm-disable"}, home_->Path()))
+      return;
+    setenv("DISPLAY", display_->Name().c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    qt_ = ui::StartQtApplication(argc_, argv_, {}, false).release();
+  }
+  static void TearDownTestSuite() {
+    delete qt_;
+    delete home_;
+    delete display_;
+  }
+  void SetUp() override {
+    if (!qt_) GTEST_SKIP() << "no virtual display with openbox here";
+  }
+
+  static inline testsupport::VirtualDisplay* display_ = nullptr;
+  static inline testsupport::TempMachineRoot* home_ = nullptr;
+  static inline QApplication* qt_ = nullptr;
+  static inline int argc_ = 1;
+  static inline char name_[] = "qvr_ui_qt_wm_tests";
+  static inline char* argv_[] = {name_, nullptr};
   ui::QtServices services;
   ui::QtFormBackend backend{services.Screen()};
   ui::Application app{services.Loop(), backend, &services};
+};
+
+// A window that the program has drawn right after showing it is on the screen, drawn, before the program
+// goes on with its work.
+TEST_F(QtWindowManager, AWindowDrawnRightAfterItsShowIsOnTheScreen) {
+  SizableForm form(app);
+  form.Show();
+  form.Refresh();
+  EXPECT_TRUE(backend.WindowOf(form)->windowHandle()->isExposed());
+}
+
+// The window manager's maximise box fills the screen with the window and its restore box gives back the
+// window as it was, every time; the form reads, each time, what the window shows.
+TEST_F(QtWindowManager, MaximizeFillsTheScreenAndRestoreGivesBackTheWindowBeforeIt) {
   SizableForm form(app);
   form.Show();
   QWidget* window = backend.WindowOf(form);
@@ -75,7 +103,7 @@ TEST(QtWindowManager, MaximizeFillsTheScreenAndRestoreGivesBackTheWindowBeforeIt
   const QRect screen = window->screen()->availableGeometry();
 
   for (int round = 0; round < 2; ++round) {
-    ASSERT_TRUE(display.Maximize(kCaption, true));
+    ASSERT_TRUE(display_->Maximize(kCaption, true));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
           return form.WindowState() == ui::vbMaximized && window->frameGeometry() == screen &&
@@ -84,7 +112,7 @@ TEST(QtWindowManager, MaximizeFillsTheScreenAndRestoreGivesBackTheWindowBeforeIt
         kDeadlineMs))
         << "maximised, round " << round << ": " << Describe(window->frameGeometry(), form);
 
-    ASSERT_TRUE(display.Maximize(kCaption, false));
+    ASSERT_TRUE(display_->Maximize(kCaption, false));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
           return form.WindowState() == ui::vbNormal && window->frameGeometry() == before &&
