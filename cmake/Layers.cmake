@@ -17,18 +17,17 @@
 # The platform: what lies below the system. None of it includes the system.
 qvr_layer(platform           LIBRARY qvr_platform_base LINKS Threads::Threads SQLite::SQLite3)
 qvr_layer(platform/runtime   LIBRARY qvr_platform_base USES platform)
-qvr_layer(platform/eventloop LIBRARY qvr_platform_base USES platform platform/runtime)
-qvr_layer(platform/sqlite    LIBRARY qvr_platform_base USES platform platform/runtime platform/eventloop)
-qvr_layer(platform/registry  LIBRARY qvr_registry USES platform platform/runtime platform/sqlite)
+qvr_layer(platform/eventloop LIBRARY qvr_platform_base)
+qvr_layer(platform/sqlite    LIBRARY qvr_platform_base)
+qvr_layer(platform/registry  LIBRARY qvr_registry USES platform platform/sqlite)
 qvr_layer(platform/ui        LIBRARY qvr_ui USES platform platform/runtime platform/eventloop)
 # The headless back end, and above it the scripted runs that drive it: one way, one library.
 qvr_layer(platform/ui/headless LIBRARY qvr_ui USES platform platform/runtime platform/eventloop platform/ui)
-qvr_layer(platform/ui/script LIBRARY qvr_ui
-          USES platform platform/runtime platform/eventloop platform/ui platform/ui/headless)
+qvr_layer(platform/ui/script LIBRARY qvr_ui USES platform platform/eventloop platform/ui platform/ui/headless)
 qvr_layer(platform/lns       LIBRARY qvr_lns
-          USES platform platform/runtime platform/eventloop platform/sqlite platform/registry
+          USES platform platform/eventloop platform/sqlite platform/registry
           PARTS resources sim storage types)
-qvr_layer(platform/com       LIBRARY qvr_com USES platform platform/runtime platform/registry)
+qvr_layer(platform/com       LIBRARY qvr_com USES platform platform/registry)
 qvr_layer(platform/ui/qt     LIBRARY qvr_ui_qt
           USES platform platform/runtime platform/eventloop platform/ui platform/ui/headless
           LINKS Qt6::Widgets Qt6::PrintSupport)
@@ -39,23 +38,22 @@ qvr_layer(formats     LIBRARY qvr_formats USES platform platform/runtime)
 # The system, one way from bottom to top: the plug-in's identity and the texts; the data-point tables;
 # the program-wide state (Program) that every subsystem reads; the framework's services (registry wrapper,
 # resource catalogue, host errors); the device model; the main window and its windows; the plug-in object,
-# start-up and registration (framework) on top. The folders make one library because the windows' folders
-# define Program's window accessors (docs/ARCHITECTURE.md, "Dependencies").
-# The identity is constants only; it goes with the lowest library of the system.
-qvr_layer(identity    LIBRARY qvr_texts USES platform/runtime)
-qvr_layer(texts       LIBRARY qvr_texts USES platform platform/runtime platform/ui)
-qvr_layer(datapoints  LIBRARY qvr_system USES platform platform/runtime platform/ui platform/lns identity texts)
-qvr_layer(program     LIBRARY qvr_system
+# start-up and registration (framework) on top. Each folder is a library of its own, linked to the libraries
+# of the folders it uses and to nothing above it, so that a call against the order fails to link.
+qvr_layer(identity    LIBRARY qvr_identity USES platform/runtime)
+qvr_layer(texts       LIBRARY qvr_texts)
+qvr_layer(datapoints  LIBRARY qvr_datapoints USES platform platform/runtime identity texts)
+qvr_layer(program     LIBRARY qvr_program
           USES platform/runtime platform/ui platform/lns platform/registry texts datapoints)
-qvr_layer(services    LIBRARY qvr_system
-          USES platform platform/runtime platform/ui platform/lns platform/registry texts identity program)
-qvr_layer(devicemodel LIBRARY qvr_system
-          USES platform platform/runtime platform/ui platform/registry texts identity datapoints program services)
-qvr_layer(mainwindow  LIBRARY qvr_system
+qvr_layer(services    LIBRARY qvr_services
+          USES platform platform/runtime platform/lns platform/registry texts identity program)
+qvr_layer(devicemodel LIBRARY qvr_devicemodel
+          USES platform/runtime platform/ui platform/registry texts datapoints program services)
+qvr_layer(mainwindow  LIBRARY qvr_mainwindow
           USES platform platform/runtime platform/ui platform/lns platform/registry texts formats identity
                datapoints program services devicemodel
           PARTS apply design device editors files monitoring)
-qvr_layer(framework   LIBRARY qvr_system
+qvr_layer(framework   LIBRARY qvr_framework
           USES platform platform/runtime platform/ui platform/lns platform/registry platform/com texts formats
                identity datapoints program services devicemodel mainwindow)
 
@@ -69,12 +67,17 @@ qvr_layer(app USES platform platform/ui platform/ui/headless platform/ui/script 
                    identity framework program)
 
 qvr_test_folder(support LINKS qvr_platform_base)
-qvr_test_folder(systemsupport LINKS qvr_system)
-qvr_test_folder(e2e LINKS qvr_platform_base qvr_system)
+qvr_test_folder(systemsupport LINKS qvr_framework)
+qvr_test_folder(e2e LINKS qvr_platform_base qvr_framework)
 # The plug-in program on D-Bus (src/server/dbus), driven from outside, and the director a test kills.
 qvr_test_folder(e2e/dbus LINKS qvr_platform_base qvr_com_dbus)
 qvr_test_folder(e2e/dbus/holder)
-qvr_test_folder(platform/com LINKS qvr_system)
+qvr_test_folder(platform/com LINKS qvr_framework)
+# The system's tests are one program, built with the whole system: these drive a folder through the windows
+# or the plug-in object above it.
+qvr_test_folder(datapoints LINKS qvr_framework)
+qvr_test_folder(devicemodel LINKS qvr_framework)
+qvr_test_folder(mainwindow/device LINKS qvr_framework)
 qvr_test_folder(platform/ui/qt LINKS qvr_ui_qt qvr_lnstool)
 qvr_test_folder(platform/ui/qt/wm LINKS qvr_ui_qt)
 # The fuzz targets link the platform's layers and the formats, built with the fuzzer's instrumentation.

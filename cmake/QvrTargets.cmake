@@ -109,6 +109,22 @@ function(qvr_layer_library name)
   qvr_folder_library(${name} DIRS ${dirs} EXCLUDE ${excludes} DEPS ${deps})
 endfunction()
 
+# qvr_link_check(NAME): links every object of the static library NAME, with nothing but the libraries it
+# declares, into a program of its own, so that a call into a library above it (which only a program
+# linking both would resolve) fails to link. The program is built with everything and never run.
+function(qvr_link_check name)
+  get_target_property(type ${name} TYPE)
+  if(NOT type STREQUAL "STATIC_LIBRARY")
+    return()
+  endif()
+  set(main ${CMAKE_BINARY_DIR}/link_check_main.cpp)
+  if(NOT EXISTS ${main})
+    file(WRITE ${main} "int main() { return 0; }\n")
+  endif()
+  add_executable(${name}_link_check ${main})
+  target_link_libraries(${name}_link_check PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${name}>")
+endfunction()
+
 # qvr_folder_tests(NAME DIRS dir... [EXCLUDE regex...] [DEPS target...] [ENVIRONMENT var=value...])
 function(qvr_folder_tests name)
   cmake_parse_arguments(ARG "" "" "DIRS;EXCLUDE;DEPS;ENVIRONMENT" ${ARGN})

@@ -8,9 +8,13 @@
 #   it is built with; src/ never includes tests/; <sqlite3.h> belongs to src/platform/sqlite (and its tests);
 # - every folder that holds sources is declared: a layer or a part of one (PARTS) in src/, a test folder or
 #   one that mirrors src/ in tests/, so that a new sub-folder never joins its parent's layer unnoticed;
+# - every use that cmake/Layers.cmake declares is made by an include of the using folder's sources, so that
+#   the declaration, and the libraries' links made from it, say what is used;
 # - in src/, what has one home is done there alone (the table `homes` below): the environment is read and
-#   set by the programs' main(), /proc/self/exe read by platform::RunningProgramFile, files written through
-#   platform::WriteFileWhole (or platform::WriteOutputFile, for an output the user names), registry keys and
+#   set by the programs' main() (the whole environment, `environ` or platform::EnvironmentWithout, only
+#   where it is handed on), /proc/self/exe read by platform::RunningProgramFile (also spelt as adjacent
+#   texts), files written through platform::WriteFileWhole (or platform::WriteOutputFile, for an output the
+#   user names: no ofstream, fstream, ios::out or fopen for writing elsewhere), registry keys and
 #   MachineSetup.h's names spelt in their homes. The table `allowed` lists the uses that still stand outside
 #   their home; an entry that no longer matches anything is refused too, so that the list only shrinks.
 # Directives and rules are looked for outside comments, however they are spelt ("# include", "%:include",
@@ -23,6 +27,10 @@ cd "${1:-$(dirname "$0")/..}"
 homes='
 environment  src/app/                                 the programs'"'"' main(), which hand what they read down
 environment  src/platform/ui/qt/QtApplicationStart.cpp  the Qt start, which hands Qt the platform and runtime folder it was handed
+environment  src/platform/Spawn.h                     platform::EnvironmentWithout, the one reader of the whole environment
+environment  src/platform/Spawn.cpp                   platform::EnvironmentWithout, and a child that inherits the environment
+environment  src/platform/com/PrivateBus.cpp          the bus daemon, started with the environment less the bus'"'"'s own variables
+environment  src/tools/lns/InitCommand.cpp            lns init, whose bus start is handed the environment less the bus'"'"'s variables
 program-file src/platform/MachineRoot.cpp             platform::RunningProgramFile
 file-write   src/platform/WriteFileWhole.cpp          platform::WriteFileWhole, for the files the system keeps
 file-write   src/platform/WriteOutputFile.cpp         platform::WriteOutputFile, for an output the user names
@@ -57,7 +65,12 @@ allowed='
 } | awk '
 BEGIN {
   environmentCall = "(^|[^A-Za-z0-9_])(secure_getenv|getenv|setenv|unsetenv|putenv|clearenv|qgetenv|qputenv|" \
-                    "qunsetenv|qEnvironmentVariable[A-Za-z]*|systemEnvironment)([^A-Za-z0-9_]|$)"
+                    "qunsetenv|qEnvironmentVariable[A-Za-z]*|systemEnvironment|environ|EnvironmentWithout)" \
+                    "([^A-Za-z0-9_]|$)"
+  fileWriter = "(^|[^A-Za-z0-9_])(w?o?fstream|basic_o?fstream|ios(_base)?::(out|app|trunc))([^A-Za-z0-9_]|$)"
+  # fopen and its kin with any mode but reading.
+  cFileOpen = "(^|[^A-Za-z0-9_])(fopen|freopen|fdopen|_wfopen)[ \t]*\\("
+  readMode = "\\([^;]*\"r[be]*\"[ \t]*\\)"
 }
 
 /^@[a-zA-Z]+$/ && section != "lines" { section = substr($0, 2); next }
@@ -239,6 +252,7 @@ function checkInclude(target, quoted,    resolved, to, from, dir, own, count, li
   if (!inTests) {
     from = layer(dir)
     if (from != "" && from != to && !((from, to) in uses)) refuse(from " may not include " resolved)
+    if (from != "") made[from, to] = 1
     return
   }
   # A test: its declared test folder, or else the src/ folder it mirrors, names what it is built with.
@@ -256,12 +270,14 @@ function checkInclude(target, quoted,    resolved, to, from, dir, own, count, li
 }
 
 # The facts with one home, in src/.
-function checkHomes(code, bare,    literal, rest) {
+function checkHomes(code, bare, directive,    literal, rest, joined) {
   if (bare ~ environmentCall && !inHome("environment", file))
     refuse("the environment is read and set in the programs'"'"' main() alone (src/app); hand the value down")
-  if (code ~ /\/proc\/self\/exe/ && !inHome("program-file", file))
+  joined = code
+  gsub(/"[ \t]*"/, "", joined)  # adjacent texts are one text
+  if (joined ~ /\/proc\/self\/exe/ && !inHome("program-file", file))
     refuse("the running program'"'"'s file is read by platform::RunningProgramFile alone")
-  if (bare ~ /ofstream/ && !inHome("file-write", file))
+  if ((!directive && bare ~ fileWriter || code ~ cFileOpen && code !~ readMode) && !inHome("file-write", file))
     refuse("files are written through platform::WriteFileWhole (or WriteOutputFile for an output the user names)")
   rest = code
   while (match(rest, /"([^"\\]|\\.)*"/)) {
@@ -289,7 +305,8 @@ function checkHomes(code, bare,    literal, rest) {
     where = file ":" substr(rest, 1, colon - 1)
   }
   code = strip(line)
-  if (match(code, /^[ \t]*(#|%:)[ \t]*include(_next)?([^A-Za-z0-9_]|$)/)) {
+  isDirective = match(code, /^[ \t]*(#|%:)[ \t]*include(_next)?([^A-Za-z0-9_]|$)/)
+  if (isDirective) {
     directive = substr(code, RSTART + RLENGTH - 1)
     if (match(directive, /^[ \t]*"[^"]*"/)) {
       target = substr(directive, RSTART, RLENGTH); sub(/^[ \t]*"/, "", target); sub(/"$/, "", target)
@@ -301,10 +318,17 @@ function checkHomes(code, bare,    literal, rest) {
       refuse("an include must spell its file out, on its line, so that it can be checked")
     }
   }
-  if (!inTests) checkHomes(code, bare)
+  if (!inTests) checkHomes(code, bare, isDirective)
 }
 
 END {
+  for (pair in uses) {
+    if (pair in made) continue
+    split(pair, half, SUBSEP)
+    if (!(half[1] in layerOf) || half[1] in partOf) continue
+    print "cmake/Layers.cmake: " half[1] " declares a use of " half[2] " that no include of its sources makes"
+    failed = 1
+  }
   for (entry in allowedUse) {
     if (entry in allowedUsed) continue
     split(entry, half, SUBSEP)

@@ -32,6 +32,19 @@ ui::DisplaySettings DisplayFromEnvironment() {
   return settings;
 }
 
+std::map<std::string, std::string> LanguageFromEnvironment() {
+  std::map<std::string, std::string> settings;
+  for (const char* name : {env::kLanguages, env::kLanguage}) settings[name] = EnvironmentValue(name);
+  for (const char* name : env::kLocaleCategories) settings[name] = EnvironmentValue(name);
+  const std::vector<std::string> localeVariables = platform::EnvironmentWithout(
+      [](std::string_view name) { return !name.starts_with(env::kLocaleVariablePrefix); });
+  for (const std::string& variable : localeVariables) {
+    const std::size_t equals = variable.find('=');
+    if (equals != std::string::npos) settings[variable.substr(0, equals)] = variable.substr(equals + 1);
+  }
+  return settings;
+}
+
 std::string TakeBusStarterAddress() {
   std::string address = EnvironmentValue(env::kBusStarter);
   if (address.empty()) return address;

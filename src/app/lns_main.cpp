@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -35,6 +36,8 @@ int RunWindowed(char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Dates are written in the user's language (ui::CLibraryDateTimes) where no window system writes them.
+  std::setlocale(LC_TIME, "");
   std::vector<std::string> args(argv + 1, argv + argc);
   // As in the plug-in program: what the tool starts (a document's viewer) is the user's, not a bus's.
   app::TakeBusStarterAddress();
@@ -42,7 +45,7 @@ int main(int argc, char** argv) {
 #ifdef QVR_LNS_WITH_QT
   const ui::DisplaySettings display = app::DisplayFromEnvironment();
   ui::QtUiPlatform windows(argc, argv, display);
-  com::BusDirector director(display);
+  com::BusDirector director(display, app::LanguageFromEnvironment());
   context.windows = &windows;
   context.com = &director;
 #elif defined(QVR_LNS_WINDOWED_PROGRAM)

@@ -10,7 +10,8 @@
 namespace qvr {
 
 // The main window's controls that the device model reads and adapts to a model. The main window implements
-// it, so that the device model needs nothing else of the window (Program::ModelWindow() hands it out).
+// it and hands itself to the program while it exists (Program::ModelWindow()), so that the device model needs
+// nothing else of the window.
 class ModelView {
  public:
   virtual ui::ControlArray<ui::TextBox>& PropertyBoxes() = 0;      // txtNci

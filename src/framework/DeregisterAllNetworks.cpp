@@ -80,7 +80,7 @@ std::optional<std::string> DeregisterNetworkAt(Program& program, const lns::LnsN
 
 }  // namespace
 
-std::vector<std::string> DeregisterFromAllNetworks(Program& program, bool offerTemplateRemoval) {
+NetworksLeft DeregisterFromAllNetworks(Program& program, bool offerTemplateRemoval) {
   FrameworkState& state = program.framework;
   runtime::ErrObject& err = program.Err;
   InitCommandTable(state.CommandTable);
@@ -89,18 +89,20 @@ std::vector<std::string> DeregisterFromAllNetworks(Program& program, bool offerT
   if (state.ShowProgress) ShowProgressWindow(program);
 
   runtime::ResumeNext(err, [&] { runtime::Present(state.ObjectServer).PutRemote(false); });
-  runtime::ResumeNext(err, [&] { runtime::Present(state.ObjectServer).Open(); });
   std::optional<lns::LnsNetworks> networks;
   long count = 0;
-  std::vector<std::string> notCleaned;
+  NetworksLeft left;
   if (runtime::ResumeNext(err, [&] {
+        runtime::Present(state.ObjectServer).Open();
         networks = runtime::Present(state.ObjectServer).GetNetworks();
         count = networks->Count();
       })) {
     for (long position = 1; position <= count; ++position) {
       if (auto name = DeregisterNetworkAt(program, *networks, position, offerTemplateRemoval))
-        notCleaned.push_back(std::move(*name));
+        left.networks.push_back(std::move(*name));
     }
+  } else {
+    left.serverFailure = err.Description;
   }
 
   if (state.ShowProgress) {
@@ -110,7 +112,7 @@ std::vector<std::string> DeregisterFromAllNetworks(Program& program, bool offerT
   }
   runtime::ResumeNext(err, [&] { runtime::Present(state.ObjectServer).Close(); });
   state.ObjectServer = nullptr;
-  return notCleaned;
+  return left;
 }
 
 }  // namespace qvr

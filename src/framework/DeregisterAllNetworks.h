@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,13 +8,23 @@ namespace qvr {
 
 class Program;
 
+// What a deregistration from all networks could not reach; the networks there keep the plug-in's commands.
+struct NetworksLeft {
+  // Why the Object Server did not open or list its networks; none of them was reached then.
+  std::optional<std::string> serverFailure;
+  // The networks or systems that did not open, by name (or "#" and position), in the server's order.
+  std::vector<std::string> networks;
+
+  bool Empty() const { return !serverFailure && networks.empty(); }
+};
+
 // Removes the plug-in's commands from every network of the machine's Object Server, before the plug-in is
 // removed from the machine. Opens the Object Server locally, then each network and its system in turn, and
 // deregisters there; the Object Server's own entries go with the first network. Networks or systems that
-// do not open are skipped, and their names returned (in the server's order): they keep the plug-in's
-// commands. With program.framework.ShowProgress the progress window tells each step, and
+// do not open are skipped, and an Object Server that does not open reaches none: what was left is
+// returned. With program.framework.ShowProgress the progress window tells each step, and
 // `offerTemplateRemoval` then asks, per network, whether to remove device templates that no device uses.
 // Leaves the Object Server closed and the main window loaded and hidden.
-std::vector<std::string> DeregisterFromAllNetworks(Program& program, bool offerTemplateRemoval);
+NetworksLeft DeregisterFromAllNetworks(Program& program, bool offerTemplateRemoval);
 
 }  // namespace qvr

@@ -33,8 +33,9 @@ class LNSPlugInAPI {
   // of the command table opens the named device in the main window.
   void SendCommand(std::int32_t& commandId, std::int16_t& objectClassId, std::string& objectName);
 
-  // The open network's name as the network reports it ("" after a failed open). Setting it opens the
-  // Object Server (locally, or remotely through NetworkInterfaceName), the network and its system.
+  // The open network's name as the network reports it ("" after a failed open, after which commands find
+  // no object until a name opens). Setting it opens the Object Server (locally, or remotely through
+  // NetworkInterfaceName), the network and its system; a change of mode closes the server first.
   std::string networkName() const;
   void SetNetworkName(std::string name);
   // "" for a local Object Server; storing it opens nothing.
@@ -88,6 +89,8 @@ class LNSPlugInAPI {
   void DispatchDeviceCommand(std::int16_t row, const std::optional<LnsObject>& target);
 
   void OpenNetwork(const std::string& name);
+  // Every close of the Object Server goes through here: it ends the window's monitoring first.
+  void CloseObjectServer();
   // Opens the named network again when a mode change has closed it since it was named.
   void ReopenClosedNetwork();
   void CheckSizeChange() const;

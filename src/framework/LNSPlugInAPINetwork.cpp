@@ -48,17 +48,14 @@ void LNSPlugInAPI::OpenNetwork(const std::string& name) {
   const bool wasRemote = server.GetRemote();
   const bool wantRemote = !networkInterfaceName_.empty();
   if (wantRemote != wasRemote) {
-    if (server.IsOpen()) {
-      server.Close();
-      state.ObjectServerIsOpen = false;
-    }
+    CloseObjectServer();
     server.PutRemote(wantRemote);
   }
 
   // The flags follow the mode the server had before this call: the first remote open leaves them alone.
   bool overInternet = false;
   if (!state.ObjectServerIsOpen) {
-    if (server.IsOpen()) server.Close();
+    CloseObjectServer();
     server.PutPreOpenFlag(false);
     if (wasRemote) {
       overInternet = networkInterfaceName_ == kInternetInterface;
@@ -98,20 +95,29 @@ bool LNSPlugInAPI::Remote() const {
   return program_.framework.ObjectServer->GetRemote();
 }
 
-// The server is closed and opened again around the change. Its close closes the network and system too:
-// they count as closed from then on, so that the next name or command opens them again. The window's
-// monitoring ends first, while the device it watches can still be reached.
+// The server is closed and opened again around the change; the network and system stay closed until the
+// next name or command opens them again.
 void LNSPlugInAPI::SetRemote(bool remote) {
   FrameworkState& state = program_.framework;
   lns::LnsObjectServer& server = *state.ObjectServer;
-  state.ObjectServerIsOpen = server.IsOpen();
-  if (state.ObjectServerIsOpen) {
-    if (state.NetworkIsOpen) program_.fMain().EndMonitoring();
-    server.Close();
-    state.NetworkIsOpen = false;
-  }
+  const bool wasOpen = server.IsOpen();
+  CloseObjectServer();
+  state.ObjectServerIsOpen = wasOpen;
   server.PutRemote(remote);
-  if (state.ObjectServerIsOpen) server.Open();
+  if (wasOpen) server.Open();
+}
+
+// The server's close closes the network and system too: they count as closed from then on. The window's
+// monitoring ends first, while the device it watches can still be reached; left on, the next device
+// command would fail to switch it off on the closed system.
+void LNSPlugInAPI::CloseObjectServer() {
+  FrameworkState& state = program_.framework;
+  lns::LnsObjectServer& server = *state.ObjectServer;
+  if (!server.IsOpen()) return;
+  if (qvr::fMain* window = program_.Windows().Find<qvr::fMain>()) window->EndMonitoring();
+  server.Close();
+  state.ObjectServerIsOpen = false;
+  state.NetworkIsOpen = false;
 }
 
 void LNSPlugInAPI::ReopenClosedNetwork() {

@@ -7,6 +7,7 @@
 #include "framework/PlugInMessages.h"
 #include "identity/PlugInIdentity.h"
 #include "mainwindow/fMain.h"
+#include "platform/Error.h"
 #include "platform/runtime/ResumeNext.h"
 #include "platform/ui/Utf8.h"
 #include "program/Program.h"
@@ -37,6 +38,17 @@ float PositionTwips(std::int32_t pixels, int twipsPerPixel) {
   return twips;
 }
 
+// The window's own refusals (a negative size, say) reach the director as the plug-in's errors: every
+// error raised to the host carries the plug-in's name as its source, their number and text unchanged.
+template <typename Change>
+void ChangeWindow(Change&& change) {
+  try {
+    change();
+  } catch (const platform::RaisedError& error) {
+    RaiseToHost(error.Number(), error.Description());
+  }
+}
+
 }  // namespace
 
 bool LNSPlugInAPI::Visible() const {
@@ -44,7 +56,7 @@ bool LNSPlugInAPI::Visible() const {
 }
 
 void LNSPlugInAPI::SetVisible(bool visible) {
-  program_.fMain().SetVisible(visible);
+  ChangeWindow([&] { program_.fMain().SetVisible(visible); });
 }
 
 std::int32_t LNSPlugInAPI::Height() const {
@@ -53,7 +65,8 @@ std::int32_t LNSPlugInAPI::Height() const {
 
 void LNSPlugInAPI::SetHeight(std::int32_t pixels) {
   CheckSizeChange();
-  program_.fMain().SetHeight(ToTwips(pixels, program_.Ui().Screen().TwipsPerPixelY()));
+  const float twips = ToTwips(pixels, program_.Ui().Screen().TwipsPerPixelY());
+  ChangeWindow([&] { program_.fMain().SetHeight(twips); });
 }
 
 std::int32_t LNSPlugInAPI::Width() const {
@@ -62,7 +75,8 @@ std::int32_t LNSPlugInAPI::Width() const {
 
 void LNSPlugInAPI::SetWidth(std::int32_t pixels) {
   CheckSizeChange();
-  program_.fMain().SetWidth(ToTwips(pixels, program_.Ui().Screen().TwipsPerPixelX()));
+  const float twips = ToTwips(pixels, program_.Ui().Screen().TwipsPerPixelX());
+  ChangeWindow([&] { program_.fMain().SetWidth(twips); });
 }
 
 std::int32_t LNSPlugInAPI::Left() const {
@@ -71,7 +85,8 @@ std::int32_t LNSPlugInAPI::Left() const {
 
 void LNSPlugInAPI::SetLeft(std::int32_t pixels) {
   CheckPositionChange();
-  program_.fMain().SetLeft(PositionTwips(pixels, program_.Ui().Screen().TwipsPerPixelX()));
+  const float twips = PositionTwips(pixels, program_.Ui().Screen().TwipsPerPixelX());
+  ChangeWindow([&] { program_.fMain().SetLeft(twips); });
 }
 
 std::int32_t LNSPlugInAPI::Top() const {
@@ -80,7 +95,8 @@ std::int32_t LNSPlugInAPI::Top() const {
 
 void LNSPlugInAPI::SetTop(std::int32_t pixels) {
   CheckPositionChange();
-  program_.fMain().SetTop(PositionTwips(pixels, program_.Ui().Screen().TwipsPerPixelY()));
+  const float twips = PositionTwips(pixels, program_.Ui().Screen().TwipsPerPixelY());
+  ChangeWindow([&] { program_.fMain().SetTop(twips); });
 }
 
 bool LNSPlugInAPI::Minimized() const {

@@ -17,24 +17,26 @@ namespace {
 constexpr std::int32_t kNetworksKeepTemplates = 0;
 constexpr std::int32_t kNetworksOfferTemplateRemoval = 1;
 
-// "A, B": the networks of a message.
-std::string NetworkList(const std::vector<std::string>& networks) {
+// What the message tells was left: the Object Server that did not open, and why, or "A, B", the networks.
+std::string LeftText(const Program& program, const NetworksLeft& left) {
+  const auto& messages = program.texts.MsgFramework;
+  if (left.serverFailure) return messages[kMsgObjectServerLeft] + *left.serverFailure;
   std::string list;
-  for (const std::string& network : networks) list += (list.empty() ? "" : ", ") + network;
-  return list;
+  for (const std::string& network : left.networks) list += (list.empty() ? "" : ", ") + network;
+  return messages[kMsgNetworksLeft] + list;
 }
 
 }  // namespace
 
 bool DeregisterPlugIn(Program& program, std::int32_t mode, bool showMessages) {
   program.framework.ShowProgress = showMessages;
-  std::vector<std::string> networksLeft;
+  NetworksLeft left;
   if (mode == kNetworksKeepTemplates || mode == kNetworksOfferTemplateRemoval)
-    networksLeft = DeregisterFromAllNetworks(program, mode == kNetworksOfferTemplateRemoval);
-  return UnregisterPlugIn(program, true, networksLeft);
+    left = DeregisterFromAllNetworks(program, mode == kNetworksOfferTemplateRemoval);
+  return UnregisterPlugIn(program, true, left);
 }
 
-bool UnregisterPlugIn(Program& program, bool showMessages, const std::vector<std::string>& networksLeft) {
+bool UnregisterPlugIn(Program& program, bool showMessages, const NetworksLeft& left) {
   FillRegistrationTexts(program);
   const auto& messages = program.texts.MsgFramework;
   runtime::ErrObject& err = program.Err;
@@ -50,12 +52,9 @@ bool UnregisterPlugIn(Program& program, bool showMessages, const std::vector<std
   }
   const bool deleted = CRegistry(err, program.Registry()).DeleteMachineKey(kPlugInKey);
   const std::string plugIn = std::string("Plug-in ") + kProjectName;
-  if (deleted && !networksLeft.empty()) {
+  if (deleted && !left.Empty()) {
     // Removed from the machine but not from every network: no success to report.
-    if (showMessages) {
-      program.Ui().MsgBox(plugIn + messages[kMsgNetworksLeft] + NetworkList(networksLeft), ui::vbExclamation,
-                          kProjectName);
-    }
+    if (showMessages) program.Ui().MsgBox(plugIn + LeftText(program, left), ui::vbExclamation, kProjectName);
     return false;
   }
   if (showMessages) {

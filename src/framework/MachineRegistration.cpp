@@ -77,6 +77,12 @@ bool RegisterPlugIn(Program& program, bool showMessages) {
   for (const auto& [name, value] : PlugInKeyValues(program.framework.RegisterLanguage))
     registry.MachineSetting(kPlugInKey, name, value);
   const bool keyWritten = err.Number == 0;
+  // The confirmation speaks the language just stored, which the one registered before may not be (a
+  // language typed into the dialog that is no entry of its list stores none).
+  if (keyWritten) {
+    runtime::ErrObject ignored;
+    FillTextTables(InterfaceLanguage(ignored, program.Registry()), program.texts);
+  }
   // The type files only spare the user a question later: their errors do not stop the registration.
   runtime::ResumeNext(err, [&] { InstallTypeFiles(program); });
 

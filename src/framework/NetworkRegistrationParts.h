@@ -84,9 +84,10 @@ class HourglassWhileWorking {
 // has to stop; `failureContext` then holds the line shown under the error.
 
 // Makes sure that every supported model has a device template: a template found is reported with
-// MsgMain(46); a missing one is created from the model's interface file below `importPath` (a failure there
-// is not reported), and refused on a remote client. The program IDs whose templates are there now, in model
-// order.
+// MsgMain(46); a missing one is created from the model's interface file below `importPath`, and refused on
+// a remote client. An interface file that cannot be imported raises its import's error once the other
+// models are done, the file named in `failureContext`. The program IDs whose templates are there now, in
+// model order.
 std::vector<std::string> EnsureModelTemplates(Program& program, lns::LnsDeviceTemplates& templates,
                                               const std::string& importPath, std::string& failureContext);
 

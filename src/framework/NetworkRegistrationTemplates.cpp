@@ -23,18 +23,21 @@ std::string UniqueTemplateName(const std::string& baseName, const lns::LnsDevice
 }
 
 // Creates a template named after the model (numbered when the name is taken) and imports the model's
-// interface file into it. Failures are not reported here: the look-up of the registration's next step
-// fails for a template that is not there. A template that cannot take the file is removed again, so that
-// no empty template is left to take the model's name from the next registration.
-void CreateModelTemplate(lns::LnsDeviceTemplates& templates, const std::string& modelName,
-                         const std::string& interfaceFile) {
+// interface file into it. A template that cannot be created is not reported here: the look-up of the
+// registration's next step fails for it. A template that cannot take the file is removed again, so that
+// no empty template is left to take the model's name from the next registration; the import's error is
+// given back (number 0 when it succeeded).
+runtime::ErrObject CreateModelTemplate(lns::LnsDeviceTemplates& templates, const std::string& modelName,
+                                       const std::string& interfaceFile) {
   const std::string name = UniqueTemplateName(modelName, templates);
   runtime::ErrObject ignored;
   std::optional<lns::LnsDeviceTemplate> created;
   if (!runtime::ResumeNext(ignored, [&] { created = templates.Add(name, kTemplateFromInterfaceFile); }))
-    return;
-  if (!runtime::ResumeNext(ignored, [&] { created->Import(interfaceFile); }))
+    return {};
+  runtime::ErrObject import;
+  if (!runtime::ResumeNext(import, [&] { created->Import(interfaceFile); }))
     runtime::ResumeNext(ignored, [&] { templates.Remove(name); });
+  return import;
 }
 
 }  // namespace
@@ -44,6 +47,10 @@ std::vector<std::string> EnsureModelTemplates(Program& program, lns::LnsDeviceTe
   const std::vector<std::string> supported = SupportedProgramIds(program);
   const DeviceModelState& models = program.model;
   std::vector<std::string> present;
+  // The first interface file that could not be imported fails the registration once every other model
+  // has its template, naming the file: without it the model's commands cannot be registered.
+  runtime::ErrObject importFailure;
+  std::string unimportedFile;
   for (std::size_t position = 0; position < supported.size(); ++position) {
     const std::string& programId = supported[position];
     runtime::ErrObject lookUp;
@@ -57,8 +64,17 @@ std::vector<std::string> EnsureModelTemplates(Program& program, lns::LnsDeviceTe
       throw platform::RaisedError(lookUp.Number, lookUp.Source, lookUp.Description);
     }
     const std::size_t model = static_cast<std::size_t>(models.ModelFirst) + position;
-    CreateModelTemplate(templates, models.ModelNames[model], importPath + models.ModelXifFiles[model]);
+    const std::string interfaceFile = importPath + models.ModelXifFiles[model];
+    const runtime::ErrObject import = CreateModelTemplate(templates, models.ModelNames[model], interfaceFile);
+    if (import.Number != 0 && unimportedFile.empty()) {
+      importFailure = import;
+      unimportedFile = interfaceFile;
+    }
     present.push_back(programId);
+  }
+  if (!unimportedFile.empty()) {
+    failureContext = program.texts.MsgFramework[kMsgCannotImportInterface] + unimportedFile;
+    throw platform::RaisedError(importFailure.Number, importFailure.Source, importFailure.Description);
   }
   return present;
 }

@@ -24,11 +24,15 @@ class PathWalk {
   explicit PathWalk(const FrameworkState& state) : state_(state) {}
 
   lns::LnsObjectServer& Server() const { return Bound(state_.ObjectServer, "ObjectServer"); }
+  // A network that failed to open leaves the one before it current, yet no path may lead into that one:
+  // the director has named another.
   const lns::LnsNetwork& Network() const {
-    return Bound(state_.CurrentNetwork ? &*state_.CurrentNetwork : nullptr, "CurrentNetwork");
+    return Bound(state_.NetworkIsOpen && state_.CurrentNetwork ? &*state_.CurrentNetwork : nullptr,
+                 "CurrentNetwork");
   }
   const lns::LnsSystem& System() const {
-    return Bound(state_.CurrentSystem ? &*state_.CurrentSystem : nullptr, "CurrentSystem");
+    return Bound(state_.NetworkIsOpen && state_.CurrentSystem ? &*state_.CurrentSystem : nullptr,
+                 "CurrentSystem");
   }
   lns::LnsTemplateLibrary Library() const { return System().GetTemplateLibrary(); }
 

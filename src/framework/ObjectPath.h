@@ -68,8 +68,9 @@ std::int16_t ParseObjectName(FrameworkState& state, const std::string& objectNam
 std::string ObjectNamePart(const FrameworkState& state, std::int16_t index, bool strip);
 
 // Walks from the open network and system (and the bound Object Server) to the object of `objectClass` that
-// the last parsed path names. A class without a walk, a missing or misspelt part, too few parts and any
-// error of the LNS objects all give no object.
+// the last parsed path names. A class without a walk, a missing or misspelt part, too few parts, a network
+// that is not open (also the one before a name that failed to open) and any error of the LNS objects all
+// give no object.
 std::optional<LnsObject> FindObjectByClass(const FrameworkState& state, std::int16_t objectClass);
 
 }  // namespace qvr

@@ -57,6 +57,7 @@ fMain::fMain(Program& program)
       program_(program),
       lcaOS_(std::make_unique<lns::LnsObjectServer>(program.Ui().Loop(), program.MachineRoot())) {
   App().SetMainForm(this);
+  program.SetModelWindow(this);
   DesignControls();
   WireShutdownHandlers();
   WireNciChangeHandlers();
@@ -66,7 +67,9 @@ fMain::fMain(Program& program)
   WireFileAndHelpMenuHandlers();
 }
 
-fMain::~fMain() = default;
+fMain::~fMain() {
+  program_.SetModelWindow(nullptr);
+}
 
 lns::LnsObjectServer& fMain::lcaOS() {
   Load();
@@ -102,9 +105,6 @@ void fMain::Form_Resize() {
 // accessors so that the program-wide state below the windows never includes them.
 qvr::fMain& Program::fMain() {
   return Windows().Get<qvr::fMain>(*this);
-}
-ModelView& Program::ModelWindow() {
-  return fMain();
 }
 
 }  // namespace qvr

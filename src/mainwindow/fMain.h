@@ -33,6 +33,7 @@
 
 namespace qvr {
 
+class ApplyRun;
 class Program;
 
 // The main window: one tab per functional block with the value boxes of the device's data points, the
@@ -116,22 +117,13 @@ class fMain : public ui::Form, public ModelView {
   // The Object Server's event 9: the program's active window, if any, is drawn anew.
   void lcaOS_ServerEvent9();
 
-  // Writing to several devices (fMainSync.cpp)
+  // The device selection (fMainSync.cpp)
 
-  // Apply's branch for the devices chosen in the device-selection window (SelectedCount > 0), called
-  // from inside cmdApply_Click: writes the configuration properties to each selected device in turn
-  // (every general property with the synchronise option, otherwise the changed ones), showing the
-  // progress in fStatus and yielding to the event loop at every row. The boxes and stored values take
-  // only what the device being edited reads back; a row it did not take stays red. True when Apply goes on
-  // with the rows left red; false when the run has ended inside (the user closed fStatus, or chose Abort), so
-  // that Apply goes straight to its end. A selection made for a device of another template is dropped
-  // with an error line, and nothing is written.
-  bool ApplyToSelectedDevices();
   // cmdGerAuswahl's Click: searches the devices of the current device's template (once per loading of
   // the selection window) and shows the selection window modal.
   void cmdGerAuswahl_Click();
 
-  // Value editors: change marking, composite and enumerated values (src/editors/NciChange.cpp,
+  // Value editors: change marking, composite and enumerated values (mainwindow/editors/NciChange.cpp,
   // UpdateApplyCancel.cpp, ChangeMark, CompositeValues, CompanionChoices)
 
   // txtNci's Change: while the window is visible, brings the companion combo boxes and the composite row
@@ -152,11 +144,6 @@ class fMain : public ui::Form, public ModelView {
   // composite properties) shows its stored value again, unmarked; nothing is written.
   void cmdCancel_Click();
 
-  // The steps of one Apply run that the transfer to several devices shares. They act on the run that
-  // cmdApply_Click has started and may be called only from inside it (ApplyToSelectedDevices).
-
-  // The state of one run (retry count, log headers), private to Apply's files.
-  struct ApplyRun;
   // True while an Apply run is under way. A transfer to several devices yields to the event loop, and the
   // handlers that would change what the run works on (Apply, Cancel, loading parameters, the device
   // selection, Exit, closing the window) refuse to run meanwhile.
@@ -175,37 +162,6 @@ class fMain : public ui::Form, public ModelView {
     return platform::CountedScope(devicesValuesShown_);
   }
   bool ShowingDevicesValues() const { return devicesValuesShown_ > 0; }
-  // How a property's log line names the device it was written to.
-  enum class NciLogForm { CurrentDevice, SelectedDevice };
-  // Runs one step of the run under its failure handling: on a device that is online a failure is
-  // retried five times automatically, each logged with "  repeating...", and then the Abort/Retry/Ignore
-  // box asks (Retry and Ignore start a new count of five); on a device that is not online the failure is
-  // logged and the run goes on with the next step. False after Abort (and for every later step): the
-  // caller must return at once, and Apply ends the run.
-  bool ApplyStep(const std::function<void()>& step);
-  // What became of one step of the run: done (at once or after retries), passed over (Ignore, or a device
-  // that is not online), or the run ended (Abort). A write passed over leaves its box as the user left it.
-  enum class StepOutcome { Done, PassedOver, RunEnded };
-  StepOutcome ApplyStepOutcome(const std::function<void()>& step);
-  // True when the user closed the transfer-status window since the last test (the flag is cleared again)
-  // or the run has ended otherwise: the caller must return at once; monitoring stays off.
-  bool ApplyCancelled();
-  // Logs the header of the properties' section (an empty line, "writing Parameters...", an empty line)
-  // unless the section has one already; ClearParameterHeader starts a new section.
-  void LogParameterHeader();
-  void ClearParameterHeader();
-  // Where the value read back after writing a property goes besides the log: nowhere (another device
-  // than the one being edited), to NciValue, or to NciValue and the box, which then loses its mark.
-  enum class ReadBackTo { Log, StoredValue, StoredValueAndBox };
-  // Writes the text of property box `row` to `device` (by NciKey through GetNciObject, which follows
-  // SyncRunning and SyncTarget; by NciName among its network variables when NciByKey is false) and, when
-  // the write was done, logs it in `form` with the value read back, which goes on to `readBackTo`. Each
-  // part is one ApplyStep (the look-up with the write, so that a retry looks again); a missing device or
-  // property fails the steps that use it. The write's outcome; RunEnded after Abort.
-  StepOutcome WriteNciRow(int row, const std::optional<lns::LnsAppDevice>& device, NciLogForm form,
-                          ReadBackTo readBackTo);
-  // Gives property box `row` and its companion combo boxes the normal colour.
-  void UnmarkNciRow(int row);
 
   // Parameter files, printing, help menu (fMainParameterFiles.cpp, fMainPrint.cpp, fMainHelpMenu.cpp)
 
@@ -225,8 +181,9 @@ class fMain : public ui::Form, public ModelView {
   void mnuBeschreibung_Click();
   void mnuReadme_Click();
 
-  // Value editors: input boxes, choices, spin buttons, keys, help on focus (src/editors/InputBoxes.cpp,
-  // Choices.cpp, SpinButtons.cpp, KeyHandlers.cpp, HelpOnFocus.cpp, EditorWiring.cpp)
+  // Value editors: input boxes, choices, spin buttons, keys, help on focus
+  // (mainwindow/editors/InputBoxes.cpp, Choices.cpp, SpinButtons.cpp, KeyHandlers.cpp, HelpOnFocus.cpp,
+  // EditorWiring.cpp)
 
   // txtNvi's Change: while the window is visible, shows the text of box `Index` in the input's companion
   // controls (without running their handlers), marks the box and those companions against the stored
@@ -355,7 +312,7 @@ class fMain : public ui::Form, public ModelView {
   void WireShutdownHandlers();
   // Writing to several devices (fMainSync.cpp)
   void WireSyncHandlers();
-  // Value editors: change marking, composite and enumerated values (src/editors/NciChange.cpp)
+  // Value editors: change marking, composite and enumerated values (mainwindow/editors/NciChange.cpp)
   void WireNciChangeHandlers();
   // Writes the device's value (of the row, or of the part of a sub-field box) back into txtNci(Index)
   // after a failed edit, once: a failure of that write marks the box instead.
@@ -364,7 +321,8 @@ class fMain : public ui::Form, public ModelView {
   void WireApplyCancelHandlers();
   // Parameter files, printing, help menu (fMainHelpMenu.cpp)
   void WireFileAndHelpMenuHandlers();
-  // Value editors: input boxes, choices, spin buttons, keys, help on focus (src/editors/EditorWiring.cpp)
+  // Value editors: input boxes, choices, spin buttons, keys, help on focus
+  // (mainwindow/editors/EditorWiring.cpp)
   void WireValueEditorHandlers();
   // The spin button last pressed, of either family, and whether in its upper half: what the auto-repeat
   // timers step.
@@ -376,7 +334,7 @@ class fMain : public ui::Form, public ModelView {
   // The setting boxes (txtnviset) changed since they got the focus: only those write their input when
   // they are left.
   std::set<int> editedSettingBoxes_;
-  // The Apply run in progress; null outside cmdApply_Click.
+  // The Apply run in progress (mainwindow/apply/ApplyRun.h); null outside cmdApply_Click.
   ApplyRun* applyRun_ = nullptr;
   // The device commands and the user's commands under way that hold the directors' calls.
   int directorCallsHeld_ = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 // The environment variables that the programs read. Only a program's main reads the environment; everything
 // below it is handed the values.
 namespace platform::env {
@@ -23,6 +25,16 @@ inline constexpr const char* kWaylandDisplay = "WAYLAND_DISPLAY";
 inline constexpr const char* kQtPlatform = "QT_QPA_PLATFORM";
 inline constexpr const char* kRuntimeFolder = "XDG_RUNTIME_DIR";
 inline constexpr const char* kXAuthority = "XAUTHORITY";
+
+// The user's language and regional settings, which a director hands to the program that the bus starts for
+// it: LANGUAGE, LANG and every LC_ variable; those of the C library's categories that the director lacks go
+// as empty ones (the bus keeps what an earlier director handed it).
+inline constexpr const char* kLanguages = "LANGUAGE";
+inline constexpr const char* kLanguage = "LANG";
+inline constexpr const char* kLocaleVariablePrefix = "LC_";
+inline constexpr std::array<const char*, 13> kLocaleCategories = {
+    "LC_ALL",   "LC_CTYPE", "LC_NUMERIC", "LC_TIME",      "LC_COLLATE",     "LC_MONETARY",      "LC_MESSAGES",
+    "LC_PAPER", "LC_NAME",  "LC_ADDRESS", "LC_TELEPHONE", "LC_MEASUREMENT", "LC_IDENTIFICATION"};
 
 // The bus that started a program for a director.
 inline constexpr const char* kBusStarter = "DBUS_STARTER_ADDRESS";

@@ -1,5 +1,7 @@
 #include "program/Program.h"
 
+#include "platform/runtime/RuntimeErrors.h"
+
 namespace qvr {
 
 Program::Program(ui::Services& services, ui::FormBackend& backend, std::filesystem::path machineRoot)
@@ -8,6 +10,11 @@ Program::Program(ui::Services& services, ui::FormBackend& backend, std::filesyst
 }
 
 Program::~Program() = default;
+
+ModelView& Program::ModelWindow() {
+  if (!modelWindow_) runtime::RaiseObjectNotSet();
+  return *modelWindow_;
+}
 
 void Program::EndProgram() {
   if (ended_) return;

@@ -83,8 +83,11 @@ class Program {
   qvr::fMain& fMain();
   qvr::fProgress& fProgress();
   qvr::fStartbild& fStartbild();
-  // The main window as the device model sees it (created and loaded like fMain()).
+  // The main window as the device model sees it: the window hands itself over while it exists, so that
+  // the device model reaches it without calling up into the windows' folder. Raises error 91 (object
+  // variable not set) while no main window exists.
   ModelView& ModelWindow();
+  void SetModelWindow(ModelView* window) { modelWindow_ = window; }
   ui::FormRegistry& Windows() { return windows_; }
 
   // Ends the program: the windows are unloaded by the caller, serving stops, and the program's main
@@ -108,6 +111,7 @@ class Program {
   ui::FormRegistry windows_;
   bool ended_ = false;
   std::function<void()> onEnd_;
+  ModelView* modelWindow_ = nullptr;
 };
 
 }  // namespace qvr

@@ -46,12 +46,11 @@ std::string CRegistry::GetNextMachineKey() {
     }
   }
   ++lEnumIndex;
-  return StripNull(name);
+  return name;
 }
 
 std::string CRegistry::AppSetting(const std::string& sSection, const std::string& sKey) {
-  std::string value;
-  return QueryStringValue(reg::Hive::CurrentUser, kAppSettingsKey + sSection, sKey, value) ? value : "";
+  return QueryStringValue(reg::Hive::CurrentUser, kAppSettingsKey + sSection, sKey);
 }
 
 void CRegistry::AppSetting(const std::string& sSection, const std::string& sKey,
@@ -60,8 +59,7 @@ void CRegistry::AppSetting(const std::string& sSection, const std::string& sKey,
 }
 
 std::string CRegistry::MachineSetting(const std::string& sSection, const std::string& sKey) {
-  std::string value;
-  return QueryStringValue(reg::Hive::LocalMachine, sSection, sKey, value) ? value : "";
+  return QueryStringValue(reg::Hive::LocalMachine, sSection, sKey);
 }
 
 void CRegistry::MachineSetting(const std::string& sSection, const std::string& sKey,
@@ -75,19 +73,14 @@ bool CRegistry::DeleteMachineKey(const std::string& sKey) {
 }
 
 std::string CRegistry::Werte(const std::string& sSection, const std::string& sKey) {
-  std::string value;
-  return QueryStringValue(reg::Hive::CurrentUser, sSection, sKey, value) ? value : "";
+  return QueryStringValue(reg::Hive::CurrentUser, sSection, sKey);
 }
 
-bool CRegistry::QueryStringValue(reg::Hive hive, const std::string& keyPath, const std::string& valueName,
-                                 std::string& value) {
+// Read by the rule every program reads the registry with (reg::ReadText).
+std::string CRegistry::QueryStringValue(reg::Hive hive, const std::string& keyPath,
+                                        const std::string& valueName) {
   auto store = OpenStore();
-  reg::RegValue stored;
-  if (!store || store->QueryValue(hive, keyPath, valueName, stored) != reg::Status::Ok) return false;
-  if (stored.data.empty()) return false;
-  // A value of another type is found but its data is never read as text.
-  value = stored.type == reg::ValueType::Sz ? StripNull(stored.data) : std::string();
-  return true;
+  return store ? reg::ReadText(*store, hive, keyPath, valueName).value_or("") : "";
 }
 
 bool CRegistry::SetStringValue(reg::Hive hive, const std::string& keyPath, const std::string& valueName,
@@ -111,13 +104,9 @@ bool CRegistry::DeleteKeyTree(reg::RegistryStore& store, const KeyHandle& parent
   // Always subkey 0: each one deleted moves the next one to the front.
   std::string subkey;
   while (store.EnumKey(key.hive, key.path, 0, subkey) == reg::Status::Ok) {
-    if (!DeleteKeyTree(store, key, StripNull(subkey))) break;
+    if (!DeleteKeyTree(store, key, subkey)) break;
   }
   return store.DeleteKey(key.hive, key.path) == reg::Status::Ok;
-}
-
-std::string CRegistry::StripNull(const std::string& text) {
-  return text.substr(0, text.find('\0'));
 }
 
 }  // namespace qvr

@@ -11,8 +11,9 @@
 namespace qvr {
 
 // The system's way into the settings of the registry (the store of the machine root). A "section" is a key
-// path, a "key" is the name of a value in it ("" is the key's default value). Values are read and written as
-// REG_SZ texts; a read gives the text before its first NUL character, or "" when anything is missing.
+// path, a "key" is the name of a value in it ("" is the key's default value). Values are written as REG_SZ
+// texts and read by the one rule of every program (reg::ReadText: REG_SZ and REG_EXPAND_SZ, up to the first
+// NUL character); a read gives "" when anything is missing.
 // Every routine makes its own instance; each operation reads the store anew and caches nothing (the
 // program's MachineRegistry keeps the store's connection open).
 class CRegistry {
@@ -49,13 +50,11 @@ class CRegistry {
   };
 
   std::unique_ptr<reg::RegistryStore> OpenStore();
-  bool QueryStringValue(reg::Hive hive, const std::string& keyPath, const std::string& valueName,
-                        std::string& value);
+  std::string QueryStringValue(reg::Hive hive, const std::string& keyPath, const std::string& valueName);
   bool SetStringValue(reg::Hive hive, const std::string& keyPath, const std::string& valueName,
                       const std::string& value);
   void SetWriteRefused();
   bool DeleteKeyTree(reg::RegistryStore& store, const KeyHandle& parent, const std::string& keyName);
-  static std::string StripNull(const std::string& text);
 
   runtime::ErrObject& err_;
   reg::MachineRegistry& registry_;

@@ -18,8 +18,6 @@ constexpr const char* kMakersSubfolder = "\\Types\\User\\Calyxtern";
 constexpr const char* kMakersProgramIdMask = "9FFF6E0000000000";
 constexpr std::int16_t kMakersResourceScope = 3;
 
-// The message that asks a remote client's user to register the plug-in on the server too.
-
 // A catalogue or registry call of the two look-ups that raises shows the failure box, its error's
 // description with Abort, Retry and Ignore: Retry makes the call again, Ignore goes on as if it had
 // succeeded, Abort gives nothing, which ends the look-up with false. A call that returns a failing status
@@ -101,6 +99,8 @@ bool FindTypeFilesInCatalog(Program& program) {
     const std::string parent = ParentFolder(makersSet.Subfolder);
     if (WithFailureBox(program, [&] { return session.AddFolder(parent); }) != lns::kResourceOk) return false;
     if (WithFailureBox(program, [&] { return session.Refresh(); }) != lns::kResourceOk) return false;
+    // A folder added is no set found: the files may be gone from it too.
+    if (FindTypeFileSet(program, session, makersSet) != lns::kResourceOk) return false;
   } else if (status != lns::kResourceOk) {
     return false;
   }

@@ -27,10 +27,11 @@ void InitTypeFileTable(Program& program);
 void InstallTypeFiles(runtime::ErrObject& err, reg::MachineRegistry& registry);
 void InstallTypeFiles(Program& program);
 
-// When registering the plug-in in a network: true when the catalogue lists the maker's set, or after it
-// added the set folder's parent (\Types\User) and refreshed. On a remote client it then tells the user to
-// register the plug-in on the server as well. False when the catalogue cannot be opened, searched,
-// changed or closed, or when the LonWorks folder is unknown.
+// When registering the plug-in in a network: true when the catalogue lists the maker's set, or lists it
+// once the set folder's parent (\Types\User) is added and the catalogue refreshed. On a remote client it
+// then tells the user to register the plug-in on the server as well. False when the catalogue cannot be
+// opened, searched, changed or closed, when the set is still missing, or when the LonWorks folder is
+// unknown.
 bool FindTypeFilesInCatalog(Program& program);
 
 // Before a device is opened: true when the catalogue lists the maker's set of row 0 as the table stands.

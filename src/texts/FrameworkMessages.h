@@ -33,8 +33,11 @@ enum FrameworkMessage : std::size_t {
   kMsgCannotRemoveTemplate = 28,    // "Unable to remove the device template: "
   kMsgDeregisterCommand = 29,       // "Deregister Command "
   kMsgCreateTemplates = 30,         // "create Templates..."
+  kMsgCannotImportInterface = 31,   // "Unable to import the device interface file: " (the file follows)
   kMsgNetworksLeft =
       33,  // " was removed from this machine, but its commands are left in ..." (networks follow)
+  kMsgObjectServerLeft =
+      34,  // " was removed from this machine, but the Object Server could not be opened ..." (why follows)
 };
 
 }  // namespace qvr

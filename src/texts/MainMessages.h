@@ -37,6 +37,7 @@ enum MainMessage : std::size_t {
   kMsgParameters = 41,
   kMsgRemainingTime = 42,
   kMsgConfigurationParameters = 43,
+  kMsgNoParametersToSave = 45,
   kMsgHowToCancel = 47,
 };
 

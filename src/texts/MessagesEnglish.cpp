@@ -59,6 +59,7 @@ constexpr IndexedText kMsgMain[] = {
     {41, "Parameters:"},
     {42, "Remaining time:"},
     {43, "Configuration Parameters"},
+    {45, "This device has no parameters to save."},
     {46,
      "Plug-In installation successful. To finish installation please start the network-managment-tool "
      "again!"},
@@ -101,9 +102,13 @@ constexpr IndexedText kMsgFramework[] = {
     {28, "Unable to remove the device template: "},
     {29, "Deregister Command "},
     {30, "create Templates..."},
+    {31, "Unable to import the device interface file: "},
     {33,
      " was removed from this machine, but its commands are left in these networks, which could not be "
      "opened: "},
+    {34,
+     " was removed from this machine, but its commands may be left in the networks, since the Object Server "
+     "could not be opened: "},
 };
 
 constexpr IndexedText kMsgPlugInAPI[] = {

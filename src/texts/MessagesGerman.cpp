@@ -59,6 +59,7 @@ constexpr IndexedText kMsgMain[] = {
     {41, "Parameter:"},
     {42, "verbleibende Zeit:"},
     {43, "Konfigurationsparameter"},
+    {45, "Dieses Gerät hat keine Parameter zum Speichern."},
     {46,
      "Plug-In erfolgreich installiert. Zum Fertigstellen der Installation bitte Netzwerkmanagmenttool neu "
      "starten!"},
@@ -99,9 +100,13 @@ constexpr IndexedText kMsgFramework[] = {
     {28, "Es ist nicht möglich folgendes Template zu entfernen: "},
     {29, "deregistriere Command "},
     {30, "erstelle Templates..."},
+    {31, "Die Geräte-Interface-Datei kann nicht importiert werden: "},
     {33,
      " wurde von diesem Rechner entfernt, aber seine Commands bleiben in diesen Netzwerken, die nicht "
      "geöffnet werden konnten: "},
+    {34,
+     " wurde von diesem Rechner entfernt, aber seine Commands können in den Netzwerken bleiben, da der "
+     "Object Server nicht geöffnet werden konnte: "},
 };
 
 constexpr IndexedText kMsgPlugInAPI[] = {

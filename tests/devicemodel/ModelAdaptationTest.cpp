@@ -12,6 +12,7 @@ struct ExpectedModel {
 
 TEST_F(DeviceModelTest, EachSupportedModelAdaptsTheWindowToItsFamily) {
   fixture.SetLanguage("german");
+  window();  // the main window calls the service once it stands
   // QVR-L2 devices after QVR-L1 devices get the space-comfort tabs back.
   const ExpectedModel models[] = {
       {kQvrl106, "QVR-L1", "\\Dokumentation\\qvrl106.pdf", false},

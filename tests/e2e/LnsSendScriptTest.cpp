@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ctime>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "LnsSendFixture.h"
+#include "ScopedEnvironment.h"
 #include "ScopedPath.h"
 
 namespace {
@@ -105,6 +108,59 @@ TEST_F(LnsSendScript, PrintsIntoAPdfFileHeadless) {
   const auto unwritable = Lns(withPrinter("pdf:" + (root.Path() / "no folder" / "printout.pdf").string()));
   EXPECT_EQ(unwritable.code, 1);
   EXPECT_NE(unwritable.err.find("Printer error"), std::string::npos) << unwritable.err;
+}
+
+// The local date and time now as a German user writes them: "07.12.26" and "14:05:09".
+std::pair<std::string, std::string> GermanDateAndTimeNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char date[16];
+  char time[16];
+  std::strftime(date, sizeof date, "%d.%m.%y", &local);
+  std::strftime(time, sizeof time, "%H:%M:%S", &local);
+  return {date, time};
+}
+
+// The two words after "Date:" in a printout's words: its date and time.
+std::pair<std::string, std::string> PrintedDateAndTime(const std::vector<std::string>& words) {
+  const auto label = std::find(words.begin(), words.end(), "Date:");
+  if (std::distance(label, words.end()) < 3) return {};
+  return {*(label + 1), *(label + 2)};
+}
+
+// A German user prints, into a file and into a PDF: the printout is dated when it is printed, written as
+// the user's language writes dates and times.
+TEST_F(LnsSendScript, APrintoutCarriesTheRealDateInTheUsersLanguage) {
+  testsupport::ScopedEnvironment german;
+  for (const char* name : {"LANGUAGE", "LC_ALL", "LC_TIME"}) german.Unset(name);
+  german.Set("LANG", "de_DE.UTF-8");
+  const std::string printout = (root.Path() / "printout.txt").string();
+  const std::string pdf = (root.Path() / "printout.pdf").string();
+  auto printingTo = [&](const std::string& printer) {
+    std::vector<std::string> args = {"send", "Demo", "13", "7", device, "--do", "click mnuDrucken"};
+    args.insert(args.end(),
+                {"--do", "click fDruckmenue.cmdDruck", "--printer", printer, "--print", printout});
+    return args;
+  };
+  for (const std::string& printer : {std::string("Office"), "pdf:" + pdf}) {
+    const auto before = GermanDateAndTimeNow();
+    const auto run = Lns(printingTo(printer));
+    const auto after = GermanDateAndTimeNow();
+    ASSERT_EQ(run.code, 0) << run.err;
+    std::vector<std::string> printed = Words(e2e::ReadFile(printout));
+    if (printer != "Office") {
+      const auto text = e2e::RunFile("/usr/bin/pdftotext", {"-layout", pdf, "-"}, root.Path());
+      ASSERT_EQ(text.code, 0) << text.err;
+      printed = Words(text.out);
+    }
+    const auto [date, time] = PrintedDateAndTime(printed);
+    EXPECT_TRUE(date == before.first || date == after.first) << printer << ": " << date;
+    // Across midnight the times compare no more.
+    if (before.first == after.first) {
+      EXPECT_TRUE(before.second <= time && time <= after.second) << printer << ": " << time;
+    }
+  }
 }
 
 // A user picks two devices, transfers a changed value to both, and can stop the transfer by closing its

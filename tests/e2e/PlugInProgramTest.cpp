@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
@@ -181,6 +182,24 @@ TEST_F(PlugInProgramTest, ADeregistrationNamesTheNetworksItCouldNotOpen) {
       SnapshotHas("box text=\"Plug-in Calyxtern_qvr_lon_PlugIn was removed from this machine, but its "
                   "commands are left in these networks, which could not be opened: Broken, Closed\" "
                   "title=\"Calyxtern_qvr_lon_PlugIn\" style=48 answer=ok\n"))
+      << snapshot;
+  EXPECT_FALSE(SnapshotHas("deregistered")) << snapshot;
+  EXPECT_EQ(Get(kPlugInKey), std::nullopt);
+}
+
+// An Object Server whose store cannot be read reaches no network: the box tells so, and the run fails.
+TEST_F(PlugInProgramTest, ADeregistrationTellsThatTheObjectServerCouldNotBeOpened) {
+  ASSERT_EQ(Lns({"init", "--demo"}).code, 0);
+  const std::filesystem::path store = root.Path() / "LonWorks" / "ObjectServer" / "ObjectServer.sqlite";
+  ASSERT_TRUE(std::filesystem::exists(store));
+  for (const char* suffix : {"-wal", "-shm"}) std::filesystem::remove(store.string() + suffix);
+  std::ofstream(store, std::ios::trunc) << "not a database, and long enough to be read as one at all";
+
+  const e2e::ProgramRun run = Scripted({"/deregplugin", "/deregmode:0"}, "ok");
+  EXPECT_EQ(run.code, 1) << run.err;
+  EXPECT_TRUE(
+      SnapshotHas("box text=\"Plug-in Calyxtern_qvr_lon_PlugIn was removed from this machine, but its "
+                  "commands may be left in the networks, since the Object Server could not be opened: "))
       << snapshot;
   EXPECT_FALSE(SnapshotHas("deregistered")) << snapshot;
   EXPECT_EQ(Get(kPlugInKey), std::nullopt);

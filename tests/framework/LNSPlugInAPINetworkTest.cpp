@@ -4,6 +4,7 @@
 
 #include "PlugInFixture.h"
 #include "framework/LNSPlugInAPI.h"
+#include "mainwindow/fMain.h"
 
 namespace framework_test {
 namespace {
@@ -73,9 +74,17 @@ TEST_F(LNSPlugInAPINetworkTest, AnUnknownNetworkRaises20006AndLeavesNoNetworkNam
   EXPECT_EQ(state.CurrentNetwork->GetName(), before.GetName()) << "the earlier network is kept";
   EXPECT_EQ(screen.MousePointer(), ui::vbDefault);
 
+  // Until a network opens again, no path leads into the earlier one, whatever network it names.
+  for (const char* path : {"Nowhere/Floor 1/Room 101", "Demo/Floor 1/Room 101"}) {
+    ExpectHostError(RaisedBy([&] { Send(plugIn, 13, 7, path); }), 20005, "Object not found");
+  }
+  EXPECT_FALSE(state.CurrentDevice) << "no device was opened";
+
   plugIn.SetNetworkName("Demo");
   EXPECT_TRUE(state.NetworkIsOpen);
   EXPECT_EQ(plugIn.networkName(), "Demo");
+  Send(plugIn, 13, 7, "Demo/Floor 1/Room 101");
+  EXPECT_EQ(state.CurrentDevice->GetName(), "Room 101");
 }
 
 TEST_F(LNSPlugInAPINetworkTest, ANamedInterfaceSwitchesToRemoteAndTheFlagsFollowOnlyALaterOpen) {
@@ -104,6 +113,35 @@ TEST_F(LNSPlugInAPINetworkTest, ANamedInterfaceSwitchesToRemoteAndTheFlagsFollow
   EXPECT_EQ(Server().GetActiveNetworkInterfaceName(), "") << "no interface is looked up for the internet";
   EXPECT_EQ(state.CurrentSystem->GetRemoteSetupValue(), 0);
   EXPECT_FALSE(state.CurrentSystem->GetRemoteSetupFlag());
+}
+
+// A name set after a switch between a local and a remote server closes the server under the window's
+// monitoring, also when it fails and another director sends the next command: the monitoring ends first,
+// and the next device opens without a box. (The name in other letter case opens the network again.)
+TEST_F(LNSPlugInAPINetworkTest, ANameThatSwitchesTheServersModeEndsTheMonitoringFirst) {
+  qvr::LNSPlugInAPI plugIn(program);
+  plugIn.SetNetworkName("Demo");
+  const ui::CheckBox& monitor = program.fMain().chkMonitor;
+  for (const std::string interface : {"LON1", ""}) {
+    Send(plugIn, 13, 7, "Demo/Floor 1/Room 101");
+    ASSERT_EQ(monitor.Value(), ui::vbChecked);
+    plugIn.SetNetworkInterfaceName(interface);
+    plugIn.SetNetworkName("DEMO");
+    EXPECT_EQ(plugIn.Remote(), !interface.empty());
+    EXPECT_EQ(monitor.Value(), ui::vbUnchecked) << interface;
+    EXPECT_NO_THROW(Send(plugIn, 13, 7, "Demo/Floor 1/Room 102")) << interface;
+    EXPECT_EQ(state.CurrentDevice->GetName(), "Room 102");
+    EXPECT_EQ(monitor.Value(), ui::vbChecked);
+  }
+
+  qvr::LNSPlugInAPI other(program);
+  other.SetNetworkInterfaceName("x");
+  ExpectHostError(RaisedBy([&] { other.SetNetworkName("DEMO"); }), 20006, "Cannot open the network DEMO");
+  EXPECT_EQ(monitor.Value(), ui::vbUnchecked);
+  plugIn.SetNetworkName("Demo");
+  EXPECT_NO_THROW(Send(plugIn, 13, 7, "Demo/Floor 1/Room 101"));
+  EXPECT_EQ(state.CurrentDevice->GetName(), "Room 101");
+  EXPECT_TRUE(fixture.services().Boxes().Shown().empty());
 }
 
 TEST_F(LNSPlugInAPINetworkTest, InterfacesThatTheServerLacksCannotOpenTheNetwork) {

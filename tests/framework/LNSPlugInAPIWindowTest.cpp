@@ -98,6 +98,13 @@ TEST_F(LNSPlugInAPIWindowTest, AFixedBorderRefusesSizesBeforeTheWindowStateIsLoo
   }
 }
 
+TEST_F(LNSPlugInAPIWindowTest, TheWindowsOwnRefusalIsThePlugInsError) {
+  plugIn.SetWidth(300);
+  ExpectHostError(RaisedBy([&] { plugIn.SetWidth(-1); }), 380, "Invalid property value: negative size");
+  ExpectHostError(RaisedBy([&] { plugIn.SetHeight(-20); }), 380, "Invalid property value: negative size");
+  EXPECT_EQ(plugIn.Width(), 300);
+}
+
 TEST_F(LNSPlugInAPIWindowTest, MinimizingAHiddenWindowChangesItsStateButIsReported) {
   ASSERT_FALSE(plugIn.Visible());
   ExpectHostError(RaisedBy([&] { plugIn.SetMinimized(true); }), 20006,

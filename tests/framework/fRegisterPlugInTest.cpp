@@ -68,6 +68,19 @@ TEST_F(fRegisterPlugInTest, TheLanguageFollowsThePickedOrTypedEntry) {
   EXPECT_EQ(KeyValue("Language"), "german");
 }
 
+TEST_F(fRegisterPlugInTest, TheConfirmationSpeaksTheLanguageNowStored) {
+  RegisterEarlier("1.5");
+  SetKeyValue("Language", "german");
+  qvr::fRegisterPlugIn& dialog = ShowDialog();
+  dialog.Language.UserEditsText("Français");
+  Boxes().QueueEnter();
+  dialog.bRegister.UserClicks();
+  EXPECT_EQ(KeyValue("Language"), "");
+  ASSERT_FALSE(Boxes().Shown().empty());
+  EXPECT_EQ(Boxes().Shown().back().request.prompt,
+            "Updated version of plug-in registered as Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI");
+}
+
 TEST_F(fRegisterPlugInTest, WhileDeregisteringNoButtonWorksAndTheWindowCannotBeClosed) {
   RegisterEarlier("1.5");
   qvr::fRegisterPlugIn& dialog = ShowDialog();

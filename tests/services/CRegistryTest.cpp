@@ -58,7 +58,7 @@ TEST_F(CRegistryTest, ReadsGiveTheTextBeforeTheFirstNulOrNothing) {
   EXPECT_EQ(registry.MachineSetting(kPlugInKey, ""), "Calyxtern_qvr_lon_PlugIn");
   EXPECT_EQ(registry.MachineSetting("software\\lonworks\\lca\\plug-ins\\calyxtern_qvr_lon_plugin", "VERSION"),
             "1.5");
-  EXPECT_EQ(registry.MachineSetting(kPlugInKey, "Expand"), "");
+  EXPECT_EQ(registry.MachineSetting(kPlugInKey, "Expand"), "%PATH%") << "a REG_EXPAND_SZ is text, unexpanded";
   EXPECT_EQ(registry.MachineSetting(kPlugInKey, "Scope"), "");
   EXPECT_EQ(registry.MachineSetting(kPlugInKey, "Blank"), "");
   EXPECT_EQ(registry.MachineSetting(kPlugInKey, "Leading"), "");
@@ -74,6 +74,12 @@ TEST_F(CRegistryTest, ReadsGiveTheTextBeforeTheFirstNulOrNothing) {
   EXPECT_EQ(registry.AppSetting("Window", "Left"), "120");
   EXPECT_EQ(registry.AppSetting("window", "Top"), "");
   EXPECT_EQ(err.Number, 0);
+
+  // Every other reader of the store reads by the same rule.
+  for (const char* name : {"Version", "Expand", "Scope", "Leading"})
+    EXPECT_EQ(reg::ReadText(Store(), Hive::LocalMachine, kPlugInKey, name).value_or(""),
+              registry.MachineSetting(kPlugInKey, name))
+        << name;
 }
 
 TEST_F(CRegistryTest, ReadsOfAMachineWithoutRootGiveNothingAndCreateNothing) {

@@ -4,11 +4,12 @@
 #include <cstddef>
 #include <string>
 
+#include "mainwindow/apply/ApplyRun.h"
 #include "mainwindow/apply/fMainApplyParts.h"
-#include "mainwindow/apply/fMainApplyRows.h"
-#include "mainwindow/apply/fMainApplyRun.h"
 #include "mainwindow/apply/fStatus.h"
 #include "mainwindow/editors/ChangeMark.h"
+#include "mainwindow/editors/MarkedRows.h"
+#include "mainwindow/fMain.h"
 #include "platform/runtime/Present.h"
 #include "program/Program.h"
 #include "texts/MainMessages.h"
@@ -20,62 +21,54 @@ namespace {
 // Makes `run` the run in progress for as long as it lives, however the run ends.
 class RunInProgress {
  public:
-  RunInProgress(fMain::ApplyRun*& current, fMain::ApplyRun& run) : current_(current) { current_ = &run; }
+  RunInProgress(ApplyRun*& current, ApplyRun& run) : current_(current) { current_ = &run; }
   ~RunInProgress() { current_ = nullptr; }
   RunInProgress(const RunInProgress&) = delete;
   RunInProgress& operator=(const RunInProgress&) = delete;
 
  private:
-  fMain::ApplyRun*& current_;
+  ApplyRun*& current_;
 };
 
 // The inputs: every red box is written; the stored value of every row but one whose write was passed over
 // becomes its box's text. False when the run ended.
-bool WriteInputs(fMain& window, Program& program, fMain::ApplyRun& run) {
+bool WriteInputs(ApplyRun& run, Program& program) {
   DataPointTables& tables = program.datapoints;
   for (int row = 0; row < tables.NviCount; ++row) {
-    if (window.ApplyCancelled()) return false;
+    run.EndIfCancelled();
+    if (run.Ended()) return false;
     DataPoint& input = tables.NviTable[static_cast<std::size_t>(row)];
     bool marked = false;
-    if (!window.ApplyStep([&] { marked = IsMarkedChanged(runtime::Present(input.NviTextBox)); }))
-      return false;
+    if (!run.Step([&] { marked = IsMarkedChanged(runtime::Present(input.NviTextBox)); })) return false;
     if (marked) {
-      const fMain::StepOutcome written = WriteNviRow(window, program, run, row);
-      if (written == fMain::StepOutcome::RunEnded) return false;
+      const ApplyRun::StepOutcome written = run.WriteInput(row);
+      if (written == ApplyRun::StepOutcome::RunEnded) return false;
       // The device still holds the stored value; the box keeps the user's, marked.
-      if (written == fMain::StepOutcome::PassedOver) continue;
+      if (written == ApplyRun::StepOutcome::PassedOver) continue;
     }
-    if (!window.ApplyStep([&] { input.NviValue = runtime::Present(input.NviTextBox).Text(); })) return false;
+    if (!run.Step([&] { input.NviValue = runtime::Present(input.NviTextBox).Text(); })) return false;
   }
   return true;
 }
 
-bool AnyPropertyMarked(Program& program) {
-  const DataPointTables& tables = program.datapoints;
-  for (int row = 0; row < tables.NciCount; ++row) {
-    const ui::TextBox* box = tables.NciTable[static_cast<std::size_t>(row)].NciTextBox;
-    if (box != nullptr && IsMarkedChanged(*box)) return true;
-  }
-  return false;
-}
-
 // The red properties to the current device. False when the run ended.
-bool WritePropertiesToCurrentDevice(fMain& window, Program& program) {
-  window.ClearParameterHeader();
+bool WritePropertiesToCurrentDevice(ApplyRun& run, Program& program) {
+  run.ClearParameterHeader();
   const DataPointTables& tables = program.datapoints;
   for (int row = 0; row < tables.NciCount; ++row) {
-    if (window.ApplyCancelled()) return false;
+    run.EndIfCancelled();
+    if (run.Ended()) return false;
     bool marked = false;
-    if (!window.ApplyStep([&] {
+    if (!run.Step([&] {
           marked =
               IsMarkedChanged(runtime::Present(tables.NciTable[static_cast<std::size_t>(row)].NciTextBox));
         })) {
       return false;
     }
     if (!marked) continue;
-    window.LogParameterHeader();
-    if (window.WriteNciRow(row, program.framework.CurrentDevice, fMain::NciLogForm::CurrentDevice,
-                           fMain::ReadBackTo::StoredValueAndBox) == fMain::StepOutcome::RunEnded) {
+    run.LogParameterHeader();
+    if (run.WriteProperty(row, program.framework.CurrentDevice, ApplyRun::LogForm::CurrentDevice,
+                          ApplyRun::ReadBackTo::StoredValueAndBox) == ApplyRun::StepOutcome::RunEnded) {
       return false;
     }
   }
@@ -85,13 +78,13 @@ bool WritePropertiesToCurrentDevice(fMain& window, Program& program) {
 // A device-specific property that a synchronising transfer refused stays red: each gets the explanation
 // in the log (a value a device refused has its error lines already). Apply and Cancel stay offered for
 // every box still red. False when the run ended.
-bool ReportRowsLeft(fMain& window, Program& program, const fMain::ApplyRun& run) {
+bool ReportRowsLeft(fMain& window, ApplyRun& run, Program& program) {
   const DataPointTables& tables = program.datapoints;
   const auto& texts = program.texts.MsgMain;
   for (int row = 0; row < tables.NciCount; ++row) {
     const DataPoint& property = tables.NciTable[static_cast<std::size_t>(row)];
-    if (!run.synchronised || property.NciGeneral) continue;
-    const bool goesOn = window.ApplyStep([&] {
+    if (!run.Synchronised() || property.NciGeneral) continue;
+    const bool goesOn = run.Step([&] {
       if (!IsMarkedChanged(runtime::Present(property.NciTextBox))) return;
       window.EchLog.ErrorLine("");
       for (std::size_t line = kMsgNotTransmittedFirst; line <= kMsgNotTransmittedLast; ++line) {
@@ -114,12 +107,12 @@ void fMain::WireApplyCancelHandlers() {
 void fMain::cmdApply_Click() {
   // A transfer yields to the event loop; a second click meanwhile must not start a run inside the run.
   if (ApplyRunning()) return;
-  ApplyRun run;
+  ApplyRun run(*this, program_);
   const RunInProgress inProgress(applyRun_, run);
   MainWindowState& sync = program_.mainwindow;
   ui::Screen& screen = program_.Ui().Screen();
   const auto endRun = [&] {
-    if (run.cancelled && chkMonitor.Value() == ui::vbChecked && DeviceShownOnline()) Monitor_An(true);
+    if (run.Cancelled() && chkMonitor.Value() == ui::vbChecked && DeviceShownOnline()) Monitor_An(true);
     sync.SyncRunning = false;
     sync.SyncTarget.reset();
     screen.SetMousePointer(ui::vbDefault);
@@ -129,12 +122,12 @@ void fMain::cmdApply_Click() {
   sync.TransferCancelled = false;
   screen.SetMousePointer(ui::vbHourglass);
   if (DeviceShownOnline()) Monitor_An(false);
-  if (!WriteInputs(*this, program_, run)) return endRun();
+  if (!WriteInputs(run, program_)) return endRun();
 
-  const bool propertiesMarked = AnyPropertyMarked(program_);
-  ClearParameterHeader();
+  const bool propertiesMarked = AnyPropertyMarked(program_.datapoints);
+  run.ClearParameterHeader();
   if (sync.SelectedCount > 0) {
-    if (!ApplyToSelectedDevices() || run.ended) return endRun();
+    if (!run.WriteToSelectedDevices() || run.Ended()) return endRun();
   } else if (propertiesMarked) {
     const auto& texts = program_.texts.MsgMain;
     if (program_.Ui().MsgBox(texts[kMsgTransmitQuestion], ui::vbYesNo, texts[kMsgNoDeviceSelected]) ==
@@ -146,11 +139,11 @@ void fMain::cmdApply_Click() {
       screen.SetMousePointer(ui::vbDefault);
       return;
     }
-    if (!WritePropertiesToCurrentDevice(*this, program_)) return endRun();
+    if (!WritePropertiesToCurrentDevice(run, program_)) return endRun();
   }
 
-  if (!ReportRowsLeft(*this, program_, run)) return endRun();
-  if (!RefreshCompositeParts(*this, program_)) return endRun();
+  if (!ReportRowsLeft(*this, run, program_)) return endRun();
+  if (!RefreshCompositeParts(*this, run, program_)) return endRun();
   if (DeviceShownOnline()) Monitor_An(true);
   endRun();
 }

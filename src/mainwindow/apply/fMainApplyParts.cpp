@@ -8,6 +8,7 @@
 #include "datapoints/CompositeRows.h"
 #include "devicemodel/SetPointDecoding.h"
 #include "devicemodel/SetPointField.h"
+#include "mainwindow/apply/ApplyRun.h"
 #include "mainwindow/apply/fMainApplyParts.h"
 #include "mainwindow/editors/ChangeMark.h"
 #include "mainwindow/editors/CompositeValues.h"
@@ -68,11 +69,11 @@ void RefreshTwoParts(fMain& window, Program& program, const TwoPartRow& composit
 
 }  // namespace
 
-bool RefreshCompositeParts(fMain& window, Program& program) {
-  if (!window.ApplyStep([&] { RefreshSetPoints(window, program); })) return false;
+bool RefreshCompositeParts(fMain& window, ApplyRun& run, Program& program) {
+  if (!run.Step([&] { RefreshSetPoints(window, program); })) return false;
   for (const TwoPartRow& composite : kTwoPartRows) {
     if (composite.row >= program.datapoints.NciCount) continue;
-    if (!window.ApplyStep([&] { RefreshTwoParts(window, program, composite); })) return false;
+    if (!run.Step([&] { RefreshTwoParts(window, program, composite); })) return false;
   }
   return true;
 }

@@ -3,10 +3,11 @@
 #include <cstddef>
 #include <exception>
 
+#include "mainwindow/apply/ApplyRows.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
-#include "mainwindow/apply/fMainApplyRows.h"
 #include "mainwindow/editors/ChangeMark.h"
 #include "mainwindow/editors/CompositeValues.h"
+#include "mainwindow/fMain.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
 #include "program/Program.h"
@@ -41,7 +42,7 @@ void RestoreInput(fMain& window, Program& program, int row) {
   lns::LnsNetworkVariable variable = runtime::Present(window.NvCollection).ItemByIndex(input.NviIndex);
   variable.PutMonitorSuspended(false);
   box.SetText(input.NviValue);
-  UnmarkNviRow(window, row);
+  UnmarkInputRow(window, row);
   variable.PutMonitorSuspended(false);
 }
 
@@ -61,7 +62,7 @@ void RestoreProperty(fMain& window, Program& program, int row) {
     }
   }
   box.SetText(property.NciValue);
-  window.UnmarkNciRow(row);
+  UnmarkPropertyRow(window, row);
 }
 
 }  // namespace

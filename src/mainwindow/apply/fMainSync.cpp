@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "mainwindow/apply/ApplyRows.h"
+#include "mainwindow/apply/ApplyRun.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
-#include "mainwindow/apply/fMainApplyRun.h"
 #include "mainwindow/apply/fStatus.h"
 #include "mainwindow/device/ProgressPlacement.h"
 #include "mainwindow/device/ProgressWindows.h"
@@ -132,7 +133,7 @@ void fMain::cmdGerAuswahl_Click() {
   }
 }
 
-bool fMain::ApplyToSelectedDevices() {
+bool ApplyRun::WriteToSelectedDevices() {
   MainWindowState& sync = program_.mainwindow;
   DataPointTables& tables = program_.datapoints;
   const auto* selection = program_.Windows().Find<fGeraeteauswahl>();
@@ -141,20 +142,20 @@ bool fMain::ApplyToSelectedDevices() {
   if (selection == nullptr || !selection->SelectionFitsCurrentDevice()) {
     sync.SelectedCount = 0;
     program_.Windows().Unload<fGeraeteauswahl>();
-    EchLog.ErrorLine(program_.texts.MsgMain[kMsgNoDeviceSelected]);
+    window_.EchLog.ErrorLine(program_.texts.MsgMain[kMsgNoDeviceSelected]);
     return true;
   }
   const bool synchronise = selection->SynchroniseChosen();
-  runtime::Present(applyRun_).synchronised = synchronise;
+  synchronised_ = synchronise;
   const std::int16_t deviceCount = sync.SelectedCount;
   const std::int16_t rowCount = tables.NciCount;
   // Without the synchronise option the boxes stay red until every device is written: the rows the device
   // being edited took, whose boxes then show what it holds.
   std::vector<bool> takenByEdited(static_cast<std::size_t>(rowCount), false);
-  const HeldDuringTransfer held(HeldControls(*this));
+  const HeldDuringTransfer held(HeldControls(window_));
 
   fStatus& status = program_.Windows().Get<fStatus>(program_);
-  status.Show(ui::Modality::Modeless, this);
+  status.Show(ui::Modality::Modeless, &window_);
   status.StartTransfer();
   // A progress bar needs a range of at least one.
   status.Progr_Devices.SetMax(std::max<float>(deviceCount, 1));
@@ -162,24 +163,25 @@ bool fMain::ApplyToSelectedDevices() {
   ui::Services& ui = program_.Ui();
 
   for (std::int16_t slot = 1; slot <= deviceCount; ++slot) {
-    if (ApplyCancelled()) return false;
+    EndIfCancelled();
+    if (Ended()) return false;
     status.Progr_Devices.SetValue(slot);
     status.Lbl_Devices.SetCaption(ProgressText(slot, deviceCount));
     const SelectedDevice& chosen = sync.SelectedDevices.at(static_cast<std::size_t>(slot));
     std::optional<lns::LnsAppDevice> found;
-    const bool reached = ApplyStep(
+    const bool reached = Step(
         [&] { found = runtime::Present(sync.CurrentDeviceTemplate).GetAppDevices().Item(chosen.Index); });
     if (!reached) return false;
     // A device the user chose to pass over (Ignore) has no property to write: on to the next one, and so
     // has one whose name could not be checked.
     std::optional<lns::LnsAppDevice> device;
-    if (found && !ApplyStep([&] { device = StillAtItsPlace(*found, chosen, EchLog); })) return false;
+    if (found && !Step([&] { device = StillAtItsPlace(*found, chosen, window_.EchLog); })) return false;
     if (!device) continue;
     // From here on property addresses resolve on this device.
     sync.SyncTarget.reset();  // a failing look-up leaves no earlier device to write to
     // The boxes and stored values are the device being edited's: only its read-back goes there.
     bool edited = false;
-    if (!ApplyStep([&] {
+    if (!Step([&] {
           edited = device->GetNodeId() == runtime::Present(program_.framework.CurrentDevice).GetNodeId();
           sync.SyncTarget = device->GetInterface();
         })) {
@@ -187,28 +189,29 @@ bool fMain::ApplyToSelectedDevices() {
     }
     sync.SyncRunning = true;
     sync.SyncDevice = slot;
-    runtime::Present(applyRun_).writtenDevicePrefix.reset();
+    writtenDevicePrefix_.reset();
 
     // With the synchronise option every device gets its own header; otherwise the run has one.
     if (synchronise) ClearParameterHeader();
     for (std::int16_t row = 0; row < rowCount; ++row) {
-      if (ApplyCancelled()) return false;
+      EndIfCancelled();
+      if (Ended()) return false;
       status.Progr_Parameter.SetValue(static_cast<float>(row + 1));
       status.Lbl_Parameters.SetCaption(ProgressText(row + 1, rowCount));
       const DataPoint& property = tables.NciTable[static_cast<std::size_t>(row)];
       if (synchronise) {
         LogParameterHeader();
         if (!property.NciGeneral) {
-          EchLog.ErrorLine(property.NciName + program_.texts.MsgMain[kMsgNotSynchronisable]);
-        } else if (WriteNciRow(row, device, NciLogForm::SelectedDevice,
-                               edited ? ReadBackTo::StoredValueAndBox : ReadBackTo::Log) ==
+          window_.EchLog.ErrorLine(property.NciName + program_.texts.MsgMain[kMsgNotSynchronisable]);
+        } else if (WriteProperty(row, device, LogForm::SelectedDevice,
+                                 edited ? ReadBackTo::StoredValueAndBox : ReadBackTo::Log) ==
                    StepOutcome::RunEnded) {
           return false;
         }
       } else if (IsMarkedChanged(runtime::Present(property.NciTextBox))) {
         LogParameterHeader();
-        const StepOutcome written = WriteNciRow(row, device, NciLogForm::SelectedDevice,
-                                                edited ? ReadBackTo::StoredValue : ReadBackTo::Log);
+        const StepOutcome written = WriteProperty(row, device, LogForm::SelectedDevice,
+                                                  edited ? ReadBackTo::StoredValue : ReadBackTo::Log);
         if (written == StepOutcome::RunEnded) return false;
         if (edited && written == StepOutcome::Done) takenByEdited[static_cast<std::size_t>(row)] = true;
       }
@@ -220,12 +223,13 @@ bool fMain::ApplyToSelectedDevices() {
   // what it holds. One it did not take keeps the user's value, marked.
   if (!synchronise) {
     for (std::int16_t row = 0; row < rowCount; ++row) {
-      if (ApplyCancelled()) return false;
+      EndIfCancelled();
+      if (Ended()) return false;
       const DataPoint& property = tables.NciTable[static_cast<std::size_t>(row)];
       ui::TextBox& box = runtime::Present(property.NciTextBox);
       if (!IsMarkedChanged(box) || !takenByEdited[static_cast<std::size_t>(row)]) continue;
       box.SetText(property.NciValue);
-      UnmarkNciRow(row);
+      UnmarkPropertyRow(window_, row);
     }
   }
   return true;

@@ -7,8 +7,8 @@
 
 #include "devicemodel/ApplyDeviceModel.h"
 #include "devicemodel/ModelAdaptation.h"
+#include "mainwindow/apply/ApplyRows.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
-#include "mainwindow/apply/fMainApplyRows.h"
 #include "mainwindow/device/AbortableSteps.h"
 #include "mainwindow/device/LoadDataPoints.h"
 #include "mainwindow/device/ProgressWindows.h"
@@ -213,7 +213,7 @@ bool fMain::ReadInitValues() {
     DataPoint& point = tables.NviTable[static_cast<std::size_t>(row)];
     step([&] {
       runtime::Present(point.NviTextBox).SetText(point.NviValue);
-      UnmarkNviRow(*this, row);
+      UnmarkInputRow(*this, row);
     });
   }
   for (std::int16_t row = 0; online && row < tables.NvoCount; ++row) {
@@ -230,7 +230,7 @@ bool fMain::ReadInitValues() {
     step([&] { point.NciValue = runtime::Present(property).GetValue(); });
     step([&] {
       runtime::Present(point.NciTextBox).SetText(runtime::Present(property).GetValue());
-      UnmarkNciRow(row);
+      UnmarkPropertyRow(*this, row);
     });
   }
   if (step.Aborted()) return failed();

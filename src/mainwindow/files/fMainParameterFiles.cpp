@@ -25,7 +25,6 @@ namespace {
 // The save dialog's title reads the same in both languages.
 constexpr const char* kSaveTitle = "Parameter(nci) speichern";
 constexpr const char* kFilter = "Parameter (*.par)|*.par";
-constexpr const char* kNoDevice = "No device is open: there are no parameters to save.";
 
 // The row whose value tells the decimal separator that the file was written with.
 constexpr int kSeparatorWitnessRow = 15;
@@ -125,8 +124,9 @@ void ShowLoadedValues(Program& program, fMain& window, const std::vector<Paramet
 void fMain::mnuParameter_speichern_Click() {
   RunMenuCommand(program_, "mnuParameter_speichern_Click", [this] {
     const DataPointTables& tables = program_.datapoints;
+    // A device of a model the plug-in does not know has no property rows: its file would be empty.
     if (tables.NciCount == 0) {
-      program_.Ui().MsgBox(kNoDevice, ui::vbOKOnly + ui::vbExclamation);
+      program_.Ui().MsgBox(program_.texts.MsgMain[kMsgNoParametersToSave], ui::vbOKOnly + ui::vbExclamation);
       return;
     }
     const std::optional<std::filesystem::path> file = ChooseParameterFile(program_, ui::FileDialogKind::Save);

@@ -227,7 +227,7 @@ std::optional<std::string> ReadText(RegistryStore& store, Hive hive, std::string
   RegValue value;
   if (store.QueryValue(hive, key, name, value) != Status::Ok) return std::nullopt;
   if (value.type != ValueType::Sz && value.type != ValueType::ExpandSz) return std::nullopt;
-  return value.data;
+  return value.data.substr(0, value.data.find('\0'));
 }
 
 }  // namespace reg

@@ -85,7 +85,10 @@ class RegistryStore {
   std::unique_ptr<Impl> impl_;
 };
 
-// Convenience for readers that want a text value or nothing.
+// The one rule by which every program reads a value as text: a REG_SZ or REG_EXPAND_SZ value gives its
+// data up to its first NUL character (the whole data when it has none), as Windows' readers give a string
+// up to its terminating zero; a REG_EXPAND_SZ text is not expanded. A missing key or value, or a value of
+// another type, gives nothing.
 std::optional<std::string> ReadText(RegistryStore& store, Hive hive, std::string_view key,
                                     std::string_view name);
 

@@ -1,7 +1,9 @@
 #include "platform/ui/TimeOfDay.h"
 
 #include <chrono>
+#include <clocale>
 #include <ctime>
+#include <string_view>
 
 #include "platform/eventloop/EventLoop.h"
 
@@ -33,7 +35,7 @@ LocalDateTime FromSeconds(sys_seconds moment) {
           static_cast<int>(clock.seconds().count())};
 }
 
-// `moment` through strftime's `format` in the process's locale.
+// `moment` through strftime's `format`, in the process's time locale.
 std::string Formatted(const LocalDateTime& moment, const char* format) {
   std::tm calendar{};
   calendar.tm_year = moment.year - 1900;
@@ -46,14 +48,28 @@ std::string Formatted(const LocalDateTime& moment, const char* format) {
   return std::string(text, std::strftime(text, sizeof text, format, &calendar));
 }
 
-}  // namespace
-
-std::string TimeOfDay::DateText(const LocalDateTime& moment) const {
-  return Formatted(moment, "%x");
+// The plain locale knows no language: its date is the American one.
+bool PlainTimeLocale() {
+  const char* name = std::setlocale(LC_TIME, nullptr);
+  const std::string_view locale = name ? name : "C";
+  return locale == "C" || locale == "POSIX" || locale.starts_with("C.");
 }
 
-std::string TimeOfDay::TimeText(const LocalDateTime& moment) const {
-  return Formatted(moment, "%X");
+class CLibraryDateTimeWriter : public DateTimeWriter {
+ public:
+  std::string DateText(const LocalDateTime& moment) const override {
+    return Formatted(moment, PlainTimeLocale() ? "%Y-%m-%d" : "%x");
+  }
+  std::string TimeText(const LocalDateTime& moment) const override {
+    return Formatted(moment, PlainTimeLocale() ? "%H:%M:%S" : "%X");
+  }
+};
+
+}  // namespace
+
+const DateTimeWriter& CLibraryDateTimes() {
+  static const CLibraryDateTimeWriter writer;
+  return writer;
 }
 
 std::int64_t SecondsBetween(const LocalDateTime& from, const LocalDateTime& to) {
@@ -70,6 +86,9 @@ LocalDateTime SystemTimeOfDay::Now() const {
   localtime_r(&now, &local);
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
+
+HeadlessTimeOfDay::HeadlessTimeOfDay(const platform::EventLoop& loop)
+    : loop_(loop), setTo_(SystemTimeOfDay().Now()), setAtMs_(loop.NowMs()) {}
 
 LocalDateTime HeadlessTimeOfDay::Now() const {
   return AddSeconds(setTo_, (loop_.NowMs() - setAtMs_) / 1000);

@@ -27,28 +27,50 @@ std::int64_t SecondsBetween(const LocalDateTime& from, const LocalDateTime& to);
 // `moment` moved on by `seconds`.
 LocalDateTime AddSeconds(const LocalDateTime& moment, std::int64_t seconds);
 
+// How dates and times of day are written for the user: a short date and a time of day with seconds, in the
+// user's language.
+class DateTimeWriter {
+ public:
+  virtual ~DateTimeWriter() = default;
+  virtual std::string DateText(const LocalDateTime& moment) const = 0;
+  virtual std::string TimeText(const LocalDateTime& moment) const = 0;
+};
+
+// The writer of a program without a toolkit's locale data: the C library's, by the time locale the
+// program's main chose (the user's); where that is the plain "C" (or "POSIX") locale, which would write an
+// American date in every language, ISO 8601 ("2026-12-07", "14:05:09"), which no language misreads.
+const DateTimeWriter& CLibraryDateTimes();
+
 // The date and time of day as the user's machine tells them and writes them.
 class TimeOfDay {
  public:
+  // Written by `writer` (which must outlive the clock).
+  explicit TimeOfDay(const DateTimeWriter& writer = CLibraryDateTimes()) : writer_(&writer) {}
   virtual ~TimeOfDay() = default;
   virtual LocalDateTime Now() const = 0;
-  // `moment` as a short date and as a time of day with seconds, in the user's regional settings; here
-  // the C library's locale, in a back end with a locale of its own that one.
-  virtual std::string DateText(const LocalDateTime& moment) const;
-  virtual std::string TimeText(const LocalDateTime& moment) const;
+
+  std::string DateText(const LocalDateTime& moment) const { return writer_->DateText(moment); }
+  std::string TimeText(const LocalDateTime& moment) const { return writer_->TimeText(moment); }
+  // From now on written by `writer`, as a window system writes them (which must outlive the clock).
+  void WriteWith(const DateTimeWriter& writer) { writer_ = &writer; }
+
+ private:
+  const DateTimeWriter* writer_;
 };
 
 // The machine's local time.
 class SystemTimeOfDay : public TimeOfDay {
  public:
+  using TimeOfDay::TimeOfDay;
   LocalDateTime Now() const override;
 };
 
-// Time of day for tests: it starts at a moment the test sets (noon of 1 January 2000 until then) and runs
-// with the event loop's (virtual) clock, so that it moves only when the loop's time moves.
+// The time of day of a run on a virtual clock (tests, scripts): it starts at the machine's time of day,
+// or at a moment the test sets, and runs with the event loop's clock, so that it moves only when the
+// loop's time moves.
 class HeadlessTimeOfDay : public TimeOfDay {
  public:
-  explicit HeadlessTimeOfDay(const platform::EventLoop& loop) : loop_(loop) {}
+  explicit HeadlessTimeOfDay(const platform::EventLoop& loop);
 
   LocalDateTime Now() const override;
   // From now on the time of day runs from `moment`.
@@ -56,7 +78,7 @@ class HeadlessTimeOfDay : public TimeOfDay {
 
  private:
   const platform::EventLoop& loop_;
-  LocalDateTime setTo_{2000, 1, 1, 12, 0, 0};
+  LocalDateTime setTo_;
   std::int64_t setAtMs_ = 0;
 };
 

@@ -15,8 +15,9 @@ struct PrintedDocument;
 namespace ui {
 
 // A window system on which the tool shows the plug-in's windows to a person (`lns send --show` and
-// `--screenshot`) and draws printouts into PDF files (`--printer pdf:FILE`). The tool knows no toolkit of its
-// own: the program's main hands one in, and a tool without one has only its headless UI.
+// `--screenshot`), draws printouts into PDF files (`--printer pdf:FILE`) and writes the printouts' dates.
+// The tool knows no toolkit of its own: the program's main hands one in, and a tool without one has only
+// its headless UI.
 class UiPlatform {
  public:
   // The services and the form back end of one program that shows windows. The back end is destroyed
@@ -41,6 +42,8 @@ class UiPlatform {
   // Draws a finished print job into a PDF file, page by page as the windows' printer draws it; needs no
   // display. Raises the printer error (482) when the file cannot be written.
   virtual void PrintPdf(const ui::PrintedDocument& document, const std::filesystem::path& pdfFile) = 0;
+  // How the windows write dates and times (the printout's), which a headless run of the tool writes so too.
+  virtual const ui::DateTimeWriter& DateTimes() const = 0;
 };
 
 }  // namespace ui

@@ -7,6 +7,8 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QMap>
+#include <map>
+#include <string>
 #include <utility>
 
 #include "framework/PlugInClass.h"
@@ -56,10 +58,12 @@ QDBusMessage Call(QDBusConnection& connection, const QDBusMessage& call) {
   return reply;
 }
 
-// Hands the director's display to the program that the bus starts for it, so that the plug-in's window
-// shows where the director runs. The bus keeps what it was handed for every later start: a setting this
-// director lacks goes as the value that means none, so that no earlier director's display stays.
-void PassDisplay(QDBusConnection& connection, const ui::DisplaySettings& display) {
+// Hands the director's display and language to the program that the bus starts for it, so that the
+// plug-in's window shows where the director runs and speaks its user's language, not the bus's. The bus
+// keeps what it was handed for every later start: a setting this director lacks goes as the value that
+// means none, so that no earlier director's stays.
+void PassDisplayAndLanguage(QDBusConnection& connection, const ui::DisplaySettings& display,
+                            const std::map<std::string, std::string>& language) {
   namespace env = platform::env;
   QMap<QString, QString> environment;
   for (const auto& [name, value] : {std::pair{env::kDisplay, &display.display},
@@ -68,6 +72,8 @@ void PassDisplay(QDBusConnection& connection, const ui::DisplaySettings& display
                                     {env::kQtPlatform, &display.qtPlatform},
                                     {env::kXAuthority, &display.xAuthority}})
     environment.insert(QString::fromLatin1(name), QString::fromStdString(*value));
+  for (const auto& [name, value] : language)
+    environment.insert(QString::fromStdString(name), QString::fromStdString(value));
   qDBusRegisterMetaType<QMap<QString, QString>>();
   QDBusMessage update = QDBusMessage::createMethodCall(
       QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
@@ -194,7 +200,8 @@ MadeObject CreateInstance(QDBusConnection& connection) {
 
 }  // namespace
 
-BusDirector::BusDirector(ui::DisplaySettings display) : display_(std::move(display)) {}
+BusDirector::BusDirector(ui::DisplaySettings display, std::map<std::string, std::string> language)
+    : display_(std::move(display)), language_(std::move(language)) {}
 BusDirector::~BusDirector() = default;
 
 std::unique_ptr<lnstool::RemotePlugIn> BusDirector::CreatePlugIn(const std::filesystem::path& root) {
@@ -215,7 +222,7 @@ std::unique_ptr<lnstool::RemotePlugIn> BusDirector::CreatePlugIn(const std::file
       // The bus starts a program on its activation environment as it stands when the call arrives: one
       // director at a time sets it and makes its object, so that each start gets its own director's.
       BusFolderLock activation(root, kActivationLock);
-      PassDisplay(connection, display_);
+      PassDisplayAndLanguage(connection, display_, language_);
       object = CreateInstance(connection);
     }
     return std::make_unique<BusPlugIn>(connection, connectionName, std::move(object));

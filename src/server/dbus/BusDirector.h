@@ -1,6 +1,8 @@
 #pragma once
 
+#include <map>
 #include <memory>
+#include <string>
 
 #include "platform/ui/DisplaySettings.h"
 #include "tools/lns/ComDirector.h"
@@ -11,10 +13,11 @@ namespace com {
 
 // The director's side on the machine root's bus: creates plug-in objects in the plug-in program (which the
 // bus starts from the class's service file) and drives them through their object paths. The program it
-// starts shows its windows on the director's `display`.
+// starts shows its windows on the director's `display` and speaks the director's `language` (its language
+// and regional settings by variable name).
 class BusDirector final : public lnstool::ComDirector {
  public:
-  explicit BusDirector(ui::DisplaySettings display);
+  BusDirector(ui::DisplaySettings display, std::map<std::string, std::string> language);
   ~BusDirector() override;
   BusDirector(const BusDirector&) = delete;
   BusDirector& operator=(const BusDirector&) = delete;
@@ -26,6 +29,7 @@ class BusDirector final : public lnstool::ComDirector {
   // Made on first use, and gone before the program's static objects are.
   std::unique_ptr<QCoreApplication> application_;
   ui::DisplaySettings display_;
+  std::map<std::string, std::string> language_;
   int connections_ = 0;
 };
 

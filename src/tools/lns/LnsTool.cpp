@@ -52,7 +52,7 @@ bool NeedsWindows(const Args& args) {
   if (args.empty() || args[0] != "send") return false;
   for (std::size_t index = 1; index < args.size(); ++index) {
     const std::string& word = args[index];
-    if (word == "--show" || word == "--screenshot" || word == "--com") return true;
+    if (word == "--show" || word == "--screenshot" || word == "--com" || word == "--print") return true;
     if (word == "--printer" && index + 1 < args.size() && PdfFileOf(args[index + 1])) return true;
   }
   return false;

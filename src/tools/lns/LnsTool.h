@@ -32,8 +32,9 @@ using Args = std::vector<std::string>;
 // Runs one `lns` command line (without the program name) in `context`.
 int RunLnsTool(const Args& args, ToolContext& context);
 
-// Whether the command line shows windows, reaches the plug-in program over the bus or prints into a PDF
-// (`send` with --show, --screenshot, --com or --printer pdf:FILE), which needs the window system.
+// Whether the command line shows windows, reaches the plug-in program over the bus, prints into a PDF or
+// writes a printout (`send` with --show, --screenshot, --com, --printer pdf:FILE or --print), which needs the
+// window system: a printout's date is written as the window's printout writes it.
 bool NeedsWindows(const Args& args);
 
 // Prints "usage: lns ..." for one command on standard error and returns kUsage.

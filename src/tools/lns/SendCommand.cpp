@@ -113,7 +113,8 @@ int Reported(ToolContext& context, SendIt&& send) {
 }
 
 // Headless: the boxes and dialogs take the queued answers, the actions run as queued input in virtual
-// time; print jobs are recorded, and drawn into the PDF file where a pdf:FILE printer was chosen.
+// time (the time of day starts at the machine's); print jobs are recorded, and drawn into the PDF file
+// where a pdf:FILE printer was chosen.
 int SendHeadless(ToolContext& context, const SendRequest& request) {
   const bool printsPdf =
       std::any_of(request.dialogAnswers.begin(), request.dialogAnswers.end(), [](const DialogAnswer& answer) {
@@ -124,6 +125,8 @@ int SendHeadless(ToolContext& context, const SendRequest& request) {
     return kFailed;
   }
   ui::HeadlessProgramServices services;
+  // The printout is dated as the window's is.
+  if (context.windows) services.Clock().WriteWith(context.windows->DateTimes());
   ui::HeadlessFormBackend backend;
   QueueAnswers(services, request);
   std::optional<PdfPrinterChoice> pdfPrinter;

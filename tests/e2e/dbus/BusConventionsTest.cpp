@@ -7,6 +7,7 @@
 
 #include "BusDirectors.h"
 #include "BusMachineRoot.h"
+#include "ScopedEnvironment.h"
 
 namespace {
 
@@ -194,6 +195,43 @@ TEST_F(BusConventions, EachStartGetsTheDisplayOfItsOwnDirector) {
   ASSERT_EQ(servers.size(), 1u);
   EXPECT_EQ(EnvironmentOf(servers[0], "DISPLAY").value_or(""), "");
   EXPECT_EQ(director.Release(object).type(), QDBusMessage::ReplyMessage);
+}
+
+// The program the bus starts speaks the language of the director that caused the start, not the bus's: the
+// director's LANGUAGE, LANG and LC_ variables go to the bus as its display does, also the lack of one.
+TEST_F(BusConventions, EachStartGetsTheLanguageOfItsOwnDirector) {
+  const std::vector<std::string> openRoom = {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--com"};
+  // The program that the bus starts after the director's: its language variables, as "LANG LC_TIME LANGUAGE".
+  auto nextStartsLanguage = [&] {
+    if (!ServerEnds()) return std::string("the director's program still runs");
+    BusDirector director(Address(), QStringLiteral("next"));
+    const QString object = director.Create();
+    const std::vector<pid_t> servers = Servers();
+    std::string language;
+    for (const char* name : {"LANG", "LC_TIME", "LANGUAGE"})
+      language += (language.empty() ? "" : " ") + EnvironmentOf(servers.at(0), name).value_or("-");
+    director.Release(object);
+    return language;
+  };
+  {
+    testsupport::ScopedEnvironment german;
+    german.Unset("LC_ALL");
+    german.Set("LANG", "de_DE.UTF-8");
+    german.Set("LC_TIME", "de_DE.UTF-8");
+    german.Set("LANGUAGE", "de:en");
+    const e2e::ProgramRun run = Lns(openRoom);
+    EXPECT_EQ(run.out, "device: Room 101\n") << run.err;
+  }
+  EXPECT_EQ(nextStartsLanguage(), "de_DE.UTF-8 de_DE.UTF-8 de:en");
+  {
+    testsupport::ScopedEnvironment plain;
+    for (const char* name : {"LC_ALL", "LC_TIME", "LANGUAGE"}) plain.Unset(name);
+    plain.Set("LANG", "C");
+    const e2e::ProgramRun run = Lns(openRoom);
+    EXPECT_EQ(run.out, "device: Room 101\n") << run.err;
+  }
+  // What this director lacks goes as empty, so that the German director's settings do not stay.
+  EXPECT_EQ(nextStartsLanguage(), "C  ");
 }
 
 }  // namespace

@@ -444,7 +444,7 @@ TEST_F(ParameterFileTest, LoadingWhatIsNoRegularFileIsRefusedAtOnceWithOneLogLin
 }
 
 TEST_F(ParameterFileTest, CancelledDialogsChangeNothingAndWithoutADeviceThereIsNothingToSave) {
-  boxes().QueueAnswer(ui::vbOK, "No device is open");
+  boxes().QueueAnswer(ui::vbOK, "This device has no parameters to save.");
   window().mnuParameter_speichern.UserClicks();
   EXPECT_TRUE(dialogs().FileDialogs().empty());
 

@@ -27,6 +27,19 @@ TEST(TimeOfDay, TheHeadlessTimeOfDayRunsWithTheLoopsVirtualClockOnly) {
   EXPECT_EQ(clock.Now(), (ui::LocalDateTime{2026, 12, 8, 0, 0, 0}));
 }
 
+// A run that sets no time of day has the machine's; a program without a toolkit's locale data that runs in
+// the plain C locale writes dates and times the ISO way, which no language misreads.
+TEST(TimeOfDay, AHeadlessRunStartsAtTheMachinesTimeAndWritesPlainDatesTheIsoWay) {
+  platform::HeadlessEventLoop loop;
+  const ui::SystemTimeOfDay machine;
+  const ui::LocalDateTime before = machine.Now();
+  const ui::HeadlessTimeOfDay clock(loop);
+  EXPECT_GE(ui::SecondsBetween(before, clock.Now()), 0);
+  EXPECT_GE(ui::SecondsBetween(clock.Now(), machine.Now()), 0);
+  EXPECT_EQ(clock.DateText({2026, 12, 7, 14, 5, 9}), "2026-12-07");
+  EXPECT_EQ(clock.TimeText({2026, 12, 7, 14, 5, 9}), "14:05:09");
+}
+
 TEST(TimeOfDay, WhatFallsDueWhileTheLoopIsOccupiedRunsAtTheNextDoEvents) {
   platform::HeadlessEventLoop loop;
   int fired = 0;

@@ -52,12 +52,18 @@ std::string FormatNumber(double value, int decimals, const std::string& separato
 }
 
 // The sensor's switch output tells the same occupancy as its occupancy output: 100.0 1 occupied, 0.0 0 not.
+// The occupancy controller follows the sensor: its effective occupancy and its lamp switch.
 void ToggleOccupancy(const LnsNetworkVariables& variables) {
   auto occupancy = Find(variables, "nvoOsOccup");
   if (!occupancy) return;
   const bool occupied = occupancy->GetValue() != "OC_OCCUPIED";
-  occupancy->PutValue(occupied ? "OC_OCCUPIED" : "OC_UNOCCUPIED");
-  if (auto asSwitch = Find(variables, "nvoOsSWOccup")) asSwitch->PutValue(occupied ? "100.0 1" : "0.0 0");
+  const char* state = occupied ? "OC_OCCUPIED" : "OC_UNOCCUPIED";
+  const char* asSwitch = occupied ? "100.0 1" : "0.0 0";
+  occupancy->PutValue(state);
+  for (const char* name : {"nvoOsSWOccup", "nvoOcLampValue"}) {
+    if (auto variable = Find(variables, name)) variable->PutValue(asSwitch);
+  }
+  if (auto effective = Find(variables, "nvoOccupEffect")) effective->PutValue(state);
 }
 
 void DriftLight(LnsNetworkVariable& light, std::int64_t tick, const std::string& separator) {

@@ -11,7 +11,7 @@
 namespace ui {
 
 // The deterministic services every test of the system runs on: a virtual clock (and a time of day that
-// runs with it), a fixed screen, scripted
+// starts at the machine's, or where a test sets it, and runs with it), a fixed screen, scripted
 // message boxes and dialogs, a recording printer and a recording shell. The typed accessors give tests
 // the scripting and recording side of each service.
 class HeadlessServices : public Services {

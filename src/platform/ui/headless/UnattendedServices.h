@@ -17,6 +17,7 @@ class UnattendedServices : public Services {
   ui::CommonDialogs& Dialogs() override { return services_.Dialogs(); }
   ui::Printer& Printer() override { return services_.Printer(); }
   ui::Shell& DesktopShell() override { return services_.DesktopShell(); }
+  ui::TimeOfDay& Clock() override { return services_.Clock(); }
 
  private:
   Services& services_;

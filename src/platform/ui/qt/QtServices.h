@@ -3,13 +3,13 @@
 #include <string>
 
 #include "platform/ui/Services.h"
+#include "platform/ui/qt/QtDateTimeWriter.h"
 #include "platform/ui/qt/QtDialogs.h"
 #include "platform/ui/qt/QtEventLoop.h"
 #include "platform/ui/qt/QtMessageBoxes.h"
 #include "platform/ui/qt/QtPrintOutput.h"
 #include "platform/ui/qt/QtScreen.h"
 #include "platform/ui/qt/QtShell.h"
-#include "platform/ui/qt/QtTimeOfDay.h"
 
 namespace ui {
 
@@ -38,7 +38,8 @@ class QtServices : public Services {
   QtDialogs dialogs_;
   ui::Printer printer_;
   QtShell shell_;
-  QtTimeOfDay clock_;
+  QtDateTimeWriter dateTimes_;
+  SystemTimeOfDay clock_{dateTimes_};
 };
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 
 #include "platform/ui/DisplaySettings.h"
 #include "platform/ui/UiPlatform.h"
+#include "platform/ui/qt/QtDateTimeWriter.h"
 
 namespace ui {
 
@@ -25,6 +26,7 @@ class QtUiPlatform : public ui::UiPlatform {
   void RunUntil(const std::function<bool()>& done) override;
   bool SaveScreenshot(const Form& form, const std::filesystem::path& pngFile) override;
   void PrintPdf(const PrintedDocument& document, const std::filesystem::path& pdfFile) override;
+  const DateTimeWriter& DateTimes() const override { return dateTimes_; }
 
  private:
   void StartApplication();
@@ -34,6 +36,7 @@ class QtUiPlatform : public ui::UiPlatform {
   DisplaySettings display_;
   bool offscreen_ = false;
   std::unique_ptr<QApplication> application_;
+  QtDateTimeWriter dateTimes_;
 };
 
 }  // namespace ui

@@ -13,6 +13,8 @@ namespace {
 constexpr int kLuxLevel = 3;
 constexpr int kOccupancy = 6;
 constexpr int kOccupancySwitch = 7;
+constexpr int kLampSwitch = 12;
+constexpr int kEffectiveOccupancy = 39;
 constexpr int kSetPoint = 28;
 constexpr int kSpaceTemperature = 34;
 constexpr int kUnitStatus = 35;
@@ -44,8 +46,13 @@ TEST(DeviceSimulation, SimulatedDevicesLiveOnTheEventLoop) {
     for (int i = 0; i < ticks; ++i) {
       demo.Loop().Advance(lns::kSimulationTickMs);
       occupancy.insert(Value(room101, kOccupancy));
-      EXPECT_EQ(Value(room101, kOccupancySwitch),
-                Value(room101, kOccupancy) == "OC_OCCUPIED" ? "100.0 1" : "0.0 0");
+      const bool occupied = Value(room101, kOccupancy) == "OC_OCCUPIED";
+      EXPECT_EQ(Value(room101, kOccupancySwitch), occupied ? "100.0 1" : "0.0 0");
+      // The occupancy controller follows the sensor from its first change on.
+      if (occupancy.size() > 1) {
+        EXPECT_EQ(Value(room101, kEffectiveOccupancy), Value(room101, kOccupancy));
+        EXPECT_EQ(Value(room101, kLampSwitch), occupied ? "100.0 1" : "0.0 0");
+      }
       light.insert(Value(room101, kLuxLevel));
     }
   };

@@ -20,6 +20,7 @@
 
 #include "TempMachineRoot.h"
 #include "platform/Error.h"
+#include "platform/ui/headless/UnattendedServices.h"
 #include "platform/ui/qt/QtServices.h"
 
 namespace {
@@ -246,8 +247,11 @@ TEST(QtServices, FileAndPrinterDialogsReturnTheChoiceAndCancelRaises32755) {
   EXPECT_EQ(title, "Print");
 }
 
+// Dates and times are written as Qt's dialogs write them, also where nobody sees the windows (offscreen).
 TEST(QtServices, DatesAndTimesAreWrittenWithQtsLocaleLikeItsDialogs) {
   ui::QtServices services;
+  ui::RefusedMessageBoxes refused;
+  ui::UnattendedServices unattended(services, refused);
   const ui::LocalDateTime moment{2026, 12, 7, 14, 5, 9};
   const QLocale before;
   for (const auto& [language, date, time] : {std::tuple{QLocale::German, "07.12.26", "14:05:09"},
@@ -256,6 +260,7 @@ TEST(QtServices, DatesAndTimesAreWrittenWithQtsLocaleLikeItsDialogs) {
         QLocale(language, language == QLocale::German ? QLocale::Germany : QLocale::UnitedStates));
     EXPECT_EQ(services.Clock().DateText(moment), date);
     EXPECT_EQ(services.Clock().TimeText(moment), time);
+    EXPECT_EQ(unattended.Clock().DateText(moment), date);
   }
   QLocale::setDefault(before);
 }

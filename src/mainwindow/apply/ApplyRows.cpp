@@ -1,16 +1,18 @@
 // Writing one row of Apply: the box's text goes to the device, the value the device reads back goes to
 // the log and becomes the stored value, and the box loses its mark.
 
+#include "mainwindow/apply/ApplyRows.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <variant>
 
-#include "mainwindow/apply/fMainApplyRows.h"
-#include "mainwindow/apply/fMainApplyRun.h"
+#include "mainwindow/apply/ApplyRun.h"
 #include "mainwindow/editors/ChangeMark.h"
 #include "mainwindow/editors/CompanionChoices.h"
 #include "mainwindow/editors/InputCompanions.h"
+#include "mainwindow/fMain.h"
 #include "platform/lns/LnsObjectModel.h"
 #include "platform/runtime/Present.h"
 #include "program/Program.h"
@@ -28,58 +30,65 @@ std::string ReadBack(const std::optional<PropertyTarget>& target) {
   return std::visit([](const auto& object) { return object.GetValue(); }, runtime::Present(target));
 }
 
-std::string LogLineOf(fMain::NciLogForm form, const std::string& devicePrefix, const std::string& name,
+// The start of a written value's log line: the subsystem holding `device`, " : " and its name.
+std::string WrittenDevicePrefix(const std::optional<lns::LnsAppDevice>& device) {
+  const lns::LnsAppDevice& written = runtime::Present(device);
+  return written.GetSubsystems().Item(1).GetName() + " : " + written.GetName();
+}
+
+std::string LogLineOf(ApplyRun::LogForm form, const std::string& devicePrefix, const std::string& name,
                       const std::string& value) {
-  if (form == fMain::NciLogForm::SelectedDevice) return devicePrefix + " :   " + name + "  =  " + value;
+  if (form == ApplyRun::LogForm::SelectedDevice) return devicePrefix + " :   " + name + "  =  " + value;
   return devicePrefix + ": " + name + " = " + value;
 }
 
 }  // namespace
 
-void UnmarkNviRow(fMain& window, int row) {
+void UnmarkInputRow(fMain& window, int row) {
   MarkChanged(window.txtNvi[row], false);
   for (ui::Control* companion : MarkedInputCompanions(window, row)) MarkChanged(*companion, false);
 }
 
-fMain::StepOutcome WriteNviRow(fMain& window, Program& program, fMain::ApplyRun& run, int row) {
-  DataPoint& input = program.datapoints.NviTable.at(static_cast<std::size_t>(row));
-  std::optional<lns::LnsAppDevice>& device = program.framework.CurrentDevice;
-  LogSectionHeader(window, run, program.texts.MsgMain[kMsgWritingInputs]);
+void UnmarkPropertyRow(fMain& window, int row) {
+  MarkChanged(window.txtNci[row], false);
+  for (const int combo : MarkedCompanions(row)) MarkChanged(window.cmb_nci[combo], false);
+}
+
+ApplyRun::StepOutcome ApplyRun::WriteInput(int row) {
+  DataPoint& input = program_.datapoints.NviTable.at(static_cast<std::size_t>(row));
+  std::optional<lns::LnsAppDevice>& device = program_.framework.CurrentDevice;
+  LogSectionHeader(program_.texts.MsgMain[kMsgWritingInputs]);
   // A failing look-up leaves nothing behind for the steps that need the variable.
   std::optional<lns::LnsNetworkVariable> variable;
-  const bool found = window.ApplyStep([&] {
+  const bool found = Step([&] {
     variable = runtime::Present(device).GetInterface().GetNetworkVariables().ItemByIndex(input.NviIndex);
   });
   // Editing the box may have suspended its monitoring.
-  if (!found || !window.ApplyStep([&] { runtime::Present(variable).PutMonitorSuspended(false); })) {
-    return fMain::StepOutcome::RunEnded;
+  if (!found || !Step([&] { runtime::Present(variable).PutMonitorSuspended(false); })) {
+    return StepOutcome::RunEnded;
   }
   // Every try writes the user's value: a refusal leaves the box alone.
-  const fMain::StepOutcome written = window.ApplyStepOutcome(
-      [&] { runtime::Present(variable).PutValue(runtime::Present(input.NviTextBox).Text()); });
+  const StepOutcome written =
+      TryStep([&] { runtime::Present(variable).PutValue(runtime::Present(input.NviTextBox).Text()); });
   // A value the device did not take is neither logged as written nor unmarked.
-  if (written != fMain::StepOutcome::Done) return written;
-  const bool shown = window.ApplyStep([&] {
-    window.EchLog.LogLine(WrittenDevicePrefix(device) + ":  " + input.NviName + " = " +
-                          runtime::Present(variable).GetValue());
-  }) && window.ApplyStep([&] { UnmarkNviRow(window, row); });
-  return shown ? written : fMain::StepOutcome::RunEnded;
+  if (written != StepOutcome::Done) return written;
+  const bool shown = Step([&] {
+                       window_.EchLog.LogLine(WrittenDevicePrefix(device) + ":  " + input.NviName + " = " +
+                                              runtime::Present(variable).GetValue());
+                     }) &&
+                     Step([&] { UnmarkInputRow(window_, row); });
+  return shown ? written : StepOutcome::RunEnded;
 }
 
-void fMain::UnmarkNciRow(int row) {
-  MarkChanged(txtNci[row], false);
-  for (const int combo : MarkedCompanions(row)) MarkChanged(cmb_nci[combo], false);
-}
-
-fMain::StepOutcome fMain::WriteNciRow(int row, const std::optional<lns::LnsAppDevice>& device,
-                                      NciLogForm form, ReadBackTo readBackTo) {
+ApplyRun::StepOutcome ApplyRun::WriteProperty(int row, const std::optional<lns::LnsAppDevice>& device,
+                                              LogForm form, ReadBackTo readBackTo) {
   DataPoint& point = program_.datapoints.NciTable.at(static_cast<std::size_t>(row));
   std::optional<PropertyTarget> target;
   // The look-up belongs to the write, so that a retry looks the property up again.
-  const StepOutcome written = ApplyStepOutcome([&] {
+  const StepOutcome written = TryStep([&] {
     target.reset();
     if (point.NciByKey) {
-      target = runtime::Present(GetNciObject(point.NciKey));
+      target = runtime::Present(window_.GetNciObject(point.NciKey));
     } else {
       target = runtime::Present(device).GetInterface().GetNetworkVariables().Item(point.NciName);
     }
@@ -94,16 +103,15 @@ fMain::StepOutcome fMain::WriteNciRow(int row, const std::optional<lns::LnsAppDe
     if (!readBack) readBack = ReadBack(target);
     return *readBack;
   };
-  std::optional<std::string>& prefix = runtime::Present(applyRun_).writtenDevicePrefix;
-  bool goesOn = ApplyStep([&] {
-    if (!prefix) prefix = WrittenDevicePrefix(device);
-    EchLog.LogLine(LogLineOf(form, *prefix, point.NciName, valueReadBack()));
+  bool goesOn = Step([&] {
+    if (!writtenDevicePrefix_) writtenDevicePrefix_ = WrittenDevicePrefix(device);
+    window_.EchLog.LogLine(LogLineOf(form, *writtenDevicePrefix_, point.NciName, valueReadBack()));
   });
-  if (readBackTo != ReadBackTo::Log) goesOn = goesOn && ApplyStep([&] { point.NciValue = valueReadBack(); });
+  if (readBackTo != ReadBackTo::Log) goesOn = goesOn && Step([&] { point.NciValue = valueReadBack(); });
   // The stored value first, so that the box's change handling finds both equal.
   if (readBackTo == ReadBackTo::StoredValueAndBox) {
-    goesOn = goesOn && ApplyStep([&] { runtime::Present(point.NciTextBox).SetText(valueReadBack()); }) &&
-             ApplyStep([&] { UnmarkNciRow(row); });
+    goesOn = goesOn && Step([&] { runtime::Present(point.NciTextBox).SetText(valueReadBack()); }) &&
+             Step([&] { UnmarkPropertyRow(window_, row); });
   }
   return goesOn ? written : StepOutcome::RunEnded;
 }

@@ -1,4 +1,4 @@
-#include "platform/ui/qt/QtTimeOfDay.h"
+#include "platform/ui/qt/QtDateTimeWriter.h"
 
 #include <QDate>
 #include <QLocale>
@@ -6,12 +6,12 @@
 
 namespace ui {
 
-std::string QtTimeOfDay::DateText(const LocalDateTime& moment) const {
+std::string QtDateTimeWriter::DateText(const LocalDateTime& moment) const {
   return QLocale().toString(QDate(moment.year, moment.month, moment.day), QLocale::ShortFormat).toStdString();
 }
 
 // With seconds, as the printout has always had them, but without the long format's time zone.
-std::string QtTimeOfDay::TimeText(const LocalDateTime& moment) const {
+std::string QtDateTimeWriter::TimeText(const LocalDateTime& moment) const {
   const QLocale locale;
   QString format = locale.timeFormat(QLocale::LongFormat);
   format.remove(QLatin1Char('t'));
