@@ -1,16 +1,9 @@
 #include "formats/ParameterFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
-#include <memory>
-#include <system_error>
 
 #include "formats/AnsiText.h"
+#include "platform/ReadRegularFile.h"
 #include "platform/WriteFileWhole.h"
 
 namespace qvr {
@@ -26,10 +19,6 @@ constexpr std::size_t kMaxFileBytes = 1 << 22;
 void PutWord(std::string& out, std::size_t value) {
   out += static_cast<char>(value & 0xFF);
   out += static_cast<char>((value >> 8) & 0xFF);
-}
-
-std::string SystemReason(int error) {
-  return std::generic_category().message(error) + ".";
 }
 
 // The typed values of a file's bytes, one after the other. `number` counts values from 1 for messages.
@@ -69,35 +58,6 @@ class ValueReader {
   std::string_view bytes_;
   std::size_t at_ = 0;
 };
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-// Opens the file for reading. What is not a regular file is refused before a read could wait for ever
-// on it (a FIFO without a writer) or never end (a device).
-FileHandle OpenRegularFile(const std::filesystem::path& file) {
-  // Without O_NONBLOCK, opening a FIFO alone waits for a writer.
-  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) throw ParameterFileError(SystemReason(errno));
-  struct stat status {};
-  const bool known = ::fstat(fd, &status) == 0;
-  const int statError = errno;
-  if (!known || !S_ISREG(status.st_mode)) {
-    ::close(fd);
-    if (!known) throw ParameterFileError(SystemReason(statError));
-    if (S_ISDIR(status.st_mode)) throw ParameterFileError(SystemReason(EISDIR));
-    throw ParameterFileError("It is not a regular file.");
-  }
-  FileHandle handle(::fdopen(fd, "rb"));
-  if (!handle) {
-    const int openError = errno;
-    ::close(fd);
-    throw ParameterFileError(SystemReason(openError));
-  }
-  return handle;
-}
 
 }  // namespace
 
@@ -142,15 +102,12 @@ void WriteParameterFile(const std::filesystem::path& file, const std::vector<std
 }
 
 std::vector<ParameterValue> ReadParameterFile(const std::filesystem::path& file, std::size_t rows) {
-  const FileHandle handle = OpenRegularFile(file);
   std::string bytes;
-  char chunk[4096];
-  std::size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, handle.get())) > 0) {
-    bytes.append(chunk, got);
-    if (bytes.size() > kMaxFileBytes) throw ParameterFileError("It is far too large to be a parameter file.");
+  try {
+    bytes = platform::ReadRegularFile(file, kMaxFileBytes);
+  } catch (const platform::FileReadError& error) {
+    throw ParameterFileError(error.what());
   }
-  if (std::ferror(handle.get())) throw ParameterFileError(SystemReason(errno));
   return DecodeParameterValues(bytes, rows);
 }
 

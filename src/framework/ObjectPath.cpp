@@ -127,8 +127,8 @@ std::optional<LnsObject> Walk(const PathWalk& walk, std::int16_t objectClass) {
 }  // namespace
 
 std::int16_t ParseObjectName(FrameworkState& state, const std::string& objectName) {
-  const std::vector<std::string> parts = SplitObjectPath(objectName);
-  // The parts the count holds stay parsed when the path has more.
+  // The parts the count holds stay parsed when the path has more; the rest is not read.
+  const std::vector<std::string> parts = SplitObjectPath(objectName, INT16_MAX);
   const std::size_t kept = std::min(parts.size(), static_cast<std::size_t>(INT16_MAX));
   if (state.ObjectNameParts.size() < kept) state.ObjectNameParts.resize(kept);
   std::copy_n(parts.begin(), kept, state.ObjectNameParts.begin());

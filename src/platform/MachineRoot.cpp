@@ -15,13 +15,58 @@ std::filesystem::path MachineRoot(const std::string& lnsRoot, const std::string&
   return std::filesystem::path(dataHome.empty() ? home + "/.local/share" : dataHome) / "lns-machine";
 }
 
+namespace {
+
+// The length of the UTF-8 sequence that starts `text`, when it encodes a character that XML allows: none
+// of the control characters but tab, line feed and carriage return, no surrogate, neither U+FFFE nor U+FFFF.
+std::size_t XmlCharacterLength(std::string_view text) {
+  const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) return lead >= 0x20 || lead == '\t' || lead == '\n' || lead == '\r' ? 1 : 0;
+  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+  if (length == 0 || text.size() < length) return 0;
+  char32_t code = lead & (0x7F >> length);
+  for (std::size_t at = 1; at < length; ++at) {
+    if ((byte(at) & 0xC0) != 0x80) return 0;
+    code = (code << 6) | (byte(at) & 0x3F);
+  }
+  constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+  const bool valid = code >= kShortest[length] && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF) &&
+                     code != 0xFFFE && code != 0xFFFF;
+  return valid ? length : 0;
+}
+
+bool IsXmlText(std::string_view text) {
+  while (!text.empty()) {
+    const std::size_t length = XmlCharacterLength(text);
+    if (length == 0) return false;
+    text.remove_prefix(length);
+  }
+  return true;
+}
+
+}  // namespace
+
 std::optional<std::string> UnusableMachineRoot(const std::filesystem::path& root) {
   std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(root, error);
-  const std::string path = (error ? root : absolute).string();
-  if (path.find('\n') == std::string::npos) return std::nullopt;
-  return "the machine root's path holds a line break, which the files that name its folders cannot hold: " +
-         path;
+  std::filesystem::path absolute = std::filesystem::absolute(root, error);
+  absolute = (error ? root : absolute).lexically_normal();
+  if (!absolute.has_filename() && absolute.has_relative_path()) absolute = absolute.parent_path();
+  const std::string path = absolute.string();
+  if (path.find('\n') != std::string::npos) {
+    return "the machine root's path holds a line break, which the files that name its folders cannot hold: " +
+           path;
+  }
+  if (!IsXmlText(path)) {
+    return "the machine root's path holds a control character or bytes that are not UTF-8, which the bus's "
+           "configuration cannot hold: " +
+           path;
+  }
+  if (path.size() > kMostMachineRootBytes) {
+    return "the machine root's path is " + std::to_string(path.size()) + " bytes long, more than the " +
+           std::to_string(kMostMachineRootBytes) + " that leave room for the bus's socket below it: " + path;
+  }
+  return std::nullopt;
 }
 
 std::filesystem::path MapWindowsPath(const std::filesystem::path& base, std::string_view windowsPath) {

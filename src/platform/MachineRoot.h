@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -13,9 +14,18 @@ namespace platform {
 std::filesystem::path MachineRoot(const std::string& lnsRoot, const std::string& dataHome,
                                   const std::string& home);
 
-// Why `root` cannot serve as a machine root, or nothing when it can: a path that holds a line break, which
-// the files that name paths in the root one to a line (the resource catalogue) cannot hold. Each program
-// asks before it first uses the root.
+// The longest absolute path of a machine root: the bus's socket, <root>/bus/socket, must fit the 99 bytes
+// that dbus-daemon takes for a socket's path. Every other file below the root is far within SQLite's 512
+// bytes then.
+inline constexpr std::size_t kMostMachineRootBytes = 88;
+
+// Why `root` cannot serve as a machine root, or nothing when it can. Each program asks before it first
+// uses the root, so that nothing is made of a root that could not work:
+// - a path that holds a line break, which the files that name paths in the root one to a line (the
+//   resource catalogue) cannot hold;
+// - a control character other than a tab or a carriage return, or bytes that are not UTF-8 text of
+//   characters that XML allows: the bus's configuration (XML) cannot name the root's folders;
+// - an absolute path longer than kMostMachineRootBytes.
 std::optional<std::string> UnusableMachineRoot(const std::filesystem::path& root);
 
 // Maps a path in the system's Windows spelling onto the file system. Backslashes become separators;

@@ -294,4 +294,37 @@ TEST(UnusableRoot, APathWithALineBreakIsRefusedAtTheStart) {
   }
 }
 
+// Roots that could be made but whose bus could never start are refused as well, with one line and
+// nothing made: a control character or bytes that are not UTF-8 (the bus's configuration cannot name
+// the root), and a path with no room for the bus's socket below it. One byte shorter, the bus starts.
+TEST(UnusableRoot, RootsThatTheBusCannotServeAreRefusedAtTheStart) {
+  testsupport::TempMachineRoot parent;
+  const std::size_t base = parent.Path().string().size() + 1;
+  ASSERT_LT(base, 80u);
+  const std::filesystem::path longest = parent.Path() / std::string(88 - base, 'x');
+  for (const auto& [root, told] : std::vector<std::pair<std::filesystem::path, std::string>>{
+           {parent.Path() / "bell\a", "control character"},
+           {parent.Path() / "escape\x1b[2J", "control character"},
+           {parent.Path() / "one\x01", "control character"},
+           {parent.Path() / "latin1-\xfc", "not UTF-8"},
+           {longest.string() + "y", "89 bytes long, more than the 88"}}) {
+    for (const std::string& program : {std::string("lns"), kProgram}) {
+      const e2e::ProgramRun run =
+          e2e::Run(program,
+                   program == "lns" ? std::vector<std::string>{"init", "--demo"}
+                                    : std::vector<std::string>{"/regplugin", "/english"},
+                   root, std::chrono::seconds(60), parent.Path());
+      EXPECT_EQ(run.code, 1) << program << " " << root;
+      EXPECT_NE(run.err.find(told), std::string::npos) << run.err;
+      EXPECT_EQ(run.err.find("\x1b["), std::string::npos) << "the escape reached the terminal";
+      EXPECT_FALSE(std::filesystem::exists(root)) << program << " " << root;
+    }
+  }
+  ASSERT_EQ(e2e::Run("lns", {"init"}, longest, std::chrono::seconds(60), parent.Path()).code, 0);
+  const e2e::ProgramRun bus =
+      e2e::Run("lns", {"bus", "start"}, longest, std::chrono::seconds(60), parent.Path());
+  EXPECT_EQ(bus.code, 0) << bus.err;
+  EXPECT_EQ(e2e::Run("lns", {"bus", "stop"}, longest, std::chrono::seconds(60), parent.Path()).code, 0);
+}
+
 }  // namespace

@@ -43,5 +43,20 @@ TEST(MachineRoot, MapsFileNamesAsTheSystemPassesThem) {
   EXPECT_EQ(platform::MapFilePath(root, "LonWorks\\Types"), "/m/LonWorks/Types");
 }
 
+// The bus's configuration takes a tab, a carriage return, DEL and any character of UTF-8 text that XML
+// allows; a root with anything else is refused, as is one whose bus socket would not fit.
+TEST(MachineRoot, TakesTheRootsThatTheBusCanServe) {
+  for (const char* usable :
+       {"/m/tab\there", "/m/cr\r", "/m/del\x7f", "/m/\xc3\xbc\xe4\xb8\xad\xf0\x9f\x98\x80", "/m/./a/../b/"}) {
+    EXPECT_EQ(platform::UnusableMachineRoot(usable), std::nullopt) << usable;
+  }
+  for (const char* unusable :
+       {"/m/\x1f", "/m/\xef\xbf\xbe", "/m/\xc0\xaf", "/m/\xc3", "/m/\xed\xa0\x80", "/m/\xf4\x90\x80\x80"}) {
+    EXPECT_NE(platform::UnusableMachineRoot(unusable), std::nullopt) << unusable;
+  }
+  EXPECT_EQ(platform::UnusableMachineRoot("/" + std::string(87, 'x') + "/"), std::nullopt);
+  EXPECT_NE(platform::UnusableMachineRoot("/" + std::string(88, 'x')), std::nullopt);
+}
+
 }  // namespace
 }  // namespace platform_test

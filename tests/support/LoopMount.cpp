@@ -5,6 +5,7 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -19,12 +20,23 @@ namespace {
 // journal holds, as a power cut does.
 constexpr unsigned long kExt4Shutdown = _IOR('X', 125, std::uint32_t);
 constexpr std::uint32_t kGoingDownNoLogFlush = 2;
-constexpr const char* kImageSize = "32M";
 constexpr const char* kFiller = "filler";
+constexpr const char* kRoom = "room";
+
+struct Making {
+  const char* imageSize;
+  const char* mkfs;  // with its options, before the image's name
+  const char* mountOptions;
+};
+
+Making MakingOf(LoopMount::FileSystem kind) {
+  if (kind == LoopMount::FileSystem::kBtrfs) return {"128M", "mkfs.btrfs -q -f", "loop"};
+  return {"32M", "mkfs.ext4 -q -F", "loop,noauto_da_alloc"};
+}
 
 }  // namespace
 
-LoopMount::LoopMount() {
+LoopMount::LoopMount(FileSystem kind) : kind_(kind) {
   if (geteuid() != 0) {
     whyNot_ = "loop mounts need root";
     return;
@@ -38,10 +50,17 @@ LoopMount::LoopMount() {
   image_ = folder_ / "disk.img";
   mountPoint_ = folder_ / "mnt";
   std::filesystem::create_directory(mountPoint_);
-  const std::string make = "truncate -s " + std::string(kImageSize) + " '" + image_.string() +
-                           "' && mkfs.ext4 -q -F '" + image_.string() + "' >/dev/null 2>&1";
+  const Making making = MakingOf(kind_);
+  const std::string mkfs(making.mkfs);
+  const std::string program = mkfs.substr(0, mkfs.find(' '));
+  if (std::system(("command -v " + program + " >/dev/null").c_str()) != 0) {
+    whyNot_ = program + " is missing";
+    return;
+  }
+  const std::string make = "truncate -s " + std::string(making.imageSize) + " '" + image_.string() + "' && " +
+                           mkfs + " '" + image_.string() + "' >/dev/null 2>&1";
   if (std::system(make.c_str()) != 0) {
-    whyNot_ = "mkfs.ext4 failed";
+    whyNot_ = program + " failed";
     return;
   }
   mounted_ = Mount();
@@ -72,20 +91,37 @@ bool LoopMount::Remount() {
   return mounted_;
 }
 
-bool LoopMount::FillUp() {
+bool LoopMount::FillUp(std::size_t left) {
+  static const char zeros[1 << 16] = {};
+  // The room left is a file's of its own, made first and removed after, so that its blocks come free whole.
+  const std::filesystem::path room = mountPoint_ / kRoom;
+  const int roomFd = open(room.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  bool kept = roomFd >= 0;
+  for (std::size_t written = 0; kept && written < left; written += sizeof zeros) {
+    const std::size_t chunk = std::min(sizeof zeros, left - written);
+    kept = write(roomFd, zeros, chunk) == static_cast<ssize_t>(chunk);
+  }
+  if (roomFd >= 0) kept = fsync(roomFd) == 0 && kept;
+  if (roomFd >= 0) close(roomFd);
+  if (!kept) {
+    whyNot_ = std::string("cannot keep the room: ") + std::strerror(errno);
+    return false;
+  }
   const int fd = open((mountPoint_ / kFiller).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
   if (fd < 0) {
     whyNot_ = std::string("cannot create the filler: ") + std::strerror(errno);
     return false;
   }
   // Ever smaller writes, down to a single byte, until none finds room.
-  static const char zeros[1 << 16] = {};
   for (std::size_t chunk = sizeof zeros; chunk > 0; chunk /= 2) {
     while (write(fd, zeros, chunk) == static_cast<ssize_t>(chunk)) {
     }
   }
   const bool full = errno == ENOSPC;
   if (!full) whyNot_ = std::string("filling stopped: ") + std::strerror(errno);
+  // A file system may count freed blocks as free only once it commits the removal.
+  unlink(room.c_str());
+  syncfs(fd);
   close(fd);
   return full;
 }
@@ -95,8 +131,8 @@ void LoopMount::MakeRoom() {
 }
 
 bool LoopMount::Mount() {
-  const std::string mount =
-      "mount -o loop,noauto_da_alloc '" + image_.string() + "' '" + mountPoint_.string() + "' 2>/dev/null";
+  const std::string mount = "mount -o " + std::string(MakingOf(kind_).mountOptions) + " '" + image_.string() +
+                            "' '" + mountPoint_.string() + "' 2>/dev/null";
   if (std::system(mount.c_str()) != 0) {
     whyNot_ = "mount -o loop failed (no loop devices here?)";
     return false;

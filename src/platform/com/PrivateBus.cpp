@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <limits>
@@ -16,8 +17,10 @@
 #include <thread>
 #include <vector>
 
+#include "platform/Descriptor.h"
 #include "platform/Error.h"
 #include "platform/ErrorNumbers.h"
+#include "platform/MachineRoot.h"
 #include "platform/ProcessRuns.h"
 #include "platform/ReadFileWhole.h"
 #include "platform/Spawn.h"
@@ -40,8 +43,16 @@ constexpr std::chrono::seconds kProgramsGrace(5);
   throw platform::RaisedError(platform::kErrPathFileAccess, kErrorSource, description);
 }
 
+constexpr std::string_view kBusFolderName = "bus";
+constexpr std::string_view kSocketName = "socket";
+// dbus-daemon refuses a longer socket path ("Socket name too long"), below the kernel's 107 bytes.
+constexpr std::size_t kMostSocketPathBytes = 99;
+// Every root that the programs take has room for its socket, <root>/bus/socket.
+static_assert(platform::kMostMachineRootBytes + 1 + kBusFolderName.size() + 1 + kSocketName.size() <=
+              kMostSocketPathBytes);
+
 std::filesystem::path SocketFile(const std::filesystem::path& root) {
-  return BusFolder(root) / "socket";
+  return BusFolder(root) / kSocketName;
 }
 std::filesystem::path ConfigFile(const std::filesystem::path& root) {
   return BusFolder(root) / "bus.conf";
@@ -77,13 +88,32 @@ std::string BusConfig(const std::filesystem::path& root) {
   return config.str();
 }
 
-// Whether the live process `pid` is this root's daemon: a dbus-daemon started with this root's
-// configuration, which names the root's socket.
-bool IsDaemonOf(const std::filesystem::path& root, pid_t pid) {
+// The address of the bus whose folder is `busFolder`.
+std::string AddressIn(const std::filesystem::path& busFolder) {
+  return "unix:path=" + EscapeAddressValue((busFolder / kSocketName).string());
+}
+
+// A root's running daemon, and its bus folder as the daemon's command line spells it.
+struct Daemon {
+  pid_t pid = 0;
+  std::filesystem::path busFolder;
+};
+
+// The live process `pid` when it is this root's daemon: a dbus-daemon started with this root's
+// configuration file. The file is compared by its device and inode, which no other spelling of the root
+// (through a symbolic link, a bind mount) changes.
+std::optional<Daemon> DaemonOf(const std::filesystem::path& root, pid_t pid) {
   const std::vector<std::string> args = platform::ProcessStrings(pid, "cmdline");
-  const std::string config = "--config-file=" + ConfigFile(root).string();
-  return !args.empty() && std::filesystem::path(args.front()).filename() == "dbus-daemon" &&
-         std::find(args.begin() + 1, args.end(), config) != args.end() && platform::ProcessRuns(pid);
+  if (args.empty() || std::filesystem::path(args.front()).filename() != "dbus-daemon") return std::nullopt;
+  constexpr std::string_view kOption = "--config-file=";
+  const auto option = std::find_if(args.begin() + 1, args.end(),
+                                   [&](const std::string& arg) { return arg.starts_with(kOption); });
+  if (option == args.end()) return std::nullopt;
+  const std::filesystem::path config = option->substr(kOption.size());
+  std::error_code error;
+  if (!std::filesystem::equivalent(config, ConfigFile(root), error) || !platform::ProcessRuns(pid))
+    return std::nullopt;
+  return Daemon{pid, config.parent_path()};
 }
 
 // The pid that the pid file names; 0 when it names none.
@@ -98,18 +128,33 @@ pid_t PidInFile(const std::filesystem::path& root) {
 // This root's daemon when it runs: the process that the pid file names, or else the one found among all
 // processes by its command line (the pid file may name another program, whose pid a daemon that died had,
 // or be written over). `tell` hears of a live program that the pid file names in its place.
-std::optional<pid_t> RunningDaemon(const std::filesystem::path& root, const BusNotice& tell = {}) {
+std::optional<Daemon> RunningDaemon(const std::filesystem::path& root, const BusNotice& tell = {}) {
   const pid_t named = PidInFile(root);
-  if (named && IsDaemonOf(root, named)) return named;
+  if (named) {
+    if (std::optional<Daemon> daemon = DaemonOf(root, named)) return daemon;
+  }
   if (named && tell && platform::ProcessRuns(named)) {
     const std::string command = platform::ReadFileWhole("/proc/" + std::to_string(named) + "/comm");
     tell(PidFile(root).string() + " names process " + std::to_string(named) + " (" +
          command.substr(0, command.find('\n')) + "), which is not this machine root's bus; it is left alone");
   }
   for (const pid_t pid : platform::ListedProcesses()) {
-    if (pid != named && IsDaemonOf(root, pid)) return pid;
+    if (pid == named) continue;
+    if (std::optional<Daemon> daemon = DaemonOf(root, pid)) return daemon;
   }
   return std::nullopt;
+}
+
+// Whether a process listens on the socket file: connecting succeeds, or finds its queue full.
+bool SomeoneAnswersOn(const std::filesystem::path& socketFile) {
+  const platform::Descriptor probe(socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string path = socketFile.string();
+  if (probe.Get() < 0 || path.size() >= sizeof address.sun_path) return false;
+  path.copy(address.sun_path, path.size());
+  return connect(probe.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 ||
+         errno == EAGAIN;
 }
 
 std::vector<std::string> DaemonEnvironment(const std::filesystem::path& root) {
@@ -163,7 +208,7 @@ void SpawnDaemon(const std::filesystem::path& root) {
 
 // Absolute: the daemon runs in "/", and the address and the servers it starts must find the same root.
 std::filesystem::path BusFolder(const std::filesystem::path& root) {
-  return std::filesystem::absolute(root).lexically_normal() / "bus";
+  return std::filesystem::absolute(root).lexically_normal() / kBusFolderName;
 }
 
 std::filesystem::path ServiceFolder(const std::filesystem::path& root) {
@@ -171,29 +216,36 @@ std::filesystem::path ServiceFolder(const std::filesystem::path& root) {
 }
 
 std::string BusAddress(const std::filesystem::path& root) {
-  return "unix:path=" + EscapeAddressValue(SocketFile(root).string());
+  return AddressIn(BusFolder(root));
 }
 
+// The running daemon's own address: the root as it was spelled when the bus started.
 std::optional<std::string> RunningBusAddress(const std::filesystem::path& root) {
-  if (!RunningDaemon(root)) return std::nullopt;
-  return BusAddress(root);
+  const std::optional<Daemon> daemon = RunningDaemon(root);
+  if (!daemon) return std::nullopt;
+  return AddressIn(daemon->busFolder);
 }
 
 std::string StartBus(const std::filesystem::path& root, const BusNotice& tell) {
   BusFolderLock lock(root, kStartStopLock);
-  if (const std::optional<pid_t> running = RunningDaemon(root, tell)) {
+  if (const std::optional<Daemon> running = RunningDaemon(root, tell)) {
     // Named again, so that the next caller finds it at once.
-    if (PidInFile(root) != *running) {
+    if (PidInFile(root) != running->pid) {
       try {
-        platform::WriteFileWhole(PidFile(root), std::to_string(*running) + "\n");
+        platform::WriteFileWhole(PidFile(root), std::to_string(running->pid) + "\n");
       } catch (const platform::FileWriteError&) {
         // It is found by its command line all the same.
       }
     }
-    return BusAddress(root);
+    return AddressIn(running->busFolder);
   }
-  if (SocketFile(root).string().size() >= sizeof(sockaddr_un::sun_path)) {
+  if (SocketFile(root).string().size() > kMostSocketPathBytes) {
     Fail("the machine root's path is too long for the bus socket " + SocketFile(root).string());
+  }
+  // A socket that a process still serves is never taken from it: its directors would lose their bus.
+  if (SomeoneAnswersOn(SocketFile(root))) {
+    Fail("a process that is not this machine root's bus answers on its socket " + SocketFile(root).string() +
+         "; it is left alone");
   }
   std::error_code error;
   std::filesystem::create_directories(ServiceFolder(root), error);
@@ -211,16 +263,15 @@ std::string StartBus(const std::filesystem::path& root, const BusNotice& tell) {
 
 void StopBus(const std::filesystem::path& root, const BusNotice& tell) {
   BusFolderLock lock(root, kStartStopLock);
-  const std::optional<pid_t> pid = RunningDaemon(root, tell);
-  if (pid) {
+  if (const std::optional<Daemon> daemon = RunningDaemon(root, tell)) {
     // The servers first, while they can still leave the bus in order; a server nobody could close would
     // otherwise outlive its bus.
-    EndPrograms(ProgramsStartedOn(BusAddress(root)), kProgramsGrace);
-    kill(*pid, SIGTERM);
+    EndPrograms(ProgramsStartedOn(AddressIn(daemon->busFolder)), kProgramsGrace);
+    kill(daemon->pid, SIGTERM);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (platform::ProcessRuns(*pid)) {
+    while (platform::ProcessRuns(daemon->pid)) {
       if (std::chrono::steady_clock::now() > deadline)
-        Fail("dbus-daemon " + std::to_string(*pid) + " does not end");
+        Fail("dbus-daemon " + std::to_string(daemon->pid) + " does not end");
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
   }

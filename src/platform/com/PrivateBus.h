@@ -18,7 +18,7 @@ std::filesystem::path ServiceFolder(const std::filesystem::path& root);  // <roo
 // "unix:path=<root>/bus/socket"
 std::string BusAddress(const std::filesystem::path& root);
 
-// The running bus's address, or nothing when the root's bus does not run.
+// The running bus's address, as its daemon listens on it, or nothing when the root's bus does not run.
 std::optional<std::string> RunningBusAddress(const std::filesystem::path& root);
 
 // Told a line for the user about what starting or stopping the bus found on its way.
@@ -26,8 +26,10 @@ using BusNotice = std::function<void(const std::string& line)>;
 
 // Starts the root's bus unless it runs, and returns its address once it accepts connections. The daemon
 // and the servers it activates see $LNS_ROOT as this root. The running daemon is known by its command line,
-// whatever the pid file names; `tell` hears of another program that the pid file names, which is never
-// signalled. Raises a platform::RaisedError when dbus-daemon is missing or does not start.
+// whatever the pid file names: the configuration file it names is this root's (the same file, however the
+// root is spelled), and its own address is returned. `tell` hears of another program that the pid file
+// names, which is never signalled. A socket that another process answers on is left to it. Raises a
+// platform::RaisedError when dbus-daemon is missing or does not start, or the socket is another's.
 std::string StartBus(const std::filesystem::path& root, const BusNotice& tell = {});
 
 // Stops the root's bus if it runs, found as StartBus finds it; the servers on it lose their bus. Raises

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <thread>
 
-#include "platform/sqlite/BackedIndexVfs.h"
+#include "platform/sqlite/MemoryIndexVfs.h"
 
 namespace sqlite {
 
@@ -90,14 +90,14 @@ Database::Database(const std::filesystem::path& file, OpenOptions options) : fil
                         {})));
   }
   const bool writable = IsWritable(file);
-  // A read-only connection would leave a log and its index behind that it may not remove. When the log
+  // A read-only connection would leave a log behind that it may not remove. When the log
   // holds no commit, the database file alone is current: it is read as it lies, creating nothing.
   const bool asItLies = !writable && IsMissingOrEmpty(file.string() + "-wal");
   const std::string name = asItLies ? "file:" + UriPath(file) + "?immutable=1" : file.string();
   int flags = SQLITE_OPEN_NOMUTEX | (asItLies ? SQLITE_OPEN_URI : 0) |
               (writable ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY);
   sqlite3* db = nullptr;
-  int status = sqlite3_open_v2(name.c_str(), &db, flags, BackedIndexVfs());
+  int status = sqlite3_open_v2(name.c_str(), &db, flags, MemoryIndexVfs());
   db_.reset(db);
   if (status != SQLITE_OK) {
     // Without a connection (out of memory) only the code tells why.
@@ -141,9 +141,9 @@ void Database::SwitchToWriteAheadLog() {
   if (status != SQLITE_OK) Fail(kSwitch);
 }
 
-// Creating the log and its index, and removing them again, cost each process that opens the file more than
-// its reads: they stay beside the database, the log emptied when the last connection closes, so that a
-// reader still finds the whole database in the file itself.
+// Creating the log and removing it again cost each process that opens the file more than its reads: it stays
+// beside the database, emptied when the last connection closes, so that a reader still finds the whole
+// database in the file itself.
 void Database::KeepLogFiles() {
   int keep = 1;
   sqlite3_file_control(db_.get(), "main", SQLITE_FCNTL_PERSIST_WAL, &keep);

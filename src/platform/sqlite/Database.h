@@ -34,10 +34,11 @@ struct OpenOptions {
 // write-ahead logging, so that several processes can read and write it at once: readers never wait for a
 // writer, a writer that finds the file locked waits for its turn, and a failed write leaves the file as it
 // was. A file without write permission (root, too, honours that) is opened for reading only, and every write
-// then fails; when its log holds no commit, it is read without creating any file beside it. The log and its
-// index stay beside a writable file between connections. Prepared statements are kept and reused, since
-// preparing costs more than most queries. A connection serves one thread. A file that is a symbolic link is
-// refused: SQLite would make its log beside the link's target, wherever that is.
+// then fails; when its log holds no commit, it is read without creating any file beside it. The log stays
+// beside a writable file between connections; its index lies in memory (MemoryIndexVfs.h). Prepared
+// statements are kept and reused, since preparing costs more than most queries. A connection serves one
+// thread. A file that is a symbolic link is refused: SQLite would make its log beside the link's target,
+// wherever that is.
 class Database {
  public:
   explicit Database(const std::filesystem::path& file, OpenOptions options = {});

@@ -2,6 +2,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <climits>
 #include <functional>
 #include <limits>
@@ -291,6 +292,25 @@ TEST_F(PlugInServer, AnswersCallsWithRandomArgumentsAndKeepsServing) {
   EXPECT_EQ(director.Value(object, QStringLiteral("Name")).toString(),
             QStringLiteral("Calyxtern_qvr_lon_PlugIn"));
   director.Set(object, QStringLiteral("Visible"), false);
+  EXPECT_EQ(director.Release(object).type(), QDBusMessage::ReplyMessage);
+  EXPECT_TRUE(ServerEnds());
+}
+
+// A path of 400,000 parts (800 KB) is refused at once, 6 "Overflow": the parts beyond what the program
+// holds are not split. It held the program, and every other director's call, 16 s.
+TEST_F(PlugInServer, AnObjectPathOfVeryManyPartsIsRefusedAtOnce) {
+  BusDirector director(Address(), QStringLiteral("longpath"));
+  const QString object = director.Create();
+  ASSERT_FALSE(object.isEmpty());
+  ASSERT_EQ(director.Set(object, QStringLiteral("networkName"), QStringLiteral("Demo")).type(),
+            QDBusMessage::ReplyMessage);
+  QString path = QStringLiteral("a");
+  for (int part = 1; part < 400000; ++part) path += QStringLiteral("/a");
+  const auto start = std::chrono::steady_clock::now();
+  const QDBusMessage refused = director.Call(object, e2e::kObjectInterface, QStringLiteral("SendCommand"),
+                                             {13, QVariant::fromValue(short{7}), path});
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+  EXPECT_EQ(refused.errorName(), QStringLiteral("Calyxtern_qvr_lon_PlugIn.Error.Number6"));
   EXPECT_EQ(director.Release(object).type(), QDBusMessage::ReplyMessage);
   EXPECT_TRUE(ServerEnds());
 }

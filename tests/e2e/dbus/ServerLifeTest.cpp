@@ -113,6 +113,22 @@ TEST_F(ServerLife, StartAndStopKnowTheirDaemonWhateverThePidFileNames) {
   platform::WaitForChild(stranger);
 }
 
+// The root spelled through a symbolic link has the same bus: start answers with the running bus, whose
+// socket stays, and stop ends it. Start took the daemon for a stranger, removed its socket and ran a second.
+TEST_F(ServerLife, ARootReachedThroughALinkFindsItsRunningBus) {
+  const std::filesystem::path link = Root() / "link";
+  std::filesystem::create_directory_symlink(Root(), link);
+  const pid_t daemon = std::stoi(e2e::ReadFile(Root() / "bus" / "bus.pid"));
+  const e2e::ProgramRun started = e2e::Run("lns", {"bus", "start"}, link);
+  EXPECT_EQ(started.code, 0) << started.err;
+  EXPECT_EQ(started.out, Address() + "\n");
+  EXPECT_EQ(started.err, "");
+  EXPECT_EQ(DaemonsOf(Root()) + DaemonsOf(link), 1);
+  EXPECT_EQ(Lns(kOpenRoom).out, "device: Room 101\n") << "the first spelling lost its bus";
+  EXPECT_EQ(e2e::Run("lns", {"bus", "stop"}, link).code, 0);
+  EXPECT_FALSE(platform::ProcessRuns(daemon));
+}
+
 // A plug-in program that the bus started opens the readme from its Help menu: the document's viewer (a
 // stub that records its environment, started by a stub xdg-open) gets none of the bus's variables, and
 // `lns bus stop` leaves it running. With DBUS_STARTER_ADDRESS it counted as a program of the bus.

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <sstream>
 
+#include "platform/ReadRegularFile.h"
 #include "platform/lns/LnsError.h"
 #include "platform/lns/types/LonTypeText.h"
 
@@ -14,9 +15,21 @@ std::string KeywordLine::Rest(std::size_t wordCount) const {
   return std::string(Trim(std::string_view(text).substr(start)));
 }
 
+namespace {
+
+// Far above any of these files (the shipped ones hold a few KB, a large resource set some hundred KB);
+// a larger one is refused unread.
+constexpr std::size_t kMostFileBytes = 16 << 20;
+
+}  // namespace
+
 KeywordFile::KeywordFile(std::filesystem::path file) : path_(std::move(file)) {
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) throw LnsError(kLnsNotFound, "Cannot read the file " + path_.string());
+  std::istringstream in;
+  try {
+    in.str(platform::ReadRegularFile(path_, kMostFileBytes));
+  } catch (const platform::FileReadError& error) {
+    throw LnsError(kLnsNotFound, "Cannot read the file " + path_.string() + ": " + error.what());
+  }
   std::string raw;
   for (int number = 1; std::getline(in, raw); ++number) {
     KeywordLine line;

@@ -1,8 +1,14 @@
 #include "platform/lns/resources/ResourceCatalog.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <fstream>
+#include <functional>
+#include <future>
 
 #include "TempMachineRoot.h"
 #include "platform/MachineRoot.h"
@@ -283,6 +289,42 @@ TEST_F(ResourceCatalogTest, RefusesWhatItCannotTakeWithItsStatusNumbers) {
   // A malformed catalogue file cannot be opened.
   std::ofstream(lonWorks_ / "Types" / kCatalogFileName) << "shelf 3\n";
   EXPECT_EQ(catalog.Open(kTypesFolder, 1, handle), kResourceBadFile);
+}
+
+// What a reader of `fifo` gives within 5 s; a reader that still waits then is let go by a writer that
+// closes at once, and gives what it read from the empty FIFO.
+long WithinFiveSeconds(const std::filesystem::path& fifo, const std::function<long()>& read) {
+  std::future<long> status = std::async(std::launch::async, read);
+  if (status.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+    ADD_FAILURE() << "the read of " << fifo << " waits for a writer";
+    close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+  }
+  return status.get();
+}
+
+// A catalogue or a resource file that is no regular file, or far too large, cannot be opened: a FIFO
+// held every device open for ever, a link to /dev/zero or a huge sparse file filled the memory.
+TEST_F(ResourceCatalogTest, RefusesFilesThatAreNoRegularFilesOrFarTooLarge) {
+  const std::filesystem::path catalogFile = lonWorks_ / "Types" / kCatalogFileName;
+  ASSERT_EQ(mkfifo(catalogFile.c_str(), 0600), 0);
+  LnsResourceCatalog catalog(root_.Path());
+  long handle = 0;
+  ASSERT_EQ(WithinFiveSeconds(catalogFile, [&] { return catalog.Open(kTypesFolder, 0, handle); }),
+            kResourceCannotOpen);
+  const std::filesystem::path typeFile = lonWorks_ / "Types" / "User" / "fifo.typ";
+  ASSERT_EQ(mkfifo(typeFile.c_str(), 0600), 0);
+  LnsResourceFile files;
+  ASSERT_EQ(
+      WithinFiveSeconds(typeFile, [&] { return files.Open(typeFile.string(), kTypeFile, 3, 0, handle); }),
+      kResourceCannotOpen);
+
+  std::filesystem::remove(catalogFile);
+  std::filesystem::create_symlink("/dev/zero", catalogFile);
+  EXPECT_EQ(catalog.Open(kTypesFolder, 0, handle), kResourceCannotOpen);
+  std::filesystem::remove(catalogFile);
+  std::ofstream(catalogFile) << "folder Types\n";
+  std::filesystem::resize_file(catalogFile, 17 << 20);
+  EXPECT_EQ(catalog.Open(kTypesFolder, 0, handle), kResourceCannotOpen);
 }
 
 }  // namespace
