@@ -57,7 +57,15 @@ class QtWindowManager : public ::testing::Test {
   }
   void SetUp() override {
     if (!qt_) GTEST_SKIP() << "no virtual display with openbox here";
+    ui_ = std::make_unique<Ui>();
   }
+
+  // The Qt back end with its services and one application, as a program that shows windows has them.
+  struct Ui {
+    ui::QtServices services;
+    ui::QtFormBackend backend{services.Screen()};
+    ui::Application app{services.Loop(), backend, &services};
+  };
 
   static inline testsupport::VirtualDisplay* display_ = nullptr;
   static inline testsupport::TempMachineRoot* home_ = nullptr;
@@ -65,30 +73,28 @@ class QtWindowManager : public ::testing::Test {
   static inline int argc_ = 1;
   static inline char name_[] = "qvr_ui_qt_wm_tests";
   static inline char* argv_[] = {name_, nullptr};
-  ui::QtServices services;
-  ui::QtFormBackend backend{services.Screen()};
-  ui::Application app{services.Loop(), backend, &services};
+  std::unique_ptr<Ui> ui_;
 };
 
 // A window that the program has drawn right after showing it is on the screen, drawn, before the program
 // goes on with its work.
 TEST_F(QtWindowManager, AWindowDrawnRightAfterItsShowIsOnTheScreen) {
-  SizableForm form(app);
+  SizableForm form(ui_->app);
   form.Show();
   form.Refresh();
-  EXPECT_TRUE(backend.WindowOf(form)->windowHandle()->isExposed());
+  EXPECT_TRUE(ui_->backend.WindowOf(form)->windowHandle()->isExposed());
 }
 
 // The window manager's maximise box fills the screen with the window and its restore box gives back the
 // window as it was, every time; the form reads, each time, what the window shows.
 TEST_F(QtWindowManager, MaximizeFillsTheScreenAndRestoreGivesBackTheWindowBeforeIt) {
-  SizableForm form(app);
+  SizableForm form(ui_->app);
   form.Show();
-  QWidget* window = backend.WindowOf(form);
+  QWidget* window = ui_->backend.WindowOf(form);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
 
-  const double twipsX = services.Screen().TwipsPerPixelX();
-  const double twipsY = services.Screen().TwipsPerPixelY();
+  const double twipsX = ui_->services.Screen().TwipsPerPixelX();
+  const double twipsY = ui_->services.Screen().TwipsPerPixelY();
   const auto formReads = [&](const QRect& frame, const QSize& size) {
     return form.Left() == frame.x() * twipsX && form.Top() == frame.y() * twipsY &&
            form.Width() == size.width() * twipsX && form.Height() == size.height() * twipsY;
