@@ -85,7 +85,10 @@ void fMain::Form_Load() {
   // message tables its labels read are filled; in German it waits for the first transfer.
   if (TransferStatusCaption(language)) program_.Windows().Get<fStatus>(program_);
 
-  program_.fStartbild().Show();
+  qvr::fStartbild& splash = program_.fStartbild();
+  splash.Show();
+  // The device's work that follows keeps the loop busy: the splash is drawn now, not when the loop next runs.
+  splash.Refresh();
   qvr::fProgress& progress = program_.fProgress();
   PlaceProgressForMainWindow(program_, progress);
   progress.Show(ui::Modality::Modeless, this);

@@ -55,6 +55,7 @@ void ApplyRun::EndIfCancelled() {
   if (!cancelled) return;
   cancelled = false;
   ended_ = true;
+  cancelled_ = true;
 }
 
 void ApplyRun::LogSectionHeader(const std::string& title) {

@@ -40,10 +40,13 @@ class ApplyRun {
   bool Step(const std::function<void()>& step);
 
   // Ends the run when the user has closed the transfer-status window since the last look, and takes that
-  // request back; monitoring then stays off.
+  // request back.
   void EndIfCancelled();
   // Whether the run has ended (Abort, or cancelled): the caller must return at once.
   bool Ended() const { return ended_; }
+  // Whether the user closed the transfer-status window: the transfer stops, the monitoring that the box
+  // asks for goes on.
+  bool Cancelled() const { return cancelled_; }
 
   // Logs the header of the properties' section (an empty line, "writing Parameters...", an empty line)
   // unless the section has one already; ClearParameterHeader starts a new section.
@@ -89,6 +92,7 @@ class ApplyRun {
   bool synchronised_ = false;
   // The user aborted or cancelled the run: every step from here on is passed over.
   bool ended_ = false;
+  bool cancelled_ = false;
 };
 
 }  // namespace qvr

@@ -112,6 +112,7 @@ void fMain::cmdApply_Click() {
   MainWindowState& sync = program_.mainwindow;
   ui::Screen& screen = program_.Ui().Screen();
   const auto endRun = [&] {
+    if (run.Cancelled() && chkMonitor.Value() == ui::vbChecked && DeviceShownOnline()) Monitor_An(true);
     sync.SyncRunning = false;
     sync.SyncTarget.reset();
     screen.SetMousePointer(ui::vbDefault);

@@ -1,17 +1,26 @@
 #include "mainwindow/device/fStartbild.h"
 
+#include <string>
+
+#include "identity/PlugInIdentity.h"
 #include "program/Program.h"
 
 namespace qvr {
 
 fStartbild::fStartbild(Program& program)
     : ui::Form(program.App(), "fStartbild"),
+      lblFirma(*this, "lblFirma"),
+      lblProgramm(*this, "lblProgramm"),
       Progr_Geraete(*this, "Progr_Geraete"),
       lblGeraet(*this, "lblGeraet"),
       program_(program) {
   // Borderless, so the window is its client area of 7020 x 4935 twips.
   SetBorderStyle(ui::vbBSNone);
   Move(0, 0, 7020, 4935);
+  lblFirma.Move(240, 1500, 6540, 255);
+  lblFirma.SetCaption(kManufacturerName);
+  lblProgramm.Move(240, 1980, 6540, 255);
+  lblProgramm.SetCaption(std::string(kProjectName) + "  Version " + kPlugInVersion);
   Progr_Geraete.Move(240, 4200, 6540, 255);
   Progr_Geraete.SetVisible(false);
   lblGeraet.Move(240, 3900, 6540, 255);

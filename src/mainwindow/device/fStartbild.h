@@ -13,6 +13,9 @@ class fStartbild : public ui::Form {
  public:
   explicit fStartbild(Program& program);
 
+  // The maker and the program, the splash's picture.
+  ui::Label lblFirma;
+  ui::Label lblProgramm;
   // Lent to the device search of the device-selection window, hidden otherwise.
   ui::ProgressBar Progr_Geraete;
   ui::Label lblGeraet;

@@ -310,8 +310,8 @@ void Form::UserActivates() {
   if (loaded_) Activate();
 }
 
-void Form::UserMoves(float left, float top) {
-  if (loaded_) SetGeometry(left, top, state_.width, state_.height, true);
+void Form::UserPlaces(float left, float top, float width, float height) {
+  if (loaded_) SetGeometry(left, top, width, height, true);
 }
 
 void Form::UserResizes(float width, float height) {

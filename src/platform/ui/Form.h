@@ -16,7 +16,7 @@
 //     unloaded by code that ran meanwhile); the back end runs the nested loop (FormBackend::RunModal).
 //
 // For a back end: AttachPeer(peer) for caption, geometry, window state, visibility, border style and
-// mouse pointer changes; user input through UserMovesFocus, UserCloses, UserActivates, UserMoves,
+// mouse pointer changes; user input through UserMovesFocus, UserCloses, UserActivates, UserPlaces,
 // UserResizes and UserSetsWindowState.
 
 #include <string>
@@ -124,7 +124,9 @@ class Form {
   void UserMovesFocus(Control& control);  // focus moves: LostFocus, then GotFocus; ignored when refused
   void UserCloses();                      // the close box: Form_QueryUnload, then unloads the form
   void UserActivates();                   // the window became the active one: Form_Activate
-  void UserMoves(float left, float top);
+  // The window as it now shows, in any state (a window manager's maximise moves and sizes it at once):
+  // Form_Resize when its size changed.
+  void UserPlaces(float left, float top, float width, float height);
   void UserResizes(float width, float height);  // Form_Resize
   void UserSetsWindowState(int state);          // Form_Resize
 

@@ -171,7 +171,7 @@ class ServerOnADisplay : public ServerLife {
   }
 
   static constexpr const char* kMainWindowTitle = "Calyxtern Orvalis GmbH";
-  e2e::VirtualDisplay display_;
+  testsupport::VirtualDisplay display_;
 };
 
 // The factory's introspection names the objects that directors hold.

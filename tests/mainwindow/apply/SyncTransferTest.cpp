@@ -296,6 +296,7 @@ TEST_F(TransferTest, ClosingTheStatusWindowCancelsTheTransfer) {
   ASSERT_TRUE(Red(Nci(kMaxSendTimeRow)));
   Select({"Room 102", "Room 103"}, false);
   const std::string monitoringOn = Panel(5);
+  ASSERT_EQ(monitoringOn, MsgMain(23));
 
   // The user closes the status window as soon as the second device is under way.
   bool buttonsHeld = false;
@@ -316,10 +317,14 @@ TEST_F(TransferTest, ClosingTheStatusWindowCancelsTheTransfer) {
   EXPECT_EQ(MaxSendTime(Room("Room 101")), "150.0");
   EXPECT_NE(MaxSendTime(Room("Room 102")), "150.0");
   EXPECT_NE(MaxSendTime(Room("Room 103")), "150.0");
-  // The run ends at once: the box keeps its edit, Apply and Cancel their state, monitoring stays off.
+  // The run ends at once: the box keeps its edit, Apply and Cancel their state; the monitoring that the
+  // ticked box asks for runs again.
   EXPECT_TRUE(Red(Nci(kMaxSendTimeRow)));
   EXPECT_TRUE(ApplyAndCancelEnabled());
-  EXPECT_NE(Panel(5), monitoringOn);
+  EXPECT_EQ(window().chkMonitor.Value(), ui::vbChecked);
+  EXPECT_EQ(Panel(5), monitoringOn);
+  const std::int16_t output = program().datapoints.NvoTable[0].NvoIndex;
+  EXPECT_TRUE(Room("Room 101").GetInterface().GetNetworkVariables().ItemByIndex(output).GetMonitorEnable());
   EXPECT_EQ(LogLines(MsgMain(31), true), 0);
   ExpectTransferOver();
 }

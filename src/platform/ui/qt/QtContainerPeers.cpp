@@ -22,6 +22,9 @@ QtTabControlPeer::QtTabControlPeer(QtFormWindow& window, TabControl& tabs, QWidg
   // The pages exist from the start, so that the controls of every tab have their page to stand on.
   for (int tab = 0; tab < tabs_.Tabs(); ++tab) tabWidget_->addTab(new QWidget, QString());
   if (tabWidget_->count() > 0) tabWidget_->widget(0)->parentWidget()->installEventFilter(this);
+  // A click on a tab takes the focus before the page changes, as the form's tab control does: the focus
+  // then leaves the box on the page going away instead of wandering on to a box of the new page.
+  if (tabs_.Focusable()) tabWidget_->tabBar()->setFocusPolicy(Qt::StrongFocus);
   WatchFocus(tabWidget_->tabBar());
   QObject::connect(tabWidget_, &QTabWidget::currentChanged, this, [this](int tab) {
     if (!showing_ && tab >= 0) UserInput([this, tab] { tabs_.UserSelectsTab(tab); });

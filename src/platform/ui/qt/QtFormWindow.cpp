@@ -1,5 +1,7 @@
 #include "platform/ui/qt/QtFormWindow.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -187,6 +189,7 @@ void QtFormWindow::OnFormChanged(Form& /*form*/, FormProperty property) {
       window_->setEnabled(form_.RawState().enabled);
       break;
     case FormProperty::Repaint:
+      AwaitFirstExposure();
       window_->repaint();
       break;
   }
@@ -203,9 +206,11 @@ void QtFormWindow::ShowGeometry() {
     shownSize_ = QSize(std::max(used.right(), 0) + 8, std::max(used.bottom(), 0) + 8 + menuHeight);
   }
   ShowSizeLimits();
-  window_->resize(shownSize_);
   shownPosition_ = QPoint(ToPixelsX(state.left), ToPixelsY(state.top));
-  window_->move(shownPosition_);
+  // What the window shows already is not asked for again: the window manager may be moving or sizing it
+  // (a maximise reports its new place before its new state), and an echo would undo that.
+  if (window_->size() != shownSize_) window_->resize(shownSize_);
+  if (window_->pos() != shownPosition_) window_->move(shownPosition_);
 }
 
 void QtFormWindow::ShowWindowState() {
@@ -277,6 +282,18 @@ void QtFormWindow::ShowVisible() {
   window_->activateWindow();
 }
 
+// A window shown a moment ago is drawn only once the window system has put it on the screen. A program
+// that has it drawn before a long piece of work (a splash) waits for that, a second at most, while the
+// loop takes no input and runs no timers.
+void QtFormWindow::AwaitFirstExposure() {
+  QWindow* handle = window_->windowHandle();
+  if (!window_->isVisible() || !handle || handle->isExposed()) return;
+  const QDeadlineTimer deadline(1000);
+  while (!handle->isExposed() && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers, 20);
+  }
+}
+
 void QtFormWindow::SyncFocus() {
   if (!attached_) return;
   QtControlPeer* peer = PeerOf(form_.ActiveControl());
@@ -314,16 +331,15 @@ bool QtFormWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void QtFormWindow::UserChangedWindow(const QEvent& event) {
   switch (event.type()) {
+    // The form reads what the window shows in every state; the window manager keeps the place and size
+    // that a restore gives back.
     case QEvent::Move:
-      if (window_->pos() != shownPosition_) {
-        shownPosition_ = window_->pos();
-        form_.UserMoves(ToTwipsX(shownPosition_.x()), ToTwipsY(shownPosition_.y()));
-      }
-      break;
     case QEvent::Resize:
-      if (window_->size() != shownSize_ && form_.RawState().windowState == vbNormal) {
+      if (window_->pos() != shownPosition_ || window_->size() != shownSize_) {
+        shownPosition_ = window_->pos();
         shownSize_ = window_->size();
-        form_.UserResizes(ToTwipsX(shownSize_.width()), ToTwipsY(shownSize_.height()));
+        form_.UserPlaces(ToTwipsX(shownPosition_.x()), ToTwipsY(shownPosition_.y()),
+                         ToTwipsX(shownSize_.width()), ToTwipsY(shownSize_.height()));
       }
       break;
     case QEvent::WindowStateChange: {

@@ -62,6 +62,7 @@ class QtFormWindow : public QObject, public FormPeer {
   void ShowBorderStyle();
   void ShowSizeLimits();
   void ShowVisible();
+  void AwaitFirstExposure();
   // The user moved, sized, minimised or activated the window.
   void UserChangedWindow(const QEvent& event);
 

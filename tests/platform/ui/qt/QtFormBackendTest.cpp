@@ -199,6 +199,24 @@ TEST(QtFormBackend, FocusMovesBothWays) {
   EXPECT_TRUE(qt.backend.WidgetOf(form.cmbMode)->hasFocus()) << "focus set by the program reaches the window";
 }
 
+// A click on a tab gives the tab control the focus before the page changes: the box that had it is on the
+// page going away, and the focus does not wander on to a box of the new page.
+TEST(QtFormBackend, ATabClickTakesTheFocusFromTheBoxOfTheOldPage) {
+  QtUi qt;
+  SampleForm form(qt.app);
+  form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(qt.backend.WindowOf(form)));
+  WidgetOf<QLineEdit>(qt, form.txtNci[0])->setFocus(Qt::MouseFocusReason);
+  ASSERT_EQ(form.ActiveControl(), &form.txtNci[0]);
+
+  form.events.clear();
+  QTabBar* bar = WidgetOf<QTabWidget>(qt, form.tabData)->tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+  EXPECT_EQ(form.events, (std::vector<std::string>{"tabData_Click from 0"}));
+  EXPECT_EQ(form.ActiveControl(), &form.tabData);
+  EXPECT_TRUE(bar->hasFocus());
+}
+
 TEST(QtFormBackend, AScreenshotOfAFormShowsItsControls) {
   testsupport::TempMachineRoot root;
   QtUi qt;

@@ -11,13 +11,14 @@
 #include <string>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 #include "platform/Spawn.h"
 
-namespace e2e {
+namespace testsupport {
 
-// An X display of the test's own (Xvfb), on which the plug-in program's windows show as a person's would,
-// and the person's close box.
+// An X display of the test's own (Xvfb), on which windows show as a person's would, optionally with a window
+// manager, and the person's close and maximise boxes.
 class VirtualDisplay {
  public:
   VirtualDisplay() {
@@ -45,15 +46,71 @@ class VirtualDisplay {
     if (said.find('\n') != std::string::npos) name_ = ":" + said.substr(0, said.find('\n'));
   }
   ~VirtualDisplay() {
-    if (!pid_) return;
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
+    for (const pid_t pid : {windowManager_, pid_}) {
+      if (!pid) continue;
+      kill(pid, SIGTERM);
+      waitpid(pid, nullptr, 0);
+    }
   }
   VirtualDisplay(const VirtualDisplay&) = delete;
   VirtualDisplay& operator=(const VirtualDisplay&) = delete;
 
   // ":N", or "" when Xvfb could not start.
   const std::string& Name() const { return name_; }
+
+  // Starts the window manager `argv` on the display, its settings and logs below `home`, and waits up to
+  // 20 s for it to manage the screen; false when it is not installed or did not.
+  bool StartWindowManager(std::vector<std::string> argv, const std::string& home) {
+    platform::SpawnRequest request;
+    request.argv = std::move(argv);
+    request.environment = platform::EnvironmentWithout([](std::string_view name) {
+      return name == "DISPLAY" || name == "HOME" || name.rfind("XDG_", 0) == 0;
+    });
+    request.environment->insert(request.environment->end(), {"DISPLAY=" + name_, "HOME=" + home});
+    request.out = platform::StreamTarget::DevNull();
+    request.err = platform::StreamTarget::DevNull();
+    try {
+      windowManager_ = platform::Spawn(request);
+    } catch (const std::system_error&) {
+      return false;
+    }
+    // A window manager names the window it checks by on the root window once it manages the screen.
+    xcb_connection_t* x = xcb_connect(name_.c_str(), nullptr);
+    bool managed = false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!xcb_connection_has_error(x) && !managed && std::chrono::steady_clock::now() < deadline) {
+      const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+      xcb_get_property_reply_t* check = xcb_get_property_reply(
+          x, xcb_get_property(x, 0, root, Atom(x, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 0, 1),
+          nullptr);
+      managed = check && xcb_get_property_value_length(check) > 0;
+      free(check);
+      if (!managed) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    xcb_disconnect(x);
+    return managed;
+  }
+
+  // Clicks the maximise (or restore) box of the shown top-level window whose title starts with `title`:
+  // the window manager is asked as its title bar's button asks it. False when no such window showed.
+  bool Maximize(const std::string& title, bool maximized) const {
+    return OnShownWindow(title, [maximized](xcb_connection_t* x, xcb_window_t window) {
+      xcb_client_message_event_t event{};
+      event.response_type = XCB_CLIENT_MESSAGE;
+      event.format = 32;
+      event.window = window;
+      event.type = Atom(x, "_NET_WM_STATE");
+      event.data.data32[0] = maximized ? 1 : 0;  // add or remove
+      event.data.data32[1] = Atom(x, "_NET_WM_STATE_MAXIMIZED_VERT");
+      event.data.data32[2] = Atom(x, "_NET_WM_STATE_MAXIMIZED_HORZ");
+      event.data.data32[3] = 2;  // asked for by the user
+      const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+      free(xcb_request_check(
+          x, xcb_send_event_checked(x, 0, root,
+                                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                                    reinterpret_cast<const char*>(&event))));
+    });
+  }
 
   // Waits up to 20 s for a top-level window whose title starts with `title` to show; false when none showed.
   bool Shows(const std::string& title) const {
@@ -106,9 +163,12 @@ class VirtualDisplay {
     return atom;
   }
 
-  static xcb_window_t ShownWindow(xcb_connection_t* x, const std::string& title) {
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
-    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(x, xcb_query_tree(x, root), nullptr);
+  // The shown window below `parent` whose title starts with `title`: a top-level window, or a window
+  // manager's frame's client.
+  static xcb_window_t ShownWindow(xcb_connection_t* x, const std::string& title,
+                                  xcb_window_t parent = XCB_NONE, int depth = 0) {
+    if (parent == XCB_NONE) parent = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(x, xcb_query_tree(x, parent), nullptr);
     xcb_window_t found = XCB_NONE;
     const xcb_window_t* children = tree ? xcb_query_tree_children(tree) : nullptr;
     for (int i = 0; tree && i < xcb_query_tree_children_length(tree) && found == XCB_NONE; ++i) {
@@ -125,14 +185,19 @@ class VirtualDisplay {
                              static_cast<std::size_t>(xcb_get_property_value_length(name)))
                : std::string();
       free(name);
-      if (text.rfind(title, 0) == 0) found = children[i];
+      if (!text.empty() && text.rfind(title, 0) == 0) {
+        found = children[i];
+      } else if (text.empty() && depth < 2) {
+        found = ShownWindow(x, title, children[i], depth + 1);
+      }
     }
     free(tree);
     return found;
   }
 
   pid_t pid_ = 0;
+  pid_t windowManager_ = 0;
   std::string name_;
 };
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+#include <memory>
+#include <string>
+
+#include "TempMachineRoot.h"
+#include "VirtualDisplay.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/qt/QtApplicationStart.h"
+#include "platform/ui/qt/QtFormBackend.h"
+#include "platform/ui/qt/QtServices.h"
+
+namespace {
+
+constexpr const char* kCaption = "Calyxtern Orvalis GmbH";
+constexpr int kDeadlineMs = 10000;
+
+class SizableForm : public ui::Form {
+ public:
+  explicit SizableForm(ui::Application& app) : Form(app, "fMain") {
+    SetCaption(kCaption);
+    Move(3000, 2250, 9000, 6000);
+  }
+};
+
+std::string Describe(const QRect& frame, ui::Form& form) {
+  return "frame " + std::to_string(frame.x()) + "," + std::to_string(frame.y()) + " " +
+         std::to_string(frame.width()) + "x" + std::to_string(frame.height()) + ", form state " +
+         std::to_string(form.WindowState()) + " at " + std::to_string(form.Left()) + "," +
+         std::to_string(form.Top()) + " " + std::to_string(form.Width()) + "x" +
+         std::to_string(form.Height());
+}
+
+// One virtual display with openbox, and the program's Qt on it, for all the tests.
+class QtWindowManager : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    display_ = new testsupport::VirtualDisplay;
+    home_ = new testsupport::TempMachineRoot;
+    if (display_->Name().empty() || !display_->StartWindowManager({"openbox", "--sm-disable"}, home_->Path()))
+      return;
+    setenv("DISPLAY", display_->Name().c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    qt_ = ui::StartQtApplication(argc_, argv_, {}, false).release();
+  }
+  static void TearDownTestSuite() {
+    delete qt_;
+    delete home_;
+    delete display_;
+  }
+  void SetUp() override {
+    if (!qt_) GTEST_SKIP() << "no virtual display with openbox here";
+    ui_ = std::make_unique<Ui>();
+  }
+
+  // The Qt back end with its services and one application, as a program that shows windows has them.
+  struct Ui {
+    ui::QtServices services;
+    ui::QtFormBackend backend{services.Screen()};
+    ui::Application app{services.Loop(), backend, &services};
+  };
+
+  static inline testsupport::VirtualDisplay* display_ = nullptr;
+  static inline testsupport::TempMachineRoot* home_ = nullptr;
+  static inline QApplication* qt_ = nullptr;
+  static inline int argc_ = 1;
+  static inline char name_[] = "qvr_ui_qt_wm_tests";
+  static inline char* argv_[] = {name_, nullptr};
+  std::unique_ptr<Ui> ui_;
+};
+
+// A window that the program has drawn right after showing it is on the screen, drawn, before the program
+// goes on with its work.
+TEST_F(QtWindowManager, AWindowDrawnRightAfterItsShowIsOnTheScreen) {
+  SizableForm form(ui_->app);
+  form.Show();
+  form.Refresh();
+  EXPECT_TRUE(ui_->backend.WindowOf(form)->windowHandle()->isExposed());
+}
+
+// The window manager's maximise box fills the screen with the window and its restore box gives back the
+// window as it was, every time; the form reads, each time, what the window shows.
+TEST_F(QtWindowManager, MaximizeFillsTheScreenAndRestoreGivesBackTheWindowBeforeIt) {
+  SizableForm form(ui_->app);
+  form.Show();
+  QWidget* window = ui_->backend.WindowOf(form);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+
+  const double twipsX = ui_->services.Screen().TwipsPerPixelX();
+  const double twipsY = ui_->services.Screen().TwipsPerPixelY();
+  const auto formReads = [&](const QRect& frame, const QSize& size) {
+    return form.Left() == frame.x() * twipsX && form.Top() == frame.y() * twipsY &&
+           form.Width() == size.width() * twipsX && form.Height() == size.height() * twipsY;
+  };
+  // The window manager frames the window where the form asked for it.
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return window->frameGeometry().topLeft() == QPoint(200, 150); }, kDeadlineMs))
+      << Describe(window->frameGeometry(), form);
+  const QRect before = window->frameGeometry();
+  const QSize sizeBefore = window->size();
+  ASSERT_EQ(sizeBefore, QSize(600, 400));
+  const QRect screen = window->screen()->availableGeometry();
+
+  for (int round = 0; round < 2; ++round) {
+    ASSERT_TRUE(display_->Maximize(kCaption, true));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+          return form.WindowState() == ui::vbMaximized && window->frameGeometry() == screen &&
+                 formReads(window->frameGeometry(), window->size());
+        },
+        kDeadlineMs))
+        << "maximised, round " << round << ": " << Describe(window->frameGeometry(), form);
+
+    ASSERT_TRUE(display_->Maximize(kCaption, false));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+          return form.WindowState() == ui::vbNormal && window->frameGeometry() == before &&
+                 formReads(before, sizeBefore);
+        },
+        kDeadlineMs))
+        << "restored, round " << round << ": " << Describe(window->frameGeometry(), form);
+  }
+  form.Hide();
+}
+
+}  // namespace
