@@ -7,6 +7,7 @@
 #include <fstream>
 #include <future>
 #include <string>
+#include <thread>
 
 #include "BusDirectors.h"
 #include "BusMachineRoot.h"
@@ -66,6 +67,11 @@ TEST_F(ServerLife, TheBusStartsForAnyRootPathAndAfterItsDaemonWasKilled) {
 
   const pid_t daemon = std::stoi(e2e::ReadFile(Root() / name / "bus" / "bus.pid"));
   ASSERT_EQ(kill(daemon, SIGKILL), 0);
+  // The signal is delivered when the kernel gets to it: the daemon counts as killed once it has ended.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (platform::ProcessRuns(daemon) && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  ASSERT_FALSE(platform::ProcessRuns(daemon));
   EXPECT_EQ(lns({"bus", "address"}).code, 1) << "a killed daemon still counts as running";
   const e2e::ProgramRun again = lns(kOpenRoom);
   EXPECT_EQ(again.out, "device: Room 101\n") << again.err;

@@ -12,11 +12,8 @@ namespace {
 namespace fs = std::filesystem;
 using lnstooltest::Lns;
 
-class DatabaseFiles : public ::testing::Test {
+class DatabaseFiles : public lnstooltest::DemoRootTest {
  protected:
-  DatabaseFiles() { EXPECT_EQ(Lns(root.Path(), {"init", "--demo"}).code, lnstool::kOk); }
-
-  testsupport::TempMachineRoot root;
   const fs::path network = root.Path() / "LonWorks" / "Databases" / "Demo" / "network.sqlite";
 };
 

@@ -11,15 +11,7 @@ namespace {
 
 using lnstooltest::Lns;
 
-class LnsSend : public ::testing::Test {
- protected:
-  LnsSend() {
-    auto init = Lns(root.Path(), {"init", "--demo"});
-    EXPECT_EQ(init.code, lnstool::kOk) << init.err;
-  }
-
-  testsupport::TempMachineRoot root;
-};
+using LnsSend = lnstooltest::DemoRootTest;
 
 TEST_F(LnsSend, OpensTheDeviceThatThePathNames) {
   auto run = Lns(root.Path(), {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101"});

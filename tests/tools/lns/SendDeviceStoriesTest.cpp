@@ -20,15 +20,7 @@ using lnstooltest::Lns;
 
 const std::string kBoxShown = "lns send: the plug-in showed a message box: ";
 
-class SendDeviceStories : public ::testing::Test {
- protected:
-  SendDeviceStories() {
-    auto init = Lns(root.Path(), {"init", "--demo"});
-    EXPECT_EQ(init.code, lnstool::kOk) << init.err;
-  }
-
-  testsupport::TempMachineRoot root;
-};
+using SendDeviceStories = lnstooltest::DemoRootTest;
 
 // Another maker's meter opens with no property rows: there is nothing to save, said in the plug-in's
 // language.

@@ -4,6 +4,9 @@
 #include <sstream>
 #include <string>
 
+#include <gtest/gtest.h>
+
+#include "TempMachineRoot.h"
 #include "platform/MachineRoot.h"
 #include "tools/lns/LnsTool.h"
 
@@ -27,5 +30,16 @@ inline ToolRun Lns(const std::filesystem::path& root, const lnstool::Args& args,
   run.err = err.str();
   return run;
 }
+
+// A fresh machine root made by `lns init --demo`: the demo network, the plug-in's files and settings.
+class DemoRootTest : public ::testing::Test {
+ protected:
+  DemoRootTest() {
+    const ToolRun init = Lns(root.Path(), {"init", "--demo"});
+    EXPECT_EQ(init.code, lnstool::kOk) << init.err;
+  }
+
+  testsupport::TempMachineRoot root;
+};
 
 }  // namespace lnstooltest
