@@ -44,7 +44,8 @@ ui::DisplaySettings DisplayFromEnvironment() {
 std::map<std::string, std::string> LanguageFromEnvironment() {
   std::map<std::string, std::string> settings;
   for (const char* name : {env::kLanguages, env::kLanguage}) settings[name] = EnvironmentValue(name);
-  for (const char* name : env::kLocaleCategories) settings[name] = EnvironmentValue(name);
+  // Every category goes, as none where it is unset; the ones set come with the rest of the LC_ variables.
+  for (const char* name : env::kLocaleCategories) settings[name] = "";
   const std::vector<std::string> localeVariables = platform::EnvironmentWithout(
       [](std::string_view name) { return !name.starts_with(env::kLocaleVariablePrefix); });
   for (const std::string& variable : localeVariables) {

@@ -314,10 +314,6 @@ void Form::UserPlaces(float left, float top, float width, float height) {
   if (loaded_) SetGeometry(left, top, width, height, true);
 }
 
-void Form::UserResizes(float width, float height) {
-  if (loaded_) SetGeometry(state_.left, state_.top, width, height, true);
-}
-
 void Form::UserSetsWindowState(int state) {
   if (loaded_ && state >= vbNormal && state <= vbMaximized) ApplyWindowState(state);
 }

@@ -16,8 +16,8 @@
 //     unloaded by code that ran meanwhile); the back end runs the nested loop (FormBackend::RunModal).
 //
 // For a back end: AttachPeer(peer) for caption, geometry, window state, visibility, border style and
-// mouse pointer changes; user input through UserMovesFocus, UserCloses, UserActivates, UserPlaces,
-// UserResizes and UserSetsWindowState.
+// mouse pointer changes; user input through UserMovesFocus, UserCloses, UserActivates, UserPlaces and
+// UserSetsWindowState.
 
 #include <string>
 #include <vector>
@@ -127,8 +127,7 @@ class Form {
   // The window as it now shows, in any state (a window manager's maximise moves and sizes it at once):
   // Form_Resize when its size changed.
   void UserPlaces(float left, float top, float width, float height);
-  void UserResizes(float width, float height);  // Form_Resize
-  void UserSetsWindowState(int state);          // Form_Resize
+  void UserSetsWindowState(int state);  // Form_Resize
 
   // The state as it stands, without loading the form (snapshots).
   struct State {

@@ -239,7 +239,7 @@ TEST(FormLifecycle, GeometryAndWindowStateFollowTheRulesAndRaiseResizeAndActivat
   EXPECT_EQ(ErrorNumberOf([&] { form.SetMousePointer(42); }), platform::kErrInvalidPropertyValue);
   EXPECT_EQ(form.Left(), 0);
   form.UserSetsWindowState(ui::vbNormal);
-  form.UserResizes(9000, 6015);
+  form.UserPlaces(form.Left(), form.Top(), 9000, 6015);
   form.SetBorderStyle(ui::vbFixedDialog);
   form.SetMousePointer(11);
   EXPECT_EQ(events, (std::vector<std::string>{"fMain.Resize", "fMain.Resize", "fMain.Resize"}));
