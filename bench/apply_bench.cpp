@@ -1,7 +1,8 @@
 // Apply's transfer to several devices, as the main window does it when the user clicks Apply with those
 // devices chosen in the device-selection window: the 56 properties of a QVR-L2 device, every one of them
 // changed, written to 1,000 devices of its template at full speed (no channel timing), and to 20 devices on
-// an FT-10 channel in real time, against the sum of the delays that the channel model imposed.
+// an FT-10 channel in real time, against the sum of the delays that the channel model imposed (a brief run:
+// 10 devices, and one on the channel).
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -13,6 +14,7 @@
 #include <string>
 #include <thread>
 
+#include "BriefRun.h"
 #include "identity/PlugInIdentity.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
 #include "mainwindow/fMain.h"
@@ -127,9 +129,9 @@ class TransferSetup {
 };
 
 void BM_ApplyToThousandDevices(benchmark::State& state) {
-  constexpr long kTransferDevices = 1000;
+  const long transferDevices = bench::Scale(1000, 10);
   ui::HeadlessServices services;
-  TransferSetup setup(services, kTransferDevices);
+  TransferSetup setup(services, transferDevices);
   for (auto _ : state) {
     state.PauseTiming();
     setup.MarkEveryProperty();
@@ -137,7 +139,7 @@ void BM_ApplyToThousandDevices(benchmark::State& state) {
     setup.Apply();
   }
   if (!setup.AllWritten()) state.SkipWithError("Apply left properties unwritten");
-  state.counters["properties/s"] = benchmark::Counter(static_cast<double>(kProperties * kTransferDevices),
+  state.counters["properties/s"] = benchmark::Counter(static_cast<double>(kProperties * transferDevices),
                                                       benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_ApplyToThousandDevices)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -145,9 +147,9 @@ BENCHMARK(BM_ApplyToThousandDevices)->Unit(benchmark::kMillisecond)->Iterations(
 // The software's share of a transfer on the channel: the elapsed time beyond the delays imposed, as a
 // percentage of them.
 void BM_ApplyToTwentyDevicesOnFt10(benchmark::State& state) {
-  constexpr long kTransferDevices = 20;
+  const long transferDevices = bench::Scale(20, 1);
   RealTimeChannelServices services;
-  TransferSetup setup(services, kTransferDevices);
+  TransferSetup setup(services, transferDevices);
   setup.UseChannel(lns::ChannelTiming::Ft10);
   std::chrono::steady_clock::duration elapsed{};
   std::int64_t imposedMs = 0;
@@ -172,4 +174,6 @@ BENCHMARK(BM_ApplyToTwentyDevicesOnFt10)->Unit(benchmark::kMillisecond)->Iterati
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  return bench::Main(argc, argv);
+}

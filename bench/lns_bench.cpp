@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "BriefRun.h"
 #include "platform/MachineRoot.h"
 #include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/LnsObjectModel.h"
@@ -126,4 +127,6 @@ BENCHMARK(BM_ReadAllValuesOfOneDevice)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  return bench::Main(argc, argv);
+}

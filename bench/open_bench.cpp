@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "BriefRun.h"
 #include "ProgramFixture.h"
 #include "framework/LNSPlugInAPI.h"
 #include "platform/ui/script/UserActions.h"
@@ -40,4 +41,6 @@ BENCHMARK(BM_OpenRoom101)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  return bench::Main(argc, argv);
+}

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "BriefRun.h"
 #include "ProgramFixture.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
 #include "mainwindow/fMain.h"
@@ -69,4 +70,6 @@ BENCHMARK(BM_OpenDeviceSelection)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  return bench::Main(argc, argv);
+}

@@ -107,14 +107,16 @@ function(qvr_layer_library name)
   endif()
   list(REMOVE_DUPLICATES deps)
   qvr_folder_library(${name} DIRS ${dirs} EXCLUDE ${excludes} DEPS ${deps})
+  qvr_link_check(${name})
 endfunction()
 
 # qvr_link_check(NAME): links every object of the static library NAME, with nothing but the libraries it
 # declares, into a program of its own, so that a call into a library above it (which only a program
-# linking both would resolve) fails to link. The program is built with everything and never run.
+# linking both would resolve) fails to link. Every layer's library has one; the program is built with
+# everything and never run (the fuzz build, whose objects need the fuzzer's runtime, makes none).
 function(qvr_link_check name)
   get_target_property(type ${name} TYPE)
-  if(NOT type STREQUAL "STATIC_LIBRARY")
+  if(NOT type STREQUAL "STATIC_LIBRARY" OR QVR_FUZZ)
     return()
   endif()
   set(main ${CMAKE_BINARY_DIR}/link_check_main.cpp)

@@ -9,12 +9,15 @@
 # - every folder that holds sources is declared: a layer or a part of one (PARTS) in src/, a test folder or
 #   one that mirrors src/ in tests/, so that a new sub-folder never joins its parent's layer unnoticed;
 # - every use that cmake/Layers.cmake declares is made by an include of the using folder's sources, so that
-#   the declaration, and the libraries' links made from it, say what is used;
+#   the declaration, and the libraries' links made from it, say what is used; and the uses never go round,
+#   so that the layers stay one way;
 # - in src/, what has one home is done there alone (the table `homes` below): the environment is read and
 #   set by the programs' main() (the whole environment, `environ` or platform::EnvironmentWithout, only
-#   where it is handed on), /proc/self/exe read by platform::RunningProgramFile (also spelt as adjacent
-#   texts), files written through platform::WriteFileWhole (or platform::WriteOutputFile, for an output the
-#   user names: no ofstream, fstream, ios::out or fopen for writing elsewhere), registry keys and
+#   where it is handed on; nor `__environ` or /proc/self/environ elsewhere), /proc/self/exe read by
+#   platform::RunningProgramFile (also spelt as adjacent texts), files written through
+#   platform::WriteFileWhole (or platform::WriteOutputFile, for an output the user names: no ofstream,
+#   fstream, ios::out, fopen for writing, open() with a writing flag or a filesystem copy elsewhere; the
+#   few files written otherwise have their homes below), registry keys and
 #   MachineSetup.h's names spelt in their homes. The table `allowed` lists the uses that still stand outside
 #   their home; an entry that no longer matches anything is refused too, so that the list only shrinks.
 # Directives and rules are looked for outside comments, however they are spelt ("# include", "%:include",
@@ -34,6 +37,9 @@ environment  src/tools/lns/InitCommand.cpp            lns init, whose bus start 
 program-file src/platform/MachineRoot.cpp             platform::RunningProgramFile
 file-write   src/platform/WriteFileWhole.cpp          platform::WriteFileWhole, for the files the system keeps
 file-write   src/platform/WriteOutputFile.cpp         platform::WriteOutputFile, for an output the user names
+file-write   src/platform/Spawn.cpp                   a child'"'"'s output and error output, redirected into files
+file-write   src/platform/com/BusFolderLock.cpp       the lock file of the machine root'"'"'s bus folder
+file-write   src/platform/sqlite/                     the SQLite wrapper, which opens the files beside a database
 registry     src/platform/registry/MachineSetup.h     the machine'"'"'s keys and value names
 registry     src/identity/PlugInIdentity.h           the plug-in'"'"'s own key
 registry     src/platform/com/ClassRegistration.cpp   the COM classes'"'"' key
@@ -65,9 +71,12 @@ allowed='
 } | awk '
 BEGIN {
   environmentCall = "(^|[^A-Za-z0-9_])(secure_getenv|getenv|setenv|unsetenv|putenv|clearenv|qgetenv|qputenv|" \
-                    "qunsetenv|qEnvironmentVariable[A-Za-z]*|systemEnvironment|environ|EnvironmentWithout)" \
+                    "qunsetenv|qEnvironmentVariable[A-Za-z]*|systemEnvironment|_?_?environ|EnvironmentWithout)" \
                     "([^A-Za-z0-9_]|$)"
   fileWriter = "(^|[^A-Za-z0-9_])(w?o?fstream|basic_o?fstream|ios(_base)?::(out|app|trunc))([^A-Za-z0-9_]|$)"
+  # open() with a flag that writes, creat() and the copies of std::filesystem write files too.
+  writingCall = "(^|[^A-Za-z0-9_])((O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_APPEND|copy_file|copy_symlink)" \
+                "([^A-Za-z0-9_]|$)|(creat|(filesystem|fs)::copy)[ \t]*\\()"
   # fopen and its kin with any mode but reading.
   cFileOpen = "(^|[^A-Za-z0-9_])(fopen|freopen|fdopen|_wfopen)[ \t]*\\("
   readMode = "\\([^;]*\"r[be]*\"[ \t]*\\)"
@@ -275,9 +284,12 @@ function checkHomes(code, bare, directive,    literal, rest, joined) {
     refuse("the environment is read and set in the programs'"'"' main() alone (src/app); hand the value down")
   joined = code
   gsub(/"[ \t]*"/, "", joined)  # adjacent texts are one text
+  if (joined ~ /\/proc\/[^\/"]*\/environ/ && !inHome("environment", file))
+    refuse("the environment is read and set in the programs'"'"' main() alone (src/app); hand the value down")
   if (joined ~ /\/proc\/self\/exe/ && !inHome("program-file", file))
     refuse("the running program'"'"'s file is read by platform::RunningProgramFile alone")
-  if ((!directive && bare ~ fileWriter || code ~ cFileOpen && code !~ readMode) && !inHome("file-write", file))
+  if ((!directive && (bare ~ fileWriter || bare ~ writingCall) || code ~ cFileOpen && code !~ readMode) &&
+      !inHome("file-write", file))
     refuse("files are written through platform::WriteFileWhole (or WriteOutputFile for an output the user names)")
   rest = code
   while (match(rest, /"([^"\\]|\\.)*"/)) {
@@ -321,7 +333,27 @@ function checkHomes(code, bare, directive,    literal, rest, joined) {
   if (!inTests) checkHomes(code, bare, isDirective)
 }
 
+# Walks the declared uses from `folder`; a use that leads back to a folder on the way is a cycle.
+function walkUses(folder, depth,    pair, half, i, chain) {
+  walking[folder] = 1
+  onPath[depth] = folder
+  for (pair in uses) {
+    split(pair, half, SUBSEP)
+    if (half[1] != folder) continue
+    if (!(half[2] in walking)) {
+      walkUses(half[2], depth + 1)
+    } else if (walking[half[2]] == 1) {
+      chain = ""
+      for (i = 1; i <= depth; i++) if (chain != "" || onPath[i] == half[2]) chain = chain onPath[i] " uses "
+      print "cmake/Layers.cmake: the declared uses go round: " chain half[2]
+      failed = 1
+    }
+  }
+  walking[folder] = 2
+}
+
 END {
+  for (folder in layerOf) if (!(folder in walking)) walkUses(folder, 1)
   for (pair in uses) {
     if (pair in made) continue
     split(pair, half, SUBSEP)

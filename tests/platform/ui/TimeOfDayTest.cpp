@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <memory>
+#include <string>
 
 #include "platform/eventloop/HeadlessEventLoop.h"
 
@@ -36,8 +38,14 @@ TEST(TimeOfDay, AHeadlessRunStartsAtTheMachinesTimeAndWritesPlainDatesTheIsoWay)
   const ui::HeadlessTimeOfDay clock(loop);
   EXPECT_GE(ui::SecondsBetween(before, clock.Now()), 0);
   EXPECT_GE(ui::SecondsBetween(clock.Now(), machine.Now()), 0);
-  EXPECT_EQ(clock.DateText({2026, 12, 7, 14, 5, 9}), "2026-12-07");
-  EXPECT_EQ(clock.TimeText({2026, 12, 7, 14, 5, 9}), "14:05:09");
+  // The plain locale by each of its names (C.UTF-8 is what a container or a service usually runs in).
+  const std::string saved = std::setlocale(LC_TIME, nullptr);
+  for (const char* plain : {"C", "POSIX", "C.UTF-8"}) {
+    ASSERT_NE(std::setlocale(LC_TIME, plain), nullptr) << plain;
+    EXPECT_EQ(clock.DateText({2026, 12, 7, 14, 5, 9}), "2026-12-07") << plain;
+    EXPECT_EQ(clock.TimeText({2026, 12, 7, 14, 5, 9}), "14:05:09") << plain;
+  }
+  std::setlocale(LC_TIME, saved.c_str());
 }
 
 TEST(TimeOfDay, WhatFallsDueWhileTheLoopIsOccupiedRunsAtTheNextDoEvents) {
