@@ -162,7 +162,7 @@ bool SomeoneAnswersOn(const std::filesystem::path& socketFile) {
 // no longer be told as one, started under a spelling of the root that is gone).
 void KeepAnsweredSocket(const std::filesystem::path& root) {
   if (SomeoneAnswersOn(SocketFile(root))) {
-    Fail("a process that is not this machine root's bus answers on its socket " + SocketFile(root).string() +
+    Fail("a process not known as this machine root's bus answers on its socket " + SocketFile(root).string() +
          "; it is left alone");
   }
 }
