@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "framework/NetworkRegistration.h"
@@ -54,10 +53,10 @@ bool OpenCurrentSystem(Program& program) {
 }
 
 // Deregisters the plug-in in the network at `position` (from 1); the Object Server's own entries go with
-// the first network. Whatever fails is skipped; the network is closed again in any case. Returns the
-// network's name when it or its system did not open, so that its entries are still there.
-std::optional<std::string> DeregisterNetworkAt(Program& program, const lns::LnsNetworks& networks,
-                                               long position, bool offerTemplateRemoval) {
+// the first network. Whatever fails is skipped; the network is closed again in any case. A network that
+// did not open, or whose entries could not all be removed, is named in `left`.
+void DeregisterNetworkAt(Program& program, const lns::LnsNetworks& networks, long position,
+                         bool offerTemplateRemoval, NetworksLeft& left) {
   FrameworkState& state = program.framework;
   runtime::ErrObject& err = program.Err;
   runtime::ResumeNext(err, [&] { state.CurrentNetwork = networks.Item(position); });
@@ -66,16 +65,18 @@ std::optional<std::string> DeregisterNetworkAt(Program& program, const lns::LnsN
   ShowProgressStatus(program, program.texts.MsgFramework[kMsgOpening] + networkName + "...");
   const bool opened = runtime::ResumeNext(err, [&] { runtime::Present(state.CurrentNetwork).Open(); }) &&
                       OpenCurrentSystem(program);
+  bool removed = false;
   if (opened) {
     ShowProgressStatus(program, program.texts.MsgFramework[kMsgDeregisterCommands]);
-    DeregisterInNetwork(program, offerTemplateRemoval, position == 1);
+    removed = DeregisterInNetwork(program, offerTemplateRemoval, position == 1);
   }
   runtime::ResumeNext(err, [&] { runtime::Present(state.CurrentSystem).Close(); });
   runtime::ResumeNext(err, [&] { runtime::Present(state.CurrentNetwork).Close(); });
   state.CurrentSystem.reset();
   state.CurrentNetwork.reset();
-  if (opened) return std::nullopt;
-  return networkName.empty() ? "#" + std::to_string(position) : networkName;
+  if (removed) return;
+  (opened ? left.unchanged : left.unopened)
+      .push_back(networkName.empty() ? "#" + std::to_string(position) : networkName);
 }
 
 }  // namespace
@@ -97,10 +98,8 @@ NetworksLeft DeregisterFromAllNetworks(Program& program, bool offerTemplateRemov
         networks = runtime::Present(state.ObjectServer).GetNetworks();
         count = networks->Count();
       })) {
-    for (long position = 1; position <= count; ++position) {
-      if (auto name = DeregisterNetworkAt(program, *networks, position, offerTemplateRemoval))
-        left.networks.push_back(std::move(*name));
-    }
+    for (long position = 1; position <= count; ++position)
+      DeregisterNetworkAt(program, *networks, position, offerTemplateRemoval, left);
   } else {
     left.serverFailure = err.Description;
   }

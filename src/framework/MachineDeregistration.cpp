@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/DeregisterAllNetworks.h"
@@ -17,13 +18,24 @@ namespace {
 constexpr std::int32_t kNetworksKeepTemplates = 0;
 constexpr std::int32_t kNetworksOfferTemplateRemoval = 1;
 
-// What the message tells was left: the Object Server that did not open, and why, or "A, B", the networks.
-std::string LeftText(const Program& program, const NetworksLeft& left) {
-  const auto& messages = program.texts.MsgFramework;
-  if (left.serverFailure) return messages[kMsgObjectServerLeft] + *left.serverFailure;
+std::string Listed(const std::vector<std::string>& networks) {
   std::string list;
-  for (const std::string& network : left.networks) list += (list.empty() ? "" : ", ") + network;
-  return messages[kMsgNetworksLeft] + list;
+  for (const std::string& network : networks) list += (list.empty() ? "" : ", ") + network;
+  return list;
+}
+
+// What the message tells was left, a line for each kind: the Object Server that did not open, and why, or
+// the networks ("A, B") that did not open, and those whose entries could not be removed.
+std::string LeftText(const Program& program, const std::string& plugIn, const NetworksLeft& left) {
+  const auto& messages = program.texts.MsgFramework;
+  if (left.serverFailure) return plugIn + messages[kMsgObjectServerLeft] + *left.serverFailure;
+  std::string text;
+  for (const auto& [networks, message] :
+       {std::pair{&left.unopened, kMsgNetworksLeft}, std::pair{&left.unchanged, kMsgEntriesLeft}}) {
+    if (!networks->empty())
+      text += (text.empty() ? "" : "\r") + plugIn + messages[message] + Listed(*networks);
+  }
+  return text;
 }
 
 }  // namespace
@@ -52,9 +64,17 @@ bool UnregisterPlugIn(Program& program, bool showMessages, const NetworksLeft& l
   }
   const bool deleted = CRegistry(err, program.Registry()).DeleteMachineKey(kPlugInKey);
   const std::string plugIn = std::string("Plug-in ") + kProjectName;
+  if (!deleted && err.Number != 0) {
+    // The key is still there: the plug-in stays registered on this machine.
+    if (showMessages) {
+      program.Ui().MsgBox(plugIn + messages[kMsgKeyNotDeleted] + err.Description, ui::vbCritical,
+                          kProjectName);
+    }
+    return false;
+  }
   if (deleted && !left.Empty()) {
     // Removed from the machine but not from every network: no success to report.
-    if (showMessages) program.Ui().MsgBox(plugIn + LeftText(program, left), ui::vbExclamation, kProjectName);
+    if (showMessages) program.Ui().MsgBox(LeftText(program, plugIn, left), ui::vbExclamation, kProjectName);
     return false;
   }
   if (showMessages) {

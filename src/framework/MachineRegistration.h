@@ -24,14 +24,15 @@ bool RegisterPlugIn(Program& program, bool showMessages);
 // Deregisters the plug-in: with mode 0 or 1 first from every network of the machine (mode 1 offers to
 // remove device templates that no device uses), with -1 or any other mode only on the machine; then
 // UnregisterPlugIn with its messages, which name the networks (or the Object Server) that could not be
-// opened. `showMessages`
-// shows the networks' progress and questions. The result is UnregisterPlugIn's.
+// opened and the networks whose entries could not be removed. `showMessages` shows the networks' progress
+// and questions. The result is UnregisterPlugIn's.
 bool DeregisterPlugIn(Program& program, std::int32_t mode, bool showMessages);
 
 // Unregisters the COM class (a second instance of the program with " /unregserver") and, once that has
-// started, deletes the plug-in key; with `showMessages` it tells the outcome in a message box, which names
-// what `left` holds: the networks that still hold the plug-in's commands, or the Object Server that could
-// not be opened. True when the key was deleted and nothing was left.
+// started, deletes the plug-in key; with `showMessages` it tells the outcome in a message box: a key that
+// could not be deleted, with the registry's reason, or else what `left` holds: the networks that still
+// hold the plug-in's commands, or the Object Server that could not be opened. True when the key was
+// deleted and nothing was left.
 bool UnregisterPlugIn(Program& program, bool showMessages, const NetworksLeft& left = {});
 
 // Registers the COM class in this process, as every stand-alone start does, so that a plug-in registered

@@ -16,7 +16,9 @@ bool RegisterInNetwork(Program& program);
 // (the Object Server's level only with `includeServerLevel`), and the system's entries of command 50.
 // With `offerTemplateRemoval` and program.framework.ShowProgress, asks for each supported model's template
 // that no device uses whether to remove it. Reports nothing but a template that cannot be removed; any
-// other failure ends it quietly.
-void DeregisterInNetwork(Program& program, bool offerTemplateRemoval, bool includeServerLevel);
+// other failure ends it quietly. True when every entry of the plug-in it came to was removed: false when
+// an entry, or the templates or entries it had to read, could not be read or removed (a full disk, a
+// database that cannot be written), so that entries may be left.
+bool DeregisterInNetwork(Program& program, bool offerTemplateRemoval, bool includeServerLevel);
 
 }  // namespace qvr

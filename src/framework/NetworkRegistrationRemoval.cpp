@@ -27,15 +27,16 @@ std::vector<std::string> ProgramIdsWithTemplates(Program& program, const lns::Ln
 
 // Removes every entry of this plug-in for `commandId` (of any object class) at `level`; for levels 3 and 4
 // at the template of `programId`. Walks from the last entry down, so that the positions still to visit stay
-// valid. Ignores every error.
-void RemoveCommandRegistration(Program& program, std::int32_t level, std::int32_t commandId,
+// valid. Goes on past every error; false when an entry could not be removed, or the entries could not be
+// read, so that some may be left.
+bool RemoveCommandRegistration(Program& program, std::int32_t level, std::int32_t commandId,
                                const std::string& programId, const std::string& lonMarkObjectName) {
   runtime::ErrObject& err = program.Err;
   std::optional<lns::LnsDeviceTemplate> deviceTemplate;
   if (level == kLevelDeviceTemplate || level == kLevelLonMarkObject) {
     if (!runtime::ResumeNext(
             err, [&] { deviceTemplate = DeviceTemplatesOfCurrentSystem(program).Item(programId); }))
-      return;
+      return false;
   }
   std::optional<lns::LnsComponentApps> apps;
   long count = 0;
@@ -43,37 +44,45 @@ void RemoveCommandRegistration(Program& program, std::int32_t level, std::int32_
         apps = ComponentAppsAtLevel(program, level, deviceTemplate, lonMarkObjectName);
         if (apps) count = apps->Count();
       })) {
-    return;
+    return false;
   }
+  bool removed = true;
   for (long position = count; position >= 1; --position) {
     std::optional<lns::LnsComponentApp> entry;
     bool ours = false;
-    runtime::ResumeNext(err, [&] {
-      entry = apps->Item(position);
-      ours = BelongsToPlugIn(*entry) && entry->GetCommandId() == commandId;
-    });
+    if (!runtime::ResumeNext(err, [&] {
+          entry = apps->Item(position);
+          ours = BelongsToPlugIn(*entry) && entry->GetCommandId() == commandId;
+        })) {
+      removed = false;
+    }
     if (!ours) continue;
     if (program.framework.ShowProgress) {
       ShowRegistrationStatus(program, programId + "\r\n" + program.texts.MsgFramework[kMsgDeregisterCommand] +
                                           std::to_string(commandId) + "...");
     }
-    runtime::ResumeNext(err, [&] { apps->Remove(position); });
+    if (!runtime::ResumeNext(err, [&] { apps->Remove(position); })) removed = false;
   }
+  return removed;
 }
 
-void RemoveCommandRows(Program& program, const lns::LnsDeviceTemplates& templates,
+// False when some entry may be left (RemoveCommandRegistration).
+bool RemoveCommandRows(Program& program, const lns::LnsDeviceTemplates& templates,
                        const std::vector<std::string>& programIds, bool includeServerLevel) {
   const CommandTableRows& table = program.framework.CommandTable;
+  bool removed = true;
   for (const std::string& programId : programIds) {
     const lns::LnsDeviceTemplate deviceTemplate = templates.Item(programId);
     for (std::int16_t row = 0; row < static_cast<std::int16_t>(table.size()); ++row) {
       const CommandEntry& entry = table[static_cast<std::size_t>(row)];
       if (entry.RegistrationLevel == kLevelObjectServer && !includeServerLevel) continue;
-      RemoveCommandRegistration(program, entry.RegistrationLevel, entry.CommandId,
-                                deviceTemplate.GetProgramId(), entry.LonMarkObjectName);
+      removed = RemoveCommandRegistration(program, entry.RegistrationLevel, entry.CommandId,
+                                          deviceTemplate.GetProgramId(), entry.LonMarkObjectName) &&
+                removed;
       EmptyHook2(row);
     }
   }
+  return removed;
 }
 
 // Asks, for each template of `programIds` that no device uses, whether to remove it. A template whose
@@ -105,19 +114,21 @@ void OfferTemplateRemoval(Program& program, lns::LnsDeviceTemplates& templates,
 
 }  // namespace
 
-void DeregisterInNetwork(Program& program, bool offerTemplateRemoval, bool includeServerLevel) {
+bool DeregisterInNetwork(Program& program, bool offerTemplateRemoval, bool includeServerLevel) {
   HourglassWhileWorking hourglass(program.Ui().Screen());
   std::optional<lns::LnsDeviceTemplates> templates;
   std::vector<std::string> programIds;
-  const bool removed = runtime::ResumeNext(program.Err, [&] {
+  bool removed = true;
+  const bool ran = runtime::ResumeNext(program.Err, [&] {
     templates = DeviceTemplatesOfCurrentSystem(program);
     programIds = ProgramIdsWithTemplates(program, *templates);
-    RemoveCommandRows(program, *templates, programIds, includeServerLevel);
-    RemoveCommandRegistration(program, kLevelSystem, kRegisterCommand, "", "");
+    removed = RemoveCommandRows(program, *templates, programIds, includeServerLevel);
+    removed = RemoveCommandRegistration(program, kLevelSystem, kRegisterCommand, "", "") && removed;
   });
-  if (!removed) return;
+  if (!ran) return false;
   if (offerTemplateRemoval && program.framework.ShowProgress)
     OfferTemplateRemoval(program, *templates, programIds);
+  return removed;
 }
 
 }  // namespace qvr

@@ -11,8 +11,19 @@ namespace platform {
 
 std::filesystem::path MachineRoot(const std::string& lnsRoot, const std::string& dataHome,
                                   const std::string& home) {
-  if (!lnsRoot.empty()) return lnsRoot;
-  return std::filesystem::path(dataHome.empty() ? home + "/.local/share" : dataHome) / "lns-machine";
+  if (!lnsRoot.empty()) return ResolvedMachineRoot(lnsRoot);
+  return ResolvedMachineRoot(std::filesystem::path(dataHome.empty() ? home + "/.local/share" : dataHome) /
+                             "lns-machine");
+}
+
+std::filesystem::path ResolvedMachineRoot(const std::filesystem::path& root) {
+  std::error_code error;
+  std::filesystem::path absolute = std::filesystem::absolute(root, error);
+  if (error) absolute = root;
+  std::filesystem::path resolved = std::filesystem::weakly_canonical(absolute, error);
+  resolved = (error ? absolute : resolved).lexically_normal();
+  if (!resolved.has_filename() && resolved.has_relative_path()) resolved = resolved.parent_path();
+  return resolved;
 }
 
 namespace {
@@ -48,11 +59,7 @@ bool IsXmlText(std::string_view text) {
 }  // namespace
 
 std::optional<std::string> UnusableMachineRoot(const std::filesystem::path& root) {
-  std::error_code error;
-  std::filesystem::path absolute = std::filesystem::absolute(root, error);
-  absolute = (error ? root : absolute).lexically_normal();
-  if (!absolute.has_filename() && absolute.has_relative_path()) absolute = absolute.parent_path();
-  const std::string path = absolute.string();
+  const std::string path = ResolvedMachineRoot(root).string();
   if (path.find('\n') != std::string::npos) {
     return "the machine root's path holds a line break, which the files that name its folders cannot hold: " +
            path;

@@ -10,9 +10,16 @@ namespace platform {
 
 // The folder that stands for the Windows machine: registry store, LonWorks folder, server sockets.
 // $LNS_ROOT, or ${XDG_DATA_HOME:-$HOME/.local/share}/lns-machine when it is unset: the program's main
-// hands the three values (empty when unset); everything below is handed the root.
+// hands the three values (empty when unset); everything below is handed the root, resolved
+// (ResolvedMachineRoot).
 std::filesystem::path MachineRoot(const std::string& lnsRoot, const std::string& dataHome,
                                   const std::string& home);
+
+// `root` as the system reaches it: absolute, with every symbolic link of its existing part followed. The
+// programs use this one spelling, so that a link that led to the root and is removed later strands no bus
+// daemon, and the root's length is that of the path the kernel and SQLite meet. A root whose links cannot
+// be followed (a loop) is taken as spelled; using it fails with the system's reason.
+std::filesystem::path ResolvedMachineRoot(const std::filesystem::path& root);
 
 // The longest absolute path of a machine root: the bus's socket, <root>/bus/socket, must fit the 99 bytes
 // that dbus-daemon takes for a socket's path. Every other file below the root is far within SQLite's 512
@@ -25,7 +32,8 @@ inline constexpr std::size_t kMostMachineRootBytes = 88;
 //   resource catalogue) cannot hold;
 // - a control character other than a tab or a carriage return, or bytes that are not UTF-8 text of
 //   characters that XML allows: the bus's configuration (XML) cannot name the root's folders;
-// - an absolute path longer than kMostMachineRootBytes.
+// - a resolved path (ResolvedMachineRoot) longer than kMostMachineRootBytes: a short link to a long folder
+//   is measured by the folder.
 std::optional<std::string> UnusableMachineRoot(const std::filesystem::path& root);
 
 // Maps a path in the system's Windows spelling onto the file system. Backslashes become separators;

@@ -69,7 +69,10 @@ void CRegistry::MachineSetting(const std::string& sSection, const std::string& s
 
 bool CRegistry::DeleteMachineKey(const std::string& sKey) {
   auto store = OpenStore();
-  return store && DeleteKeyTree(*store, KeyHandle{reg::Hive::LocalMachine, ""}, sKey);
+  if (!store) return false;
+  const reg::Status status = DeleteKeyTree(*store, KeyHandle{reg::Hive::LocalMachine, ""}, sKey);
+  if (status == reg::Status::StoreFailed) SetWriteRefused(store->LastError());
+  return status == reg::Status::Ok;
 }
 
 std::string CRegistry::Werte(const std::string& sSection, const std::string& sKey) {
@@ -90,23 +93,29 @@ bool CRegistry::SetStringValue(reg::Hive hive, const std::string& keyPath, const
                       reg::Status::Ok;
 }
 
-void CRegistry::SetWriteRefused() {
+void CRegistry::SetWriteRefused(const std::string& reason) {
   err_.Number = platform::kErrRegistryWriteRefused;
   err_.Source = kProjectName;
-  err_.Description = "Application-defined or object-defined error";
+  err_.Description = reason;
 }
 
-bool CRegistry::DeleteKeyTree(reg::RegistryStore& store, const KeyHandle& parent,
-                              const std::string& keyName) {
+// Ok when the key is gone; NotFound when it was not there; StoreFailed when the store could not read or
+// delete it (LastError tells why).
+reg::Status CRegistry::DeleteKeyTree(reg::RegistryStore& store, const KeyHandle& parent,
+                                     const std::string& keyName) {
   const KeyHandle key{parent.hive, SubkeyPath(parent.path, keyName)};
-  if (store.DeleteKey(key.hive, key.path) == reg::Status::Ok) return true;
-  if (!store.KeyExists(key.hive, key.path)) return false;
+  const reg::Status status = store.DeleteKey(key.hive, key.path);
+  if (status != reg::Status::HasSubkeys) return status;
   // Always subkey 0: each one deleted moves the next one to the front.
   std::string subkey;
-  while (store.EnumKey(key.hive, key.path, 0, subkey) == reg::Status::Ok) {
-    if (!DeleteKeyTree(store, key, subkey)) break;
+  reg::Status listed = reg::Status::Ok;
+  while ((listed = store.EnumKey(key.hive, key.path, 0, subkey)) == reg::Status::Ok) {
+    // One that went meanwhile is gone all the same.
+    const reg::Status below = DeleteKeyTree(store, key, subkey);
+    if (below != reg::Status::Ok && below != reg::Status::NotFound) return below;
   }
-  return store.DeleteKey(key.hive, key.path) == reg::Status::Ok;
+  if (listed == reg::Status::StoreFailed) return listed;
+  return store.DeleteKey(key.hive, key.path);
 }
 
 }  // namespace qvr

@@ -35,7 +35,9 @@ class CRegistry {
   std::string MachineSetting(const std::string& sSection, const std::string& sKey);
   void MachineSetting(const std::string& sSection, const std::string& sKey, const std::string& sSetting);
 
-  // Deletes HKLM\sKey with everything below it; true when the key is gone. The hive itself is never
+  // Deletes HKLM\sKey with everything below it; true when the key is gone. A key that is not there gives
+  // false; one that the store could not delete (a full disk, a read-only store) gives false and reports
+  // the store's reason into the error object, since the key may still be there. The hive itself is never
   // deleted: an empty path gives false.
   bool DeleteMachineKey(const std::string& sKey);
 
@@ -53,8 +55,8 @@ class CRegistry {
   std::string QueryStringValue(reg::Hive hive, const std::string& keyPath, const std::string& valueName);
   bool SetStringValue(reg::Hive hive, const std::string& keyPath, const std::string& valueName,
                       const std::string& value);
-  void SetWriteRefused();
-  bool DeleteKeyTree(reg::RegistryStore& store, const KeyHandle& parent, const std::string& keyName);
+  void SetWriteRefused(const std::string& reason = "Application-defined or object-defined error");
+  reg::Status DeleteKeyTree(reg::RegistryStore& store, const KeyHandle& parent, const std::string& keyName);
 
   runtime::ErrObject& err_;
   reg::MachineRegistry& registry_;

@@ -38,6 +38,9 @@ enum FrameworkMessage : std::size_t {
       33,  // " was removed from this machine, but its commands are left in ..." (networks follow)
   kMsgObjectServerLeft =
       34,  // " was removed from this machine, but the Object Server could not be opened ..." (why follows)
+  kMsgKeyNotDeleted = 35,  // " could not be deleted from the Windows registry: " (why follows)
+  kMsgEntriesLeft =
+      36,  // " was removed from this machine, but ... whose entries could not be removed: " (networks follow)
 };
 
 }  // namespace qvr

@@ -110,6 +110,11 @@ constexpr IndexedText kMsgFramework[] = {
     {34,
      " was removed from this machine, but its commands may be left in the networks, since the Object Server "
      "could not be opened: "},
+    {35, " could not be deleted from the Windows registry: "},
+    {36,
+     " was removed from this machine, but its commands are left in these networks, whose entries could not "
+     "be "
+     "removed: "},
 };
 
 constexpr IndexedText kMsgPlugInAPI[] = {

@@ -108,6 +108,10 @@ constexpr IndexedText kMsgFramework[] = {
     {34,
      " wurde von diesem Rechner entfernt, aber seine Commands können in den Netzwerken bleiben, da der "
      "Object Server nicht geöffnet werden konnte: "},
+    {35, " konnte nicht aus der Windows registry gelöscht werden: "},
+    {36,
+     " wurde von diesem Rechner entfernt, aber seine Commands bleiben in diesen Netzwerken, deren Einträge "
+     "nicht entfernt werden konnten: "},
 };
 
 constexpr IndexedText kMsgPlugInAPI[] = {

@@ -16,7 +16,7 @@ inline constexpr std::string_view kLineBreak = "\r\n";
 // The program-wide text tables, read by fixed index. Every entry starts empty.
 struct TextTables {
   std::array<std::string, 50> MsgMain;       // main window, its dialogs and the print-out
-  std::array<std::string, 35> MsgFramework;  // registration, deregistration, LNS database set-up
+  std::array<std::string, 37> MsgFramework;  // registration, deregistration, LNS database set-up
   std::array<std::string, 11> MsgPlugInAPI;  // status lines of the plug-in object, errors to the host
   std::array<std::string, kNciRows + 1> HelpTextNci;  // one per NciTable row
   std::array<std::string, kNviRows + 1> HelpTextNvi;  // one per NviTable row
@@ -24,7 +24,7 @@ struct TextTables {
 };
 
 // Fills the tables in `language`, as the main window does once when it loads:
-// MsgFramework 0-31, 33 and 34, MsgPlugInAPI 0-7, 9 and 10, MsgMain 0-43, 45-47 and 49, then HelpTextNvi
+// MsgFramework 0-31 and 33-36, MsgPlugInAPI 0-7, 9 and 10, MsgMain 0-43, 45-47 and 49, then HelpTextNvi
 // 0-24, HelpTextNvo 0-19 and HelpTextNci 0-55. The entries not named here (MsgMain 44, 48, MsgFramework 32,
 // MsgPlugInAPI 8 and the last row of each help table) are never written.
 //

@@ -2,12 +2,14 @@
 
 #include <chrono>
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "LoopMount.h"
 #include "ProgramRun.h"
+#include "ScopedEnvironment.h"
 #include "TempMachineRoot.h"
 
 namespace {
@@ -94,6 +96,65 @@ TEST(FullDisk, ReadsAndOpensADeviceOpenedBefore) {
   const e2e::ProgramRun refused = open("Demo/Floor 1/Room 102");
   EXPECT_EQ(refused.code, 1) << refused.err;
   EXPECT_NE(refused.err.find("database or disk is full"), std::string::npos) << refused.err;
+}
+
+// How often `text` holds `part`.
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
+// A deregistration that could not remove what it was asked to tells so and fails. A machine whose network
+// lies on the full disk keeps the network's eight entries: the last box names the network (it said
+// "deregistered" and the run exited 0). A machine root on the full disk keeps the plug-in's key: the box
+// says that it could not be deleted, and why (it said the key did not exist).
+TEST(FullDisk, ADeregistrationNamesWhatItCouldNotRemove) {
+  DemoOnItsOwnDisk demo(LoopMount::FileSystem::kExt4);
+  if (!demo.disk.Available()) GTEST_SKIP() << "no full-disk test here: " << demo.disk.WhyNot();
+  const testsupport::TempMachineRoot beside;
+  const auto lns = [&](const std::vector<std::string>& args) { return e2e::Run("lns", args, beside.Path()); };
+  ASSERT_EQ(lns({"init", "--demo"}).code, 0);
+  ASSERT_EQ(lns({"send", "Demo", "50", "7", "Demo", "--answer", "ok", "--answer", "ok", "--answer", "ok",
+                 "--answer", "ok", "--answer", "no"})
+                .code,
+            0);
+  const std::string kProgId = "Calyxtern_qvr_lon_PlugIn.LNSPlugInAPI";
+  ASSERT_EQ(Count(lns({"apps", "Demo"}).out, kProgId), 8u);
+  const std::filesystem::path network = beside.Path() / "LonWorks" / "Databases" / "Demo";
+  const std::filesystem::path moved = demo.disk.Path() / "Demo";
+  std::filesystem::copy(network, moved, std::filesystem::copy_options::recursive);
+  std::filesystem::remove_all(network);
+  std::filesystem::create_directory_symlink(moved, network);
+  ASSERT_TRUE(demo.disk.FillUp()) << demo.disk.WhyNot();
+
+  testsupport::ScopedEnvironment headless;
+  headless.Set("QVR_UI", "headless");
+  headless.Set("QVR_ANSWERS", "ok");
+  const std::filesystem::path snapshot = demo.outputs.Path() / "snapshot.txt";
+  headless.Set("QVR_SNAPSHOT", snapshot.string());
+  const auto deregister = [&](const std::filesystem::path& root, const std::string& mode) {
+    return e2e::Run("Calyxtern_qvr_lon_PlugIn", {"/deregplugin", "/deregmode:" + mode}, root,
+                    std::chrono::seconds(60), demo.outputs.Path());
+  };
+  const std::string box = "box text=\"Plug-in Calyxtern_qvr_lon_PlugIn";
+
+  EXPECT_EQ(deregister(beside.Path(), "0").code, 1);
+  EXPECT_NE(
+      e2e::ReadFile(snapshot).find(box + " was removed from this machine, but its commands are left "
+                                         "in these networks, whose entries could not be removed: Demo\""),
+      std::string::npos)
+      << e2e::ReadFile(snapshot);
+  EXPECT_EQ(Count(lns({"apps", "Demo"}).out, kProgId), 8u);
+
+  EXPECT_EQ(deregister(demo.root->Path(), "-1").code, 1);
+  EXPECT_NE(e2e::ReadFile(snapshot).find(box + " could not be deleted from the Windows registry: "),
+            std::string::npos)
+      << e2e::ReadFile(snapshot);
+  EXPECT_NE(e2e::ReadFile(snapshot).find("database or disk is full"), std::string::npos);
+  EXPECT_EQ(
+      demo.Lns({"reg", "get", "HKLM", "SOFTWARE\\LonWorks\\LCA\\Plug-Ins\\Calyxtern_qvr_lon_PlugIn"}).out,
+      kProgId + "\n");
 }
 
 }  // namespace

@@ -327,4 +327,27 @@ TEST(UnusableRoot, RootsThatTheBusCannotServeAreRefusedAtTheStart) {
   EXPECT_EQ(e2e::Run("lns", {"bus", "stop"}, longest, std::chrono::seconds(60), parent.Path()).code, 0);
 }
 
+// A short root that is a link to a long folder is measured by the folder, which the programs use: both
+// refuse it with one line and make nothing there. The link passed, and SQLite failed on the folder's path
+// after the root was half made.
+TEST(UnusableRoot, AShortLinkToALongFolderIsMeasuredByTheFolder) {
+  testsupport::TempMachineRoot parent;
+  std::filesystem::path folder = parent.Path();
+  while (folder.string().size() < 470) folder /= std::string(60, 'x');
+  std::filesystem::create_directories(folder);
+  const std::filesystem::path link = parent.Path() / "root";
+  std::filesystem::create_directory_symlink(folder, link);
+  for (const auto& [program, args] :
+       {std::pair{std::string("lns"), std::vector<std::string>{"init", "--demo"}},
+        std::pair{kProgram, std::vector<std::string>{"/regplugin", "/english"}}}) {
+    const e2e::ProgramRun run = e2e::Run(program, args, link, std::chrono::seconds(60), parent.Path());
+    EXPECT_EQ(run.code, 1) << program;
+    EXPECT_NE(run.err.find(std::to_string(folder.string().size()) + " bytes long, more than the 88"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    EXPECT_TRUE(std::filesystem::is_empty(folder)) << program;
+  }
+}
+
 }  // namespace

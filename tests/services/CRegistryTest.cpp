@@ -182,7 +182,9 @@ TEST_F(CRegistryTest, DeleteMachineKeyOnAReadOnlyStoreFailsAndKeepsTheTree) {
   qvr::CRegistry registry(err, machine);
   EXPECT_FALSE(registry.DeleteMachineKey(kPlugInKey));
   EXPECT_EQ(registry.MachineSetting(kPlugInKey + "\\Sub\\Deeper", "v"), "1");
-  EXPECT_EQ(err.Number, 0);
+  // The key is still there: its deletion failed, with the store's reason, where a missing key gives none.
+  EXPECT_EQ(err.Number, platform::kErrRegistryWriteRefused);
+  EXPECT_NE(err.Description.find("readonly"), std::string::npos) << err.Description;
 }
 
 TEST_F(CRegistryTest, EnumerationWalksTheSubkeysOnceAndThenGivesNothing) {

@@ -141,29 +141,21 @@ TEST_F(TypeFilesTest, ARemoteClientIsAskedToRegisterOnTheServerToo) {
   EXPECT_EQ(Boxes()[0].request.style, ui::vbExclamation + ui::vbOKOnly);
 }
 
-TEST_F(TypeFilesTest, ACatalogueCallThatRaisesLetsTheUserAbortRetryOrIgnore) {
-  // A catalogue file that links to itself cannot even be looked at: opening the catalogue raises.
+// A catalogue file that links to itself is one that cannot be opened, as a FIFO is: the look-ups end with
+// false, and no box shows a raw "filesystem error" (the check raised one, which the failure box showed).
+// Once the link is gone, the files are installed and found.
+TEST_F(TypeFilesTest, ACatalogueThatLinksToItselfCannotBeOpenedAndRaisesNothing) {
   fs::create_directories(CatalogFile().parent_path());
   fs::create_symlink(CatalogFile().filename(), CatalogFile());
-  fixture_.services().Boxes().QueueAnswer(ui::vbRetry);
-  fixture_.services().Boxes().QueueAnswer(ui::vbAbort);
   EXPECT_FALSE(qvr::FindTypeFilesInCatalog(program()));
-  ASSERT_EQ(Boxes().size(), 2u) << "Retry made the same call again";
-  EXPECT_EQ(Boxes()[0].request.style, ui::vbAbortRetryIgnore + ui::vbCritical);
-  EXPECT_NE(Boxes()[0].request.prompt.find(CatalogFile().string()), std::string::npos)
-      << Boxes()[0].request.prompt;
-  EXPECT_EQ(Boxes()[1].request.prompt, Boxes()[0].request.prompt);
-
-  // Ignore goes on as if the catalogue had opened; nothing is open, so the look-up fails quietly.
-  fixture_.services().Boxes().QueueAnswer(ui::vbIgnore);
   EXPECT_FALSE(qvr::CheckTypeFilesInstalled(program()));
-  EXPECT_EQ(Boxes().size(), 3u);
+  EXPECT_TRUE(Boxes().empty()) << Boxes()[0].request.prompt;
 
   fs::remove(CatalogFile());
   qvr::InstallTypeFiles(program());
   EXPECT_TRUE(qvr::CheckTypeFilesInstalled(program()));
   EXPECT_TRUE(qvr::FindTypeFilesInCatalog(program()));
-  EXPECT_EQ(Boxes().size(), 3u);
+  EXPECT_TRUE(Boxes().empty());
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ TEST(TextTables, BothLanguagesFillTheSameEntriesAndNeverTheUnlistedOnes) {
     SCOPED_TRACE(static_cast<int>(language));
     const TextTables t = Filled(language);
     EXPECT_EQ(CountSet(t.MsgMain), 48u);
-    EXPECT_EQ(CountSet(t.MsgFramework), 34u);
+    EXPECT_EQ(CountSet(t.MsgFramework), 36u);
     EXPECT_EQ(CountSet(t.MsgPlugInAPI), 10u);
     EXPECT_EQ(CountSet(t.HelpTextNvi), 25u);
     EXPECT_EQ(CountSet(t.HelpTextNvo), 20u);

@@ -157,6 +157,16 @@ bool SomeoneAnswersOn(const std::filesystem::path& socketFile) {
          errno == EAGAIN;
 }
 
+// A socket that a process still serves is never taken from it: its directors would lose their bus. Called
+// where no daemon of this root was found, so the process is another's (or a daemon of this root that can
+// no longer be told as one, started under a spelling of the root that is gone).
+void KeepAnsweredSocket(const std::filesystem::path& root) {
+  if (SomeoneAnswersOn(SocketFile(root))) {
+    Fail("a process not known as this machine root's bus answers on its socket " + SocketFile(root).string() +
+         "; it is left alone");
+  }
+}
+
 std::vector<std::string> DaemonEnvironment(const std::filesystem::path& root) {
   std::vector<std::string> environment = platform::EnvironmentWithout(
       [](std::string_view name) { return name == "LNS_ROOT" || name.starts_with("DBUS_"); });
@@ -242,11 +252,7 @@ std::string StartBus(const std::filesystem::path& root, const BusNotice& tell) {
   if (SocketFile(root).string().size() > kMostSocketPathBytes) {
     Fail("the machine root's path is too long for the bus socket " + SocketFile(root).string());
   }
-  // A socket that a process still serves is never taken from it: its directors would lose their bus.
-  if (SomeoneAnswersOn(SocketFile(root))) {
-    Fail("a process that is not this machine root's bus answers on its socket " + SocketFile(root).string() +
-         "; it is left alone");
-  }
+  KeepAnsweredSocket(root);
   std::error_code error;
   std::filesystem::create_directories(ServiceFolder(root), error);
   // Left by a daemon that was killed or died: the daemon refuses to start while its pid file is there.
@@ -274,6 +280,8 @@ void StopBus(const std::filesystem::path& root, const BusNotice& tell) {
         Fail("dbus-daemon " + std::to_string(daemon->pid) + " does not end");
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+  } else {
+    KeepAnsweredSocket(root);
   }
   std::error_code error;
   std::filesystem::remove(SocketFile(root), error);

@@ -33,7 +33,8 @@ using BusNotice = std::function<void(const std::string& line)>;
 std::string StartBus(const std::filesystem::path& root, const BusNotice& tell = {});
 
 // Stops the root's bus if it runs, found as StartBus finds it; the servers on it lose their bus. Raises
-// like StartBus when the daemon cannot be stopped.
+// like StartBus when the daemon cannot be stopped, or when no daemon of this root is found but a process
+// answers on the root's socket, which is then left alone.
 void StopBus(const std::filesystem::path& root, const BusNotice& tell = {});
 
 }  // namespace com

@@ -135,6 +135,41 @@ TEST_F(ServerLife, ARootReachedThroughALinkFindsItsRunningBus) {
   EXPECT_FALSE(platform::ProcessRuns(daemon));
 }
 
+// A spelling of the root that goes away while its bus runs strands no daemon. Started through a link that is
+// then removed, the bus is stopped by the root's own path, and the next start runs one bus; stop took the
+// daemon for a stranger, removed its socket and left it running. A root that is renamed: stop cannot tell
+// the daemon as the root's, and leaves its socket to it, failing; start runs no second bus beside it.
+TEST_F(ServerLife, ASpellingOfTheRootThatIsGoneStrandsNoDaemon) {
+  ASSERT_EQ(Lns({"bus", "stop"}).code, 0);
+  const std::filesystem::path link = Root().string() + "-link";
+  std::filesystem::create_directory_symlink(Root(), link);
+  ASSERT_EQ(e2e::Run("lns", {"bus", "start"}, link).code, 0);
+  std::filesystem::remove(link);
+  const pid_t daemon = std::stoi(e2e::ReadFile(Root() / "bus" / "bus.pid"));
+  const e2e::ProgramRun stopped = Lns({"bus", "stop"});
+  EXPECT_EQ(stopped.code, 0) << stopped.err;
+  EXPECT_FALSE(platform::ProcessRuns(daemon)) << "the daemon runs on, unreachable";
+  if (platform::ProcessRuns(daemon)) kill(daemon, SIGTERM);
+  ASSERT_EQ(Lns({"bus", "start"}).code, 0);
+  EXPECT_EQ(DaemonsOf(Root()), 1);
+
+  const std::filesystem::path named = Root() / "named", renamed = Root() / "renamed";
+  std::filesystem::create_directory(named);
+  ASSERT_EQ(e2e::Run("lns", {"bus", "start"}, named).code, 0);
+  std::filesystem::rename(named, renamed);
+  const pid_t moved = std::stoi(e2e::ReadFile(renamed / "bus" / "bus.pid"));
+  const e2e::ProgramRun refused = e2e::Run("lns", {"bus", "stop"}, renamed);
+  EXPECT_EQ(refused.code, 1);
+  EXPECT_NE(refused.err.find("answers on its socket " + (renamed / "bus" / "socket").string() +
+                             "; it is left alone"),
+            std::string::npos)
+      << refused.err;
+  EXPECT_TRUE(std::filesystem::exists(renamed / "bus" / "socket"));
+  EXPECT_EQ(e2e::Run("lns", {"bus", "start"}, renamed).code, 1);
+  EXPECT_TRUE(platform::ProcessRuns(moved));
+  kill(moved, SIGTERM);
+}
+
 // A plug-in program that the bus started opens the readme from its Help menu: the document's viewer (a
 // stub that records its environment, started by a stub xdg-open) gets none of the bus's variables, and
 // `lns bus stop` leaves it running. With DBUS_STARTER_ADDRESS it counted as a program of the bus.

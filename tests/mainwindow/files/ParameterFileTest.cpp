@@ -428,19 +428,27 @@ TEST_F(ParameterFileTest, SavingOverOddTargetsKeepsModeAndLinksAndRefusesAReadOn
   EXPECT_TRUE(boxes().Shown().empty());
 }
 
+// A link that leads to itself was taken for a file the dialog cannot choose, and the box showed the raw
+// "filesystem error".
 TEST_F(ParameterFileTest, LoadingWhatIsNoRegularFileIsRefusedAtOnceWithOneLogLine) {
   OpenShown("Floor 1", "Room 101");
   const std::vector<std::string> before = BoxState();
   // A FIFO without a writer: reading it would wait for ever.
   const fs::path fifo = File("fifo.par");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const fs::path loop = File("loop.par");
+  fs::create_symlink(loop.filename(), loop);
   Load(fifo);
   Load("/dev/zero");
+  Load(loop);
   EXPECT_EQ(BoxState(), before);
   EXPECT_EQ(ErrorLines(),
             (std::vector<std::string>{
                 "Error: the parameter file " + fifo.string() + " cannot be loaded: It is not a regular file.",
-                "Error: the parameter file /dev/zero cannot be loaded: It is not a regular file."}));
+                "Error: the parameter file /dev/zero cannot be loaded: It is not a regular file.",
+                "Error: the parameter file " + loop.string() +
+                    " cannot be loaded: Too many levels of symbolic links."}));
+  EXPECT_TRUE(boxes().Shown().empty());
 }
 
 TEST_F(ParameterFileTest, CancelledDialogsChangeNothingAndWithoutADeviceThereIsNothingToSave) {

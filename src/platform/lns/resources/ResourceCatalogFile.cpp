@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <set>
+#include <system_error>
 
 #include "platform/MachineRoot.h"
 #include "platform/WriteFileWhole.h"
@@ -65,7 +66,10 @@ bool HasResourceExtension(const std::filesystem::path& file) {
 
 CatalogContents ReadCatalogFile(const std::filesystem::path& typesFolder) {
   CatalogContents contents;
-  if (!std::filesystem::exists(CatalogPath(typesFolder))) return contents;
+  // Only a catalogue that is not there at all is empty; any other that cannot be looked up (a loop of
+  // links) is refused by its reading, with the system's reason.
+  std::error_code error;
+  if (!std::filesystem::exists(CatalogPath(typesFolder), error) && !error) return contents;
   const KeywordFile file(CatalogPath(typesFolder));
   for (const KeywordLine& line : file.Lines()) {
     const std::string& keyword = line.words.front();

@@ -1,10 +1,22 @@
 #include "platform/ui/headless/HeadlessServicesDialogs.h"
 
 #include <filesystem>
+#include <system_error>
 
 #include "platform/ui/ScriptStops.h"
 
 namespace ui {
+
+namespace {
+
+// Only a name that is not there at all: one that the system cannot look up (a loop of links, a folder
+// that may not be entered) is chosen, and its reader tells why it cannot be read.
+bool IsMissing(const std::filesystem::path& path) {
+  std::error_code error;
+  return !std::filesystem::exists(path, error) && !error;
+}
+
+}  // namespace
 
 void HeadlessDialogs::QueueFile(std::string path) {
   script_.push_back({Kind::File, true, std::move(path)});
@@ -36,7 +48,7 @@ std::optional<std::string> HeadlessDialogs::ShowFile(const FileDialogRequest& re
   const Scripted scripted = Next(Kind::File, description);
   if (!scripted.confirmed) return std::nullopt;
   if (request.kind == FileDialogKind::Open && (request.flags & cdlOFNFileMustExist) != 0 &&
-      !std::filesystem::exists(scripted.path)) {
+      IsMissing(scripted.path)) {
     throw UnscriptedDialog("the " + description + " accepts existing files only, and the script chose \"" +
                            scripted.path + "\"");
   }

@@ -303,7 +303,8 @@ long WithinFiveSeconds(const std::filesystem::path& fifo, const std::function<lo
 }
 
 // A catalogue or a resource file that is no regular file, or far too large, cannot be opened: a FIFO
-// held every device open for ever, a link to /dev/zero or a huge sparse file filled the memory.
+// held every device open for ever, a link to /dev/zero or a huge sparse file filled the memory, and a link
+// that leads to itself raised the raw "filesystem error".
 TEST_F(ResourceCatalogTest, RefusesFilesThatAreNoRegularFilesOrFarTooLarge) {
   const std::filesystem::path catalogFile = lonWorks_ / "Types" / kCatalogFileName;
   ASSERT_EQ(mkfifo(catalogFile.c_str(), 0600), 0);
@@ -320,6 +321,9 @@ TEST_F(ResourceCatalogTest, RefusesFilesThatAreNoRegularFilesOrFarTooLarge) {
 
   std::filesystem::remove(catalogFile);
   std::filesystem::create_symlink("/dev/zero", catalogFile);
+  EXPECT_EQ(catalog.Open(kTypesFolder, 0, handle), kResourceCannotOpen);
+  std::filesystem::remove(catalogFile);
+  std::filesystem::create_symlink(catalogFile.filename(), catalogFile);
   EXPECT_EQ(catalog.Open(kTypesFolder, 0, handle), kResourceCannotOpen);
   std::filesystem::remove(catalogFile);
   std::ofstream(catalogFile) << "folder Types\n";
