@@ -71,9 +71,9 @@ void LNSPlugInAPI::SendCommand(std::int32_t& commandId, std::int16_t& objectClas
   if (commandId == kRegisterCommand || commandId == kDeregisterCommand) return;
   if (step.matchedRow) {
     ParseObjectName(program_.framework, objectName);
-    DispatchDeviceCommand(*step.matchedRow, LostItsNetwork()
-                                                ? std::nullopt
-                                                : FindObjectByClass(program_.framework, objectClassId));
+    const std::optional<LnsObject> target =
+        LostItsNetwork() ? std::nullopt : FindObjectByClass(program_.framework, objectClassId);
+    DispatchDeviceCommand(*step.matchedRow, target);
   } else if (step.commandKnown) {
     RaiseWithMessage(platform::kErrObjectTypeNotSupported, kMsgObjectTypeNotSupported);
   } else {

@@ -41,7 +41,8 @@ constexpr std::array<CommandHelp, 13> kCommands = {{
      "device fault NETWORK SUBSYSTEM/DEVICE refuse-writes N | timeout | none\n"
      "device simulate NETWORK SUBSYSTEM/DEVICE on|off\n"
      "device add NETWORK SUBSYSTEM/DEVICE TEMPLATE",
-     "  Simulates a device's condition. SUBSYSTEM may be a path of nested subsystems (\"Floor 1/Wing A\").\n"
+     "  Simulates a device's condition, or adds a device. SUBSYSTEM may be a path of nested subsystems\n"
+     "  (\"Floor 1/Wing A\").\n"
      "  state  sets the state: 2, 3, 4, 6, 12, 140 or a name such as \"Cnfg Online\".\n"
      "  fault  refuse-writes N: the next N writes to the device are refused; timeout: every access times\n"
      "         out; none: no fault.\n"

@@ -25,7 +25,7 @@ lns::LnsAppDevice NetworkSession::Device(std::string_view path) {
   return Subsystem(path.substr(0, last), Missing::Fail).GetAppDevices().Item(path.substr(last + 1));
 }
 
-lns::LnsAppDevice NetworkSession::AddDevice(std::string_view path, std::string_view templateName) {
+void NetworkSession::AddDevice(std::string_view path, std::string_view templateName) {
   const lns::LnsDeviceTemplate deviceTemplate =
       system_.GetTemplateLibrary().GetDeviceTemplates().Item(templateName);
   // Left uncommitted, the transaction is rolled back when the session closes the system.
@@ -37,7 +37,6 @@ lns::LnsAppDevice NetworkSession::AddDevice(std::string_view path, std::string_v
   device.PutCommissioned(true);
   device.PutState(lns::kStateConfiguredOnline);
   system_.CommitTransaction();
-  return device;
 }
 
 lns::LnsSubsystem NetworkSession::Subsystem(std::string_view path, Missing missing) {

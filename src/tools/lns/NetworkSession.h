@@ -20,7 +20,7 @@ class NetworkSession {
   lns::LnsAppDevice Device(std::string_view path);
   // Adds the device at `path` ("SUBSYSTEM/DEVICE", as above) on the template named by its name or program
   // ID, commissioned and online, making the subsystems of the path that are missing; all of it or nothing.
-  lns::LnsAppDevice AddDevice(std::string_view path, std::string_view templateName);
+  void AddDevice(std::string_view path, std::string_view templateName);
 
  private:
   enum class Missing { Fail, Make };
