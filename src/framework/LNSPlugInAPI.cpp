@@ -56,7 +56,7 @@ void LNSPlugInAPI::SendCommand(std::int32_t& commandId, std::int16_t& objectClas
 
   CommandStep step;
   try {
-    ReopenClosedNetwork();
+    OpenOwnNetwork();
     step = RunCommandStep(commandId, objectClassId);
   } catch (...) {
     // An error that reaches the director leaves no progress window (and hourglass) behind.
@@ -64,13 +64,16 @@ void LNSPlugInAPI::SendCommand(std::int32_t& commandId, std::int16_t& objectClas
     throw;
   }
   CloseProgress();
+  if (step.networkLost) RaiseToHost(platform::kErrObjectNotFound, kObjectNotFoundText);
   if (step.registrationFailed) RaiseWithMessage(platform::kErrRegistrationFailed, kMsgRegistrationFailed);
   program_.Ui().DoEvents();
 
   if (commandId == kRegisterCommand || commandId == kDeregisterCommand) return;
   if (step.matchedRow) {
     ParseObjectName(program_.framework, objectName);
-    DispatchDeviceCommand(*step.matchedRow, FindObjectByClass(program_.framework, objectClassId));
+    const std::optional<LnsObject> target =
+        LostItsNetwork() ? std::nullopt : FindObjectByClass(program_.framework, objectClassId);
+    DispatchDeviceCommand(*step.matchedRow, target);
   } else if (step.commandKnown) {
     RaiseWithMessage(platform::kErrObjectTypeNotSupported, kMsgObjectTypeNotSupported);
   } else {
@@ -83,13 +86,17 @@ LNSPlugInAPI::CommandStep LNSPlugInAPI::RunCommandStep(std::int32_t commandId, s
     case kRegisterCommand: {
       SetProgressStatus(kMsgRegistering);
       CommandStep step;
-      step.registrationFailed = !RegisterInNetwork(program_);
+      step.networkLost = LostItsNetwork();
+      if (!step.networkLost) step.registrationFailed = !RegisterInNetwork(program_);
       return step;
     }
-    case kDeregisterCommand:
+    case kDeregisterCommand: {
       SetProgressStatus(kMsgUnregistering);
-      DeregisterInNetwork(program_, false, true);
-      return {};
+      CommandStep step;
+      step.networkLost = LostItsNetwork();
+      if (!step.networkLost) DeregisterInNetwork(program_, false, true);
+      return step;
+    }
     default:
       SetProgressStatus(kMsgInitializing);
       return LookUpCommand(commandId, objectClassId);

@@ -15,8 +15,10 @@ class Program;
 // interface of a remote Object Server), shows and places the main window, reads the plug-in's identity and
 // sends commands on objects of the network. All objects of a process share the one main window and the
 // program-wide state; the first object sets the program up, and the program ends when the last object goes
-// while the main window is hidden. Errors reach the director as platform::RaisedError with the project
-// name as source (see HostErrors.h). Window sizes and positions are in pixels.
+// while the main window is hidden. Each object keeps the network it named: one program serves every
+// director, and one director's name must not send another's commands into its network. Errors reach the
+// director as platform::RaisedError with the project name as source (see HostErrors.h). Window sizes and
+// positions are in pixels.
 class LNSPlugInAPI {
  public:
   // The director's commands that (de)register the plug-in in the open network rather than open a device.
@@ -29,13 +31,16 @@ class LNSPlugInAPI {
   LNSPlugInAPI& operator=(const LNSPlugInAPI&) = delete;
 
   // Runs the director's command `commandId` on the object of class `objectClassId` named by the path
-  // `objectName`: 50 registers the plug-in's commands in the open network, 51 removes them, and a command
-  // of the command table opens the named device in the main window.
+  // `objectName` in this object's network: 50 registers the plug-in's commands in it, 51 removes them, and
+  // a command of the command table opens the named device in the main window. The network is opened again
+  // when it is closed or another is current; after this object's last name failed to open, every one of
+  // these commands raises "Object not found" and changes nothing.
   void SendCommand(std::int32_t& commandId, std::int16_t& objectClassId, std::string& objectName);
 
-  // The open network's name as the network reports it ("" after a failed open, after which commands find
-  // no object until a name opens). Setting it opens the Object Server (locally, or remotely through
-  // NetworkInterfaceName), the network and its system; a change of mode closes the server first.
+  // This object's network's name as the network reports it ("" after a failed open, after which its
+  // commands find no object until a name opens); the program's current network's while it has named none.
+  // Setting it opens the Object Server (locally, or remotely through NetworkInterfaceName), the network and
+  // its system, which become the program's current ones; a change of mode closes the server first.
   std::string networkName() const;
   void SetNetworkName(std::string name);
   // "" for a local Object Server; storing it opens nothing.
@@ -80,6 +85,7 @@ class LNSPlugInAPI {
     std::optional<std::int16_t> matchedRow;  // the command table row of the command and class
     bool commandKnown = false;               // some row has the command
     bool registrationFailed = false;         // command 50 could not register the commands
+    bool networkLost = false;                // command 50 or 51 while the object's name failed to open
   };
 
   CommandStep RunCommandStep(std::int32_t commandId, std::int16_t objectClassId);
@@ -88,11 +94,17 @@ class LNSPlugInAPI {
   void CloseProgress();
   void DispatchDeviceCommand(std::int16_t row, const std::optional<LnsObject>& target);
 
+  // Opens the network `name`, which becomes the program's current one, or raises 20006 "Cannot open the
+  // network ...", after which no network is current.
+  void MakeNetworkCurrent(const std::string& name);
   void OpenNetwork(const std::string& name);
   // Every close of the Object Server goes through here: it ends the window's monitoring first.
   void CloseObjectServer();
-  // Opens the named network again when a mode change has closed it since it was named.
-  void ReopenClosedNetwork();
+  // Opens the network that this object's commands go to when it is not the open, current one (a mode
+  // change closed it, or another object named another).
+  void OpenOwnNetwork();
+  // This object's last name failed to open: its commands reach no network.
+  bool LostItsNetwork() const;
   void CheckSizeChange() const;
   void CheckPositionChange() const;
   [[noreturn]] void RefuseReadOnly() const;
@@ -100,6 +112,9 @@ class LNSPlugInAPI {
 
   Program& program_;
   std::string networkInterfaceName_;
+  // The network this object named, as the network reports it: none while it has named none (its commands
+  // then go to the program's current network), "" after its last name failed to open.
+  std::optional<std::string> ownNetwork_;
 };
 
 // False while Apply runs in the main window, a director's command runs (from its first step to its end), or

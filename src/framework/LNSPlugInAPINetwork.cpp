@@ -20,10 +20,16 @@ constexpr long kSystemOpenSetting = 200;
 }  // namespace
 
 std::string LNSPlugInAPI::networkName() const {
-  return program_.framework.CurrentNetworkName;
+  return ownNetwork_.value_or(program_.framework.CurrentNetworkName);
 }
 
 void LNSPlugInAPI::SetNetworkName(std::string name) {
+  ownNetwork_ = "";  // until the name opens
+  MakeNetworkCurrent(name);
+  ownNetwork_ = program_.framework.CurrentNetworkName;
+}
+
+void LNSPlugInAPI::MakeNetworkCurrent(const std::string& name) {
   ui::Screen& screen = program_.Ui().Screen();
   screen.SetMousePointer(ui::vbHourglass);
   try {
@@ -120,9 +126,20 @@ void LNSPlugInAPI::CloseObjectServer() {
   state.NetworkIsOpen = false;
 }
 
-void LNSPlugInAPI::ReopenClosedNetwork() {
+void LNSPlugInAPI::OpenOwnNetwork() {
   const FrameworkState& state = program_.framework;
-  if (!state.NetworkIsOpen && !state.CurrentNetworkName.empty()) SetNetworkName(state.CurrentNetworkName);
+  const std::string own = ownNetwork_.value_or(state.CurrentNetworkName);
+  if (own.empty()) return;  // no network was named, or the last name failed: nothing to open
+  if (state.NetworkIsOpen && own == state.CurrentNetworkName) return;
+  // An object that named no network does not take the current one as its own by reopening it.
+  if (ownNetwork_)
+    SetNetworkName(own);
+  else
+    MakeNetworkCurrent(own);
+}
+
+bool LNSPlugInAPI::LostItsNetwork() const {
+  return ownNetwork_ && ownNetwork_->empty();
 }
 
 }  // namespace qvr

@@ -42,12 +42,28 @@ class PathWalk {
   }
   // The top-level subsystem named by the part at `offset`.
   lns::LnsSubsystem Subsystem(int offset) const { return System().GetSubsystems().Item(FromEnd(offset)); }
-  // The device named by the part at `offset`, in the subsystem named by the part before it.
+  // The device named by the part at `offset`, in its subsystem: the one that the parts after the network's
+  // part lead to, from the top-level subsystems down; where they lead nowhere (a path without the network's
+  // part, or with more parts before the subsystem), the top-level subsystem named by the part before it.
   lns::LnsAppDevice Device(int offset) const {
-    return Subsystem(offset + 1).GetAppDevices().Item(FromEnd(offset));
+    const std::optional<lns::LnsSubsystem> nested = NestedSubsystem(offset + 1);
+    return (nested ? *nested : Subsystem(offset + 1)).GetAppDevices().Item(FromEnd(offset));
   }
 
  private:
+  // The subsystem that parts 2 to the part at `offset` name one below the other, starting among the
+  // top-level subsystems; none when a part names none there, or when no part lies in that range.
+  std::optional<lns::LnsSubsystem> NestedSubsystem(int offset) const {
+    const int last = state_.ObjectNamePartCount - offset;
+    std::optional<lns::LnsSubsystem> reached;
+    for (int index = 2; index <= last; ++index) {
+      const std::string name = ObjectNamePart(state_, static_cast<std::int16_t>(index), true);
+      reached = reached ? reached->GetSubsystems().Find(name) : System().GetSubsystems().Find(name);
+      if (!reached) return std::nullopt;
+    }
+    return reached;
+  }
+
   const FrameworkState& state_;
 };
 

@@ -68,9 +68,12 @@ std::int16_t ParseObjectName(FrameworkState& state, const std::string& objectNam
 std::string ObjectNamePart(const FrameworkState& state, std::int16_t index, bool strip);
 
 // Walks from the open network and system (and the bound Object Server) to the object of `objectClass` that
-// the last parsed path names. A class without a walk, a missing or misspelt part, too few parts, a network
-// that is not open (also the one before a name that failed to open) and any error of the LNS objects all
-// give no object.
+// the last parsed path names. The path's first part, the network's, is not looked at: a device is looked up
+// in the subsystem that the parts between it and the device name one below the other ("Net/Floor 1/Wing
+// A/Room 111"), or, where they name none, in the top-level subsystem named by the part before the device
+// ("Floor 1/Room 101", "A/B/Floor 1/Room 101"). A class without a walk, a missing or misspelt part, too few
+// parts, a network that is not open (also the one before a name that failed to open) and any error of the LNS
+// objects all give no object.
 std::optional<LnsObject> FindObjectByClass(const FrameworkState& state, std::int16_t objectClass);
 
 }  // namespace qvr

@@ -256,4 +256,30 @@ TEST_F(UserStory, TheDirectorRegistersThePlugInInANetworkOnceAndRemovesIt) {
   EXPECT_FALSE(Has(Lns({"apps", "Demo"}).out, kRegisteredApp));
 }
 
+// A device in a nested subsystem opens by its whole path and takes what Apply writes, beside a top-level
+// subsystem of the same name with a device of the same name; the shorter path forms still open a device of
+// a top-level subsystem.
+TEST_F(UserStory, ADeviceInANestedSubsystemOpensByItsPathAndTakesTheAppliedValue) {
+  const std::string nested = "Floor 1/Wing A/Room 111";
+  for (const std::string& path :
+       {nested, std::string("Wing A/Room 111"), std::string("Floor 1/Wing A/Room 112")}) {
+    const auto added = Lns({"device", "add", "Demo", path, "qvrl206"});
+    ASSERT_EQ(added.code, 0) << path << ": " << added.err;
+  }
+  EXPECT_TRUE(Has(Lns({"devices", "Demo"}).out, "\nFloor 1/Wing A\tRoom 112\t"));
+  EXPECT_EQ(Lns({"device", "add", "Demo", nested, "qvrl206"}).code, 1) << "the name is taken";
+
+  const auto run = Configure(nested, {"set txtNci(2) 450", "click cmdApply"}, {"--answer", "yes"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out, "device: Room 111\n");
+  EXPECT_EQ(HoldTimeOn(nested), "450.0\n");
+  EXPECT_EQ(HoldTimeOn("Wing A/Room 111"), "600.0\n") << "the top-level namesake was written";
+
+  for (const std::string path :
+       {"Demo/Floor 1/Wing A/Room 112", "A/B/Floor 1/Room 101", "Floor 1/Room 101"}) {
+    const auto opened = Lns({"send", "Demo", "13", "7", path});
+    EXPECT_EQ(opened.out, "device: " + path.substr(path.rfind('/') + 1) + "\n") << path << ": " << opened.err;
+  }
+}
+
 }  // namespace

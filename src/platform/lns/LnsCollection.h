@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -34,8 +35,8 @@ bool SameName(std::string_view a, std::string_view b);
 // Checks a 1-based position against a collection of `count` items; throws as above outside it.
 void CheckPosition(long position, std::size_t count, std::string_view collection);
 
-// Count, Item(position) and Item(name) of a collection that reads its items as one list. The collection
-// derives from ListedItems<itself, its item type> and gives this class, as a friend:
+// Count, Item(position), Item(name) and Find(name) of a collection that reads its items as one list. The
+// collection derives from ListedItems<itself, its item type> and gives this class, as a friend:
 //   Listed()     its entries in order, raising first what reading them raises;
 //   Made(entry)  the object of an entry;
 //   Owner()      who holds the items, for errors ("Room 1", "the Object Server");
@@ -58,11 +59,18 @@ class ListedItems {
   }
 
   Object Item(std::string_view name) const {
+    if (std::optional<Object> found = Find(name)) return *found;
+    const Collection& self = Self();
+    ThrowNoItemNamed(self.Owner(), self.What(), name);
+  }
+
+  // The item named `name`, or none where Item would throw kLnsNotFound.
+  std::optional<Object> Find(std::string_view name) const {
     const Collection& self = Self();
     for (const auto& entry : self.Listed()) {
       if (SameName(NameOf(entry), name)) return self.Made(entry);
     }
-    ThrowNoItemNamed(self.Owner(), self.What(), name);
+    return std::nullopt;
   }
 
  private:

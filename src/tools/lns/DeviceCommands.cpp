@@ -20,6 +20,11 @@ std::optional<lns::DeviceFault> ParseFault(const Args& words) {
 
 int RunDevice(ToolContext& context, const Args& args) {
   if (args.size() < 4 || !IsDevicePath(args[2])) return Usage(context, "device");
+  if (args[0] == "add" && args.size() == 4) {
+    NetworkSession session(context.root, args[1]);
+    session.AddDevice(args[2], args[3]);
+    return kOk;
+  }
   if (args[0] == "state" && args.size() == 4) {
     auto state = lns::ParseDeviceState(args[3]);
     if (!state) return Usage(context, "device");

@@ -39,14 +39,18 @@ constexpr std::array<CommandHelp, 13> kCommands = {{
     {"device",
      "device state NETWORK SUBSYSTEM/DEVICE STATE\n"
      "device fault NETWORK SUBSYSTEM/DEVICE refuse-writes N | timeout | none\n"
-     "device simulate NETWORK SUBSYSTEM/DEVICE on|off",
-     "  Simulates a device's condition. SUBSYSTEM may be a path of nested subsystems (\"Floor 1/Wing A\").\n"
+     "device simulate NETWORK SUBSYSTEM/DEVICE on|off\n"
+     "device add NETWORK SUBSYSTEM/DEVICE TEMPLATE",
+     "  Simulates a device's condition, or adds a device. SUBSYSTEM may be a path of nested subsystems\n"
+     "  (\"Floor 1/Wing A\").\n"
      "  state  sets the state: 2, 3, 4, 6, 12, 140 or a name such as \"Cnfg Online\".\n"
      "  fault  refuse-writes N: the next N writes to the device are refused; timeout: every access times\n"
      "         out; none: no fault.\n"
      "  simulate  on: the device lives while a program has its network open (its occupancy toggles now\n"
      "            and then, its light level drifts, its unit status follows the set point); off: it\n"
-     "            keeps its values.\n"},
+     "            keeps its values.\n"
+     "  add    adds a device of the device template TEMPLATE (its name or program ID, see lns templates),\n"
+     "         commissioned and online, making the subsystems of the path that are missing.\n"},
     {"nv", "nv get|set NETWORK SUBSYSTEM/DEVICE INDEX [TEXT]",
      "  Reads (get) or writes (set TEXT) the device's network variable with that index; the device must\n"
      "  be online. Values use the user's decimal separator.\n"},
