@@ -30,8 +30,10 @@ class LNSPlugInAPI {
 
   // Runs the director's command `commandId` on the object of class `objectClassId` named by the path
   // `objectName`: 50 registers the plug-in's commands in the open network, 51 removes them, and a command
-  // of the command table opens the named device in the main window.
-  void SendCommand(std::int32_t& commandId, std::int16_t& objectClassId, std::string& objectName);
+  // of the command table opens the named device in the main window. Gives the name of the device it opened,
+  // "" when it opened none: commands 50 and 51, and a device the user declined or whose loading the user
+  // aborted (the window then goes on showing the device it showed).
+  std::string SendCommand(std::int32_t& commandId, std::int16_t& objectClassId, std::string& objectName);
 
   // The open network's name as the network reports it ("" after a failed open, after which commands find
   // no object until a name opens). Setting it opens the Object Server (locally, or remotely through
@@ -86,7 +88,7 @@ class LNSPlugInAPI {
   CommandStep LookUpCommand(std::int32_t commandId, std::int16_t objectClassId) const;
   void SetProgressStatus(std::size_t message);
   void CloseProgress();
-  void DispatchDeviceCommand(std::int16_t row, const std::optional<LnsObject>& target);
+  std::string DispatchDeviceCommand(std::int16_t row, const std::optional<LnsObject>& target);
 
   void OpenNetwork(const std::string& name);
   // Every close of the Object Server goes through here: it ends the window's monitoring first.
