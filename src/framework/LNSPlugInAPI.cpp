@@ -40,8 +40,8 @@ LNSPlugInAPI::~LNSPlugInAPI() {
   });
 }
 
-void LNSPlugInAPI::SendCommand(std::int32_t& commandId, std::int16_t& objectClassId,
-                               std::string& objectName) {
+std::string LNSPlugInAPI::SendCommand(std::int32_t& commandId, std::int16_t& objectClassId,
+                                      std::string& objectName) {
   // From its first step the command holds the directors' calls, and a device command the window's input
   // too: its yields would let another command run to its end inside this one, and this one would then open
   // its device over it. The (de)registration asks its questions in boxes over the window.
@@ -68,17 +68,17 @@ void LNSPlugInAPI::SendCommand(std::int32_t& commandId, std::int16_t& objectClas
   if (step.registrationFailed) RaiseWithMessage(platform::kErrRegistrationFailed, kMsgRegistrationFailed);
   program_.Ui().DoEvents();
 
-  if (commandId == kRegisterCommand || commandId == kDeregisterCommand) return;
+  if (commandId == kRegisterCommand || commandId == kDeregisterCommand) return {};
   if (step.matchedRow) {
     ParseObjectName(program_.framework, objectName);
     const std::optional<LnsObject> target =
         LostItsNetwork() ? std::nullopt : FindObjectByClass(program_.framework, objectClassId);
-    DispatchDeviceCommand(*step.matchedRow, target);
-  } else if (step.commandKnown) {
-    RaiseWithMessage(platform::kErrObjectTypeNotSupported, kMsgObjectTypeNotSupported);
-  } else {
-    RaiseWithMessage(platform::kErrCommandNotSupported, kMsgCommandNotSupported);
+    return DispatchDeviceCommand(*step.matchedRow, target);
   }
+  if (step.commandKnown) {
+    RaiseWithMessage(platform::kErrObjectTypeNotSupported, kMsgObjectTypeNotSupported);
+  }
+  RaiseWithMessage(platform::kErrCommandNotSupported, kMsgCommandNotSupported);
 }
 
 LNSPlugInAPI::CommandStep LNSPlugInAPI::RunCommandStep(std::int32_t commandId, std::int16_t objectClassId) {
@@ -124,13 +124,14 @@ void LNSPlugInAPI::CloseProgress() {
   program_.Windows().Drop<qvr::fProgress>();
 }
 
-void LNSPlugInAPI::DispatchDeviceCommand(std::int16_t row, const std::optional<LnsObject>& target) {
+std::string LNSPlugInAPI::DispatchDeviceCommand(std::int16_t row, const std::optional<LnsObject>& target) {
   if (!target) RaiseToHost(platform::kErrObjectNotFound, kObjectNotFoundText);
   const CommandEntry& entry = program_.framework.CommandTable[static_cast<std::size_t>(row)];
-  if (entry.ObjectClassId != kClassAppDevice) return;
+  if (entry.ObjectClassId != kClassAppDevice) return {};
   lns::LnsAppDevice device = std::get<lns::LnsAppDevice>(*target);
   std::int32_t commandId = entry.CommandId;
-  program_.fMain().ProcessDeviceCommand(device, commandId);
+  if (!program_.fMain().ProcessDeviceCommand(device, commandId)) return {};
+  return device.GetName();
 }
 
 bool DirectorCallsMayRun(Program& program) {

@@ -34,8 +34,10 @@ class LNSPlugInAPI {
   // `objectName` in this object's network: 50 registers the plug-in's commands in it, 51 removes them, and
   // a command of the command table opens the named device in the main window. The network is opened again
   // when it is closed or another is current; after this object's last name failed to open, every one of
-  // these commands raises "Object not found" and changes nothing.
-  void SendCommand(std::int32_t& commandId, std::int16_t& objectClassId, std::string& objectName);
+  // these commands raises "Object not found" and changes nothing. Gives the name of the device it opened,
+  // "" when it opened none: commands 50 and 51, and a device the user declined or whose loading the user
+  // aborted (the window then goes on showing the device it showed).
+  std::string SendCommand(std::int32_t& commandId, std::int16_t& objectClassId, std::string& objectName);
 
   // This object's network's name as the network reports it ("" after a failed open, after which its
   // commands find no object until a name opens); the program's current network's while it has named none.
@@ -92,7 +94,7 @@ class LNSPlugInAPI {
   CommandStep LookUpCommand(std::int32_t commandId, std::int16_t objectClassId) const;
   void SetProgressStatus(std::size_t message);
   void CloseProgress();
-  void DispatchDeviceCommand(std::int16_t row, const std::optional<LnsObject>& target);
+  std::string DispatchDeviceCommand(std::int16_t row, const std::optional<LnsObject>& target);
 
   // Opens the network `name`, which becomes the program's current one, or raises 20006 "Cannot open the
   // network ...", after which no network is current.

@@ -62,8 +62,9 @@ class fMain : public ui::Form, public ModelView {
 
   // Opens the device of a host's command in the window: type files, resource-file look-up, model, tables,
   // state and values; then monitoring follows the new device. Handles its own errors; nothing reaches the
-  // caller.
-  void ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& commandId);
+  // caller. False when the device did not open: the user declined it or aborted its loading, and the window
+  // goes on showing (and monitoring) the device it showed.
+  bool ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& commandId);
   // Builds the tables, reads the device's state into the status bar and its values into the boxes. False
   // when the user aborted; the progress and splash windows are closed then.
   bool LoadDevice();
@@ -91,12 +92,12 @@ class fMain : public ui::Form, public ModelView {
 
   // Monitoring and resource files (fMainMonitor.cpp, fMainResources.cpp)
 
-  // Sets, for each LonMark object of the device, the highest resource scope (6 down to 3) whose profile
+  // Sets, for each LonMark object of `device`, the highest resource scope (6 down to 3) whose profile
   // file in the resource catalogue holds the object's template as the object's mode. False when the
   // catalogue cannot be opened or the user aborted (run-time errors and resource files that cannot be
   // opened ask Abort/Retry/Ignore); the progress and splash windows are closed then. Objects whose
   // template is nowhere keep their mode.
-  bool DrfLookUp();
+  bool DrfLookUp(const std::optional<lns::LnsAppDevice>& device);
   // Switches the Object Server's monitoring of every table row on (poll interval from txtPoll, tag from
   // the row) or off, and shows the state in panel 5. Its own errors go to an Abort/Retry/Ignore box;
   // Abort unticks chkMonitor.

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <exception>
 
+#include "devicemodel/QuietWrites.h"
 #include "mainwindow/apply/ApplyRows.h"
 #include "mainwindow/apply/fGeraeteauswahl.h"
 #include "mainwindow/editors/ChangeMark.h"
@@ -48,9 +49,6 @@ void RestoreInput(fMain& window, Program& program, int row) {
 
 void RestoreProperty(fMain& window, Program& program, int row) {
   const DataPoint& property = program.datapoints.NciTable.at(static_cast<std::size_t>(row));
-  // A property that could not be read has no stored value: an empty text is no value of it, and the
-  // box's change handling would only put the same nothing back. The box keeps what it shows.
-  if (property.NciValue.empty()) return;
   ui::TextBox& box = runtime::Present(property.NciTextBox);
   const CompositeRow* composite = FindCompositeRow(row);
   if (composite != nullptr) {
@@ -61,7 +59,13 @@ void RestoreProperty(fMain& window, Program& program, int row) {
       MarkChanged(subFieldBox, false);
     }
   }
-  box.SetText(property.NciValue);
+  // A property that could not be read has no stored value: its box gets its empty text back without the
+  // change handling, which would take the empty text for an edit.
+  if (property.NciValue.empty()) {
+    ShowText(box, "");
+  } else {
+    box.SetText(property.NciValue);
+  }
   UnmarkPropertyRow(window, row);
 }
 

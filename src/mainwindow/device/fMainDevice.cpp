@@ -13,6 +13,7 @@
 #include "mainwindow/device/LoadDataPoints.h"
 #include "mainwindow/device/ProgressWindows.h"
 #include "mainwindow/device/RetryStep.h"
+#include "mainwindow/device/ShownDevice.h"
 #include "mainwindow/device/ShownValues.h"
 #include "mainwindow/device/fProgress.h"
 #include "mainwindow/fMain.h"
@@ -64,13 +65,13 @@ bool UserGoesOn(Program& program, std::size_t message) {
   return program.Ui().MsgBox(program.texts.MsgMain[message], ui::vbYesNo + ui::vbExclamation) == ui::vbYes;
 }
 
-// The maker's type files and the resource-file look-up, before a device opens. False when the user chose
-// not to go on without them.
-bool ResourceFilesAccepted(Program& program, fMain& window) {
+// The maker's type files and the resource-file look-up for `device`, before it opens. False when the user
+// chose not to go on without them.
+bool ResourceFilesAccepted(Program& program, fMain& window, const lns::LnsAppDevice& device) {
   // Without the type files the look-up would find nothing: the question replaces it.
   if (!CheckTypeFilesInstalled(program)) return UserGoesOn(program, kMsgTypeFilesMissing);
   // A remote client's resource catalogue is not the server's: it has nothing to look up.
-  if (program.framework.IsRemoteClient || window.DrfLookUp()) return true;
+  if (program.framework.IsRemoteClient || window.DrfLookUp(device)) return true;
   return UserGoesOn(program, kMsgLonMarkModesNotSet);
 }
 
@@ -118,32 +119,45 @@ bool WorkOutDeviceState(Program& program, const std::function<bool(const std::fu
 
 }  // namespace
 
-void fMain::ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& /*commandId*/) {
+bool fMain::ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& /*commandId*/) {
   // While the device loads, the window shows the old device's values under the new one: it takes no
   // input, and another director's command waits.
   const auto held = RunDirectorsCommand();
   const ui::InputBlocked blocked(*this);
+  bool loading = false;
+  bool opened = false;
   const bool ranThrough = runtime::ResumeNext(program_.Err, [&] {
-    // Monitoring follows the device: it is switched off while the tables still describe the old device
-    // (the box's click does that) and on again once the new device has been read.
-    if (chkMonitor.Value() != ui::vbUnchecked) chkMonitor.SetValue(ui::vbUnchecked);
-    program_.framework.CurrentDevice = TheDevice;
-    DiscardDeviceSelection(program_);
-    if (!ResourceFilesAccepted(program_, *this)) {
+    // The questions come before anything changes: a declined device leaves the window, its device and its
+    // monitoring as they were.
+    if (!ResourceFilesAccepted(program_, *this, TheDevice)) {
       CloseProgressWindows(program_);
       return;
     }
+    const ShownDevice shown(*this, program_);
+    // Monitoring follows the device: it is switched off while the tables still describe the old device
+    // (the box's click does that) and on again once the new device has been read.
+    if (chkMonitor.Value() != ui::vbUnchecked) chkMonitor.SetValue(ui::vbUnchecked);
+    loading = true;
+    program_.framework.CurrentDevice = TheDevice;
     program_.model.SettingsPending = true;
     // A device of no supported model has no family: the window must not keep the previous device's.
     ForgetFamily(program_);
     ApplyModelToWindow(program_, false);
-    if (!LoadDevice()) return;  // it has closed the progress windows itself
+    // An Abort while it loads gives the window back to the device it showed.
+    if (!LoadDevice()) {  // it has closed the progress windows itself
+      shown.PutBack();
+      return;
+    }
+    opened = true;
+    DiscardDeviceSelection(program_);
     chkMonitor.SetValue(ui::vbChecked);
     CloseProgressWindows(program_);
   });
-  if (ranThrough) return;
+  if (ranThrough) return opened;
   CloseProgressWindows(program_);
   program_.Ui().MsgBox(kCommandFailed, ui::vbOKCancel);
+  // A failure after the load began leaves the new device current, however far it got.
+  return loading;
 }
 
 bool fMain::LoadDevice() {

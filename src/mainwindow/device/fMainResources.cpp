@@ -80,21 +80,19 @@ void SetModeFromCatalog(Program& program, AbortableSteps& step, ProfileFiles& pr
 
 }  // namespace
 
-bool fMain::DrfLookUp() {
+bool fMain::DrfLookUp(const std::optional<lns::LnsAppDevice>& device) {
   AbortableSteps step(program_,
                       {DescriptionThen("DRFLOOKUP"), "fMain in DrfLookUp(fMain)", ui::vbCritical, {}});
   step([&] { program_.fProgress().ShowStatus(program_.texts.MsgMain[kMsgDrfLookUp]); });
   std::string programId;
   std::optional<lns::LnsLonMarkObjects> objects;
   bool readOnly = false;
-  step([&] { programId = runtime::Present(program_.framework.CurrentDevice).GetProgramId(); });
+  step([&] { programId = runtime::Present(device).GetProgramId(); });
   step([&] {
     const auto& network = program_.framework.CurrentNetwork;
     readOnly = network && network->GetIsReadOnly();
   });
-  step([&] {
-    objects = runtime::Present(program_.framework.CurrentDevice).GetInterface().GetLonMarkObjects();
-  });
+  step([&] { objects = runtime::Present(device).GetInterface().GetLonMarkObjects(); });
 
   ProfileFiles profiles(program_.Registry());
   bool succeeded =

@@ -259,11 +259,8 @@ QDBusMessage PlugInServer::RunOnObject(Held& held, const QDBusMessage& call) {
     std::int32_t commandId = args[0].toInt();
     std::int16_t objectClass = args[1].value<short>();
     std::string objectName = args[2].toString().toStdString();
-    object.SendCommand(commandId, objectClass, objectName);
-    const auto& device = program_.framework.CurrentDevice;
-    const bool opensDevice = commandId != qvr::LNSPlugInAPI::kRegisterCommand &&
-                             commandId != qvr::LNSPlugInAPI::kDeregisterCommand;
-    return call.createReply(opensDevice && device ? QString::fromStdString(device->GetName()) : QString());
+    // The reply names the device the command opened; "" when it opened none.
+    return call.createReply(QString::fromStdString(object.SendCommand(commandId, objectClass, objectName)));
   });
 }
 

@@ -83,10 +83,9 @@ int Send(ToolContext& context, const SendRequest& request, qvr::Program& program
   std::int32_t commandId = request.commandId;
   std::int16_t objectClass = request.objectClass;
   std::string objectPath = request.objectPath;
-  plugIn.SendCommand(commandId, objectClass, objectPath);
+  const std::string device = plugIn.SendCommand(commandId, objectClass, objectPath);
 
-  if (const auto& device = program.framework.CurrentDevice)
-    context.out << "device: " << device->GetName() << '\n';
+  if (!device.empty()) context.out << "device: " << device << '\n';
   if (!request.actions.empty()) RunActions(script, program, plugIn, run);
   if (request.snapshotFile && !platform::WriteOutputFile(*request.snapshotFile, script.SnapshotText())) {
     context.err << "lns send: cannot write the snapshot to " << *request.snapshotFile << '\n';

@@ -61,17 +61,18 @@ TEST_F(CancelTest, RedBoxesShowTheirStoredValuesAgainUnmarkedAndNothingIsWritten
   EXPECT_TRUE(boxes().Shown().empty());
 }
 
-TEST_F(CancelTest, APropertyThatCouldNotBeReadKeepsItsBox) {
+TEST_F(CancelTest, APropertyThatCouldNotBeReadGetsItsEmptyTextBack) {
   // As after a failed read when the device was opened: no stored value.
   NciRow(4).NciValue.clear();
   NciRow(49).NciValue.clear();
-  const std::string setPoints = Nci(49).Text();
+  Edit(Nci(4), "7.0");
   Edit(Nci(3), "90");
 
   ClickCancel();
 
-  EXPECT_EQ(Nci(4).Text(), "0.0");
-  EXPECT_EQ(Nci(49).Text(), setPoints);
+  EXPECT_EQ(Nci(4).Text(), "");
+  EXPECT_FALSE(Red(Nci(4)));
+  EXPECT_EQ(Nci(49).Text(), "");
   EXPECT_EQ(Nci(71).Text(), "25.00");
   EXPECT_EQ(Nci(3).Text(), "120.0");
   EXPECT_FALSE(Red(Nci(3)));

@@ -97,7 +97,7 @@ TEST_F(DrfLookUpTest, TheMakersTemplatesAreFoundInScopeThreeAfterTheHigherScopes
   // Scopes 6, 5 and 4 have files for this device, but none holds its objects' templates.
   for (int scope : {6, 5, 4}) AddProfileFile(scope, {9999});
 
-  EXPECT_TRUE(program().fMain().DrfLookUp());
+  EXPECT_TRUE(program().fMain().DrfLookUp(program().framework.CurrentDevice));
 
   EXPECT_EQ(Modes(), std::vector<int>(8, 3));
   ASSERT_FALSE(progress_.captions.empty());
@@ -114,7 +114,7 @@ TEST_F(DrfLookUpTest, TheHighestScopeThatHoldsATemplateWins) {
   ListMakersSet();
   AddProfileFile(6, {3200});        // Switch
   AddProfileFile(4, {3050, 3200});  // both light controllers and the switch again
-  EXPECT_TRUE(program().fMain().DrfLookUp());
+  EXPECT_TRUE(program().fMain().DrfLookUp(program().framework.CurrentDevice));
   EXPECT_EQ(Modes(), (std::vector<int>{3, 3, 3, 3, 4, 4, 3, 6}));
   EXPECT_EQ(SetTexts().size(), 8u);  // one per object, at its first find
   EXPECT_EQ(SetTexts().back(), "Set Switch mode = 6");
@@ -123,7 +123,7 @@ TEST_F(DrfLookUpTest, TheHighestScopeThatHoldsATemplateWins) {
 TEST_F(DrfLookUpTest, AllTemplatesInScopeSixGiveModeSixEverywhere) {
   ListMakersSet();
   AddProfileFile(6, {0, 1010, 1060, 3071, 3050, 8500, 3200});
-  EXPECT_TRUE(program().fMain().DrfLookUp());
+  EXPECT_TRUE(program().fMain().DrfLookUp(program().framework.CurrentDevice));
   EXPECT_EQ(Modes(), std::vector<int>(8, 6));
   const std::vector<std::string> texts = SetTexts();
   ASSERT_EQ(texts.size(), 8u);
@@ -131,7 +131,7 @@ TEST_F(DrfLookUpTest, AllTemplatesInScopeSixGiveModeSixEverywhere) {
 }
 
 TEST_F(DrfLookUpTest, NoResourceSetForTheDeviceLeavesEveryModeAndSucceeds) {
-  EXPECT_TRUE(program().fMain().DrfLookUp());
+  EXPECT_TRUE(program().fMain().DrfLookUp(program().framework.CurrentDevice));
   EXPECT_EQ(Modes(), std::vector<int>(8, 0));
   EXPECT_TRUE(SetTexts().empty());
   EXPECT_TRUE(boxes().Shown().empty());
@@ -144,7 +144,7 @@ TEST_F(DrfLookUpTest, ACatalogueThatCannotBeOpenedFailsAndClosesTheProgressWindo
       .MachineSetting(std::string(reg::kLonWorksKey), std::string(reg::kLonWorksPathValue),
                       (LonWorks() / "Gone").string());
   program().fStartbild().Show();
-  EXPECT_FALSE(program().fMain().DrfLookUp());
+  EXPECT_FALSE(program().fMain().DrfLookUp(program().framework.CurrentDevice));
   EXPECT_EQ(Modes(), std::vector<int>(8, 0));
   EXPECT_FALSE(ProgressWindowsLoaded());
   EXPECT_TRUE(boxes().Shown().empty());
@@ -156,7 +156,7 @@ TEST_F(DrfLookUpTest, AResourceFileThatCannotBeOpenedOffersAbortRetryIgnore) {
   boxes().QueueAnswer(ui::vbRetry);          // NodeObject: still gone
   boxes().QueueAnswer(ui::vbIgnore);         // passes scope 6 over, finds it in 3
   boxes().QueueAnswer(ui::vbAbort);          // LigthSensor
-  EXPECT_FALSE(program().fMain().DrfLookUp());
+  EXPECT_FALSE(program().fMain().DrfLookUp(program().framework.CurrentDevice));
 
   ASSERT_EQ(boxes().Shown().size(), 3u);
   const ui::MessageBoxRequest& box = boxes().Shown()[0].request;
@@ -171,7 +171,7 @@ TEST_F(DrfLookUpTest, ARunTimeErrorIsShownWithItsDescription) {
   ListMakersSet();
   program().framework.CurrentDevice.reset();
   boxes().QueueAnswer(ui::vbAbort);
-  EXPECT_FALSE(program().fMain().DrfLookUp());
+  EXPECT_FALSE(program().fMain().DrfLookUp(program().framework.CurrentDevice));
   ASSERT_EQ(boxes().Shown().size(), 1u);
   EXPECT_EQ(boxes().Shown()[0].request.prompt, "Object variable or With block variable not setDRFLOOKUP");
   EXPECT_FALSE(ProgressWindowsLoaded());

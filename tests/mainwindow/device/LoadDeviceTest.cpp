@@ -202,9 +202,11 @@ TEST_F(DeviceCommandTest, HiddenFirstTabAbortsOrIsIgnored) {
   ASSERT_EQ(boxes().Shown().size(), 1u);
   EXPECT_EQ(boxes().Shown()[0].request.title, qvr::Program::kApplicationTitle);
   EXPECT_EQ(boxes().Shown()[0].request.icon, ui::MsgIcon::Critical);
-  EXPECT_EQ(Panel(4), "Cnfg Online");
+  // The window shows no device, as before the command.
+  EXPECT_EQ(Panel(4), "");
   EXPECT_EQ(Panel(1), "");
-  EXPECT_EQ(window().txtNci[11].Text(), "");  // no value was read
+  EXPECT_FALSE(program().framework.CurrentDevice);
+  EXPECT_EQ(window().txtNci[11].Text(), "");
   EXPECT_EQ(window().chkMonitor.Value(), ui::vbUnchecked);
   EXPECT_FALSE(ProgressWindowsLoaded());
 
@@ -230,15 +232,17 @@ TEST_F(DeviceCommandTest, MissingPropertyAbortsTheReadingOrIsPassedOver) {
   BlockProperty(lab, 4, 0, 82).PutValue("777");
   UseLabNetwork();
 
-  // Abort: the reading ends, the device's panels stay as they were and monitoring is not started.
+  // Abort: the reading ends, and the window goes on showing and monitoring the device before.
   const std::string prompt = std::string(kObjectNotSet) + " ReadInit";
   boxes().QueueAnswer(ui::vbAbort, prompt);
   Command(lab);
   ASSERT_EQ(boxes().Shown().size(), 1u);
   EXPECT_EQ(boxes().Shown()[0].request.title, "fMain in ReadInitValues(fMain)");
   EXPECT_EQ(Panel(1), "Room 101");
-  EXPECT_EQ(window().txtNci[11].Text(), "") << "a row not read shows no value of the device before";
-  EXPECT_EQ(window().chkMonitor.Value(), ui::vbUnchecked);
+  EXPECT_EQ(program().framework.CurrentDevice->GetName(), "Room 101");
+  EXPECT_EQ(window().txtNci[11].Text(), "500");
+  EXPECT_EQ(tables().NciTable[10].NciValue, before);
+  EXPECT_EQ(window().chkMonitor.Value(), ui::vbChecked);
   EXPECT_FALSE(ProgressWindowsLoaded());
   EXPECT_EQ(services().TestScreen().MousePointer(), ui::vbDefault);
 
