@@ -30,7 +30,7 @@ qvr_layer(platform/lns       LIBRARY qvr_lns
 qvr_layer(platform/com       LIBRARY qvr_com USES platform platform/registry)
 qvr_layer(platform/ui/qt     LIBRARY qvr_ui_qt
           USES platform platform/runtime platform/eventloop platform/ui platform/ui/headless
-          LINKS Qt6::Widgets Qt6::PrintSupport)
+          LINKS Qt6::Widgets Qt6::PrintSupport ${QVR_XCB_LIBRARY})
 
 # The pure formats of the system's files and names: no state, no window, no device.
 qvr_layer(formats     LIBRARY qvr_formats USES platform platform/runtime)

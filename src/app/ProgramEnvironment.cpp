@@ -35,9 +35,8 @@ ui::DisplaySettings DisplayFromEnvironment() {
   ui::DisplaySettings settings{EnvironmentValue(env::kDisplay), EnvironmentValue(env::kWaylandDisplay),
                                EnvironmentValue(env::kQtPlatform), EnvironmentValue(env::kRuntimeFolder),
                                EnvironmentValue(env::kXAuthority)};
-  // Without XAUTHORITY, X reads the user's default cookie file: that file is the one handed on, since an
-  // empty setting would make X read none.
-  if (!std::getenv(env::kXAuthority)) settings.xAuthority = EnvironmentValue(env::kHome) + "/.Xauthority";
+  if (!std::getenv(env::kXAuthority))
+    settings.xAuthority = env::DefaultXAuthorityFile(EnvironmentValue(env::kHome));
   return settings;
 }
 

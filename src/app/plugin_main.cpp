@@ -218,15 +218,9 @@ int RunStandAlone(const std::filesystem::path& root, [[maybe_unused]] int& argc,
 #endif
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  const std::filesystem::path root = app::MachineRootFromEnvironment();
-  if (const auto unusable = platform::UnusableMachineRoot(root)) {
-    std::cerr << qvr::kProjectName << ": " << platform::EscapeControls(*unusable) << '\n';
-    return kFailed;
-  }
+// The run that the command line asks for.
+int RunProgram(const std::filesystem::path& root, int& argc, char** argv,
+               const std::vector<std::string>& args) {
   switch (qvr::StartModeOf(args)) {
     case qvr::StartMode::RegisterServer:
       return ChangeClass(root, [&](reg::MachineRegistry& registry) {
@@ -245,4 +239,25 @@ int main(int argc, char** argv) {
       break;
   }
   return RunStandAlone(root, argc, argv, args);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::filesystem::path root = app::MachineRootFromEnvironment();
+  if (const auto unusable = platform::UnusableMachineRoot(root)) {
+    std::cerr << qvr::kProjectName << ": " << platform::EscapeControls(*unusable) << '\n';
+    return kFailed;
+  }
+#ifdef QVR_PLUGIN_WITH_QT
+  try {
+    return RunProgram(root, argc, argv, args);
+  } catch (const ui::DisplayUnavailable& unavailable) {
+    std::cerr << qvr::kProjectName << ": " << platform::EscapeControls(unavailable.what()) << '\n';
+    return kFailed;
+  }
+#else
+  return RunProgram(root, argc, argv, args);
+#endif
 }

@@ -1,22 +1,29 @@
 #include "framework/LNSPlugInAPI.h"
 
+#include <limits>
 #include <optional>
 
 #include "framework/NetworkRegistration.h"
+#include "identity/PlugInIdentity.h"
 #include "mainwindow/device/ProgressPlacement.h"
 #include "mainwindow/device/fProgress.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/ResumeNext.h"
+#include "platform/runtime/RuntimeErrors.h"
 #include "platform/ui/InputBlocked.h"
 #include "program/Program.h"
 #include "services/HostErrors.h"
 #include "services/TypeFiles.h"
+#include "texts/DirectorMessages.h"
 #include "texts/PlugInMessages.h"
 
 namespace qvr {
 
 LNSPlugInAPI::LNSPlugInAPI(Program& program) : program_(program) {
   FrameworkState& state = program_.framework;
+  // The count may not wrap: at its limit the object is refused before anything changes.
+  if (state.InstanceCount == std::numeric_limits<decltype(state.InstanceCount)>::max())
+    runtime::RaiseOverflow(kProjectName, program_.texts.MsgDirector[kMsgTooManyObjects]);
   if (state.InstanceCount == 0) {
     InitCommandTable(state.CommandTable);
     InitTypeFileTable(program_);
@@ -134,22 +141,34 @@ std::string LNSPlugInAPI::DispatchDeviceCommand(std::int16_t row, const std::opt
   return device.GetName();
 }
 
-bool DirectorCallsMayRun(Program& program) {
-  return WhyDirectorCallsWait(program).empty();
+namespace {
+
+fMain::DirectorCallWait DirectorCallsWaitFor(Program& program) {
+  const auto* window = program.Windows().Find<qvr::fMain>();
+  return window ? window->DirectorCallsWait() : fMain::DirectorCallWait::None;
 }
 
-std::string WhyDirectorCallsWait(Program& program) {
-  const auto* window = program.Windows().Find<qvr::fMain>();
-  if (window == nullptr) return {};
-  switch (window->DirectorCallsWait()) {
+}  // namespace
+
+bool DirectorCallsMayRun(Program& program) {
+  return DirectorCallsWaitFor(program) == fMain::DirectorCallWait::None;
+}
+
+void RefuseRegistrationNobodySees(Program& program) {
+  RaiseToHost(platform::kErrRegistrationFailed, program.texts.MsgDirector[kMsgRegistrationUnseen]);
+}
+
+std::string DirectorCallsBusyAnswer(Program& program) {
+  const auto& msg = program.texts.MsgDirector;
+  switch (DirectorCallsWaitFor(program)) {
     case fMain::DirectorCallWait::None:
       return {};
     case fMain::DirectorCallWait::UserWindow:
-      return "a window of the user's is open";
+      return msg[kMsgBusy] + msg[kMsgBusyUserWindow];
     case fMain::DirectorCallWait::Apply:
-      return "Apply is running";
+      return msg[kMsgBusy] + msg[kMsgBusyApply];
     case fMain::DirectorCallWait::Command:
-      return "a command is under way";
+      return msg[kMsgBusy] + msg[kMsgBusyCommand];
   }
   return {};
 }

@@ -127,8 +127,13 @@ class LNSPlugInAPI {
 // objects holds them meanwhile, in their order, and runs them once that has ended; the director's call
 // returns then, or, when it has waited too long, is answered with an error and dropped.
 bool DirectorCallsMayRun(Program& program);
-// Why the directors' calls wait now, as a director is told whose call waited too long ("a window of the
-// user's is open"); empty while they may run.
-std::string WhyDirectorCallsWait(Program& program);
+
+// Refuses command 50 in a program whose windows nobody sees, before anything is registered: the
+// registration tells and asks its user on the way, and a box that nobody can answer would stop it halfway,
+// after it had told of success. Raises error 20000 with the reason.
+[[noreturn]] void RefuseRegistrationNobodySees(Program& program);
+// Why the directors' calls wait now, as a director whose call waited too long is told, in the installation's
+// language ("the plug-in is busy: a window of the user's is open"); empty while they may run.
+std::string DirectorCallsBusyAnswer(Program& program);
 
 }  // namespace qvr

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <string_view>
 
 // The environment variables that the programs read. Only a program's main reads the environment; everything
 // below it is handed the values.
@@ -27,16 +29,32 @@ inline constexpr const char* kWaylandDisplay = "WAYLAND_DISPLAY";
 inline constexpr const char* kQtPlatform = "QT_QPA_PLATFORM";
 inline constexpr const char* kRuntimeFolder = "XDG_RUNTIME_DIR";
 inline constexpr const char* kXAuthority = "XAUTHORITY";
+inline constexpr std::array<const char*, 5> kDisplayVariables = {kDisplay, kWaylandDisplay, kQtPlatform,
+                                                                 kRuntimeFolder, kXAuthority};
+
+// The cookie file X reads without XAUTHORITY: the one handed on for it, since an empty setting would make X
+// read none.
+inline std::string DefaultXAuthorityFile(const std::string& home) {
+  return home + "/.Xauthority";
+}
 
 // The user's language and regional settings, which a director hands to the program that the bus starts for
 // it: LANGUAGE, LANG and every LC_ variable; those of the C library's categories that the director lacks go
-// as empty ones (the bus keeps what an earlier director handed it).
+// as empty ones.
 inline constexpr const char* kLanguages = "LANGUAGE";
 inline constexpr const char* kLanguage = "LANG";
 inline constexpr const char* kLocaleVariablePrefix = "LC_";
 inline constexpr std::array<const char*, 13> kLocaleCategories = {
     "LC_ALL",   "LC_CTYPE", "LC_NUMERIC", "LC_TIME",      "LC_COLLATE",     "LC_MONETARY",      "LC_MESSAGES",
     "LC_PAPER", "LC_NAME",  "LC_ADDRESS", "LC_TELEPHONE", "LC_MEASUREMENT", "LC_IDENTIFICATION"};
+
+// Whether `name` is one of the settings that a director hands to the program that the bus starts for it.
+inline bool IsDisplayOrLanguage(std::string_view name) {
+  for (const char* display : kDisplayVariables) {
+    if (name == display) return true;
+  }
+  return name == kLanguages || name == kLanguage || name.starts_with(kLocaleVariablePrefix);
+}
 
 // The bus that started a program for a director.
 inline constexpr const char* kBusStarter = "DBUS_STARTER_ADDRESS";

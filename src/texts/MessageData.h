@@ -17,6 +17,7 @@ struct MessageTexts {
   std::span<const IndexedText> MsgMain;
   std::span<const IndexedText> MsgFramework;
   std::span<const IndexedText> MsgPlugInAPI;
+  std::span<const IndexedText> MsgDirector;
 };
 
 MessageTexts EnglishMessages();

@@ -131,10 +131,21 @@ constexpr IndexedText kMsgPlugInAPI[] = {
      "Can not modify the minimzed property when invisble. The property will be applied the next time the "
      "plug-in is made visible"},
 };
+
+constexpr IndexedText kMsgDirector[] = {
+    {0, "the plug-in is busy: "},
+    {1, "a window of the user's is open"},
+    {2, "Apply is running"},
+    {3, "a command is under way"},
+    {4, "the plug-in program keeps at most 32767 objects; release one before creating another"},
+    {5,
+     "the plug-in is not registered in the network: nobody sees this plug-in program's windows (no display), "
+     "and the registration asks its user"},
+};
 }  // namespace
 
 MessageTexts EnglishMessages() {
-  return {kMsgMain, kMsgFramework, kMsgPlugInAPI};
+  return {kMsgMain, kMsgFramework, kMsgPlugInAPI, kMsgDirector};
 }
 
 }  // namespace qvr::text_data

@@ -128,10 +128,23 @@ constexpr IndexedText kMsgPlugInAPI[] = {
      "Can not modify the minimzed property when invisble. The property will be applied the next time the "
      "plug-in is made visible"},
 };
+
+constexpr IndexedText kMsgDirector[] = {
+    {0, "das Plug-in ist beschäftigt: "},
+    {1, "ein Fenster des Benutzers ist geöffnet"},
+    {2, "Übernehmen läuft"},
+    {3, "ein Command läuft"},
+    {4,
+     "das Plug-in-Programm hält höchstens 32767 Objekte; geben Sie eines frei, bevor Sie ein weiteres "
+     "erzeugen"},
+    {5,
+     "das Plug-in wird nicht im Netzwerk registriert: niemand sieht die Fenster dieses Plug-in-Programms "
+     "(kein Display), und die Registrierung fragt ihren Benutzer"},
+};
 }  // namespace
 
 MessageTexts GermanMessages() {
-  return {kMsgMain, kMsgFramework, kMsgPlugInAPI};
+  return {kMsgMain, kMsgFramework, kMsgPlugInAPI, kMsgDirector};
 }
 
 }  // namespace qvr::text_data

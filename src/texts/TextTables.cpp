@@ -72,6 +72,7 @@ void FillTextTables(Language language, TextTables& tables) {
   const LanguageSource source = language == Language::English ? EnglishSource() : GermanSource();
   FillMessages(source.messages.MsgFramework, tables.MsgFramework);
   FillMessages(source.messages.MsgPlugInAPI, tables.MsgPlugInAPI);
+  FillMessages(source.messages.MsgDirector, tables.MsgDirector);
   FillMessages(source.messages.MsgMain, tables.MsgMain);
   FillHelp(source.nvi, source.functionLabel, tables.HelpTextNvi);
   FillHelp(source.nvo, source.functionLabel, tables.HelpTextNvo);

@@ -54,6 +54,7 @@ TEST(TextTables, BothLanguagesFillTheSameEntriesAndNeverTheUnlistedOnes) {
     EXPECT_EQ(CountSet(t.MsgMain), 48u);
     EXPECT_EQ(CountSet(t.MsgFramework), 36u);
     EXPECT_EQ(CountSet(t.MsgPlugInAPI), 10u);
+    EXPECT_EQ(CountSet(t.MsgDirector), 6u);
     EXPECT_EQ(CountSet(t.HelpTextNvi), 25u);
     EXPECT_EQ(CountSet(t.HelpTextNvo), 20u);
     EXPECT_EQ(CountSet(t.HelpTextNci), 56u);
@@ -63,6 +64,7 @@ TEST(TextTables, BothLanguagesFillTheSameEntriesAndNeverTheUnlistedOnes) {
     expectSingleLines(t.MsgMain);
     expectSingleLines(t.MsgFramework);
     expectSingleLines(t.MsgPlugInAPI);
+    expectSingleLines(t.MsgDirector);
 
     TextTables prefilled;
     prefilled.MsgMain.fill("old");

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/Descriptor.h"
@@ -27,6 +28,7 @@
 #include "platform/WriteFileWhole.h"
 #include "platform/com/BusConfigText.h"
 #include "platform/com/BusFolderLock.h"
+#include "platform/com/BusOwnSettings.h"
 #include "platform/com/BusPrograms.h"
 
 namespace com {
@@ -190,7 +192,7 @@ std::string ReadAddressLine(int fd) {
   return line.substr(0, line.find('\n'));
 }
 
-void SpawnDaemon(const std::filesystem::path& root) {
+void SpawnDaemon(const std::filesystem::path& root, std::vector<std::string> environment) {
   platform::Pipe address;
   try {
     address = platform::MakePipe();
@@ -199,7 +201,7 @@ void SpawnDaemon(const std::filesystem::path& root) {
   }
   platform::SpawnRequest daemon;
   daemon.argv = {"dbus-daemon", "--config-file=" + ConfigFile(root).string(), "--fork", "--print-address"};
-  daemon.environment = DaemonEnvironment(root);
+  daemon.environment = std::move(environment);
   daemon.in = platform::StreamTarget::DevNull();
   daemon.out = platform::StreamTarget::ToDescriptor(address.write.Get());
   pid_t pid = 0;
@@ -263,7 +265,9 @@ std::string StartBus(const std::filesystem::path& root, const BusNotice& tell) {
   } catch (const platform::FileWriteError& error) {
     Fail("cannot write the bus configuration " + ConfigFile(root).string() + ": " + error.what());
   }
-  SpawnDaemon(root);
+  std::vector<std::string> environment = DaemonEnvironment(root);
+  RecordBusOwnSettings(root, environment);
+  SpawnDaemon(root, std::move(environment));
   return BusAddress(root);
 }
 

@@ -16,6 +16,7 @@
 #include "platform/EnvironmentNames.h"
 #include "platform/Error.h"
 #include "platform/com/BusFolderLock.h"
+#include "platform/com/BusOwnSettings.h"
 #include "platform/com/PrivateBus.h"
 #include "platform/com/ServiceFile.h"
 #include "server/dbus/BusNames.h"
@@ -60,21 +61,26 @@ QDBusMessage Call(QDBusConnection& connection, const QDBusMessage& call) {
   return reply;
 }
 
-// Hands the director's display and language to the program that the bus starts for it, so that the
-// plug-in's window shows where the director runs and speaks its user's language, not the bus's. The bus
-// keeps what it was handed for every later start: a setting this director lacks goes as the value that
-// means none, so that no earlier director's stays.
-void PassDisplayAndLanguage(QDBusConnection& connection, const ui::DisplaySettings& display,
-                            const std::map<std::string, std::string>& language) {
+// The director's display and language settings by name: a setting it lacks goes as the value that means
+// none, so that the program started for it takes none of the bus's.
+std::map<std::string, std::string> DirectorSettings(const ui::DisplaySettings& display,
+                                                    const std::map<std::string, std::string>& language) {
   namespace env = platform::env;
-  QMap<QString, QString> environment;
+  std::map<std::string, std::string> settings = language;
   for (const auto& [name, value] : {std::pair{env::kDisplay, &display.display},
                                     {env::kWaylandDisplay, &display.waylandDisplay},
                                     {env::kRuntimeFolder, &display.runtimeFolder},
                                     {env::kQtPlatform, &display.qtPlatform},
                                     {env::kXAuthority, &display.xAuthority}})
-    environment.insert(QString::fromLatin1(name), QString::fromStdString(*value));
-  for (const auto& [name, value] : language)
+    settings[name] = *value;
+  return settings;
+}
+
+// Sets the environment on which the bus starts its next program.
+void SetActivationEnvironment(QDBusConnection& connection,
+                              const std::map<std::string, std::string>& settings) {
+  QMap<QString, QString> environment;
+  for (const auto& [name, value] : settings)
     environment.insert(QString::fromStdString(name), QString::fromStdString(value));
   qDBusRegisterMetaType<QMap<QString, QString>>();
   QDBusMessage update = QDBusMessage::createMethodCall(
@@ -224,11 +230,21 @@ std::unique_ptr<lnstool::RemotePlugIn> BusDirector::CreatePlugIn(const std::file
   try {
     MadeObject object;
     {
-      // The bus starts a program on its activation environment as it stands when the call arrives: one
-      // director at a time sets it and makes its object, so that each start gets its own director's.
+      // The bus starts a program on its activation environment as it stands when the call arrives, and
+      // keeps it for every later start: one director at a time hands its display and language, makes its
+      // object and hands the bus's own back, so that each start gets its own director's, and a director
+      // that hands nothing the bus's own.
       BusFolderLock activation(root, kActivationLock);
-      PassDisplayAndLanguage(connection, display_, language_);
-      object = CreateInstance(connection);
+      const std::map<std::string, std::string> handed = DirectorSettings(display_, language_);
+      SetActivationEnvironment(connection, handed);
+      const auto handBack = [&] { SetActivationEnvironment(connection, BusOwnSettingsFor(root, handed)); };
+      try {
+        object = CreateInstance(connection);
+      } catch (...) {
+        handBack();
+        throw;
+      }
+      handBack();
     }
     return std::make_unique<BusPlugIn>(connection, connectionName, std::move(object));
   } catch (...) {

@@ -43,6 +43,11 @@ bool IsIntrospection(const QDBusMessage& call) {
          InterfaceIs(call, QStringLiteral("org.freedesktop.DBus.Introspectable"));
 }
 
+bool IsRelease(const QDBusMessage& call) {
+  return call.member() == QLatin1String("Release") && call.signature().isEmpty() &&
+         InterfaceIs(call, kObjectInterface);
+}
+
 // Runs a call's work; whatever it raises becomes the call's error reply.
 template <class Work>
 QDBusMessage Guarded(const QDBusMessage& call, Work&& work) {
@@ -155,7 +160,8 @@ bool PlugInServer::handleMessage(const QDBusMessage& message, const QDBusConnect
   if (message.type() != QDBusMessage::MethodCallMessage) return false;
   // Qt D-Bus answers introspection from introspect(), at once: it changes nothing, so it need not wait.
   if (IsIntrospection(message)) return false;
-  if (waiting_.empty() && qvr::DirectorCallsMayRun(program_)) {
+  // A director's release cannot fail and is never repeated: it runs at once, whatever holds the other calls.
+  if (IsRelease(message) || (waiting_.empty() && qvr::DirectorCallsMayRun(program_))) {
     Answer(message);
   } else {
     waiting_.push_back({message, std::chrono::steady_clock::now()});
@@ -172,6 +178,10 @@ void PlugInServer::Answer(const QDBusMessage& call) {
 }
 
 void PlugInServer::AnswerWaitingCalls() {
+  if (endIfUnusedLater_ && qvr::DirectorCallsMayRun(program_)) {
+    endIfUnusedLater_ = false;
+    EndIfUnused();
+  }
   while (!waiting_.empty() && qvr::DirectorCallsMayRun(program_)) {
     const QDBusMessage call = waiting_.front().call;
     waiting_.pop_front();
@@ -184,10 +194,9 @@ void PlugInServer::AnswerWaitingCalls() {
     const QDBusMessage call = waiting_.front().call;
     waiting_.pop_front();
     connection_.send(
-        call.createErrorReply(kBusyError, QStringLiteral("the plug-in is busy: ") +
-                                              QString::fromStdString(qvr::WhyDirectorCallsWait(program_))));
+        call.createErrorReply(kBusyError, QString::fromStdString(qvr::DirectorCallsBusyAnswer(program_))));
   }
-  if (waiting_.empty()) waitingCheck_.stop();
+  if (waiting_.empty() && !endIfUnusedLater_) waitingCheck_.stop();
 }
 
 QDBusMessage PlugInServer::CreateInstance(const QDBusMessage& call) {
@@ -248,17 +257,20 @@ QDBusMessage PlugInServer::RunOnObject(Held& held, const QDBusMessage& call) {
       return Guarded(call, [&] { return SetProperty(object, call); });
     return UnknownMethod(call);
   }
-  if (!InterfaceIs(call, kObjectInterface)) return UnknownMethod(call);
-  if (member == QLatin1String("Release") && signature.isEmpty()) {
+  if (IsRelease(call)) {
     held.released = true;
     return call.createReply();
   }
-  if (member != QLatin1String("SendCommand") || signature != QLatin1String("ins")) return UnknownMethod(call);
+  if (!InterfaceIs(call, kObjectInterface) || member != QLatin1String("SendCommand") ||
+      signature != QLatin1String("ins"))
+    return UnknownMethod(call);
   return Guarded(call, [&] {
     const QList<QVariant> args = call.arguments();
     std::int32_t commandId = args[0].toInt();
     std::int16_t objectClass = args[1].value<short>();
     std::string objectName = args[2].toString().toStdString();
+    if (commandId == qvr::LNSPlugInAPI::kRegisterCommand && !attended_)
+      qvr::RefuseRegistrationNobodySees(program_);
     // The reply names the device the command opened; "" when it opened none.
     return call.createReply(QString::fromStdString(object.SendCommand(commandId, objectClass, objectName)));
   });
@@ -316,7 +328,14 @@ void PlugInServer::EndIfUnused() {
   if (program_.HasEnded() || program_.framework.InstanceCount != 0) return;
   qvr::fMain* window = program_.Windows().Find<qvr::fMain>();
   if (attended_ && window && window->IsLoaded()) {
-    window->EndMonitoring();
+    // A release runs while the program holds the other calls (a window of the user's, Apply, a command): the
+    // monitoring ends once that is over, not under it.
+    if (qvr::DirectorCallsMayRun(program_)) {
+      window->EndMonitoring();
+    } else {
+      endIfUnusedLater_ = true;
+      if (!waitingCheck_.isActive()) waitingCheck_.start(kWaitingCheckMs);
+    }
   } else {
     EndNow();
   }

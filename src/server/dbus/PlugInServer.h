@@ -29,7 +29,8 @@ namespace com {
 // first gives up the bus name and serves the creations that reached it before (the end is then called
 // off). SIGTERM ends the program in order. While the program takes no director's calls
 // (qvr::DirectorCallsMayRun) the calls wait unanswered, in their order; one that has waited longer than its
-// deadline is answered with kBusyError and dropped. No call can crash the server: a call that does not fit
+// deadline is answered with kBusyError and dropped. A release, which a director cannot see fail and never
+// repeats, runs at once. No call can crash the server: a call that does not fit
 // gets a D-Bus error.
 class PlugInServer final : public QDBusVirtualObject {
  public:
@@ -90,10 +91,13 @@ class PlugInServer final : public QDBusVirtualObject {
   QDBusServiceWatcher directors_;
   QTimer busCheck_;
   std::deque<Waiting> waiting_;
-  QTimer waitingCheck_;  // runs while calls wait
+  QTimer waitingCheck_;  // runs while calls, or the decision on an unused program, wait
   std::map<QString, Held> objects_;
   // The last object, released while the program leaves the bus; it goes once the program ends or goes on.
   std::unique_ptr<qvr::LNSPlugInAPI> leaving_;
+  // The last object went while the program held the calls: whether the program goes on unused is decided
+  // once it takes calls again.
+  bool endIfUnusedLater_ = false;
   // The program has given up its bus name to end, and no creation has called the end off yet.
   bool leavingBus_ = false;
   unsigned long long nextObject_ = 1;

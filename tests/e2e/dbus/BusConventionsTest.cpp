@@ -3,7 +3,10 @@
 #include <QStringList>
 #include <QVariantMap>
 #include <QXmlStreamReader>
+#include <chrono>
+#include <future>
 #include <sstream>
+#include <thread>
 
 #include "BusDirectors.h"
 #include "BusMachineRoot.h"
@@ -174,64 +177,90 @@ std::optional<std::string> EnvironmentOf(pid_t program, const std::string& name)
   return std::nullopt;
 }
 
-// Each director hands the bus its own display settings, also the lack of one: a program started after a
-// director with a display, for one without, draws offscreen rather than on the other's display.
-TEST_F(BusConventions, EachStartGetsTheDisplayOfItsOwnDirector) {
+// The bus started anew on known display and language settings of its own: offscreen, LANG=C.
+class BusOwnSettings : public BusConventions {
+ protected:
+  void SetUp() override {
+    BusConventions::SetUp();
+    ASSERT_EQ(Lns({"bus", "stop"}).code, 0);
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE", "LC_ALL", "LC_TIME"}) bus_.Unset(name);
+    bus_.Set("LANG", "C");
+    ASSERT_EQ(Lns({"bus", "start"}).code, 0);
+  }
+  testsupport::ScopedEnvironment bus_;
+};
+
+// Its object's program: the environment's `names`, each "" where it has none, separated by blanks.
+std::string ProgramSettings(pid_t program, const std::vector<const char*>& names) {
+  std::string settings;
+  for (const char* name : names) settings += EnvironmentOf(program, name).value_or("") + ' ';
+  return settings.substr(0, settings.size() - 1);
+}
+
+// Each start takes the display of its own director, also the lack of one, and a director that hands
+// nothing gets the bus's own. A director's display that cannot be opened ends its program with a line that
+// says so. The bus kept the last director's display, and a plain director's program aborted on it.
+TEST_F(BusOwnSettings, EachStartTakesItsOwnDirectorsDisplayAndAPlainDirectorTheBusOwn) {
   const std::vector<std::string> openRoom = {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--com"};
-  setenv("DISPLAY", ":4242", 1);
-  const e2e::ProgramRun withDisplay = Lns(openRoom);
-  EXPECT_EQ(withDisplay.out, "device: Room 101\n") << withDisplay.err;
-  unsetenv("DISPLAY");
-  unsetenv("QT_QPA_PLATFORM");
-  const e2e::ProgramRun without = Lns(openRoom);
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  EXPECT_EQ(without.out, "device: Room 101\n") << without.err;
+  {
+    testsupport::ScopedEnvironment gone;
+    gone.Set("DISPLAY", ":4242");
+    gone.Unset("QT_QPA_PLATFORM");
+    const e2e::ProgramRun onGoneDisplay = Lns(openRoom);
+    EXPECT_EQ(onGoneDisplay.code, 1);
+    EXPECT_NE(onGoneDisplay.err.find("the plug-in program could not be started"), std::string::npos)
+        << onGoneDisplay.err;
+    EXPECT_EQ(onGoneDisplay.err.find("signal"), std::string::npos) << onGoneDisplay.err;
+    const e2e::ProgramRun program = PlugIn({"-Embedding"});
+    EXPECT_EQ(program.code, 1);
+    EXPECT_EQ(program.err.substr(0, program.err.find(" (DISPLAY)")),
+              "Calyxtern_qvr_lon_PlugIn: cannot open the X display :4242")
+        << program.err;
+    gone.Unset("DISPLAY");
+    const e2e::ProgramRun withoutDisplay = Lns(openRoom);
+    EXPECT_EQ(withoutDisplay.out, "device: Room 101\n") << withoutDisplay.err;
+  }
   ASSERT_TRUE(ServerEnds());
-  // The bus starts the next program on what the last director handed it.
-  BusDirector director(Address(), QStringLiteral("next"));
+  BusDirector director(Address(), QStringLiteral("plain"));
   const QString object = director.Create();
   ASSERT_FALSE(object.isEmpty());
   const std::vector<pid_t> servers = Servers();
   ASSERT_EQ(servers.size(), 1u);
-  EXPECT_EQ(EnvironmentOf(servers[0], "DISPLAY").value_or(""), "");
+  EXPECT_EQ(ProgramSettings(servers[0], {"DISPLAY", "QT_QPA_PLATFORM"}), " offscreen");
   EXPECT_EQ(director.Release(object).type(), QDBusMessage::ReplyMessage);
 }
 
-// The program the bus starts speaks the language of the director that caused the start, not the bus's: the
-// director's LANGUAGE, LANG and LC_ variables go to the bus as its display does, also the lack of one.
-TEST_F(BusConventions, EachStartGetsTheLanguageOfItsOwnDirector) {
-  const std::vector<std::string> openRoom = {"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--com"};
-  // The program that the bus starts after the director's: its language variables, as "LANG LC_TIME LANGUAGE".
-  auto nextStartsLanguage = [&] {
-    if (!ServerEnds()) return std::string("the director's program still runs");
-    BusDirector director(Address(), QStringLiteral("next"));
-    const QString object = director.Create();
+// The program the bus starts speaks the language of the director that caused the start: the director's
+// LANGUAGE, LANG and LC_ variables go to the bus for its own start, and a director that hands nothing gets
+// the bus's own. The bus kept the German director's language for every later start.
+TEST_F(BusOwnSettings, EachStartTakesItsOwnDirectorsLanguageAndAPlainDirectorTheBusOwn) {
+  // On an FT-10 channel the German director's program opens the device long enough to be looked at.
+  ASSERT_EQ(Lns({"channel", "Demo", "ft10"}).code, 0);
+  const std::vector<const char*> language = {"LANG", "LC_TIME", "LANGUAGE"};
+  std::future<e2e::ProgramRun> german;
+  {
+    testsupport::ScopedEnvironment settings;
+    settings.Set("LANG", "de_DE.UTF-8");
+    settings.Set("LC_TIME", "de_DE.UTF-8");
+    settings.Set("LANGUAGE", "de:en");
+    german = std::async(std::launch::async, [&] {
+      return Lns({"send", "Demo", "13", "7", "Demo/Floor 1/Room 101", "--com"});
+    });
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (Servers().empty() && std::chrono::steady_clock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
     const std::vector<pid_t> servers = Servers();
-    std::string language;
-    for (const char* name : {"LANG", "LC_TIME", "LANGUAGE"})
-      language += (language.empty() ? "" : " ") + EnvironmentOf(servers.at(0), name).value_or("-");
-    director.Release(object);
-    return language;
-  };
-  {
-    testsupport::ScopedEnvironment german;
-    german.Unset("LC_ALL");
-    german.Set("LANG", "de_DE.UTF-8");
-    german.Set("LC_TIME", "de_DE.UTF-8");
-    german.Set("LANGUAGE", "de:en");
-    const e2e::ProgramRun run = Lns(openRoom);
-    EXPECT_EQ(run.out, "device: Room 101\n") << run.err;
+    ASSERT_EQ(servers.size(), 1u);
+    EXPECT_EQ(ProgramSettings(servers[0], language), "de_DE.UTF-8 de_DE.UTF-8 de:en");
+    EXPECT_EQ(german.get().out, "device: Room 101\n");
   }
-  EXPECT_EQ(nextStartsLanguage(), "de_DE.UTF-8 de_DE.UTF-8 de:en");
-  {
-    testsupport::ScopedEnvironment plain;
-    for (const char* name : {"LC_ALL", "LC_TIME", "LANGUAGE"}) plain.Unset(name);
-    plain.Set("LANG", "C");
-    const e2e::ProgramRun run = Lns(openRoom);
-    EXPECT_EQ(run.out, "device: Room 101\n") << run.err;
-  }
-  // What this director lacks goes as empty, so that the German director's settings do not stay.
-  EXPECT_EQ(nextStartsLanguage(), "C  ");
+  ASSERT_TRUE(ServerEnds());
+  BusDirector director(Address(), QStringLiteral("plain"));
+  const QString object = director.Create();
+  const std::vector<pid_t> servers = Servers();
+  ASSERT_EQ(servers.size(), 1u);
+  EXPECT_EQ(ProgramSettings(servers[0], language), "C  ");
+  EXPECT_EQ(director.Release(object).type(), QDBusMessage::ReplyMessage);
 }
 
 }  // namespace

@@ -138,4 +138,33 @@ TEST_F(HeldCalls, ACallHeldPastItsDeadlineIsRefusedAndNeverRun) {
   EXPECT_TRUE(ServerEnds()) << "the refused creation was carried out later";
 }
 
+// While another director's command holds the calls of a German installation, a call is refused in German,
+// and a release, which a director cannot see fail and never repeats, runs at once: its object is gone. The
+// release was held too, refused as busy, and the object stayed.
+TEST_F(HeldCalls, AReleaseRunsAtOnceAndAHeldCallIsRefusedInTheInstallationsLanguage) {
+  ASSERT_EQ(PlugIn({"/regplugin", "/german"}).code, 0);
+  ASSERT_EQ(Lns({"channel", "Demo", "ft10"}).code, 0);
+  BusDirector working(Address(), QStringLiteral("working")), leaving(Address(), QStringLiteral("leaving"));
+  const QString object = working.Create();
+  const QString theirs = leaving.Create();
+  ASSERT_FALSE(object.isEmpty() || theirs.isEmpty());
+  ASSERT_EQ(working.Set(object, QStringLiteral("networkName"), QStringLiteral("Demo")).type(),
+            QDBusMessage::ReplyMessage);
+  QDBusPendingReply<QString> opened =
+      working.CallLater(object, e2e::kObjectInterface, QStringLiteral("SendCommand"),
+                        {13, QVariant::fromValue(short{7}), QStringLiteral("Demo/Floor 1/Room 101")});
+  const QDBusMessage held = leaving.Get(theirs, QStringLiteral("Name"));
+  EXPECT_EQ(held.errorName(), QStringLiteral("Calyxtern_qvr_lon_PlugIn.Error.Busy"));
+  EXPECT_EQ(held.errorMessage().toStdString(), "das Plug-in ist beschäftigt: ein Command läuft");
+  const QDBusMessage released = leaving.Release(theirs);
+  EXPECT_EQ(released.type(), QDBusMessage::ReplyMessage) << released.errorMessage().toStdString();
+  EXPECT_FALSE(opened.isFinished()) << "the release waited for the command";
+  opened.waitForFinished();
+  EXPECT_EQ(opened.value(), QStringLiteral("Room 101")) << opened.error().message().toStdString();
+  EXPECT_EQ(leaving.Get(theirs, QStringLiteral("Name")).errorName(),
+            QStringLiteral("org.freedesktop.DBus.Error.UnknownObject"));
+  EXPECT_EQ(working.Release(object).type(), QDBusMessage::ReplyMessage);
+  EXPECT_TRUE(ServerEnds());
+}
+
 }  // namespace

@@ -11,13 +11,9 @@ TEST_F(DirectorOverTheBus, StartsThePlugInProgramAndAnswersAsInProcess) {
   ASSERT_EQ(Lns({"bus", "stop"}).code, 0);
   const std::string device = "Demo/Floor 1/Room 101";
   const std::vector<std::vector<std::string>> commands = {
-      {"Demo", "13", "7", device},
-      {"Demo", "10000", "7", device},
-      {"Demo", "50", "7", device},
-      {"Demo", "51", "7", device},
-      {"Demo", "14", "7", device},
-      {"Demo", "13", "8", device},
-      {"Demo", "13", "7", "Demo/Floor 1/Nobody"},
+      {"Demo", "13", "7", device},    {"Demo", "10000", "7", device},
+      {"Demo", "51", "7", device},    {"Demo", "14", "7", device},
+      {"Demo", "13", "8", device},    {"Demo", "13", "7", "Demo/Floor 1/Nobody"},
       {"Nowhere", "13", "7", device},
   };
   for (const auto& command : commands) {
@@ -39,6 +35,16 @@ TEST_F(DirectorOverTheBus, StartsThePlugInProgramAndAnswersAsInProcess) {
   const e2e::ProgramRun refused = Lns({"send", "Demo", "13", "8", device, "--com"});
   EXPECT_EQ(refused.err,
             "error 20004: Object type not supported for this command (Calyxtern_qvr_lon_PlugIn)\n");
+
+  // Command 50 asks its user on the way: a program whose windows nobody sees refuses it before anything is
+  // registered. It told of success in one box and failed on it.
+  const e2e::ProgramRun apps = Lns({"apps", "Demo"});
+  const e2e::ProgramRun unseen = Lns({"send", "Demo", "50", "7", device, "--com"});
+  EXPECT_EQ(unseen.code, 1);
+  EXPECT_EQ(unseen.err,
+            "error 20000: the plug-in is not registered in the network: nobody sees this plug-in program's "
+            "windows (no display), and the registration asks its user (Calyxtern_qvr_lon_PlugIn)\n");
+  EXPECT_EQ(Lns({"apps", "Demo"}).out, apps.out);
 
   const e2e::ProgramRun scripted = Lns({"send", "Demo", "13", "7", device, "--com", "--snapshot", "x"});
   EXPECT_EQ(scripted.code, 2);

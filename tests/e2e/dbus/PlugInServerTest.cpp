@@ -8,6 +8,7 @@
 #include <limits>
 #include <random>
 
+#include <QDBusPendingReply>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -61,6 +62,39 @@ TEST_F(PlugInServer, ServesTwoDirectorsAndEndsAtTheLastReleaseWithTheWindowHidde
   EXPECT_EQ(second.Set(theirs, QStringLiteral("Visible"), false).type(), QDBusMessage::ReplyMessage);
   EXPECT_EQ(second.Release(theirs).type(), QDBusMessage::ReplyMessage);
   EXPECT_TRUE(ServerEnds());
+}
+
+// The program's count of objects cannot wrap: past the most it keeps a creation is refused with a clear
+// error, and the objects made before it keep the program. The 16-bit count wrapped, and after 65,537
+// creations one release made the program give up its bus name.
+TEST_F(PlugInServer, ACreationPastTheMostObjectsIsRefusedAndTheCountNeverWraps) {
+  constexpr int kMost = 32767;
+  BusDirector director(Address(), QStringLiteral("many"));
+  const QString factory = QStringLiteral("Calyxtern_qvr_lon_PlugIn.ClassFactory");
+  QStringList objects;
+  while (objects.size() < kMost) {
+    // In batches: the bus lets a connection wait for only so many answers at once.
+    std::vector<QDBusPendingCall> batch;
+    while (batch.size() < 64 && objects.size() + static_cast<int>(batch.size()) < kMost)
+      batch.push_back(director.CallLater(e2e::kFactory, factory, QStringLiteral("CreateInstance")));
+    for (QDBusPendingCall& call : batch) {
+      QDBusPendingReply<QDBusObjectPath> created(call);
+      created.waitForFinished();
+      ASSERT_FALSE(created.isError()) << objects.size() << ": " << created.error().message().toStdString();
+      objects.push_back(created.value().path());
+    }
+  }
+  const QDBusMessage refused = director.Call(e2e::kFactory, factory, QStringLiteral("CreateInstance"));
+  EXPECT_EQ(refused.errorName().toStdString(), "Calyxtern_qvr_lon_PlugIn.Error.Number6");
+  EXPECT_EQ(refused.errorMessage().toStdString(),
+            "Overflow: the plug-in program keeps at most 32767 objects; release one before creating another");
+  EXPECT_EQ(director.Release(objects.takeLast()).type(), QDBusMessage::ReplyMessage);
+  EXPECT_FALSE(director.Create().isEmpty()) << "a released object made no room for another";
+  EXPECT_EQ(director.Release(objects.takeFirst()).type(), QDBusMessage::ReplyMessage);
+  EXPECT_EQ(director.Value(objects.first(), QStringLiteral("Name")).toString(),
+            QStringLiteral("Calyxtern_qvr_lon_PlugIn"))
+      << "a release ended the program while it held objects";
+  EXPECT_EQ(Servers().size(), 1u);
 }
 
 // A director killed while it holds an object leaves the bus; its object goes, and with it the program.

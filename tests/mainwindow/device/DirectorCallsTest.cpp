@@ -25,19 +25,19 @@ TEST_F(DeviceSelectionTest, DirectorCallsWaitWhileADeviceLoadsOrTheUserHasAWindo
   services().TestLoop().Post([&] {
     inputTaken = window().Enabled();
     callsTaken = qvr::DirectorCallsMayRun(program());
-    why = qvr::WhyDirectorCallsWait(program());
+    why = qvr::DirectorCallsBusyAnswer(program());
   });
   Command(DemoDevice("Floor 1", "Room 102"));
   ASSERT_TRUE(inputTaken.has_value()) << "the device command let no window events run";
   EXPECT_FALSE(*inputTaken);
   EXPECT_FALSE(*callsTaken);
-  EXPECT_EQ(why, "a command is under way");
+  EXPECT_EQ(why, "the plug-in is busy: a command is under way");
   EXPECT_TRUE(window().Enabled());
   EXPECT_TRUE(qvr::DirectorCallsMayRun(program()));
 
   OpenSelection([&](qvr::fGeraeteauswahl& selection) {
     EXPECT_FALSE(qvr::DirectorCallsMayRun(program())) << "device selection";
-    EXPECT_EQ(qvr::WhyDirectorCallsWait(program()), "a window of the user's is open");
+    EXPECT_EQ(qvr::DirectorCallsBusyAnswer(program()), "the plug-in is busy: a window of the user's is open");
     selection.UserCloses();
   });
   backend().ExpectModal("fDruckmenue", [&](ui::Form& form) {

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -74,6 +75,25 @@ std::string DesktopScreenConfiguration(const std::filesystem::path& folder) {
   return file.string();
 }
 
+// Qt draws on X where the user chose it, or where Qt chooses by itself and no Wayland display is there.
+bool DrawsOnX(const DisplaySettings& display) {
+  if (display.display.empty()) return false;
+  return display.qtPlatform.empty() ? display.waylandDisplay.empty() : display.qtPlatform.starts_with("xcb");
+}
+
+void CheckXDisplayOpens(const std::string& name) {
+  xcb_connection_t* connection = xcb_connect(name.c_str(), nullptr);
+  const int error = xcb_connection_has_error(connection);
+  xcb_disconnect(connection);
+  if (error == 0) return;
+  const char* reason = error == XCB_CONN_CLOSED_PARSE_ERR ? "that is no display's name"
+                       : error == XCB_CONN_CLOSED_INVALID_SCREEN
+                           ? "the X server has no such screen"
+                           : "no X server there lets this program in (it "
+                             "may have ended)";
+  throw DisplayUnavailable("cannot open the X display " + name + " (DISPLAY): " + reason);
+}
+
 }  // namespace
 
 std::unique_ptr<QApplication> StartQtApplication(int& argc, char** argv, const DisplaySettings& display,
@@ -81,6 +101,7 @@ std::unique_ptr<QApplication> StartQtApplication(int& argc, char** argv, const D
   static std::once_flag handlerInstalled;
   std::call_once(handlerInstalled,
                  [] { forwardedMessages = qInstallMessageHandler(PassOnAllButOffscreenNotes); });
+  if (!offscreen && DrawsOnX(display)) CheckXDisplayOpens(display.display);
   const std::filesystem::path runtime = RuntimeFolder(display.runtimeFolder);
 
   const std::string& platform = display.qtPlatform;
