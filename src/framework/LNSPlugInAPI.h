@@ -38,6 +38,8 @@ class LNSPlugInAPI {
   // "" when it opened none: commands 50 and 51, and a device the user declined or whose loading the user
   // aborted (the window then goes on showing the device it showed).
   std::string SendCommand(std::int32_t& commandId, std::int16_t& objectClassId, std::string& objectName);
+  // This object's last name failed to open: its commands reach no network (and answer "Object not found").
+  bool LostItsNetwork() const;
 
   // This object's network's name as the network reports it ("" after a failed open, after which its
   // commands find no object until a name opens); the program's current network's while it has named none.
@@ -105,8 +107,6 @@ class LNSPlugInAPI {
   // Opens the network that this object's commands go to when it is not the open, current one (a mode
   // change closed it, or another object named another).
   void OpenOwnNetwork();
-  // This object's last name failed to open: its commands reach no network.
-  bool LostItsNetwork() const;
   void CheckSizeChange() const;
   void CheckPositionChange() const;
   [[noreturn]] void RefuseReadOnly() const;

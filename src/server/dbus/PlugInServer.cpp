@@ -269,7 +269,8 @@ QDBusMessage PlugInServer::RunOnObject(Held& held, const QDBusMessage& call) {
     std::int32_t commandId = args[0].toInt();
     std::int16_t objectClass = args[1].value<short>();
     std::string objectName = args[2].toString().toStdString();
-    if (commandId == qvr::LNSPlugInAPI::kRegisterCommand && !attended_)
+    // An object without a network answers "Object not found" first, as every command of it does.
+    if (commandId == qvr::LNSPlugInAPI::kRegisterCommand && !attended_ && !object.LostItsNetwork())
       qvr::RefuseRegistrationNobodySees(program_);
     // The reply names the device the command opened; "" when it opened none.
     return call.createReply(QString::fromStdString(object.SendCommand(commandId, objectClass, objectName)));
