@@ -144,6 +144,11 @@ TEST_F(SharedDatabases, AnotherUserCannotShutTheOwnerOut) {
   mkdir.insert(mkdir.end(), {"mkdir", "-m", "0777", strangers.string()});
   ASSERT_EQ(e2e::RunFile(mkdir.front(), Command(mkdir.begin() + 1, mkdir.end()), root.Path()).code, 0);
 
+  const e2e::ProgramRun stranger =
+      Lns({"cp", "get", "Demo", "Floor 1/Room 101", "N:3/C:0:49"}, as(owner + 1));
+  EXPECT_EQ(stranger.err, "lns cp: cannot open the registry store " +
+                              (root.Path() / "registry.sqlite").string() +
+                              ": unable to open database file: Permission denied\n");
   const e2e::ProgramRun set = Set("8.0", as(owner));
   EXPECT_EQ(set.code, 0) << set.err;
   EXPECT_EQ(Lns({"cp", "get", "Demo", "Floor 1/Room 101", "N:3/C:0:49"}, as(owner)).out, "8.0\n");

@@ -1,6 +1,8 @@
 #include "platform/sqlite/BackedIndexVfs.h"
 
+#include <linux/fs.h>
 #include <sqlite3.h>
+#include <sys/ioctl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -10,6 +12,8 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
+
+#include "platform/sqlite/Overwriting.h"
 
 namespace sqlite {
 
@@ -67,12 +71,29 @@ constexpr off_t kIndexCut = 3;
 using Ftruncate = int (*)(int, off_t);
 Ftruncate ftruncateOfSqlite = nullptr;
 
+// On btrfs an index is made no-copy-on-write, which only an empty file can be made: then its blocks, once
+// backed, are written in place like ext4's. It is emptied first (SQLite is about to clear it anyway, holding
+// the lock that keeps every other process out of it). A file system that refuses leaves it as it was.
+int CutToNoCopyOnWrite(int fd, off_t length) {
+  int flags = 0;
+  if (ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && !(flags & FS_NOCOW_FL) && ftruncateOfSqlite(fd, 0) == 0) {
+    flags |= FS_NOCOW_FL;
+    ioctl(fd, FS_IOC_SETFLAGS, &flags);
+  }
+  return ftruncateOfSqlite(fd, length);
+}
+
 // Clears an index instead of cutting it: its blocks, backed before, stay, and a disk without room still
 // lets a database be opened and read. Its content is then what cutting it and extending it would give.
 int ClearIndex(int fd, off_t length) {
   static const char zeros[32768] = {};
+  if (length != kIndexCut) return ftruncateOfSqlite(fd, length);
+  int flags = 0;
+  if (OverwritingOf(fd) == Overwriting::kInPlaceIfAsked &&
+      (ioctl(fd, FS_IOC_GETFLAGS, &flags) != 0 || !(flags & FS_NOCOW_FL)))
+    return CutToNoCopyOnWrite(fd, length);
   struct stat index {};
-  if (length != kIndexCut || fstat(fd, &index) != 0) return ftruncateOfSqlite(fd, length);
+  if (fstat(fd, &index) != 0) return ftruncateOfSqlite(fd, length);
   for (off_t at = length; at < index.st_size;) {
     const auto chunk = static_cast<std::size_t>(std::min<off_t>(index.st_size - at, sizeof zeros));
     const ssize_t written = pwrite(fd, zeros, chunk, at);

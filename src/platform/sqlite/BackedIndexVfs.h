@@ -8,9 +8,11 @@ namespace sqlite {
 // process with SIGBUS at the write into it, not with an error. SQLite extends the index by writing one
 // byte per memory page, which backs the whole page only where a file system block is as large as a page;
 // where blocks are smaller (a small ext4), the rest of each page is backed here, and a disk without room
-// for it fails the mapping as SQLITE_FULL ("database or disk is full"). A file system that writes every
-// change to new room (btrfs) cannot be backed ahead: databases there keep no index (CopiesOnWrite.h).
-// Registered on first use.
+// for it fails the mapping as SQLITE_FULL ("database or disk is full"). On btrfs, which writes a change to
+// new room, the index is made no-copy-on-write, so that its backed blocks are written in place
+// (Overwriting.h). SQLite cuts an index that no process holds and extends it again; here it is cleared in
+// place, keeping its blocks, so that a full disk still lets a database be opened and read. Registered on
+// first use.
 const char* BackedIndexVfs();
 
 }  // namespace sqlite

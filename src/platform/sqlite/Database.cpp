@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "platform/sqlite/BackedIndexVfs.h"
-#include "platform/sqlite/CopiesOnWrite.h"
+#include "platform/sqlite/Overwriting.h"
 
 namespace sqlite {
 
@@ -82,8 +82,9 @@ void Database::Closer::operator()(sqlite3* db) const {
 }
 
 Database::Database(const std::filesystem::path& file, OpenOptions options) : file_(file), options_(options) {
-  if (std::filesystem::is_symlink(file)) {
-    std::error_code ignored;
+  // A path that cannot be looked at fails the open below with the system's reason.
+  std::error_code ignored;
+  if (std::filesystem::is_symlink(file, ignored)) {
     Raise(Error(SQLITE_CANTOPEN,
                 Message(file_,
                         "a symbolic link (to " + std::filesystem::read_symlink(file, ignored).string() +
@@ -134,11 +135,11 @@ bool Database::IsReadOnly() const {
   return sqlite3_db_readonly(db_.get(), "main") == 1;
 }
 
-// On a file system that copies on write. A file that another program's connection keeps in write-ahead
-// logging cannot leave it until that connection closes: this one then shares the log and its index.
+// On a file system that writes every change to new room. A file that another program's connection keeps in
+// write-ahead logging cannot leave it until that connection closes: this one then shares the log and index.
 bool Database::KeepsRollbackJournal() {
   const std::filesystem::path folder = file_.parent_path().empty() ? "." : file_.parent_path();
-  if (!CopiesOnWrite(folder)) return false;
+  if (OverwritingOf(folder) != Overwriting::kAlwaysToNewRoom) return false;
   sqlite3_exec(db_.get(), "PRAGMA journal_mode = TRUNCATE", nullptr, nullptr, nullptr);
   auto mode = Query("PRAGMA journal_mode");
   return mode.Step() && mode.Text(0) == "truncate";
