@@ -68,7 +68,7 @@ qvr_layer(app USES platform platform/ui platform/ui/headless platform/ui/script 
 
 qvr_test_folder(support LINKS qvr_platform_base)
 qvr_test_folder(systemsupport LINKS qvr_framework)
-qvr_test_folder(e2e LINKS qvr_platform_base qvr_framework)
+qvr_test_folder(e2e LINKS qvr_platform_base qvr_framework qvr_system_test_support)
 # The plug-in program on D-Bus (src/server/dbus), driven from outside, and the director a test kills.
 qvr_test_folder(e2e/dbus LINKS qvr_platform_base qvr_com_dbus)
 qvr_test_folder(e2e/dbus/holder)

@@ -11,7 +11,8 @@ QVR_CLANG_FORMAT=clang-format-$QVR_CLANG_VERSION
 
 QVR_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev
   libbenchmark-dev xvfb xauth "clang-$QVR_CLANG_VERSION" "$QVR_CLANG_FORMAT" "libclang-rt-$QVR_CLANG_VERSION-dev"
-  dbus-daemon ccache fonts-liberation libxcb1-dev qt6-translations-l10n poppler-utils btrfs-progs openbox)
+  dbus-daemon ccache fonts-liberation libxcb1-dev qt6-translations-l10n poppler-utils btrfs-progs openbox
+  python3 util-linux)
 
 qvr_install_packages() {
   local missing=()

@@ -8,7 +8,8 @@
 #include <cstring>
 #include <thread>
 
-#include "platform/sqlite/MemoryIndexVfs.h"
+#include "platform/sqlite/BackedIndexVfs.h"
+#include "platform/sqlite/Overwriting.h"
 
 namespace sqlite {
 
@@ -81,8 +82,9 @@ void Database::Closer::operator()(sqlite3* db) const {
 }
 
 Database::Database(const std::filesystem::path& file, OpenOptions options) : file_(file), options_(options) {
-  if (std::filesystem::is_symlink(file)) {
-    std::error_code ignored;
+  // A path that cannot be looked at fails the open below with the system's reason.
+  std::error_code ignored;
+  if (std::filesystem::is_symlink(file, ignored)) {
     Raise(Error(SQLITE_CANTOPEN,
                 Message(file_,
                         "a symbolic link (to " + std::filesystem::read_symlink(file, ignored).string() +
@@ -97,7 +99,7 @@ Database::Database(const std::filesystem::path& file, OpenOptions options) : fil
   int flags = SQLITE_OPEN_NOMUTEX | (asItLies ? SQLITE_OPEN_URI : 0) |
               (writable ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY);
   sqlite3* db = nullptr;
-  int status = sqlite3_open_v2(name.c_str(), &db, flags, MemoryIndexVfs());
+  int status = sqlite3_open_v2(name.c_str(), &db, flags, BackedIndexVfs());
   db_.reset(db);
   if (status != SQLITE_OK) {
     // Without a connection (out of memory) only the code tells why.
@@ -105,16 +107,21 @@ Database::Database(const std::filesystem::path& file, OpenOptions options) : fil
     Fail({});
   }
   sqlite3_busy_timeout(db, static_cast<int>(options_.busyTimeout.count()));
-  if (!IsReadOnly()) {
-    SwitchToWriteAheadLog();
-    KeepLogFiles();
-    if (options_.flushWithin.count() > 0) {
-      flusher_ = std::make_unique<LogFlusher>(file_.string() + "-wal", options_.flushWithin);
-      sqlite3_wal_hook(db, &Database::CommitWritten, this);
-    }
+  Execute("PRAGMA foreign_keys = ON");
+  if (IsReadOnly()) return;
+  if (KeepsRollbackJournal()) {
+    // Each commit is on the disk when it returns, its journal synced before the file is written.
+    Execute("PRAGMA synchronous = FULL");
+    return;
+  }
+  SwitchToWriteAheadLog();
+  KeepLogFiles();
+  if (options_.flushWithin.count() > 0) {
+    flusher_ = std::make_unique<LogFlusher>(file_.string() + "-wal", options_.flushWithin);
+    sqlite3_wal_hook(db, &Database::CommitWritten, this);
   }
   // NORMAL is safe with write-ahead logging: a crash may lose the last commits, never corrupt the file.
-  Execute("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
+  Execute("PRAGMA synchronous = NORMAL");
 }
 
 Database::~Database() {
@@ -126,6 +133,16 @@ Database::~Database() {
 
 bool Database::IsReadOnly() const {
   return sqlite3_db_readonly(db_.get(), "main") == 1;
+}
+
+// On a file system that writes every change to new room. A file that another program's connection keeps in
+// write-ahead logging cannot leave it until that connection closes: this one then shares the log and index.
+bool Database::KeepsRollbackJournal() {
+  const std::filesystem::path folder = file_.parent_path().empty() ? "." : file_.parent_path();
+  if (OverwritingOf(folder) != Overwriting::kAlwaysToNewRoom) return false;
+  sqlite3_exec(db_.get(), "PRAGMA journal_mode = TRUNCATE", nullptr, nullptr, nullptr);
+  auto mode = Query("PRAGMA journal_mode");
+  return mode.Step() && mode.Text(0) == "truncate";
 }
 
 // Switching to write-ahead logging does not wait for another connection's lock as other calls do, so it is
@@ -181,7 +198,13 @@ void Database::Fail(std::string_view sql) const {
                             std::string(std::strerror(flushFailure_)) + "); they may not survive a power cut",
                         sql)));
   }
-  Raise(Error(code, Message(file_, sqlite3_errmsg(db_.get()), sql)));
+  std::string reason = sqlite3_errmsg(db_.get());
+  // SQLite's text alone does not say why a file could not be opened, read or written; the system's does.
+  const int primary = code & 0xFF;
+  const int systemError = sqlite3_system_errno(db_.get());
+  if ((primary == SQLITE_CANTOPEN || primary == SQLITE_IOERR) && systemError != 0)
+    reason.append(": ").append(std::strerror(systemError));
+  Raise(Error(code, Message(file_, reason, sql)));
 }
 
 void Database::Raise(const Error& error) const {

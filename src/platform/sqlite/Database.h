@@ -33,12 +33,15 @@ struct OpenOptions {
 // A connection to one database file, created when missing (its folder must exist). A writable file uses
 // write-ahead logging, so that several processes can read and write it at once: readers never wait for a
 // writer, a writer that finds the file locked waits for its turn, and a failed write leaves the file as it
-// was. A file without write permission (root, too, honours that) is opened for reading only, and every write
-// then fails; when its log holds no commit, it is read without creating any file beside it. The log stays
-// beside a writable file between connections; its index lies in memory (MemoryIndexVfs.h). Prepared
-// statements are kept and reused, since preparing costs more than most queries. A connection serves one
-// thread. A file that is a symbolic link is refused: SQLite would make its log beside the link's target,
-// wherever that is.
+// was. Its log and the log's index are SQLite's own files beside it, so that any SQLite program may open
+// the file at the same time (BackedIndexVfs.h); on a file system that writes every change to new room it
+// keeps a rollback journal instead (Overwriting.h), where a writer waits for readers too. A file without
+// write permission (root, too, honours that) is opened for reading only, and every write then fails; when its
+// log holds no commit, it is read without creating any file beside it. The log stays beside a writable file
+// between connections. A failure names the file, SQLite's reason and, for a file that could not be opened,
+// read or written, the system's. Prepared statements are kept and reused, since preparing costs more than
+// most queries. A connection serves one thread. A file that is a symbolic link is refused: SQLite would make
+// its log beside the link's target, wherever that is.
 class Database {
  public:
   explicit Database(const std::filesystem::path& file, OpenOptions options = {});
@@ -77,6 +80,7 @@ class Database {
     void operator()(sqlite3* db) const;
   };
 
+  bool KeepsRollbackJournal();
   void SwitchToWriteAheadLog();
   void KeepLogFiles();
   // Hands each commit to the flusher; an earlier flush that failed fails the statement that committed.

@@ -16,7 +16,7 @@
 namespace {
 
 using lnstooltest::Lns;
-using lnstooltest::OpenedSystem;
+using testsupport::OpenedSystem;
 
 class ChannelCommandTest : public ::testing::Test {
  protected:

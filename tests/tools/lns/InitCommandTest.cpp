@@ -109,7 +109,7 @@ TEST(LnsInit, DemoSimulatesItsOnlineDevices) {
   testsupport::TempMachineRoot root;
   ASSERT_EQ(Lns(root.Path(), {"init", "--demo"}).code, lnstool::kOk);
   const auto simulated = [&](const char* subsystem, const char* device) {
-    lnstooltest::OpenedSystem opened(root.Path());
+    testsupport::OpenedSystem opened(root.Path());
     return opened.system.GetSubsystems().Item(subsystem).GetAppDevices().Item(device).GetSimulated();
   };
   EXPECT_TRUE(simulated("Floor 1", "Room 101"));

@@ -55,7 +55,7 @@ TEST(PowerCut, LeavesTheDatabaseWithWhatWasWrittenBeforeIt) {
   ASSERT_NE(Lns(root.Path(), property).out, "7.0\n");
   ASSERT_NE(Lns(root.Path(), variable).out, "22.75\n");
   {
-    lnstooltest::OpenedSystem opened(root.Path());
+    testsupport::OpenedSystem opened(root.Path());
     ASSERT_EQ(Lns(root.Path(), {"cp", "set", "Demo", "Floor 1/Room 101", "N:3/C:0:49", "7.0"}).code,
               lnstool::kOk);
     opened.system.GetSubsystems()

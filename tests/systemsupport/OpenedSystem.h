@@ -6,7 +6,7 @@
 #include "platform/eventloop/HeadlessEventLoop.h"
 #include "platform/lns/LnsObjectModel.h"
 
-namespace lnstooltest {
+namespace testsupport {
 
 // A network of a machine root open in an Object Server of the test's own, on a headless loop, with its
 // system open: as a program that keeps the network open while the `lns` commands under test run.
@@ -33,4 +33,4 @@ struct OpenedSystem {
   }
 };
 
-}  // namespace lnstooltest
+}  // namespace testsupport
