@@ -48,7 +48,7 @@ qvr_layer(program     LIBRARY qvr_program
 qvr_layer(services    LIBRARY qvr_services
           USES platform platform/runtime platform/lns platform/registry texts identity program)
 qvr_layer(devicemodel LIBRARY qvr_devicemodel
-          USES platform/runtime platform/ui platform/registry texts datapoints program services)
+          USES platform/runtime platform/ui platform/lns platform/registry texts datapoints program services)
 qvr_layer(mainwindow  LIBRARY qvr_mainwindow
           USES platform platform/runtime platform/ui platform/lns platform/registry texts formats identity
                datapoints program services devicemodel

@@ -1,7 +1,7 @@
 #include "devicemodel/PropertyDecoding.h"
 
 #include "datapoints/CompositeRows.h"
-#include "devicemodel/FieldDigits.h"
+#include "devicemodel/CompanionDecoding.h"
 #include "devicemodel/ModelView.h"
 #include "devicemodel/QuietWrites.h"
 #include "platform/runtime/ResumeNext.h"
@@ -42,11 +42,15 @@ void DecodeComposites(Program& program, TwoPartKind kind) {
   }
 }
 
-// A combo that shows one of `names` as stored in a row's value.
-void DecodeStoredName(Program& program, int row, std::initializer_list<const char*> names) {
+// A combo that shows the choice of a row's stored value, which the box need not show yet.
+void DecodeStoredChoice(Program& program, int row) {
   runtime::ResumeNext(program.Err, [&] {
+    const CompanionRow& companions = *FindCompanionRow(RowKind::Property, row);
+    const CompanionChoice& choice = companions.choices.front();
+    ui::ComboBox& combo = Combo(program, choice.combo);
     const std::string& stored = program.datapoints.NciTable.at(static_cast<std::size_t>(row)).NciValue;
-    ShowChoice(Combo(program, row), NameChoice(stored, names));
+    ShowChoice(combo, EntryOfText(companions, choice, combo, stored, program.model.DecimalSep,
+                                  StartBitRule::ZeroOrOne));
   });
 }
 
@@ -57,35 +61,15 @@ void DecodeValueStatePairs(Program& program) {
 }
 
 void DecodePowerUpStates(Program& program) {
-  for (int row : {17, 28}) {
-    // A function other than SET_OFF and SET_ON shows no entry, whatever the combo showed before.
-    runtime::ResumeNext(program.Err, [&] {
-      ShowChoice(Combo(program, row), PowerUpChoice(BoxText(program, row)).value_or(-1));
-    });
-  }
+  for (int row : {17, 28}) DecodeCompanionRow(program, RowKind::Property, row);
 }
 
 void DecodeSensorLed(Program& program) {
-  runtime::ResumeNext(program.Err,
-                      [&] { ShowChoice(Combo(program, 6), BitChoice(BitDigit(BoxText(program, 6), 0))); });
+  DecodeCompanionRow(program, RowKind::Property, 6);
 }
 
 void DecodeLightControllerOptions(Program& program, StartBitRule rule) {
-  struct Channel {
-    int row;
-    int overrideCombo;
-  };
-  for (const Channel channel : {Channel{19, 0}, Channel{30, 1}}) {
-    runtime::ResumeNext(program.Err, [&] {
-      const std::string text = BoxText(program, channel.row);
-      ShowChoice(Combo(program, channel.row),
-                 LightControlModeChoice(BitDigit(text, 14), BitDigit(text, 15), BitDigit(text, 0), rule));
-    });
-    runtime::ResumeNext(program.Err, [&] {
-      ShowChoice(Combo(program, channel.overrideCombo),
-                 BitChoice(BitDigit(BoxText(program, channel.row), 1)));
-    });
-  }
+  for (int row : {19, 30}) DecodeCompanionRow(program, RowKind::Property, row, rule);
 }
 
 void DecodeLightRatios(Program& program) {
@@ -93,23 +77,15 @@ void DecodeLightRatios(Program& program) {
 }
 
 void DecodeDigitalInputConfig(Program& program) {
-  runtime::ResumeNext(program.Err, [&] {
-    ShowChoice(Combo(program, kDigitalInputRow),
-               HexDigitValue(BoxText(program, kDigitalInputRow), 1) == 0 ? 0 : 1);
-  });
-  runtime::ResumeNext(program.Err, [&] {
-    const int function = HexDigitValue(BoxText(program, kDigitalInputRow), 0);
-    ShowChoice(Combo(program, kInputFunctionCombo),
-               function < kInputFunctions ? std::optional<int>(function) : std::nullopt);
-  });
+  DecodeCompanionRow(program, RowKind::Property, kDigitalInputRow);
 }
 
 void DecodeValveCount(Program& program) {
-  DecodeStoredName(program, 50, {"1", "2"});
+  DecodeStoredChoice(program, 50);
 }
 
 void DecodeHvacMode(Program& program) {
-  DecodeStoredName(program, 54, {"HVAC_AUTO", "HVAC_HEAT", "HVAC_COOL", "HVAC_OFF"});
+  DecodeStoredChoice(program, 54);
 }
 
 }  // namespace qvr

@@ -220,6 +220,9 @@ class fMain : public ui::Form, public ModelView {
   // the box's text already stands for the chosen entry (the combo followed the box).
   void cmb_nci_Click(int Index);
   void cmb_nvi_Click(int Index);
+  // An entry's text typed into the edit field of a drop-down combo is chosen as if picked from the list;
+  // a text that is no entry changes nothing.
+  void cmb_nvi_Change(int Index);
   // Lets the keys of the box's kind of number pass; Enter goes to the device-selection button.
   void txtNci_KeyPress(int Index, int& KeyAscii);
   // Pulls a number beyond the bounds of the box's spin button back to the bound it passed.

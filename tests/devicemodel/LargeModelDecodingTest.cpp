@@ -112,7 +112,7 @@ TEST_F(DeviceModelTest, ValveCountAndHvacModeFollowTheirStoredValues) {
       {50, "1", 0},
       {50, "2", 1},
       {50, "3", std::nullopt},
-      {50, " 1", std::nullopt},
+      {50, " 1", 0},  // the device reads 1
       {54, "HVAC_AUTO", 0},
       {54, "HVAC_HEAT", 1},
       {54, "HVAC_COOL", 2},

@@ -149,6 +149,23 @@ TEST_F(UserStory, ABoxAndItsChoiceShowTheValueThatApplyWrites) {
   EXPECT_TRUE(Has(ControlLine(snapshot, "cmb_nvi(5)"), " listindex=1 ")) << "off, as written";
 }
 
+// A setting pasted with a leading blank shows the function the device reads, and a setting typed afterwards
+// keeps it; an emptied number box takes the keys typed next in place of its 0.
+TEST_F(UserStory, ASettingAndANumberAreWrittenAsTheUserTypedThem) {
+  const auto run =
+      Configure(kRoom101,
+                {"set txtNvi(8)  SET_ON 25.0 0.00", "set txtnviset(8) 30", "focus txtNvi(9)",
+                 "set txtNci(3) ", "key txtNci(3) 1", "key txtNci(3) 3", "key txtNci(3) 0", "click cmdApply"},
+                {"--answer", "yes"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_FALSE(Has(snapshot, "Error updating")) << snapshot;
+  for (const char* line : {" nviLcSetting_1 = SET_ON 30.0 0.00", "SCPTmaxSendTime = 130.0"}) {
+    EXPECT_TRUE(Has(snapshot, "  line text=\"Floor 1 : Room 101: " + std::string(line) + "\"\n"))
+        << line << snapshot;
+  }
+  EXPECT_TRUE(Has(ControlLine(snapshot, "cmb_nvi(8)"), " listindex=0 ")) << "SET_ON";
+}
+
 // A director opens Room 102 while the user, on Room 101's window with a value typed, clicks Apply: the
 // window takes the click only once Room 102 is open, where nothing is left to apply, and writes nothing.
 TEST_F(UserStory, AClickWhileADirectorOpensAnotherDeviceWaitsUntilItIsOpen) {

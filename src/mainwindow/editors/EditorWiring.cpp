@@ -23,6 +23,7 @@ void fMain::WireValueEditorHandlers() {
   cmb_nci.On(&ui::ComboBox::OnClick, [this](int Index) { cmb_nci_Click(Index); });
   cmb_nci.On(&ui::Control::OnGotFocus, [this](int Index) { cmb_nci_GotFocus(Index); });
   cmb_nvi.On(&ui::ComboBox::OnClick, [this](int Index) { cmb_nvi_Click(Index); });
+  cmb_nvi.On(&ui::ComboBox::OnChange, [this](int Index) { cmb_nvi_Change(Index); });
   cmb_nvi.On(&ui::Control::OnGotFocus, [this](int Index) { cmb_nvi_GotFocus(Index); });
 
   txtNci.On(&ui::TextBox::OnKeyPress, [this](int Index, int& KeyAscii) { txtNci_KeyPress(Index, KeyAscii); });

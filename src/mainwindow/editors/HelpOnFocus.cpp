@@ -6,7 +6,7 @@
 #include <string>
 
 #include "devicemodel/ApplyDeviceModel.h"
-#include "mainwindow/editors/ChoiceTexts.h"
+#include "mainwindow/editors/CompanionChoices.h"
 #include "mainwindow/editors/CompositeValues.h"
 #include "mainwindow/fMain.h"
 #include "platform/runtime/Present.h"

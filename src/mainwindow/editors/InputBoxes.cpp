@@ -7,8 +7,8 @@
 #include <exception>
 #include <string>
 
+#include "devicemodel/EditorValueTexts.h"
 #include "mainwindow/editors/ChangeMark.h"
-#include "mainwindow/editors/EditorValueTexts.h"
 #include "mainwindow/editors/InputCompanions.h"
 #include "mainwindow/editors/InputMonitoring.h"
 #include "mainwindow/fMain.h"

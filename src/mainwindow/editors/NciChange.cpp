@@ -31,9 +31,13 @@ const std::string& StoredValue(Program& program, int row) {
   return program.datapoints.NciTable.at(static_cast<std::size_t>(row)).NciValue;
 }
 
-// A number box never stays empty: it reads 0 (writing it runs the box's Change first).
+// A number box never stays empty: it reads 0 (writing it runs the box's Change first). The 0 is selected,
+// so that what the user types next replaces it instead of standing before it.
 void ZeroWhenEmpty(ui::TextBox& box) {
-  if (box.Text().empty()) box.SetText("0");
+  if (!box.Text().empty()) return;
+  box.SetText("0");
+  box.SetSelStart(0);
+  box.SetSelLength(1);
 }
 
 // A sub-field box is marked against the device's value of its part; its row is rebuilt from the

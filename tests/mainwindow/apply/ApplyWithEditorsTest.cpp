@@ -51,7 +51,8 @@ TEST_F(ApplyWithEditorsTest, ASetPointTypedWithTheDecimalCommaIsWrittenAndCancel
 TEST_F(ApplyWithEditorsTest, TheOccupancySettingBoxIsUnmarkedByApplyAndByCancel) {
   Open("Floor 1", "Room 101");
   for (const bool apply : {true, false}) {
-    Type(SettingBox(3), "5");
+    // Another setting each time: the box shows the setting as the device reads the value written.
+    Type(SettingBox(3), apply ? "5" : "7");
     Edit(Nvi(6), "700");  // leaving the setting box writes its input
     ASSERT_TRUE(Red(Nvi(3))) << apply;
     ASSERT_TRUE(Red(SettingBox(3))) << apply;

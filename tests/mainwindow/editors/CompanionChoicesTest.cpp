@@ -33,7 +33,7 @@ class CompanionChoicesTest : public EditorTest {
   }
 };
 
-TEST_F(CompanionChoicesTest, NamedChoicesFollowTheFirstWordExactlyAsWritten) {
+TEST_F(CompanionChoicesTest, NamedChoicesFollowTheFirstWordAsTheDeviceReadsIt) {
   Open("Floor 1", "Room 101");
   ASSERT_EQ(NciRow(54).NciValue, "HVAC_AUTO");
   ASSERT_EQ(NciRow(50).NciValue, "2");
@@ -43,7 +43,7 @@ TEST_F(CompanionChoicesTest, NamedChoicesFollowTheFirstWordExactlyAsWritten) {
           {54, "HVAC_HEAT 1", 54, 1, true},
           {54, "HVAC_AUTO", 54, 0, false},
           {50, "1", 50, 0, true},
-          {50, " 2", 50, -1, true},
+          {50, " 2", 50, 1, true},  // the device reads 2
           {50, "2", 50, 1, false},
           // The power-up state is on for the first word "SET_ON", off for "SET_OFF", and neither for another
           // word; each controller has its own.

@@ -44,12 +44,15 @@ TEST_F(NvBoxesTest, CompanionsFollowTheBoxTextAndShareItsMark) {
   EXPECT_TRUE(Normal(Nvi(8)) && Normal(NviCombo(8)) && Normal(SettingBox(8)));
   EXPECT_FALSE(ApplyAndCancelEnabled());
 
-  // A switch is off for the state 0, as the device reads it, and neither for a state it does not know.
+  // A switch is off for the state 0, as the device reads it ("00" too), and neither for a state it does
+  // not know.
   Edit(Nvi(4), "0,0 0");
   EXPECT_EQ(NviCombo(4).ListIndex(), 1);
   Edit(Nvi(4), "0,0 00");
-  EXPECT_EQ(NviCombo(4).ListIndex(), -1);
+  EXPECT_EQ(NviCombo(4).ListIndex(), 1);
   EXPECT_EQ(Nvi(4).Text(), "0,0 00");
+  Edit(Nvi(4), "0,0 x");
+  EXPECT_EQ(NviCombo(4).ListIndex(), -1);
   Edit(Nvi(4), "100,0 1");
   Edit(Nvi(4), "0.0 0");  // the point where the comma is the separator
   EXPECT_EQ(NviCombo(4).ListIndex(), 1);

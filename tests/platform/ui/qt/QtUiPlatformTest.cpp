@@ -5,12 +5,16 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -247,6 +251,36 @@ TEST_F(QtUiPlatformTest, TheProgressWindowPaintsEachStatusWhileTheDeviceOpens) {
   EXPECT_TRUE(seen("testing the Device...")) << ::testing::PrintToString(watcher.seen);
   EXPECT_TRUE(seen("reading State..."));
   EXPECT_TRUE(seen("Reading Network variables... "));
+}
+
+// The person types an entry of the HVAC mode's choice into its edit field: the input box gets the entry's
+// value, as a pick from the list gives it.
+TEST_F(QtUiPlatformTest, AnEntryTypedIntoAChoicesEditFieldIsChosen) {
+  QString valueBoxText;
+  Person person([&](QWidget& mainWindow) {
+    QComboBox* mode = nullptr;
+    for (auto* combo : mainWindow.findChildren<QComboBox*>()) {
+      if (combo->isEditable() && combo->findText("HVAC_COOL") >= 0) mode = combo;
+    }
+    auto* tabs = mainWindow.findChild<QTabWidget*>();
+    if (mode && tabs) {
+      for (int tab = 0; tab < tabs->count(); ++tab) {
+        if (tabs->widget(tab)->isAncestorOf(mode)) tabs->setCurrentIndex(tab);
+      }
+      // The input box shows the mode the choice shows.
+      QLineEdit* valueBox = nullptr;
+      for (auto* edit : mainWindow.findChildren<QLineEdit*>()) {
+        if (edit != mode->lineEdit() && edit->text() == mode->currentText()) valueBox = edit;
+      }
+      mode->lineEdit()->selectAll();
+      QTest::keyClicks(mode->lineEdit(), "HVAC_COOL");
+      if (valueBox) valueBoxText = valueBox->text();
+    }
+    mainWindow.close();
+  });
+  const ToolRun run = Lns({"send", "Demo", "13", "7", kRoom, "--show"});
+  EXPECT_EQ(run.code, lnstool::kOk) << run.err;
+  EXPECT_EQ(valueBoxText.toStdString(), "HVAC_COOL");
 }
 
 }  // namespace

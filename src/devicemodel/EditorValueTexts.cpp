@@ -1,4 +1,4 @@
-#include "mainwindow/editors/EditorValueTexts.h"
+#include "devicemodel/EditorValueTexts.h"
 
 namespace qvr {
 
