@@ -2,6 +2,7 @@
 #include <stdlib.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
@@ -11,11 +12,14 @@
 
 #include "TempMachineRoot.h"
 #include "VirtualDisplay.h"
+#include "mainwindow/device/fProgress.h"
+#include "platform/registry/MachineSetup.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/qt/QtApplicationStart.h"
 #include "platform/ui/qt/QtFormBackend.h"
 #include "platform/ui/qt/QtServices.h"
+#include "program/Program.h"
 
 namespace {
 
@@ -89,6 +93,20 @@ TEST_F(QtWindowManager, AWindowDrawnRightAfterItsShowIsOnTheScreen) {
   form.Show();
   form.Refresh();
   EXPECT_TRUE(ui_->backend.WindowOf(form)->windowHandle()->isExposed());
+}
+
+// The main window's start shows the progress window, which is on the screen, drawn, before the device's work
+// keeps the loop busy.
+TEST_F(QtWindowManager, TheProgressWindowIsDrawnRightAfterItShows) {
+  testsupport::TempMachineRoot root;
+  reg::InitMachineRoot(root.Path());
+  qvr::Program program(ui_->services, ui_->backend, root.Path());
+  program.fMain();
+  QWidget* progress = ui_->backend.WindowOf(program.fProgress());
+  ASSERT_TRUE(progress && progress->windowHandle()->isExposed());
+  const QImage onScreen = progress->screen()->grabWindow(progress->winId()).toImage();
+  EXPECT_EQ(onScreen.convertToFormat(QImage::Format_RGB32),
+            progress->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 // The window manager's maximise box fills the screen with the window and its restore box gives back the
