@@ -194,7 +194,7 @@ void QtFormWindow::OnFormChanged(Form& /*form*/, FormProperty property) {
     case FormProperty::Enabled:
       window_->setEnabled(form_.RawState().enabled);
       break;
-    case FormProperty::Repaint:
+    case FormProperty::Repaint:  // drawn above, outside the guard
       break;
   }
 }
