@@ -79,6 +79,7 @@ qvr_test_folder(datapoints LINKS qvr_framework)
 qvr_test_folder(devicemodel LINKS qvr_framework)
 qvr_test_folder(mainwindow/device LINKS qvr_framework)
 qvr_test_folder(platform/ui/qt LINKS qvr_ui_qt qvr_lnstool)
-qvr_test_folder(platform/ui/qt/wm LINKS qvr_ui_qt)
+# The windows under a window manager: the back end's own, and the program's start.
+qvr_test_folder(platform/ui/qt/wm LINKS qvr_ui_qt qvr_framework)
 # The fuzz targets link the platform's layers and the formats, built with the fuzzer's instrumentation.
 qvr_test_folder(fuzz LINKS qvr_lns qvr_formats qvr_ui)

@@ -93,34 +93,65 @@ class VirtualDisplay {
 
   // Clicks the maximise (or restore) box of the shown top-level window whose title starts with `title`:
   // the window manager is asked as its title bar's button asks it. False when no such window showed.
-  bool Maximize(const std::string& title, bool maximized) const {
-    return OnShownWindow(title, [maximized](xcb_connection_t* x, xcb_window_t window) {
+  // With `shownOnly` false the window may be minimised (a task bar's menu maximises it so).
+  bool Maximize(const std::string& title, bool maximized, bool shownOnly = true) const {
+    return OnWindow(
+        title,
+        [maximized](xcb_connection_t* x, xcb_window_t window) {
+          xcb_client_message_event_t event{};
+          event.response_type = XCB_CLIENT_MESSAGE;
+          event.format = 32;
+          event.window = window;
+          event.type = Atom(x, "_NET_WM_STATE");
+          event.data.data32[0] = maximized ? 1 : 0;  // add or remove
+          event.data.data32[1] = Atom(x, "_NET_WM_STATE_MAXIMIZED_VERT");
+          event.data.data32[2] = Atom(x, "_NET_WM_STATE_MAXIMIZED_HORZ");
+          event.data.data32[3] = 2;  // asked for by the user
+          SendToWindowManager(x, event);
+        },
+        shownOnly);
+  }
+
+  // Clicks the minimise box of the shown top-level window whose title starts with `title`: the window asks
+  // the window manager to iconify it, as the box's click does. False when no such window showed.
+  bool Minimize(const std::string& title) const {
+    return OnWindow(title, [](xcb_connection_t* x, xcb_window_t window) {
       xcb_client_message_event_t event{};
       event.response_type = XCB_CLIENT_MESSAGE;
       event.format = 32;
       event.window = window;
-      event.type = Atom(x, "_NET_WM_STATE");
-      event.data.data32[0] = maximized ? 1 : 0;  // add or remove
-      event.data.data32[1] = Atom(x, "_NET_WM_STATE_MAXIMIZED_VERT");
-      event.data.data32[2] = Atom(x, "_NET_WM_STATE_MAXIMIZED_HORZ");
-      event.data.data32[3] = 2;  // asked for by the user
-      const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
-      free(xcb_request_check(
-          x, xcb_send_event_checked(x, 0, root,
-                                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                                    reinterpret_cast<const char*>(&event))));
+      event.type = Atom(x, "WM_CHANGE_STATE");
+      event.data.data32[0] = 3;  // iconic
+      SendToWindowManager(x, event);
     });
+  }
+
+  // Brings the top-level window whose title starts with `title` back and to the front, minimised or not,
+  // as a task bar's click or `wmctrl -a` does. False when there is no such window.
+  bool Activate(const std::string& title) const {
+    return OnWindow(
+        title,
+        [](xcb_connection_t* x, xcb_window_t window) {
+          xcb_client_message_event_t event{};
+          event.response_type = XCB_CLIENT_MESSAGE;
+          event.format = 32;
+          event.window = window;
+          event.type = Atom(x, "_NET_ACTIVE_WINDOW");
+          event.data.data32[0] = 2;  // asked for by a pager
+          SendToWindowManager(x, event);
+        },
+        false);
   }
 
   // Waits up to 20 s for a top-level window whose title starts with `title` to show; false when none showed.
   bool Shows(const std::string& title) const {
-    return OnShownWindow(title, [](xcb_connection_t*, xcb_window_t) {});
+    return OnWindow(title, [](xcb_connection_t*, xcb_window_t) {});
   }
 
   // Clicks the close box of the shown top-level window whose title starts with `title` (a window manager
   // sends WM_DELETE_WINDOW); waits up to 20 s for it to show. False when none showed.
   bool Close(const std::string& title) const {
-    return OnShownWindow(title, [](xcb_connection_t* x, xcb_window_t window) {
+    return OnWindow(title, [](xcb_connection_t* x, xcb_window_t window) {
       xcb_client_message_event_t event{};
       event.response_type = XCB_CLIENT_MESSAGE;
       event.format = 32;
@@ -136,14 +167,15 @@ class VirtualDisplay {
   }
 
  private:
-  // Runs `act` on the window whose title starts with `title` once it shows; false when none showed in 20 s.
+  // Runs `act` on the window whose title starts with `title` once it is there (and shows, when `shownOnly`);
+  // false when there was none in 20 s.
   template <class Act>
-  bool OnShownWindow(const std::string& title, Act act) const {
+  bool OnWindow(const std::string& title, Act act, bool shownOnly = true) const {
     xcb_connection_t* x = xcb_connect(name_.c_str(), nullptr);
     bool found = false;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (!xcb_connection_has_error(x) && !found && std::chrono::steady_clock::now() < deadline) {
-      const xcb_window_t window = ShownWindow(x, title);
+      const xcb_window_t window = TopLevelWindow(x, title, shownOnly);
       if (window == XCB_NONE) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         continue;
@@ -155,6 +187,16 @@ class VirtualDisplay {
     return found;
   }
 
+  // A request to the window manager, delivered before the connection closes (requests still unread when a
+  // client hangs up are dropped).
+  static void SendToWindowManager(xcb_connection_t* x, const xcb_client_message_event_t& event) {
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    free(xcb_request_check(
+        x, xcb_send_event_checked(x, 0, root,
+                                  XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                                  reinterpret_cast<const char*>(&event))));
+  }
+
   static xcb_atom_t Atom(xcb_connection_t* x, const char* name) {
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
         x, xcb_intern_atom(x, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
@@ -163,10 +205,20 @@ class VirtualDisplay {
     return atom;
   }
 
-  // The shown window below `parent` whose title starts with `title`: a top-level window, or a window
-  // manager's frame's client.
-  static xcb_window_t ShownWindow(xcb_connection_t* x, const std::string& title,
-                                  xcb_window_t parent = XCB_NONE, int depth = 0) {
+  static std::string TextProperty(xcb_connection_t* x, xcb_window_t window, xcb_atom_t property) {
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        x, xcb_get_property(x, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr);
+    std::string text = reply ? std::string(static_cast<const char*>(xcb_get_property_value(reply)),
+                                           static_cast<std::size_t>(xcb_get_property_value_length(reply)))
+                             : std::string();
+    free(reply);
+    return text;
+  }
+
+  // The window below `parent` whose title starts with `title`: a top-level window, or a window manager's
+  // frame's client; only a shown one when `shownOnly` (a minimised window is unmapped, and so its frame).
+  static xcb_window_t TopLevelWindow(xcb_connection_t* x, const std::string& title, bool shownOnly,
+                                     xcb_window_t parent = XCB_NONE, int depth = 0) {
     if (parent == XCB_NONE) parent = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
     xcb_query_tree_reply_t* tree = xcb_query_tree_reply(x, xcb_query_tree(x, parent), nullptr);
     xcb_window_t found = XCB_NONE;
@@ -176,19 +228,14 @@ class VirtualDisplay {
           xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, children[i]), nullptr);
       const bool shown = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
       free(attributes);
-      if (!shown) continue;
-      xcb_get_property_reply_t* name = xcb_get_property_reply(
-          x, xcb_get_property(x, 0, children[i], XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
-          nullptr);
-      const std::string text =
-          name ? std::string(static_cast<const char*>(xcb_get_property_value(name)),
-                             static_cast<std::size_t>(xcb_get_property_value_length(name)))
-               : std::string();
-      free(name);
+      if (shownOnly && !shown) continue;
+      // The title a window manager shows: the UTF-8 one, else the old one.
+      std::string text = TextProperty(x, children[i], Atom(x, "_NET_WM_NAME"));
+      if (text.empty()) text = TextProperty(x, children[i], XCB_ATOM_WM_NAME);
       if (!text.empty() && text.rfind(title, 0) == 0) {
         found = children[i];
       } else if (text.empty() && depth < 2) {
-        found = ShownWindow(x, title, children[i], depth + 1);
+        found = TopLevelWindow(x, title, shownOnly, children[i], depth + 1);
       }
     }
     free(tree);

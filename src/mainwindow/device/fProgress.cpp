@@ -39,6 +39,8 @@ void fProgress::Form_Load() {
   program_.Ui().Screen().SetMousePointer(kHourglass);
   if (!Visible()) SetVisible(true);
   Place();
+  // The work the window announces keeps the loop busy: it is drawn now, not when the loop next runs.
+  Refresh();
 }
 
 void fProgress::Form_Activate() {

@@ -188,7 +188,7 @@ void Form::SetGeometry(float left, float top, float width, float height, bool by
   }
   if (width < 0 || height < 0)
     RaiseUiError(platform::kErrInvalidPropertyValue, "Invalid property value: negative size");
-  if (app_.services_) {
+  if (app_.services_ && !byUser) {
     // As a window manager does, a window is never made larger than the screen: a size that a program or a
     // director sets beyond it (up to 2^31 pixels) is taken as the screen's.
     const Screen& screen = app_.services_->Screen();
@@ -201,7 +201,9 @@ void Form::SetGeometry(float left, float top, float width, float height, bool by
   state_.top = top;
   state_.width = width;
   state_.height = height;
-  Notify(FormProperty::Geometry);
+  // The window shows what the window system reported already; asking for it again would fight the window
+  // manager, which may be moving the window on meanwhile.
+  if (!byUser) Notify(FormProperty::Geometry);
   if (resized && loaded_) Form_Resize();
 }
 
@@ -216,13 +218,15 @@ void Form::SetWindowState(int state) {
                  "Invalid property value: window state " + std::to_string(state));
   }
   EnsureLoaded();
-  ApplyWindowState(state);
+  ApplyWindowState(state, false);
 }
 
-void Form::ApplyWindowState(int state) {
+void Form::ApplyWindowState(int state, bool byUser) {
   if (state_.windowState == state) return;
   state_.windowState = state;
-  Notify(FormProperty::WindowState);
+  // As for the geometry: a state the window system reported is never asked of it again (a maximised
+  // window that is minimised would lose its maximised state).
+  if (!byUser) Notify(FormProperty::WindowState);
   if (loaded_) Form_Resize();
 }
 
@@ -315,7 +319,7 @@ void Form::UserPlaces(float left, float top, float width, float height) {
 }
 
 void Form::UserSetsWindowState(int state) {
-  if (loaded_ && state >= vbNormal && state <= vbMaximized) ApplyWindowState(state);
+  if (loaded_ && state >= vbNormal && state <= vbMaximized) ApplyWindowState(state, true);
 }
 
 void Form::Notify(FormProperty property) {

@@ -125,7 +125,8 @@ class Form {
   void UserCloses();                      // the close box: Form_QueryUnload, then unloads the form
   void UserActivates();                   // the window became the active one: Form_Activate
   // The window as it now shows, in any state (a window manager's maximise moves and sizes it at once):
-  // Form_Resize when its size changed.
+  // Form_Resize when its size changed. What the window system reports is taken as it is and never given
+  // back to the peer.
   void UserPlaces(float left, float top, float width, float height);
   void UserSetsWindowState(int state);  // Form_Resize
 
@@ -161,7 +162,7 @@ class Form {
   void MoveFocus(Control& control);
   void FocusNextAfter(Control& control);
   void SetGeometry(float left, float top, float width, float height, bool byUser);
-  void ApplyWindowState(int state);
+  void ApplyWindowState(int state, bool byUser);
   void Activate();
   void SetShown(bool shown);
   void Notify(FormProperty property);

@@ -29,13 +29,14 @@ TEST_F(fProgressTest, ASplashOf4000TwipsPutsTheWindowBelowAndLeftOfTheCentre) {
   EXPECT_NEAR(window.Top() - CentredTop(window), 1818.18f, 0.01f);
 }
 
-// The main window's start shows the splash beside the progress window and draws it before the device's
+// The main window's start shows the splash beside the progress window and draws both before the device's
 // work keeps the loop busy.
 TEST_F(fProgressTest, TheMainWindowsStartDrawsTheSplashWithTheMakerAndTheProgram) {
   program.fMain();
   qvr::fStartbild& splash = program.fStartbild();
   ASSERT_TRUE(splash.Visible());
   EXPECT_GE(splash.RawState().repaints, 1);
+  EXPECT_GE(program.fProgress().RawState().repaints, 1);
   EXPECT_TRUE(splash.lblFirma.Visible() && splash.lblProgramm.Visible());
   EXPECT_EQ(splash.lblFirma.Caption(), "Calyxtern Orvalis GmbH");
   EXPECT_EQ(splash.lblProgramm.Caption(), "Calyxtern_qvr_lon_PlugIn  Version 1.5");

@@ -238,8 +238,10 @@ TEST(FormLifecycle, GeometryAndWindowStateFollowTheRulesAndRaiseResizeAndActivat
   EXPECT_EQ(ErrorNumberOf([&] { form.SetBorderStyle(6); }), platform::kErrInvalidPropertyValue);
   EXPECT_EQ(ErrorNumberOf([&] { form.SetMousePointer(42); }), platform::kErrInvalidPropertyValue);
   EXPECT_EQ(form.Left(), 0);
+  peer.changes.clear();
   form.UserSetsWindowState(ui::vbNormal);
   form.UserPlaces(form.Left(), form.Top(), 9000, 6015);
+  EXPECT_TRUE(peer.changes.empty()) << "what the window system reported is never given back to it";
   form.SetBorderStyle(ui::vbFixedDialog);
   form.SetMousePointer(11);
   EXPECT_EQ(events, (std::vector<std::string>{"fMain.Resize", "fMain.Resize", "fMain.Resize"}));

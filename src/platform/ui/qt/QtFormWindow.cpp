@@ -160,6 +160,12 @@ float QtFormWindow::ToTwipsY(int pixels) const {
 
 void QtFormWindow::OnFormChanged(Form& /*form*/, FormProperty property) {
   if (!attached_ || !window_) return;
+  if (property == FormProperty::Repaint) {
+    // Not under the guard: what the window system reports while the program waits reaches the form.
+    AwaitFirstExposure();
+    if (attached_ && window_) window_->repaint();
+    return;
+  }
   ShowingGuard guard(showing_);
   switch (property) {
     case FormProperty::Caption:
@@ -188,9 +194,7 @@ void QtFormWindow::OnFormChanged(Form& /*form*/, FormProperty property) {
     case FormProperty::Enabled:
       window_->setEnabled(form_.RawState().enabled);
       break;
-    case FormProperty::Repaint:
-      AwaitFirstExposure();
-      window_->repaint();
+    case FormProperty::Repaint:  // drawn above, outside the guard
       break;
   }
 }
@@ -216,7 +220,8 @@ void QtFormWindow::ShowGeometry() {
 void QtFormWindow::ShowWindowState() {
   switch (form_.RawState().windowState) {
     case vbMinimized:
-      window_->setWindowState(Qt::WindowMinimized);
+      // A maximised window minimised comes back maximised.
+      window_->setWindowState((window_->windowState() & Qt::WindowMaximized) | Qt::WindowMinimized);
       break;
     case vbMaximized:
       window_->setWindowState(Qt::WindowMaximized);
@@ -284,12 +289,13 @@ void QtFormWindow::ShowVisible() {
 
 // A window shown a moment ago is drawn only once the window system has put it on the screen. A program
 // that has it drawn before a long piece of work (a splash) waits for that, a second at most, while the
-// loop takes no input and runs no timers.
+// loop takes no input and runs no timers. A minimised window stays off the screen until the user brings
+// it back: nothing to wait for.
 void QtFormWindow::AwaitFirstExposure() {
   QWindow* handle = window_->windowHandle();
-  if (!window_->isVisible() || !handle || handle->isExposed()) return;
+  if (!window_->isVisible() || window_->isMinimized() || !handle || handle->isExposed()) return;
   const QDeadlineTimer deadline(1000);
-  while (!handle->isExposed() && !deadline.hasExpired()) {
+  while (attached_ && window_ && !handle->isExposed() && !deadline.hasExpired()) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers, 20);
   }
 }

@@ -2,6 +2,7 @@
 #include <stdlib.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
@@ -11,16 +12,21 @@
 
 #include "TempMachineRoot.h"
 #include "VirtualDisplay.h"
+#include "mainwindow/device/fProgress.h"
+#include "platform/registry/MachineSetup.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/qt/QtApplicationStart.h"
 #include "platform/ui/qt/QtFormBackend.h"
 #include "platform/ui/qt/QtServices.h"
+#include "program/Program.h"
 
 namespace {
 
 constexpr const char* kCaption = "Calyxtern Orvalis GmbH";
 constexpr int kDeadlineMs = 10000;
+
+constexpr const char* kDevice = "Room 101 sensor";
 
 class SizableForm : public ui::Form {
  public:
@@ -28,6 +34,10 @@ class SizableForm : public ui::Form {
     SetCaption(kCaption);
     Move(3000, 2250, 9000, 6000);
   }
+
+ protected:
+  // Minimised, the window shows the device's name, as the main window does.
+  void Form_Resize() override { SetCaption(WindowState() == ui::vbMinimized ? kDevice : kCaption); }
 };
 
 std::string Describe(const QRect& frame, ui::Form& form) {
@@ -85,6 +95,26 @@ TEST_F(QtWindowManager, AWindowDrawnRightAfterItsShowIsOnTheScreen) {
   EXPECT_TRUE(ui_->backend.WindowOf(form)->windowHandle()->isExposed());
 }
 
+// The main window's start shows the progress window, which is on the screen, drawn, before the device's work
+// keeps the loop busy; the screen then shows its drawing, not black.
+TEST_F(QtWindowManager, TheProgressWindowIsDrawnRightAfterItShows) {
+  testsupport::TempMachineRoot root;
+  reg::InitMachineRoot(root.Path());
+  qvr::Program program(ui_->services, ui_->backend, root.Path());
+  program.fMain();
+  QWidget* progress = ui_->backend.WindowOf(program.fProgress());
+  ASSERT_TRUE(progress && progress->windowHandle()->isExposed()) << "shown, but not on the screen yet";
+  // A part the window manager uncovers only after framing the window is drawn when events next run, as
+  // the status line lets them.
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        const QImage onScreen = progress->screen()->grabWindow(progress->winId()).toImage();
+        return onScreen.convertToFormat(QImage::Format_RGB32) ==
+               progress->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      },
+      kDeadlineMs));
+}
+
 // The window manager's maximise box fills the screen with the window and its restore box gives back the
 // window as it was, every time; the form reads, each time, what the window shows.
 TEST_F(QtWindowManager, MaximizeFillsTheScreenAndRestoreGivesBackTheWindowBeforeIt) {
@@ -126,6 +156,66 @@ TEST_F(QtWindowManager, MaximizeFillsTheScreenAndRestoreGivesBackTheWindowBefore
         },
         kDeadlineMs))
         << "restored, round " << round << ": " << Describe(window->frameGeometry(), form);
+  }
+  form.Hide();
+}
+
+// Minimise and restore in every order with maximise: the form reads each time the state, caption and place
+// the window manager gives, and never gives them back (a maximised window comes back maximised). While the
+// window is minimised the program draws it, as monitoring does with the active window.
+TEST_F(QtWindowManager, MinimiseAndRestoreKeepTheWindowManagersStateInEveryOrder) {
+  SizableForm form(ui_->app);
+  form.Show();
+  QWidget* window = ui_->backend.WindowOf(form);
+  const QRect normal(200, 150, 600, 400);  // where the form asked for it, and its client area's size
+  const QRect screen = window->screen()->availableGeometry();
+  const double twipsX = ui_->services.Screen().TwipsPerPixelX();
+  const double twipsY = ui_->services.Screen().TwipsPerPixelY();
+  const auto reaches = [&](int state, const char* step, int round) -> ::testing::AssertionResult {
+    const bool shows = QTest::qWaitFor(
+        [&] {
+          // Maximised, the client area spans the screen's width (where Qt puts the frame may lag behind).
+          const bool placed =
+              state == ui::vbMinimized ||
+              (state == ui::vbMaximized ? window->isMaximized() && window->width() == screen.width()
+                                        : QRect(window->pos(), window->size()) == normal);
+          return placed && form.WindowState() == state &&
+                 form.Caption() == (state == ui::vbMinimized ? kDevice : kCaption) &&
+                 form.Left() == window->x() * twipsX && form.Top() == window->y() * twipsY &&
+                 form.Width() == window->width() * twipsX && form.Height() == window->height() * twipsY;
+        },
+        kDeadlineMs);
+    if (shows) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << step << ", round " << round << ": " << Describe(window->frameGeometry(), form);
+  };
+  ASSERT_TRUE(reaches(ui::vbNormal, "shown", 0));
+
+  for (int round = 0; round < 5; ++round) {
+    // Maximise, minimise, restore.
+    ASSERT_TRUE(display_->Maximize(kCaption, true));
+    ASSERT_TRUE(reaches(ui::vbMaximized, "maximised", round));
+    ASSERT_TRUE(display_->Minimize(kCaption));
+    ASSERT_TRUE(reaches(ui::vbMinimized, "maximised, then minimised", round));
+    ASSERT_TRUE(display_->Activate(kDevice));
+    form.Refresh();
+    ASSERT_TRUE(reaches(ui::vbMaximized, "brought back maximised", round));
+    ASSERT_TRUE(display_->Maximize(kCaption, false));
+    ASSERT_TRUE(reaches(ui::vbNormal, "restored", round));
+
+    // Minimise, restore; minimise, maximise, restore.
+    ASSERT_TRUE(display_->Minimize(kCaption));
+    ASSERT_TRUE(reaches(ui::vbMinimized, "minimised", round));
+    ASSERT_TRUE(display_->Activate(kDevice));
+    form.Refresh();
+    ASSERT_TRUE(reaches(ui::vbNormal, "brought back", round));
+    ASSERT_TRUE(display_->Minimize(kCaption));
+    ASSERT_TRUE(reaches(ui::vbMinimized, "minimised again", round));
+    ASSERT_TRUE(display_->Maximize(kDevice, true, false));
+    ASSERT_TRUE(display_->Activate(kDevice));
+    ASSERT_TRUE(reaches(ui::vbMaximized, "maximised while minimised, brought back", round));
+    ASSERT_TRUE(display_->Maximize(kCaption, false));
+    ASSERT_TRUE(reaches(ui::vbNormal, "restored again", round));
   }
   form.Hide();
 }
