@@ -87,6 +87,7 @@ class VirtualDisplay {
       free(check);
       if (!managed) std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+    managed = managed && MapsWindows(x, deadline);
     xcb_disconnect(x);
     return managed;
   }
@@ -195,6 +196,28 @@ class VirtualDisplay {
         x, xcb_send_event_checked(x, 0, root,
                                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                                   reinterpret_cast<const char*>(&event))));
+  }
+
+  // A window manager that names its check window may still be starting: a window asked to show then can
+  // stay unshown until the manager's next event. It has started once it shows a window of ours; each
+  // repeated ask is such an event.
+  static bool MapsWindows(xcb_connection_t* x, std::chrono::steady_clock::time_point deadline) {
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
+    const xcb_window_t probe = xcb_generate_id(x);
+    xcb_create_window(x, XCB_COPY_FROM_PARENT, probe, screen->root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+    bool shown = false;
+    while (!xcb_connection_has_error(x) && !shown && std::chrono::steady_clock::now() < deadline) {
+      xcb_map_window(x, probe);
+      xcb_get_window_attributes_reply_t* attributes =
+          xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, probe), nullptr);
+      shown = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+      free(attributes);
+      if (!shown) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    // Checked, so that the window is gone before the program's windows come.
+    free(xcb_request_check(x, xcb_destroy_window_checked(x, probe)));
+    return shown;
   }
 
   static xcb_atom_t Atom(xcb_connection_t* x, const char* name) {

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <xcb/xproto.h>
+
 #include "platform/ui/Control.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Screen.h"
@@ -57,6 +59,7 @@ QtFormWindow::QtFormWindow(Form& form, const Screen& screen, std::function<QWidg
   for (const auto& peer : peers_) peer->ApplyGeometry();
 
   form_.AttachPeer(this);
+  QCoreApplication::instance()->installNativeEventFilter(this);
   window_->setWindowTitle(QtTextOf(form_.RawState().caption));
   ShowBorderStyle();
   ShowGeometry();
@@ -67,6 +70,7 @@ QtFormWindow::QtFormWindow(Form& form, const Screen& screen, std::function<QWidg
 }
 
 QtFormWindow::~QtFormWindow() {
+  if (QCoreApplication::instance()) QCoreApplication::instance()->removeNativeEventFilter(this);
   // The peers watch widgets of the window; they go first.
   peers_.clear();
   delete window_;
@@ -214,7 +218,15 @@ void QtFormWindow::ShowGeometry() {
   // What the window shows already is not asked for again: the window manager may be moving or sizing it
   // (a maximise reports its new place before its new state), and an echo would undo that.
   if (window_->size() != shownSize_) window_->resize(shownSize_);
-  if (window_->pos() != shownPosition_) window_->move(shownPosition_);
+  if (FramePosition() != shownPosition_) window_->move(shownPosition_);
+}
+
+// The widget's own position keeps the frame's margins it read at the window's last move; a window manager
+// that frames the window anew (maximised, restored) may set them only after that move. The window's handle
+// reads what the window system reports now.
+QPoint QtFormWindow::FramePosition() const {
+  const QWindow* handle = window_->windowHandle();
+  return handle ? handle->framePosition() : window_->pos();
 }
 
 void QtFormWindow::ShowWindowState() {
@@ -335,20 +347,43 @@ bool QtFormWindow::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
+void QtFormWindow::ReadPlace() {
+  if (FramePosition() == shownPosition_ && window_->size() == shownSize_) return;
+  shownPosition_ = FramePosition();
+  shownSize_ = window_->size();
+  form_.UserPlaces(ToTwipsX(shownPosition_.x()), ToTwipsY(shownPosition_.y()), ToTwipsX(shownSize_.width()),
+                   ToTwipsY(shownSize_.height()));
+}
+
+// A window manager that frames the window anew for its new state may set the frame's margins after Qt has
+// reported the state; Qt then reports no move, though the frame's corner moved. The window's properties
+// carry the margins: once Qt has taken in such a change, the form reads the place again.
+bool QtFormWindow::nativeEventFilter(const QByteArray& eventType, void* message, qintptr* /*result*/) {
+  if (!attached_ || !window_ || eventType != "xcb_generic_event_t") return false;
+  const auto* event = static_cast<const xcb_generic_event_t*>(message);
+  if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
+  const WId changed = static_cast<const xcb_property_notify_event_t*>(message)->window;
+  if (changed == 0 || changed != window_->internalWinId()) return false;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (attached_ && window_ && !showing_) RunGuarded([this] { ReadPlace(); });
+      },
+      Qt::QueuedConnection);
+  return false;
+}
+
 void QtFormWindow::UserChangedWindow(const QEvent& event) {
   switch (event.type()) {
     // The form reads what the window shows in every state; the window manager keeps the place and size
     // that a restore gives back.
     case QEvent::Move:
     case QEvent::Resize:
-      if (window_->pos() != shownPosition_ || window_->size() != shownSize_) {
-        shownPosition_ = window_->pos();
-        shownSize_ = window_->size();
-        form_.UserPlaces(ToTwipsX(shownPosition_.x()), ToTwipsY(shownPosition_.y()),
-                         ToTwipsX(shownSize_.width()), ToTwipsY(shownSize_.height()));
-      }
+      ReadPlace();
       break;
     case QEvent::WindowStateChange: {
+      // The new state's frame may have moved its corner without a move of the client area.
+      ReadPlace();
       const Qt::WindowStates states = window_->windowState();
       form_.UserSetsWindowState((states & Qt::WindowMinimized)   ? vbMinimized
                                 : (states & Qt::WindowMaximized) ? vbMaximized

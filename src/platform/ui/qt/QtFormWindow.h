@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <QPointer>
 #include <QSize>
@@ -22,7 +23,7 @@ class Screen;
 // The window of one loaded form: a top-level widget with the form's menu bar and a client area in which
 // the controls stand at their twips positions (frames and tab pages hold their own). It mirrors the form
 // both ways, like the control peers do for the controls.
-class QtFormWindow : public QObject, public FormPeer {
+class QtFormWindow : public QObject, public QAbstractNativeEventFilter, public FormPeer {
  public:
   // `ownerWindow` finds the window of another form (the owner this one stays above).
   QtFormWindow(Form& form, const Screen& screen, std::function<QWidget*(const Form&)> ownerWindow);
@@ -52,6 +53,7 @@ class QtFormWindow : public QObject, public FormPeer {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
  private:
   void BuildControls();
@@ -63,6 +65,9 @@ class QtFormWindow : public QObject, public FormPeer {
   void ShowSizeLimits();
   void ShowVisible();
   void AwaitFirstExposure();
+  QPoint FramePosition() const;
+  // Gives the form the place and size the window shows, when they changed.
+  void ReadPlace();
   // The user moved, sized, minimised or activated the window.
   void UserChangedWindow(const QEvent& event);
 

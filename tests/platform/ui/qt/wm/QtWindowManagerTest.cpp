@@ -40,7 +40,14 @@ class SizableForm : public ui::Form {
   void Form_Resize() override { SetCaption(WindowState() == ui::vbMinimized ? kDevice : kCaption); }
 };
 
-std::string Describe(const QRect& frame, ui::Form& form) {
+// Where the window system has the window's frame now (the widget's own frame keeps the margins of its last
+// move).
+QRect FrameOf(const QWidget* window) {
+  return window->windowHandle()->frameGeometry();
+}
+
+std::string Describe(const QWidget* window, ui::Form& form) {
+  const QRect frame = FrameOf(window);
   return "frame " + std::to_string(frame.x()) + "," + std::to_string(frame.y()) + " " +
          std::to_string(frame.width()) + "x" + std::to_string(frame.height()) + ", form state " +
          std::to_string(form.WindowState()) + " at " + std::to_string(form.Left()) + "," +
@@ -121,7 +128,7 @@ TEST_F(QtWindowManager, MaximizeFillsTheScreenAndRestoreGivesBackTheWindowBefore
   SizableForm form(ui_->app);
   form.Show();
   QWidget* window = ui_->backend.WindowOf(form);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window, kDeadlineMs));
 
   const double twipsX = ui_->services.Screen().TwipsPerPixelX();
   const double twipsY = ui_->services.Screen().TwipsPerPixelY();
@@ -130,10 +137,9 @@ TEST_F(QtWindowManager, MaximizeFillsTheScreenAndRestoreGivesBackTheWindowBefore
            form.Width() == size.width() * twipsX && form.Height() == size.height() * twipsY;
   };
   // The window manager frames the window where the form asked for it.
-  ASSERT_TRUE(
-      QTest::qWaitFor([&] { return window->frameGeometry().topLeft() == QPoint(200, 150); }, kDeadlineMs))
-      << Describe(window->frameGeometry(), form);
-  const QRect before = window->frameGeometry();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return FrameOf(window).topLeft() == QPoint(200, 150); }, kDeadlineMs))
+      << Describe(window, form);
+  const QRect before = FrameOf(window);
   const QSize sizeBefore = window->size();
   ASSERT_EQ(sizeBefore, QSize(600, 400));
   const QRect screen = window->screen()->availableGeometry();
@@ -142,20 +148,20 @@ TEST_F(QtWindowManager, MaximizeFillsTheScreenAndRestoreGivesBackTheWindowBefore
     ASSERT_TRUE(display_->Maximize(kCaption, true));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
-          return form.WindowState() == ui::vbMaximized && window->frameGeometry() == screen &&
-                 formReads(window->frameGeometry(), window->size());
+          return form.WindowState() == ui::vbMaximized && FrameOf(window) == screen &&
+                 formReads(FrameOf(window), window->size());
         },
         kDeadlineMs))
-        << "maximised, round " << round << ": " << Describe(window->frameGeometry(), form);
+        << "maximised, round " << round << ": " << Describe(window, form);
 
     ASSERT_TRUE(display_->Maximize(kCaption, false));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
-          return form.WindowState() == ui::vbNormal && window->frameGeometry() == before &&
+          return form.WindowState() == ui::vbNormal && FrameOf(window) == before &&
                  formReads(before, sizeBefore);
         },
         kDeadlineMs))
-        << "restored, round " << round << ": " << Describe(window->frameGeometry(), form);
+        << "restored, round " << round << ": " << Describe(window, form);
   }
   form.Hide();
 }
@@ -175,19 +181,19 @@ TEST_F(QtWindowManager, MinimiseAndRestoreKeepTheWindowManagersStateInEveryOrder
     const bool shows = QTest::qWaitFor(
         [&] {
           // Maximised, the client area spans the screen's width (where Qt puts the frame may lag behind).
+          const QPoint corner = FrameOf(window).topLeft();
           const bool placed =
               state == ui::vbMinimized ||
               (state == ui::vbMaximized ? window->isMaximized() && window->width() == screen.width()
-                                        : QRect(window->pos(), window->size()) == normal);
+                                        : QRect(corner, window->size()) == normal);
           return placed && form.WindowState() == state &&
                  form.Caption() == (state == ui::vbMinimized ? kDevice : kCaption) &&
-                 form.Left() == window->x() * twipsX && form.Top() == window->y() * twipsY &&
+                 form.Left() == corner.x() * twipsX && form.Top() == corner.y() * twipsY &&
                  form.Width() == window->width() * twipsX && form.Height() == window->height() * twipsY;
         },
         kDeadlineMs);
     if (shows) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << step << ", round " << round << ": " << Describe(window->frameGeometry(), form);
+    return ::testing::AssertionFailure() << step << ", round " << round << ": " << Describe(window, form);
   };
   ASSERT_TRUE(reaches(ui::vbNormal, "shown", 0));
 
