@@ -5,6 +5,8 @@
 #include "PlugInFixture.h"
 #include "framework/LNSPlugInAPI.h"
 #include "mainwindow/fMain.h"
+#include "platform/registry/MachineSetup.h"
+#include "platform/registry/RegistryStore.h"
 
 namespace framework_test {
 namespace {
@@ -197,6 +199,39 @@ TEST_F(LNSPlugInAPINetworkTest, TheNetworkThatARemoteChangeClosedOpensAgainForTh
     EXPECT_EQ(state.CurrentDevice->GetName(), "Room 101") << name;
   }
   EXPECT_EQ(fixture.services().Boxes().PendingAnswers(), 0u);
+}
+
+// The user changes the regional setting while the program serves a director: the next command shows the
+// device with the separator it read, and Apply of one set point writes that set point alone.
+TEST_F(LNSPlugInAPINetworkTest, ACommandShowsAndWritesWithTheSeparatorItReadAsTheServerDoes) {
+  auto useSeparator = [&](const std::string& separator) {
+    reg::RegistryStore(reg::RegistryStore::FileIn(fixture.root()))
+        .SetValue(reg::Hive::CurrentUser, reg::kInternationalKey, reg::kDecimalSeparatorValue,
+                  {reg::ValueType::Sz, separator}, true);
+  };
+  qvr::LNSPlugInAPI plugIn(program);
+  qvr::fMain& window = program.fMain();
+  plugIn.SetVisible(true);
+  useSeparator(",");
+  plugIn.SetNetworkName("Demo");
+  Send(plugIn, 13, 7, "Demo/Floor 1/Room 101");
+  useSeparator(".");
+  Send(plugIn, 13, 7, "Demo/Floor 1/Room 101");
+
+  EXPECT_EQ(window.txtNvi[23].Text(), "0.0 -1");
+  EXPECT_EQ(window.cmb_nvi[23].ListIndex(), 2) << "the input's text is one of its choices";
+  const char* setPoints[] = {"23.00", "25.00", "28.00", "21.00", "19.00", "16.00"};
+  for (int point = 0; point < 6; ++point) EXPECT_EQ(window.txtNci[70 + point].Text(), setPoints[point]);
+
+  window.tabData.UserSelectsTab(7);
+  window.UserMovesFocus(window.txtNci[70]);
+  window.txtNci[70].UserSetsText("24");
+  fixture.services().Boxes().QueueAnswer(ui::vbYes, "Transmit parameters to the current Device ?");
+  window.cmdApply.UserClicks();
+  ASSERT_FALSE(window.EchLog.Lines().empty());
+  EXPECT_EQ(window.EchLog.Lines().back().text,
+            "Floor 1 : Room 101: SCPTsetPnts = 24.00,25.00,28.00,21.00,19.00,16.00");
+  EXPECT_TRUE(window.EchLog.ErrorLines().empty());
 }
 
 }  // namespace

@@ -17,7 +17,12 @@ void ServerState::Open() {
   if (IsOpen()) return;
   MachineSettings settings = ReadMachineSettings(machineRoot_);
   database_ = std::make_unique<ServerDatabase>(settings.lonWorksFolder);
-  decimalSeparator_ = settings.decimalSeparator;
+  decimalSeparator_ = clientSeparator_.value_or(settings.decimalSeparator);
+}
+
+void ServerState::PutDecimalSeparator(std::string separator) {
+  clientSeparator_ = separator;
+  decimalSeparator_ = std::move(separator);
 }
 
 void ServerState::Close() {
