@@ -88,11 +88,13 @@ class LNSPlugInAPI {
   void CloseProgress();
   void DispatchDeviceCommand(std::int16_t row, const std::optional<LnsObject>& target);
 
-  void OpenNetwork(const std::string& name);
+  static void OpenNetwork(Program& program, const std::string& name, const std::string& interfaceName);
   // Every close of the Object Server goes through here: it ends the window's monitoring first.
-  void CloseObjectServer();
-  // Opens the named network again when a mode change has closed it since it was named.
+  static void CloseObjectServer(Program& program);
+  // Opens the named network again when a mode change has closed it since it was named: before a director's
+  // command, and (FrameworkState::ReopenNetworkForUser) before the user's work in the window.
   void ReopenClosedNetwork();
+  static void ReopenClosedNetworkForUser(Program& program);
   void CheckSizeChange() const;
   void CheckPositionChange() const;
   [[noreturn]] void RefuseReadOnly() const;

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "PlugInFixture.h"
 #include "framework/LNSPlugInAPI.h"
+#include "mainwindow/apply/fGeraeteauswahl.h"
 #include "mainwindow/fMain.h"
+#include "mainwindow/files/fDruckmenue.h"
 #include "platform/registry/MachineSetup.h"
 #include "platform/registry/RegistryStore.h"
 
@@ -232,6 +236,62 @@ TEST_F(LNSPlugInAPINetworkTest, ACommandShowsAndWritesWithTheSeparatorItReadAsTh
   EXPECT_EQ(window.EchLog.Lines().back().text,
             "Floor 1 : Room 101: SCPTsetPnts = 24.00,25.00,28.00,21.00,19.00,16.00");
   EXPECT_TRUE(window.EchLog.ErrorLines().empty());
+}
+
+// A director closes the Object Server under the user's window (Remote on and off, or another director's
+// switch between a local and a remote server): the user's own work then reaches the device as after the
+// director's next command.
+TEST_F(LNSPlugInAPINetworkTest, TheUsersWorkGoesOnAfterADirectorClosedTheServer) {
+  qvr::LNSPlugInAPI plugIn(program);
+  qvr::fMain& window = program.fMain();
+  plugIn.SetVisible(true);
+  plugIn.SetNetworkName("Demo");
+  Send(plugIn, 13, 7, "Demo/Floor 1/Room 101");
+  const std::function<void()> closes[] = {[&] {
+                                            plugIn.SetRemote(true);
+                                            plugIn.SetRemote(false);
+                                          },
+                                          [&] {
+                                            qvr::LNSPlugInAPI other(program);
+                                            other.SetNetworkInterfaceName(plugIn.Remote() ? "" : "LON1");
+                                            other.SetNetworkName("DEMO");  // the same name would open nothing
+                                          }};
+  int maxSendTime = 90;
+  for (const auto& close : closes) {
+    close();
+    window.chkMonitor.UserClicks();
+    EXPECT_EQ(window.chkMonitor.Value(), ui::vbChecked);
+
+    const std::string applied = std::to_string(++maxSendTime) + ".0";
+    window.UserMovesFocus(window.txtNci[3]);
+    window.txtNci[3].UserSetsText(applied);
+    close();
+    fixture.services().Boxes().QueueAnswer(ui::vbYes, "Transmit parameters to the current Device ?");
+    window.cmdApply.UserClicks();
+    EXPECT_EQ(window.EchLog.Lines().back().text, "Floor 1 : Room 101: SCPTmaxSendTime = " + applied);
+    window.txtNci[3].UserSetsText("7");
+    close();
+    window.cmdCancel.UserClicks();
+    EXPECT_EQ(window.txtNci[3].Text(), applied);
+
+    int devicesOffered = 0;
+    fixture.backend().ExpectModal(qvr::fGeraeteauswahl::kWindowName, [&](ui::Form& form) {
+      devicesOffered = static_cast<qvr::fGeraeteauswahl&>(form).TreeView1.NodeCount() - 1;
+      form.UserCloses();
+    });
+    close();
+    window.cmdGerAuswahl.UserClicks();
+    EXPECT_EQ(devicesOffered, 3);
+
+    fixture.backend().ExpectModal(
+        "fDruckmenue", [](ui::Form& form) { static_cast<qvr::fDruckmenue&>(form).cmdDruck.UserClicks(); });
+    fixture.services().TestDialogs().QueuePrinter(true);
+    close();
+    window.mnuDrucken.UserClicks();
+    EXPECT_NE(fixture.services().TestPrinted().back().ToText().find("Room 101"), std::string::npos);
+    EXPECT_TRUE(window.EchLog.ErrorLines().empty());
+  }
+  EXPECT_EQ(fixture.services().Boxes().Shown().size(), 2u) << "the two questions of Apply, no error";
 }
 
 }  // namespace

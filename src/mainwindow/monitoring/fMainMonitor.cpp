@@ -135,6 +135,7 @@ void fMain::Monitor_An(bool bOn) {
 
 void fMain::chkMonitor_Click() {
   try {
+    if (chkMonitor.Value() != ui::vbUnchecked) program_.framework.ReopenNetworkForUser();
     if (DeviceShownOnline()) {
       Monitor_An(chkMonitor.Value() != ui::vbUnchecked);
     } else {

@@ -30,7 +30,8 @@ class ServerState : public DatabaseSource, public std::enable_shared_from_this<S
   // Opening reads the machine's settings (LonWorks folder, decimal separator) and the server's database;
   // a separator that the client put is kept instead of the machine's.
   void Open();
-  // Closing closes every network opened through the server.
+  // Closing closes every network opened through the server; their objects work again once the server, the
+  // network and its system are open again.
   void Close();
   bool IsOpen() const { return database_ != nullptr; }
   void RequireOpen() const;
