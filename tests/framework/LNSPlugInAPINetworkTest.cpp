@@ -263,7 +263,8 @@ TEST_F(LNSPlugInAPINetworkTest, TheUsersWorkGoesOnAfterADirectorClosedTheServer)
     EXPECT_EQ(window.chkMonitor.Value(), ui::vbChecked);
 
     const std::string applied = std::to_string(++maxSendTime) + ".0";
-    window.UserMovesFocus(window.txtNci[3]);
+    close();
+    window.UserMovesFocus(window.txtNci[3]);  // the help pane shows the row's text
     window.txtNci[3].UserSetsText(applied);
     close();
     fixture.services().Boxes().QueueAnswer(ui::vbYes, "Transmit parameters to the current Device ?");

@@ -69,7 +69,6 @@ void RestoreProperty(fMain& window, Program& program, int row) {
 
 void fMain::cmdCancel_Click() {
   if (ApplyRunning()) return;
-  program_.framework.ReopenNetworkForUser();
   ui::Screen& screen = program_.Ui().Screen();
   const DataPointTables& tables = program_.datapoints;
   try {
