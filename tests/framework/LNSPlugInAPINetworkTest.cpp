@@ -238,9 +238,9 @@ TEST_F(LNSPlugInAPINetworkTest, ACommandShowsAndWritesWithTheSeparatorItReadAsTh
   EXPECT_TRUE(window.EchLog.ErrorLines().empty());
 }
 
-// A director closes the Object Server under the user's window (Remote on and off, or another director's
-// switch between a local and a remote server): the user's own work then reaches the device as after the
-// director's next command.
+// A director closes the Object Server under the user's window (Remote on and off, another director's switch
+// between a local and a remote server, or Remote left in the mode the network was not named for): the user's
+// own work then reaches the device as after the director's next command.
 TEST_F(LNSPlugInAPINetworkTest, TheUsersWorkGoesOnAfterADirectorClosedTheServer) {
   qvr::LNSPlugInAPI plugIn(program);
   qvr::fMain& window = program.fMain();
@@ -255,7 +255,8 @@ TEST_F(LNSPlugInAPINetworkTest, TheUsersWorkGoesOnAfterADirectorClosedTheServer)
                                             qvr::LNSPlugInAPI other(program);
                                             other.SetNetworkInterfaceName(plugIn.Remote() ? "" : "LON1");
                                             other.SetNetworkName("DEMO");  // the same name would open nothing
-                                          }};
+                                          },
+                                          [&] { plugIn.SetRemote(!plugIn.Remote()); }};
   int maxSendTime = 90;
   for (const auto& close : closes) {
     close();
@@ -292,7 +293,7 @@ TEST_F(LNSPlugInAPINetworkTest, TheUsersWorkGoesOnAfterADirectorClosedTheServer)
     EXPECT_NE(fixture.services().TestPrinted().back().ToText().find("Room 101"), std::string::npos);
     EXPECT_TRUE(window.EchLog.ErrorLines().empty());
   }
-  EXPECT_EQ(fixture.services().Boxes().Shown().size(), 2u) << "the two questions of Apply, no error";
+  EXPECT_EQ(fixture.services().Boxes().Shown().size(), 3u) << "the two questions of Apply, no error";
 }
 
 }  // namespace
