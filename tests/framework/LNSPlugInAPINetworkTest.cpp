@@ -293,7 +293,7 @@ TEST_F(LNSPlugInAPINetworkTest, TheUsersWorkGoesOnAfterADirectorClosedTheServer)
     EXPECT_NE(fixture.services().TestPrinted().back().ToText().find("Room 101"), std::string::npos);
     EXPECT_TRUE(window.EchLog.ErrorLines().empty());
   }
-  EXPECT_EQ(fixture.services().Boxes().Shown().size(), 3u) << "the two questions of Apply, no error";
+  EXPECT_EQ(fixture.services().Boxes().Shown().size(), 3u) << "Apply's question of each round, no error box";
 }
 
 }  // namespace
