@@ -48,6 +48,12 @@ struct FrameworkState {
   // The main window's Object Server control, bound by the first plug-in object; the main window owns it.
   lns::LnsObjectServer* ObjectServer = nullptr;
   std::string CurrentNetworkName;
+  // The network interface that the open network was named through ("" for a local Object Server).
+  std::string CurrentNetworkInterfaceName;
+  // Opens the network named last again when a close of the Object Server has closed it since, as a
+  // director's next command does; the framework sets it, the window calls it before the user's work
+  // reaches the device.
+  std::function<void()> ReopenNetworkForUser = [] {};
   std::optional<lns::LnsNetwork> CurrentNetwork;
   std::optional<lns::LnsSystem> CurrentSystem;
   std::optional<lns::LnsAppDevice> CurrentDevice;

@@ -143,6 +143,9 @@ bool fMain::ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& /*c
     // A device of no supported model has no family: the window must not keep the previous device's.
     ForgetFamily(program_);
     ApplyModelToWindow(program_, false);
+    // The server reads the user's separator once, when it opens: the window's, just read, must be the one
+    // it formats and parses the values of this command with, or Apply would write what it misread.
+    lcaOS().PutDecimalSeparator(program_.model.DecimalSep);
     // An Abort while it loads gives the window back to the device it showed.
     if (!LoadDevice()) {  // it has closed the progress windows itself
       shown.PutBack();
