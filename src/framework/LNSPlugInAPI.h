@@ -109,7 +109,7 @@ class LNSPlugInAPI {
   void OpenOwnNetwork();
   // Before the user's work in the window (FrameworkState::ReopenNetworkForUser): opens the network of the
   // device the window shows when a close of the Object Server closed it or another network is current.
-  static void ReopenClosedNetworkForUser(Program& program);
+  static void ReopenShownNetworkForUser(Program& program);
   void CheckSizeChange() const;
   void CheckPositionChange() const;
   [[noreturn]] void RefuseReadOnly() const;

@@ -143,13 +143,18 @@ bool LNSPlugInAPI::LostItsNetwork() const {
   return ownNetwork_ && ownNetwork_->empty();
 }
 
-// The window's device belongs to the network named last: the user's work opens it again through the
-// interface it was open through. A failure is no director's to hear of: the work then reports its own.
-void LNSPlugInAPI::ReopenClosedNetworkForUser(Program& program) {
+// The window's work belongs to the network of the device it shows: that network is made current again,
+// through the interface it was open through, when a close of the Object Server closed it or another
+// director's name made another current. A failure is no director's to hear of: the work then reports its
+// own.
+void LNSPlugInAPI::ReopenShownNetworkForUser(Program& program) {
   FrameworkState& state = program.framework;
-  if (state.NetworkIsOpen || state.CurrentNetworkName.empty()) return;
+  const OpenedNetwork shown =
+      state.CurrentDevice ? state.CurrentDeviceNetwork
+                          : OpenedNetwork{state.CurrentNetworkName, state.CurrentNetworkInterfaceName};
+  if (shown.name.empty() || (state.NetworkIsOpen && shown.name == state.CurrentNetworkName)) return;
   try {
-    OpenNetwork(program, state.CurrentNetworkName, state.CurrentNetworkInterfaceName);
+    OpenNetwork(program, shown.name, shown.interfaceName);
   } catch (const std::exception&) {
     state.NetworkIsOpen = false;
   }

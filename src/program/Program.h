@@ -22,6 +22,7 @@
 #include "program/CommandTable.h"
 #include "program/DeviceModelState.h"
 #include "program/MainWindowState.h"
+#include "program/OpenedNetwork.h"
 #include "program/TypeFileTable.h"
 #include "texts/TextTables.h"
 
@@ -50,13 +51,16 @@ struct FrameworkState {
   std::string CurrentNetworkName;
   // The network interface that the open network was named through ("" for a local Object Server).
   std::string CurrentNetworkInterfaceName;
-  // Opens the network named last again when a close of the Object Server has closed it since, as a
-  // director's next command does; the framework sets it, the window calls it before the user's work
-  // reaches the device.
+  // Makes the network of the device the window shows (the network named last while it shows none) the
+  // open, current one again when a close of the Object Server closed it or another director's name made
+  // another current; the framework sets it, the window calls it before the user's work reaches the device.
   std::function<void()> ReopenNetworkForUser = [] {};
   std::optional<lns::LnsNetwork> CurrentNetwork;
   std::optional<lns::LnsSystem> CurrentSystem;
   std::optional<lns::LnsAppDevice> CurrentDevice;
+  // The network that CurrentDevice was opened in: the window's work goes there, whichever network the
+  // directors' objects have named since.
+  OpenedNetwork CurrentDeviceNetwork;
   CommandTableRows CommandTable;
   std::vector<std::string> ObjectNameParts;
   std::int16_t ObjectNamePartCount = 0;

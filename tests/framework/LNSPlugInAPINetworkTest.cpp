@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "PlugInFixture.h"
 #include "framework/LNSPlugInAPI.h"
@@ -294,6 +295,52 @@ TEST_F(LNSPlugInAPINetworkTest, TheUsersWorkGoesOnAfterADirectorClosedTheServer)
     EXPECT_TRUE(window.EchLog.ErrorLines().empty());
   }
   EXPECT_EQ(fixture.services().Boxes().Shown().size(), 3u) << "Apply's question of each round, no error box";
+}
+
+// Director A's window shows Room 101 of Demo when another director names its own network, whose floor holds
+// devices of Room 101's template too: the user's device selection offers Demo's, and Apply's transfer
+// writes there alone.
+TEST_F(LNSPlugInAPINetworkTest, TheWindowsWorkStaysInTheNetworkOfTheDeviceItShows) {
+  fixture.AddNetwork("Other", [](lns::LnsSystem& system) {
+    testsupport::ProgramFixture::ImportModels(system);
+    const lns::LnsDeviceTemplate model = system.GetTemplateLibrary().GetDeviceTemplates().Item("qvrl206");
+    lns::LnsAppDevices rooms = system.GetSubsystems().Add("Floor 1").GetAppDevices();
+    for (const char* name : {"Room 101", "Room 105"}) {
+      lns::LnsAppDevice room = rooms.Add(name, model);
+      room.PutCommissioned(true);
+      room.PutState(lns::kStateConfiguredOnline);
+    }
+  });
+  qvr::LNSPlugInAPI a(program), b(program);
+  qvr::fMain& window = program.fMain();
+  a.SetVisible(true);
+  a.SetNetworkName("Demo");
+  Send(a, 13, 7, "Demo/Floor 1/Room 101");
+  b.SetNetworkName("Other");
+
+  std::vector<std::string> offered;
+  fixture.backend().ExpectModal(qvr::fGeraeteauswahl::kWindowName, [&](ui::Form& form) {
+    auto& selection = static_cast<qvr::fGeraeteauswahl&>(form);
+    for (int index = 1; index <= selection.TreeView1.NodeCount(); ++index)
+      offered.push_back(selection.TreeView1.Node(index).Text());
+    selection.TreeView1.UserChecks(selection.TreeView1.Node(1));  // the floor with all its devices
+    selection.TreeView1.UserMouseUp(1, 0, 100, 100);
+    selection.cmdFertig.UserClicks();
+  });
+  window.cmdGerAuswahl.UserClicks();
+  EXPECT_EQ(offered, (std::vector<std::string>{"Floor 1", "Room 101", "Room 102", "Room 103"}));
+
+  b.SetNetworkName("Other");
+  window.txtNci[3].UserSetsText("66.0");
+  window.cmdApply.UserClicks();
+  std::vector<std::string> written;
+  for (const auto& line : window.EchLog.Lines())
+    if (line.text.find("SCPTmaxSendTime") != std::string::npos) written.push_back(line.text);
+  EXPECT_EQ(written, (std::vector<std::string>{"Floor 1 : Room 101 :   SCPTmaxSendTime  =  66.0",
+                                               "Floor 1 : Room 102 :   SCPTmaxSendTime  =  66.0",
+                                               "Floor 1 : Room 103 :   SCPTmaxSendTime  =  66.0"}));
+  EXPECT_EQ(a.networkName(), "Demo");
+  EXPECT_EQ(b.networkName(), "Other");
 }
 
 }  // namespace

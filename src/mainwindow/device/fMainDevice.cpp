@@ -139,6 +139,9 @@ bool fMain::ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& /*c
     if (chkMonitor.Value() != ui::vbUnchecked) chkMonitor.SetValue(ui::vbUnchecked);
     loading = true;
     program_.framework.CurrentDevice = TheDevice;
+    // The director's command has made the device's network current: the window's work goes on there.
+    program_.framework.CurrentDeviceNetwork = {program_.framework.CurrentNetworkName,
+                                               program_.framework.CurrentNetworkInterfaceName};
     program_.model.SettingsPending = true;
     // A device of no supported model has no family: the window must not keep the previous device's.
     ForgetFamily(program_);
