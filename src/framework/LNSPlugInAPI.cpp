@@ -31,6 +31,7 @@ LNSPlugInAPI::LNSPlugInAPI(Program& program) : program_(program) {
     state.NetworkIsOpen = false;
     // Reaching the control loads the main window, hidden.
     state.ObjectServer = &program_.fMain().lcaOS();
+    state.ReopenNetworkForUser = [&program = program_] { ReopenShownNetworkForUser(program); };
   }
   ++state.InstanceCount;
 }

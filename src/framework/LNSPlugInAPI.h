@@ -101,12 +101,15 @@ class LNSPlugInAPI {
   // Opens the network `name`, which becomes the program's current one, or raises 20006 "Cannot open the
   // network ...", after which no network is current.
   void MakeNetworkCurrent(const std::string& name);
-  void OpenNetwork(const std::string& name);
+  static void OpenNetwork(Program& program, const std::string& name, const std::string& interfaceName);
   // Every close of the Object Server goes through here: it ends the window's monitoring first.
-  void CloseObjectServer();
+  static void CloseObjectServer(Program& program);
   // Opens the network that this object's commands go to when it is not the open, current one (a mode
   // change closed it, or another object named another).
   void OpenOwnNetwork();
+  // Before the user's work in the window (FrameworkState::ReopenNetworkForUser): opens the network of the
+  // device the window shows when a close of the Object Server closed it or another network is current.
+  static void ReopenShownNetworkForUser(Program& program);
   void CheckSizeChange() const;
   void CheckPositionChange() const;
   [[noreturn]] void RefuseReadOnly() const;

@@ -33,7 +33,7 @@ void LNSPlugInAPI::MakeNetworkCurrent(const std::string& name) {
   ui::Screen& screen = program_.Ui().Screen();
   screen.SetMousePointer(ui::vbHourglass);
   try {
-    OpenNetwork(name);
+    OpenNetwork(program_, name, networkInterfaceName_);
   } catch (const std::exception&) {
     FrameworkState& state = program_.framework;
     state.NetworkIsOpen = false;
@@ -44,27 +44,27 @@ void LNSPlugInAPI::MakeNetworkCurrent(const std::string& name) {
   screen.SetMousePointer(ui::vbDefault);
 }
 
-// Opens the Object Server in the mode that NetworkInterfaceName asks for, then the network `name` and its
+// Opens the Object Server in the mode that `interfaceName` asks for, then the network `name` and its
 // system. What an earlier call opened under another name is not closed: its references are replaced.
-void LNSPlugInAPI::OpenNetwork(const std::string& name) {
-  FrameworkState& state = program_.framework;
+void LNSPlugInAPI::OpenNetwork(Program& program, const std::string& name, const std::string& interfaceName) {
+  FrameworkState& state = program.framework;
   if (name == state.CurrentNetworkName && state.NetworkIsOpen) return;
 
   lns::LnsObjectServer& server = *state.ObjectServer;
   const bool wasRemote = server.GetRemote();
-  const bool wantRemote = !networkInterfaceName_.empty();
+  const bool wantRemote = !interfaceName.empty();
   if (wantRemote != wasRemote) {
-    CloseObjectServer();
+    CloseObjectServer(program);
     server.PutRemote(wantRemote);
   }
 
   // The flags follow the mode the server had before this call: the first remote open leaves them alone.
   bool overInternet = false;
   if (!state.ObjectServerIsOpen) {
-    CloseObjectServer();
+    CloseObjectServer(program);
     server.PutPreOpenFlag(false);
     if (wasRemote) {
-      overInternet = networkInterfaceName_ == kInternetInterface;
+      overInternet = interfaceName == kInternetInterface;
       const long flags = server.GetRemoteFlags() & ~(kRemoteOverInternet | kRemoteOverInterface);
       server.PutRemoteFlags(flags | (overInternet ? kRemoteOverInternet : kRemoteOverInterface));
     }
@@ -72,7 +72,7 @@ void LNSPlugInAPI::OpenNetwork(const std::string& name) {
     state.ObjectServerIsOpen = true;
   }
   if (wantRemote && !overInternet) {
-    server.SetActiveNetworkInterface(server.GetNetworkInterfaces().Item(networkInterfaceName_));
+    server.SetActiveNetworkInterface(server.GetNetworkInterfaces().Item(interfaceName));
   }
 
   state.CurrentNetwork = server.GetNetworks().Item(name);
@@ -86,6 +86,7 @@ void LNSPlugInAPI::OpenNetwork(const std::string& name) {
     state.CurrentSystem->PutRemoteSetupFlag(false);
   }
   state.NetworkIsOpen = true;
+  state.CurrentNetworkInterfaceName = interfaceName;
   state.CurrentSystem->PutOpenSetting(kSystemOpenSetting);
 }
 
@@ -107,7 +108,7 @@ void LNSPlugInAPI::SetRemote(bool remote) {
   FrameworkState& state = program_.framework;
   lns::LnsObjectServer& server = *state.ObjectServer;
   const bool wasOpen = server.IsOpen();
-  CloseObjectServer();
+  CloseObjectServer(program_);
   state.ObjectServerIsOpen = wasOpen;
   server.PutRemote(remote);
   if (wasOpen) server.Open();
@@ -116,11 +117,11 @@ void LNSPlugInAPI::SetRemote(bool remote) {
 // The server's close closes the network and system too: they count as closed from then on. The window's
 // monitoring ends first, while the device it watches can still be reached; left on, the next device
 // command would fail to switch it off on the closed system.
-void LNSPlugInAPI::CloseObjectServer() {
-  FrameworkState& state = program_.framework;
+void LNSPlugInAPI::CloseObjectServer(Program& program) {
+  FrameworkState& state = program.framework;
   lns::LnsObjectServer& server = *state.ObjectServer;
   if (!server.IsOpen()) return;
-  if (qvr::fMain* window = program_.Windows().Find<qvr::fMain>()) window->EndMonitoring();
+  if (qvr::fMain* window = program.Windows().Find<qvr::fMain>()) window->EndMonitoring();
   server.Close();
   state.ObjectServerIsOpen = false;
   state.NetworkIsOpen = false;
@@ -140,6 +141,23 @@ void LNSPlugInAPI::OpenOwnNetwork() {
 
 bool LNSPlugInAPI::LostItsNetwork() const {
   return ownNetwork_ && ownNetwork_->empty();
+}
+
+// The window's work belongs to the network of the device it shows: that network is made current again,
+// through the interface it was open through, when a close of the Object Server closed it or another
+// director's name made another current. A failure is no director's to hear of: the work then reports its
+// own.
+void LNSPlugInAPI::ReopenShownNetworkForUser(Program& program) {
+  FrameworkState& state = program.framework;
+  const OpenedNetwork shown =
+      state.CurrentDevice ? state.CurrentDeviceNetwork
+                          : OpenedNetwork{state.CurrentNetworkName, state.CurrentNetworkInterfaceName};
+  if (shown.name.empty() || (state.NetworkIsOpen && shown.name == state.CurrentNetworkName)) return;
+  try {
+    OpenNetwork(program, shown.name, shown.interfaceName);
+  } catch (const std::exception&) {
+    state.NetworkIsOpen = false;
+  }
 }
 
 }  // namespace qvr

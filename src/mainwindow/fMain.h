@@ -352,6 +352,9 @@ class fMain : public ui::Form, public ModelView {
   int directorsCommands_ = 0;
   // The writes of devices' values under way (ShowDevicesValues).
   int devicesValuesShown_ = 0;
+  // The user's tick of chkMonitor opening again a network that a director's close of the Object Server
+  // closed: a close that the opening needs unticks the box while no monitoring runs.
+  int monitorTickReopens_ = 0;
 
   Program& program_;
   std::unique_ptr<lns::LnsObjectServer> lcaOS_;

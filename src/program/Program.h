@@ -22,6 +22,7 @@
 #include "program/CommandTable.h"
 #include "program/DeviceModelState.h"
 #include "program/MainWindowState.h"
+#include "program/OpenedNetwork.h"
 #include "program/TypeFileTable.h"
 #include "texts/TextTables.h"
 
@@ -48,9 +49,18 @@ struct FrameworkState {
   // The main window's Object Server control, bound by the first plug-in object; the main window owns it.
   lns::LnsObjectServer* ObjectServer = nullptr;
   std::string CurrentNetworkName;
+  // The network interface that the open network was named through ("" for a local Object Server).
+  std::string CurrentNetworkInterfaceName;
+  // Makes the network of the device the window shows (the network named last while it shows none) the
+  // open, current one again when a close of the Object Server closed it or another director's name made
+  // another current; the framework sets it, the window calls it before the user's work reaches the device.
+  std::function<void()> ReopenNetworkForUser = [] {};
   std::optional<lns::LnsNetwork> CurrentNetwork;
   std::optional<lns::LnsSystem> CurrentSystem;
   std::optional<lns::LnsAppDevice> CurrentDevice;
+  // The network that CurrentDevice was opened in: the window's work goes there, whichever network the
+  // directors' objects have named since.
+  OpenedNetwork CurrentDeviceNetwork;
   CommandTableRows CommandTable;
   std::vector<std::string> ObjectNameParts;
   std::int16_t ObjectNamePartCount = 0;

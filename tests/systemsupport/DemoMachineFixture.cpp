@@ -103,10 +103,14 @@ void EditorTest::SetUp() {
   UseDecimalSeparator(".");
 }
 
-void EditorTest::UseDecimalSeparator(const std::string& separator) {
+void DeviceCommandTest::ChangeRegionalSeparator(const std::string& separator) {
   reg::RegistryStore(reg::RegistryStore::FileIn(program().MachineRoot()))
       .SetValue(reg::Hive::CurrentUser, reg::kInternationalKey, reg::kDecimalSeparatorValue,
                 {reg::ValueType::Sz, separator}, true);
+}
+
+void EditorTest::UseDecimalSeparator(const std::string& separator) {
+  ChangeRegionalSeparator(separator);
   // The Object Server reads the separator when it opens.
   server().Close();
   server().Open();

@@ -38,6 +38,8 @@ class DeviceCommandTest : public DemoDevicesTest {
   // The director's "Configure" for `device`.
   void Command(lns::LnsAppDevice device);
   void Command(const std::string& subsystem, const std::string& name) { Command(Device(subsystem, name)); }
+  // The user changes the regional setting's decimal separator; the next device command reads it.
+  void ChangeRegionalSeparator(const std::string& separator);
   // Makes the network `name` the current one; "Lab" is the network of DemoDevicesTest::LabDevice.
   void UseNetwork(const std::string& name);
   void UseLabNetwork() { UseNetwork("Lab"); }

@@ -100,7 +100,8 @@ std::optional<fGeraeteauswahl::EditedDevice> fGeraeteauswahl::CurrentDeviceIdent
   std::optional<EditedDevice> identity;
   runtime::ResumeNext(program_.Err, [&] {
     const lns::LnsAppDevice& device = runtime::Present(program_.framework.CurrentDevice);
-    identity = EditedDevice{program_.framework.CurrentNetworkName, device.GetProgramId(), device.GetNodeId()};
+    identity =
+        EditedDevice{program_.framework.CurrentDeviceNetwork.name, device.GetProgramId(), device.GetNodeId()};
   });
   return identity;
 }

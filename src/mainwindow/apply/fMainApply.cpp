@@ -107,6 +107,7 @@ void fMain::WireApplyCancelHandlers() {
 void fMain::cmdApply_Click() {
   // A transfer yields to the event loop; a second click meanwhile must not start a run inside the run.
   if (ApplyRunning()) return;
+  program_.framework.ReopenNetworkForUser();
   ApplyRun run(*this, program_);
   const RunInProgress inProgress(applyRun_, run);
   MainWindowState& sync = program_.mainwindow;

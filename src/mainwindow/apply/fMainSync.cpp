@@ -104,6 +104,7 @@ void fMain::WireSyncHandlers() {
 
 void fMain::cmdGerAuswahl_Click() {
   if (ApplyRunning()) return;
+  program_.framework.ReopenNetworkForUser();
   // The selection is built for the device being edited: a director's command waits until it is closed.
   const auto held = HoldDirectorCalls();
   try {

@@ -40,6 +40,7 @@ ShownDevice::ShownDevice(fMain& window, Program& program)
     : window_(window),
       program_(program),
       device_(program.framework.CurrentDevice),
+      network_(program.framework.CurrentDeviceNetwork),
       tables_(program.datapoints),
       model_(program.model),
       variables_(window.NvCollection),
@@ -92,8 +93,12 @@ void ShownDevice::Restore(const ControlState& state) {
 
 void ShownDevice::PutBack() const {
   program_.framework.CurrentDevice = device_;
+  program_.framework.CurrentDeviceNetwork = network_;
   program_.datapoints = tables_;
   program_.model = model_;
+  // The new device's command handed the server the separator it read: the shown values' texts are the old
+  // one's, which Apply must parse them with. A window that showed no device has no separator to give.
+  if (!model_.DecimalSep.empty()) window_.lcaOS().PutDecimalSeparator(model_.DecimalSep);
   window_.NvCollection = variables_;
   for (const ControlState& state : controls_) Restore(state);
   // Ticking the box starts monitoring through its handler, as the user's tick does.

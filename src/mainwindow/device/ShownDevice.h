@@ -9,6 +9,7 @@
 #include "platform/lns/LnsNetworkVariable.h"
 #include "platform/ui/Color.h"
 #include "program/DeviceModelState.h"
+#include "program/OpenedNetwork.h"
 
 namespace ui {
 class Control;
@@ -19,11 +20,12 @@ namespace qvr {
 class fMain;
 class Program;
 
-// What the main window shows of its device: the device, its tables and decoded parts, and the state of the
-// window's controls (texts with their change marks, choices and their lists, what is enabled, the status
-// bar, the tabs), monitoring included. A device command that is aborted once it has begun to load the new
-// device puts it all back, so that the window goes on showing, monitoring and applying to the device it
-// showed, the user's unapplied edits included.
+// What the main window shows of its device: the device and its network, its tables and decoded parts (the
+// decimal separator they are read with included), and the state of the window's controls (texts with their
+// change marks, choices and their lists, what is enabled, the status bar, the tabs), monitoring included. A
+// device command that is aborted once it has begun to load the new device puts it all back, so that the
+// window goes on showing, monitoring and applying to the device it showed, the user's unapplied edits
+// included.
 class ShownDevice {
  public:
   ShownDevice(fMain& window, Program& program);
@@ -50,6 +52,7 @@ class ShownDevice {
   fMain& window_;
   Program& program_;
   std::optional<lns::LnsAppDevice> device_;
+  OpenedNetwork network_;
   DataPointTables tables_;
   DeviceModelState model_;
   std::optional<lns::LnsNetworkVariables> variables_;

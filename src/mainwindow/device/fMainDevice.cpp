@@ -139,10 +139,16 @@ bool fMain::ProcessDeviceCommand(lns::LnsAppDevice& TheDevice, std::int32_t& /*c
     if (chkMonitor.Value() != ui::vbUnchecked) chkMonitor.SetValue(ui::vbUnchecked);
     loading = true;
     program_.framework.CurrentDevice = TheDevice;
+    // The director's command has made the device's network current: the window's work goes on there.
+    program_.framework.CurrentDeviceNetwork = {program_.framework.CurrentNetworkName,
+                                               program_.framework.CurrentNetworkInterfaceName};
     program_.model.SettingsPending = true;
     // A device of no supported model has no family: the window must not keep the previous device's.
     ForgetFamily(program_);
     ApplyModelToWindow(program_, false);
+    // The server reads the user's separator once, when it opens: the window's, just read, must be the one
+    // it formats and parses the values of this command with, or Apply would write what it misread.
+    lcaOS().PutDecimalSeparator(program_.model.DecimalSep);
     // An Abort while it loads gives the window back to the device it showed.
     if (!LoadDevice()) {  // it has closed the progress windows itself
       shown.PutBack();

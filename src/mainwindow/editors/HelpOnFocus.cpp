@@ -20,6 +20,7 @@ namespace {
 // row `row` of table `itemKind` ("Nci", "Nvi", "Nvo"; "" shows none). The program ID is read anew each
 // time, so a device that can no longer be read fails here.
 void ShowHelpOfRow(Program& program, std::string itemKind, int row, std::int16_t spare = 0) {
+  program.framework.ReopenNetworkForUser();
   std::string programId = runtime::Present(program.framework.CurrentDevice).GetProgramId();
   std::int16_t modelGroup = 100;
   std::int16_t fillForm = 0;

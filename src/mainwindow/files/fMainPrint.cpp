@@ -165,6 +165,7 @@ std::vector<PrintedRow> RowsOf(const auto& table, std::int16_t count, Field obje
 
 void fMain::mnuDrucken_Click() {
   RunMenuCommand(program_, "mnuDrucken_Click", [this] {
+    program_.framework.ReopenNetworkForUser();
     program_.Windows().Get<fDruckmenue>(program_).Show(ui::Modality::Modal, this);
     if (!program_.Ui().Dialogs().ShowPrinter(program_.texts.MsgMain[kMsgPrint])) return;
 

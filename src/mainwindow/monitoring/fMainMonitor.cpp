@@ -9,6 +9,7 @@
 #include "mainwindow/device/ProgressWindows.h"
 #include "mainwindow/editors/RegionalNumber.h"
 #include "mainwindow/fMain.h"
+#include "platform/CountedScope.h"
 #include "platform/lns/LnsInterface.h"
 #include "platform/lns/LnsNetworkVariable.h"
 #include "platform/runtime/Present.h"
@@ -134,7 +135,17 @@ void fMain::Monitor_An(bool bOn) {
 }
 
 void fMain::chkMonitor_Click() {
+  if (monitorTickReopens_ > 0) return;
   try {
+    if (chkMonitor.Value() != ui::vbUnchecked) {
+      {
+        const platform::CountedScope reopening(monitorTickReopens_);
+        program_.framework.ReopenNetworkForUser();
+      }
+      // An opening that had to switch the server's mode closed it first, which unticked the box: the
+      // user's tick stands, and its own click switches monitoring on.
+      if (chkMonitor.Value() == ui::vbUnchecked) return chkMonitor.SetValue(ui::vbChecked);
+    }
     if (DeviceShownOnline()) {
       Monitor_An(chkMonitor.Value() != ui::vbUnchecked);
     } else {

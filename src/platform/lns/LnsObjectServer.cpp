@@ -75,6 +75,10 @@ std::string LnsObjectServer::GetDecimalSeparator() const {
   return state_->DecimalSeparator();
 }
 
+void LnsObjectServer::PutDecimalSeparator(const std::string& separator) {
+  state_->PutDecimalSeparator(separator);
+}
+
 LnsSubscription LnsObjectServer::OnNetworkVariableUpdate(NetworkVariableUpdateHandler handler) {
   return state_->networkVariableUpdate.Subscribe(std::move(handler));
 }

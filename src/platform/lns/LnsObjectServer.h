@@ -30,7 +30,8 @@ class LnsObjectServer {
   LnsObjectServer(const LnsObjectServer&) = delete;
   LnsObjectServer& operator=(const LnsObjectServer&) = delete;
 
-  // Opening reads the LonWorks folder and the user's decimal separator (sDecimal) from the registry store.
+  // Opening reads the LonWorks folder and the user's decimal separator (sDecimal) from the registry store
+  // (the separator only while the client has put none).
   void Open();
   void Close();
   bool IsOpen() const;
@@ -53,8 +54,10 @@ class LnsObjectServer {
   // The component applications registered at the Object Server itself.
   LnsComponentApps GetComponentApps() const;
 
-  // The decimal separator that values are formatted and parsed with (read when the server opens).
+  // The decimal separator that values are formatted and parsed with: the user's, read when the server
+  // opens, until the client puts one; the client's then holds, over closes and opens, until it puts another.
   std::string GetDecimalSeparator() const;
+  void PutDecimalSeparator(const std::string& separator);
 
   // Raised on the event loop for each poll of a monitored network variable: its tag, the value read and the
   // variable; or, when the read fails, the tag and the error.

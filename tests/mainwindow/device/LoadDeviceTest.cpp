@@ -231,8 +231,11 @@ TEST_F(DeviceCommandTest, MissingPropertyAbortsTheReadingOrIsPassedOver) {
   const lns::LnsAppDevice lab = LabDevice(interface);
   BlockProperty(lab, 4, 0, 82).PutValue("777");
   UseLabNetwork();
+  const std::string separator = program().model.DecimalSep;
+  ChangeRegionalSeparator(separator == "," ? "." : ",");
 
-  // Abort: the reading ends, and the window goes on showing and monitoring the device before.
+  // Abort: the reading ends, and the window goes on showing and monitoring the device before, its values
+  // read, and written, with the separator they were read with.
   const std::string prompt = std::string(kObjectNotSet) + " ReadInit";
   boxes().QueueAnswer(ui::vbAbort, prompt);
   Command(lab);
@@ -242,6 +245,8 @@ TEST_F(DeviceCommandTest, MissingPropertyAbortsTheReadingOrIsPassedOver) {
   EXPECT_EQ(program().framework.CurrentDevice->GetName(), "Room 101");
   EXPECT_EQ(window().txtNci[11].Text(), "500");
   EXPECT_EQ(tables().NciTable[10].NciValue, before);
+  EXPECT_EQ(program().model.DecimalSep, separator);
+  EXPECT_EQ(window().lcaOS().GetDecimalSeparator(), separator);
   EXPECT_EQ(window().chkMonitor.Value(), ui::vbChecked);
   EXPECT_FALSE(ProgressWindowsLoaded());
   EXPECT_EQ(services().TestScreen().MousePointer(), ui::vbDefault);

@@ -7,7 +7,7 @@ namespace {
 
 using lnstest::ErrorNumberOf;
 
-TEST(LnsObjectServerTest, OpensClosesAndKeepsTheRemoteSettings) {
+TEST(LnsObjectServerTest, OpensClosesAndKeepsTheClientsSettings) {
   testsupport::TempMachineRoot root;
   platform::HeadlessEventLoop loop;
   lns::LnsObjectServer server(loop, root.Path());
@@ -38,6 +38,10 @@ TEST(LnsObjectServerTest, OpensClosesAndKeepsTheRemoteSettings) {
   EXPECT_EQ(server.GetActiveNetworkInterfaceName(), "");
   server.PutRemote(false);
   EXPECT_FALSE(server.GetRemote());
+
+  server.PutDecimalSeparator(".");
+  server.Open();
+  EXPECT_EQ(server.GetDecimalSeparator(), ".") << "the client's separator holds over an open";
 }
 
 TEST(LnsObjectServerTest, NetworksCollectionCountsFromOneAndPersists) {

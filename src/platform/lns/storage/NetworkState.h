@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -42,6 +43,7 @@ class NetworkState : public DatabaseSource, public std::enable_shared_from_this<
   ServerState& Server() { return *server_; }
   std::int64_t Id() const { return network_.id; }
   const std::string& Name() const { return network_.name; }
+  const std::filesystem::path& DatabaseFile() const { return network_.databaseFile; }
 
   void OpenNetwork();
   // Closes the system too.

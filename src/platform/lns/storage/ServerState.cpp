@@ -17,14 +17,20 @@ void ServerState::Open() {
   if (IsOpen()) return;
   MachineSettings settings = ReadMachineSettings(machineRoot_);
   database_ = std::make_unique<ServerDatabase>(settings.lonWorksFolder);
-  decimalSeparator_ = settings.decimalSeparator;
+  decimalSeparator_ = clientSeparator_.value_or(settings.decimalSeparator);
 }
 
+void ServerState::PutDecimalSeparator(std::string separator) {
+  clientSeparator_ = separator;
+  decimalSeparator_ = std::move(separator);
+}
+
+// The networks' states outlive the close: a client's objects of a network work again once it has opened the
+// server, the network and its system again, as they do after a close of the network alone.
 void ServerState::Close() {
   for (auto& [id, weak] : networks_) {
     if (auto network = weak.lock()) network->CloseNetwork();
   }
-  networks_.clear();
   database_.reset();
   activeNetworkInterface.clear();
 }
@@ -44,7 +50,9 @@ ServerDatabase& ServerState::Server() {
 
 std::shared_ptr<NetworkState> ServerState::NetworkStateFor(const ServerDatabase::Network& network) {
   RequireOpen();
-  if (auto existing = networks_[network.id].lock()) return existing;
+  // A server database read from another LonWorks folder since may number another network alike.
+  auto existing = networks_[network.id].lock();
+  if (existing && existing->DatabaseFile() == network.databaseFile) return existing;
   auto state = std::make_shared<NetworkState>(shared_from_this(), network);
   networks_[network.id] = state;
   return state;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/eventloop/EventLoop.h"
@@ -26,9 +27,11 @@ class ServerState : public DatabaseSource, public std::enable_shared_from_this<S
   platform::EventLoop& Loop() { return loop_; }
   const std::filesystem::path& MachineRoot() const { return machineRoot_; }
 
-  // Opening reads the machine's settings (LonWorks folder, decimal separator) and the server's database.
+  // Opening reads the machine's settings (LonWorks folder, decimal separator) and the server's database;
+  // a separator that the client put is kept instead of the machine's.
   void Open();
-  // Closing closes every network opened through the server.
+  // Closing closes every network opened through the server; their objects work again once the server, the
+  // network and its system are open again.
   void Close();
   bool IsOpen() const { return database_ != nullptr; }
   void RequireOpen() const;
@@ -36,6 +39,7 @@ class ServerState : public DatabaseSource, public std::enable_shared_from_this<S
   sqlite::Database& Database() override;
   ServerDatabase& Server();
   const std::string& DecimalSeparator() const { return decimalSeparator_; }
+  void PutDecimalSeparator(std::string separator);
 
   // The one state of a network in this server, so that every handle of it sees the same open state.
   std::shared_ptr<NetworkState> NetworkStateFor(const ServerDatabase::Network& network);
@@ -56,6 +60,7 @@ class ServerState : public DatabaseSource, public std::enable_shared_from_this<S
   platform::EventLoop& loop_;
   std::filesystem::path machineRoot_;
   std::string decimalSeparator_ = ".";
+  std::optional<std::string> clientSeparator_;
   std::unique_ptr<ServerDatabase> database_;
   std::map<std::int64_t, std::weak_ptr<NetworkState>> networks_;
 };
