@@ -51,6 +51,15 @@ class BusDirector {
     connection_.call(QDBusMessage::createMethodCall(kBusName, path, interface, member), QDBus::Block, 1);
   }
 
+  // Returns once the bus has passed on every call this director sent before: a call that another director
+  // sends afterwards reaches the program after them (the bus keeps each director's calls in their order).
+  void WaitUntilPassedOn() {
+    connection_.call(QDBusMessage::createMethodCall(
+                         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                         QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping")),
+                     QDBus::Block);
+  }
+
   // The path of a new plug-in object, or "" when none was made.
   QString Create() {
     const QDBusMessage reply = Call(kFactory, QStringLiteral("Calyxtern_qvr_lon_PlugIn.ClassFactory"),

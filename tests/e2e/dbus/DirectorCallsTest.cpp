@@ -126,6 +126,7 @@ TEST_F(HeldCalls, ACallHeldPastItsDeadlineIsRefusedAndNeverRun) {
   QDBusPendingReply<QString> opened =
       first.CallLater(object, e2e::kObjectInterface, QStringLiteral("SendCommand"),
                       {13, QVariant::fromValue(short{7}), QStringLiteral("Demo/Floor 1/Room 101")});
+  first.WaitUntilPassedOn();
   const QDBusMessage refused =
       late.Call(e2e::kFactory, kFactoryInterface, QStringLiteral("CreateInstance"), {}, 10000);
   EXPECT_EQ(refused.errorName(), QStringLiteral("Calyxtern_qvr_lon_PlugIn.Error.Busy"));
@@ -153,12 +154,17 @@ TEST_F(HeldCalls, AReleaseRunsAtOnceAndAHeldCallIsRefusedInTheInstallationsLangu
   QDBusPendingReply<QString> opened =
       working.CallLater(object, e2e::kObjectInterface, QStringLiteral("SendCommand"),
                         {13, QVariant::fromValue(short{7}), QStringLiteral("Demo/Floor 1/Room 101")});
-  const QDBusMessage held = leaving.Get(theirs, QStringLiteral("Name"));
-  EXPECT_EQ(held.errorName(), QStringLiteral("Calyxtern_qvr_lon_PlugIn.Error.Busy"));
-  EXPECT_EQ(held.errorMessage().toStdString(), "das Plug-in ist beschäftigt: ein Command läuft");
+  working.WaitUntilPassedOn();
+  // The program takes calls only between the command's steps, each of them long on this channel: sent
+  // together, the read and the release reach it at one of its first steps, well before its last.
+  QDBusPendingReply<QDBusVariant> held = leaving.CallLater(theirs, e2e::kProperties, QStringLiteral("Get"),
+                                                           {e2e::kObjectInterface, QStringLiteral("Name")});
   const QDBusMessage released = leaving.Release(theirs);
   EXPECT_EQ(released.type(), QDBusMessage::ReplyMessage) << released.errorMessage().toStdString();
   EXPECT_FALSE(opened.isFinished()) << "the release waited for the command";
+  held.waitForFinished();
+  EXPECT_EQ(held.error().name(), QStringLiteral("Calyxtern_qvr_lon_PlugIn.Error.Busy"));
+  EXPECT_EQ(held.error().message().toStdString(), "das Plug-in ist beschäftigt: ein Command läuft");
   opened.waitForFinished();
   EXPECT_EQ(opened.value(), QStringLiteral("Room 101")) << opened.error().message().toStdString();
   EXPECT_EQ(leaving.Get(theirs, QStringLiteral("Name")).errorName(),
