@@ -348,8 +348,9 @@ bool QtFormWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void QtFormWindow::ReadPlace() {
-  if (FramePosition() == shownPosition_ && window_->size() == shownSize_) return;
-  shownPosition_ = FramePosition();
+  const QPoint position = FramePosition();
+  if (position == shownPosition_ && window_->size() == shownSize_) return;
+  shownPosition_ = position;
   shownSize_ = window_->size();
   form_.UserPlaces(ToTwipsX(shownPosition_.x()), ToTwipsY(shownPosition_.y()), ToTwipsX(shownSize_.width()),
                    ToTwipsY(shownSize_.height()));
