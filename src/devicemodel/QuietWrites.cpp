@@ -8,17 +8,18 @@ namespace qvr {
 namespace {
 
 // Takes one event handler of a control away for its lifetime.
+template <typename Signature>
 class MutedHandler {
  public:
-  explicit MutedHandler(std::function<void()>& handler)
+  explicit MutedHandler(std::function<Signature>& handler)
       : handler_(handler), saved_(std::exchange(handler, {})) {}
   ~MutedHandler() { handler_ = std::move(saved_); }
   MutedHandler(const MutedHandler&) = delete;
   MutedHandler& operator=(const MutedHandler&) = delete;
 
  private:
-  std::function<void()>& handler_;
-  std::function<void()> saved_;
+  std::function<Signature>& handler_;
+  std::function<Signature> saved_;
 };
 
 }  // namespace
@@ -39,6 +40,11 @@ void ShowChoice(ui::ComboBox& combo, std::optional<int> choice) {
   MutedHandler change(combo.OnChange);
   MutedHandler click(combo.OnClick);
   combo.SetListIndex(*choice);
+}
+
+void ShowTab(ui::TabControl& tabs, int tab) {
+  MutedHandler click(tabs.OnClick);
+  tabs.SetTab(tab);
 }
 
 void ShowUnchanged(ui::TextBox& box, const std::string& text) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/TabControl.h"
 #include "platform/ui/TextBox.h"
 
 namespace qvr {
@@ -16,6 +17,8 @@ void ShowText(ui::TextBox& box, std::string text);
 void ShowText(ui::ComboBox& combo, std::string text);
 // No choice leaves the combo as it is.
 void ShowChoice(ui::ComboBox& combo, std::optional<int> choice);
+// The tab a window showed before, put back without its Click.
+void ShowTab(ui::TabControl& tabs, int tab);
 
 // A box gets the very text it is compared with to mark a change (a sub-field box its composite part, the
 // set-point box its stored value), so it no longer counts as changed: its change mark is taken off.

@@ -1,7 +1,4 @@
 #include "mainwindow/device/ShownDevice.h"
-
-#include <utility>
-
 #include "devicemodel/QuietWrites.h"
 #include "mainwindow/fMain.h"
 #include "program/Program.h"
@@ -28,10 +25,7 @@ void RestoreChoice(ui::ComboBox& combo, const std::vector<std::string>& entries,
 
 void RestoreTabs(ui::TabControl& tabs, const std::vector<std::string>& shown, int tab) {
   for (int index = 0; index < tabs.Tabs(); ++index) tabs.SetTabShown(index, shown[index] == "1");
-  if (tabs.Tab() == tab) return;
-  auto click = std::exchange(tabs.OnClick, {});
-  tabs.SetTab(tab);
-  tabs.OnClick = std::move(click);
+  if (tabs.Tab() != tab) ShowTab(tabs, tab);
 }
 
 }  // namespace
