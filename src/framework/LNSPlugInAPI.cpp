@@ -142,17 +142,9 @@ std::string LNSPlugInAPI::DispatchDeviceCommand(std::int16_t row, const std::opt
   return device.GetName();
 }
 
-namespace {
-
-fMain::DirectorCallWait DirectorCallsWaitFor(Program& program) {
-  const auto* window = program.Windows().Find<qvr::fMain>();
-  return window ? window->DirectorCallsWait() : fMain::DirectorCallWait::None;
-}
-
-}  // namespace
-
 bool DirectorCallsMayRun(Program& program) {
-  return DirectorCallsWaitFor(program) == fMain::DirectorCallWait::None;
+  const auto* window = program.Windows().Find<qvr::fMain>();
+  return window == nullptr || window->TakesDirectorCalls();
 }
 
 void RefuseRegistrationNobodySees(Program& program) {
@@ -160,8 +152,10 @@ void RefuseRegistrationNobodySees(Program& program) {
 }
 
 std::string DirectorCallsBusyAnswer(Program& program) {
+  const auto* window = program.Windows().Find<qvr::fMain>();
+  if (window == nullptr) return {};
   const auto& msg = program.texts.MsgDirector;
-  switch (DirectorCallsWaitFor(program)) {
+  switch (window->DirectorCallsWait()) {
     case fMain::DirectorCallWait::None:
       return {};
     case fMain::DirectorCallWait::UserWindow:

@@ -152,7 +152,7 @@ void LNSPlugInAPI::ReopenShownNetworkForUser(Program& program) {
   const OpenedNetwork shown =
       state.CurrentDevice ? state.CurrentDeviceNetwork
                           : OpenedNetwork{state.CurrentNetworkName, state.CurrentNetworkInterfaceName};
-  if (shown.name.empty() || (state.NetworkIsOpen && shown.name == state.CurrentNetworkName)) return;
+  if (shown.name.empty()) return;
   try {
     OpenNetwork(program, shown.name, shown.interfaceName);
   } catch (const std::exception&) {

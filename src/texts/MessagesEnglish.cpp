@@ -113,8 +113,7 @@ constexpr IndexedText kMsgFramework[] = {
     {35, " could not be deleted from the Windows registry: "},
     {36,
      " was removed from this machine, but its commands are left in these networks, whose entries could not "
-     "be "
-     "removed: "},
+     "be removed: "},
 };
 
 constexpr IndexedText kMsgPlugInAPI[] = {

@@ -30,8 +30,7 @@ namespace com {
 // off). SIGTERM ends the program in order. While the program takes no director's calls
 // (qvr::DirectorCallsMayRun) the calls wait unanswered, in their order; one that has waited longer than its
 // deadline is answered with kBusyError and dropped. A release, which a director cannot see fail and never
-// repeats, runs at once. No call can crash the server: a call that does not fit
-// gets a D-Bus error.
+// repeats, runs at once. No call can crash the server: a call that does not fit gets a D-Bus error.
 class PlugInServer final : public QDBusVirtualObject {
  public:
   struct Waits {
