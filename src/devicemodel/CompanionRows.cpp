@@ -1,5 +1,6 @@
 #include "devicemodel/CompanionRows.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <exception>
@@ -25,6 +26,23 @@ std::string FirstWord(const std::string& text) {
   return runtime::SplitAt(text, " ", rest);
 }
 
+// The valve counts, in the order of the valve count combo.
+constexpr std::array<const char*, 2> kValveCounts = {"1", "2"};
+
+// The entry of a combo listing `names` that `name` is, and the name of an entry.
+template <std::size_t N>
+std::optional<int> EntryNamed(const std::array<const char*, N>& names, const std::string& name) {
+  const auto found = std::find(names.begin(), names.end(), name);
+  if (found == names.end()) return std::nullopt;
+  return static_cast<int>(found - names.begin());
+}
+
+template <std::size_t N>
+std::optional<std::string> NameAt(const std::array<const char*, N>& names, int entry) {
+  if (entry >= static_cast<int>(N)) return std::nullopt;
+  return std::string(names[static_cast<std::size_t>(entry)]);
+}
+
 // How the entries are read. Any contact digit of the digital input but 0 is a breaking contact.
 std::optional<int> OverrideEntry(const std::string& text, const Combo&, StartBitRule) {
   return BitChoice(BitDigit(text, 1));
@@ -47,10 +65,10 @@ std::optional<int> ContactEntry(const std::string& text, const Combo&, StartBitR
   return HexDigitValue(text, 1) == 0 ? 0 : 1;
 }
 std::optional<int> ValveCountEntry(const std::string& text, const Combo&, StartBitRule) {
-  return NameChoice(text, {"1", "2"});
+  return EntryNamed(kValveCounts, text);
 }
 std::optional<int> HvacModeEntry(const std::string& text, const Combo&, StartBitRule) {
-  return NameChoice(FirstWord(text), {"HVAC_AUTO", "HVAC_HEAT", "HVAC_COOL", "HVAC_OFF"});
+  return EntryNamed(kHvacModes, FirstWord(text));
 }
 // The item that is the text, or else the text's first word ("HVAC_HEAT 1 2").
 std::optional<int> ItemEntry(const std::string& text, const Combo& combo, StartBitRule) {
@@ -94,12 +112,6 @@ std::string WithHexDigit(const std::string& text, int digit, const std::string& 
   return std::get<std::string>(result);
 }
 
-template <std::size_t N>
-std::optional<std::string> NameAt(const std::array<const char*, N>& names, int entry) {
-  if (entry >= static_cast<int>(N)) return std::nullopt;
-  return std::string(names[static_cast<std::size_t>(entry)]);
-}
-
 bool TwoWay(int entry) {
   return entry <= 1;
 }
@@ -140,7 +152,7 @@ std::optional<std::string> ContactText(int entry, const EntrySource& source) {
   return WithHexDigit(source.boxText, 1, entry == 1 ? "1" : "0");
 }
 std::optional<std::string> ValveCountText(int entry, const EntrySource&) {
-  return NameAt(std::array<const char*, 2>{"1", "2"}, entry);
+  return NameAt(kValveCounts, entry);
 }
 std::optional<std::string> HvacModeText(int entry, const EntrySource&) {
   return NameAt(kHvacModes, entry);
